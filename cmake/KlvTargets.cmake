@@ -1,0 +1,62 @@
+# Each subsystem core is one static library of the .cpp files in its folder;
+# a folder with no sources yet becomes an interface library so dependants still link.
+function(klv_core_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS;LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(target klv_${name})
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} PUBLIC ${ARG_DEPS} ${ARG_LIBS})
+  else()
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} INTERFACE ${ARG_DEPS})
+  endif()
+endfunction()
+
+# The Qt side of a subsystem: its ui/ folder.
+function(klv_ui_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  set(target klv_${name}_ui)
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} PUBLIC klv_${name} ${ARG_DEPS}
+      Qt6::Widgets Qt6::PrintSupport Qt6::DBus Qt6::SerialPort Qt6::Multimedia)
+  else()
+    add_library(${target} INTERFACE)
+    target_link_libraries(${target} INTERFACE klv_${name} ${ARG_DEPS} Qt6::Widgets)
+  endif()
+endfunction()
+
+# One GoogleTest executable per core library: tests/<name>/*.cpp.
+function(klv_core_test name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  set(target ${name}_tests)
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE klv_${name} klv_test_support ${ARG_DEPS} GTest::gtest_main GTest::gmock)
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
+    PROPERTIES LABELS core ENVIRONMENT "KLV_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp")
+endfunction()
+
+# One Qt Test executable per ui test file: tests/<name>/ui/*_test.cpp.
+function(klv_ui_test name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/*_test.cpp)
+  foreach(src ${sources})
+    get_filename_component(stem ${src} NAME_WE)
+    set(target ${name}_ui_${stem})
+    add_executable(${target} ${src})
+    target_link_libraries(${target} PRIVATE klv_${name}_ui klv_test_support ${ARG_DEPS} Qt6::Test)
+    add_test(NAME ${target} COMMAND ${target})
+    set_tests_properties(${target} PROPERTIES LABELS ui
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KLV_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp")
+  endforeach()
+endfunction()

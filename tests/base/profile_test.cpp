@@ -1,0 +1,38 @@
+#include "base/profile.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace klv {
+namespace {
+
+TEST(ProfileFile, NamesMatchWithoutCaseAndUnknownLinesStay) {
+    test::TempDir dir;
+    std::string path = dir.File("KLV570.ini");
+    test::WriteTestFile(path, "; kept\r\n[general]\r\nsystemflags=7\r\nOther=x\r\n\r\n[Foo]\r\nA=1\r\n");
+    ProfileFile ini(path);
+    EXPECT_EQ(ini.GetProfileInt("General", "SystemFlags", 1281), 7);
+    ASSERT_TRUE(ini.WriteProfileInt("GENERAL", "SYSTEMFLAGS", 1281));
+    ASSERT_TRUE(ini.WriteProfileString("General", "CustomColors", "1,2"));
+    EXPECT_EQ(test::ReadTestFile(path),
+              "; kept\r\n[general]\r\nsystemflags=1281\r\nOther=x\r\nCustomColors=1,2\r\n\r\n"
+              "[Foo]\r\nA=1\r\n");
+}
+
+TEST(ProfileFile, DefaultsApplyOnEveryReadAndStringsStayStrings) {
+    test::TempDir dir;
+    ProfileFile ini(dir.File("KLV570.ini"));
+    EXPECT_EQ(ini.GetProfileInt("Measurement", "ColWidth0", -1), -1);
+    EXPECT_EQ(ini.GetProfileString("Measurement", "MeasFileNbr", "0"), "0");
+    ASSERT_TRUE(ini.WriteProfileString("Measurement", "MeasFileNbr", "1,3"));
+    EXPECT_EQ(ini.GetProfileString("measurement", "measfilenbr", "0"), "1,3");
+    EXPECT_EQ(ini.GetProfileInt("Measurement", "MeasFileNbr", 9), 1);
+    ASSERT_TRUE(ini.DeleteProfileKey("Measurement", "MeasFileNbr"));
+    EXPECT_EQ(ini.GetProfileString("Measurement", "MeasFileNbr", "0"), "0");
+    ASSERT_TRUE(ini.WriteProfileInt("Measurement", "WinLeft", -50));
+    EXPECT_EQ(ini.GetProfileInt("Measurement", "WinLeft", 0), -50);
+}
+
+}  // namespace
+}  // namespace klv
