@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "base/operator.h"
+#include "reference/meas_file_data.h"
+
+namespace klv {
+
+inline constexpr int kChannelCount = 50;
+
+struct ChannelEntry {
+    std::uint32_t bExists;   // the condition file was read or written successfully
+    std::uint32_t bHasData;  // its record count is not 0
+};
+
+// Which channels have a condition file and stored data; kept current by the store.
+class ChannelTable {
+public:
+    void Clear() { m_entries.fill(ChannelEntry{0, 0}); }
+    bool Exists(int index) const { return InRange(index) && m_entries[index].bExists != 0; }
+    bool HasData(int index) const { return InRange(index) && m_entries[index].bHasData != 0; }
+    void Set(int index, bool exists, bool hasData) {
+        if (InRange(index)) m_entries[index] = ChannelEntry{exists ? 1u : 0u, hasData ? 1u : 0u};
+    }
+    static bool InRange(int index) { return index >= 0 && index < kChannelCount; }
+
+private:
+    std::array<ChannelEntry, kChannelCount> m_entries{};
+};
+
+enum class ChannelPrepareResult {
+    Ready,        // complete condition, ready to measure
+    NeedsWizard,  // new or incomplete condition: the editor must run as a wizard
+    Failed,       // reading or repairing failed (the message was shown)
+};
+
+enum class BulkEraseResult { Cancelled, Failed, Done };
+
+// The condition files of the 50 channels and their data logs, under one data directory.
+class ConditionStore {
+public:
+    // dataDir ends with "/".
+    ConditionStore(std::string dataDir, Operator& op);
+
+    const std::string& DataDirectory() const { return m_dataDir; }
+    ChannelTable& Channels() { return m_channels; }
+    const ChannelTable& Channels() const { return m_channels; }
+
+    std::string MakeConditionFileName(int index) const;
+    std::string MakeMsrLogFileName(int index) const;
+
+    bool CreateConditionDirectories();
+    bool CreateMsrLogFileDirectory();
+    void ScanChannels();
+
+    bool ReadConditionFile(int index, MeasFileData& record, bool report);
+    bool WriteConditionFile(int index, const MeasFileData& record);
+    void DeleteChannel(int index);
+    bool EraseChannelData(MeasFileData& record, int index);
+    // Asks "Deleting specified all the data. \n\nOK?", then erases every existing channel.
+    BulkEraseResult BulkErase(bool eraseData, bool deleteConditions);
+
+    // Reads (or starts) the channel's condition for measuring, repairing an interrupted
+    // measurement first.
+    ChannelPrepareResult PrepareChannelForMeasurement(int index, MeasFileData& record);
+
+    Operator& Op() { return m_op; }
+
+private:
+    std::string m_dataDir;
+    Operator& m_op;
+    ChannelTable m_channels;
+};
+
+}  // namespace klv
