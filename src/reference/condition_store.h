@@ -39,6 +39,14 @@ enum class ChannelPrepareResult {
 
 enum class BulkEraseResult { Cancelled, Failed, Done };
 
+// Most measurements one channel stores.
+inline constexpr std::uint32_t kMaxMeasurements = 99999;
+
+// Whether a condition image can be used without harm: every code inside its table, texts
+// terminated inside their fields, numbers finite, layers contiguous, a record count that
+// fits the layers, plausible dates. Files failing it are refused as unreadable.
+bool IsSoundCondition(const MeasFileData& d);
+
 // The condition files of the 50 channels and their data logs, under one data directory.
 class ConditionStore {
 public:
@@ -49,6 +57,7 @@ public:
     ChannelTable& Channels() { return m_channels; }
     const ChannelTable& Channels() const { return m_channels; }
 
+    // Full paths of a channel's files; "" for an index outside 0-49.
     std::string MakeConditionFileName(int index) const;
     std::string MakeMsrLogFileName(int index) const;
 
@@ -70,6 +79,8 @@ public:
     Operator& Op() { return m_op; }
 
 private:
+    bool RepairInterruptedMeasurement(int index, MeasFileData& d);
+
     std::string m_dataDir;
     Operator& m_op;
     ChannelTable m_channels;

@@ -23,7 +23,13 @@ static_assert(offsetof(MsrLogRecord, wDate) == 6);
 
 class ConditionStore;
 
+// 0 (no date) or a packed date with a month 1-12 and a day 1-31.
+bool IsPlausiblePackedDate(std::uint16_t packed);
+// A record this program could have written: finite value, known flags, plausible date.
+bool IsSoundLogRecord(const MsrLogRecord& r);
+
 // Positioned access to a channel's data log; messages go to the store's operator.
+// A failed read leaves the destination zeroed; count 0 in a truncation deletes the file.
 bool ReadMsrLogFile(ConditionStore& store, int index, MsrLogRecord* records, std::uint32_t first,
                     std::uint32_t count, bool report);
 bool WriteMsrLogFile(ConditionStore& store, int index, const MsrLogRecord* records,
