@@ -23,7 +23,8 @@ bool IsSoundGasketRecord(const GasketCalibrationRecord& g) {
 
 bool IsSoundStore(const CalibrationStore& s) {
     for (const GasketCalibrationRecord& g : s.gasket) {
-        if (!IsSoundGasketRecord(g)) return false;
+        if (!IsSoundGasketRecord(g))
+            return false;
     }
     return true;
 }
@@ -31,7 +32,8 @@ bool IsSoundStore(const CalibrationStore& s) {
 bool WriteStoreImage(const std::string& path, const CalibrationStore& store, Operator& op,
                      FileWriteResult& result) {
     result = WriteFileAtomically(path, &store, sizeof store);
-    if (result == FileWriteResult::Ok) return true;
+    if (result == FileWriteResult::Ok)
+        return true;
     ShowFileError(op, WriteFailureText(result));
     return false;
 }
@@ -65,7 +67,8 @@ CalibrationLoadResult LoadCalibrationStore(const std::string& path, CalibrationS
     if (!FileExists(path)) {
         store = DefaultCalibrationStore();
         FileWriteResult r;
-        if (WriteStoreImage(path, store, op, r)) return CalibrationLoadResult::Created;
+        if (WriteStoreImage(path, store, op, r))
+            return CalibrationLoadResult::Created;
         return r == FileWriteResult::CannotCreate ? CalibrationLoadResult::CreateFailed
                                                   : CalibrationLoadResult::WriteFailed;
     }

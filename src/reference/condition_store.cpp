@@ -32,7 +32,8 @@ bool IsTerminated(const char (&field)[N]) {
 
 bool AllFinite(std::initializer_list<float> values) {
     for (float v : values) {
-        if (!std::isfinite(v)) return false;
+        if (!std::isfinite(v))
+            return false;
     }
     return true;
 }
@@ -40,9 +41,8 @@ bool AllFinite(std::initializer_list<float> values) {
 bool IsSoundLayer(const LayerCondition& c, int blanking) {
     bool codeOk = c.bCode <= kCoatingCount || c.bCode == kAlloyLayerCode;
     return codeOk && c.bSolution <= kTestSolutionCount && c.bRange <= kCurrentRangeCount &&
-           c.bSensitivity <= kSensitivityCount && c.bPump <= kMaxPump &&
-           blanking <= kMaxBlanking && AllFinite({c.fAutoStop, c.fCurrent}) &&
-           IsTerminated(c.Name);
+           c.bSensitivity <= kSensitivityCount && c.bPump <= kMaxPump && blanking <= kMaxBlanking &&
+           AllFinite({c.fAutoStop, c.fCurrent}) && IsTerminated(c.Name);
 }
 
 bool AreLayersSound(const MeasFileData& d) {
@@ -55,14 +55,16 @@ bool AreLayersSound(const MeasFileData& d) {
         }
         // Files written before per-layer blanking carry it in one byte for all layers.
         int blanking = d.bOldBlanking != kLegacyBlankingMoved ? d.bOldBlanking : c.bBlanking;
-        if (ended || !IsSoundLayer(c, blanking)) return false;
+        if (ended || !IsSoundLayer(c, blanking))
+            return false;
     }
     return true;
 }
 
 bool AreLimitsFinite(const MeasFileData& d) {
     for (const LayerLimits& l : d.limits) {
-        if (!AllFinite({l.fUpperLimit, l.fLowerLimit})) return false;
+        if (!AllFinite({l.fUpperLimit, l.fLowerLimit}))
+            return false;
     }
     return true;
 }
@@ -94,15 +96,19 @@ namespace {
 // Reads and checks one condition file; the record is zero unless the result is Ok.
 FileReadResult LoadConditionImage(const std::string& path, MeasFileData& record) {
     std::memset(&record, 0, sizeof record);
-    if (path.empty()) return FileReadResult::CannotOpen;
+    if (path.empty())
+        return FileReadResult::CannotOpen;
     FileReadResult r = ReadFileExact(path, &record, sizeof record);
-    if (r == FileReadResult::Ok && !IsSoundCondition(record)) r = FileReadResult::ReadFailed;
-    if (r != FileReadResult::Ok) std::memset(&record, 0, sizeof record);
+    if (r == FileReadResult::Ok && !IsSoundCondition(record))
+        r = FileReadResult::ReadFailed;
+    if (r != FileReadResult::Ok)
+        std::memset(&record, 0, sizeof record);
     return r;
 }
 
 std::string ChannelFileName(const std::string& dataDir, const char* format, int index) {
-    if (!ChannelTable::InRange(index)) return {};
+    if (!ChannelTable::InRange(index))
+        return {};
     char name[64];
     std::snprintf(name, sizeof name, format, index + 1);
     return dataDir + name;
@@ -112,7 +118,8 @@ std::string ChannelFileName(const std::string& dataDir, const char* format, int 
 
 ConditionStore::ConditionStore(std::string dataDir, Operator& op)
     : m_dataDir(std::move(dataDir)), m_op(op) {
-    if (m_dataDir.empty() || m_dataDir.back() != '/') m_dataDir += '/';
+    if (m_dataDir.empty() || m_dataDir.back() != '/')
+        m_dataDir += '/';
     m_channels.Clear();
 }
 
@@ -129,7 +136,9 @@ bool ConditionStore::CreateConditionDirectories() {
     return CreateMsrLogFileDirectory() && conditions;
 }
 
-bool ConditionStore::CreateMsrLogFileDirectory() { return MakeDirectory(m_dataDir + "KlvMeasD"); }
+bool ConditionStore::CreateMsrLogFileDirectory() {
+    return MakeDirectory(m_dataDir + "KlvMeasD");
+}
 
 void ConditionStore::ScanChannels() {
     for (int i = 0; i < kChannelCount; ++i) {
@@ -143,7 +152,8 @@ void ConditionStore::ScanChannels() {
 bool ConditionStore::ReadConditionFile(int index, MeasFileData& record, bool report) {
     FileReadResult r = LoadConditionImage(MakeConditionFileName(index), record);
     if (r != FileReadResult::Ok) {
-        if (report) ShowFileError(m_op, ReadFailureText(r));
+        if (report)
+            ShowFileError(m_op, ReadFailureText(r));
         return false;
     }
     MigrateLegacyBlanking(record);
@@ -168,12 +178,14 @@ bool ConditionStore::WriteConditionFile(int index, const MeasFileData& record) {
     }
     bool hasData = record.nItemCt != 0;
     m_channels.Set(index, true, hasData);
-    if (!hasData) RemoveFile(MakeMsrLogFileName(index));
+    if (!hasData)
+        RemoveFile(MakeMsrLogFileName(index));
     return true;
 }
 
 void ConditionStore::DeleteChannel(int index) {
-    if (!ChannelTable::InRange(index)) return;
+    if (!ChannelTable::InRange(index))
+        return;
     RemoveFile(MakeConditionFileName(index));
     m_channels.Set(index, false, false);
     RemoveFile(MakeMsrLogFileName(index));
@@ -186,54 +198,66 @@ bool ConditionStore::EraseChannelData(MeasFileData& record, int index) {
     copy.nItemCt = 0;
     copy.wFirstDate = 0;
     copy.wLastDate = 0;
-    if (!WriteConditionFile(index, copy)) return false;
+    if (!WriteConditionFile(index, copy))
+        return false;
     record = copy;
     return true;
 }
 
 BulkEraseResult ConditionStore::BulkErase(bool eraseData, bool deleteConditions) {
-    if (!eraseData && !deleteConditions) return BulkEraseResult::Cancelled;
+    if (!eraseData && !deleteConditions)
+        return BulkEraseResult::Cancelled;
     if (m_op.ShowMessage(kBulkEraseQuestion, MsgIcon::Exclamation, MsgButtons::YesNo) != IDYES)
         return BulkEraseResult::Cancelled;
     for (int i = 0; i < kChannelCount; ++i) {
-        if (!m_channels.Exists(i)) continue;
+        if (!m_channels.Exists(i))
+            continue;
         // Deleting the condition removes its log as well, so an unreadable condition
         // must not stop its own deletion.
         if (eraseData && !deleteConditions) {
             MeasFileData d;
-            if (!ReadConditionFile(i, d, true)) return BulkEraseResult::Failed;
+            if (!ReadConditionFile(i, d, true))
+                return BulkEraseResult::Failed;
             // Stale dates would keep the next first measurement from setting the first date.
             d.nItemCt = 0;
             d.wFirstDate = 0;
             d.wLastDate = 0;
-            if (!WriteConditionFile(i, d)) return BulkEraseResult::Failed;
+            if (!WriteConditionFile(i, d))
+                return BulkEraseResult::Failed;
         }
-        if (deleteConditions) DeleteChannel(i);
+        if (deleteConditions)
+            DeleteChannel(i);
     }
     return BulkEraseResult::Done;
 }
 
 bool ConditionStore::RepairInterruptedMeasurement(int index, MeasFileData& d) {
     auto layers = static_cast<std::uint32_t>(GetCoatCount(d));
-    if (layers == 0 || d.nItemCt % layers == 0) return true;
+    if (layers == 0 || d.nItemCt % layers == 0)
+        return true;
     std::uint32_t first = d.nItemCt - d.nItemCt % layers;
     MsrLogRecord group[kMaxLayers];
-    if (!ReadMsrLogFile(*this, index, group, first, layers, true)) return false;
-    for (std::uint32_t k = 0; k < layers; ++k) group[k].bFlags |= kRecordMeasured;
-    if (!WriteMsrLogFile(*this, index, group, first, layers)) return false;
+    if (!ReadMsrLogFile(*this, index, group, first, layers, true))
+        return false;
+    for (std::uint32_t k = 0; k < layers; ++k)
+        group[k].bFlags |= kRecordMeasured;
+    if (!WriteMsrLogFile(*this, index, group, first, layers))
+        return false;
     MeasFileData repaired = d;
     repaired.nItemCt = first + layers;
-    if (!WriteConditionFile(index, repaired)) return false;
+    if (!WriteConditionFile(index, repaired))
+        return false;
     d = repaired;
     return true;
 }
 
-ChannelPrepareResult ConditionStore::PrepareChannelForMeasurement(int index,
-                                                                   MeasFileData& record) {
+ChannelPrepareResult ConditionStore::PrepareChannelForMeasurement(int index, MeasFileData& record) {
     MeasFileData d = NewMeasFileData();
     if (m_channels.Exists(index)) {
-        if (!ReadConditionFile(index, d, true)) return ChannelPrepareResult::Failed;
-        if (!RepairInterruptedMeasurement(index, d)) return ChannelPrepareResult::Failed;
+        if (!ReadConditionFile(index, d, true))
+            return ChannelPrepareResult::Failed;
+        if (!RepairInterruptedMeasurement(index, d))
+            return ChannelPrepareResult::Failed;
     } else if (!ChannelTable::InRange(index)) {
         ShowFileError(m_op, kMsgFileNotFound);
         return ChannelPrepareResult::Failed;

@@ -23,7 +23,8 @@ public:
     bool Exists(int index) const { return InRange(index) && m_entries[index].bExists != 0; }
     bool HasData(int index) const { return InRange(index) && m_entries[index].bHasData != 0; }
     void Set(int index, bool exists, bool hasData) {
-        if (InRange(index)) m_entries[index] = ChannelEntry{exists ? 1u : 0u, hasData ? 1u : 0u};
+        if (InRange(index))
+            m_entries[index] = ChannelEntry{exists ? 1u : 0u, hasData ? 1u : 0u};
     }
     static bool InRange(int index) { return index >= 0 && index < kChannelCount; }
 

@@ -10,7 +10,8 @@
 namespace klv {
 
 bool IsPlausiblePackedDate(std::uint16_t packed) {
-    if (packed == 0) return true;
+    if (packed == 0)
+        return true;
     Date d = UnpackDate(packed);
     return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= 31;
 }
@@ -29,11 +30,15 @@ bool ReadMsrLogFile(ConditionStore& store, int index, MsrLogRecord* records, std
                                     : ReadFileAt(path, std::uint64_t{first} * sizeof(MsrLogRecord),
                                                  records, bytes);
     for (std::uint32_t i = 0; r == FileReadResult::Ok && i < count; ++i) {
-        if (!IsSoundLogRecord(records[i])) r = FileReadResult::ReadFailed;
+        if (!IsSoundLogRecord(records[i]))
+            r = FileReadResult::ReadFailed;
     }
-    if (r == FileReadResult::Ok) return true;
-    if (bytes > 0) std::memset(records, 0, bytes);
-    if (report) ShowFileError(store.Op(), ReadFailureText(r));
+    if (r == FileReadResult::Ok)
+        return true;
+    if (bytes > 0)
+        std::memset(records, 0, bytes);
+    if (report)
+        ShowFileError(store.Op(), ReadFailureText(r));
     return false;
 }
 
@@ -44,7 +49,8 @@ bool WriteMsrLogFile(ConditionStore& store, int index, const MsrLogRecord* recor
                             ? FileWriteResult::CannotCreate
                             : WriteFileAt(path, std::uint64_t{first} * sizeof(MsrLogRecord),
                                           records, std::size_t{count} * sizeof(MsrLogRecord));
-    if (r == FileWriteResult::Ok) return true;
+    if (r == FileWriteResult::Ok)
+        return true;
     ShowFileError(store.Op(), WriteFailureText(r));
     return false;
 }
@@ -60,10 +66,11 @@ bool TruncateMsrLogFile(ConditionStore& store, int index, std::uint32_t count) {
         return true;
     }
     FileWriteResult r = TruncateFileTo(path, std::uint64_t{count} * sizeof(MsrLogRecord));
-    if (r == FileWriteResult::Ok) return true;
+    if (r == FileWriteResult::Ok)
+        return true;
     // Opening an existing file is what failed here, so the file is the one not found.
-    ShowFileError(store.Op(), r == FileWriteResult::CannotCreate ? kMsgFileNotFound
-                                                                 : kMsgDataNotInput);
+    ShowFileError(store.Op(),
+                  r == FileWriteResult::CannotCreate ? kMsgFileNotFound : kMsgDataNotInput);
     return false;
 }
 
