@@ -39,6 +39,11 @@ std::optional<int> HasAlloySn(const MeasFileData& d);
 // That layer, when a layer exists two places below it (the copper under the alloy layer).
 std::optional<int> HasAlloyCu(const MeasFileData& d);
 
+// Every used layer's (unit, range) pair has a resolution row.
+bool CheckUnitRange(const MeasFileData& d);
+// The first used layer whose pair has none.
+std::optional<int> FindUnitRangeConflict(const MeasFileData& d);
+
 bool IsTotalReached(const MeasFileData& d);
 
 // True when the fifth layer must stay empty: tin-type layer 1 over an alloy layer over a Cu
