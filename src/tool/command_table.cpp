@@ -1,0 +1,27 @@
+#include <array>
+
+#include "tool/tool_command.h"
+
+namespace klv::tool {
+
+std::span<const ToolCommand> ToolCommands() {
+    static const std::array<ToolCommand, 2> commands = {{
+        {"channels", "", RunChannels},
+        {"condition", "N", RunCondition},
+    }};
+    return commands;
+}
+
+int ParseChannelNumber(const std::string& text) {
+    if (text.empty() || text.size() > 2)
+        return -1;
+    int n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        n = n * 10 + (c - '0');
+    }
+    return n >= 1 && n <= kChannelCount ? n : -1;
+}
+
+}  // namespace klv::tool

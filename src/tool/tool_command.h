@@ -1,0 +1,37 @@
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+#include "reference/condition_store.h"
+
+namespace klv::tool {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+struct ToolContext {
+    ConditionStore& store;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// One sub-command: its name, its argument synopsis and the function that runs it with the
+// arguments after the name. Runners return one of the exit codes above.
+struct ToolCommand {
+    const char* name;
+    const char* synopsis;
+    int (*run)(ToolContext& context, std::span<const std::string> args);
+};
+
+std::span<const ToolCommand> ToolCommands();
+
+int RunChannels(ToolContext& context, std::span<const std::string> args);
+int RunCondition(ToolContext& context, std::span<const std::string> args);
+
+// Channel number 1-50 as typed; -1 when it is not one.
+int ParseChannelNumber(const std::string& text);
+
+}  // namespace klv::tool

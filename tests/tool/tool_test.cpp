@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "base/fixed_text.h"
+#include "reference/condition_store.h"
+#include "support/scripted_operator.h"
+#include "support/temp_dir.h"
+
+namespace klv {
+namespace {
+
+struct RunResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs the tool with a shell command line; standard error goes to a file beside it.
+RunResult RunTool(const test::TempDir& dir, const std::string& args, const std::string& env = "") {
+    std::string errFile = dir.File("stderr.txt");
+    std::string command = env + " '" KLV_TOOL_PATH "' " + args + " 2>'" + errFile + "'";
+    RunResult r{-1, {}, {}};
+    FILE* p = ::popen(command.c_str(), "r");
+    if (!p)
+        return r;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
+        r.out.append(buf, n);
+    int status = ::pclose(p);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.err = test::ReadTestFile(errFile);
+    return r;
+}
+
+struct ToolFixture {
+    test::TempDir data;
+    test::TempDir scratch;
+    test::ScriptedOperator op;
+    ConditionStore store{data.Path(), op};
+
+    ToolFixture() {
+        store.CreateConditionDirectories();
+        MeasFileData a = NewMeasFileData();
+        SetFixedText(a.szFileName, "Sn on Cu \xB5m");  // µ in the single-byte code page
+        a.coat[0] = LayerCondition{0x80, 11, 4, 2, 1, 6, 5, 0, 0.0f, 0.0f, {}, {}};
+        a.coat[1] = LayerCondition{0x80, 128, 6, 2, 4, 6, 5, 0, 0.0f, 0.0f, {}, {}};
+        a.coat[2] = LayerCondition{0x40, 5, 1, 3, 1, 0, 5, 0, 2.5f, 12.0f, {}, {}};
+        a.bBaseCode = 1;
+        SetFixedText(a.baseName, "Fe");
+        a.bGasket = 1;
+        a.bOldBlanking = kLegacyBlankingMoved;
+        a.bStatMode = 2;
+        a.nItemCt = 7;
+        a.wFirstDate = PackDate(2026, 12, 9);
+        SetFixedText(a.szLotNo, "L-42");
+        EXPECT_TRUE(store.WriteConditionFile(2, a));
+        MeasFileData b = NewMeasFileData();
+        SetFixedText(b.szFileName, "New");
+        EXPECT_TRUE(store.WriteConditionFile(49, b));
+    }
+    std::string Dir() const { return "--data-dir '" + data.Path() + "'"; }
+};
+
+TEST(Tool, ChannelsListsExistingChannelsInIndexOrder) {
+    ToolFixture f;
+    RunResult r = RunTool(f.scratch, f.Dir() + " channels");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "3\tSn on Cu \xC2\xB5m\t3\t3\n50\tNew\t0\t0\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(Tool, ConditionDumpsEveryFieldInRecordOrderWithTableNames) {
+    ToolFixture f;
+    RunResult r = RunTool(f.scratch, f.Dir() + " condition 3");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const char* expected[] = {
+        "szFileName = Sn on Cu \xC2\xB5m\ncoat[0].bLayerFlags = 0x80\ncoat[0].bCode = 11 (Sn)\n"
+        "coat[0].bSolution = 4 (E-24)\ncoat[0].bRange = 2 (1/1)\n"
+        "coat[0].bSensitivity = 1 (Automatic)\ncoat[0].bPump = 6\ncoat[0].bBlanking = 5\n",
+        "coat[1].bCode = 128 (Alloy layer)\n",
+        "coat[2].bLayerFlags = 0x40\ncoat[2].bCode = 5 (Cu)\ncoat[2].bSolution = 1 (E-21)\n"
+        "coat[2].bRange = 3 (4/10)\ncoat[2].bSensitivity = 1 (Automatic)\ncoat[2].bPump = 0\n"
+        "coat[2].bBlanking = 5\ncoat[2].fAutoStop = 2.5\ncoat[2].fCurrent = 12\n"
+        "coat[2].Name = \n",
+        "coat[4].Name = \nbBaseCode = 1 (Fe)\nbaseName = Fe\nbUnit = 1 (um)\nbGasket = 1 (A)\n",
+        "fAlloyCoefSn = 0.25\nfAlloyCoefCu = 0.323\nbStatFlags = 0x00\nbStatMode = 2 (N-1)\n",
+        "limits[4].fLowerLimit = 0\nnItemCt = 7\nwFirstDate = 0x5D89 (2026/12/09)\n"
+        "wLastDate = 0\nwPrintItems = 0x0000\nbPrintLineMode = 0\nszCustomer = \n"
+        "szGoods = \nszLotNo = L-42\nszTester = \n",
+    };
+    std::size_t at = 0;
+    for (const char* part : expected) {
+        std::size_t found = r.out.find(part, at);
+        EXPECT_NE(found, std::string::npos) << part;
+        if (found != std::string::npos)
+            at = found;
+    }
+    EXPECT_TRUE(r.out.ends_with("szTester = \n"));
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(Tool, ErrorsGiveTheSystemMessageAndStatusOne) {
+    ToolFixture f;
+    RunResult missing = RunTool(f.scratch, f.Dir() + " condition 4");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "The file can't be found.\n");
+
+    test::WriteTestFile(f.store.MakeConditionFileName(4), std::string(559, '\0'));
+    RunResult shortFile = RunTool(f.scratch, f.Dir() + " condition 5");
+    EXPECT_EQ(shortFile.status, 1);
+    EXPECT_EQ(shortFile.err, "Data can't be read, or some error in the data.\n");
+
+    RunResult noTree = RunTool(f.scratch, "--data-dir '" + f.scratch.File("none") + "' channels");
+    EXPECT_EQ(noTree.status, 1);
+    EXPECT_EQ(noTree.err, "The file can't be found.\n");
+}
+
+TEST(Tool, UsageErrorsGiveStatusTwo) {
+    ToolFixture f;
+    for (const char* args : {"", "frobnicate", "condition", "condition 0", "condition 51",
+                             "condition x", "condition 1 2", "channels extra", "--data-dir"}) {
+        SCOPED_TRACE(args);
+        RunResult r = RunTool(f.scratch, f.Dir() + " " + args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("usage: klv570-tool"), std::string::npos);
+    }
+}
+
+TEST(Tool, DefaultDataDirectoryComesFromTheEnvironment) {
+    ToolFixture f;
+    RunResult r = RunTool(f.scratch, "channels", "KLV570_DATA_DIR='" + f.data.Path() + "'");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(0, 2), "3\t");
+}
+
+}  // namespace
+}  // namespace klv
