@@ -5,14 +5,19 @@
 
 namespace klv {
 
-bool LineLog::Start(const std::string& path, Clock& clock) {
+bool LineLog::Start(const std::string& path, Clock& clock, bool truncate) {
     std::lock_guard<std::mutex> guard(m_lock);
     m_path = path;
     m_clock = &clock;
-    std::FILE* f = std::fopen(m_path.c_str(), "wb");
+    std::FILE* f = std::fopen(m_path.c_str(), truncate ? "wb" : "ab");
     if (!f) return false;
     bool ok = std::fputs("Starting ... \r\n", f) >= 0;
     return std::fclose(f) == 0 && ok;
+}
+
+std::string LineLog::Path() const {
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_path;
 }
 
 std::string LineLog::FormatLine(const LocalTime& t, const std::string& message) {

@@ -13,18 +13,19 @@ class LineLog {
 public:
     static constexpr std::size_t kMaxMessage = 1023;
 
-    // Creates the file anew (an old log is truncated) and writes the first line.
-    bool Start(const std::string& path, Clock& clock);
+    // Creates the file anew (an old log is truncated, unless `truncate` is false) and writes
+    // the first line.
+    bool Start(const std::string& path, Clock& clock, bool truncate = true);
     // Level 0 and 1 lines are written; level 2 (traces) and above are discarded.
     // Returns -1 when the line could not be written, 0 otherwise.
     int Write(int level, const std::string& message);
-    const std::string& Path() const { return m_path; }
+    std::string Path() const;
 
     // Builds "%02d/%02d/%02d,%02d:%02d:%02d.%03d,%s\r\n" for the given time.
     static std::string FormatLine(const LocalTime& t, const std::string& message);
 
 private:
-    std::mutex m_lock;
+    mutable std::mutex m_lock;
     std::string m_path;
     Clock* m_clock = nullptr;
 };

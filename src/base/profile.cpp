@@ -32,10 +32,16 @@ struct IniText {
     std::string eol = "\r\n";
 };
 
-IniText Load(const std::string& path) {
+// A file that exists but cannot be read must not be replaced by a write, or every other
+// setting in it would be lost; `readable` tells the writers.
+IniText Load(const std::string& path, bool* readable = nullptr) {
     IniText ini;
     std::string text;
-    if (ReadWholeFile(path, text) != FileReadResult::Ok) return ini;
+    if (readable) *readable = !path.empty();
+    if (ReadWholeFile(path, text) != FileReadResult::Ok) {
+        if (readable) *readable = !FileExists(path) && !DirectoryExists(path);
+        return ini;
+    }
     if (text.find("\r\n") == std::string::npos && text.find('\n') != std::string::npos)
         ini.eol = "\n";
     std::size_t pos = 0;
@@ -105,6 +111,15 @@ Location Find(const IniText& ini, const std::string& section, const std::string&
     return loc;
 }
 
+// A line break would split the line and plant a foreign key in the file.
+bool IsSingleLine(const std::string& s) { return s.find_first_of("\r\n") == std::string::npos; }
+
+bool IsWritableName(const std::string& section, const std::string& key) {
+    return !section.empty() && !key.empty() && IsSingleLine(section) && IsSingleLine(key) &&
+           section.find(']') == std::string::npos && key.find('=') == std::string::npos &&
+           Trim(key) == key && Trim(section) == section;
+}
+
 std::string ValueOf(const std::string& line) {
     std::string v = Trim(line.substr(line.find('=') + 1));
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
@@ -148,7 +163,10 @@ int ProfileFile::GetProfileInt(const std::string& section, const std::string& ke
 
 bool ProfileFile::WriteProfileString(const std::string& section, const std::string& key,
                                      const std::string& value) {
-    IniText ini = Load(m_path);
+    if (!IsWritableName(section, key) || !IsSingleLine(value)) return false;
+    bool readable = false;
+    IniText ini = Load(m_path, &readable);
+    if (!readable) return false;
     Location loc = Find(ini, section, key);
     if (loc.key) {
         std::string line = ini.lines[*loc.key];
@@ -169,7 +187,9 @@ bool ProfileFile::WriteProfileInt(const std::string& section, const std::string&
 }
 
 bool ProfileFile::DeleteProfileKey(const std::string& section, const std::string& key) {
-    IniText ini = Load(m_path);
+    bool readable = false;
+    IniText ini = Load(m_path, &readable);
+    if (!readable) return false;
     Location loc = Find(ini, section, key);
     if (!loc.key) return true;
     ini.lines.erase(ini.lines.begin() + static_cast<long>(*loc.key));

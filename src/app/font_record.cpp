@@ -1,0 +1,113 @@
+#include "app/font_record.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <optional>
+
+namespace klv {
+namespace {
+
+constexpr std::size_t kMaxRecordText = 220;
+constexpr std::size_t kHexDigits = 2 * sizeof(LogFont);
+
+// Reads the stored text the way "%d,%d,%d,%d,%s" does: each number may follow blanks, the
+// commas must follow at once, the last field runs to the next blank.
+class FieldScanner {
+public:
+    explicit FieldScanner(const std::string& text) : m_text(text) {}
+
+    std::optional<int> Number() {
+        SkipBlanks();
+        std::size_t i = m_pos;
+        bool negative = false;
+        if (i < m_text.size() && (m_text[i] == '-' || m_text[i] == '+')) negative = m_text[i++] == '-';
+        if (i >= m_text.size() || !IsDigit(m_text[i])) return std::nullopt;
+        long long n = 0;
+        while (i < m_text.size() && IsDigit(m_text[i])) {
+            n = std::min<long long>(n * 10 + (m_text[i++] - '0'), kClampAt);
+        }
+        m_pos = i;
+        return static_cast<int>(negative ? -n : n);
+    }
+
+    bool Comma() {
+        if (m_pos >= m_text.size() || m_text[m_pos] != ',') return false;
+        ++m_pos;
+        return true;
+    }
+
+    std::optional<std::string> Word() {
+        SkipBlanks();
+        std::size_t b = m_pos;
+        while (m_pos < m_text.size() && !IsBlank(m_text[m_pos])) ++m_pos;
+        if (m_pos == b) return std::nullopt;
+        return m_text.substr(b, m_pos - b);
+    }
+
+private:
+    static constexpr long long kClampAt = std::numeric_limits<int>::max();
+    static bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+    static bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+    void SkipBlanks() {
+        while (m_pos < m_text.size() && IsBlank(m_text[m_pos])) ++m_pos;
+    }
+
+    const std::string& m_text;
+    std::size_t m_pos = 0;
+};
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+std::optional<LogFont> DecodeLogFont(const std::string& hex) {
+    if (hex.size() != kHexDigits) return std::nullopt;
+    unsigned char bytes[sizeof(LogFont)];
+    for (std::size_t i = 0; i < sizeof bytes; ++i) {
+        int hi = HexValue(hex[2 * i]);
+        int lo = HexValue(hex[2 * i + 1]);
+        if (hi < 0 || lo < 0) return std::nullopt;
+        bytes[i] = static_cast<unsigned char>(hi * 16 + lo);
+    }
+    LogFont f;
+    std::memcpy(&f, bytes, sizeof f);
+    return f;
+}
+
+}  // namespace
+
+std::string FormatFontRecord(const PrinterFont& font) {
+    char head[64];
+    std::snprintf(head, sizeof head, "%d,%d,%d,%d,", font.size, 0, 0, 0);
+    std::string text = head;
+    unsigned char bytes[sizeof(LogFont)];
+    std::memcpy(bytes, &font.font, sizeof bytes);
+    for (unsigned char b : bytes) {
+        char pair[3];
+        std::snprintf(pair, sizeof pair, "%02x", b);
+        text += pair;
+    }
+    return text;
+}
+
+void ParseFontRecord(const std::string& text, FontSizeRange range, PrinterFont& font) {
+    if (text.size() >= kMaxRecordText) return;
+    FieldScanner scan(text);
+    std::optional<int> size = scan.Number();
+    if (!size) return;
+    if (*size >= range.min && *size <= range.max) font.size = *size;
+    for (int i = 0; i < 3; ++i) {
+        if (!scan.Comma() || !scan.Number()) return;
+    }
+    if (!scan.Comma()) return;
+    if (auto hex = scan.Word()) {
+        if (auto record = DecodeLogFont(*hex)) font.font = *record;
+    }
+}
+
+}  // namespace klv

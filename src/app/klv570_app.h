@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/app_hooks.h"
+#include "app/font_record.h"
+#include "app/instance_lock.h"
+#include "app/sender_block.h"
+#include "app/sound_table.h"
+#include "app/system_flags.h"
+#include "app/version_block.h"
+#include "base/clock.h"
+#include "base/operator.h"
+#include "base/profile.h"
+#include "reference/calibration_store.h"
+#include "reference/condition_store.h"
+
+namespace klv {
+
+// The application object: the data directory, the settings, the start-up and the exit.
+class CKLV570App {
+public:
+    // `dataDir` ends with "/". Creates it and starts the line log.
+    CKLV570App(std::string dataDir, Operator& op, Clock& clock);
+    CKLV570App(const CKLV570App&) = delete;
+    CKLV570App& operator=(const CKLV570App&) = delete;
+
+    AppHooks& Hooks() { return m_hooks; }
+
+    // Runs start-up and then the main window. False when start-up ended early; the message
+    // has been shown then.
+    bool InitInstance(const std::vector<std::string>& args);
+    // Writes the settings (only after a complete start-up), releases the instance lock and
+    // writes the sender block.
+    int ExitInstance();
+
+    bool StartupPending() const { return m_startupPending; }
+    const std::string& DataDirectory() const { return m_dataDir; }
+    const std::string& GraphicsDirectory() const { return m_graphicsDir; }
+    const std::string& HelpPath() const { return m_helpPath; }
+    const std::string& CalibrationPath() const { return m_calibrationPath; }
+    ProfileFile& Profile() { return m_profile; }
+    Operator& Op() { return m_op; }
+    Clock& Time() { return m_clock; }
+
+    std::uint32_t SystemFlags() const { return m_systemFlags; }
+    void SetSystemFlags(std::uint32_t flags) { m_systemFlags = flags; }
+    ListViewStyle ListStyle() const { return ListViewStyleFor(m_systemFlags); }
+    int PrinterName() const { return m_printerName; }
+    void SetPrinterName(int id) { m_printerName = id; }
+    int MeasDataPrint() const { return m_measDataPrint; }
+    void SetMeasDataPrint(int mode) { m_measDataPrint = mode; }
+    PrinterFont& PagePrinterFont() { return m_pagePrinterFont; }
+    PrinterFont& LinePrinterFont() { return m_linePrinterFont; }
+
+    SoundTable& Sounds() { return m_sounds; }
+    // Reads the sound table from the settings again.
+    void LoadSounds();
+    CalibrationStore& Calibration() { return m_calibration; }
+    SenderBlock& Sender() { return m_sender; }
+    ConditionStore& Conditions() { return m_conditions; }
+    const VersionBlock& Version() const { return m_version; }
+
+private:
+    bool CheckSingleInstance();
+    void SetUpPaths();
+    void ReadSettings();
+    void WriteSettings();
+
+    std::string m_dataDir;
+    std::string m_graphicsDir;
+    std::string m_helpPath;
+    std::string m_calibrationPath;
+    std::string m_senderPath;
+    Operator& m_op;
+    Clock& m_clock;
+    AppHooks m_hooks;
+    CInstanceLock m_instanceLock;
+    InstanceLockResult m_lockResult = InstanceLockResult::Failed;
+    ProfileFile m_profile;
+    bool m_startupPending = true;
+    bool m_senderLoaded = false;
+
+    std::uint32_t m_systemFlags = 0;
+    int m_printerName = 0;
+    int m_measDataPrint = 0;
+    PrinterFont m_pagePrinterFont;
+    PrinterFont m_linePrinterFont;
+    SoundTable m_sounds;
+    VersionBlock m_version;
+    CalibrationStore m_calibration{};
+    SenderBlock m_sender{};
+    ConditionStore m_conditions;
+};
+
+}  // namespace klv

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "base/operator.h"
+
+namespace klv {
+
+inline constexpr int kSenderLineCount = 7;
+
+// The sender identification printed on statistics reports; the byte image is tester.dat.
+struct SenderBlock {
+    char szTitle[24];
+    char szLine[kSenderLineCount][32];  // name, second line, telephone, fax, three more
+    std::int32_t lTitleFontSize;
+};
+static_assert(sizeof(SenderBlock) == 252);
+static_assert(offsetof(SenderBlock, szLine) == 24);
+static_assert(offsetof(SenderBlock, lTitleFontSize) == 248);
+
+// Reads the first 252 bytes of the file; a missing or shorter file gives an all-zero block.
+SenderBlock LoadSenderBlock(const std::string& path);
+
+// Replaces the file with the 252 bytes; failures are shown with the stop icon.
+bool WriteSenderBlock(const std::string& path, const SenderBlock& block, Operator& op);
+
+}  // namespace klv

@@ -1,0 +1,75 @@
+#include "app/window_placement.h"
+
+#include <algorithm>
+
+#include "app/settings_keys.h"
+
+namespace klv {
+namespace {
+
+// One axis: extent at least 32 and at most the area's; start inside the area.
+void ClampAxis(int& start, int& extent, int areaStart, int areaExtent) {
+    extent = std::max(extent, kMinWindowExtent);
+    extent = std::min(extent, areaExtent);
+    start = std::max(start, areaStart);
+    if (start + extent > areaStart + areaExtent) start = areaStart + areaExtent - extent;
+}
+
+}  // namespace
+
+WindowRect ClampWindowRect(WindowRect r, const WindowRect& area,
+                           std::optional<WindowSize> minimum) {
+    ClampAxis(r.x, r.width, area.x, area.width);
+    ClampAxis(r.y, r.height, area.y, area.height);
+    if (minimum) {
+        r.width = std::max(r.width, minimum->width);
+        r.height = std::max(r.height, minimum->height);
+    }
+    return r;
+}
+
+WindowPlacement ReadWindowPlacement(const ProfileFile& ini, const std::string& section,
+                                    const WindowRect& current, const WindowRect& area,
+                                    bool withSize, bool fullPlacement,
+                                    std::optional<WindowSize> minimum) {
+    WindowRect r = current;
+    r.x = ini.GetProfileInt(section, ini::kWinLeft, current.x);
+    r.y = ini.GetProfileInt(section, ini::kWinTop, current.y);
+    if (withSize) {
+        r.width = ini.GetProfileInt(section, ini::kWinWidth, current.width);
+        r.height = ini.GetProfileInt(section, ini::kWinHeight, current.height);
+    }
+    WindowPlacement p;
+    p.normal = ClampWindowRect(r, area, minimum);
+    if (fullPlacement) {
+        p.minX = ini.GetProfileInt(section, ini::kWinMinX, -1);
+        p.minY = ini.GetProfileInt(section, ini::kWinMinY, -1);
+        p.maxX = ini.GetProfileInt(section, ini::kWinMaxX, -1);
+        p.maxY = ini.GetProfileInt(section, ini::kWinMaxY, -1);
+        p.flags = ini.GetProfileInt(section, ini::kWinFlags, 0);
+        int show = ini.GetProfileInt(section, ini::kWinShow, kShowNormal);
+        p.showCmd = show == kShowMaximized ? kShowMaximized : kShowNormal;
+    }
+    return p;
+}
+
+bool WriteWindowPlacement(ProfileFile& ini, const std::string& section,
+                          const WindowPlacement& p, bool withSize, bool fullPlacement) {
+    bool ok = ini.WriteProfileInt(section, ini::kWinLeft, p.normal.x);
+    ok = ini.WriteProfileInt(section, ini::kWinTop, p.normal.y) && ok;
+    if (withSize) {
+        ok = ini.WriteProfileInt(section, ini::kWinWidth, p.normal.width) && ok;
+        ok = ini.WriteProfileInt(section, ini::kWinHeight, p.normal.height) && ok;
+    }
+    if (fullPlacement) {
+        ok = ini.WriteProfileInt(section, ini::kWinMinX, p.minX) && ok;
+        ok = ini.WriteProfileInt(section, ini::kWinMinY, p.minY) && ok;
+        ok = ini.WriteProfileInt(section, ini::kWinMaxX, p.maxX) && ok;
+        ok = ini.WriteProfileInt(section, ini::kWinMaxY, p.maxY) && ok;
+        ok = ini.WriteProfileInt(section, ini::kWinFlags, p.flags) && ok;
+        ok = ini.WriteProfileInt(section, ini::kWinShow, p.showCmd) && ok;
+    }
+    return ok;
+}
+
+}  // namespace klv

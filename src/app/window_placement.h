@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "base/profile.h"
+
+namespace klv {
+
+struct WindowRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const WindowRect&) const = default;
+};
+
+struct WindowSize {
+    int width = 0;
+    int height = 0;
+};
+
+inline constexpr int kMinWindowExtent = 32;
+inline constexpr int kShowNormal = 1;
+inline constexpr int kShowMinimized = 2;
+inline constexpr int kShowMaximized = 3;
+
+// What a section remembers of a window. The minimised and maximised positions and the flags
+// are carried for the full placement; -1 means "not set".
+struct WindowPlacement {
+    WindowRect normal;
+    int minX = -1;
+    int minY = -1;
+    int maxX = -1;
+    int maxY = -1;
+    int flags = 0;
+    int showCmd = kShowNormal;
+};
+
+// Keeps the rectangle on the usable screen area `area`: width and height at least 32 and at
+// most the area's, the window moved back inside it; then raised to `minimum` when given.
+WindowRect ClampWindowRect(WindowRect r, const WindowRect& area,
+                           std::optional<WindowSize> minimum = std::nullopt);
+
+// Reads the section's window keys, defaulting to `current`, and clamps the rectangle. Without
+// `withSize` only the position is read; without `fullPlacement` the rest keeps its defaults.
+// The show command read is maximised for 3, normal otherwise.
+WindowPlacement ReadWindowPlacement(const ProfileFile& ini, const std::string& section,
+                                    const WindowRect& current, const WindowRect& area,
+                                    bool withSize, bool fullPlacement,
+                                    std::optional<WindowSize> minimum = std::nullopt);
+
+bool WriteWindowPlacement(ProfileFile& ini, const std::string& section,
+                          const WindowPlacement& placement, bool withSize, bool fullPlacement);
+
+}  // namespace klv

@@ -1,0 +1,175 @@
+#include "app/klv570_app.h"
+
+#include <gtest/gtest.h>
+
+#include "app/data_directory.h"
+#include "base/file_io.h"
+#include "support/scripted_operator.h"
+#include "support/settable_clock.h"
+#include "support/temp_dir.h"
+
+namespace klv {
+namespace {
+
+class AppTest : public ::testing::Test {
+protected:
+    std::string Data() const { return m_dir.Path() + "KLV570Data/"; }
+    std::vector<std::string> Lines(const std::string& path) const {
+        std::vector<std::string> lines;
+        std::string text = test::ReadTestFile(path);
+        for (std::size_t pos = 0, nl; (nl = text.find("\r\n", pos)) != std::string::npos;
+             pos = nl + 2)
+            lines.push_back(text.substr(pos, nl - pos));
+        return lines;
+    }
+
+    test::TempDir m_dir;
+    test::ScriptedOperator m_op;
+    test::SettableClock m_clock;
+};
+
+TEST_F(AppTest, FirstStartOnAnEmptyDiskBuildsTheTreeAndLogsTwoLines) {
+    CKLV570App app(Data(), m_op, m_clock);
+    std::vector<std::string> order;
+    app.Hooks().runMainWindow = [&] {
+        order.push_back(app.StartupPending() ? "pending" : "window");
+    };
+    ASSERT_TRUE(app.InitInstance({}));
+    EXPECT_EQ(order, std::vector<std::string>{"window"});
+    EXPECT_TRUE(m_op.Texts().empty());
+    for (const char* d : {"", "Graphics", "KlvMeasF", "KlvMeasD"})
+        EXPECT_TRUE(DirectoryExists(Data() + d)) << d;
+    EXPECT_EQ(FileSize(Data() + "KLV570.dat"), 1536);
+    CalibrationStore defaults = DefaultCalibrationStore();
+    EXPECT_EQ(test::ReadTestFile(Data() + "KLV570.dat"),
+              std::string(reinterpret_cast<const char*>(&defaults), sizeof defaults));
+    EXPECT_EQ(Lines(Data() + "mylog.log"),
+              (std::vector<std::string>{"Starting ... ", "2026/12/09,10:30:15.250,CKLV570 Start ..."}));
+    EXPECT_FALSE(FileExists(Data() + "tester.dat"));
+    app.ExitInstance();
+    EXPECT_EQ(FileSize(Data() + "tester.dat"), 252);
+    ProfileFile ini(Data() + "KLV570.ini");
+    EXPECT_EQ(ini.GetProfileInt("General", "SystemFlags", 0), 1281);
+    EXPECT_EQ(ini.GetProfileString("PagePrinter", "PrinterFont", "").rfind("120,0,0,0,", 0), 0u);
+    EXPECT_EQ(ini.GetProfileString("LinePrinter", "PrinterFont", "").rfind("140,0,0,0,", 0), 0u);
+}
+
+TEST_F(AppTest, SecondInstanceIsRefusedAndLeavesTheFirstUntouched) {
+    CKLV570App first(Data(), m_op, m_clock);
+    ASSERT_TRUE(first.InitInstance({}));
+    test::WriteTestFile(Data() + "tester.dat", std::string(252, 'S'));
+    {
+        test::ScriptedOperator op2;
+        CKLV570App second(Data(), op2, m_clock);
+        bool windowRan = false;
+        second.Hooks().runMainWindow = [&] { windowRan = true; };
+        EXPECT_FALSE(second.InitInstance({}));
+        EXPECT_FALSE(windowRan);
+        ASSERT_EQ(op2.Texts(), std::vector<std::string>{"KLV-570 has already been functioning."});
+        EXPECT_EQ(op2.Messages()[0].icon, MsgIcon::Stop);
+        second.ExitInstance();
+    }
+    EXPECT_EQ(test::ReadTestFile(Data() + "tester.dat"), std::string(252, 'S'));
+    EXPECT_FALSE(FileExists(Data() + "KLV570.ini"));
+    // The running program's log was continued, not wiped.
+    EXPECT_EQ(Lines(Data() + "mylog.log").size(), 4u);
+    first.ExitInstance();
+    CKLV570App third(Data(), m_op, m_clock);
+    EXPECT_TRUE(third.InitInstance({}));
+    third.ExitInstance();
+}
+
+TEST_F(AppTest, ShortCalibrationFileEndsStartUpWithoutWritingAnything) {
+    MakeDirectoryTree(Data());
+    test::WriteTestFile(Data() + "KLV570.dat", std::string(1535, '\x11'));
+    test::WriteTestFile(Data() + "tester.dat", std::string(252, 'T'));
+    CKLV570App app(Data(), m_op, m_clock);
+    bool windowRan = false;
+    app.Hooks().runMainWindow = [&] { windowRan = true; };
+    EXPECT_FALSE(app.InitInstance({"-siml=1"}));
+    EXPECT_FALSE(windowRan);
+    EXPECT_EQ(m_op.Texts(),
+              std::vector<std::string>{"Data can't be read, or some error in the data."});
+    EXPECT_TRUE(app.StartupPending());
+    app.ExitInstance();
+    EXPECT_EQ(test::ReadTestFile(Data() + "KLV570.dat"), std::string(1535, '\x11'));
+    EXPECT_EQ(test::ReadTestFile(Data() + "tester.dat"), std::string(252, 'T'));
+    EXPECT_FALSE(FileExists(Data() + "KLV570.ini"));
+}
+
+TEST_F(AppTest, SettingsAndSwitchesAreReadAndTheWholeWordIsWrittenAtExit) {
+    MakeDirectoryTree(Data());
+    test::WriteTestFile(Data() + "KLV570.ini",
+                        "[General]\nSystemFlags=196866\n[LinePrinter]\nPrinterName=2\n"
+                        "PrinterFont=300,0,0,0,zz\n");
+    test::WriteTestFile(Data() + "tester.dat", std::string(251, 'T'));
+    CKLV570App app(Data(), m_op, m_clock);
+    ASSERT_TRUE(app.InitInstance({"-SIML=1", "ignored"}));
+    EXPECT_EQ(app.SystemFlags(), 0x10502u);
+    EXPECT_EQ(app.PrinterName(), 2);
+    EXPECT_EQ(app.LinePrinterFont().size, 140);
+    EXPECT_EQ(app.Sounds()[0].path, Data() + "Graphics/Buzzer7.wav");
+    EXPECT_EQ(app.Sender().szTitle[0], 0);  // a 251-byte file counts as absent
+    EXPECT_EQ(app.Calibration().dwFlags & 0x500u, 0u);
+    app.ExitInstance();
+    ProfileFile ini(Data() + "KLV570.ini");
+    EXPECT_EQ(ini.GetProfileInt("General", "SystemFlags", 0), 0x10502);
+    EXPECT_EQ(ini.GetProfileInt("LinePrinter", "MeasDataPrint", 0), 1);
+    EXPECT_EQ(test::ReadTestFile(Data() + "tester.dat"), std::string(252, '\0'));
+}
+
+TEST_F(AppTest, HooksRunInOrderAndTheirFailuresEndStartUp) {
+    std::vector<std::string> calls;
+    auto run = [&](const std::string& failing) {
+        test::TempDir dir;
+        test::ScriptedOperator op;
+        CKLV570App app(dir.Path(), op, m_clock);
+        calls.clear();
+        auto step = [&](const std::string& name) {
+            calls.push_back(name);
+            return name != failing;
+        };
+        app.Hooks().checkRuntime = [&] {
+            return step("runtime") ? std::string() : std::string("old runtime");
+        };
+        app.Hooks().createSharedResources = [&] { return step("resources"); };
+        app.Hooks().createPotentialBuffer = [&] {
+            // The channel scan and the switches come before the trace buffer.
+            EXPECT_TRUE(DirectoryExists(dir.Path() + "KlvMeasF"));
+            return step("potential");
+        };
+        app.Hooks().startDdeServer = [&] { return step("dde"); };
+        app.Hooks().runMainWindow = [&] { step("window"); };
+        app.Hooks().releaseResources = [&] { step("release"); };
+        bool ok = app.InitInstance({});
+        app.ExitInstance();
+        return std::make_pair(ok, op.Texts());
+    };
+    auto [ok, texts] = run("");
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(calls, (std::vector<std::string>{"runtime", "resources", "potential", "dde",
+                                               "window", "release"}));
+    std::tie(ok, texts) = run("runtime");
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(texts, std::vector<std::string>{"old runtime"});
+    EXPECT_EQ(calls, (std::vector<std::string>{"runtime", "release"}));
+    std::tie(ok, texts) = run("potential");
+    EXPECT_EQ(texts, std::vector<std::string>{"Short of memory"});
+    EXPECT_EQ(calls.back(), "release");
+    std::tie(ok, texts) = run("dde");
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(texts.empty());
+}
+
+TEST(DataDirectory, EnvironmentOrHome) {
+    EXPECT_EQ(ResolveDataDirectory("/srv/klv", "/home/op"), "/srv/klv/");
+    EXPECT_EQ(ResolveDataDirectory("/srv/klv/", "/home/op"), "/srv/klv/");
+    EXPECT_EQ(ResolveDataDirectory("", "/home/op"), "/home/op/KLV570Data/");
+    EXPECT_EQ(ResolveDataDirectory(nullptr, "/home/op/"), "/home/op/KLV570Data/");
+    EXPECT_EQ(MakeLogFilePath("/d/"), "/d/mylog.log");
+    std::string deep = "/" + std::string(300, 'x') + "/";
+    EXPECT_EQ(MakeLogFilePath(deep), deep.substr(0, 250) + ".log");
+}
+
+}  // namespace
+}  // namespace klv

@@ -1,0 +1,84 @@
+#include "app/window_placement.h"
+
+#include <gtest/gtest.h>
+
+#include "app/list_columns.h"
+#include "support/temp_dir.h"
+
+namespace klv {
+namespace {
+
+const WindowRect kScreen{0, 0, 1280, 1024};
+
+TEST(ClampWindowRect, KeepsTheWindowUsableAndOnTheScreen) {
+    EXPECT_EQ(ClampWindowRect({-50, 10, 10, 10}, kScreen), (WindowRect{0, 10, 32, 32}));
+    EXPECT_EQ(ClampWindowRect({1200, 1000, 200, 100}, kScreen), (WindowRect{1080, 924, 200, 100}));
+    EXPECT_EQ(ClampWindowRect({5, 5, 3000, 2000}, kScreen), (WindowRect{0, 0, 1280, 1024}));
+    EXPECT_EQ(ClampWindowRect({5, 5, 100, 100}, kScreen, WindowSize{400, 300}),
+              (WindowRect{5, 5, 400, 300}));
+    EXPECT_EQ(ClampWindowRect({0, 0, 100, 100}, WindowRect{100, 50, 800, 600}),
+              (WindowRect{100, 50, 100, 100}));
+}
+
+TEST(WindowPlacement, ReadsWithCurrentDefaultsAndWritesBack) {
+    test::TempDir dir;
+    ProfileFile ini(dir.File("KLV570.ini"));
+    WindowRect current{100, 120, 640, 480};
+    WindowPlacement p = ReadWindowPlacement(ini, "Measurement", current, kScreen, true, true);
+    EXPECT_EQ(p.normal, current);
+    EXPECT_EQ(p.minX, -1);
+    EXPECT_EQ(p.showCmd, kShowNormal);
+
+    ini.WriteProfileInt("Measurement", "WinLeft", -50);
+    ini.WriteProfileInt("Measurement", "WinWidth", 10);
+    ini.WriteProfileInt("Measurement", "WinShow", 3);
+    p = ReadWindowPlacement(ini, "Measurement", current, kScreen, true, true);
+    EXPECT_EQ(p.normal, (WindowRect{0, 120, 32, 480}));
+    EXPECT_EQ(p.showCmd, kShowMaximized);
+    // Without the size flag only the position is taken.
+    p = ReadWindowPlacement(ini, "Measurement", current, kScreen, false, false);
+    EXPECT_EQ(p.normal, (WindowRect{0, 120, 640, 480}));
+    ini.WriteProfileInt("Measurement", "WinShow", 2);
+    EXPECT_EQ(ReadWindowPlacement(ini, "Measurement", current, kScreen, true, true).showCmd,
+              kShowNormal);
+
+    WindowPlacement out;
+    out.normal = {7, 8, 300, 200};
+    out.showCmd = kShowMaximized;
+    ASSERT_TRUE(WriteWindowPlacement(ini, "PotentialDlg", out, false, false));
+    EXPECT_EQ(ini.GetProfileInt("PotentialDlg", "WinLeft", 0), 7);
+    EXPECT_FALSE(ini.HasProfileKey("PotentialDlg", "WinWidth"));
+    ASSERT_TRUE(WriteWindowPlacement(ini, "PotentialDlg", out, true, true));
+    p = ReadWindowPlacement(ini, "PotentialDlg", current, kScreen, true, true);
+    EXPECT_EQ(p.normal, out.normal);
+    EXPECT_EQ(p.showCmd, kShowMaximized);
+    EXPECT_EQ(ini.GetProfileInt("PotentialDlg", "WinMaxY", 0), -1);
+}
+
+const ListColumn kColumns[] = {
+    {"No.", ColumnAlign::Left, 40},  {"Name", ColumnAlign::Left, 120},
+    {"L", ColumnAlign::Right, 30},   {"Data", ColumnAlign::Right, 60},
+    {"Unit", ColumnAlign::Left, 50}, {"Gasket", ColumnAlign::Left, 70},
+    {"A", ColumnAlign::Center, 80},  {"B", ColumnAlign::Center, 90},
+};
+
+TEST(ListColumns, AllStoredOrAllDefaultsAndClamped) {
+    test::TempDir dir;
+    ProfileFile ini(dir.File("KLV570.ini"));
+    std::vector<int> defaults{40, 120, 30, 60, 50, 70, 80, 90};
+    EXPECT_EQ(ReadListColumnWidths(ini, "Measurement", kColumns), defaults);
+
+    std::vector<int> stored{5000, 2, 33, 44, 55, 66, 77, 88};
+    ASSERT_TRUE(WriteListColumnWidths(ini, "Measurement", stored));
+    EXPECT_EQ(ini.GetProfileInt("Measurement", "ColWidth7", 0), 88);
+    EXPECT_EQ(ReadListColumnWidths(ini, "Measurement", kColumns),
+              (std::vector<int>{2000, 4, 33, 44, 55, 66, 77, 88}));
+
+    ASSERT_TRUE(ini.DeleteProfileKey("Measurement", "ColWidth5"));
+    EXPECT_EQ(ReadListColumnWidths(ini, "Measurement", kColumns), defaults);
+    ASSERT_TRUE(ini.WriteProfileInt("Measurement", "ColWidth5", -1));
+    EXPECT_EQ(ReadListColumnWidths(ini, "Measurement", kColumns), defaults);
+}
+
+}  // namespace
+}  // namespace klv
