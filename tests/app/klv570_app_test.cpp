@@ -100,7 +100,7 @@ TEST_F(AppTest, ShortCalibrationFileEndsStartUpWithoutWritingAnything) {
 TEST_F(AppTest, SettingsAndSwitchesAreReadAndTheWholeWordIsWrittenAtExit) {
     MakeDirectoryTree(Data());
     test::WriteTestFile(Data() + "KLV570.ini",
-                        "[General]\nSystemFlags=196866\n[LinePrinter]\nPrinterName=2\n"
+                        "[General]\nSystemFlags=197890\n[LinePrinter]\nPrinterName=2\n"
                         "PrinterFont=300,0,0,0,zz\n");
     test::WriteTestFile(Data() + "tester.dat", std::string(251, 'T'));
     CKLV570App app(Data(), m_op, m_clock);
