@@ -118,7 +118,8 @@ std::string ChannelFileName(const std::string& dataDir, const char* format, int 
 
 ConditionStore::ConditionStore(std::string dataDir, Operator& op)
     : m_dataDir(std::move(dataDir)), m_op(op) {
-    if (m_dataDir.empty() || m_dataDir.back() != '/')
+    // An empty directory means the working directory, never the file system root.
+    if (!m_dataDir.empty() && m_dataDir.back() != '/')
         m_dataDir += '/';
     m_channels.Clear();
 }

@@ -41,6 +41,8 @@ TEST(ConditionStoreNames, ChannelNumberIsIndexPlusOneAndOutOfRangeHasNoName) {
     EXPECT_EQ(store.MakeConditionFileName(49), "/data/KlvMeasF/MeasF050.dat");
     EXPECT_EQ(store.MakeConditionFileName(50), "");
     EXPECT_EQ(store.MakeMsrLogFileName(-1), "");
+    ConditionStore here("", op);
+    EXPECT_EQ(here.MakeConditionFileName(1), "KlvMeasF/MeasF002.dat");
 }
 
 TEST(ConditionStoreDirectories, CreatedOnceAndExistingCountsAsSuccess) {
@@ -130,6 +132,9 @@ TEST(ConditionStoreRead, MissingShortLongAndGarbageFilesAreRefusedAndZeroed) {
     MeasFileData gap = good;
     gap.coat[3] = gap.coat[0];
     cases.push_back({"layer after an empty one", Image(gap), kUnreadable});
+    MeasFileData tooMany = good;
+    tooMany.nItemCt = kMaxMeasurements * 2 + 1;
+    cases.push_back({"more records than measurements allowed", Image(tooMany), kUnreadable});
     MeasFileData nan = good;
     nan.limits[1].fUpperLimit = std::nanf("");
     cases.push_back({"not a number", Image(nan), kUnreadable});
