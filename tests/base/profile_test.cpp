@@ -36,3 +36,42 @@ TEST(ProfileFile, DefaultsApplyOnEveryReadAndStringsStayStrings) {
 
 }  // namespace
 }  // namespace klv
+
+namespace klv {
+namespace {
+
+TEST(ProfileFile, EveryWriteIsOnDiskAtOnce) {
+    test::TempDir dir;
+    std::string path = dir.File("KLV570.ini");
+    ProfileFile writer(path);
+    ASSERT_TRUE(writer.WriteProfileInt("Sounds", "MeasEnd", 1));
+    EXPECT_EQ(test::ReadTestFile(path), "[Sounds]\r\nMeasEnd=1\r\n");
+    // Another reader sees each change at once: nothing is cached on either side.
+    ProfileFile reader(path);
+    EXPECT_EQ(reader.GetProfileInt("Sounds", "MeasEnd", 0), 1);
+    test::WriteTestFile(path, "[Sounds]\nMeasEnd=5\n");
+    EXPECT_EQ(reader.GetProfileInt("Sounds", "MeasEnd", 0), 5);
+    ASSERT_TRUE(writer.WriteProfileString("Sounds", "MeasStop", "a b.wav"));
+    EXPECT_EQ(test::ReadTestFile(path), "[Sounds]\nMeasEnd=5\nMeasStop=a b.wav\n");
+}
+
+TEST(ProfileFile, WritesThatWouldCorruptTheFileAreRefused) {
+    test::TempDir dir;
+    std::string path = dir.File("KLV570.ini");
+    test::WriteTestFile(path, "[General]\r\nSystemFlags=1\r\n");
+    ProfileFile ini(path);
+    EXPECT_FALSE(ini.WriteProfileString("General", "CustomColors", "1\r\n[Evil]\r\nX=1"));
+    EXPECT_FALSE(ini.WriteProfileString("Gen]eral", "A", "1"));
+    EXPECT_FALSE(ini.WriteProfileString("General", "A=B", "1"));
+    EXPECT_FALSE(ini.WriteProfileString("", "A", "1"));
+    EXPECT_EQ(test::ReadTestFile(path), "[General]\r\nSystemFlags=1\r\n");
+
+    // A settings path that is a folder is not replaced by a one-key file.
+    ProfileFile folder(dir.Path());
+    EXPECT_FALSE(folder.WriteProfileInt("General", "SystemFlags", 1));
+    EXPECT_FALSE(folder.DeleteProfileKey("General", "SystemFlags"));
+    EXPECT_EQ(folder.GetProfileInt("General", "SystemFlags", 1281), 1281);
+}
+
+}  // namespace
+}  // namespace klv
