@@ -283,5 +283,31 @@ TEST(ConditionRules, UnitRange) {
     EXPECT_TRUE(CheckUnitRange(d));
 }
 
+TEST(ConditionRecord, LegacyBlankingMovesIntoTheUsedLayers) {
+    MeasFileData d = Layers({16, 5, 11});
+    d.bOldBlanking = 7;
+    MigrateLegacyBlanking(d);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(d.coat[k].bBlanking, 7) << k;
+    EXPECT_EQ(d.coat[3].bBlanking, 0);
+    EXPECT_EQ(d.bOldBlanking, 255);
+    d.coat[0].bBlanking = 12;
+    MigrateLegacyBlanking(d);  // already moved: nothing changes
+    EXPECT_EQ(d.coat[0].bBlanking, 12);
+}
+
+TEST(ConditionRecord, LimitsOfLayer5EndBeforeTheRecordCount) {
+    MeasFileData d = NewMeasFileData();
+    d.limits[4].fLowerLimit = 1.5f;
+    d.nItemCt = 0x04030201u;
+    unsigned char image[sizeof d];
+    std::memcpy(image, &d, sizeof d);
+    float lower = 0;
+    std::memcpy(&lower, image + 412, sizeof lower);
+    EXPECT_EQ(lower, 1.5f);
+    EXPECT_EQ(image[416], 0x01);
+    EXPECT_EQ(image[419], 0x04);
+}
+
 }  // namespace
 }  // namespace klv
