@@ -1,0 +1,43 @@
+#include "app/ui/klv570_dlg.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+
+#include "app/klv570_app.h"
+#include "app/messages.h"
+#include "app/settings_keys.h"
+#include "app/ui/window_settings.h"
+
+namespace klv {
+
+CKLV570Dlg::CKLV570Dlg(CKLV570App& app, QWidget* parent) : QMainWindow(parent), m_app(app) {
+    setObjectName(QStringLiteral("CKLV570Dlg"));
+    setWindowTitle(QStringLiteral("KLV-570"));
+    menuBar()->setObjectName(QStringLiteral("mainMenu"));
+    menuBar()->addMenu(QStringLiteral("&File"))->setObjectName(QStringLiteral("fileMenu"));
+    auto* body = new QLabel(this);
+    body->setObjectName(QStringLiteral("mainBody"));
+    setCentralWidget(body);
+    resize(800, 600);
+    RestoreWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, true);
+    m_initialised = true;
+}
+
+void CKLV570Dlg::Shutdown() {
+    if (m_shutDown) return;
+    m_shutDown = true;
+    if (m_initialised) SaveWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, true);
+}
+
+void CKLV570Dlg::closeEvent(QCloseEvent* event) {
+    if (!m_shutDown &&
+        m_app.Op().ShowMessage(kMsgMayClose, MsgIcon::Question, MsgButtons::YesNo) != IDYES) {
+        event->ignore();
+        return;
+    }
+    Shutdown();
+    event->accept();
+}
+
+}  // namespace klv

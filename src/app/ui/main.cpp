@@ -1,0 +1,31 @@
+#include <QApplication>
+#include <string>
+#include <vector>
+
+#include "app/data_directory.h"
+#include "app/klv570_app.h"
+#include "app/ui/klv570_dlg.h"
+#include "app/ui/qt_operator.h"
+#include "app/ui/runtime_check.h"
+#include "base/clock.h"
+
+int main(int argc, char** argv) {
+    QApplication qapp(argc, argv);
+    // The main window decides when the program ends, after its close question.
+    QApplication::setQuitOnLastWindowClosed(true);
+    std::vector<std::string> args(argv + 1, argv + argc);
+
+    klv::QtOperator op;
+    klv::SystemClock clock;
+    klv::CKLV570App app(klv::DataDirectoryFromEnvironment(), op, clock);
+    app.Hooks().checkRuntime = [] { return klv::CheckQtRuntime(); };
+    app.Hooks().runMainWindow = [&] {
+        klv::CKLV570Dlg window(app);
+        op.SetParent(&window);
+        window.show();
+        QApplication::exec();
+        op.SetParent(nullptr);
+    };
+    app.InitInstance(args);
+    return app.ExitInstance();
+}

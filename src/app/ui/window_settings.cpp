@@ -1,0 +1,94 @@
+#include "app/ui/window_settings.h"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QScreen>
+#include <QStyle>
+#include <QTreeWidget>
+#include <vector>
+
+#include "app/ui/text_codec.h"
+
+namespace klv {
+namespace {
+
+WindowRect ToWindowRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+QRect ToQRect(const WindowRect& r) { return {r.x, r.y, r.width, r.height}; }
+
+// The room a maximised window has: the screen's available area less the sizing frames.
+WindowRect UsableArea(const QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    int frame = window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    return {area.x(), area.y(), area.width() - 2 * frame, area.height() - 2 * frame};
+}
+
+QRect CentredOnParent(const QWidget& window) {
+    QRect r = window.geometry();
+    const QWidget* parent = window.parentWidget();
+    QRect around = parent ? parent->window()->geometry() : ToQRect(UsableArea(window));
+    r.moveCenter(around.center());
+    return r;
+}
+
+Qt::Alignment ToQtAlignment(ColumnAlign align) {
+    switch (align) {
+        case ColumnAlign::Right: return Qt::AlignRight | Qt::AlignVCenter;
+        case ColumnAlign::Center: return Qt::AlignCenter;
+        case ColumnAlign::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+}  // namespace
+
+void RestoreWindowPlacement(QWidget& window, const ProfileFile& ini, const std::string& section,
+                            bool withSize, bool fullPlacement, std::optional<WindowSize> minimum) {
+    WindowPlacement p = ReadWindowPlacement(ini, section, ToWindowRect(CentredOnParent(window)),
+                                            UsableArea(window), withSize, fullPlacement, minimum);
+    if (withSize)
+        window.setGeometry(ToQRect(p.normal));
+    else
+        window.move(p.normal.x, p.normal.y);
+    if (fullPlacement && p.showCmd == kShowMaximized)
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
+}
+
+bool SaveWindowPlacement(const QWidget& window, ProfileFile& ini, const std::string& section,
+                         bool withSize, bool fullPlacement) {
+    WindowPlacement p;
+    bool maximised = window.isMaximized() || window.isMinimized();
+    p.normal = ToWindowRect(maximised ? window.normalGeometry() : window.geometry());
+    p.showCmd = window.isMaximized() ? kShowMaximized : kShowNormal;
+    return WriteWindowPlacement(ini, section, p, withSize, fullPlacement);
+}
+
+void RestoreListColumns(QTreeView& list, const ProfileFile& ini, const std::string& section,
+                        std::span<const ListColumn> columns) {
+    if (auto* tree = qobject_cast<QTreeWidget*>(&list)) {
+        tree->setColumnCount(static_cast<int>(columns.size()));
+        auto* header = new QTreeWidgetItem;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            int c = static_cast<int>(i);
+            header->setText(c, ToQString(columns[i].title));
+            header->setTextAlignment(c, ToQtAlignment(columns[i].align));
+        }
+        tree->setHeaderItem(header);
+    }
+    // The header's own minimum is wider than the narrowest width a list may keep.
+    list.header()->setMinimumSectionSize(kMinColumnWidth);
+    std::vector<int> widths = ReadListColumnWidths(ini, section, columns);
+    for (std::size_t i = 0; i < widths.size(); ++i)
+        list.setColumnWidth(static_cast<int>(i), widths[i]);
+}
+
+bool SaveListColumns(const QTreeView& list, ProfileFile& ini, const std::string& section,
+                     std::span<const ListColumn> columns) {
+    std::vector<int> widths;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        widths.push_back(list.columnWidth(static_cast<int>(i)));
+    return WriteListColumnWidths(ini, section, widths);
+}
+
+}  // namespace klv
