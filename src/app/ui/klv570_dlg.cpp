@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 
 #include "app/klv570_app.h"
@@ -15,7 +16,10 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, QWidget* parent) : QMainWindow(parent), 
     setObjectName(QStringLiteral("CKLV570Dlg"));
     setWindowTitle(QStringLiteral("KLV-570"));
     menuBar()->setObjectName(QStringLiteral("mainMenu"));
-    menuBar()->addMenu(QStringLiteral("&File"))->setObjectName(QStringLiteral("fileMenu"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("exitAction"));
     auto* body = new QLabel(this);
     body->setObjectName(QStringLiteral("mainBody"));
     setCentralWidget(body);

@@ -134,7 +134,9 @@ void MainWindowTest::closeAsksAndOnlyYesClosesAndSaves() {
 
         window.setGeometry(30, 40, 640, 480);
         op.Answer(IDYES);
-        QVERIFY(window.close());
+        auto* exit = window.findChild<QAction*>(QStringLiteral("exitAction"));
+        QVERIFY(exit);
+        exit->trigger();
         QVERIFY(!window.isVisible());
     };
     QVERIFY(app.InitInstance({}));
