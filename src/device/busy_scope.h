@@ -1,28 +1,34 @@
 #pragma once
 
-#include "device/device_seams.h"
-
 namespace klv {
 
-// The one active busy state of the UI thread; only the outermost scope reaches the ui.
-struct BusyState {
-    BusyUi* ui = nullptr;
-    int depth = 0;
+// Keeps the operator out while a command is in flight (windows disabled, wait cursor).
+class BusyScopeHost {
+public:
+    virtual ~BusyScopeHost() = default;
+    virtual void EnterBusy() = 0;
+    virtual void LeaveBusy() = 0;
+    bool IsBusy() const { return m_depth > 0; }
+
+private:
+    friend class CBusyScope;
+    int m_depth = 0;  // user-interface thread only
 };
 
+// Opens a busy scope unless one is already open; nested scopes pass through.
 class CBusyScope {
 public:
-    explicit CBusyScope(BusyState& state) : m_state(state) {
-        if (m_state.depth++ == 0 && m_state.ui) m_state.ui->EnterBusy();
+    explicit CBusyScope(BusyScopeHost& host) : m_host(host) {
+        if (m_host.m_depth++ == 0) m_host.EnterBusy();
     }
     ~CBusyScope() {
-        if (--m_state.depth == 0 && m_state.ui) m_state.ui->LeaveBusy();
+        if (--m_host.m_depth == 0) m_host.LeaveBusy();
     }
     CBusyScope(const CBusyScope&) = delete;
     CBusyScope& operator=(const CBusyScope&) = delete;
 
 private:
-    BusyState& m_state;
+    BusyScopeHost& m_host;
 };
 
 }  // namespace klv

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <mutex>
 #include <string>
 
 #include "base/profile.h"
@@ -9,47 +8,48 @@
 
 struct libusb_context;
 struct libusb_device_handle;
+struct libusb_transfer;
 
 namespace klv {
 
-struct UsbIds {
-    std::uint16_t vendorId = 0;
-    std::uint16_t productId = 0;
-};
-
-// Section "USB", keys "VendorId" and "ProductId", hexadecimal.
-UsbIds ReadUsbIds(const ProfileFile& ini);
-
-// The instrument through libusb-1.0: found by vendor and product id, first interface
-// claimed, bulk transfers with libusb's timeouts.
-class LibusbPlatform final : public UsbPlatform {
+// The instrument through libusb-1.0, found by the vendor and product id of the settings
+// file (section "USB", keys "VendorId" and "ProductId", hexadecimal).
+class LibUsbPlatform final : public UsbPlatform {
 public:
-    explicit LibusbPlatform(UsbIds ids);
-    ~LibusbPlatform() override;
-    LibusbPlatform(const LibusbPlatform&) = delete;
-    LibusbPlatform& operator=(const LibusbPlatform&) = delete;
+    explicit LibUsbPlatform(const ProfileFile& profile);
+    ~LibUsbPlatform() override;
+    LibUsbPlatform(const LibUsbPlatform&) = delete;
+    LibUsbPlatform& operator=(const LibUsbPlatform&) = delete;
 
-    int Open() override;
+    UsbOpenResult Open() override;
     void Close() override;
-    bool IsOpen() const override { return m_handle != nullptr; }
-    std::string DeviceName() const override { return m_name; }
-    bool GetDeviceDescriptor(UsbDeviceDescriptor& descriptor) override;
-    bool QueryEndpoints(std::vector<UsbEndpoint>& endpoints) override;
-    UsbIo Write(std::uint8_t pipe, const std::uint8_t* data, std::size_t length,
-                std::uint32_t timeoutMs, const std::atomic<bool>& quit) override;
-    UsbIo Read(std::uint8_t pipe, std::uint8_t* buffer, std::size_t capacity,
-               std::uint32_t timeoutMs, const std::atomic<bool>& quit) override;
-    void Flush(std::uint8_t pipe) override;
+    bool GetDeviceDescriptor(UsbDeviceDescriptor& out) override;
+    bool QueryEndpoints(std::vector<UsbEndpointInfo>& out) override;
+    bool BeginTransfer(std::uint8_t pipe, std::uint8_t* data, std::uint32_t length) override;
+    UsbIo PollTransfer(std::uint8_t pipe, std::uint32_t& transferred) override;
+    void FlushPipe(std::uint8_t pipe) override;
+    int LastError() override { return m_lastError; }
 
 private:
-    UsbIo Transfer(std::uint8_t pipe, std::uint8_t* data, std::size_t length,
-                   std::uint32_t timeoutMs, const std::atomic<bool>& quit);
+    struct Slot {
+        libusb_transfer* transfer = nullptr;
+        bool busy = false;
+        int completed = 0;
+    };
+    Slot& SlotOf(std::uint8_t pipe) { return (pipe & 0x80) ? m_in : m_out; }
+    void HandleEvents(int* completed);
+    void Abandon(Slot& slot);
 
-    UsbIds m_ids;
+    const ProfileFile& m_profile;
     libusb_context* m_context = nullptr;
     libusb_device_handle* m_handle = nullptr;
-    bool m_kernelDriverDetached = false;
-    std::string m_name;
+    int m_interface = 0;
+    int m_lastError = 0;
+    Slot m_in;
+    Slot m_out;
 };
+
+// Parses a hexadecimal id of the settings file ("04D8", "0x04d8"); 0 when it is not one.
+std::uint16_t ParseUsbId(const std::string& text);
 
 }  // namespace klv
