@@ -17,6 +17,7 @@ namespace klv {
 namespace {
 
 constexpr int kTextWidth = 6;
+constexpr char kNoVerdict[] = "        ";
 
 int CountMeasured(const MeasFileData& d, std::span<const MsrLogRecord> records) {
     const auto layers = std::min<std::size_t>(records.size(), GetCoatCount(d));
@@ -27,7 +28,7 @@ int CountMeasured(const MeasFileData& d, std::span<const MsrLogRecord> records) 
 }
 
 void SetLimitVerdict(const MeasFileData& d, int k, float totalMicrometres, SyntheticItem& item) {
-    SetFixedText(item.szLimit, "        ");
+    SetFixedText(item.szLimit, kNoVerdict);
     item.nLimitMark = kLimitInside;
     if ((d.bStatFlags & kStatLimitCheckOn) == 0)
         return;
@@ -56,6 +57,7 @@ void FillItem(const MeasFileData& d, int k, const std::string& title, float valu
     SetFixedText(item.szAdhesionValue,
                  FitNumberText(FormatNumberWidth(w.adhesion, kTextWidth), kTextWidth));
     SetFixedText(item.szAdhesionUnit, "g/m%0");
+    SetFixedText(item.szLimit, kNoVerdict);
 }
 
 LayerWeight WeightOf(const LayerTotal& t) {
