@@ -15,33 +15,39 @@ std::string ResolveDataDirectory(const char* dataDirEnv, const char* home) {
         dir = dataDirEnv;
     } else {
         dir = home && *home ? home : "";
-        if (dir.empty() || dir.back() != '/') dir += '/';
+        if (dir.empty() || dir.back() != '/')
+            dir += '/';
         dir += "KLV570Data";
     }
-    if (dir.back() != '/') dir += '/';
+    if (dir.back() != '/')
+        dir += '/';
     return dir;
 }
 
 std::string DataDirectoryFromEnvironment() {
     const char* home = std::getenv("HOME");
     if (!home || !*home) {
-        if (const passwd* pw = ::getpwuid(::getuid())) home = pw->pw_dir;
+        if (const passwd* pw = ::getpwuid(::getuid()))
+            home = pw->pw_dir;
     }
     return ResolveDataDirectory(std::getenv("KLV570_DATA_DIR"), home);
 }
 
 std::string MakeLogFilePath(const std::string& dataDir) {
     std::string stem = dataDir + kLogFileStem;
-    if (stem.size() > 250) stem.resize(250);
+    if (stem.size() > 250)
+        stem.resize(250);
     return stem + kLogFileExtension;
 }
 
 bool MakeDirectoryTree(const std::string& path) {
-    if (path.empty()) return false;
+    if (path.empty())
+        return false;
     for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
          slash = path.find('/', slash + 1)) {
         std::string part = path.substr(0, slash);
-        if (!DirectoryExists(part) && !MakeDirectory(part)) return false;
+        if (!DirectoryExists(part) && !MakeDirectory(part))
+            return false;
     }
     return MakeDirectory(path);
 }
@@ -49,7 +55,8 @@ bool MakeDirectoryTree(const std::string& path) {
 std::string ExecutableDirectory() {
     char buf[4096];
     ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return {};
+    if (n <= 0)
+        return {};
     std::string exe(buf, static_cast<std::size_t>(n));
     auto slash = exe.find_last_of('/');
     return slash == std::string::npos ? std::string() : exe.substr(0, slash + 1);

@@ -13,7 +13,8 @@ constexpr std::size_t kStoredNameMax = 279;
 
 std::string DeleteProgramPath(const std::string& path, const std::string& graphicsDir) {
     auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return path;
+    if (slash == std::string::npos)
+        return path;
     std::string folder = path.substr(0, slash + 1);
     if (folder.size() == graphicsDir.size() &&
         ::strcasecmp(folder.c_str(), graphicsDir.c_str()) == 0)
@@ -22,7 +23,8 @@ std::string DeleteProgramPath(const std::string& path, const std::string& graphi
 }
 
 std::string ResolveProgramPath(const std::string& name, const std::string& graphicsDir) {
-    if (name.find('/') != std::string::npos) return name;
+    if (name.find('/') != std::string::npos)
+        return name;
     return graphicsDir + name;
 }
 
@@ -31,7 +33,8 @@ std::string LoadFileNameProfile(const ProfileFile& ini, const std::string& graph
                                 const std::string& def) {
     std::string stored = ini.GetProfileString(section, key, def, kStoredNameMax);
     std::string path = ResolveProgramPath(stored, graphicsDir);
-    if (path.size() > kMaxPath) path = ResolveProgramPath(def, graphicsDir);
+    if (path.size() > kMaxPath)
+        path = ResolveProgramPath(def, graphicsDir);
     return path;
 }
 

@@ -22,8 +22,10 @@ public:
         SkipBlanks();
         std::size_t i = m_pos;
         bool negative = false;
-        if (i < m_text.size() && (m_text[i] == '-' || m_text[i] == '+')) negative = m_text[i++] == '-';
-        if (i >= m_text.size() || !IsDigit(m_text[i])) return std::nullopt;
+        if (i < m_text.size() && (m_text[i] == '-' || m_text[i] == '+'))
+            negative = m_text[i++] == '-';
+        if (i >= m_text.size() || !IsDigit(m_text[i]))
+            return std::nullopt;
         long long n = 0;
         while (i < m_text.size() && IsDigit(m_text[i])) {
             n = std::min<long long>(n * 10 + (m_text[i++] - '0'), kClampAt);
@@ -33,7 +35,8 @@ public:
     }
 
     bool Comma() {
-        if (m_pos >= m_text.size() || m_text[m_pos] != ',') return false;
+        if (m_pos >= m_text.size() || m_text[m_pos] != ',')
+            return false;
         ++m_pos;
         return true;
     }
@@ -41,8 +44,10 @@ public:
     std::optional<std::string> Word() {
         SkipBlanks();
         std::size_t b = m_pos;
-        while (m_pos < m_text.size() && !IsBlank(m_text[m_pos])) ++m_pos;
-        if (m_pos == b) return std::nullopt;
+        while (m_pos < m_text.size() && !IsBlank(m_text[m_pos]))
+            ++m_pos;
+        if (m_pos == b)
+            return std::nullopt;
         return m_text.substr(b, m_pos - b);
     }
 
@@ -51,7 +56,8 @@ private:
     static bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
     static bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
     void SkipBlanks() {
-        while (m_pos < m_text.size() && IsBlank(m_text[m_pos])) ++m_pos;
+        while (m_pos < m_text.size() && IsBlank(m_text[m_pos]))
+            ++m_pos;
     }
 
     const std::string& m_text;
@@ -59,19 +65,24 @@ private:
 };
 
 int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
 std::optional<LogFont> DecodeLogFont(const std::string& hex) {
-    if (hex.size() != kHexDigits) return std::nullopt;
+    if (hex.size() != kHexDigits)
+        return std::nullopt;
     unsigned char bytes[sizeof(LogFont)];
     for (std::size_t i = 0; i < sizeof bytes; ++i) {
         int hi = HexValue(hex[2 * i]);
         int lo = HexValue(hex[2 * i + 1]);
-        if (hi < 0 || lo < 0) return std::nullopt;
+        if (hi < 0 || lo < 0)
+            return std::nullopt;
         bytes[i] = static_cast<unsigned char>(hi * 16 + lo);
     }
     LogFont f;
@@ -96,17 +107,23 @@ std::string FormatFontRecord(const PrinterFont& font) {
 }
 
 void ParseFontRecord(const std::string& text, FontSizeRange range, PrinterFont& font) {
-    if (text.size() >= kMaxRecordText) return;
+    if (text.size() >= kMaxRecordText)
+        return;
     FieldScanner scan(text);
     std::optional<int> size = scan.Number();
-    if (!size) return;
-    if (*size >= range.min && *size <= range.max) font.size = *size;
+    if (!size)
+        return;
+    if (*size >= range.min && *size <= range.max)
+        font.size = *size;
     for (int i = 0; i < 3; ++i) {
-        if (!scan.Comma() || !scan.Number()) return;
+        if (!scan.Comma() || !scan.Number())
+            return;
     }
-    if (!scan.Comma()) return;
+    if (!scan.Comma())
+        return;
     if (auto hex = scan.Word()) {
-        if (auto record = DecodeLogFont(*hex)) font.font = *record;
+        if (auto record = DecodeLogFont(*hex))
+            font.font = *record;
     }
 }
 

@@ -14,7 +14,8 @@ InstanceLockResult CInstanceLock::Acquire(const std::string& dataDir) {
     Release();
     std::string path = dataDir + kInstanceLockFileName;
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return InstanceLockResult::Failed;
+    if (fd < 0)
+        return InstanceLockResult::Failed;
     int rc;
     do {
         rc = ::flock(fd, LOCK_EX | LOCK_NB);
@@ -29,7 +30,8 @@ InstanceLockResult CInstanceLock::Acquire(const std::string& dataDir) {
 }
 
 void CInstanceLock::Release() {
-    if (m_fd < 0) return;
+    if (m_fd < 0)
+        return;
     ::flock(m_fd, LOCK_UN);
     ::close(m_fd);
     m_fd = -1;

@@ -29,11 +29,13 @@ CKLV570App::CKLV570App(std::string dataDir, Operator& op, Clock& clock)
 
 bool CKLV570App::CheckSingleInstance() {
     switch (m_lockResult) {
-        case InstanceLockResult::Acquired: return true;
+        case InstanceLockResult::Acquired:
+            return true;
         case InstanceLockResult::AlreadyRunning:
             m_op.ShowMessage(kMsgAlreadyRunning, MsgIcon::Stop, MsgButtons::Ok);
             return false;
-        case InstanceLockResult::Failed: break;
+        case InstanceLockResult::Failed:
+            break;
     }
     m_op.ShowMessage(kMsgCannotCreateMutex, MsgIcon::Stop, MsgButtons::Ok);
     return false;
@@ -46,11 +48,14 @@ void CKLV570App::SetUpPaths() {
     MakeDirectoryTree(m_dataDir);
     MakeDirectory(m_graphicsDir);
     m_profile.SetPath(m_dataDir + kSettingsFileName);
-    if (::chdir(m_dataDir.c_str()) != 0) LogPrint(1, "chdir %s failed", m_dataDir.c_str());
+    if (::chdir(m_dataDir.c_str()) != 0)
+        LogPrint(1, "chdir %s failed", m_dataDir.c_str());
     LogPrint(2, "INI file: %s\n", m_profile.Path().c_str());
 }
 
-void CKLV570App::LoadSounds() { m_sounds = LoadSoundTable(m_profile, m_graphicsDir); }
+void CKLV570App::LoadSounds() {
+    m_sounds = LoadSoundTable(m_profile, m_graphicsDir);
+}
 
 void CKLV570App::ReadSettings() {
     m_systemFlags = static_cast<std::uint32_t>(ReadSetting(m_profile, ini::kSystemFlags));
@@ -75,7 +80,8 @@ void CKLV570App::WriteSettings() {
 }
 
 bool CKLV570App::InitInstance(const std::vector<std::string>& args) {
-    if (!CheckSingleInstance()) return false;
+    if (!CheckSingleInstance())
+        return false;
     if (m_hooks.checkRuntime) {
         std::string problem = m_hooks.checkRuntime();
         if (!problem.empty()) {
@@ -85,7 +91,8 @@ bool CKLV570App::InitInstance(const std::vector<std::string>& args) {
     }
     SetUpPaths();
     auto version = LoadVersionBlock();
-    if (!version) return false;
+    if (!version)
+        return false;
     m_version = *version;
     LoadSounds();
     ReadSettings();
@@ -97,7 +104,8 @@ bool CKLV570App::InitInstance(const std::vector<std::string>& args) {
     m_sender = LoadSenderBlock(m_senderPath);
     m_senderLoaded = true;
 
-    if (m_hooks.createSharedResources && !m_hooks.createSharedResources()) return false;
+    if (m_hooks.createSharedResources && !m_hooks.createSharedResources())
+        return false;
 
     if (!m_conditions.CreateConditionDirectories()) {
         m_op.ShowMessage(kMsgCannotMakeDirectory, MsgIcon::Stop, MsgButtons::Ok);
@@ -112,19 +120,24 @@ bool CKLV570App::InitInstance(const std::vector<std::string>& args) {
         m_op.ShowMessage(kMsgShortOfMemory, MsgIcon::Information, MsgButtons::Ok);
         return false;
     }
-    if (m_hooks.startDdeServer && !m_hooks.startDdeServer()) return false;
+    if (m_hooks.startDdeServer && !m_hooks.startDdeServer())
+        return false;
 
     m_startupPending = false;
-    if (m_hooks.runMainWindow) m_hooks.runMainWindow();
+    if (m_hooks.runMainWindow)
+        m_hooks.runMainWindow();
     return true;
 }
 
 int CKLV570App::ExitInstance() {
-    if (!m_startupPending) WriteSettings();
-    if (m_hooks.releaseResources) m_hooks.releaseResources();
+    if (!m_startupPending)
+        WriteSettings();
+    if (m_hooks.releaseResources)
+        m_hooks.releaseResources();
     m_instanceLock.Release();
     // A start-up that ended before reading tester.dat must not overwrite it with zeros.
-    if (m_senderLoaded) WriteSenderBlock(m_senderPath, m_sender, m_op);
+    if (m_senderLoaded)
+        WriteSenderBlock(m_senderPath, m_sender, m_op);
     return 0;
 }
 

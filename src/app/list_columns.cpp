@@ -20,7 +20,8 @@ std::vector<int> ReadListColumnWidths(const ProfileFile& ini, const std::string&
         int w = ini.GetProfileInt(section, ColumnWidthKey(static_cast<int>(i)), -1);
         if (w == -1) {
             widths.clear();
-            for (const auto& c : columns) widths.push_back(c.defaultWidth);
+            for (const auto& c : columns)
+                widths.push_back(c.defaultWidth);
             return widths;
         }
         widths.push_back(std::clamp(w, kMinColumnWidth, kMaxColumnWidth));

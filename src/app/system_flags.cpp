@@ -15,8 +15,10 @@ bool IsSwitch(const std::string& arg, const char* name) {
 std::uint32_t ApplyCommandLine(std::uint32_t flags, const std::vector<std::string>& args) {
     flags &= ~kRunTimeFlags;
     for (const auto& arg : args) {
-        if (IsSwitch(arg, "siml=1")) flags |= kFlagSimulator;
-        if (IsSwitch(arg, "printer=siml")) flags |= kFlagPrintSimulation;
+        if (IsSwitch(arg, "siml=1"))
+            flags |= kFlagSimulator;
+        if (IsSwitch(arg, "printer=siml"))
+            flags |= kFlagPrintSimulation;
     }
     return flags;
 }

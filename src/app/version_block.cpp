@@ -10,7 +10,8 @@ std::optional<VersionBlock> LoadVersionBlock() {
     v.internalName = kProductName;
     v.productVersion = kProductVersion;
     v.legalCopyright = kCopyright;
-    if (v.productVersion.empty() || v.internalName.empty()) return std::nullopt;
+    if (v.productVersion.empty() || v.internalName.empty())
+        return std::nullopt;
     return v;
 }
 

@@ -12,7 +12,8 @@ void ClampAxis(int& start, int& extent, int areaStart, int areaExtent) {
     extent = std::max(extent, kMinWindowExtent);
     extent = std::min(extent, areaExtent);
     start = std::max(start, areaStart);
-    if (start + extent > areaStart + areaExtent) start = areaStart + areaExtent - extent;
+    if (start + extent > areaStart + areaExtent)
+        start = areaStart + areaExtent - extent;
 }
 
 }  // namespace
@@ -53,8 +54,8 @@ WindowPlacement ReadWindowPlacement(const ProfileFile& ini, const std::string& s
     return p;
 }
 
-bool WriteWindowPlacement(ProfileFile& ini, const std::string& section,
-                          const WindowPlacement& p, bool withSize, bool fullPlacement) {
+bool WriteWindowPlacement(ProfileFile& ini, const std::string& section, const WindowPlacement& p,
+                          bool withSize, bool fullPlacement) {
     bool ok = ini.WriteProfileInt(section, ini::kWinLeft, p.normal.x);
     ok = ini.WriteProfileInt(section, ini::kWinTop, p.normal.y) && ok;
     if (withSize) {

@@ -20,7 +20,9 @@ PrinterFont ArialBold() {
     return f;
 }
 
-std::string HexPart(const std::string& record) { return record.substr(record.rfind(',') + 1); }
+std::string HexPart(const std::string& record) {
+    return record.substr(record.rfind(',') + 1);
+}
 
 TEST(LogFont, DefaultRecord) {
     LogFont f = DefaultLogFont();
@@ -81,7 +83,9 @@ TEST(FontRecord, LongOrGarbledTextsChangeNothing) {
     ParseFontRecord("150,0,0,0," + hex + std::string(100, ' '), kPage, f);  // 230 characters
     EXPECT_EQ(f.size, 120);
     EXPECT_EQ(GetFixedText(f.font.lfFaceName), "Times New Roman");
-    for (const char* text : {"", ",", "abc", "150", "150,0,0", "150;0;0;0;" "00",
+    for (const char* text : {"", ",", "abc", "150", "150,0,0",
+                             "150;0;0;0;"
+                             "00",
                              "99999999999999999999,0,0,0,", "-2147483649,x"}) {
         PrinterFont g{120, DefaultLogFont()};
         ParseFontRecord(text, kPage, g);

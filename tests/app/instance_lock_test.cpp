@@ -1,9 +1,8 @@
 #include "app/instance_lock.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include "support/temp_dir.h"
 
@@ -45,7 +44,8 @@ TEST(InstanceLock, ADeadProcessLeavesNoLockBehind) {
     int status = 0;
     ::waitpid(pid, &status, 0);
     EXPECT_EQ(mine.Acquire(dir.Path()), InstanceLockResult::Acquired);
-    for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]}) ::close(fd);
+    for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]})
+        ::close(fd);
 }
 
 TEST(InstanceLock, MissingFolderFails) {

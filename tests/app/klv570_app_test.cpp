@@ -43,8 +43,9 @@ TEST_F(AppTest, FirstStartOnAnEmptyDiskBuildsTheTreeAndLogsTwoLines) {
     CalibrationStore defaults = DefaultCalibrationStore();
     EXPECT_EQ(test::ReadTestFile(Data() + "KLV570.dat"),
               std::string(reinterpret_cast<const char*>(&defaults), sizeof defaults));
-    EXPECT_EQ(Lines(Data() + "mylog.log"),
-              (std::vector<std::string>{"Starting ... ", "2026/12/09,10:30:15.250,CKLV570 Start ..."}));
+    EXPECT_EQ(
+        Lines(Data() + "mylog.log"),
+        (std::vector<std::string>{"Starting ... ", "2026/12/09,10:30:15.250,CKLV570 Start ..."}));
     EXPECT_FALSE(FileExists(Data() + "tester.dat"));
     app.ExitInstance();
     EXPECT_EQ(FileSize(Data() + "tester.dat"), 252);
@@ -147,8 +148,8 @@ TEST_F(AppTest, HooksRunInOrderAndTheirFailuresEndStartUp) {
     };
     auto [ok, texts] = run("");
     EXPECT_TRUE(ok);
-    EXPECT_EQ(calls, (std::vector<std::string>{"runtime", "resources", "potential", "dde",
-                                               "window", "release"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"runtime", "resources", "potential", "dde", "window",
+                                               "release"}));
     std::tie(ok, texts) = run("runtime");
     EXPECT_FALSE(ok);
     EXPECT_EQ(texts, std::vector<std::string>{"old runtime"});

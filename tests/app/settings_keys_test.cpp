@@ -92,7 +92,7 @@ TEST(SettingsTable, StoredValuesWinOverDefaultsWhateverTheLetterCase) {
 }
 
 TEST(SettingsTable, SoundEventsInTheirFixedOrder) {
-    const char* keys[] = {"MeasEnd", "MeasStop", "AutoStop", "ProbeOpen",
+    const char* keys[] = {"MeasEnd",   "MeasStop", "AutoStop", "ProbeOpen",
                           "MeasError", "CalError", "Error"};
     const char* files[] = {"Buzzer7.wav", "Buzzer6.wav", "Buzzer5.wav", "Buzzer2.wav",
                            "Buzzer3.wav", "Buzzer4.wav", "Buzzer9.wav"};
@@ -107,8 +107,9 @@ TEST(SettingsTable, SoundEventsInTheirFixedOrder) {
 TEST(SoundTable, BareNamesLieInTheGraphicsFolderAndSilentFlagsAreRead) {
     test::TempDir dir;
     std::string path = dir.File("KLV570.ini");
-    test::WriteTestFile(path, "[Sounds]\nMeasStop=/usr/share/sounds/stop.wav\n"
-                              "[Silent]\nMeasError=1\n");
+    test::WriteTestFile(path,
+                        "[Sounds]\nMeasStop=/usr/share/sounds/stop.wav\n"
+                        "[Silent]\nMeasError=1\n");
     ProfileFile ini(path);
     SoundTable t = LoadSoundTable(ini, "/data/Graphics/");
     EXPECT_EQ(t[0].path, "/data/Graphics/Buzzer7.wav");

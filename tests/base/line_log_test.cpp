@@ -77,7 +77,8 @@ TEST(LineLog, TwoThreadsNeverInterleaveALine) {
     ASSERT_TRUE(log.Start(path, clock));
     constexpr int kPerThread = 300;
     auto writer = [&log](char c) {
-        for (int i = 0; i < kPerThread; ++i) log.Write(0, std::string(200, c));
+        for (int i = 0; i < kPerThread; ++i)
+            log.Write(0, std::string(200, c));
     };
     std::thread a(writer, 'a');
     std::thread b(writer, 'b');
@@ -88,9 +89,12 @@ TEST(LineLog, TwoThreadsNeverInterleaveALine) {
     int as = 0, bs = 0;
     const std::string stamp = "2026/12/09,10:30:15.250,";
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        if (lines[i] == stamp + std::string(200, 'a')) ++as;
-        else if (lines[i] == stamp + std::string(200, 'b')) ++bs;
-        else ADD_FAILURE() << "mixed line " << i;
+        if (lines[i] == stamp + std::string(200, 'a'))
+            ++as;
+        else if (lines[i] == stamp + std::string(200, 'b'))
+            ++bs;
+        else
+            ADD_FAILURE() << "mixed line " << i;
     }
     EXPECT_EQ(as, kPerThread);
     EXPECT_EQ(bs, kPerThread);

@@ -10,7 +10,8 @@ namespace {
 TEST(ProfileFile, NamesMatchWithoutCaseAndUnknownLinesStay) {
     test::TempDir dir;
     std::string path = dir.File("KLV570.ini");
-    test::WriteTestFile(path, "; kept\r\n[general]\r\nsystemflags=7\r\nOther=x\r\n\r\n[Foo]\r\nA=1\r\n");
+    test::WriteTestFile(path,
+                        "; kept\r\n[general]\r\nsystemflags=7\r\nOther=x\r\n\r\n[Foo]\r\nA=1\r\n");
     ProfileFile ini(path);
     EXPECT_EQ(ini.GetProfileInt("General", "SystemFlags", 1281), 7);
     ASSERT_TRUE(ini.WriteProfileInt("GENERAL", "SYSTEMFLAGS", 1281));

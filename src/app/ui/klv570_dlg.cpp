@@ -29,9 +29,11 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, QWidget* parent) : QMainWindow(parent), 
 }
 
 void CKLV570Dlg::Shutdown() {
-    if (m_shutDown) return;
+    if (m_shutDown)
+        return;
     m_shutDown = true;
-    if (m_initialised) SaveWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, true);
+    if (m_initialised)
+        SaveWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, true);
 }
 
 void CKLV570Dlg::closeEvent(QCloseEvent* event) {

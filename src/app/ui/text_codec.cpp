@@ -13,7 +13,8 @@ std::string Convert(const std::string& from, const std::string& to, const std::s
                     const std::string& replacement, bool fromUtf8) {
     iconv_t cd = ::iconv_open(to.c_str(), from.c_str());
     // Only charsets the converter knows are accepted, so this is a broken system.
-    if (cd == reinterpret_cast<iconv_t>(-1)) return input;
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return input;
     std::string out;
     char buffer[256];
     char* in = const_cast<char*>(input.data());
@@ -23,13 +24,15 @@ std::string Convert(const std::string& from, const std::string& to, const std::s
         std::size_t outLeft = sizeof buffer;
         std::size_t rc = ::iconv(cd, &in, &inLeft, &outPtr, &outLeft);
         out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
-        if (rc != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+        if (rc != static_cast<std::size_t>(-1) || errno == E2BIG)
+            continue;
         // EILSEQ or EINVAL: replace one character and go on.
         std::size_t skip = 1;
         if (fromUtf8) {
             auto lead = static_cast<unsigned char>(*in);
             skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-            if (skip > inLeft) skip = inLeft;
+            if (skip > inLeft)
+                skip = inLeft;
         }
         in += skip;
         inLeft -= skip;
@@ -51,7 +54,8 @@ TextCodec::TextCodec(std::string charset) : m_charset(std::move(charset)) {}
 
 bool TextCodec::IsUsable() const {
     iconv_t cd = ::iconv_open("UTF-8", m_charset.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return false;
     ::iconv_close(cd);
     return true;
 }
@@ -66,11 +70,14 @@ std::string TextCodec::FromQString(const QString& text) const {
     return Convert("UTF-8", m_charset, std::string(utf8.constData(), utf8.size()), "?", true);
 }
 
-const TextCodec& UiTextCodec() { return ProcessCodec(); }
+const TextCodec& UiTextCodec() {
+    return ProcessCodec();
+}
 
 bool SetUiCharset(const std::string& charset) {
     TextCodec candidate(charset);
-    if (!candidate.IsUsable()) return false;
+    if (!candidate.IsUsable())
+        return false;
     ProcessCodec() = candidate;
     return true;
 }

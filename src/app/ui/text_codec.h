@@ -28,7 +28,11 @@ const TextCodec& UiTextCodec();
 // Changes the program's codec; an unknown charset is refused and the old one stays.
 bool SetUiCharset(const std::string& charset);
 
-inline QString ToQString(const std::string& bytes) { return UiTextCodec().ToQString(bytes); }
-inline std::string FromQString(const QString& text) { return UiTextCodec().FromQString(text); }
+inline QString ToQString(const std::string& bytes) {
+    return UiTextCodec().ToQString(bytes);
+}
+inline std::string FromQString(const QString& text) {
+    return UiTextCodec().FromQString(text);
+}
 
 }  // namespace klv

@@ -12,9 +12,13 @@
 namespace klv {
 namespace {
 
-WindowRect ToWindowRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+WindowRect ToWindowRect(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
 
-QRect ToQRect(const WindowRect& r) { return {r.x, r.y, r.width, r.height}; }
+QRect ToQRect(const WindowRect& r) {
+    return {r.x, r.y, r.width, r.height};
+}
 
 // The room a maximised window has: the screen's available area less the sizing frames.
 WindowRect UsableArea(const QWidget& window) {
@@ -34,9 +38,12 @@ QRect CentredOnParent(const QWidget& window) {
 
 Qt::Alignment ToQtAlignment(ColumnAlign align) {
     switch (align) {
-        case ColumnAlign::Right: return Qt::AlignRight | Qt::AlignVCenter;
-        case ColumnAlign::Center: return Qt::AlignCenter;
-        case ColumnAlign::Left: break;
+        case ColumnAlign::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case ColumnAlign::Center:
+            return Qt::AlignCenter;
+        case ColumnAlign::Left:
+            break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }

@@ -194,10 +194,13 @@ void MainWindowTest::operatorShowsTheBoxAndReturnsThePressedId() {
 void MainWindowTest::codecConvertsWindows1252BothWays() {
     TextCodec codec;
     QCOMPARE(codec.Charset(), std::string("WINDOWS-1252"));
-    QCOMPARE(codec.ToQString("g/m%0 \x80 \xb5m"), QString::fromUtf8("g/m%0 \xe2\x82\xac \xc2\xb5m"));
+    QCOMPARE(codec.ToQString("g/m%0 \x80 \xb5m"),
+             QString::fromUtf8("g/m%0 \xe2\x82\xac \xc2\xb5m"));
     QCOMPARE(codec.FromQString(QString::fromUtf8("\xe2\x82\xac\xc2\xb5")), std::string("\x80\xb5"));
     // Bytes without a character and characters without a byte become "?", the rest stays.
-    QCOMPARE(codec.ToQString(std::string("a\x81" "b")), QStringLiteral("a?b"));
+    QCOMPARE(codec.ToQString(std::string("a\x81"
+                                         "b")),
+             QStringLiteral("a?b"));
     QCOMPARE(codec.FromQString(QString::fromUtf8("a\xe6\xbc\xa2\xf0\x9f\x98\x80z")),
              std::string("a??z"));
     QCOMPARE(codec.ToQString(std::string("a\0b", 3)), QString::fromUtf8("a\0b", 3));
