@@ -1,4 +1,4 @@
-#include "fake/fake_instrument.h"
+#include "device/fake/fake_instrument.h"
 
 #include "device/device_frames.h"
 

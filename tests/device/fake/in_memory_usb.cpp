@@ -1,4 +1,4 @@
-#include "fake/in_memory_usb.h"
+#include "device/fake/in_memory_usb.h"
 
 #include <cstring>
 

@@ -4,7 +4,7 @@
 #include <mutex>
 
 #include "device/usb_platform.h"
-#include "fake/fake_instrument.h"
+#include "device/fake/fake_instrument.h"
 
 namespace klv::test {
 

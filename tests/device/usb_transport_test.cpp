@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <thread>
+
+#include "device/device_fixture.h"
+#include "device/device_frames.h"
+#include "device/usb_status.h"
+
+namespace klv::test {
+namespace {
+
+class TransportTest : public DeviceFixture {
+protected:
+    // A status query with short limits, so timeouts are quick to provoke.
+    int Query(int tries, std::uint8_t* dest, std::uint32_t rxTimeout = 100) {
+        Frame f = MakeQueryFrame(kGetDeviceStatus);
+        cmd = DeviceCommand{};
+        cmd.pTxBuffer = f.data();
+        cmd.dwTxLength = 2;
+        cmd.pRxBuffer = dest;
+        cmd.dwRxLength = kDeviceStatusLength;
+        cmd.dwTxTimeout = 100;
+        cmd.dwRxTimeout = rxTimeout;
+        return transport.Exchange(cmd, tries, false, false);
+    }
+    int Echo(const Frame& f, int tries, bool showErrors) {
+        cmd = DeviceCommand{};
+        cmd.pTxBuffer = f.data();
+        cmd.dwTxLength = static_cast<std::uint32_t>(f.size());
+        cmd.dwTxTimeout = 100;
+        cmd.dwRxTimeout = 100;
+        return transport.Exchange(cmd, tries, true, showErrors);
+    }
+    DeviceCommand cmd;
+    std::uint8_t status[kDeviceStatusLength] = {};
+};
+
+TEST_F(TransportTest, MissingDeviceGives512AndTheLogLine) {
+    instrument.SetConnected(false);
+    EXPECT_EQ(transport.UUsbdAPI_InitializeApp(false), 512u);
+    EXPECT_NE(Log().find("UUsbdAPI_InitializeApp: Device not connected or driver not installed\n"),
+              std::string::npos);
+    EXPECT_EQ(Query(3, status), 0);
+    EXPECT_EQ(cmd.dwStatus, 512u);
+}
+
+TEST_F(TransportTest, OpenFailureLogsTheErrorCode) {
+    instrument.SetOpenError(0x1f);
+    EXPECT_EQ(transport.UUsbdAPI_InitializeApp(false), 512u);
+    EXPECT_NE(Log().find("UUsbdAPI_InitializeApp:Failed looking for device, HRESULT 0x1f\n"),
+              std::string::npos);
+}
+
+TEST_F(TransportTest, StartFindsBulkPipesLogsAndSendsTheCancelWord) {
+    Start();
+    EXPECT_EQ(transport.InPipe(), kFakeInPipe);
+    EXPECT_EQ(transport.OutPipe(), kFakeOutPipe);
+    std::string log = Log();
+    EXPECT_NE(log.find("Opened the USB Device\n"), std::string::npos);
+    EXPECT_NE(log.find("WinUsb_GetDescriptor() : bcdUSB = 200"), std::string::npos);
+    EXPECT_NE(log.find("Endpoint index: 1 Pipe type: Bulk Pipe=2, pipeID: 81 IN.\n"),
+              std::string::npos);
+    EXPECT_NE(log.find("Endpoint index: 2 Pipe type: Bulk Pipe =2, pipeID: 2.OUT \n"),
+              std::string::npos);
+    ASSERT_EQ(instrument.Received().size(), 1u);
+    EXPECT_EQ(instrument.Received()[0], (std::vector<std::uint8_t>{0xF0, 0xFA}));
+}
+
+TEST_F(TransportTest, WrongAnswerLengthsGive770AndAreNeverCopied) {
+    Start();
+    for (Fault f : {Fault::ExtraByte, Fault::MissingByte, Fault::WrongLengthByte}) {
+        std::memset(status, 0xEE, sizeof status);
+        instrument.Inject(f);
+        EXPECT_EQ(Query(1, status), 0);
+        EXPECT_EQ(cmd.dwStatus, 770u);
+        EXPECT_EQ(status[0], 0xEE);
+        EXPECT_EQ(Query(1, status), 1) << "the next exchange is clean";
+    }
+}
+
+TEST_F(TransportTest, LateAnswerGives769FlushesAndTheNextExchangeSucceeds) {
+    Start();
+    instrument.SetLateMs(150);
+    instrument.Inject(Fault::LateAnswer);
+    int flushes = usb.Flushes(kFakeInPipe);
+    EXPECT_EQ(Query(1, status), 0);
+    EXPECT_EQ(cmd.dwStatus, 769u);
+    EXPECT_GT(usb.Flushes(kFakeInPipe), flushes);
+    // The abandoned answer arrives meanwhile; it must not be taken for the next one.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    Frame dac = MakeSetDacValueFrame(0x1234);
+    EXPECT_EQ(Echo(dac, 1, false), 1);
+    EXPECT_EQ(instrument.PendingAnswers(), 0u);
+}
+
+TEST_F(TransportTest, LostAnswerAndStalledSendTimeOut) {
+    Start();
+    instrument.Inject(Fault::LoseAnswer);
+    EXPECT_EQ(Query(1, status), 0);
+    EXPECT_EQ(cmd.dwStatus, 769u);
+    int outFlushes = usb.Flushes(kFakeOutPipe);
+    instrument.Inject(Fault::StallSend);
+    EXPECT_EQ(Query(1, status), 0);
+    EXPECT_EQ(cmd.dwStatus, 772u);
+    EXPECT_GT(usb.Flushes(kFakeOutPipe), outFlushes);
+    instrument.Inject(Fault::FailWrite);
+    EXPECT_EQ(Query(1, status), 0);
+    EXPECT_EQ(cmd.dwStatus, 771u);
+    EXPECT_EQ(Query(1, status), 1);
+}
+
+TEST_F(TransportTest, SuccessOnTheThirdTryCountsThreeExchangesAndTwoErrors) {
+    Start();
+    instrument.Inject(Fault::CorruptEcho, 2);
+    Frame f = MakeSetPumpFrequencyFrame(3);
+    EXPECT_EQ(Echo(f, 3, false), 1);
+    UsbStatistics s = transport.ReadStatistics();
+    EXPECT_EQ(s.exchanges, 3u);
+    EXPECT_EQ(s.errors, 2u);
+    EXPECT_EQ(s.retryMaximum, 2u);
+    EXPECT_EQ(CountFrames(kSetPumpFrequency), 3);
+}
+
+TEST_F(TransportTest, EchoMismatchGivesFFFFAndTheBoxShowsItsText) {
+    Start();
+    instrument.Inject(Fault::CorruptEcho, 3);
+    op.Answer(IDCANCEL);
+    Frame f = MakeSetDacValueFrame(7);
+    EXPECT_EQ(Echo(f, 3, true), 0);
+    EXPECT_EQ(cmd.dwStatus, 0xFFFFu);
+    ASSERT_EQ(op.Messages().size(), 1u);
+    EXPECT_EQ(op.Messages()[0].text, "Cause unknown error.");
+    EXPECT_EQ(op.Messages()[0].buttons, MsgButtons::RetryCancel);
+    EXPECT_EQ(op.Messages()[0].icon, MsgIcon::Exclamation);
+}
+
+TEST_F(TransportTest, CancelSendsTheCancelWordAndRepeatDoesNot) {
+    Start();
+    Frame f = MakeSetDacValueFrame(9);
+    instrument.Inject(Fault::CorruptEcho, 6);
+    op.Answer(IDRETRY);
+    op.Answer(IDCANCEL);
+    EXPECT_EQ(Echo(f, 3, true), 0);
+    EXPECT_EQ(CountFrames(kSetDacValue), 6) << "Repeat starts the tries again";
+    EXPECT_EQ(CountFrames(kCommandCancel), 2) << "one at start, one for Cancel only";
+    EXPECT_EQ(usb.Closes(), 2) << "the box closes the device each time";
+    EXPECT_TRUE(transport.IsDeviceOpen());
+    instrument.Inject(Fault::CorruptEcho, 3);
+    op.Answer(IDRETRY);
+    EXPECT_EQ(Echo(f, 3, true), 1) << "repeat after the fault has passed succeeds";
+    EXPECT_EQ(CountFrames(kCommandCancel), 2);
+}
+
+TEST_F(TransportTest, OkBoxEscapeReturns2AndSendsTheCancelWord) {
+    Start();
+    UsbMsgBoxLayout ok = DescribeUsbMsgBox(0);
+    EXPECT_EQ(ok.escapeId, IDCANCEL);
+    op.Answer(ok.escapeId);
+    EXPECT_EQ(transport.CommunicationErrorBox("x", 0), IDCANCEL);
+    EXPECT_EQ(CountFrames(kCommandCancel), 2);
+}
+
+TEST_F(TransportTest, ResetDuringAnExchangeTakesEffectAtTheNextTurn) {
+    Start();
+    EXPECT_EQ(Query(1, status), 1);
+    instrument.SetLateMs(50);
+    instrument.Inject(Fault::LateAnswer);
+    pump.Post([this] { transport.ResetStatistics(); });
+    EXPECT_EQ(Query(1, status), 1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    EXPECT_EQ(transport.ReadStatistics().exchanges, 0u) << "the try counted before is gone";
+    EXPECT_GE(transport.ReadStatistics().rxTimeMaximum, 50u) << "the answer came after the reset";
+}
+
+TEST_F(TransportTest, RequestMadeDuringAnotherWaitsItsTurn) {
+    Start();
+    instrument.SetLateMs(60);
+    instrument.Inject(Fault::LateAnswer);
+    std::uint8_t inner[kDeviceStatusLength] = {};
+    int innerResult = -1;
+    DeviceCommand innerCmd;
+    Frame dac = MakeSetDacValueFrame(0x4242);
+    pump.Post([&] {
+        innerCmd.pTxBuffer = dac.data();
+        innerCmd.dwTxLength = 4;
+        innerResult = transport.Exchange(innerCmd, 1, true, false);
+        (void)inner;
+    });
+    EXPECT_EQ(Query(1, status, 200), 1);
+    EXPECT_EQ(innerResult, 1);
+    auto frames = instrument.Received();
+    ASSERT_EQ(frames.size(), 3u);
+    EXPECT_EQ(FrameWord(frames[1].data(), 2), kGetDeviceStatus);
+    EXPECT_EQ(FrameWord(frames[2].data(), 2), kSetDacValue);
+    EXPECT_EQ(status[20] | (status[21] << 8), 0) << "outer answer predates the inner command";
+}
+
+TEST_F(TransportTest, ShutdownStopsTheThreadAndClosesTheDevice) {
+    Start();
+    transport.Shutdown();
+    EXPECT_FALSE(transport.IsRunning());
+    EXPECT_FALSE(transport.IsDeviceOpen());
+    EXPECT_EQ(Query(1, status), 0);
+}
+
+TEST(UsbStatusTextTest, EveryCodeHasItsText) {
+    EXPECT_EQ(UsbStatusText(770), "Incorrect receiving data length .");
+    EXPECT_EQ(UsbStatusText(1025), "Not ending the equested command for the device.");
+    EXPECT_EQ(UsbStatusText(544), "Not possible to get max. packet length of the device.");
+    EXPECT_EQ(UsbStatusText(0xFFFF), "Cause unknown error.");
+    EXPECT_EQ(UsbStatusText(12345), "Cause unknown error.");
+}
+
+TEST(UsbMsgBoxTest, ButtonSetsAndIconRules) {
+    UsbMsgBoxLayout two = DescribeUsbMsgBox(2);
+    ASSERT_EQ(two.buttons.size(), 3u);
+    EXPECT_STREQ(two.buttons[1].text, "Repeat(&R)");
+    EXPECT_EQ(two.icon, MsgIcon::None) << "set 2 without icon bits stays without icon";
+    EXPECT_EQ(DescribeUsbMsgBox(3).icon, MsgIcon::Exclamation);
+    EXPECT_EQ(DescribeUsbMsgBox(0x14).icon, MsgIcon::Stop);
+    EXPECT_EQ(DescribeUsbMsgBox(0x25).icon, MsgIcon::Question);
+    EXPECT_EQ(DescribeUsbMsgBox(0x41).icon, MsgIcon::Information);
+    UsbMsgBoxLayout odd = DescribeUsbMsgBox(9);
+    ASSERT_EQ(odd.buttons.size(), 1u);
+    EXPECT_EQ(odd.icon, MsgIcon::None);
+    EXPECT_EQ(DescribeUsbMsgBox(5).escapeId, 0);
+    for (int id : {2, 3, 5, 7}) EXPECT_TRUE(UsbBoxAnswerCancels(id));
+    for (int id : {1, 4, 6}) EXPECT_FALSE(UsbBoxAnswerCancels(id));
+}
+
+}  // namespace
+}  // namespace klv::test
