@@ -9,7 +9,8 @@
 
 namespace klv {
 
-std::string ResolveDataDirectory(const char* dataDirEnv, const char* home) {
+std::string ResolveDataDirectory(const char* dataDirEnv, const char* home,
+                                 const std::string& workingDir) {
     std::string dir;
     if (dataDirEnv && *dataDirEnv) {
         dir = dataDirEnv;
@@ -21,6 +22,8 @@ std::string ResolveDataDirectory(const char* dataDirEnv, const char* home) {
     }
     if (dir.back() != '/')
         dir += '/';
+    if (dir.front() != '/' && !workingDir.empty())
+        dir = workingDir + (workingDir.back() == '/' ? "" : "/") + dir;
     return dir;
 }
 
@@ -30,7 +33,9 @@ std::string DataDirectoryFromEnvironment() {
         if (const passwd* pw = ::getpwuid(::getuid()))
             home = pw->pw_dir;
     }
-    return ResolveDataDirectory(std::getenv("KLV570_DATA_DIR"), home);
+    char cwd[4096];
+    std::string workingDir = ::getcwd(cwd, sizeof cwd) ? cwd : "";
+    return ResolveDataDirectory(std::getenv("KLV570_DATA_DIR"), home, workingDir);
 }
 
 std::string MakeLogFilePath(const std::string& dataDir) {

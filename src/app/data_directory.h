@@ -16,8 +16,10 @@ inline constexpr const char* kHelpFileName = "KLV570help.pdf";
 inline constexpr std::size_t kMaxPath = 260;
 
 // The data directory, ending with "/": `dataDirEnv` (the KLV570_DATA_DIR variable) when it is
-// set and not empty, else `home` + "/KLV570Data/".
-std::string ResolveDataDirectory(const char* dataDirEnv, const char* home);
+// set and not empty, else `home` + "/KLV570Data/". A relative result is taken from
+// `workingDir`, because start-up changes into the data directory.
+std::string ResolveDataDirectory(const char* dataDirEnv, const char* home,
+                                 const std::string& workingDir = {});
 // The same from the process environment (the password database when HOME is not set).
 std::string DataDirectoryFromEnvironment();
 

@@ -1,5 +1,7 @@
 #include "app/sender_block.h"
 
+#include <cstring>
+
 #include "app/messages.h"
 #include "base/file_io.h"
 
@@ -13,7 +15,12 @@ SenderBlock LoadSenderBlock(const std::string& path) {
 }
 
 bool WriteSenderBlock(const std::string& path, const SenderBlock& block, Operator& op) {
-    switch (WriteFileAtomically(path, &block, sizeof block)) {
+    // The block goes over the start of the file; whatever follows it stays.
+    std::string image;
+    if (ReadWholeFile(path, image) != FileReadResult::Ok || image.size() < sizeof block)
+        image.assign(sizeof block, '\0');
+    std::memcpy(image.data(), &block, sizeof block);
+    switch (WriteFileAtomically(path, image.data(), image.size())) {
         case FileWriteResult::Ok:
             return true;
         case FileWriteResult::CannotCreate:

@@ -23,7 +23,8 @@ static_assert(offsetof(SenderBlock, lTitleFontSize) == 248);
 // Reads the first 252 bytes of the file; a missing or shorter file gives an all-zero block.
 SenderBlock LoadSenderBlock(const std::string& path);
 
-// Replaces the file with the 252 bytes; failures are shown with the stop icon.
+// Writes the 252 bytes at the start of the file, keeping any bytes after them; failures are
+// shown with the stop icon.
 bool WriteSenderBlock(const std::string& path, const SenderBlock& block, Operator& op);
 
 }  // namespace klv

@@ -1,0 +1,49 @@
+#include "app/sender_block.h"
+
+#include <gtest/gtest.h>
+
+#include "base/fixed_text.h"
+#include "support/scripted_operator.h"
+#include "support/temp_dir.h"
+
+namespace klv {
+namespace {
+
+TEST(SenderBlock, WrittenOverTheStartAndReadBack) {
+    test::TempDir dir;
+    test::ScriptedOperator op;
+    std::string path = dir.File("tester.dat");
+    SenderBlock block{};
+    SetFixedText(block.szTitle, "QC lab");
+    SetFixedText(block.szLine[6], "line 7");
+    block.lTitleFontSize = 140;
+    // A longer file keeps its tail: only the block's 252 bytes are replaced.
+    test::WriteTestFile(path, std::string(260, 'x'));
+    ASSERT_TRUE(WriteSenderBlock(path, block, op));
+    std::string image = test::ReadTestFile(path);
+    ASSERT_EQ(image.size(), 260u);
+    EXPECT_EQ(image.substr(252), std::string(8, 'x'));
+    SenderBlock back = LoadSenderBlock(path);
+    EXPECT_EQ(GetFixedText(back.szTitle), "QC lab");
+    EXPECT_EQ(GetFixedText(back.szLine[6]), "line 7");
+    EXPECT_EQ(back.lTitleFontSize, 140);
+    EXPECT_TRUE(op.Texts().empty());
+}
+
+TEST(SenderBlock, ShortOrMissingFilesReadAsZeroAndFailuresAreShown) {
+    test::TempDir dir;
+    test::ScriptedOperator op;
+    test::WriteTestFile(dir.File("short.dat"), std::string(251, 'T'));
+    SenderBlock zero{};
+    SenderBlock shortRead = LoadSenderBlock(dir.File("short.dat"));
+    EXPECT_EQ(std::memcmp(&shortRead, &zero, sizeof zero), 0);
+    SenderBlock missing = LoadSenderBlock(dir.File("none.dat"));
+    EXPECT_EQ(std::memcmp(&missing, &zero, sizeof zero), 0);
+
+    EXPECT_FALSE(WriteSenderBlock(dir.File("no/such/tester.dat"), zero, op));
+    EXPECT_EQ(op.Texts(), std::vector<std::string>{"The file can't be made."});
+    EXPECT_EQ(op.Messages()[0].icon, MsgIcon::Stop);
+}
+
+}  // namespace
+}  // namespace klv
