@@ -6,6 +6,7 @@
 
 #include "base/line_log.h"
 #include "device/ui_wait.h"
+#include "device/usb_status.h"
 
 namespace klv {
 

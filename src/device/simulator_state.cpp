@@ -60,7 +60,9 @@ void CSimulatorState::Command(const std::uint8_t* frame, std::uint32_t length,
                 flags &= static_cast<std::uint16_t>(~kStatusBlanking);
             m_status.SetFlags(flags);
             m_status.SetEndReason(0);
-            if (!(m_startFlags & kFlagIgnoreEnd) && m_blanking == 0)
+            // Skipping the blanking by flag arms at once, as a zero blanking time does.
+            if (!(m_startFlags & kFlagIgnoreEnd) &&
+                (m_blanking == 0 || (m_startFlags & kFlagNoBlanking)))
                 m_status.SetPortB(m_status.bPortB() | kPortBTripArmed);
             m_status.SetCount(0);
             m_status.SetElapsed(0);
