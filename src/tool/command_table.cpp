@@ -5,9 +5,14 @@
 namespace klv::tool {
 
 std::span<const ToolCommand> ToolCommands() {
-    static const std::array<ToolCommand, 2> commands = {{
+    static const std::array<ToolCommand, 4> commands = {{
         {"channels", "", RunChannels},
         {"condition", "N", RunCondition},
+        {"export",
+         "N [--items BITS] [--delimiter 0|1|2] [--date-format 0-5] [--unit] [--from A] "
+         "[--to B]",
+         RunExport},
+        {"result", "N D", RunResult},
     }};
     return commands;
 }
