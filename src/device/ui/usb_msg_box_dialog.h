@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <QPushButton>
+#include <functional>
+#include <vector>
+
+#include "device/usb_msg_box.h"
+
+class QKeyEvent;
+
+namespace klv {
+
+// The communication error box (dialog 420). The transport decides what a press does.
+class CUsbMsgBox final : public QDialog, public UsbMsgBoxView {
+    Q_OBJECT
+public:
+    static constexpr int kDialogId = 420;
+    explicit CUsbMsgBox(QWidget* parent = nullptr);
+
+    int Run(const std::string& text, int boxType, const std::function<void()>& onShown,
+            const std::function<void(int)>& onPressed) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Build(const std::string& text, const UsbMsgBoxLayout& layout);
+    void Press(int id);
+
+    std::vector<QPushButton*> m_buttons;
+    std::function<void(int)> m_onPressed;
+    int m_escapeId = 0;
+    bool m_ready = false;
+};
+
+}  // namespace klv
