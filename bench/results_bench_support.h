@@ -1,0 +1,84 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "base/fixed_text.h"
+#include "base/operator.h"
+#include "reference/meas_file_data.h"
+
+namespace klv::bench {
+
+// Message boxes of a benchmark: none is expected, every one is counted as a failure.
+class SilentOperator final : public Operator {
+public:
+    int ShowMessage(const std::string& text, MsgIcon, MsgButtons) override {
+        std::fprintf(stderr, "unexpected message: %s\n", text.c_str());
+        ++failures;
+        return IDOK;
+    }
+    int failures = 0;
+};
+
+// A data directory under the system's temporary folder, removed at the end.
+class ScratchDirectory {
+public:
+    ScratchDirectory() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "klv-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr)
+            m_path = pattern + "/";
+    }
+    ~ScratchDirectory() {
+        std::error_code ec;
+        if (!m_path.empty())
+            std::filesystem::remove_all(m_path, ec);
+    }
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// A complete condition of `layers` nickel and copper layers, unit µm, gasket A.
+inline MeasFileData BenchCondition(int layers) {
+    MeasFileData d = NewMeasFileData();
+    for (int k = 0; k < layers; ++k) {
+        LayerCondition& c = d.coat[k];
+        c.bLayerFlags = kLayerCurrentAuto;
+        c.bCode = k % 2 == 0 ? 16 : 5;
+        c.bSolution = 1;
+        c.bRange = 2;
+        c.bSensitivity = 1;
+        SetFixedText(c.Name, k % 2 == 0 ? "Ni" : "Cu");
+    }
+    d.bBaseCode = 1;
+    SetFixedText(d.baseName, "Fe");
+    d.bGasket = 1;
+    d.bOldBlanking = kLegacyBlankingMoved;
+    d.bStatFlags = kStatLimitCheckOn;
+    SetFixedText(d.szFileName, "Bench");
+    return d;
+}
+
+// Collects the time per iteration of every run by name while printing as usual.
+class TimeCollector final : public ::benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs) {
+            if (r.iterations > 0 && r.run_type == Run::RT_Iteration)
+                times[r.benchmark_name()] = r.GetAdjustedRealTime();  // per iteration
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> times;
+};
+
+}  // namespace klv::bench
