@@ -2,6 +2,7 @@
 
 #include "reference/unit_gasket_tables.h"
 #include "result_conditions.h"
+#include "results/calibration_date.h"
 #include "results/layer_value_format.h"
 #include "results/validation_messages.h"
 
@@ -82,6 +83,23 @@ TEST(RangeBounds, CutToTheResolutionWithoutLeadingBlanks) {
 TEST(Dates, PackedDateTexts) {
     EXPECT_EQ(FormatPackedDate(PackDate(2021, 5, 2)), "2021/05/02");
     EXPECT_EQ(FormatPackedDate(0), "");
+}
+
+}  // namespace
+}  // namespace klv
+
+namespace klv {
+namespace {
+
+TEST(Dates, CalibrationDateOnlyForACalibratedGasket) {
+    MeasFileData d = test::Condition({test::Layer(kCoatNickel, "Ni")});
+    CalibrationStore store = DefaultCalibrationStore();
+    store.gasket[1].wCalDate = PackDate(2026, 11, 30);
+    EXPECT_EQ(FormatCalibrationDate(d, store), "");
+    store.gasket[1].bCalFlags = kGasketHasCalibration;
+    EXPECT_EQ(FormatCalibrationDate(d, store), "2026/11/30");
+    d.bGasket = 2;
+    EXPECT_EQ(FormatCalibrationDate(d, store), "");
 }
 
 }  // namespace

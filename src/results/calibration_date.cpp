@@ -1,0 +1,16 @@
+#include "results/calibration_date.h"
+
+#include "results/layer_value_format.h"
+
+namespace klv {
+
+std::string FormatCalibrationDate(const MeasFileData& d, const CalibrationStore& store) {
+    if (d.bGasket >= kGasketRecordCount)
+        return {};
+    const GasketCalibrationRecord& r = store.gasket[d.bGasket];
+    if ((r.bCalFlags & kGasketHasCalibration) == 0)
+        return {};
+    return FormatPackedDate(r.wCalDate);
+}
+
+}  // namespace klv
