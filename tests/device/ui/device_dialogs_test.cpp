@@ -1,0 +1,146 @@
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <thread>
+
+#include "base/clock.h"
+#include "device/fake/fake_instrument.h"
+#include "device/fake/in_memory_usb.h"
+#include "device/ui/qt_device_seams.h"
+#include "device/ui/usb_msg_box_dialog.h"
+#include "device/ui/usb_status_dialog.h"
+
+namespace klv {
+
+class Receiver : public QObject {
+public:
+    int notifications = 0;
+    bool event(QEvent* e) override {
+        if (e->type() == kPollingNotifyEvent) {
+            ++notifications;
+            return true;
+        }
+        return QObject::event(e);
+    }
+};
+
+class DeviceDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void boxButtonsWaitForTheDeviceThenReport();
+    void okBoxEscapeAnswersCancel();
+    void repeatCancelBoxIgnoresEscape();
+    void statusDialogShowsAndResetsCounters();
+    void pollTargetPostsFromAnotherThread();
+    void busyScopeDisablesWindowsAndRestores();
+};
+
+void DeviceDialogsTest::boxButtonsWaitForTheDeviceThenReport() {
+    CUsbMsgBox box;
+    bool shown = false;
+    int pressed = 0;
+    bool enabledAtShow = true;
+    QTimer::singleShot(100, [&] {
+        auto* repeat = box.findChild<QPushButton*>("button4");
+        QVERIFY(repeat);
+        QVERIFY(repeat->isEnabled());
+        QCOMPARE(repeat->text(), QString("Repeat(&R)"));
+        QVERIFY(box.findChild<QLabel*>("icon"));
+        box.findChild<QPushButton*>("button2")->click();
+    });
+    int id = box.Run(
+        "Receiving time out has occurred.", 0x35,
+        [&] {
+            shown = true;
+            enabledAtShow = box.findChild<QPushButton*>("button4")->isEnabled();
+        },
+        [&](int i) { pressed = i; });
+    QVERIFY(shown);
+    QVERIFY(!enabledAtShow);
+    QCOMPARE(id, 2);
+    QCOMPARE(pressed, 2);
+    QCOMPARE(box.windowTitle(), QString("KLV-570 USB Communication error"));
+}
+
+void DeviceDialogsTest::okBoxEscapeAnswersCancel() {
+    CUsbMsgBox box;
+    int pressed = 0;
+    QTimer::singleShot(100, [&] { QTest::keyClick(&box, Qt::Key_Escape); });
+    QCOMPARE(box.Run("x", 0, [] {}, [&](int i) { pressed = i; }), 2);
+    QCOMPARE(pressed, 2);
+    QVERIFY2(box.findChild<QLabel*>("icon"), "OK box gets the exclamation icon");
+}
+
+void DeviceDialogsTest::repeatCancelBoxIgnoresEscape() {
+    CUsbMsgBox box;
+    QTimer::singleShot(100, [&] {
+        QTest::keyClick(&box, Qt::Key_Escape);
+        QVERIFY(box.isVisible());
+        QVERIFY2(!box.findChild<QLabel*>("icon"), "set 5 without icon bits has none");
+        box.findChild<QPushButton*>("button4")->click();
+    });
+    QCOMPARE(box.Run("x", 5, [] {}, [](int) {}), 4);
+}
+
+void DeviceDialogsTest::statusDialogShowsAndResetsCounters() {
+    SystemClock clock;
+    test::FakeInstrument instrument(clock);
+    test::InMemoryUsb usb(instrument);
+    QtUiPump pump;
+    CUsbMsgBox box;
+    CUsbTransport transport(usb, pump, box, clock);
+    QCOMPARE(transport.UUsbdAPI_InitializeApp(false), 0u);
+    std::uint8_t frame[4] = {0x5A, 0x0A, 1, 0};
+    DeviceCommand cmd;
+    cmd.pTxBuffer = frame;
+    cmd.dwTxLength = 4;
+    QCOMPARE(transport.Exchange(cmd, 3, true, false), 1);
+    CUsbStatus dialog(transport);
+    QCOMPARE(dialog.windowTitle(), QString("USB Communication situaton"));
+    QCOMPARE(dialog.findChild<QLineEdit*>("exchanges")->text(), QString("1"));
+    QCOMPARE(dialog.findChild<QLineEdit*>("errors")->text(), QString("0"));
+    dialog.findChild<QPushButton*>("reset")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.findChild<QLineEdit*>("exchanges")->text(), QString("0"),
+                              2000);
+    transport.Shutdown();
+}
+
+void DeviceDialogsTest::pollTargetPostsFromAnotherThread() {
+    Receiver receiver;
+    QtPollTarget target(&receiver);
+    std::thread t([&] { target.PostPollingNotify(); });
+    t.join();
+    QCOMPARE(receiver.notifications, 0);
+    QtUiPump().ProcessPendingEvents();
+    QCOMPARE(receiver.notifications, 1);
+}
+
+void DeviceDialogsTest::busyScopeDisablesWindowsAndRestores() {
+    QWidget main;
+    main.show();
+    QDialog dialog;
+    dialog.setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowTitleHint);
+    dialog.show();
+    QtBusyScopeHost host(&main);
+    {
+        CBusyScope outer(host);
+        QVERIFY(!main.isEnabled());
+        QVERIFY(!dialog.isEnabled());
+        QVERIFY(QApplication::overrideCursor());
+        {
+            CBusyScope inner(host);
+        }
+        QVERIFY2(!main.isEnabled(), "a nested scope passes through");
+    }
+    QVERIFY(main.isEnabled());
+    QVERIFY(dialog.isEnabled());
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+}  // namespace klv
+
+QTEST_MAIN(klv::DeviceDialogsTest)
+#include "device_dialogs_test.moc"
