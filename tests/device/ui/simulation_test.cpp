@@ -1,0 +1,100 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+#include "device/device_frames.h"
+#include "device/ui/simulation_dialog.h"
+#include "support/settable_clock.h"
+#include "support/temp_dir.h"
+
+namespace klv {
+
+class SimulationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void showsTheStateInFullWidthDigits();
+    void controlsPlayTheInstrument();
+    void refusesCloseEnterAndEscapeAndKeepsItsPlace();
+};
+
+static QString Text(QWidget& w, const char* name) {
+    return w.findChild<QLabel*>(name)->text();
+}
+
+void SimulationTest::showsTheStateInFullWidthDigits() {
+    test::SettableClock clock;
+    CSimulatorState state(clock);
+    CSimulation window(state, nullptr);
+    QCOMPARE(window.windowTitle(), QString("Simulation"));
+    QCOMPARE(Text(window, "ctl1802"), ToFullWidth("0000"));
+    QCOMPARE(Text(window, "ctl1807"), QString::fromUtf8("\uFF18\uFF10"));
+    Frame dac = MakeSetDacValueFrame(65535);
+    state.Command(dac.data(), 4, nullptr);
+    Frame pump = MakeSetPumpFrequencyFrame(4);
+    state.Command(pump.data(), 4, nullptr);
+    window.Refresh();
+    QCOMPARE(Text(window, "ctl1811"), QString("2500mV"));
+    QCOMPARE(Text(window, "ctl1810"), QString("2500"));
+    QVERIFY(window.findChild<QLabel*>("ctl1815")->isEnabled());   // pump bit
+    QVERIFY(!window.findChild<QLabel*>("ctl1812")->isEnabled());  // sensitivity A
+    QVERIFY(!window.findChild<QLabel*>("ctl1819")->isEnabled());  // probe line off (high)
+    QVERIFY(!window.findChild<QPushButton*>("ctl1800")->isEnabled());
+    QVERIFY(window.findChild<QCheckBox*>("ctl1801")->isChecked());
+    state.StepAd976(1, 1);
+    window.Refresh();
+    QCOMPARE(Text(window, "ctl1802"), ToFullWidth("FFFF"));
+}
+
+void SimulationTest::controlsPlayTheInstrument() {
+    test::SettableClock clock;
+    CSimulatorState state(clock);
+    CSimulation window(state, nullptr);
+    window.findChild<QWidget*>("ctl1806")->findChild<QToolButton*>("up")->click();
+    QCOMPARE(state.Status().sAd976(), 4096);
+    window.findChild<QWidget*>("ctl1808")->findChild<QToolButton*>("down")->click();
+    QCOMPARE(state.Status().bAdc0804(), 0x7F);
+    window.findChild<QCheckBox*>("ctl1801")->click();
+    QVERIFY(!state.Status().IsProbeConnected());
+    Frame start = MakeStartElectrolysisFrame(0, 100, 1000, 0, 0);
+    state.Command(start.data(), 15, nullptr);
+    clock.Advance(1000);
+    QTRY_VERIFY(window.findChild<QPushButton*>("ctl1800")->isEnabled());
+    window.findChild<QPushButton*>("ctl1800")->click();
+    QCOMPARE(state.Status().bEndReason(), kEndPlating);
+    QVERIFY(!window.findChild<QPushButton*>("ctl1800")->isEnabled());
+}
+
+void SimulationTest::refusesCloseEnterAndEscapeAndKeepsItsPlace() {
+    test::TempDir dir;
+    ProfileFile profile(dir.File("KLV570.ini"));
+    profile.WriteProfileInt("SimulationDlg", "WinLeft", 40);
+    profile.WriteProfileInt("SimulationDlg", "WinTop", 30);
+    test::SettableClock clock;
+    CSimulatorState state(clock);
+    {
+        CSimulation window(state, &profile);
+        window.Open();
+        QVERIFY(window.isMinimized());
+        QCOMPARE(window.pos(), QPoint(40, 30));
+        window.showNormal();
+        window.close();
+        QVERIFY(window.isVisible());
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QTest::keyClick(&window, Qt::Key_Return);
+        QVERIFY(window.isVisible());
+        window.move(60, 70);
+        if (qEnvironmentVariableIsSet("KLV_HOLD_MS"))
+            QTest::qWait(qEnvironmentVariableIntValue("KLV_HOLD_MS"));
+        window.Shutdown();
+        QVERIFY(!window.isVisible());
+    }
+    QCOMPARE(profile.GetProfileInt("SimulationDlg", "WinLeft", 0), 60);
+    QCOMPARE(profile.GetProfileInt("SimulationDlg", "WinTop", 0), 70);
+}
+
+}  // namespace klv
+
+QTEST_MAIN(klv::SimulationTest)
+#include "simulation_test.moc"
