@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string_view>
 
 #include "reference/condition_rules.h"
@@ -42,35 +43,26 @@ const char* GetDelimiterText(int delimiter) {
 }
 
 std::string FormatOutputDate(std::uint16_t packed, int dateFormat) {
-    int year = 0, month = 0, day = 0;
+    enum Field { Year, Month, Day };
+    static constexpr Field kOrders[][3] = {{Year, Month, Day}, {Month, Day, Year},
+                                           {Day, Month, Year}, {Month, Year, Day},
+                                           {Day, Year, Month}, {Year, Day, Month}};
+    if (dateFormat < 0 || dateFormat >= static_cast<int>(std::size(kOrders)))
+        return {};
+    int fields[3] = {0, 0, 0};
     if (packed != 0) {
         const Date date = UnpackDate(packed);
-        year = date.year;
-        month = date.month;
-        day = date.day;
+        fields[Year] = date.year;
+        fields[Month] = date.month;
+        fields[Day] = date.day;
     }
-    char text[32];
-    switch (dateFormat) {
-        case 0:
-            std::snprintf(text, sizeof text, "%04d/%02d/%02d", year, month, day);
-            break;
-        case 1:
-            std::snprintf(text, sizeof text, "%02d/%02d/%04d", month, day, year);
-            break;
-        case 2:
-            std::snprintf(text, sizeof text, "%02d/%02d/%04d", day, month, year);
-            break;
-        case 3:
-            std::snprintf(text, sizeof text, "%02d/%04d/%02d", month, year, day);
-            break;
-        case 4:
-            std::snprintf(text, sizeof text, "%02d/%04d/%02d", day, year, month);
-            break;
-        case 5:
-            std::snprintf(text, sizeof text, "%04d/%02d/%02d", year, day, month);
-            break;
-        default:
-            return {};
+    std::string text;
+    for (Field f : kOrders[dateFormat]) {
+        char part[8];
+        std::snprintf(part, sizeof part, f == Year ? "%04d" : "%02d", fields[f]);
+        if (!text.empty())
+            text += '/';
+        text += part;
     }
     return text;
 }

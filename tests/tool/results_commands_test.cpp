@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <string>
 
 #include "reference/condition_store.h"
@@ -10,6 +8,7 @@
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
+#include "tool_process.h"
 
 namespace klv {
 namespace {
@@ -17,28 +16,10 @@ namespace {
 using test::Condition;
 using test::Layer;
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using ToolRun = test::ToolProcessResult;
 
 ToolRun RunTool(const test::TempDir& data, const test::TempDir& scratch, const std::string& args) {
-    const std::string errFile = scratch.File("stderr.txt");
-    const std::string command = "'" KLV_TOOL_PATH "' --data-dir '" + data.Path() + "' " + args +
-                                " 2>'" + errFile + "'";
-    ToolRun r{-1, {}, {}};
-    FILE* p = ::popen(command.c_str(), "r");
-    if (!p)
-        return r;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-        r.out.append(buf, n);
-    const int status = ::pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = test::ReadTestFile(errFile);
-    return r;
+    return test::RunToolProcess(scratch, "--data-dir '" + data.Path() + "' " + args);
 }
 
 // Channel 2: Sn over an alloy layer over Cu, three measurements taken through the data log.
