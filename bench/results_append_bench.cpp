@@ -27,7 +27,8 @@ void BM_AppendMeasurement(::benchmark::State& state) {
     store.CreateConditionDirectories();
     MeasFileData d = bench::BenchCondition(kLayers);
     const std::uint32_t stored = (measurements - 1) * kLayers;
-    std::vector<MsrLogRecord> log(stored, MsrLogRecord{1.0f, kRecordMeasured, 0, PackDate(2026, 1, 1)});
+    std::vector<MsrLogRecord> log(stored,
+                                  MsrLogRecord{1.0f, kRecordMeasured, 0, PackDate(2026, 1, 1)});
     d.nItemCt = stored;
     if (!WriteMsrLogFile(store, kChannel, log.data(), 0, stored) ||
         !store.WriteConditionFile(kChannel, d)) {

@@ -30,7 +30,8 @@ public:
 class ScratchDirectory {
 public:
     ScratchDirectory() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "klv-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "klv-bench-XXXXXX").string();
         if (::mkdtemp(pattern.data()) != nullptr)
             m_path = pattern + "/";
     }

@@ -25,8 +25,8 @@ std::string StripLeading(std::string_view text) {
 std::string ValueText(const MeasFileData& d, const MsrLogRecord& r, int k) {
     if ((r.bFlags & kRecordNoValue) != 0)
         return "0";
-    return StripLeading(FormatLayerValue(ToUnit(r.lMeasValue, d.bUnit), d, k,
-                                         d.bGasket == kGasketWT, false));
+    return StripLeading(
+        FormatLayerValue(ToUnit(r.lMeasValue, d.bUnit), d, k, d.bGasket == kGasketWT, false));
 }
 
 }  // namespace

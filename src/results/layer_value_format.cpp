@@ -67,8 +67,7 @@ std::string FormatAutoStop(const MeasFileData& d, int k) {
     if (k < 0 || k >= kMaxLayers || (d.coat[k].bLayerFlags & kLayerAutoStopOn) == 0)
         return "Null";
     const int decimals = d.bGasket == kGasketWT ? -1 : GetLayerDecimals(d, k);
-    return FitNumberText(FormatFixed(ToUnit(d.coat[k].fAutoStop, d.bUnit), decimals),
-                         kValueWidth);
+    return FitNumberText(FormatFixed(ToUnit(d.coat[k].fAutoStop, d.bUnit), decimals), kValueWidth);
 }
 
 std::string FormatAutoStopReference(const MeasFileData& d) {
@@ -93,7 +92,7 @@ std::string FormatRangeBound(float micrometres, const MeasFileData& d, int k) {
     std::string text =
         FitNumberText(FormatFixed(CutToResolution(micrometres, d, k), decimals), kValueWidth);
     text.erase(0, text.find_first_not_of(' ') == std::string::npos ? text.size()
-                                                                  : text.find_first_not_of(' '));
+                                                                   : text.find_first_not_of(' '));
     return text;
 }
 

@@ -37,8 +37,7 @@ LayerWeight GetWeight(const MeasFileData& d, int coating, float micrometres) {
 
 LayerTotal GetLayerTotal(const MeasFileData& d, std::span<const MsrLogRecord> records, int k,
                          bool inUnit) {
-    const std::size_t layers =
-        std::min(records.size(), static_cast<std::size_t>(GetCoatCount(d)));
+    const std::size_t layers = std::min(records.size(), static_cast<std::size_t>(GetCoatCount(d)));
     if (k < 0 || static_cast<std::size_t>(k) >= layers)
         return {0.0f, 0.0f, 0.0f};
     const float t = records[k].lMeasValue;

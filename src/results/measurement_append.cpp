@@ -33,7 +33,9 @@ bool AddMsrLogRecord(ConditionStore& store, Clock& clock, MeasFileData& d, int i
             store.Op().ShowMessage(kMsgMeasurementLimit, MsgIcon::Exclamation, MsgButtons::Ok);
             return false;
         }
-        buffer.fill(MsrLogRecord{0.0f, kRecordNoValue, 0, 0});
+        buffer.fill(MsrLogRecord{0.0f, 0, 0, 0});
+        for (std::uint32_t i = 0; i < layers; ++i)
+            buffer[i].bFlags = kRecordNoValue;
         if (!WriteMsrLogFile(store, index, buffer.data(), next.nItemCt, layers))
             return false;
     } else if (next.nItemCt % layers != static_cast<std::uint32_t>(k)) {

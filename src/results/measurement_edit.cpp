@@ -51,9 +51,7 @@ bool RemoveMeasurements(ConditionStore& store, MeasFileData& d, int index,
     if (!ReadMsrLogFile(store, index, log.data(), 0, d.nItemCt, true))
         return false;
     // The last measurement may be partly stored; it moves with the records it has.
-    auto recordsOf = [&](std::uint32_t m) {
-        return std::min(layers, d.nItemCt - m * layers);
-    };
+    auto recordsOf = [&](std::uint32_t m) { return std::min(layers, d.nItemCt - m * layers); };
     const auto firstRemoved = static_cast<std::uint32_t>(
         std::find(removed.begin(), removed.end(), true) - removed.begin());
     std::vector<MsrLogRecord> kept;

@@ -45,8 +45,8 @@ void SetLimitVerdict(const MeasFileData& d, int k, float totalMicrometres, Synth
 void FillItem(const MeasFileData& d, int k, const std::string& title, float valueInUnit,
               const LayerWeight& w, bool noValue, SyntheticItem& item) {
     SetFixedText(item.szMeasTitle, title);
-    SetFixedText(item.szMeasValue, FormatLayerValue(valueInUnit, d, k, d.bGasket == kGasketWT,
-                                                    noValue));
+    SetFixedText(item.szMeasValue,
+                 FormatLayerValue(valueInUnit, d, k, d.bGasket == kGasketWT, noValue));
     item.lMeasValue = valueInUnit;
     SetFixedText(item.szUnit, GetUnitName(d.bUnit));
     SetFixedText(item.szWeightTitle, "Dissolved weight");

@@ -45,7 +45,9 @@ struct SyntheticResult {
     SyntheticItem item[kSyntheticItemCount];
 };
 
-inline bool IsItemUsed(const SyntheticItem& item) { return item.szMeasTitle[0] != '\0'; }
+inline bool IsItemUsed(const SyntheticItem& item) {
+    return item.szMeasTitle[0] != '\0';
+}
 
 // Builds the result of one measurement from its condition and its layer records. Tin over an
 // alloy layer is split into solid, alloy and total tin (and copper) unless `plain` is set.

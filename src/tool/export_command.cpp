@@ -87,10 +87,9 @@ int RunExport(ToolContext& context, std::span<const std::string> args) {
         return kExitFailed;
     const std::span<const MsrLogRecord> all(records);
     for (std::uint32_t i = 0; i < count; ++i) {
-        const std::string line =
-            FormatMeasDataLine(d, all.subspan(std::size_t{i} * layers, layers),
-                               static_cast<std::uint32_t>(from) + i, o.items, o.delimiter,
-                               o.dateFormat, o.unit);
+        const std::string line = FormatMeasDataLine(d, all.subspan(std::size_t{i} * layers, layers),
+                                                    static_cast<std::uint32_t>(from) + i, o.items,
+                                                    o.delimiter, o.dateFormat, o.unit);
         context.out << line << "\r\n";
     }
     return kExitOk;

@@ -1,8 +1,9 @@
+#include "output/meas_data_line.h"
+
 #include <gtest/gtest.h>
 
-#include "results/result_conditions.h"
-#include "output/meas_data_line.h"
 #include "reference/unit_gasket_tables.h"
+#include "results/result_conditions.h"
 
 namespace klv {
 namespace {
@@ -15,8 +16,8 @@ const std::uint16_t kMay2 = PackDate(2021, 5, 2);
 const std::uint16_t kDec31 = PackDate(2005, 12, 31);
 
 MeasFileData TwoLayers() {
-    MeasFileData d = Condition({Layer(kCoatNickel, "Ni", test::kRange4_10),
-                                Layer(kCoatCopper, "Cu", test::kRange4_10)});
+    MeasFileData d = Condition(
+        {Layer(kCoatNickel, "Ni", test::kRange4_10), Layer(kCoatCopper, "Cu", test::kRange4_10)});
     return d;
 }
 
@@ -37,16 +38,16 @@ TEST(MeasDataLine, NamesAloneHaveNoTrailingDelimiter) {
 TEST(MeasDataLine, NoValueGivesZeroAndUnitsFollowTheValues) {
     MeasFileData d = TwoLayers();
     const MsrLogRecord r[] = {Measured(3.51f), test::NoValue()};
-    EXPECT_EQ(FormatMeasDataLine(d, r, 1, kItemMeasValue | kItemUnit, 1, 0, false),
-              "3.51,um,0,um");
+    EXPECT_EQ(FormatMeasDataLine(d, r, 1, kItemMeasValue | kItemUnit, 1, 0, false), "3.51,um,0,um");
     EXPECT_EQ(FormatMeasDataLine(d, r, 1, kItemMeasValue, 1, 0, true), "3.51um,0um");
 }
 
 TEST(MeasDataLine, AlloyLayersAreSkippedEverywhere) {
-    MeasFileData d = Condition({Layer(kCoatTin, "Sn"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
+    MeasFileData d =
+        Condition({Layer(kCoatTin, "Sn"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
     const MsrLogRecord r[] = {Measured(2.0f), Measured(1.0f), Measured(3.0f)};
-    EXPECT_EQ(FormatMeasDataLine(d, r, 7, kItemCoatingCount | kItemCoatingName | kItemMeasValue,
-                                 1, 0, false),
+    EXPECT_EQ(FormatMeasDataLine(d, r, 7, kItemCoatingCount | kItemCoatingName | kItemMeasValue, 1,
+                                 0, false),
               "2,Sn,2.0,Cu,3.0");
 }
 
@@ -73,8 +74,8 @@ TEST(MeasDataLine, DateFormats) {
 
 TEST(MeasDataLine, DateFormatBeyondTheTableKeepsItsDelimiter) {
     const MsrLogRecord r[] = {Measured(3.51f, kDec31), Measured(0.82f, kDec31)};
-    EXPECT_EQ(FormatMeasDataLine(TwoLayers(), r, 5, kItemDataNumber | kItemMeasDate | kItemMeasValue,
-                                 1, 6, false),
+    EXPECT_EQ(FormatMeasDataLine(TwoLayers(), r, 5,
+                                 kItemDataNumber | kItemMeasDate | kItemMeasValue, 1, 6, false),
               "5,,3.51,0.82");
     EXPECT_EQ(FormatMeasDataLine(TwoLayers(), r, 5, 0, 1, 0, false), "");
 }

@@ -1,9 +1,10 @@
+#include "results/layer_value_format.h"
+
 #include <gtest/gtest.h>
 
 #include "reference/unit_gasket_tables.h"
 #include "result_conditions.h"
 #include "results/calibration_date.h"
-#include "results/layer_value_format.h"
 #include "results/validation_messages.h"
 
 namespace klv {
@@ -27,9 +28,9 @@ TEST(LayerValue, NoValueAndWtFormats) {
 }
 
 TEST(LayerValue, AnAdjacentAlloyLayerWithMoreDecimalsLendsThem) {
-    MeasFileData d = Condition({Layer(kCoatTin, "Sn", test::kRange1_1),
-                                test::AlloyLayer(test::kRange4_10),
-                                Layer(kCoatCopper, "Cu", test::kRange1_1)});
+    MeasFileData d =
+        Condition({Layer(kCoatTin, "Sn", test::kRange1_1), test::AlloyLayer(test::kRange4_10),
+                   Layer(kCoatCopper, "Cu", test::kRange1_1)});
     EXPECT_EQ(FormatLayerValue(1.5f, d, 0, false, false), "  1.50");
     EXPECT_EQ(FormatLayerValue(1.5f, d, 2, false, false), "  1.50");
     d.coat[1].bRange = test::kRange2_1;  // fewer decimals do not lower the layer's own

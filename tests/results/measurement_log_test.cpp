@@ -1,3 +1,5 @@
+#include "results/measurement_log.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -9,7 +11,6 @@
 #include "reference/condition_store.h"
 #include "reference/unit_gasket_tables.h"
 #include "result_conditions.h"
-#include "results/measurement_log.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"

@@ -1,10 +1,11 @@
+#include "results/number_format.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <string>
 
-#include "results/number_format.h"
 #include "results/number_parse.h"
 
 namespace klv {

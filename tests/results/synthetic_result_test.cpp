@@ -1,10 +1,11 @@
+#include "results/synthetic_result.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "result_conditions.h"
 #include "results/layer_weight.h"
-#include "results/synthetic_result.h"
 
 namespace klv {
 namespace {
@@ -14,7 +15,8 @@ using test::Layer;
 using test::Measured;
 
 MeasFileData TinAlloyCopper() {
-    MeasFileData d = Condition({Layer(kCoatTin, "Sn"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
+    MeasFileData d =
+        Condition({Layer(kCoatTin, "Sn"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
     d.bStatFlags = kStatLimitCheckOn;
     d.limits[0].fUpperLimit = 2.2f;
     d.limits[0].fLowerLimit = 1.0f;
@@ -26,8 +28,12 @@ MeasFileData TinAlloyCopper() {
 const std::uint16_t kDate = PackDate(2021, 5, 2);
 const MsrLogRecord kThree[] = {Measured(2.0f, kDate), Measured(1.2f, kDate), Measured(3.0f, kDate)};
 
-std::string Title(const SyntheticItem& i) { return i.szMeasTitle; }
-std::string Value(const SyntheticItem& i) { return i.szMeasValue; }
+std::string Title(const SyntheticItem& i) {
+    return i.szMeasTitle;
+}
+std::string Value(const SyntheticItem& i) {
+    return i.szMeasValue;
+}
 
 TEST(SyntheticResult, TinAlloyFormSplitsTinAndCopper) {
     MeasFileData d = TinAlloyCopper();
@@ -35,9 +41,9 @@ TEST(SyntheticResult, TinAlloyFormSplitsTinAndCopper) {
     EditSyntheticResult(d, kThree, r, false);
     EXPECT_EQ(r.nCount, 5);
     EXPECT_EQ(r.wDate, kDate);
-    const char* titles[] = {"Solid Sn layer    ", "Sn layer of alloy",
-                            "Coating thickness value of all Sn", "Solid Cu layer    ",
-                            "Cu layer of alloy", "Coating thickness value of all Cu"};
+    const char* titles[] = {
+        "Solid Sn layer    ", "Sn layer of alloy", "Coating thickness value of all Sn",
+        "Solid Cu layer    ", "Cu layer of alloy", "Coating thickness value of all Cu"};
     const char* values[] = {"   2.0", "   0.3", "   2.3", "   3.0", "   0.4", "   3.4"};
     const int alloy[] = {0, 0, 1, 0, 0, 2};
     const int valid[] = {1, 0, 0, 1, 0, 0};
@@ -68,7 +74,8 @@ TEST(SyntheticResult, TinAlloyFormSplitsTinAndCopper) {
 TEST(SyntheticResult, SolderTitlesAndOnlyTinItemsBeforeTheCopperLayer) {
     MeasFileData d = TinAlloyCopper();
     d.coat[0] = Layer(kCoatSolder, "SO");
-    const MsrLogRecord two[] = {Measured(2.0f), Measured(1.2f), MsrLogRecord{0, kRecordNoValue, 0, 0}};
+    const MsrLogRecord two[] = {Measured(2.0f), Measured(1.2f),
+                                MsrLogRecord{0, kRecordNoValue, 0, 0}};
     SyntheticResult r;
     EditSyntheticResult(d, two, r, false);
     EXPECT_EQ(r.nCount, 3);
@@ -114,8 +121,8 @@ TEST(SyntheticResult, LimitsUncheckedGiveBlanksAndMarkZero) {
 }
 
 TEST(SyntheticResult, CountStopsAtTheFirstUnmeasuredLayerAndNoValueShowsDashes) {
-    MeasFileData d = Condition({Layer(kCoatNickel, "Ni"), Layer(kCoatCopper, "Cu"),
-                                Layer(kCoatChrome, "Cr")});
+    MeasFileData d =
+        Condition({Layer(kCoatNickel, "Ni"), Layer(kCoatCopper, "Cu"), Layer(kCoatChrome, "Cr")});
     const MsrLogRecord r3[] = {test::NoValue(kDate), MsrLogRecord{0, kRecordNoValue, 0, 0},
                                Measured(1.0f)};
     SyntheticResult r;

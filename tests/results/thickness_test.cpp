@@ -1,10 +1,11 @@
+#include "results/thickness.h"
+
 #include <gtest/gtest.h>
 
 #include "reference/unit_gasket_tables.h"
 #include "result_conditions.h"
 #include "results/layer_weight.h"
 #include "results/output_current.h"
-#include "results/thickness.h"
 
 namespace klv {
 namespace {
@@ -70,7 +71,8 @@ TEST(OutputCurrent, BrassIsCorrectedForItsZincContent) {
 }
 
 TEST(OutputCurrent, AlloyLayerUsesTheCoatingAboveWithoutCorrection) {
-    MeasFileData d = Condition({Layer(kCoatSolder, "SO"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
+    MeasFileData d =
+        Condition({Layer(kCoatSolder, "SO"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
     d.bContent = 40;
     const float plain = GetOutputCurrent(d, 1, false);
     EXPECT_GT(plain, 0.0f);
@@ -99,8 +101,8 @@ TEST(Weight, NickelLayerWeightAndAdhesionOnGasketA) {
 }
 
 TEST(LayerTotal, TinOverAlloyAddsTheTinShareWeighedAsTin) {
-    MeasFileData d = Condition({Layer(kCoatSolder, "SO"), test::AlloyLayer(),
-                                Layer(kCoatCopper, "Cu")});
+    MeasFileData d =
+        Condition({Layer(kCoatSolder, "SO"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
     d.fAlloyCoefSn = 0.25f;
     d.fAlloyCoefCu = 0.5f;
     const MsrLogRecord r[] = {Measured(4.0f), Measured(2.0f), Measured(3.0f)};

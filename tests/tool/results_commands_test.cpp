@@ -29,7 +29,8 @@ struct MeasuredChannel {
     test::ScriptedOperator op;
     test::SettableClock clock;
     ConditionStore store{data.Path(), op};
-    MeasFileData d = Condition({Layer(kCoatTin, "Sn"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
+    MeasFileData d =
+        Condition({Layer(kCoatTin, "Sn"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
     MeasurementBuffer buffer{};
 
     MeasuredChannel() {
@@ -57,8 +58,9 @@ TEST(ToolExport, DefaultsGiveTheValuesOfEveryCompleteMeasurement) {
 
 TEST(ToolExport, ItemsDelimiterDateFormatUnitAndASwappedRange) {
     MeasuredChannel c;
-    ToolRun r = RunTool(c.data, c.scratch,
-                    "export 2 --items 117 --delimiter 1 --date-format 3 --unit --from 3 --to 2");
+    ToolRun r =
+        RunTool(c.data, c.scratch,
+                "export 2 --items 117 --delimiter 1 --date-format 3 --unit --from 3 --to 2");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
               "2,12/2005/30,2,Sn,1.5um,Cu,4.0um\r\n"

@@ -1,3 +1,5 @@
+#include "results/ui/validation_message.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
@@ -7,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "results/result_conditions.h"
-#include "results/ui/validation_message.h"
 #include "support/scripted_operator.h"
 
 using klv::test::ScriptedOperator;
