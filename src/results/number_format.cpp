@@ -22,13 +22,11 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-// Texts of values that are not numbers: "#" and "$" of one C library, "inf" and "nan" of others.
+// Texts of values that are not numbers: "1.#INF" and "1.#QNAN" of one C library, "inf" and
+// "nan" of others. A number's text has no letters.
 bool IsNotANumber(std::string_view text) {
-    if (text.find_first_of("#$") != std::string_view::npos)
-        return true;
-    for (std::size_t i = 0; i + 2 < text.size(); ++i) {
-        std::string_view three = text.substr(i, 3);
-        if (three == "inf" || three == "nan" || three == "INF" || three == "NAN")
+    for (char c : text) {
+        if (c == '#' || c == '$' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
             return true;
     }
     return false;
