@@ -18,17 +18,19 @@ private:
 // Opens a busy scope unless one is already open; nested scopes pass through.
 class CBusyScope {
 public:
-    explicit CBusyScope(BusyScopeHost& host) : m_host(host) {
-        if (m_host.m_depth++ == 0) m_host.EnterBusy();
+    // An inactive scope does nothing (simulated commands need none).
+    explicit CBusyScope(BusyScopeHost& host, bool active = true) : m_host(host), m_active(active) {
+        if (m_active && m_host.m_depth++ == 0) m_host.EnterBusy();
     }
     ~CBusyScope() {
-        if (--m_host.m_depth == 0) m_host.LeaveBusy();
+        if (m_active && --m_host.m_depth == 0) m_host.LeaveBusy();
     }
     CBusyScope(const CBusyScope&) = delete;
     CBusyScope& operator=(const CBusyScope&) = delete;
 
 private:
     BusyScopeHost& m_host;
+    bool m_active;
 };
 
 }  // namespace klv

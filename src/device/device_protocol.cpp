@@ -123,7 +123,7 @@ int CDeviceProtocol::ClearEndDetect(bool showErrors) {
 int CDeviceProtocol::SetOutputCurrent(float currentMa, float correctionPercent, bool reverse,
                                       bool settle, bool nominal, int rangeIndex,
                                       bool showErrors) {
-    CBusyScope scope(m_busy);
+    CBusyScope scope(m_busy, !Simulating());
     float target = currentMa * (correctionPercent + 100.0f) / 100.0f;
     CurrentCalibration cal;
     if (!nominal) {
@@ -148,13 +148,13 @@ int CDeviceProtocol::SetOutputCurrent(float currentMa, float correctionPercent, 
 }
 
 int CDeviceProtocol::AllOutputsOff(bool showErrors) {
-    CBusyScope scope(m_busy);
+    CBusyScope scope(m_busy, !Simulating());
     if (!WritePorts(0xB8, 0x00, 0x7F, 0x00, showErrors)) return 0;
     return Send(MakeSetDacValueFrame(0), showErrors);
 }
 
 int CDeviceProtocol::StopMeasurement(bool abort) {
-    CBusyScope scope(m_busy);
+    CBusyScope scope(m_busy, !Simulating());
     if (!StopElectrolysis(abort, true)) return 0;
     return AllOutputsOff(true);
 }

@@ -19,7 +19,11 @@ namespace klv::test {
 // A transport and protocol on in-memory pipes, with the operator's answers scripted.
 class DeviceFixture : public ::testing::Test {
 protected:
-    void SetUp() override { ProcessLineLog().Start(m_dir.File("mylog.log"), m_clock, true); }
+    // The process log outlives every fixture, so its clock must too.
+    void SetUp() override {
+        static SystemClock logClock;
+        ProcessLineLog().Start(m_dir.File("mylog.log"), logClock, true);
+    }
     void TearDown() override {
         protocol.SetPollingWindow(nullptr);
         transport.Shutdown();
