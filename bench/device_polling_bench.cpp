@@ -76,7 +76,8 @@ void BM_ChangeToNotification(benchmark::State& state) {
         for (;;) {
             PollingData d;
             rig.protocol.GetPollingData(d);
-            if (d.status.IsProbeConnected() == probe) break;
+            if (d.status.IsProbeConnected() == probe)
+                break;
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
         double dt = std::chrono::duration<double>(Steady::now() - t0).count();

@@ -20,10 +20,12 @@ class CBusyScope {
 public:
     // An inactive scope does nothing (simulated commands need none).
     explicit CBusyScope(BusyScopeHost& host, bool active = true) : m_host(host), m_active(active) {
-        if (m_active && m_host.m_depth++ == 0) m_host.EnterBusy();
+        if (m_active && m_host.m_depth++ == 0)
+            m_host.EnterBusy();
     }
     ~CBusyScope() {
-        if (m_active && --m_host.m_depth == 0) m_host.LeaveBusy();
+        if (m_active && --m_host.m_depth == 0)
+            m_host.LeaveBusy();
     }
     CBusyScope(const CBusyScope&) = delete;
     CBusyScope& operator=(const CBusyScope&) = delete;

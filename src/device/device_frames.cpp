@@ -16,7 +16,8 @@ void PutU16(std::uint8_t* p, std::uint16_t v) {
     p[1] = static_cast<std::uint8_t>(v >> 8);
 }
 void PutU32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
 std::uint16_t FrameWord(const std::uint8_t* frame, std::uint32_t length) {
@@ -29,7 +30,9 @@ static Frame WithWord(std::uint16_t word, std::size_t length) {
     return f;
 }
 
-Frame MakeQueryFrame(std::uint16_t word) { return WithWord(word, 2); }
+Frame MakeQueryFrame(std::uint16_t word) {
+    return WithWord(word, 2);
+}
 
 Frame MakeStartElectrolysisFrame(std::uint8_t flags, std::uint16_t countPeriodMs,
                                  std::uint16_t blankingMs, std::uint32_t autoStopCount,
@@ -73,11 +76,14 @@ Frame MakeSetDacValueFrame(std::uint16_t code) {
 
 Frame MakeSetCurrentCalibrateFrame(const std::array<std::uint8_t, kCalibrationLength>& block) {
     Frame f = WithWord(kMechaSetCurrentCalibrate, 2 + kCalibrationLength);
-    for (std::uint32_t i = 0; i < kCalibrationLength; ++i) f[2 + i] = block[i];
+    for (std::uint32_t i = 0; i < kCalibrationLength; ++i)
+        f[2 + i] = block[i];
     return f;
 }
 
-Frame MakeClearEndDetectFrame() { return WithWord(kClearEndDetect, 2); }
+Frame MakeClearEndDetectFrame() {
+    return WithWord(kClearEndDetect, 2);
+}
 
 std::uint8_t SensitivityHardwareCode(int setting, int rangeCode) {
     int effective = setting == kSensitivityAutomatic ? GetRangeAutoSensitivity(rangeCode) : setting;

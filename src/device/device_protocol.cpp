@@ -14,7 +14,9 @@ CDeviceProtocol::CDeviceProtocol(CUsbTransport& transport, UiPump& pump, BusySco
                                  Clock& clock)
     : m_transport(transport), m_pump(pump), m_busy(busy), m_clock(clock) {}
 
-CDeviceProtocol::~CDeviceProtocol() { SetPollingWindow(nullptr); }
+CDeviceProtocol::~CDeviceProtocol() {
+    SetPollingWindow(nullptr);
+}
 
 void CDeviceProtocol::Simulate(const std::uint8_t* frame, std::uint32_t length,
                                std::uint8_t* answer) {
@@ -42,8 +44,8 @@ int CDeviceProtocol::EchoBackCommand(const std::uint8_t* frame, std::uint32_t le
     return m_transport.Exchange(cmd, 3, true, showErrors);
 }
 
-int CDeviceProtocol::Query(std::uint16_t word, std::uint8_t* dest, std::uint32_t length,
-                           int tries, bool showErrors, const char* logFormat) {
+int CDeviceProtocol::Query(std::uint16_t word, std::uint8_t* dest, std::uint32_t length, int tries,
+                           bool showErrors, const char* logFormat) {
     Frame frame = MakeQueryFrame(word);
     if (Simulating()) {
         Simulate(frame.data(), 2, dest);
@@ -100,7 +102,8 @@ int CDeviceProtocol::WritePorts(std::uint8_t clearA, std::uint8_t setA, std::uin
 
 // The port B outputs are active low: on clears the bit.
 int CDeviceProtocol::SetWNi(bool on, bool showErrors) {
-    return on ? WritePorts(0, 0, 0, kPortBWNi, showErrors) : WritePorts(0, 0, kPortBWNi, 0, showErrors);
+    return on ? WritePorts(0, 0, 0, kPortBWNi, showErrors)
+              : WritePorts(0, 0, kPortBWNi, 0, showErrors);
 }
 int CDeviceProtocol::SetBalance(bool on, bool showErrors) {
     return on ? WritePorts(0, 0, 0, kPortBBalance, showErrors)
@@ -121,8 +124,7 @@ int CDeviceProtocol::ClearEndDetect(bool showErrors) {
 }
 
 int CDeviceProtocol::SetOutputCurrent(float currentMa, float correctionPercent, bool reverse,
-                                      bool settle, bool nominal, int rangeIndex,
-                                      bool showErrors) {
+                                      bool settle, bool nominal, int rangeIndex, bool showErrors) {
     CBusyScope scope(m_busy, !Simulating());
     float target = currentMa * (correctionPercent + 100.0f) / 100.0f;
     CurrentCalibration cal;
@@ -131,7 +133,8 @@ int CDeviceProtocol::SetOutputCurrent(float currentMa, float correctionPercent, 
             cal = *m_calOverride;
         } else {
             std::uint8_t block[kCalibrationLength] = {};
-            if (!MechaGetCurrentCalibrate(block, showErrors)) return 0;
+            if (!MechaGetCurrentCalibrate(block, showErrors))
+                return 0;
             cal = CurrentCalibration::FromBlock(block);
         }
     }
@@ -139,23 +142,28 @@ int CDeviceProtocol::SetOutputCurrent(float currentMa, float correctionPercent, 
     if (out.clamped)
         LogPrint(1, "SetOutputCurrent(): %.4f mA is beyond the DAC, code clamped to 65535\n",
                  static_cast<double>(target));
-    if (!Send(MakeSetDacValueFrame(out.dacCode), showErrors)) return 0;
+    if (!Send(MakeSetDacValueFrame(out.dacCode), showErrors))
+        return 0;
     auto lines = static_cast<std::uint8_t>((OutputRangeTable[out.range].code ^ 7) |
                                            (reverse ? kPortBReverse : 0));
-    if (!WritePorts(0, 0, 0x07, lines, showErrors)) return 0;
-    if (settle) WaitPumping(m_clock, m_pump, 1000, 10);
+    if (!WritePorts(0, 0, 0x07, lines, showErrors))
+        return 0;
+    if (settle)
+        WaitPumping(m_clock, m_pump, 1000, 10);
     return WritePorts(0, 0, 0, kPortBProbe, showErrors);
 }
 
 int CDeviceProtocol::AllOutputsOff(bool showErrors) {
     CBusyScope scope(m_busy, !Simulating());
-    if (!WritePorts(0xB8, 0x00, 0x7F, 0x00, showErrors)) return 0;
+    if (!WritePorts(0xB8, 0x00, 0x7F, 0x00, showErrors))
+        return 0;
     return Send(MakeSetDacValueFrame(0), showErrors);
 }
 
 int CDeviceProtocol::StopMeasurement(bool abort) {
     CBusyScope scope(m_busy, !Simulating());
-    if (!StopElectrolysis(abort, true)) return 0;
+    if (!StopElectrolysis(abort, true))
+        return 0;
     return AllOutputsOff(true);
 }
 
@@ -183,7 +191,8 @@ PollTarget* CDeviceProtocol::SetPollingWindow(PollTarget* target) {
     }
     m_pollStop.store(true);
     m_transport.SetIdleCallback(nullptr);
-    while (m_cycleRunning.load()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    while (m_cycleRunning.load())
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     return previous;
 }
 
@@ -201,7 +210,8 @@ void CDeviceProtocol::OnTransportIdle() {
             std::lock_guard<std::mutex> guard(m_pollingLock);
             fresh = m_polling;
         }
-        if (CSimulatorState* sim = m_simulator.load()) sim->CopyStatus(fresh.status.bytes.data());
+        if (CSimulatorState* sim = m_simulator.load())
+            sim->CopyStatus(fresh.status.bytes.data());
         fresh.lCommFailed = 0;
     } else {
         Frame frame = MakeQueryFrame(kGetDeviceStatus);
@@ -215,11 +225,14 @@ void CDeviceProtocol::OnTransportIdle() {
         for (int t = 0; t < 3; ++t) {
             m_transport.Counters().CountExchange();
             status = m_transport.SendStep(cmd);
-            if (status == kUsbOk) status = m_transport.ReceiveStep(cmd, m_clock.TickMs());
-            if (status == kUsbOk) break;
+            if (status == kUsbOk)
+                status = m_transport.ReceiveStep(cmd, m_clock.TickMs());
+            if (status == kUsbOk)
+                break;
             m_transport.Counters().CountError();
             ++failed;
-            if (m_pollStop.load() || m_transport.QuitRequested()) break;
+            if (m_pollStop.load() || m_transport.QuitRequested())
+                break;
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         m_transport.Counters().RaiseRetryMaximum(failed);
@@ -237,7 +250,8 @@ void CDeviceProtocol::OnTransportIdle() {
     }
     {
         std::lock_guard<std::mutex> guard(m_targetLock);
-        if (m_target) m_target->PostPollingNotify();
+        if (m_target)
+            m_target->PostPollingNotify();
     }
     m_cycleRunning.store(false);
 }

@@ -41,8 +41,8 @@ public:
                           std::uint8_t startFlags, bool showErrors);
     int StopElectrolysis(bool abort, bool showErrors);
     int SetPumpFrequency(std::uint8_t frequencyHz, bool showErrors);
-    int WritePorts(std::uint8_t clearA, std::uint8_t setA, std::uint8_t setB,
-                   std::uint8_t clearB, bool showErrors);
+    int WritePorts(std::uint8_t clearA, std::uint8_t setA, std::uint8_t setB, std::uint8_t clearB,
+                   bool showErrors);
     int SetWNi(bool on, bool showErrors);
     int SetBalance(bool on, bool showErrors);
     int SetReverse(bool on, bool showErrors);

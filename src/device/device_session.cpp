@@ -11,7 +11,8 @@ int StartDeviceCommunication(CDeviceProtocol& device, Operator& op, bool simulat
         return 0;
     }
     DeviceStatus record;
-    if (!device.GetDeviceStatus(record, 3, true)) return 0;
+    if (!device.GetDeviceStatus(record, 3, true))
+        return 0;
     if (record.IsEepromFailed()) {
         op.ShowMessage(
             "Not possible to input for EEPROM of device.(Can't be initialized).\n\nEnding KLV-570.",

@@ -46,7 +46,8 @@ OutputSetting ChooseOutput(float targetMa, const CurrentCalibration& cal, bool n
     float low = (1.0f + errors.LowError(out.range)) * r.lowMa;
     float lowCode = kDacHighPoint * r.lowMa / r.highMa;
     float code = lowCode + (targetMa - low) / (high - low) * (kDacHighPoint - lowCode);
-    if (!(code > 0.0f)) code = 0.0f;
+    if (!(code > 0.0f))
+        code = 0.0f;
     if (code > static_cast<float>(kDacMaximum)) {
         code = static_cast<float>(kDacMaximum);
         out.clamped = true;

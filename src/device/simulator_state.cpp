@@ -33,7 +33,8 @@ CSimulatorState::CSimulatorState(Clock& clock) : m_clock(clock) {
 void CSimulatorState::End(std::uint8_t reason) {
     m_timersOn = false;
     std::uint16_t flags = m_status.wFlags();
-    flags = static_cast<std::uint16_t>((flags & ~(kStatusRunning | kStatusBlanking)) | kStatusEnded);
+    flags =
+        static_cast<std::uint16_t>((flags & ~(kStatusRunning | kStatusBlanking)) | kStatusEnded);
     m_status.SetFlags(flags);
     m_status.SetPortA(kPortAOff);
     m_status.SetPortB(kPortBOff);
@@ -46,63 +47,71 @@ void CSimulatorState::Command(const std::uint8_t* frame, std::uint32_t length,
     {
         std::lock_guard<std::mutex> guard(m_lock);
         switch (word) {
-        case kStartElectrolysis: {
-            if (length < 15) break;
-            m_startFlags = frame[2];
-            m_countPeriod = GetU16(frame + 3);
-            m_blanking = GetU16(frame + 5);
-            m_autoStop = GetU32(frame + 7);
-            m_saturation = GetU32(frame + 11);
-            std::uint16_t flags = m_status.wFlags();
-            flags &= static_cast<std::uint16_t>(~(kStatusEndDetected | kStatusEnded));
-            flags |= kStatusRunning | kStatusBlanking;
-            if (m_blanking == 0 || (m_startFlags & kFlagNoBlanking))
-                flags &= static_cast<std::uint16_t>(~kStatusBlanking);
-            m_status.SetFlags(flags);
-            m_status.SetEndReason(0);
-            // Skipping the blanking by flag arms at once, as a zero blanking time does.
-            if (!(m_startFlags & kFlagIgnoreEnd) &&
-                (m_blanking == 0 || (m_startFlags & kFlagNoBlanking)))
-                m_status.SetPortB(m_status.bPortB() | kPortBTripArmed);
-            m_status.SetCount(0);
-            m_status.SetElapsed(0);
-            m_startTime = m_clock.TickMs();
-            m_timersOn = true;
-            m_nextTimer1 = m_startTime + kTimer1Ms;
-            m_nextTimer2 = m_startTime + std::max<std::uint32_t>(m_countPeriod, 1);
-            break;
-        }
-        case kStopElectrolysis:
-            if (length >= 3) End(frame[2] == 2 ? kEndAbort : kEndOperatorStop);
-            break;
-        case kSetPumpFrequency:
-            if (length < 4) break;
-            m_status.SetPumpPeriod(GetU16(frame + 2));
-            m_status.SetPortA(m_status.wPumpPeriod() ? (m_status.bPortA() | kPortAPump)
-                                                     : (m_status.bPortA() & ~kPortAPump));
-            break;
-        case kWritePorts:
-            if (length < 6) break;
-            m_status.SetPortA((m_status.bPortA() & ~frame[2]) | frame[3]);
-            m_status.SetPortB((m_status.bPortB() | frame[4]) & ~frame[5]);
-            break;
-        case kSetDacValue:
-            if (length >= 4) m_status.SetAd5541(GetU16(frame + 2));
-            break;
-        case kMechaSetCurrentCalibrate:
-            if (length >= 2 + kCalibrationLength)
-                std::memcpy(m_calibration.data(), frame + 2, kCalibrationLength);
-            break;
-        case kClearEndDetect:
-            m_status.SetFlags(m_status.wFlags() & ~kStatusEndDetected);
-            break;
-        case kGetDeviceStatus:
-            if (answer) std::memcpy(answer, m_status.bytes.data(), kDeviceStatusLength);
-            break;
-        case kMechaGetCurrentCalibrate:
-            if (answer) std::memcpy(answer, m_calibration.data(), kCalibrationLength);
-            break;
-        default: break;
+            case kStartElectrolysis: {
+                if (length < 15)
+                    break;
+                m_startFlags = frame[2];
+                m_countPeriod = GetU16(frame + 3);
+                m_blanking = GetU16(frame + 5);
+                m_autoStop = GetU32(frame + 7);
+                m_saturation = GetU32(frame + 11);
+                std::uint16_t flags = m_status.wFlags();
+                flags &= static_cast<std::uint16_t>(~(kStatusEndDetected | kStatusEnded));
+                flags |= kStatusRunning | kStatusBlanking;
+                if (m_blanking == 0 || (m_startFlags & kFlagNoBlanking))
+                    flags &= static_cast<std::uint16_t>(~kStatusBlanking);
+                m_status.SetFlags(flags);
+                m_status.SetEndReason(0);
+                // Skipping the blanking by flag arms at once, as a zero blanking time does.
+                if (!(m_startFlags & kFlagIgnoreEnd) &&
+                    (m_blanking == 0 || (m_startFlags & kFlagNoBlanking)))
+                    m_status.SetPortB(m_status.bPortB() | kPortBTripArmed);
+                m_status.SetCount(0);
+                m_status.SetElapsed(0);
+                m_startTime = m_clock.TickMs();
+                m_timersOn = true;
+                m_nextTimer1 = m_startTime + kTimer1Ms;
+                m_nextTimer2 = m_startTime + std::max<std::uint32_t>(m_countPeriod, 1);
+                break;
+            }
+            case kStopElectrolysis:
+                if (length >= 3)
+                    End(frame[2] == 2 ? kEndAbort : kEndOperatorStop);
+                break;
+            case kSetPumpFrequency:
+                if (length < 4)
+                    break;
+                m_status.SetPumpPeriod(GetU16(frame + 2));
+                m_status.SetPortA(m_status.wPumpPeriod() ? (m_status.bPortA() | kPortAPump)
+                                                         : (m_status.bPortA() & ~kPortAPump));
+                break;
+            case kWritePorts:
+                if (length < 6)
+                    break;
+                m_status.SetPortA((m_status.bPortA() & ~frame[2]) | frame[3]);
+                m_status.SetPortB((m_status.bPortB() | frame[4]) & ~frame[5]);
+                break;
+            case kSetDacValue:
+                if (length >= 4)
+                    m_status.SetAd5541(GetU16(frame + 2));
+                break;
+            case kMechaSetCurrentCalibrate:
+                if (length >= 2 + kCalibrationLength)
+                    std::memcpy(m_calibration.data(), frame + 2, kCalibrationLength);
+                break;
+            case kClearEndDetect:
+                m_status.SetFlags(m_status.wFlags() & ~kStatusEndDetected);
+                break;
+            case kGetDeviceStatus:
+                if (answer)
+                    std::memcpy(answer, m_status.bytes.data(), kDeviceStatusLength);
+                break;
+            case kMechaGetCurrentCalibrate:
+                if (answer)
+                    std::memcpy(answer, m_calibration.data(), kCalibrationLength);
+                break;
+            default:
+                break;
         }
     }
     Changed();
@@ -129,17 +138,21 @@ void CSimulatorState::RunTimers() {
             std::uint32_t count = m_status.dwCount() + 1;
             m_status.SetCount(count);
             changed = true;
-            if (m_autoStop != 0 && count >= m_autoStop) End(kEndAutoStop);
-            else if (m_saturation != 0 && count >= m_saturation) End(kEndSaturation);
+            if (m_autoStop != 0 && count >= m_autoStop)
+                End(kEndAutoStop);
+            else if (m_saturation != 0 && count >= m_saturation)
+                End(kEndSaturation);
         }
     }
-    if (changed) Changed();
+    if (changed)
+        Changed();
 }
 
 void CSimulatorState::Trip() {
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        if (!(m_status.bPortB() & kPortBTripArmed) || (m_startFlags & kFlagIgnoreEnd)) return;
+        if (!(m_status.bPortB() & kPortBTripArmed) || (m_startFlags & kFlagIgnoreEnd))
+            return;
         if (m_startFlags & kFlagLatchOnly) {
             m_status.SetFlags(m_status.wFlags() | kStatusEndDetected);
             m_status.SetPortB(m_status.bPortB() & ~kPortBTripArmed);

@@ -10,7 +10,8 @@ void WaitPumping(Clock& clock, UiPump& pump, std::uint32_t ms, std::uint32_t ste
     for (;;) {
         pump.ProcessPendingEvents();
         std::uint32_t elapsed = clock.TickMs() - start;
-        if (elapsed >= ms) return;
+        if (elapsed >= ms)
+            return;
         std::uint32_t rest = ms - elapsed;
         std::this_thread::sleep_for(std::chrono::milliseconds(rest < stepMs ? rest : stepMs));
     }

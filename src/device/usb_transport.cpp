@@ -20,7 +20,9 @@ constexpr const char* kInterfaceGuid = "{9565E651-50CC-463F-A032-EC6E89F2A3F3}";
 constexpr std::uint32_t kPacketSize = 64;
 constexpr std::uint32_t kDrainWindowMs = 5;
 
-void SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void SleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 std::string HexBytes(const std::uint8_t* data, std::uint32_t n) {
     std::string text;
@@ -34,21 +36,24 @@ std::string HexBytes(const std::uint8_t* data, std::uint32_t n) {
 
 }  // namespace
 
-CUsbTransport::CUsbTransport(UsbPlatform& platform, UiPump& pump, UsbMsgBoxView& box,
-                             Clock& clock)
+CUsbTransport::CUsbTransport(UsbPlatform& platform, UiPump& pump, UsbMsgBoxView& box, Clock& clock)
     : m_platform(platform), m_pump(pump), m_box(box), m_clock(clock) {}
 
-CUsbTransport::~CUsbTransport() { Shutdown(); }
+CUsbTransport::~CUsbTransport() {
+    Shutdown();
+}
 
 UsbOpenResult CUsbTransport::OpenDevice() {
     m_open.store(false, std::memory_order_release);
     UsbOpenResult r = m_platform.Open();
-    if (r.kind == UsbOpenResult::Opened) m_open.store(true, std::memory_order_release);
+    if (r.kind == UsbOpenResult::Opened)
+        m_open.store(true, std::memory_order_release);
     return r;
 }
 
 void CUsbTransport::CloseDevice() {
-    if (!m_open.load(std::memory_order_acquire)) return;
+    if (!m_open.load(std::memory_order_acquire))
+        return;
     m_platform.Close();
     m_open.store(false, std::memory_order_release);
 }
@@ -62,7 +67,8 @@ void CUsbTransport::OpenDeviceFromUi() {
 
 void CUsbTransport::LogDescriptor() {
     UsbDeviceDescriptor d;
-    if (!m_platform.GetDeviceDescriptor(d)) return;
+    if (!m_platform.GetDeviceDescriptor(d))
+        return;
     LogPrint(1,
              "WinUsb_GetDescriptor() : bcdUSB = %x, bDeviceClass = %x, bDeviceSubClass = %x, "
              "bDeviceProtocol = %x, bMaxPacketSize0 = %d, idVendor = %x, idProduct = %x, "
@@ -81,7 +87,8 @@ void CUsbTransport::DiscoverPipes() {
     }
     for (std::size_t i = 0; i < endpoints.size(); ++i) {
         const UsbEndpointInfo& e = endpoints[i];
-        if (!e.IsBulk()) continue;
+        if (!e.IsBulk())
+            continue;
         if (e.address & 0x80) {
             LogPrint(1, "Endpoint index: %d Pipe type: Bulk Pipe=%d, pipeID: %x IN.\n",
                      static_cast<int>(i), 2, e.address);
@@ -95,7 +102,8 @@ void CUsbTransport::DiscoverPipes() {
 }
 
 std::uint32_t CUsbTransport::UUsbdAPI_InitializeApp(bool simulation) {
-    if (m_threadAlive.load()) return kUsbOk;
+    if (m_threadAlive.load())
+        return kUsbOk;
     m_simulation.store(simulation, std::memory_order_release);
     if (!simulation) {
         LogPrint(1, "The USB GUID: %s\n", kInterfaceGuid);
@@ -121,13 +129,15 @@ std::uint32_t CUsbTransport::UUsbdAPI_InitializeApp(bool simulation) {
         m_threadAlive.store(false, std::memory_order_release);
         return kUsbThreadFailed;
     }
-    if (!simulation) UUsbdAPI_CommandCancel();
+    if (!simulation)
+        UUsbdAPI_CommandCancel();
     return kUsbOk;
 }
 
 void CUsbTransport::Shutdown() {
     m_quit.store(true, std::memory_order_release);
-    if (m_thread.joinable()) m_thread.join();
+    if (m_thread.joinable())
+        m_thread.join();
     CloseDevice();
 }
 
@@ -140,17 +150,21 @@ void CUsbTransport::ThreadLoop() {
         SleepMs(5);
         int expected = 1;
         if (m_pause.compare_exchange_strong(expected, 2, std::memory_order_acq_rel)) {
-            while (m_pause.load(std::memory_order_acquire) == 2 && !m_quit.load()) SleepMs(10);
+            while (m_pause.load(std::memory_order_acquire) == 2 && !m_quit.load())
+                SleepMs(10);
         }
-        if (m_resetRequest.exchange(false, std::memory_order_acq_rel)) m_counters.Zero();
+        if (m_resetRequest.exchange(false, std::memory_order_acq_rel))
+            m_counters.Zero();
         if (m_simulation.load(std::memory_order_acquire) ||
             !m_pending.load(std::memory_order_acquire)) {
-            if (TransportIdle* idle = m_idle.load(std::memory_order_acquire)) idle->OnTransportIdle();
+            if (TransportIdle* idle = m_idle.load(std::memory_order_acquire))
+                idle->OnTransportIdle();
             SleepMs(30);
             continue;
         }
         DeviceCommand* cmd = m_current.load(std::memory_order_acquire);
-        if (cmd) RunRequest(*cmd);
+        if (cmd)
+            RunRequest(*cmd);
         m_done.store(true, std::memory_order_release);
         m_pending.store(false, std::memory_order_release);
     }
@@ -159,9 +173,11 @@ void CUsbTransport::ThreadLoop() {
 
 void CUsbTransport::RunRequest(DeviceCommand& cmd) {
     std::uint32_t status = kUsbOk;
-    if (cmd.pTxBuffer && cmd.dwTxLength) status = SendStep(cmd);
+    if (cmd.pTxBuffer && cmd.dwTxLength)
+        status = SendStep(cmd);
     std::uint32_t sendEnd = m_clock.TickMs();
-    if (status == kUsbOk && cmd.pRxBuffer && cmd.dwRxLength) status = ReceiveStep(cmd, sendEnd);
+    if (status == kUsbOk && cmd.pRxBuffer && cmd.dwRxLength)
+        status = ReceiveStep(cmd, sendEnd);
     cmd.dwStatus = status;
 }
 
@@ -170,11 +186,15 @@ std::uint32_t CUsbTransport::WaitTransfer(std::uint8_t pipe, std::uint32_t timeo
                                           std::uint32_t failCode, std::uint32_t timeoutCode) {
     for (;;) {
         UsbIo io = m_platform.PollTransfer(pipe, transferred);
-        if (io == UsbIo::Done) return kUsbOk;
+        if (io == UsbIo::Done)
+            return kUsbOk;
         std::uint32_t status = kUsbOk;
-        if (io == UsbIo::Failed) status = failCode;
-        else if (m_quit.load(std::memory_order_acquire)) status = kUsbCancelled;
-        else if (timeout != kNoTimeout && m_clock.TickMs() - t0 >= timeout) status = timeoutCode;
+        if (io == UsbIo::Failed)
+            status = failCode;
+        else if (m_quit.load(std::memory_order_acquire))
+            status = kUsbCancelled;
+        else if (timeout != kNoTimeout && m_clock.TickMs() - t0 >= timeout)
+            status = timeoutCode;
         if (status != kUsbOk) {
             m_platform.FlushPipe(pipe);
             return status;
@@ -188,7 +208,8 @@ std::uint32_t CUsbTransport::WaitTransfer(std::uint8_t pipe, std::uint32_t timeo
 void CUsbTransport::DrainIn() {
     std::uint8_t scrap[kPacketSize];
     for (int frames = 0; frames < 8; ++frames) {
-        if (!m_platform.BeginTransfer(m_inPipe, scrap, kPacketSize)) break;
+        if (!m_platform.BeginTransfer(m_inPipe, scrap, kPacketSize))
+            break;
         std::uint32_t n = 0;
         std::uint32_t t0 = m_clock.TickMs();
         if (WaitTransfer(m_inPipe, kDrainWindowMs, t0, n, kUsbRxError, kUsbRxTimeout) != kUsbOk)
@@ -206,17 +227,21 @@ std::uint32_t CUsbTransport::WriteFrame(const std::uint8_t* data, std::uint32_t 
     std::uint32_t status = kUsbTxError;
     if (m_platform.BeginTransfer(m_outPipe, frame.data(), length)) {
         status = WaitTransfer(m_outPipe, timeout, t0, written, kUsbTxError, kUsbTxTimeout);
-        if (status == kUsbOk && written != length) status = kUsbTxError;
+        if (status == kUsbOk && written != length)
+            status = kUsbTxError;
     } else {
         m_platform.FlushPipe(m_outPipe);
     }
-    if (status == kUsbOk) m_counters.RaiseTxTime(m_clock.TickMs() - t0);
+    if (status == kUsbOk)
+        m_counters.RaiseTxTime(m_clock.TickMs() - t0);
     return status;
 }
 
 std::uint32_t CUsbTransport::SendStep(const DeviceCommand& cmd) {
-    if (!m_open.load(std::memory_order_acquire)) return kUsbNotConnected;
-    if (m_inDirty.load(std::memory_order_acquire)) DrainIn();
+    if (!m_open.load(std::memory_order_acquire))
+        return kUsbNotConnected;
+    if (m_inDirty.load(std::memory_order_acquire))
+        DrainIn();
     std::uint32_t status = WriteFrame(cmd.pTxBuffer, cmd.dwTxLength, cmd.dwTxTimeout);
     if (status == kUsbOk) {
         LogPrint(2, "Wrote to pipe %x: %x \nActual data transferred: %d.\n", m_outPipe,
@@ -229,9 +254,11 @@ std::uint32_t CUsbTransport::SendStep(const DeviceCommand& cmd) {
 }
 
 std::uint32_t CUsbTransport::ReceiveStep(DeviceCommand& cmd, std::uint32_t sendEnd) {
-    if (!m_open.load(std::memory_order_acquire)) return kUsbNotConnected;
+    if (!m_open.load(std::memory_order_acquire))
+        return kUsbNotConnected;
     const std::uint32_t n = cmd.dwRxLength;
-    if (n > kMaxAnswerLength) return kUsbRxLength;
+    if (n > kMaxAnswerLength)
+        return kUsbRxLength;
     // The whole packet is asked for, so that an answer longer than expected shows as such.
     std::uint8_t buffer[kPacketSize] = {};
     std::uint32_t got = 0;
@@ -254,7 +281,8 @@ std::uint32_t CUsbTransport::ReceiveStep(DeviceCommand& cmd, std::uint32_t sendE
         return kUsbRxLength;
     }
     m_counters.RaiseRxTime(m_clock.TickMs() - sendEnd);
-    if (cmd.pRxBuffer) std::memcpy(cmd.pRxBuffer, buffer + 1, n);
+    if (cmd.pRxBuffer)
+        std::memcpy(cmd.pRxBuffer, buffer + 1, n);
     return kUsbOk;
 }
 
@@ -281,10 +309,12 @@ void CUsbTransport::RunOnThread(DeviceCommand& cmd) {
     m_queue.push_back(&ticket);
     for (;;) {
         DriveQueue();
-        if (ticket.done) return;
+        if (ticket.done)
+            return;
         if (!m_threadAlive.load(std::memory_order_acquire)) {
             m_queue.erase(std::remove(m_queue.begin(), m_queue.end(), &ticket), m_queue.end());
-            if (m_published == &ticket) m_published = nullptr;
+            if (m_published == &ticket)
+                m_published = nullptr;
             cmd.dwStatus = kUsbCancelled;
             return;
         }
@@ -304,7 +334,8 @@ int CUsbTransport::Exchange(DeviceCommand& cmd, int tries, bool echo, bool showE
         }
         bool ok = false;
         std::uint32_t failed = 0;
-        if (!IsSimulation() && IsRunning() && !IsDeviceOpen()) OpenDeviceFromUi();
+        if (!IsSimulation() && IsRunning() && !IsDeviceOpen())
+            OpenDeviceFromUi();
         if (IsSimulation() || !IsRunning() || !IsDeviceOpen()) {
             wire.dwStatus = kUsbNotConnected;
         } else {
@@ -323,13 +354,16 @@ int CUsbTransport::Exchange(DeviceCommand& cmd, int tries, bool echo, bool showE
                 }
                 m_counters.CountError();
                 ++failed;
-                if (t + 1 < tries) WaitPumping(m_clock, m_pump, 10);
+                if (t + 1 < tries)
+                    WaitPumping(m_clock, m_pump, 10);
             }
             m_counters.RaiseRetryMaximum(failed);
         }
         cmd.dwStatus = wire.dwStatus;
-        if (ok) return 1;
-        if (!showErrors) return 0;
+        if (ok)
+            return 1;
+        if (!showErrors)
+            return 0;
         std::string text = UsbStatusText(wire.dwStatus) + extraText;
         if (CommunicationErrorBox(text, kBoxRepeatCancel | kBoxIconExclamation) != IDRETRY)
             return 0;
@@ -348,9 +382,11 @@ void CUsbTransport::UUsbdAPI_CommandCancel() {
 }
 
 void CUsbTransport::PauseThread() {
-    if (!IsRunning()) return;
+    if (!IsRunning())
+        return;
     m_pause.store(1, std::memory_order_release);
-    while (m_pause.load(std::memory_order_acquire) == 1 && IsRunning()) SleepMs(10);
+    while (m_pause.load(std::memory_order_acquire) == 1 && IsRunning())
+        SleepMs(10);
 }
 
 int CUsbTransport::CommunicationErrorBox(const std::string& text, int boxType) {
@@ -361,9 +397,11 @@ int CUsbTransport::CommunicationErrorBox(const std::string& text, int boxType) {
             CloseDevice();
         },
         [this](int id) {
-            if (!m_simulation.load() && !IsDeviceOpen()) OpenDevice();
+            if (!m_simulation.load() && !IsDeviceOpen())
+                OpenDevice();
             // Sent while the thread is still paused, so it cannot meet a poll on the pipe.
-            if (UsbBoxAnswerCancels(id)) UUsbdAPI_CommandCancel();
+            if (UsbBoxAnswerCancels(id))
+                UUsbdAPI_CommandCancel();
             ReleaseThread();
         });
 }

@@ -77,8 +77,7 @@ private:
                                std::uint32_t& transferred, std::uint32_t failCode,
                                std::uint32_t timeoutCode);
     void DrainIn();
-    std::uint32_t WriteFrame(const std::uint8_t* data, std::uint32_t length,
-                             std::uint32_t timeout);
+    std::uint32_t WriteFrame(const std::uint8_t* data, std::uint32_t length, std::uint32_t timeout);
 
     UsbPlatform& m_platform;
     UiPump& m_pump;

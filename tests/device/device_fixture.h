@@ -33,7 +33,8 @@ protected:
     int CountFrames(std::uint16_t word) const {
         int n = 0;
         for (const auto& f : instrument.Received())
-            if (f.size() >= 2 && (f[0] | (f[1] << 8)) == word) ++n;
+            if (f.size() >= 2 && (f[0] | (f[1] << 8)) == word)
+                ++n;
         return n;
     }
 

@@ -118,7 +118,8 @@ TEST_F(ProtocolTest, PollingPostsAndStopWaitsForARunningCycle) {
     CountingPollTarget target;
     instrument.SetLateMs(80);
     EXPECT_EQ(protocol.SetPollingWindow(&target), nullptr);
-    while (target.posts.load() < 2) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    while (target.posts.load() < 2)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     instrument.Inject(Fault::LateAnswer);  // the next cycle is slow
     std::this_thread::sleep_for(std::chrono::milliseconds(45));
     EXPECT_EQ(protocol.SetPollingWindow(nullptr), &target);
@@ -134,10 +135,12 @@ TEST_F(ProtocolTest, FailedPollKeepsTheLastStatusAndSaysSo) {
     Start();
     CountingPollTarget target;
     protocol.SetPollingWindow(&target);
-    while (target.posts.load() < 1) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    while (target.posts.load() < 1)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     instrument.Inject(Fault::WrongLengthByte, 3);
     int before = target.posts.load();
-    while (target.posts.load() < before + 2) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    while (target.posts.load() < before + 2)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     protocol.SetPollingWindow(nullptr);
     PollingData d;
     protocol.GetPollingData(d);
@@ -162,7 +165,8 @@ TEST_F(ProtocolTest, SimulationSendsEveryCommandToTheSimulator) {
     EXPECT_TRUE(instrument.Received().empty());
     CountingPollTarget target;
     protocol.SetPollingWindow(&target);
-    while (target.posts.load() < 1) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    while (target.posts.load() < 1)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     protocol.SetPollingWindow(nullptr);
     PollingData d;
     protocol.GetPollingData(d);

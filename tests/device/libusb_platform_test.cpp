@@ -1,8 +1,9 @@
+#include "device/libusb_platform.h"
+
 #include <gtest/gtest.h>
 
 #include "base/clock.h"
 #include "device/fake/test_seams.h"
-#include "device/libusb_platform.h"
 #include "device/usb_transport.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"

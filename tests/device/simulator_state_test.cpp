@@ -1,7 +1,8 @@
+#include "device/simulator_state.h"
+
 #include <gtest/gtest.h>
 
 #include "device/device_frames.h"
-#include "device/simulator_state.h"
 #include "support/settable_clock.h"
 
 namespace klv::test {
@@ -9,7 +10,9 @@ namespace {
 
 class SimulatorTest : public ::testing::Test {
 protected:
-    void Send(const Frame& f) { sim.Command(f.data(), static_cast<std::uint32_t>(f.size()), nullptr); }
+    void Send(const Frame& f) {
+        sim.Command(f.data(), static_cast<std::uint32_t>(f.size()), nullptr);
+    }
     void Run(std::uint32_t ms) {
         for (std::uint32_t t = 0; t < ms; t += 10) {
             clock.Advance(10);
@@ -117,7 +120,8 @@ TEST_F(SimulatorTest, StopPumpPortsDacAndCalibration) {
 TEST_F(SimulatorTest, UpDownStepsClamp) {
     sim.StepAd976(-1, 4096);
     EXPECT_EQ(sim.Status().sAd976(), 4096);
-    for (int i = 0; i < 7; ++i) sim.StepAd976(-1, 4096);
+    for (int i = 0; i < 7; ++i)
+        sim.StepAd976(-1, 4096);
     EXPECT_EQ(sim.Status().sAd976(), 32767);
     sim.StepAd976(20, 4096);
     EXPECT_EQ(sim.Status().sAd976(), -32768);

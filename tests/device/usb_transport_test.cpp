@@ -225,8 +225,10 @@ TEST(UsbMsgBoxTest, ButtonSetsAndIconRules) {
     ASSERT_EQ(odd.buttons.size(), 1u);
     EXPECT_EQ(odd.icon, MsgIcon::None);
     EXPECT_EQ(DescribeUsbMsgBox(5).escapeId, 0);
-    for (int id : {2, 3, 5, 7}) EXPECT_TRUE(UsbBoxAnswerCancels(id));
-    for (int id : {1, 4, 6}) EXPECT_FALSE(UsbBoxAnswerCancels(id));
+    for (int id : {2, 3, 5, 7})
+        EXPECT_TRUE(UsbBoxAnswerCancels(id));
+    for (int id : {1, 4, 6})
+        EXPECT_FALSE(UsbBoxAnswerCancels(id));
 }
 
 }  // namespace

@@ -9,14 +9,18 @@ void QtPollTarget::PostPollingNotify() {
     QCoreApplication::postEvent(m_receiver, new QEvent(kPollingNotifyEvent));
 }
 
-void QtUiPump::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+void QtUiPump::ProcessPendingEvents() {
+    QCoreApplication::processEvents();
+}
 
 void QtBusyScopeHost::EnterBusy() {
     m_disabled.clear();
     m_focus = QApplication::focusWidget();
     auto disable = [this](QWidget* w) {
-        if (!w || !w->isVisible() || !w->isEnabled()) return;
-        if (static_cast<int>(m_disabled.size()) >= kMaxWindows) return;
+        if (!w || !w->isVisible() || !w->isEnabled())
+            return;
+        if (static_cast<int>(m_disabled.size()) >= kMaxWindows)
+            return;
         w->setEnabled(false);
         m_disabled.emplace_back(w);
     };
@@ -30,9 +34,11 @@ void QtBusyScopeHost::EnterBusy() {
 
 void QtBusyScopeHost::LeaveBusy() {
     for (auto it = m_disabled.rbegin(); it != m_disabled.rend(); ++it)
-        if (*it) (*it)->setEnabled(true);
+        if (*it)
+            (*it)->setEnabled(true);
     m_disabled.clear();
-    if (m_focus) m_focus->setFocus();
+    if (m_focus)
+        m_focus->setFocus();
     QApplication::restoreOverrideCursor();
 }
 

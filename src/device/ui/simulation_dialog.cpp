@@ -1,13 +1,13 @@
 #include "device/ui/simulation_dialog.h"
 
 #include <QCloseEvent>
-#include <algorithm>
-#include <cstdio>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cstdio>
 
 namespace klv {
 
@@ -28,8 +28,10 @@ QString ToFullWidth(const QString& text) {
     QString out;
     for (QChar c : text) {
         ushort u = c.unicode();
-        if ((u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z')) out += QChar(u - 0x20 + 0xFF00);
-        else out += c;
+        if ((u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z'))
+            out += QChar(u - 0x20 + 0xFF00);
+        else
+            out += c;
     }
     return out;
 }
@@ -50,7 +52,8 @@ CSimulation::CSimulation(CSimulatorState& state, ProfileFile* profile, QWidget* 
     auto* adSteps = new QHBoxLayout;
     const int adIds[4] = {1803, 1804, 1805, 1806};
     const int adSteps4[4] = {1, 16, 256, 4096};
-    for (int i = 3; i >= 0; --i) adSteps->addWidget(MakeUpDown(adIds[i], adSteps4[i], true));
+    for (int i = 3; i >= 0; --i)
+        adSteps->addWidget(MakeUpDown(adIds[i], adSteps4[i], true));
     grid->addLayout(adSteps, 0, 2);
     grid->addWidget(new QLabel("ADC0804"), 1, 0);
     grid->addWidget(m_adc0804, 1, 1);
@@ -81,7 +84,10 @@ CSimulation::CSimulation(CSimulatorState& state, ProfileFile* profile, QWidget* 
     m_trip->setAutoDefault(false);
     m_probe = new QCheckBox("Probe");
     m_probe->setObjectName("ctl1801");
-    connect(m_trip, &QPushButton::clicked, this, [this] { m_state.Trip(); Refresh(); });
+    connect(m_trip, &QPushButton::clicked, this, [this] {
+        m_state.Trip();
+        Refresh();
+    });
     connect(m_probe, &QCheckBox::toggled, this, [this](bool on) {
         m_state.SetProbe(on);
         Refresh();
@@ -98,7 +104,9 @@ CSimulation::CSimulation(CSimulatorState& state, ProfileFile* profile, QWidget* 
     Refresh();
 }
 
-CSimulation::~CSimulation() { Shutdown(); }
+CSimulation::~CSimulation() {
+    Shutdown();
+}
 
 QWidget* CSimulation::MakeUpDown(int id, int step, bool ad976) {
     auto* box = new QWidget;
@@ -116,8 +124,10 @@ QWidget* CSimulation::MakeUpDown(int id, int step, bool ad976) {
     v->addWidget(down);
     // A vertical up-down reports −1 for its upper arrow.
     auto apply = [this, step, ad976](int delta) {
-        if (ad976) m_state.StepAd976(delta, step);
-        else m_state.StepAdc0804(delta, step);
+        if (ad976)
+            m_state.StepAd976(delta, step);
+        else
+            m_state.StepAdc0804(delta, step);
         Refresh();
     };
     connect(up, &QToolButton::clicked, this, [apply] { apply(-1); });
@@ -127,7 +137,8 @@ QWidget* CSimulation::MakeUpDown(int id, int step, bool ad976) {
 
 void CSimulation::Tick() {
     m_state.RunTimers();
-    if (m_state.Revision() != m_shownRevision) Refresh();
+    if (m_state.Revision() != m_shownRevision)
+        Refresh();
 }
 
 void CSimulation::Refresh() {
@@ -142,8 +153,10 @@ void CSimulation::Refresh() {
     std::snprintf(text, sizeof text, "%.0fmV", s.wAd5541() * 0.038147554);
     m_dac->setText(text);
     const int bitsA[4] = {3, 4, 5, 7};
-    for (int i = 0; i < 4; ++i) m_portA[i]->setEnabled(s.bPortA() & (1 << bitsA[i]));
-    for (int i = 0; i < 7; ++i) m_portB[i]->setEnabled(!(s.bPortB() & (1 << i)));
+    for (int i = 0; i < 4; ++i)
+        m_portA[i]->setEnabled(s.bPortA() & (1 << bitsA[i]));
+    for (int i = 0; i < 7; ++i)
+        m_portB[i]->setEnabled(!(s.bPortB() & (1 << i)));
     m_trip->setEnabled(s.bPortB() & kPortBTripArmed);
     QSignalBlocker block(m_probe);
     m_probe->setChecked(s.IsProbeConnected());
@@ -161,7 +174,8 @@ void CSimulation::Open() {
 }
 
 void CSimulation::Shutdown() {
-    if (m_closing) return;
+    if (m_closing)
+        return;
     m_closing = true;
     m_timer.stop();
     if (!m_initialising && m_profile) {
@@ -172,7 +186,8 @@ void CSimulation::Shutdown() {
 }
 
 void CSimulation::closeEvent(QCloseEvent* event) {
-    if (!m_closing) event->ignore();
+    if (!m_closing)
+        event->ignore();
 }
 
 void CSimulation::keyPressEvent(QKeyEvent* event) {

@@ -20,10 +20,14 @@ CUsbMsgBox::CUsbMsgBox(QWidget* parent) : QDialog(parent) {
 
 static QStyle::StandardPixmap PixmapOf(MsgIcon icon) {
     switch (icon) {
-    case MsgIcon::Stop: return QStyle::SP_MessageBoxCritical;
-    case MsgIcon::Question: return QStyle::SP_MessageBoxQuestion;
-    case MsgIcon::Information: return QStyle::SP_MessageBoxInformation;
-    default: return QStyle::SP_MessageBoxWarning;
+        case MsgIcon::Stop:
+            return QStyle::SP_MessageBoxCritical;
+        case MsgIcon::Question:
+            return QStyle::SP_MessageBoxQuestion;
+        case MsgIcon::Information:
+            return QStyle::SP_MessageBoxInformation;
+        default:
+            return QStyle::SP_MessageBoxWarning;
     }
 }
 
@@ -70,27 +74,33 @@ int CUsbMsgBox::Run(const std::string& text, int boxType, const std::function<vo
     show();
     QCoreApplication::processEvents();
     onShown();
-    for (QPushButton* b : m_buttons) b->setEnabled(true);
+    for (QPushButton* b : m_buttons)
+        b->setEnabled(true);
     m_buttons.front()->setFocus();
     m_ready = true;
     return exec();
 }
 
 void CUsbMsgBox::Press(int id) {
-    if (!m_ready) return;
+    if (!m_ready)
+        return;
     m_ready = false;
-    if (m_onPressed) m_onPressed(id);
+    if (m_onPressed)
+        m_onPressed(id);
     done(id);
 }
 
 void CUsbMsgBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        if (m_escapeId) Press(m_escapeId);
+        if (m_escapeId)
+            Press(m_escapeId);
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
-void CUsbMsgBox::closeEvent(QCloseEvent* event) { event->ignore(); }
+void CUsbMsgBox::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
 
 }  // namespace klv

@@ -22,11 +22,13 @@ bool FakeInstrument::TakeFault(Fault fault) {
 bool FakeInstrument::TakeFrame(const std::uint8_t* data, std::uint32_t length, bool& failed) {
     std::lock_guard<std::mutex> guard(m_lock);
     failed = TakeFault(Fault::FailWrite);
-    if (failed || TakeFault(Fault::StallSend)) return false;
+    if (failed || TakeFault(Fault::StallSend))
+        return false;
     std::vector<std::uint8_t> frame(data, data + length);
     m_received.push_back(frame);
     std::uint16_t word = FrameWord(data, length);
-    if (word == kCommandCancel) return true;
+    if (word == kCommandCancel)
+        return true;
     std::vector<std::uint8_t> payload;
     if (word == kGetDeviceStatus || word == kMechaGetCurrentCalibrate) {
         payload.resize(word == kGetDeviceStatus ? kDeviceStatusLength : kCalibrationLength);
@@ -35,14 +37,19 @@ bool FakeInstrument::TakeFrame(const std::uint8_t* data, std::uint32_t length, b
         m_sim.Command(data, length, nullptr);
         payload = frame;
     }
-    if (TakeFault(Fault::LoseAnswer)) return true;
-    if (TakeFault(Fault::CorruptEcho) && !payload.empty()) payload.back() ^= 0x01;
+    if (TakeFault(Fault::LoseAnswer))
+        return true;
+    if (TakeFault(Fault::CorruptEcho) && !payload.empty())
+        payload.back() ^= 0x01;
     std::vector<std::uint8_t> answer;
     answer.push_back(static_cast<std::uint8_t>(payload.size()));
     answer.insert(answer.end(), payload.begin(), payload.end());
-    if (TakeFault(Fault::WrongLengthByte)) answer[0] ^= 0x01;
-    if (TakeFault(Fault::ExtraByte)) answer.push_back(0);
-    if (TakeFault(Fault::MissingByte)) answer.pop_back();
+    if (TakeFault(Fault::WrongLengthByte))
+        answer[0] ^= 0x01;
+    if (TakeFault(Fault::ExtraByte))
+        answer.push_back(0);
+    if (TakeFault(Fault::MissingByte))
+        answer.pop_back();
     std::uint32_t readyAt = m_clock.TickMs() + (TakeFault(Fault::LateAnswer) ? m_lateMs : 0);
     m_answers.push_back({answer, readyAt});
     return true;
@@ -50,8 +57,10 @@ bool FakeInstrument::TakeFrame(const std::uint8_t* data, std::uint32_t length, b
 
 bool FakeInstrument::NextAnswer(std::vector<std::uint8_t>& out) {
     std::lock_guard<std::mutex> guard(m_lock);
-    if (m_answers.empty()) return false;
-    if (static_cast<std::int32_t>(m_clock.TickMs() - m_answers.front().readyAt) < 0) return false;
+    if (m_answers.empty())
+        return false;
+    if (static_cast<std::int32_t>(m_clock.TickMs() - m_answers.front().readyAt) < 0)
+        return false;
     out = m_answers.front().bytes;
     m_answers.pop_front();
     return true;

@@ -6,8 +6,10 @@ namespace klv::test {
 
 UsbOpenResult InMemoryUsb::Open() {
     std::lock_guard<std::mutex> guard(m_lock);
-    if (!m_instrument.Connected()) return {UsbOpenResult::NotFound, 0};
-    if (m_instrument.OpenError()) return {UsbOpenResult::Failed, m_instrument.OpenError()};
+    if (!m_instrument.Connected())
+        return {UsbOpenResult::NotFound, 0};
+    if (m_instrument.OpenError())
+        return {UsbOpenResult::Failed, m_instrument.OpenError()};
     m_open = true;
     ++m_opens;
     return {UsbOpenResult::Opened, 0};
@@ -33,7 +35,8 @@ bool InMemoryUsb::QueryEndpoints(std::vector<UsbEndpointInfo>& out) {
 
 bool InMemoryUsb::BeginTransfer(std::uint8_t pipe, std::uint8_t* data, std::uint32_t length) {
     std::lock_guard<std::mutex> guard(m_lock);
-    if (!m_open) return false;
+    if (!m_open)
+        return false;
     if (pipe == kFakeOutPipe) {
         bool failed = false;
         bool taken = m_instrument.TakeFrame(data, length, failed);
@@ -41,7 +44,8 @@ bool InMemoryUsb::BeginTransfer(std::uint8_t pipe, std::uint8_t* data, std::uint
                  length, taken ? length : 0};
         return true;
     }
-    if (pipe != kFakeInPipe || m_in.active) return false;
+    if (pipe != kFakeInPipe || m_in.active)
+        return false;
     m_in = {true, UsbIo::Pending, data, length, 0};
     return true;
 }
@@ -49,17 +53,20 @@ bool InMemoryUsb::BeginTransfer(std::uint8_t pipe, std::uint8_t* data, std::uint
 UsbIo InMemoryUsb::PollTransfer(std::uint8_t pipe, std::uint32_t& transferred) {
     std::lock_guard<std::mutex> guard(m_lock);
     Transfer& t = pipe == kFakeInPipe ? m_in : m_out;
-    if (!t.active) return UsbIo::Failed;
+    if (!t.active)
+        return UsbIo::Failed;
     if (&t == &m_in && t.state == UsbIo::Pending) {
         std::vector<std::uint8_t> answer;
         if (m_instrument.NextAnswer(answer)) {
             // A frame longer than the buffer overflows it, as on a real bus.
             t.state = answer.size() <= t.length ? UsbIo::Done : UsbIo::Failed;
             t.transferred = static_cast<std::uint32_t>(answer.size());
-            if (t.state == UsbIo::Done) std::memcpy(t.data, answer.data(), answer.size());
+            if (t.state == UsbIo::Done)
+                std::memcpy(t.data, answer.data(), answer.size());
         }
     }
-    if (t.state != UsbIo::Pending) t.active = false;
+    if (t.state != UsbIo::Pending)
+        t.active = false;
     transferred = t.transferred;
     return t.state;
 }

@@ -3,8 +3,8 @@
 #include <atomic>
 #include <mutex>
 
-#include "device/usb_platform.h"
 #include "device/fake/fake_instrument.h"
+#include "device/usb_platform.h"
 
 namespace klv::test {
 

@@ -18,7 +18,8 @@ public:
         ++calls;
         std::deque<std::function<void()>> batch;
         batch.swap(m_events);
-        for (auto& e : batch) e();
+        for (auto& e : batch)
+            e();
     }
     int calls = 0;
 

@@ -69,7 +69,9 @@ void DeviceDialogsTest::okBoxEscapeAnswersCancel() {
     CUsbMsgBox box;
     int pressed = 0;
     QTimer::singleShot(100, [&] { QTest::keyClick(&box, Qt::Key_Escape); });
-    QCOMPARE(box.Run("x", 0, [] {}, [&](int i) { pressed = i; }), 2);
+    QCOMPARE(box.Run(
+                 "x", 0, [] {}, [&](int i) { pressed = i; }),
+             2);
     QCOMPARE(pressed, 2);
     QVERIFY2(box.findChild<QLabel*>("icon"), "OK box gets the exclamation icon");
 }
@@ -82,7 +84,9 @@ void DeviceDialogsTest::repeatCancelBoxIgnoresEscape() {
         QVERIFY2(!box.findChild<QLabel*>("icon"), "set 5 without icon bits has none");
         box.findChild<QPushButton*>("button4")->click();
     });
-    QCOMPARE(box.Run("x", 5, [] {}, [](int) {}), 4);
+    QCOMPARE(box.Run(
+                 "x", 5, [] {}, [](int) {}),
+             4);
 }
 
 void DeviceDialogsTest::statusDialogShowsAndResetsCounters() {
@@ -130,9 +134,7 @@ void DeviceDialogsTest::busyScopeDisablesWindowsAndRestores() {
         QVERIFY(!main.isEnabled());
         QVERIFY(!dialog.isEnabled());
         QVERIFY(QApplication::overrideCursor());
-        {
-            CBusyScope inner(host);
-        }
+        { CBusyScope inner(host); }
         QVERIFY2(!main.isEnabled(), "a nested scope passes through");
     }
     QVERIFY(main.isEnabled());
