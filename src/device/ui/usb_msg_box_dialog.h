@@ -12,14 +12,15 @@ class QKeyEvent;
 namespace klv {
 
 // The communication error box (dialog 420). The transport decides what a press does.
-class CUsbMsgBox final : public QDialog, public UsbMsgBoxView {
+class CUsbMsgBox final : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 420;
     explicit CUsbMsgBox(QWidget* parent = nullptr);
 
+    // Shows the box once, modally, and returns the pressed id.
     int Run(const std::string& text, int boxType, const std::function<void()>& onShown,
-            const std::function<void(int)>& onPressed) override;
+            const std::function<void(int)>& onPressed);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -33,6 +34,21 @@ private:
     std::function<void(int)> m_onPressed;
     int m_escapeId = 0;
     bool m_ready = false;
+};
+
+// The transport's error box: a fresh CUsbMsgBox for every error.
+class QtUsbMsgBoxView final : public UsbMsgBoxView {
+public:
+    explicit QtUsbMsgBoxView(QWidget* parent = nullptr) : m_parent(parent) {}
+    void SetParent(QWidget* parent) { m_parent = parent; }
+    int Run(const std::string& text, int boxType, const std::function<void()>& onShown,
+            const std::function<void(int)>& onPressed) override {
+        CUsbMsgBox box(m_parent);
+        return box.Run(text, boxType, onShown, onPressed);
+    }
+
+private:
+    QWidget* m_parent;
 };
 
 }  // namespace klv

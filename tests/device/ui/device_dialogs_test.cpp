@@ -33,6 +33,7 @@ private slots:
     void boxButtonsWaitForTheDeviceThenReport();
     void okBoxEscapeAnswersCancel();
     void repeatCancelBoxIgnoresEscape();
+    void viewShowsAFreshBoxEveryTime();
     void statusDialogShowsAndResetsCounters();
     void pollTargetPostsFromAnotherThread();
     void busyScopeDisablesWindowsAndRestores();
@@ -89,12 +90,25 @@ void DeviceDialogsTest::repeatCancelBoxIgnoresEscape() {
              4);
 }
 
+void DeviceDialogsTest::viewShowsAFreshBoxEveryTime() {
+    QtUsbMsgBoxView view;
+    for (int round = 0; round < 2; ++round) {
+        QTimer::singleShot(100, [] {
+            auto* box = qobject_cast<CUsbMsgBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->findChildren<QPushButton*>().size(), 2);
+            box->findChild<QPushButton*>("button4")->click();
+        });
+        QCOMPARE(view.Run("x", 0x35, [] {}, [](int) {}), 4);
+    }
+}
+
 void DeviceDialogsTest::statusDialogShowsAndResetsCounters() {
     SystemClock clock;
     test::FakeInstrument instrument(clock);
     test::InMemoryUsb usb(instrument);
     QtUiPump pump;
-    CUsbMsgBox box;
+    QtUsbMsgBoxView box;
     CUsbTransport transport(usb, pump, box, clock);
     QCOMPARE(transport.UUsbdAPI_InitializeApp(false), 0u);
     std::uint8_t frame[4] = {0x5A, 0x0A, 1, 0};
