@@ -94,7 +94,9 @@ void DeviceDialogsTest::viewShowsAFreshBoxEveryTime() {
     QtUsbMsgBoxView view;
     for (int round = 0; round < 2; ++round) {
         QTimer::singleShot(100, [] {
-            auto* box = qobject_cast<CUsbMsgBox*>(QApplication::activeModalWidget());
+            CUsbMsgBox* box = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* b = qobject_cast<CUsbMsgBox*>(w); b && b->isVisible()) box = b;
             QVERIFY(box);
             QCOMPARE(box->findChildren<QPushButton*>().size(), 2);
             box->findChild<QPushButton*>("button4")->click();
