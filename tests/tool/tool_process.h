@@ -15,10 +15,12 @@ struct ToolProcessResult {
     std::string err;
 };
 
-// Runs klv570-tool with a shell command line; standard error goes to a file in `scratch`.
-inline ToolProcessResult RunToolProcess(const TempDir& scratch, const std::string& args) {
+// Runs klv570-tool with a shell command line (after the optional environment assignments in
+// `env`); standard error goes to a file in `scratch`.
+inline ToolProcessResult RunToolProcess(const TempDir& scratch, const std::string& args,
+                                        const std::string& env = "") {
     const std::string errFile = scratch.File("stderr.txt");
-    const std::string command = "'" KLV_TOOL_PATH "' " + args + " 2>'" + errFile + "'";
+    const std::string command = env + " '" KLV_TOOL_PATH "' " + args + " 2>'" + errFile + "'";
     ToolProcessResult r{-1, {}, {}};
     FILE* p = ::popen(command.c_str(), "r");
     if (!p)

@@ -1,39 +1,20 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <string>
 
 #include "base/fixed_text.h"
 #include "reference/condition_store.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
+#include "tool_process.h"
 
 namespace klv {
 namespace {
 
-struct RunResult {
-    int status;
-    std::string out;
-    std::string err;
-};
+using RunResult = test::ToolProcessResult;
 
-// Runs the tool with a shell command line; standard error goes to a file beside it.
 RunResult RunTool(const test::TempDir& dir, const std::string& args, const std::string& env = "") {
-    std::string errFile = dir.File("stderr.txt");
-    std::string command = env + " '" KLV_TOOL_PATH "' " + args + " 2>'" + errFile + "'";
-    RunResult r{-1, {}, {}};
-    FILE* p = ::popen(command.c_str(), "r");
-    if (!p)
-        return r;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-        r.out.append(buf, n);
-    int status = ::pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = test::ReadTestFile(errFile);
-    return r;
+    return test::RunToolProcess(dir, args, env);
 }
 
 struct ToolFixture {
