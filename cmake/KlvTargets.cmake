@@ -21,14 +21,19 @@ function(klv_ui_library name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
   set(target klv_${name}_ui)
+  # Every ui shares the look and the text codec of the base ui.
+  set(shared_ui)
+  if(NOT name STREQUAL "base")
+    set(shared_ui klv_base_ui)
+  endif()
   if(sources)
     add_library(${target} STATIC ${sources})
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${target} PUBLIC klv_${name} ${ARG_DEPS}
+    target_link_libraries(${target} PUBLIC klv_${name} ${shared_ui} ${ARG_DEPS}
       Qt6::Widgets Qt6::PrintSupport Qt6::DBus Qt6::SerialPort Qt6::Multimedia)
   else()
     add_library(${target} INTERFACE)
-    target_link_libraries(${target} INTERFACE klv_${name} ${ARG_DEPS} Qt6::Widgets)
+    target_link_libraries(${target} INTERFACE klv_${name} ${shared_ui} ${ARG_DEPS} Qt6::Widgets)
   endif()
 endfunction()
 

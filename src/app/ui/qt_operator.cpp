@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "app/ui/text_codec.h"
+#include "base/ui/text_codec.h"
 
 namespace klv {
 namespace {

@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 #include <vector>
 
-#include "app/ui/text_codec.h"
+#include "base/ui/text_codec.h"
 
 namespace klv {
 namespace {

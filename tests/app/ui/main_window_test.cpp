@@ -10,7 +10,7 @@
 #include "app/ui/klv570_dlg.h"
 #include "app/ui/qt_operator.h"
 #include "app/ui/runtime_check.h"
-#include "app/ui/text_codec.h"
+#include "base/ui/text_codec.h"
 #include "app/ui/window_settings.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"

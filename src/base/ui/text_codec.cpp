@@ -1,4 +1,4 @@
-#include "app/ui/text_codec.h"
+#include "base/ui/text_codec.h"
 
 #include <iconv.h>
 
