@@ -1,0 +1,55 @@
+#include "app/ui/device_link.h"
+
+#include "device/device_protocol.h"
+#include "device/device_session.h"
+#include "device/libusb_platform.h"
+#include "device/simulator_state.h"
+#include "device/ui/qt_device_seams.h"
+#include "device/ui/simulation_dialog.h"
+#include "device/ui/usb_msg_box_dialog.h"
+#include "device/usb_transport.h"
+
+namespace klv {
+
+CDeviceLink::CDeviceLink(QWidget& mainWindow, ProfileFile& profile, Clock& clock,
+                         bool simulation)
+    : m_simulation(simulation),
+      m_pump(std::make_unique<QtUiPump>()),
+      m_msgBoxView(std::make_unique<QtUsbMsgBoxView>(&mainWindow)),
+      m_busy(std::make_unique<QtBusyScopeHost>(&mainWindow)),
+      m_platform(std::make_unique<LibUsbPlatform>(profile)),
+      m_transport(std::make_unique<CUsbTransport>(*m_platform, *m_pump, *m_msgBoxView, clock)),
+      m_protocol(std::make_unique<CDeviceProtocol>(*m_transport, *m_pump, *m_busy, clock)) {
+    // The simulator must exist before the transport is started, so no command reaches the bus.
+    if (m_simulation) {
+        m_simulator = std::make_unique<CSimulatorState>(clock);
+        m_simulationWindow = std::make_unique<CSimulation>(*m_simulator, &profile);
+        m_simulationWindow->Open();
+        m_protocol->SetSimulator(m_simulator.get());
+    }
+}
+
+CDeviceLink::~CDeviceLink() {
+    Stop();
+    // The protocol talks through the transport: it goes first.
+    m_protocol.reset();
+    m_transport.reset();
+}
+
+bool CDeviceLink::Start(Operator& op) {
+    m_started = true;
+    return StartDeviceCommunication(*m_protocol, op, m_simulation) != 0;
+}
+
+void CDeviceLink::Stop() {
+    if (m_started) {
+        m_started = false;
+        StopDeviceCommunication(*m_protocol);
+    }
+    if (m_simulationWindow) {
+        m_simulationWindow->Shutdown();
+        m_simulationWindow.reset();
+    }
+}
+
+}  // namespace klv
