@@ -2,6 +2,8 @@
 
 // Every section, key and default of KLV570.ini, so that no caller spells one twice.
 
+#include "base/window_keys.h"
+
 namespace klv::ini {
 
 struct IntKey {
@@ -108,19 +110,5 @@ inline constexpr const char* kFontFamilyKey = "Family";
 inline constexpr const char* kFontFaceKey = "Face";
 inline constexpr int kFontFaceMaxChars = 31;
 inline constexpr IntKey kFontColor{kMeasurement, "FontColor", 0};
-
-// Window keys of any section.
-inline constexpr const char* kWinLeft = "WinLeft";
-inline constexpr const char* kWinTop = "WinTop";
-inline constexpr const char* kWinWidth = "WinWidth";
-inline constexpr const char* kWinHeight = "WinHeight";
-inline constexpr const char* kWinMinX = "WinMinX";
-inline constexpr const char* kWinMinY = "WinMinY";
-inline constexpr const char* kWinMaxX = "WinMaxX";
-inline constexpr const char* kWinMaxY = "WinMaxY";
-inline constexpr const char* kWinFlags = "WinFlags";
-inline constexpr const char* kWinShow = "WinShow";
-// List columns of any section, numbered from 0.
-inline constexpr const char* kColWidthFormat = "ColWidth%d";
 
 }  // namespace klv::ini

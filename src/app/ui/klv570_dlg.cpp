@@ -8,7 +8,7 @@
 #include "app/klv570_app.h"
 #include "app/messages.h"
 #include "app/settings_keys.h"
-#include "app/ui/window_settings.h"
+#include "base/ui/window_settings.h"
 
 namespace klv {
 

@@ -11,7 +11,7 @@
 #include "app/ui/qt_operator.h"
 #include "app/ui/runtime_check.h"
 #include "base/ui/text_codec.h"
-#include "app/ui/window_settings.h"
+#include "base/ui/window_settings.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"

@@ -1,4 +1,4 @@
-#include "app/ui/window_settings.h"
+#include "base/ui/window_settings.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>

@@ -1,9 +1,9 @@
-#include "app/list_columns.h"
+#include "base/list_columns.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "app/settings_keys.h"
+#include "base/window_keys.h"
 
 namespace klv {
 

@@ -1,8 +1,8 @@
-#include "app/window_placement.h"
+#include "base/window_placement.h"
 
 #include <algorithm>
 
-#include "app/settings_keys.h"
+#include "base/window_keys.h"
 
 namespace klv {
 namespace {

@@ -6,8 +6,8 @@
 #include <span>
 #include <string>
 
-#include "app/list_columns.h"
-#include "app/window_placement.h"
+#include "base/list_columns.h"
+#include "base/window_placement.h"
 #include "base/profile.h"
 
 namespace klv {

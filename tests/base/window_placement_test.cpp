@@ -1,8 +1,8 @@
-#include "app/window_placement.h"
+#include "base/window_placement.h"
 
 #include <gtest/gtest.h>
 
-#include "app/list_columns.h"
+#include "base/list_columns.h"
 #include "support/temp_dir.h"
 
 namespace klv {
