@@ -43,7 +43,7 @@ IniText Load(const std::string& path, bool* readable = nullptr) {
         return ini;
     }
     if (text.find("\r\n") == std::string::npos && text.find('\n') != std::string::npos)
-        ini.eol = "\n";
+        ini.eol.assign(1, '\n');  // a literal assign trips a false GCC 12 -Wrestrict at -O2
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t nl = text.find('\n', pos);
