@@ -1,0 +1,26 @@
+#pragma once
+
+#include "device/device_status.h"
+
+namespace klv {
+
+// Where a measurement run hands its samples to the potential trace and graph.
+class PotentialTraceHooks {
+public:
+    virtual ~PotentialTraceHooks() = default;
+    // A layer starts: fresh clears the trace, otherwise it continues after a solution change.
+    virtual void PrepareLayer(bool fresh) = 0;
+    virtual void AddSample(const PollingData& poll) = 0;
+    // The polling has stopped: the end notice to the graph.
+    virtual void EndLayer() = 0;
+};
+
+// Until the potential trace exists, nothing is traced.
+class CNoPotentialTrace final : public PotentialTraceHooks {
+public:
+    void PrepareLayer(bool) override {}
+    void AddSample(const PollingData&) override {}
+    void EndLayer() override {}
+};
+
+}  // namespace klv

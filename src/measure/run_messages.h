@@ -1,0 +1,26 @@
+#pragma once
+
+namespace klv {
+
+inline constexpr char kMsgCommErrorContinuing[] =
+    "Communication error occuring continulysly.  Ending \n\n measurement?";
+inline constexpr char kMsgProbeOpen[] =
+    "Error.  Please check following item.\n\n  .  Anode & cathode cord might be came off ?\n\n"
+    "  .  Bubble in cell?\n\n  .  Using different test solution ?";
+// Ends in the full-width question mark U+FF1F, kept as its UTF-8 bytes.
+inline constexpr char kMsgMaximumCount[] =
+    "Not possible to test coating thickness any more.  \n\nTake this value as measurement "
+    "data\xEF\xBC\x9F";
+inline constexpr char kMsgChangeSolution[] =
+    "Please change test solution.\n\n If you click OK, measurement is continued.";
+inline constexpr char kMsgSaturation[] =
+    "If further measurement is continued,test solution will be satulated. \n\nChanging test "
+    "solution and re-start ?";
+inline constexpr char kMsgUnknownEndReason[] =
+    "The instrument ended the electrolysis for an unknown reason (%d).\n\n"
+    "This layer is not valid. Please measure it again.";
+inline constexpr char kMsgNoResolution[] =
+    "The unit and the current range of this layer have no count period.\n\n"
+    "Please check the measurement condition.";
+
+}  // namespace klv
