@@ -10,13 +10,14 @@
 
 namespace klv {
 
-CKLV570App::CKLV570App(std::string dataDir, Operator& op, Clock& clock)
+CKLV570App::CKLV570App(std::string dataDir, Operator& op, Clock& clock, SoundPlayer& sounds)
     : m_dataDir(std::move(dataDir)),
       m_graphicsDir(m_dataDir + kGraphicsFolder),
       m_calibrationPath(m_dataDir + kCalibrationFileName),
       m_senderPath(m_dataDir + kSenderFileName),
       m_op(op),
       m_clock(clock),
+      m_eventSounds(sounds),
       m_conditions(m_dataDir, op) {
     // The folder must exist before the log, or a first start leaves no log at all.
     MakeDirectoryTree(m_dataDir);
@@ -54,7 +55,7 @@ void CKLV570App::SetUpPaths() {
 }
 
 void CKLV570App::LoadSounds() {
-    m_sounds = LoadSoundTable(m_profile, m_graphicsDir);
+    m_eventSounds.SetTable(LoadSoundTable(m_profile, m_graphicsDir));
 }
 
 void CKLV570App::ReadSettings() {

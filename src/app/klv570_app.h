@@ -12,6 +12,7 @@
 #include "app/system_flags.h"
 #include "app/version_block.h"
 #include "base/clock.h"
+#include "base/event_sounds.h"
 #include "base/operator.h"
 #include "base/profile.h"
 #include "reference/calibration_store.h"
@@ -23,7 +24,7 @@ namespace klv {
 class CKLV570App {
 public:
     // `dataDir` ends with "/". Creates it and starts the line log.
-    CKLV570App(std::string dataDir, Operator& op, Clock& clock);
+    CKLV570App(std::string dataDir, Operator& op, Clock& clock, SoundPlayer& sounds);
     CKLV570App(const CKLV570App&) = delete;
     CKLV570App& operator=(const CKLV570App&) = delete;
 
@@ -55,7 +56,11 @@ public:
     PrinterFont& PagePrinterFont() { return m_pagePrinterFont; }
     PrinterFont& LinePrinterFont() { return m_linePrinterFont; }
 
-    SoundTable& Sounds() { return m_sounds; }
+    SoundTable& Sounds() { return m_eventSounds.Table(); }
+    // Plays the table that start-up and the settings dialog load.
+    CEventSounds& EventSounds() { return m_eventSounds; }
+    void PlayEventSound(int id) { m_eventSounds.PlayEventSound(id); }
+    void StopEventSound() { m_eventSounds.StopEventSound(); }
     // Reads the sound table from the settings again.
     void LoadSounds();
     CalibrationStore& Calibration() { return m_calibration; }
@@ -88,7 +93,7 @@ private:
     int m_measDataPrint = 0;
     PrinterFont m_pagePrinterFont;
     PrinterFont m_linePrinterFont;
-    SoundTable m_sounds;
+    CEventSounds m_eventSounds;
     VersionBlock m_version;
     CalibrationStore m_calibration{};
     SenderBlock m_sender{};

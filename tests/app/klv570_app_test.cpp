@@ -4,9 +4,11 @@
 
 #include "app/data_directory.h"
 #include "base/file_io.h"
+#include "support/recording_sound_player.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
+#include "support/test_wave.h"
 
 namespace klv {
 namespace {
@@ -26,10 +28,11 @@ protected:
     test::TempDir m_dir;
     test::ScriptedOperator m_op;
     test::SettableClock m_clock;
+    test::RecordingSoundPlayer m_player;
 };
 
 TEST_F(AppTest, FirstStartOnAnEmptyDiskBuildsTheTreeAndLogsTwoLines) {
-    CKLV570App app(Data(), m_op, m_clock);
+    CKLV570App app(Data(), m_op, m_clock, m_player);
     std::vector<std::string> order;
     app.Hooks().runMainWindow = [&] {
         order.push_back(app.StartupPending() ? "pending" : "window");
@@ -56,12 +59,12 @@ TEST_F(AppTest, FirstStartOnAnEmptyDiskBuildsTheTreeAndLogsTwoLines) {
 }
 
 TEST_F(AppTest, SecondInstanceIsRefusedAndLeavesTheFirstUntouched) {
-    CKLV570App first(Data(), m_op, m_clock);
+    CKLV570App first(Data(), m_op, m_clock, m_player);
     ASSERT_TRUE(first.InitInstance({}));
     test::WriteTestFile(Data() + "tester.dat", std::string(252, 'S'));
     {
         test::ScriptedOperator op2;
-        CKLV570App second(Data(), op2, m_clock);
+        CKLV570App second(Data(), op2, m_clock, m_player);
         bool windowRan = false;
         second.Hooks().runMainWindow = [&] { windowRan = true; };
         EXPECT_FALSE(second.InitInstance({}));
@@ -75,7 +78,7 @@ TEST_F(AppTest, SecondInstanceIsRefusedAndLeavesTheFirstUntouched) {
     // The running program's log was continued, not wiped.
     EXPECT_EQ(Lines(Data() + "mylog.log").size(), 4u);
     first.ExitInstance();
-    CKLV570App third(Data(), m_op, m_clock);
+    CKLV570App third(Data(), m_op, m_clock, m_player);
     EXPECT_TRUE(third.InitInstance({}));
     third.ExitInstance();
 }
@@ -84,7 +87,7 @@ TEST_F(AppTest, ShortCalibrationFileEndsStartUpWithoutWritingAnything) {
     MakeDirectoryTree(Data());
     test::WriteTestFile(Data() + "KLV570.dat", std::string(1535, '\x11'));
     test::WriteTestFile(Data() + "tester.dat", std::string(252, 'T'));
-    CKLV570App app(Data(), m_op, m_clock);
+    CKLV570App app(Data(), m_op, m_clock, m_player);
     bool windowRan = false;
     app.Hooks().runMainWindow = [&] { windowRan = true; };
     EXPECT_FALSE(app.InitInstance({"-siml=1"}));
@@ -104,7 +107,7 @@ TEST_F(AppTest, SettingsAndSwitchesAreReadAndTheWholeWordIsWrittenAtExit) {
                         "[General]\nSystemFlags=197890\n[LinePrinter]\nPrinterName=2\n"
                         "PrinterFont=300,0,0,0,zz\n");
     test::WriteTestFile(Data() + "tester.dat", std::string(251, 'T'));
-    CKLV570App app(Data(), m_op, m_clock);
+    CKLV570App app(Data(), m_op, m_clock, m_player);
     ASSERT_TRUE(app.InitInstance({"-SIML=1", "ignored"}));
     EXPECT_EQ(app.SystemFlags(), 0x10502u);
     EXPECT_EQ(app.PrinterName(), 2);
@@ -124,7 +127,7 @@ TEST_F(AppTest, HooksRunInOrderAndTheirFailuresEndStartUp) {
     auto run = [&](const std::string& failing) {
         test::TempDir dir;
         test::ScriptedOperator op;
-        CKLV570App app(dir.Path(), op, m_clock);
+        CKLV570App app(dir.Path(), op, m_clock, m_player);
         calls.clear();
         auto step = [&](const std::string& name) {
             calls.push_back(name);
@@ -172,6 +175,26 @@ TEST(DataDirectory, EnvironmentOrHome) {
     EXPECT_EQ(MakeLogFilePath("/d/"), "/d/mylog.log");
     std::string deep = "/" + std::string(300, 'x') + "/";
     EXPECT_EQ(MakeLogFilePath(deep), deep.substr(0, 250) + ".log");
+}
+
+TEST_F(AppTest, EventSoundsPlayTheTableReadAtStartUpAndAfterEachReload) {
+    MakeDirectoryTree(Data() + "Graphics/");
+    test::WriteTestFile(Data() + "Graphics/end.wav", test::TestWaveBytes(80));
+    test::WriteTestFile(Data() + "KLV570.ini",
+                        "[Sounds]\nMeasEnd=end.wav\n[Silent]\nMeasError=1\n");
+    CKLV570App app(Data(), m_op, m_clock, m_player);
+    ASSERT_TRUE(app.InitInstance({}));
+    app.PlayEventSound(kSoundMeasError);
+    app.PlayEventSound(kSoundMeasEnd);
+    EXPECT_EQ(m_player.Calls(), std::vector<std::string>{"play " + Data() + "Graphics/end.wav"});
+
+    m_player.Clear();
+    app.Profile().WriteProfileInt("Silent", "MeasError", 0);
+    app.LoadSounds();
+    app.PlayEventSound(kSoundMeasError);  // Buzzer3.wav is not there
+    app.StopEventSound();
+    EXPECT_EQ(m_player.Calls(), (std::vector<std::string>{"beep", "stop"}));
+    app.ExitInstance();
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "app/ui/runtime_check.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/window_settings.h"
+#include "support/recording_sound_player.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
@@ -117,7 +118,8 @@ void MainWindowTest::closeAsksAndOnlyYesClosesAndSaves() {
     test::TempDir dir;
     test::ScriptedOperator op;
     test::SettableClock clock;
-    CKLV570App app(dir.Path(), op, clock);
+    test::RecordingSoundPlayer player;
+    CKLV570App app(dir.Path(), op, clock, player);
     bool ran = false;
     app.Hooks().runMainWindow = [&] {
         ran = true;
