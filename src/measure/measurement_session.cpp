@@ -1,0 +1,185 @@
+#include "measure/measurement_session.h"
+
+#include "base/line_log.h"
+#include "reference/condition_rules.h"
+#include "reference/unit_gasket_tables.h"
+
+namespace klv {
+
+namespace {
+
+bool HasAlloyLayer(const MeasFileData& d) {
+    for (int k = 0; k < GetCoatCount(d); ++k) {
+        if (IsAlloyLayer(d.coat[k]))
+            return true;
+    }
+    return false;
+}
+
+bool IsWtGasket(const MeasFileData& d) {
+    return d.bGasket == kGasketWT;
+}
+
+// The WT coefficient is asked for after the last layer of every measurement.
+bool IsWtAfterwards(const MeasFileData& d) {
+    return IsWtGasket(d) && (d.bWtFlags & kWtCoefValid) == 0;
+}
+
+}  // namespace
+
+CMeasurementSession::CMeasurementSession(const Seams& seams, MeasFileData& condition,
+                                         int channelIndex)
+    : m_seams(seams), m_condition(condition), m_index(channelIndex) {}
+
+std::uint32_t CMeasurementSession::LayerCount() const {
+    return static_cast<std::uint32_t>(GetCoatCount(m_condition));
+}
+
+bool CMeasurementSession::IsFull() const {
+    return IsTotalReached(m_condition) || !CanAcceptMeasurement(m_condition);
+}
+
+void CMeasurementSession::SetMeasuring(bool measuring) {
+    m_measuring = measuring;
+    m_seams.view.SetMeasuring(measuring);
+}
+
+int CMeasurementSession::StartMeasurement() {
+    if (m_measuring || m_ended || LayerCount() == 0 || (m_layer == 0 && IsFull()))
+        return 0;
+    if (m_layer == 0)
+        m_seams.view.ClearResultList();
+    const int displayMode = GetDisplayMode(m_condition, m_layer);
+    SetMeasuring(true);
+    m_seams.run.SetCalibrationMode(0);
+    if (!m_seams.run.StartLayer(m_condition, m_layer, displayMode, true)) {
+        SetMeasuring(false);
+        return 0;
+    }
+    m_seams.instrument.SetPollingWindow(&m_seams.pollTarget);
+    return 1;
+}
+
+void CMeasurementSession::StopMeasurement() {
+    if (m_measuring)
+        m_seams.instrument.StopMeasurement(false);
+}
+
+void CMeasurementSession::OnPollingNotify() {
+    PollingData poll;
+    m_seams.instrument.GetPollingData(poll);
+    LogPrint(2, "OnPollingNotify() start...\n");
+    m_seams.view.UpdateLevelMeter(poll);
+
+    PollResult result{};
+    if (!m_seams.run.PreparePollResult(poll, result) || result.fEndRequested) {
+        if (result.fEndRequested)
+            EndMeasurement();
+        return;
+    }
+    Evaluate(poll, result);
+}
+
+void CMeasurementSession::Evaluate(const PollingData& poll, PollResult& result) {
+    m_seams.view.ShowLayerTexts(m_layer, result);
+    m_seams.view.ShowMeasurementNumber(m_condition.nItemCt / LayerCount() + 1);
+    m_seams.view.SetBlinking(poll.status.IsBlanking());
+
+    m_seams.run.EvaluatePoll(poll, result, false);
+    if (result.fStopped) {
+        SetMeasuring(false);
+        m_seams.view.SetBlinking(false);
+        m_seams.view.ResetLevelMeter();
+        return;
+    }
+    if (result.fHasResult) {
+        m_seams.view.SetBlinking(false);
+        m_seams.view.ShowLayerTexts(m_layer, result);
+        StoreLayerResult(result);
+    }
+}
+
+bool CMeasurementSession::ApplyWt(PollResult& result, bool lastLayer) {
+    if (!IsWtGasket(m_condition) || result.fInvalid)
+        return false;
+    if ((m_condition.bWtFlags & kWtCoefValid) != 0) {
+        result.fValue *= m_condition.fWtCoef;
+        m_seams.run.SetDisplayMode(kDisplayModeWtApplied);
+        return true;
+    }
+    if (!lastLayer)
+        return false;
+    const float coefficient = m_seams.view.AskWtCoefficient(m_condition);
+    for (int k = 0; k < m_layer; ++k) {
+        if ((m_buffer[k].bFlags & kRecordNoValue) == 0)
+            m_buffer[k].lMeasValue *= coefficient;
+    }
+    result.fValue *= coefficient;
+    if (m_seams.run.DisplayMode() == 3)
+        return false;
+    m_seams.run.SetDisplayMode(kDisplayModeWtApplied);
+    return true;
+}
+
+void CMeasurementSession::StoreLayerResult(PollResult& result) {
+    if (result.fInvalid && m_layer == 0) {
+        // Nothing of this measurement is stored yet, so an invalid first layer leaves no trace.
+        SetMeasuring(false);
+        return;
+    }
+    const bool lastLayer = static_cast<std::uint32_t>(m_layer) + 1 >= LayerCount();
+    if (ApplyWt(result, lastLayer)) {
+        FormatPollTexts(m_condition, m_layer, result.fValue, m_seams.run.DisplayMode(), false,
+                        result);
+        m_seams.view.ShowLayerTexts(m_layer, result);
+    }
+    if (!AddMsrLogRecord(m_seams.store, m_seams.clock, m_condition, m_index, m_buffer, m_layer,
+                         result.fValue, result.fInvalid != 0)) {
+        // The layer stays where it is, so it can be measured again.
+        SetMeasuring(false);
+        return;
+    }
+    if (!lastLayer) {
+        if (!HasAlloyLayer(m_condition) && !IsWtAfterwards(m_condition)) {
+            m_seams.output.RefreshTemporaryStatistics();
+            m_seams.output.PrintLayer(m_condition, m_layer);
+        }
+        m_seams.view.RedrawResultList();
+        ++m_layer;
+    } else {
+        FinishMeasurement(result);
+        if (m_ended)
+            return;
+    }
+    m_seams.view.MarkLastMeasurement();
+    SetMeasuring(false);
+}
+
+void CMeasurementSession::FinishMeasurement(const PollResult& result) {
+    const std::span<const MsrLogRecord> records(m_buffer.data(), LayerCount());
+    if (!result.fInvalid)
+        m_seams.view.ShowSyntheticResult(m_condition, records);
+    m_seams.output.RefreshTemporaryStatistics();
+    m_seams.output.PrintMeasurement(m_condition, records);
+    m_seams.output.TransmitMeasurement(m_condition, records,
+                                       m_condition.nItemCt / LayerCount());
+    m_layer = 0;
+    SetMeasuring(false);
+    if (m_seams.output.RunGrossStatistics(m_condition))
+        EndMeasurement();
+}
+
+void CMeasurementSession::EndMeasurement() {
+    m_seams.instrument.SetPollingWindow(nullptr);
+    m_seams.trace.EndLayer();
+    if (m_measuring) {
+        // Ended after failed polls: the instrument may still electrolyse.
+        m_seams.instrument.AllOutputsOffSilently();
+        SetMeasuring(false);
+    }
+    m_ended = true;
+    m_seams.view.EndCondition();
+    m_seams.output.ResetTemporaryStatistics();
+}
+
+}  // namespace klv

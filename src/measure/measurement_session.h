@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+
+#include "base/clock.h"
+#include "measure/meas_run.h"
+#include "measure/measurement_view.h"
+#include "reference/condition_store.h"
+#include "results/measurement_log.h"
+
+namespace klv {
+
+// The main window's measurement of the open channel: "Measurement(F2)", "Stop(F3)", the
+// polling notification and "Measurement end". The channel's condition is the window's.
+class CMeasurementSession {
+public:
+    struct Seams {
+        CMeasRun& run;
+        RunInstrument& instrument;
+        PotentialTraceHooks& trace;
+        MeasurementView& view;
+        MeasurementOutput& output;
+        ConditionStore& store;
+        Clock& clock;
+        PollTarget& pollTarget;
+    };
+
+    CMeasurementSession(const Seams& seams, MeasFileData& condition, int channelIndex);
+
+    // "Measurement(F2)": 1 when the layer's electrolysis runs.
+    int StartMeasurement();
+    // "Stop(F3)": the decision follows with the next poll.
+    void StopMeasurement();
+    void OnPollingNotify();
+    // "Measurement end".
+    void EndMeasurement();
+
+    int Layer() const { return m_layer; }
+    bool IsMeasuring() const { return m_measuring; }
+    bool IsEnded() const { return m_ended; }
+    // No further measurement fits: the gross statistics or the data log are full.
+    bool IsFull() const;
+
+private:
+    void Evaluate(const PollingData& poll, PollResult& result);
+    void StoreLayerResult(PollResult& result);
+    bool ApplyWt(PollResult& result, bool lastLayer);
+    void FinishMeasurement(const PollResult& result);
+    void SetMeasuring(bool measuring);
+    std::uint32_t LayerCount() const;
+
+    Seams m_seams;
+    MeasFileData& m_condition;
+    int m_index;
+    int m_layer = 0;
+    bool m_measuring = false;
+    bool m_ended = false;
+    MeasurementBuffer m_buffer{};
+};
+
+}  // namespace klv
