@@ -8,6 +8,7 @@
 #include "app/ui/qt_operator.h"
 #include "app/ui/runtime_check.h"
 #include "base/clock.h"
+#include "base/ui/qt_sound_player.h"
 
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
@@ -17,7 +18,8 @@ int main(int argc, char** argv) {
 
     klv::QtOperator op;
     klv::SystemClock clock;
-    klv::CKLV570App app(klv::DataDirectoryFromEnvironment(), op, clock);
+    klv::CQtSoundPlayer sounds;
+    klv::CKLV570App app(klv::DataDirectoryFromEnvironment(), op, clock, sounds);
     app.Hooks().checkRuntime = [] { return klv::CheckQtRuntime(); };
     app.Hooks().runMainWindow = [&] {
         klv::CKLV570Dlg window(app);
