@@ -1,0 +1,294 @@
+#include "measure/measurement_session.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "reference/unit_gasket_tables.h"
+#include "run_fakes.h"
+#include "support/settable_clock.h"
+#include "support/temp_dir.h"
+
+namespace klv {
+namespace {
+
+using test::Condition;
+using test::Ended;
+using test::Layer;
+using test::Poll;
+
+constexpr int kChannel = 2;
+
+class RecordingView final : public MeasurementView {
+public:
+    void ClearResultList() override { ++clears; }
+    void SetMeasuring(bool m) override { measuring = m; }
+    void ShowLayerTexts(int layer, const PollResult& r) override {
+        shown.push_back(std::to_string(layer) + ":" + r.szValue);
+    }
+    void ShowMeasurementNumber(std::uint32_t n) override { number = n; }
+    void SetBlinking(bool b) override { blinking = b; }
+    void UpdateLevelMeter(const PollingData&) override { ++meterUpdates; }
+    void ResetLevelMeter() override { ++meterResets; }
+    void RedrawResultList() override { ++redraws; }
+    void ShowSyntheticResult(const MeasFileData&, std::span<const MsrLogRecord> r) override {
+        synthetic.assign(r.begin(), r.end());
+    }
+    void MarkLastMeasurement() override { lastMarked = true; }
+    float AskWtCoefficient(MeasFileData& d) override {
+        ++wtAsked;
+        d.fWtCoef = wtCoefficient;
+        return wtCoefficient;
+    }
+    void EndCondition() override { ++conditionEnds; }
+
+    int clears = 0;
+    bool measuring = false;
+    std::vector<std::string> shown;
+    std::uint32_t number = 0;
+    bool blinking = false;
+    int meterUpdates = 0;
+    int meterResets = 0;
+    int redraws = 0;
+    std::vector<MsrLogRecord> synthetic;
+    bool lastMarked = false;
+    float wtCoefficient = 2.0f;
+    int wtAsked = 0;
+    int conditionEnds = 0;
+};
+
+class RecordingOutput final : public MeasurementOutput {
+public:
+    void RefreshTemporaryStatistics() override { calls.push_back("stats"); }
+    void PrintLayer(const MeasFileData&, int k) override {
+        calls.push_back("print layer " + std::to_string(k));
+    }
+    void PrintMeasurement(const MeasFileData&, std::span<const MsrLogRecord>) override {
+        calls.push_back("print measurement");
+    }
+    void TransmitMeasurement(const MeasFileData&, std::span<const MsrLogRecord>,
+                             std::uint32_t n) override {
+        calls.push_back("transmit " + std::to_string(n));
+    }
+    bool RunGrossStatistics(const MeasFileData&) override {
+        calls.push_back("gross");
+        return endAfterGross;
+    }
+    void ResetTemporaryStatistics() override { calls.push_back("reset stats"); }
+    std::vector<std::string> calls;
+    bool endAfterGross = false;
+};
+
+struct SessionFixture : test::RunFixture {
+    test::TempDir dir;
+    test::SettableClock clock;
+    ConditionStore store{dir.Path(), op};
+    RecordingView view;
+    RecordingOutput output;
+    MeasFileData channel;
+    std::unique_ptr<CMeasurementSession> session;
+
+    explicit SessionFixture(MeasFileData condition) : channel(condition) {
+        store.CreateConditionDirectories();
+        EXPECT_TRUE(store.WriteConditionFile(kChannel, channel));
+        session = std::make_unique<CMeasurementSession>(
+            CMeasurementSession::Seams{run, instrument, trace, view, output, store, clock,
+                                       window},
+            channel, kChannel);
+    }
+    // The instrument's next status reaches the window.
+    void Notify(const PollingData& poll) {
+        instrument.polling = poll;
+        session->OnPollingNotify();
+    }
+    void MeasureLayer(std::uint32_t count) {
+        ASSERT_EQ(session->StartMeasurement(), 1);
+        Notify(Poll(count / 2));
+        Notify(Ended(count, kEndPlating));
+    }
+    std::vector<MsrLogRecord> FileRecords() const {
+        const std::string bytes = test::ReadTestFile(store.MakeMsrLogFileName(kChannel));
+        std::vector<MsrLogRecord> r(bytes.size() / sizeof(MsrLogRecord));
+        if (!r.empty())
+            std::memcpy(r.data(), bytes.data(), r.size() * sizeof(MsrLogRecord));
+        return r;
+    }
+    MeasFileData Stored() {
+        MeasFileData s;
+        EXPECT_TRUE(store.ReadConditionFile(kChannel, s, true));
+        return s;
+    }
+};
+
+MeasFileData TwoLayers() {
+    return Condition({Layer(kCoatNickel, "Ni"), Layer(kCoatCopper, "Cu")});
+}
+
+TEST(MeasurementSession, ATwoLayerMeasurementIsStoredShownPrintedAndSent) {
+    SessionFixture f(TwoLayers());
+    ASSERT_EQ(f.session->StartMeasurement(), 1);
+    EXPECT_EQ(f.view.clears, 1);
+    EXPECT_TRUE(f.view.measuring);
+    EXPECT_EQ(f.instrument.target, &f.window);
+
+    f.Notify(Poll(10, kStatusRunning | kStatusBlanking));
+    EXPECT_TRUE(f.view.blinking);
+    EXPECT_EQ(f.view.number, 1u);
+    f.Notify(Ended(123, kEndPlating));
+    EXPECT_FALSE(f.view.blinking);
+    EXPECT_FALSE(f.view.measuring);
+    EXPECT_EQ(f.session->Layer(), 1);
+    EXPECT_EQ(f.Stored().nItemCt, 1u);
+    EXPECT_EQ(f.output.calls, (std::vector<std::string>{"stats", "print layer 0"}));
+
+    f.MeasureLayer(45);
+    EXPECT_EQ(f.view.clears, 1);  // only the first layer empties the list
+    EXPECT_EQ(f.session->Layer(), 0);
+    EXPECT_TRUE(f.view.lastMarked);
+    const std::vector<std::string> expected = {"stats", "print layer 0", "stats",
+                                               "print measurement", "transmit 1", "gross"};
+    EXPECT_EQ(f.output.calls, expected);
+    const auto records = f.FileRecords();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_FLOAT_EQ(records[0].lMeasValue, 12.3f);
+    EXPECT_FLOAT_EQ(records[1].lMeasValue, 4.5f);
+    ASSERT_EQ(f.view.synthetic.size(), 2u);
+    EXPECT_EQ(f.Stored().nItemCt, 2u);
+    EXPECT_EQ(f.view.shown.back(), "1:   4.5 um");
+}
+
+TEST(MeasurementSession, AnInvalidFirstLayerStoresNothing) {
+    SessionFixture f(TwoLayers());
+    ASSERT_EQ(f.session->StartMeasurement(), 1);
+    f.Notify(Ended(50, kEndAbort));
+    EXPECT_EQ(f.session->Layer(), 0);
+    EXPECT_FALSE(f.view.measuring);
+    EXPECT_EQ(f.Stored().nItemCt, 0u);
+    EXPECT_TRUE(f.FileRecords().empty());
+    EXPECT_TRUE(f.output.calls.empty());
+    EXPECT_FALSE(f.view.lastMarked);
+}
+
+TEST(MeasurementSession, AnInvalidLaterLayerIsStoredWithoutValue) {
+    SessionFixture f(TwoLayers());
+    f.MeasureLayer(100);
+    ASSERT_EQ(f.session->StartMeasurement(), 1);
+    f.dialogs.stopChoice = kStopDiscard;
+    f.Notify(Ended(20, kEndOperatorStop));
+    const auto records = f.FileRecords();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].bFlags, kRecordMeasured | kRecordNoValue);
+    EXPECT_TRUE(f.view.synthetic.empty());
+    EXPECT_EQ(f.session->Layer(), 0);
+}
+
+TEST(MeasurementSession, AStoppedLayerStaysToBeMeasuredAgain) {
+    SessionFixture f(TwoLayers());
+    ASSERT_EQ(f.session->StartMeasurement(), 1);
+    f.Notify(Poll(3, kStatusRunning, 0, false));
+    EXPECT_FALSE(f.view.measuring);
+    EXPECT_EQ(f.view.meterResets, 1);
+    EXPECT_EQ(f.session->Layer(), 0);
+    EXPECT_EQ(f.session->StartMeasurement(), 1);
+}
+
+TEST(MeasurementSession, ADataLogFailureLeavesTheLayer) {
+    SessionFixture f(TwoLayers());
+    // A folder where the log file belongs makes every write fail.
+    std::filesystem::create_directories(f.store.MakeMsrLogFileName(kChannel));
+    f.MeasureLayer(100);
+    EXPECT_EQ(f.session->Layer(), 0);
+    EXPECT_FALSE(f.view.measuring);
+    EXPECT_FALSE(f.op.Messages().empty());
+    EXPECT_EQ(f.Stored().nItemCt, 0u);
+}
+
+TEST(MeasurementSession, AValidWtCoefficientMultipliesEveryLayer) {
+    MeasFileData d = Condition({Layer(kCoatNickel, "Ni")});
+    d.bGasket = kGasketWT;
+    d.bWtFlags = kWtCoefValid;
+    d.fWtCoef = 1.5f;
+    SessionFixture f(d);
+    f.MeasureLayer(100);
+    EXPECT_EQ(f.run.DisplayMode(), kDisplayModeWtApplied);
+    EXPECT_EQ(f.view.wtAsked, 0);
+    ASSERT_EQ(f.FileRecords().size(), 1u);
+    EXPECT_FLOAT_EQ(f.FileRecords()[0].lMeasValue, 15.0f);
+    EXPECT_EQ(f.view.shown.back().substr(0, 2), "0:");
+    EXPECT_NE(f.view.shown.back().find("15."), std::string::npos);
+}
+
+TEST(MeasurementSession, ACoefficientAskedAfterTheLastLayerMultipliesTheEarlierOnes) {
+    MeasFileData d = TwoLayers();
+    d.bGasket = kGasketWT;
+    SessionFixture f(d);
+    f.view.wtCoefficient = 2.0f;
+    f.MeasureLayer(100);
+    EXPECT_EQ(f.view.wtAsked, 0);
+    // Layers are not printed one by one while the coefficient is still to come.
+    EXPECT_TRUE(f.output.calls.empty());
+    EXPECT_FLOAT_EQ(f.FileRecords()[0].lMeasValue, 10.0f);
+    f.MeasureLayer(30);
+    EXPECT_EQ(f.view.wtAsked, 1);
+    const auto records = f.FileRecords();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_FLOAT_EQ(records[0].lMeasValue, 20.0f);
+    EXPECT_FLOAT_EQ(records[1].lMeasValue, 6.0f);
+    EXPECT_FLOAT_EQ(f.Stored().fWtCoef, 2.0f);
+}
+
+TEST(MeasurementSession, EndingAfterFailedPollsSwitchesTheOutputsOff) {
+    SessionFixture f(TwoLayers());
+    ASSERT_EQ(f.session->StartMeasurement(), 1);
+    for (int i = 0; i < 39; ++i)
+        f.Notify(test::Failed());
+    f.op.Answer(IDYES);
+    f.Notify(test::Failed());
+    EXPECT_TRUE(f.session->IsEnded());
+    EXPECT_EQ(f.instrument.target, nullptr);
+    EXPECT_EQ(f.instrument.calls.back(), "AllOutputsOff");
+    EXPECT_EQ(f.view.conditionEnds, 1);
+    EXPECT_FALSE(f.view.measuring);
+    EXPECT_EQ(f.output.calls.back(), "reset stats");
+    EXPECT_EQ(f.session->StartMeasurement(), 0);
+}
+
+TEST(MeasurementSession, TheGrossStatisticsCheckMayEndTheCondition) {
+    SessionFixture f(Condition({Layer(kCoatNickel, "Ni")}));
+    f.output.endAfterGross = true;
+    f.MeasureLayer(10);
+    EXPECT_TRUE(f.session->IsEnded());
+    EXPECT_EQ(f.view.conditionEnds, 1);
+    EXPECT_FALSE(f.view.lastMarked);
+}
+
+TEST(MeasurementSession, AStartFailureOrAFullChannelLeavesItReady) {
+    SessionFixture f(TwoLayers());
+    f.instrument.failOn = "StartElectrolysis";
+    EXPECT_EQ(f.session->StartMeasurement(), 0);
+    EXPECT_FALSE(f.view.measuring);
+    EXPECT_EQ(f.instrument.target, nullptr);
+
+    MeasFileData d = Condition({Layer(kCoatNickel, "Ni")});
+    d.bStatFlags = kStatTotalOn;
+    d.nStatTotal = 1;
+    SessionFixture g(d);
+    g.MeasureLayer(10);
+    EXPECT_TRUE(g.session->IsFull());
+    EXPECT_EQ(g.session->StartMeasurement(), 0);
+}
+
+TEST(MeasurementSession, StopAsksTheInstrumentOnlyWhileMeasuring) {
+    SessionFixture f(TwoLayers());
+    f.session->StopMeasurement();
+    EXPECT_EQ(f.instrument.Count("StopMeasurement"), 0);
+    ASSERT_EQ(f.session->StartMeasurement(), 1);
+    f.session->StopMeasurement();
+    EXPECT_EQ(f.instrument.calls.back(), "StopMeasurement 0");
+}
+
+}  // namespace
+}  // namespace klv
