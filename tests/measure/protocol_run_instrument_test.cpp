@@ -1,0 +1,55 @@
+#include "measure/protocol_run_instrument.h"
+
+#include <gtest/gtest.h>
+
+#include "device/device_fixture.h"
+#include "device/usb_status.h"
+#include "run_fakes.h"
+
+namespace klv {
+namespace {
+
+class ProtocolRunTest : public test::DeviceFixture {
+protected:
+    CProtocolRunInstrument adaptor{protocol};
+    test::ScriptedRunDialogs dialogs;
+    test::RecordingTrace trace;
+    test::RecordingSounds sounds;
+    CalibrationStore calibration{};
+    CMeasRun run{adaptor, dialogs, trace, sounds, op, calibration};
+    MeasFileData d = test::Condition({test::Layer(kCoatNickel, "Ni")});
+};
+
+TEST_F(ProtocolRunTest, ALayerStartsTheSimulatedInstrumentInOneBusyScope) {
+    Start();
+    d.coat[0].bPump = 6;
+    ASSERT_EQ(run.StartLayer(d, 0, 0, true), 1);
+    EXPECT_EQ(busy.enters, 1);
+    EXPECT_EQ(busy.leaves, 1);
+    EXPECT_EQ(CountFrames(kStartElectrolysis), 1);
+    EXPECT_EQ(CountFrames(kSetPumpFrequency), 1);
+    EXPECT_TRUE(instrument.Sim().Status().IsRunning());
+}
+
+TEST_F(ProtocolRunTest, ACancelledCommandSwitchesTheOutputsOff) {
+    Start();
+    instrument.Inject(test::Fault::CorruptEcho, 3);
+    op.Answer(IDCANCEL);
+    EXPECT_EQ(run.StartLayer(d, 0, 0, true), 0);
+    EXPECT_EQ(CountFrames(kStartElectrolysis), 0);
+    // The silent switch-off ends with the DAC at zero.
+    EXPECT_EQ(instrument.Received().back(), MakeSetDacValueFrame(0));
+    EXPECT_EQ(busy.enters, busy.leaves);
+}
+
+TEST_F(ProtocolRunTest, TheErrorBoxOfFailedPollsHasOnlyOk) {
+    Start();
+    adaptor.ShowCommunicationError(kUsbOk);
+    ASSERT_EQ(op.Messages().size(), 1u);
+    EXPECT_EQ(op.Messages()[0].text, UsbStatusText(kUsbOk));
+    EXPECT_EQ(op.Messages()[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(op.Messages()[0].icon, MsgIcon::Exclamation);
+}
+
+}  // namespace
+}  // namespace klv
