@@ -91,19 +91,6 @@ TEST(SettingsTable, StoredValuesWinOverDefaultsWhateverTheLetterCase) {
     EXPECT_EQ(ReadSetting(ini, ini::kSpeed), 19200);
 }
 
-TEST(SettingsTable, SoundEventsInTheirFixedOrder) {
-    const char* keys[] = {"MeasEnd",   "MeasStop", "AutoStop", "ProbeOpen",
-                          "MeasError", "CalError", "Error"};
-    const char* files[] = {"Buzzer7.wav", "Buzzer6.wav", "Buzzer5.wav", "Buzzer2.wav",
-                           "Buzzer3.wav", "Buzzer4.wav", "Buzzer9.wav"};
-    for (int i = 0; i < kSoundEventCount; ++i) {
-        EXPECT_EQ(kSoundEvents[i].id, i + 1);
-        EXPECT_STREQ(kSoundEvents[i].key, keys[i]);
-        EXPECT_STREQ(kSoundEvents[i].defaultFile, files[i]);
-        EXPECT_EQ(kSoundEvents[i].repeat, i == 2);
-    }
-}
-
 TEST(SoundTable, BareNamesLieInTheGraphicsFolderAndSilentFlagsAreRead) {
     test::TempDir dir;
     std::string path = dir.File("KLV570.ini");

@@ -11,6 +11,21 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
+TEST(SoundEvents, SevenEventsInTheirFixedOrderAndOnlyAutoStopRepeats) {
+    const char* keys[] = {"MeasEnd",   "MeasStop", "AutoStop", "ProbeOpen",
+                          "MeasError", "CalError", "Error"};
+    const char* files[] = {"Buzzer7.wav", "Buzzer6.wav", "Buzzer5.wav", "Buzzer2.wav",
+                           "Buzzer3.wav", "Buzzer4.wav", "Buzzer9.wav"};
+    for (int i = 0; i < kSoundEventCount; ++i) {
+        EXPECT_EQ(kSoundEvents[i].id, i + 1);
+        EXPECT_STREQ(kSoundEvents[i].key, keys[i]);
+        EXPECT_STREQ(kSoundEvents[i].defaultFile, files[i]);
+        EXPECT_EQ(kSoundEvents[i].repeat, i == 2);
+    }
+    EXPECT_STREQ(kSoundEvents[kSoundAutoStop - 1].key, "AutoStop");
+    EXPECT_STREQ(kSoundEvents[kSoundError - 1].key, "Error");
+}
+
 class EventSoundsTest : public ::testing::Test {
 protected:
     void SetUp() override {
