@@ -9,6 +9,7 @@ class RunSounds {
 public:
     virtual ~RunSounds() = default;
     virtual void PlayEventSound(RunSound sound) = 0;
+    virtual void StopEventSound() = 0;
 };
 
 }  // namespace klv

@@ -107,7 +107,9 @@ public:
 class RecordingSounds final : public RunSounds {
 public:
     void PlayEventSound(RunSound s) override { played.push_back(s); }
+    void StopEventSound() override { ++stops; }
     std::vector<RunSound> played;
+    int stops = 0;
 };
 
 class DummyTarget final : public PollTarget {

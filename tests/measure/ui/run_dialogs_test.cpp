@@ -1,0 +1,163 @@
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "measure/ui/meas_auto_stop_dialog.h"
+#include "measure/ui/meas_data_modify_dialog.h"
+#include "measure/ui/measure_stop_dialog.h"
+#include "measure/ui/qt_run_dialogs.h"
+#include "reference/coating_table.h"
+#include "results/result_conditions.h"
+#include "support/scripted_operator.h"
+
+using klv::test::ScriptedOperator;
+
+namespace {
+
+class RecordingSounds final : public klv::RunSounds {
+public:
+    void PlayEventSound(klv::RunSound s) override { played.push_back(s); }
+    void StopEventSound() override { ++stops; }
+    std::vector<klv::RunSound> played;
+    int stops = 0;
+};
+
+template <class T>
+T* Child(QWidget& w, const char* name) {
+    T* child = w.findChild<T*>(name);
+    if (child == nullptr)
+        qFatal("no control %s", name);
+    return child;
+}
+
+void ShowActive(QWidget& w) {
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
+}  // namespace
+
+class RunDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void measureStopNeedsAChoiceAndReturnsItsId();
+    void autoStopLoopsTheSoundUntilAButton();
+    void dataModifyAcceptsOnlyANonNegativeNumber();
+    void runDialogsAskThroughTheModalDialog();
+};
+
+void RunDialogsTest::measureStopNeedsAChoiceAndReturnsItsId() {
+    klv::CMeasureStop dialog;
+    ShowActive(dialog);
+    QCOMPARE(dialog.windowTitle(), QString("Stop measurement"));
+    auto* ok = Child<QPushButton>(dialog, "ok");
+    QVERIFY(!ok->isEnabled());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(dialog.isVisible());
+    dialog.close();
+    QVERIFY(dialog.isVisible());
+    QTest::mouseClick(Child<QRadioButton>(dialog, "choice5022"), Qt::LeftButton);
+    QVERIFY(ok->isEnabled());
+    QCOMPARE(Child<QRadioButton>(dialog, "choice5022")->text(),
+             QString("Thicker than the prospected thickness value."));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), klv::kStopThicker);
+}
+
+void RunDialogsTest::autoStopLoopsTheSoundUntilAButton() {
+    RecordingSounds sounds;
+    {
+        klv::CMeasAutoStop dialog(sounds);
+        ShowActive(dialog);
+        QCOMPARE(sounds.played, std::vector<klv::RunSound>{klv::RunSound::AutoStop});
+        QTest::mouseClick(Child<QPushButton>(dialog, "stopBuzzer"), Qt::LeftButton);
+        QCOMPARE(sounds.stops, 1);
+        QVERIFY(dialog.isVisible());
+        QTest::mouseClick(Child<QPushButton>(dialog, "start"), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), klv::kAutoStopStart);
+        QCOMPARE(sounds.stops, 2);
+    }
+    for (bool escape : {false, true}) {
+        klv::CMeasAutoStop dialog(sounds);
+        ShowActive(dialog);
+        if (escape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            QTest::mouseClick(Child<QPushButton>(dialog, "cancel"), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), klv::kAutoStopCancel);
+    }
+    QCOMPARE(sounds.stops, 4);
+    QCOMPARE(sounds.played.size(), std::size_t{3});
+}
+
+void RunDialogsTest::dataModifyAcceptsOnlyANonNegativeNumber() {
+    ScriptedOperator op;
+    const klv::MeasFileData d = klv::test::Condition({klv::test::Layer(klv::kCoatNickel, "Ni")});
+    klv::CMeasDataModify dialog(12.3456f, d, 0, op);
+    ShowActive(dialog);
+    auto* edit = Child<QLineEdit>(dialog, "value");
+    QCOMPARE(edit->text(), QString("12.3"));
+    QCOMPARE(edit->selectedText(), QString("12.3"));
+    QVERIFY(edit->hasFocus());
+    QCOMPARE(edit->maxLength(), 6);
+    QCOMPARE(Child<QLabel>(dialog, "unit")->text(), QString("um"));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(dialog.isVisible());
+
+    auto* ok = Child<QPushButton>(dialog, "ok");
+    edit->setText("1x");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    edit->setText("-1");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(op.Texts(), (std::vector<std::string>{"Error in the numerical value.",
+                                                   "Value of minus can't be specified."}));
+    QCOMPARE(edit->selectedText(), QString("-1"));
+    edit->setText("7.5");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.Value(), 7.5f);
+}
+
+void RunDialogsTest::runDialogsAskThroughTheModalDialog() {
+    RecordingSounds sounds;
+    ScriptedOperator op;
+    klv::CQtRunDialogs dialogs(nullptr, sounds, op);
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal != nullptr);
+        Child<QRadioButton>(*modal, "choice5021")->click();
+        Child<QPushButton>(*modal, "ok")->click();
+    });
+    QCOMPARE(dialogs.AskMeasureStop(), klv::kStopChangeData);
+
+    const klv::MeasFileData d = klv::test::Condition({klv::test::Layer(klv::kCoatNickel, "Ni")});
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal != nullptr);
+        Child<QLineEdit>(*modal, "value")->setText("3.25");
+        Child<QPushButton>(*modal, "ok")->click();
+    });
+    QCOMPARE(dialogs.AskCorrectedValue(4.0f, d, 0), 3.25f);
+
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal != nullptr);
+        Child<QPushButton>(*modal, "start")->click();
+    });
+    QCOMPARE(dialogs.AskAutoStop(), klv::kAutoStopStart);
+    QCOMPARE(sounds.stops, 1);
+}
+
+QTEST_MAIN(RunDialogsTest)
+#include "run_dialogs_test.moc"
