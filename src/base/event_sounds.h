@@ -23,6 +23,8 @@ public:
 
     // Plays a file once (the settings dialog's test), with the same beep fallback.
     void PlayFile(const std::string& path);
+    // The exclamation beep of warnings and refused clicks.
+    void Beep() { m_player.Beep(); }
 
 private:
     void PlayOrBeep(const std::string& path, bool loop);

@@ -84,10 +84,11 @@ TEST_F(EventSoundsTest, AFileTheDeviceRefusesBeeps) {
     EXPECT_EQ(m_player.Calls(), (Calls{"play " + Path(4), "beep"}));
 }
 
-TEST_F(EventSoundsTest, PlayFilePlaysOnceWithTheSameFallback) {
+TEST_F(EventSoundsTest, PlayFilePlaysOnceWithTheSameFallbackAndBeepOnlyBeeps) {
     m_sounds.PlayFile(Path(kSoundAutoStop));
     m_sounds.PlayFile(m_dir.File("none.wav"));
-    EXPECT_EQ(m_player.Calls(), (Calls{"play " + Path(3), "beep"}));
+    m_sounds.Beep();
+    EXPECT_EQ(m_player.Calls(), (Calls{"play " + Path(3), "beep", "beep"}));
 }
 
 }  // namespace
