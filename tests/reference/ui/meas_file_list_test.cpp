@@ -1,0 +1,199 @@
+#include "reference/ui/meas_file_list.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "base/ui/ui_resources.h"
+#include "channel_list_fixture.h"
+#include "support/temp_dir.h"
+
+namespace klv {
+namespace {
+
+QString Cell(CMeasFileList& list, int row, int column) {
+    return list.List().topLevelItem(row)->text(column);
+}
+
+QPoint RowCentre(CMeasFileList& list, int row) {
+    return list.List().visualRect(list.List().model()->index(row, 0)).center();
+}
+
+void Show(QWidget& w) {
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+}
+
+}  // namespace
+
+class MeasFileListTest : public QObject {
+    Q_OBJECT
+private slots:
+    void selectModeListsEveryChannelWithItsFourLines() {
+        test::ChannelListFixture f;
+        CMeasFileList list(f.store, f.cal, f.ini, true);
+        QCOMPARE(list.windowTitle(), QStringLiteral("Select a measurement condition file"));
+        QCOMPARE(list.List().topLevelItemCount(), 50);
+        QCOMPARE(Cell(list, 0, 0),
+                 QStringLiteral(" 1: Plating A\n\n    Lot number :L-77\n    Data quantity :3"));
+        QCOMPARE(Cell(list, 0, 1), QStringLiteral("Coating\nTest solution\nSensitivity\nRange"));
+        QCOMPARE(Cell(list, 0, 2), QStringLiteral("Sn\nE-21\nAutomatic\n1/1"));
+        QCOMPARE(Cell(list, 0, 4), QStringLiteral("Ni\nE-21\nAutomatic\n1/1"));
+        QCOMPARE(Cell(list, 0, 5), QString());
+        QCOMPARE(Cell(list, 0, 7), QStringLiteral("Base\nUnit\nGasket\nCalibration date"));
+        QCOMPARE(Cell(list, 0, 8), QStringLiteral("Fe\num\nA\n2026/03/04  +1.23%"));
+        QCOMPARE(Cell(list, 1, 0), QStringLiteral(" 2:"));
+        QCOMPARE(Cell(list, 1, 1), QString());
+        QCOMPARE(Cell(list, 49, 0), QStringLiteral("50:"));
+        // Gasket B has no calibration: no date.
+        QCOMPARE(Cell(list, 2, 8).section(QLatin1Char('\n'), 3), QString());
+        QCOMPARE(Cell(list, 2, 0).section(QLatin1Char('\n'), 3),
+                 QStringLiteral("    Data quantity :0"));
+        QTreeWidgetItem* header = list.List().headerItem();
+        QStringList titles;
+        for (int c = 0; c < header->columnCount(); ++c)
+            titles << header->text(c);
+        QCOMPARE(titles, (QStringList{"File", "", "1st layer", "2nd layer", "3rd layer",
+                                      "4th layer", "5th layer", "", ""}));
+    }
+
+    void unreadableConditionShowsOnlyItsNumber() {
+        test::ChannelListFixture f;
+        test::WriteTestFile(f.store.MakeConditionFileName(2), std::string(559, '\0'));
+        CMeasFileList list(f.store, f.cal, f.ini, true);
+        QCOMPARE(Cell(list, 2, 0), QStringLiteral(" 3:"));
+        QVERIFY(f.op.Texts().empty());
+    }
+
+    void oneClickActivationClosesTheListWithTheChannel() {
+        test::ChannelListFixture f;
+        CMeasFileList list(f.store, f.cal, f.ini, true);
+        Show(list);
+        QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 1));
+        QCOMPARE(list.result(), int(QDialog::Accepted));
+        QCOMPARE(list.SelectedChannel(), 1);
+    }
+
+    void doubleClickActivationNeedsTwoClicks() {
+        test::ChannelListFixture f;
+        CMeasFileList list(f.store, f.cal, f.ini, false);
+        Show(list);
+        QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 2));
+        QVERIFY(list.isVisible());
+        QCOMPARE(list.SelectedChannel(), -1);
+        QTest::mouseDClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 2));
+        QTest::mouseRelease(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 2));
+        QCOMPARE(list.SelectedChannel(), 2);
+        QVERIFY(!list.isVisible());
+    }
+
+    void deleteModeRefusesTheChannelInUseAndDeletesOnConfirmation() {
+        test::ChannelListFixture f;
+        CMeasFileList list(f.store, f.cal, f.ini, true);
+        list.SetMode(MeasFileListMode::Delete);
+        list.SetChannelInUse(0);
+        std::vector<int> shown;
+        std::vector<std::string> names;
+        bool confirm = false;
+        list.SetDeleteConfirmation([&](int index, const MeasFileData& d) {
+            shown.push_back(index);
+            names.push_back(GetFixedText(d.szFileName));
+            return confirm;
+        });
+        QCOMPARE(list.windowTitle(), QStringLiteral("Delete a measurement condition file"));
+        QCOMPARE(list.List().topLevelItemCount(), 2);
+        Show(list);
+
+        QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 0));
+        QCOMPARE(f.op.Texts(), (std::vector<std::string>{
+                                   "This file can't be selected because it has been using for "
+                                   "a measurement."}));
+        QVERIFY(shown.empty());
+        QVERIFY(f.store.Channels().Exists(0));
+
+        QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 1));
+        QCOMPARE(shown, (std::vector<int>{2}));
+        QCOMPARE(names, (std::vector<std::string>{"Bath B"}));
+        QVERIFY(f.store.Channels().Exists(2));
+        QCOMPARE(list.List().topLevelItemCount(), 2);
+
+        confirm = true;
+        QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 1));
+        QVERIFY(!f.store.Channels().Exists(2));
+        QVERIFY(!QFile::exists(QString::fromStdString(f.store.MakeConditionFileName(2))));
+        QCOMPARE(list.List().topLevelItemCount(), 1);
+        QCOMPARE(list.RowOfChannel(2), -1);
+        QVERIFY(list.isVisible());
+    }
+
+    void deleteWithoutADisplayAsksTheOperator() {
+        test::ChannelListFixture f;
+        CMeasFileList list(f.store, f.cal, f.ini, true);
+        list.SetMode(MeasFileListMode::Delete);
+        Show(list);
+        f.op.Answer(IDCANCEL);
+        f.op.Answer(IDOK);
+        QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 0));
+        QVERIFY(f.store.Channels().Exists(0));
+        QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 0));
+        QVERIFY(!f.store.Channels().Exists(0));
+        QCOMPARE(f.op.Texts().at(0), std::string("1 : Plating A\n\nDelete this test condition data"));
+        QCOMPARE(f.op.Messages().at(0).buttons, MsgButtons::OkCancel);
+        QCOMPARE(list.List().topLevelItemCount(), 1);
+    }
+
+    void copyModeListsExistingChannelsAndNeedsTheItemChoice() {
+        test::ChannelListFixture f;
+        CMeasFileList list(f.store, f.cal, f.ini, true);
+        list.SetMode(MeasFileListMode::CopySource);
+        QCOMPARE(list.windowTitle(),
+                 QStringLiteral("Select original measurement condition file to make copy."));
+        QCOMPARE(list.List().topLevelItemCount(), 2);
+        Show(list);
+        QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 1));
+        QVERIFY(list.isVisible());
+        list.SetCopyItemChooser([](int, const MeasFileData&) { return std::optional<unsigned>(6); });
+        QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 1));
+        QCOMPARE(list.SelectedChannel(), 2);
+        QCOMPARE(list.CopyItems(), 6u);
+    }
+
+    void columnWidthsAndPlacementAreKeptUnderMeasureFileList() {
+        test::ChannelListFixture f;
+        {
+            CMeasFileList list(f.store, f.cal, f.ini, true);
+            QCOMPARE(list.List().columnWidth(0), DialogUnitsToPixels(244, list.font()));
+            QCOMPARE(list.List().columnWidth(6), DialogUnitsToPixels(58, list.font()));
+            Show(list);
+            list.List().setColumnWidth(3, 77);
+            list.resize(700, 420);
+            list.reject();
+        }
+        QCOMPARE(f.ini.GetProfileInt("MeasureFileList", "ColWidth3", -1), 77);
+        QCOMPARE(f.ini.GetProfileInt("MeasureFileList", "WinWidth", -1), 700);
+        QCOMPARE(f.ini.GetProfileInt("MeasureFileList", "WinHeight", -1), 420);
+        CMeasFileList again(f.store, f.cal, f.ini, true);
+        Show(again);
+        QCOMPARE(again.List().columnWidth(3), 77);
+        QCOMPARE(again.size(), QSize(700, 420));
+    }
+
+    void rowsAreFourLinesHighAndLookRight() {
+        test::ChannelListFixture f;
+        CMeasFileList list(f.store, f.cal, f.ini, true);
+        Show(list);
+        QRect row = list.List().visualRect(list.List().model()->index(0, 0));
+        QCOMPARE(row.height(), 4 * list.List().fontMetrics().height());
+        QString dir = qEnvironmentVariable("KLV_LOOK_SHOTS");
+        if (!dir.isEmpty()) {
+            QDir().mkpath(dir);
+            QVERIFY(list.grab().save(dir + "/channel_list.png"));
+        }
+    }
+};
+
+}  // namespace klv
+
+QTEST_MAIN(klv::MeasFileListTest)
+#include "meas_file_list_test.moc"
