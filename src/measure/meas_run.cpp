@@ -4,10 +4,10 @@
 #include <cstring>
 
 #include "base/line_log.h"
+#include "measure/run_messages.h"
 #include "reference/condition_rules.h"
 #include "reference/resolution_table.h"
 #include "reference/unit_gasket_tables.h"
-#include "measure/run_messages.h"
 #include "results/output_current.h"
 #include "results/thickness.h"
 
@@ -74,13 +74,13 @@ int CMeasRun::StartLayer(const MeasFileData& d, int layer, int displayMode, bool
 
     {
         CommandScope scope(m_instrument);
-        const bool started =
-            m_instrument.SetWNi(wNi) && m_instrument.SetOutputCurrent(current, correction) &&
-            m_instrument.SetPumpFrequency(coat.bPump) &&
-            m_instrument.SetSensitivity(coat.bSensitivity, coat.bRange) &&
-            m_instrument.SetBalance(!wNi) &&
-            m_instrument.StartElectrolysis(row->countPeriodMs, coat.bBlanking, m_limits.autoStop,
-                                           m_limits.saturation);
+        const bool started = m_instrument.SetWNi(wNi) &&
+                             m_instrument.SetOutputCurrent(current, correction) &&
+                             m_instrument.SetPumpFrequency(coat.bPump) &&
+                             m_instrument.SetSensitivity(coat.bSensitivity, coat.bRange) &&
+                             m_instrument.SetBalance(!wNi) &&
+                             m_instrument.StartElectrolysis(row->countPeriodMs, coat.bBlanking,
+                                                            m_limits.autoStop, m_limits.saturation);
         if (!started) {
             m_instrument.AllOutputsOffSilently();
             m_pollGuard = 1;
@@ -137,8 +137,8 @@ bool CMeasRun::ContinueLayer(const PollingData& poll) {
 }
 
 bool CMeasRun::AskChangeSolutionAndContinue(const PollingData& poll) {
-    return m_operator.ShowMessage(kMsgChangeSolution, MsgIcon::Exclamation,
-                                  MsgButtons::OkCancel) == IDOK &&
+    return m_operator.ShowMessage(kMsgChangeSolution, MsgIcon::Exclamation, MsgButtons::OkCancel) ==
+               IDOK &&
            ContinueLayer(poll);
 }
 
@@ -169,14 +169,12 @@ void CMeasRun::EvaluatePoll(const PollingData& poll, PollResult& result, bool ac
 }
 
 void CMeasRun::EvaluateRunning(const PollingData& poll, PollResult& result) {
-    const std::uint64_t total =
-        static_cast<std::uint64_t>(poll.status.dwCount()) + m_carriedCount;
+    const std::uint64_t total = static_cast<std::uint64_t>(poll.status.dwCount()) + m_carriedCount;
     if (m_limits.maximum != 0 && total >= m_limits.maximum) {
         StopPolling();
         m_sounds.PlayEventSound(RunSound::MeasError);
         m_instrument.StopMeasurement(true);
-        if (m_operator.ShowMessage(kMsgMaximumCount, MsgIcon::Question, MsgButtons::YesNo) ==
-            IDYES)
+        if (m_operator.ShowMessage(kMsgMaximumCount, MsgIcon::Question, MsgButtons::YesNo) == IDYES)
             Accept(RunningValue(poll), result);
         else
             Invalid(result);
@@ -200,10 +198,10 @@ void CMeasRun::EvaluateOperatorStop(const PollingData& poll, PollResult& result,
             Accept(v, result);
             return;
         case kStopChangeData: {
-            const float entered = m_dialogs.AskCorrectedValue(v, *m_condition,
-                                                              static_cast<int>(m_layer));
-            FormatPollTexts(*m_condition, static_cast<int>(m_layer), entered, m_displayMode,
-                            false, result);
+            const float entered =
+                m_dialogs.AskCorrectedValue(v, *m_condition, static_cast<int>(m_layer));
+            FormatPollTexts(*m_condition, static_cast<int>(m_layer), entered, m_displayMode, false,
+                            result);
             Accept(entered, result);
             return;
         }

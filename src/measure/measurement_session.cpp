@@ -161,8 +161,7 @@ void CMeasurementSession::FinishMeasurement(const PollResult& result) {
         m_seams.view.ShowSyntheticResult(m_condition, records);
     m_seams.output.RefreshTemporaryStatistics();
     m_seams.output.PrintMeasurement(m_condition, records);
-    m_seams.output.TransmitMeasurement(m_condition, records,
-                                       m_condition.nItemCt / LayerCount());
+    m_seams.output.TransmitMeasurement(m_condition, records, m_condition.nItemCt / LayerCount());
     m_layer = 0;
     SetMeasuring(false);
     if (m_seams.output.RunGrossStatistics(m_condition))

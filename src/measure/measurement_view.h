@@ -39,8 +39,7 @@ public:
     virtual ~MeasurementOutput() = default;
     virtual void RefreshTemporaryStatistics() = 0;
     virtual void PrintLayer(const MeasFileData& d, int layer) = 0;
-    virtual void PrintMeasurement(const MeasFileData& d,
-                                  std::span<const MsrLogRecord> records) = 0;
+    virtual void PrintMeasurement(const MeasFileData& d, std::span<const MsrLogRecord> records) = 0;
     virtual void TransmitMeasurement(const MeasFileData& d, std::span<const MsrLogRecord> records,
                                      std::uint32_t recordNumber) = 0;
     // True when the operator chose to end work with this condition.

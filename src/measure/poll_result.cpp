@@ -7,13 +7,12 @@
 
 namespace klv {
 
-void FormatPollTexts(const MeasFileData& d, int k, float valueInUnit, int displayMode,
-                     bool invalid, PollResult& result) {
+void FormatPollTexts(const MeasFileData& d, int k, float valueInUnit, int displayMode, bool invalid,
+                     PollResult& result) {
     SetFixedText(result.szTitle, GetCoatNamePadded(d, k));
     std::string value = FormatLayerValue(valueInUnit, d, k, d.bGasket == kGasketWT, invalid);
     value += ' ';
-    value += displayMode == 2 || displayMode == 3 ? std::string_view("CNT")
-                                                  : GetUnitName(d.bUnit);
+    value += displayMode == 2 || displayMode == 3 ? std::string_view("CNT") : GetUnitName(d.bUnit);
     SetFixedText(result.szValue, value);
 }
 

@@ -19,8 +19,8 @@ struct PollResult {
 
 // The title (layer name, 6 wide) and the value text with its unit ("CNT" for display modes 2
 // and 3) of layer k.
-void FormatPollTexts(const MeasFileData& d, int k, float valueInUnit, int displayMode,
-                     bool invalid, PollResult& result);
+void FormatPollTexts(const MeasFileData& d, int k, float valueInUnit, int displayMode, bool invalid,
+                     PollResult& result);
 
 // An invalid result: stored without a value, shown as dashes.
 void MakeInvalidResult(const MeasFileData& d, int k, int displayMode, PollResult& result);

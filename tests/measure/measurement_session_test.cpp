@@ -95,8 +95,7 @@ struct SessionFixture : test::RunFixture {
         store.CreateConditionDirectories();
         EXPECT_TRUE(store.WriteConditionFile(kChannel, channel));
         session = std::make_unique<CMeasurementSession>(
-            CMeasurementSession::Seams{run, instrument, trace, view, output, store, clock,
-                                       window},
+            CMeasurementSession::Seams{run, instrument, trace, view, output, store, clock, window},
             channel, kChannel);
     }
     // The instrument's next status reaches the window.
@@ -109,11 +108,14 @@ struct SessionFixture : test::RunFixture {
         Notify(Poll(count / 2));
         Notify(Ended(count, kEndPlating));
     }
-    std::vector<MsrLogRecord> FileRecords() const {
-        const std::string bytes = test::ReadTestFile(store.MakeMsrLogFileName(kChannel));
-        std::vector<MsrLogRecord> r(bytes.size() / sizeof(MsrLogRecord));
-        if (!r.empty())
-            std::memcpy(r.data(), bytes.data(), r.size() * sizeof(MsrLogRecord));
+    std::vector<MsrLogRecord> FileRecords() {
+        // Records of a measurement still being taken count too.
+        const std::uint32_t layers = GetCoatCount(channel);
+        const std::uint32_t count = (Stored().nItemCt + layers - 1) / layers * layers;
+        std::vector<MsrLogRecord> r(count);
+        if (count != 0) {
+            EXPECT_TRUE(ReadMsrLogFile(store, kChannel, r.data(), 0, count, true));
+        }
         return r;
     }
     MeasFileData Stored() {
@@ -148,8 +150,8 @@ TEST(MeasurementSession, ATwoLayerMeasurementIsStoredShownPrintedAndSent) {
     EXPECT_EQ(f.view.clears, 1);  // only the first layer empties the list
     EXPECT_EQ(f.session->Layer(), 0);
     EXPECT_TRUE(f.view.lastMarked);
-    const std::vector<std::string> expected = {"stats", "print layer 0", "stats",
-                                               "print measurement", "transmit 1", "gross"};
+    const std::vector<std::string> expected = {
+        "stats", "print layer 0", "stats", "print measurement", "transmit 1", "gross"};
     EXPECT_EQ(f.output.calls, expected);
     const auto records = f.FileRecords();
     ASSERT_EQ(records.size(), 2u);

@@ -25,6 +25,12 @@ void ExpectLayerOver(RunFixture& f) {
     EXPECT_EQ(f.run.PreparePollResult(Poll(1), r), 0);
 }
 
+void ExpectValue(const PollResult& r, float value) {
+    EXPECT_EQ(r.fHasResult, 1);
+    EXPECT_EQ(r.fInvalid, 0);
+    EXPECT_FLOAT_EQ(r.fValue, value);
+}
+
 void ExpectInvalid(const PollResult& r) {
     EXPECT_EQ(r.fHasResult, 1);
     EXPECT_EQ(r.fInvalid, 1);
@@ -56,9 +62,7 @@ TEST(EvaluatePoll, MaximumCountIsReachedAtEqualityNotOneBefore) {
     EXPECT_EQ(f.op.Messages()[0].text.substr(f.op.Messages()[0].text.size() - 3), "\xEF\xBC\x9F");
     EXPECT_EQ(f.instrument.calls.back(), "StopMeasurement 1");
     EXPECT_TRUE(Contains(f.sounds.played, RunSound::MeasError));
-    EXPECT_EQ(r.fHasResult, 1);
-    EXPECT_EQ(r.fInvalid, 0);
-    EXPECT_FLOAT_EQ(r.fValue, 300.0f);
+    ExpectValue(r, 300.0f);
     ExpectLayerOver(f);
 }
 
@@ -88,8 +92,7 @@ TEST(EvaluatePoll, OperatorStopChoices) {
         f.Start();
         const PollResult r = f.Feed(Ended(123, kEndOperatorStop));
         EXPECT_EQ(f.dialogs.asked, std::vector<int>{561});
-        EXPECT_EQ(r.fHasResult, 1);
-        EXPECT_FLOAT_EQ(r.fValue, 12.3f);
+        ExpectValue(r, 12.3f);
         EXPECT_EQ(f.sounds.played, std::vector<RunSound>{RunSound::MeasStop});
         ExpectLayerOver(f);
     }
@@ -100,9 +103,7 @@ TEST(EvaluatePoll, OperatorStopChoices) {
         f.dialogs.correctedValue = 7.5f;
         const PollResult r = f.Feed(Ended(123, kEndOperatorStop));
         EXPECT_FLOAT_EQ(f.dialogs.offeredValue, 12.3f);
-        EXPECT_EQ(r.fHasResult, 1);
-        EXPECT_EQ(r.fInvalid, 0);
-        EXPECT_FLOAT_EQ(r.fValue, 7.5f);
+        ExpectValue(r, 7.5f);
         EXPECT_STREQ(r.szValue, "   7.5 um");
     }
     {
@@ -120,8 +121,7 @@ TEST(EvaluatePoll, AcceptAtOnceTakesTheValueWithoutTheDialog) {
     const PollResult r = f.Feed(Ended(40, kEndOperatorStop), true);
     EXPECT_TRUE(f.dialogs.asked.empty());
     EXPECT_EQ(f.trace.samples, 1);
-    EXPECT_FLOAT_EQ(r.fValue, 4.0f);
-    EXPECT_EQ(r.fHasResult, 1);
+    ExpectValue(r, 4.0f);
 }
 
 TEST(EvaluatePoll, ThickerThanProspectedContinuesFromTheCarriedCount) {
@@ -177,9 +177,7 @@ TEST(EvaluatePoll, AbortIsInvalidAndEndOfPlatingHasTheValue) {
         RunFixture f;
         f.Start();
         const PollResult r = f.Feed(Ended(77, kEndPlating));
-        EXPECT_EQ(r.fHasResult, 1);
-        EXPECT_EQ(r.fInvalid, 0);
-        EXPECT_FLOAT_EQ(r.fValue, 7.7f);
+        ExpectValue(r, 7.7f);
         ExpectLayerOver(f);
     }
 }

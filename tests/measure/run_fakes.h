@@ -27,8 +27,7 @@ public:
         return Call("SetPumpFrequency " + std::to_string(hz));
     }
     int SetSensitivity(int setting, int rangeCode) override {
-        return Call("SetSensitivity " + std::to_string(setting) + " " +
-                    std::to_string(rangeCode));
+        return Call("SetSensitivity " + std::to_string(setting) + " " + std::to_string(rangeCode));
     }
     int SetBalance(bool on) override { return Call("SetBalance " + std::to_string(on)); }
     int StartElectrolysis(std::uint16_t periodMs, std::uint8_t blanking, std::uint32_t autoStop,

@@ -45,8 +45,8 @@ TEST(StartLayer, SendsTheLayerSettingsInOrderInsideOneScope) {
     f.calibration.gasket[f.d.bGasket].fCalValue = 1.5f;
     f.Start();
     const std::vector<std::string> expected = {
-        "SetWNi 0",  "SetOutputCurrent",  "SetPumpFrequency 6", "SetSensitivity 3 2",
-        "SetBalance 1", "StartElectrolysis 800 5 0 400"};
+        "SetWNi 0",           "SetOutputCurrent", "SetPumpFrequency 6",
+        "SetSensitivity 3 2", "SetBalance 1",     "StartElectrolysis 800 5 0 400"};
     EXPECT_EQ(f.instrument.calls, expected);
     EXPECT_EQ(f.instrument.scopes, 0);
     EXPECT_FLOAT_EQ(f.instrument.correction, 1.5f);
@@ -84,8 +84,8 @@ TEST(StartLayer, AFailedCommandStopsTheSequenceAndSwitchesTheOutputsOff) {
     RunFixture f;
     f.instrument.failOn = "SetPumpFrequency";
     EXPECT_EQ(f.run.StartLayer(f.d, 0, 0, true), 0);
-    const std::vector<std::string> expected = {"SetWNi 0", "SetOutputCurrent",
-                                               "SetPumpFrequency 0", "AllOutputsOff"};
+    const std::vector<std::string> expected = {"SetWNi 0", "SetOutputCurrent", "SetPumpFrequency 0",
+                                               "AllOutputsOff"};
     EXPECT_EQ(f.instrument.calls, expected);
     EXPECT_EQ(f.instrument.scopes, 0);
     EXPECT_TRUE(f.trace.prepared.empty());
