@@ -1,6 +1,7 @@
 #include "measure/measurement_session.h"
 
 #include "base/line_log.h"
+#include "measure/measurement_state.h"
 #include "reference/condition_rules.h"
 #include "reference/unit_gasket_tables.h"
 
@@ -36,7 +37,7 @@ std::uint32_t CMeasurementSession::LayerCount() const {
 }
 
 bool CMeasurementSession::IsFull() const {
-    return IsTotalReached(m_condition) || !CanAcceptMeasurement(m_condition);
+    return GetRunPhase(&m_condition, false) == RunPhase::Full;
 }
 
 void CMeasurementSession::SetMeasuring(bool measuring) {
