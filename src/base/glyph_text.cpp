@@ -64,8 +64,8 @@ int GlyphTextWidth(int textExtent, int xWidth, int escapes, int glyphWidth) {
     return textExtent - escapes * 2 * xWidth + escapes * glyphWidth;
 }
 
-GlyphPoint GlyphTextOrigin(int left, int top, int width, int height, int textWidth,
-                           int textHeight, int flags) {
+GlyphPoint GlyphTextOrigin(int left, int top, int width, int height, int textWidth, int textHeight,
+                           int flags) {
     int x = left;
     if (flags & kGlyphAlignCenter)
         x = left + (width - textWidth) / 2;

@@ -52,7 +52,7 @@ struct GlyphPoint {
 };
 
 // Top-left of a text of the given size inside a rectangle by the alignment flags.
-GlyphPoint GlyphTextOrigin(int left, int top, int width, int height, int textWidth,
-                           int textHeight, int flags);
+GlyphPoint GlyphTextOrigin(int left, int top, int width, int height, int textWidth, int textHeight,
+                           int flags);
 
 }  // namespace klv

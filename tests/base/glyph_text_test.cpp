@@ -9,8 +9,7 @@ TEST(ParseGlyphText, EscapesBecomeGlyphsAndEverythingElseStaysText) {
     EXPECT_EQ(ParseGlyphText("g/m%0"), (std::vector<GlyphRun>{{"g/m", -1}, {"", 0}}));
     EXPECT_EQ(ParseGlyphText("%5 = 1.2"), (std::vector<GlyphRun>{{"", 5}, {" = 1.2", -1}}));
     // "?" is the last escape character and maps to glyph 15; "@" is past it.
-    EXPECT_EQ(ParseGlyphText("a%?b%@"),
-              (std::vector<GlyphRun>{{"a", -1}, {"", 15}, {"b%@", -1}}));
+    EXPECT_EQ(ParseGlyphText("a%?b%@"), (std::vector<GlyphRun>{{"a", -1}, {"", 15}, {"b%@", -1}}));
     EXPECT_EQ(ParseGlyphText("1.23%"), (std::vector<GlyphRun>{{"1.23%", -1}}));
     EXPECT_EQ(ParseGlyphText("50%x"), (std::vector<GlyphRun>{{"50%x", -1}}));
     EXPECT_EQ(ParseGlyphText("%/"), (std::vector<GlyphRun>{{"%/", -1}}));

@@ -23,8 +23,7 @@ TEST(ListItemColorRoles, HotAndSelectionFollowTheTable) {
     EXPECT_EQ(Roles(true, false, false, true, true), (ListColorRoles{R::HotBlue, R::Window}));
     EXPECT_EQ(Roles(true, true, true, false, false),
               (ListColorRoles{R::HighlightText, R::Highlight}));
-    EXPECT_EQ(Roles(true, true, true, true, false),
-              (ListColorRoles{R::HighlightText, R::HotBlue}));
+    EXPECT_EQ(Roles(true, true, true, true, false), (ListColorRoles{R::HighlightText, R::HotBlue}));
     EXPECT_EQ(Roles(true, false, true, true, false), (ListColorRoles{R::WindowText, R::Window}));
     EXPECT_EQ(Roles(true, false, true, false, true),
               (ListColorRoles{R::WindowText, R::ButtonFace}));

@@ -34,7 +34,8 @@ void DrawGlyphText(QPainter& painter, const QString& text, const QRect& rect, in
             painter.drawText(x, at.y + fm.ascent(), part);
             x += fm.horizontalAdvance(part);
         } else if (cell > 0) {
-            painter.drawImage(QPoint(x, at.y), GlyphCellImage(run.glyph, cell, painter.pen().color()));
+            painter.drawImage(QPoint(x, at.y),
+                              GlyphCellImage(run.glyph, cell, painter.pen().color()));
             x += cell;
         }
     }

@@ -35,6 +35,8 @@ private:
 };
 
 // Whether the lists activate on one click, from bit 0 of the system flags (0 = one click).
-inline bool IsOneClickActivation(unsigned systemFlags) { return (systemFlags & 1u) == 0; }
+inline bool IsOneClickActivation(unsigned systemFlags) {
+    return (systemFlags & 1u) == 0;
+}
 
 }  // namespace klv

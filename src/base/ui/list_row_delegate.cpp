@@ -3,12 +3,19 @@
 #include <QAbstractItemView>
 #include <QPainter>
 #include <QStyle>
+#include <algorithm>
 
 #include "base/glyph_text.h"
 #include "base/ui/draw_glyph_text.h"
 #include "base/ui/list_item_colors.h"
 
 namespace klv {
+namespace {
+
+// Room above and below the lines of a multi-line row, so that rows stay apart.
+constexpr int kRowMargin = 3;
+
+}  // namespace
 
 CListRowDelegate::CListRowDelegate(QAbstractItemView& view, HotRow hot)
     : QStyledItemDelegate(&view), m_view(view), m_hot(std::move(hot)) {}
@@ -29,11 +36,19 @@ void CListRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->setPen(colors.text);
     painter->setFont(option.font);
     QStringList lines = index.data(Qt::DisplayRole).toString().split(QLatin1Char('\n'));
-    int lineHeight = option.rect.height() / static_cast<int>(lines.size());
-    QRect line(option.rect.x() + 2, option.rect.y(), option.rect.width() - 2, lineHeight);
+    // A short cell keeps its lines at the top of a taller row, level with its neighbours'.
+    int lineCount = std::max(m_lines, static_cast<int>(lines.size()));
+    int margin = m_lines > 0 ? kRowMargin : 0;
+    int lineHeight = (option.rect.height() - 2 * margin) / lineCount;
+    QRect line(option.rect.x() + 2, option.rect.y() + margin, option.rect.width() - 2, lineHeight);
     for (const QString& text : lines) {
         DrawGlyphText(*painter, text, line, kGlyphAlignVCenter);
         line.translate(0, lineHeight);
+    }
+    if (m_lines > 1) {
+        // Tall rows are told apart by a faint line under each.
+        painter->setPen(m_view.palette().color(QPalette::Midlight));
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
     }
     if (m_listBoxMarks) {
         if (selected && m_view.hasFocus() && m_view.isEnabled()) {
@@ -53,7 +68,7 @@ QSize CListRowDelegate::sizeHint(const QStyleOptionViewItem& option,
                                  const QModelIndex& index) const {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     if (m_lines > 0)
-        size.setHeight(m_lines * m_lineHeight);
+        size.setHeight(m_lines * m_lineHeight + 2 * kRowMargin);
     return size;
 }
 

@@ -9,7 +9,8 @@ namespace klv {
 
 CToolButton::CToolButton(const QString& caption, int flags, const QColor& hoverColor,
                          QWidget* parent)
-    : QAbstractButton(parent), m_toggle((flags & kToolButtonToggle) != 0),
+    : QAbstractButton(parent),
+      m_toggle((flags & kToolButtonToggle) != 0),
       m_hoverColor(hoverColor) {
     setText(caption);
     setFocusPolicy(Qt::NoFocus);

@@ -15,7 +15,8 @@ CBulkErase::CBulkErase(ConditionStore& store, QWidget* parent) : QDialog(parent)
     setWindowTitle(ToQString("Bulk delete of all data"));
     m_data = new QCheckBox(ToQString("Delete measurement data of all channel"), this);
     m_data->setObjectName(QStringLiteral("eraseDataCheck"));
-    m_conditions = new QCheckBox(ToQString("Delete measurement condition data of all channel"), this);
+    m_conditions =
+        new QCheckBox(ToQString("Delete measurement condition data of all channel"), this);
     m_conditions->setObjectName(QStringLiteral("deleteConditionsCheck"));
     auto* note = new QLabel(ToQString("Measurement data, statistics items are also deleted"), this);
     note->setObjectName(QStringLiteral("noteLabel"));

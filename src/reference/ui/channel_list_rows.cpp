@@ -45,8 +45,7 @@ std::string CalibrationText(const MeasFileData& d, const CalibrationStore& cal) 
 
 }  // namespace
 
-std::array<std::string, kChannelListColumnCount> ChannelListCells(int index,
-                                                                  const MeasFileData* d,
+std::array<std::string, kChannelListColumnCount> ChannelListCells(int index, const MeasFileData* d,
                                                                   const CalibrationStore& cal) {
     std::array<std::string, kChannelListColumnCount> cells;
     if (!d) {

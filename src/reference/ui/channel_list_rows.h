@@ -17,8 +17,7 @@ extern const std::array<ListColumn, kChannelListColumnCount> kChannelListColumns
 
 // The cells of a channel's four-line row, lines joined by "\n"; without a condition (null)
 // only "%2d:" in the file column.
-std::array<std::string, kChannelListColumnCount> ChannelListCells(int index,
-                                                                  const MeasFileData* d,
+std::array<std::string, kChannelListColumnCount> ChannelListCells(int index, const MeasFileData* d,
                                                                   const CalibrationStore& cal);
 
 }  // namespace klv

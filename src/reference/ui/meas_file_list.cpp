@@ -26,8 +26,8 @@ constexpr int kChannelRole = Qt::UserRole;
 
 }  // namespace
 
-CMeasFileList::CMeasFileList(ConditionStore& store, const CalibrationStore& cal,
-                             ProfileFile& ini, bool oneClickActivate, QWidget* parent)
+CMeasFileList::CMeasFileList(ConditionStore& store, const CalibrationStore& cal, ProfileFile& ini,
+                             bool oneClickActivate, QWidget* parent)
     : QDialog(parent), m_store(store), m_cal(cal), m_ini(ini) {
     setObjectName(QStringLiteral("measFileList"));
     setWindowTitle(ToQString(kDialogTitle));

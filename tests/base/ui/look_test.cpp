@@ -139,8 +139,8 @@ private slots:
     void toggleReleasedOutsideKeepsItsState() {
         QWidget host;
         host.resize(300, 100);
-        CToolButton button(QStringLiteral("Potential graph"), kToolButtonToggle,
-                           QColor(0, 0, 128), &host);
+        CToolButton button(QStringLiteral("Potential graph"), kToolButtonToggle, QColor(0, 0, 128),
+                           &host);
         button.setGeometry(10, 10, 120, 30);
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));

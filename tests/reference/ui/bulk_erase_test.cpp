@@ -1,5 +1,3 @@
-#include "reference/ui/bulk_erase_dialog.h"
-
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -7,6 +5,7 @@
 #include <QTest>
 
 #include "channel_list_fixture.h"
+#include "reference/ui/bulk_erase_dialog.h"
 #include "support/temp_dir.h"
 
 namespace klv {
@@ -57,7 +56,8 @@ private slots:
         Find<QCheckBox>(dlg, "deleteConditionsCheck")->setChecked(true);
         f.op.Answer(IDNO);
         QTest::mouseClick(Find<QPushButton>(dlg, "okButton"), Qt::LeftButton);
-        QCOMPARE(f.op.Texts(), (std::vector<std::string>{"Deleting specified all the data. \n\nOK?"}));
+        QCOMPARE(f.op.Texts(),
+                 (std::vector<std::string>{"Deleting specified all the data. \n\nOK?"}));
         QVERIFY(dlg.isVisible());
         QVERIFY(f.store.Channels().Exists(0));
         QVERIFY(f.store.Channels().Exists(2));
@@ -92,7 +92,8 @@ private slots:
         QTest::mouseClick(Find<QPushButton>(dlg, "okButton"), Qt::LeftButton);
         QCOMPARE(dlg.LastResult(), BulkEraseResult::Failed);
         QVERIFY(dlg.isVisible());
-        QCOMPARE(f.op.Texts().back(), std::string("Data can't be read, or some error in the data."));
+        QCOMPARE(f.op.Texts().back(),
+                 std::string("Data can't be read, or some error in the data."));
         // The loop stopped at the first channel: the next one keeps its condition untouched.
         QVERIFY(f.store.Channels().Exists(2));
     }

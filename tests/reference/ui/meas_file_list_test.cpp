@@ -138,7 +138,8 @@ private slots:
         QVERIFY(f.store.Channels().Exists(0));
         QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 0));
         QVERIFY(!f.store.Channels().Exists(0));
-        QCOMPARE(f.op.Texts().at(0), std::string("1 : Plating A\n\nDelete this test condition data"));
+        QCOMPARE(f.op.Texts().at(0),
+                 std::string("1 : Plating A\n\nDelete this test condition data"));
         QCOMPARE(f.op.Messages().at(0).buttons, MsgButtons::OkCancel);
         QCOMPARE(list.List().topLevelItemCount(), 1);
     }
@@ -153,7 +154,8 @@ private slots:
         Show(list);
         QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 1));
         QVERIFY(list.isVisible());
-        list.SetCopyItemChooser([](int, const MeasFileData&) { return std::optional<unsigned>(6); });
+        list.SetCopyItemChooser(
+            [](int, const MeasFileData&) { return std::optional<unsigned>(6); });
         QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 1));
         QCOMPARE(list.SelectedChannel(), 2);
         QCOMPARE(list.CopyItems(), 6u);
@@ -184,7 +186,12 @@ private slots:
         CMeasFileList list(f.store, f.cal, f.ini, true);
         Show(list);
         QRect row = list.List().visualRect(list.List().model()->index(0, 0));
-        QCOMPARE(row.height(), 4 * list.List().fontMetrics().height());
+        QCOMPARE(row.height(), 4 * list.List().fontMetrics().height() + 6);
+        list.List().setFocus();
+        list.List().setCurrentItem(list.List().topLevelItem(2));
+        QTest::mouseMove(list.List().viewport(), RowCentre(list, 0) + QPoint(2, 0));
+        QTest::mouseMove(list.List().viewport(), RowCentre(list, 0));
+        QTRY_COMPARE(list.List().HotRow(), 0);
         QString dir = qEnvironmentVariable("KLV_LOOK_SHOTS");
         if (!dir.isEmpty()) {
             QDir().mkpath(dir);
