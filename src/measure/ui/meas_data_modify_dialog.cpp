@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/ui/text_codec.h"
 #include "reference/unit_conversion.h"
@@ -25,9 +26,11 @@ CMeasDataModify::CMeasDataModify(float valueInUnit, const MeasFileData& d, int k
     row->addWidget(new QLabel("Measurement value"));
     m_edit = new QLineEdit;
     m_edit->setObjectName("value");
-    m_edit->setMaxLength(kMaxChars);
-    // Without a resolution row every digit is shown.
-    m_edit->setText(QString::fromStdString(FormatFixed(valueInUnit, GetLayerDecimals(d, k))));
+    // Without a resolution row every digit is shown. A longer value keeps all its digits, so
+    // that OK without an edit never takes a cut value.
+    const QString text = QString::fromStdString(FormatFixed(valueInUnit, GetLayerDecimals(d, k)));
+    m_edit->setMaxLength(std::max<int>(kMaxChars, static_cast<int>(text.size())));
+    m_edit->setText(text);
     row->addWidget(m_edit);
     auto* unit = new QLabel(ToQString(std::string(GetUnitName(d.bUnit))));
     unit->setObjectName("unit");

@@ -127,6 +127,15 @@ void RunDialogsTest::dataModifyAcceptsOnlyANonNegativeNumber() {
     QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.Value(), 7.5f);
+
+    // Three decimals over 100 µm need seven characters; none may be cut.
+    klv::MeasFileData fine = d;
+    fine.coat[0].bRange = 6;
+    klv::CMeasDataModify wide(123.456f, fine, 0, op);
+    ShowActive(wide);
+    QCOMPARE(Child<QLineEdit>(wide, "value")->text(), QString("123.456"));
+    QTest::mouseClick(Child<QPushButton>(wide, "ok"), Qt::LeftButton);
+    QCOMPARE(wide.Value(), 123.456f);
 }
 
 void RunDialogsTest::runDialogsAskThroughTheModalDialog() {
