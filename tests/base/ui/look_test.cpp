@@ -49,6 +49,14 @@ void TreeRows(QTreeWidget& list, int count) {
         list.addTopLevelItem(new QTreeWidgetItem({QStringLiteral("row %1").arg(i), "x"}));
 }
 
+// Three rows, shown.
+bool ShowThreeRows(QTreeWidget& list) {
+    TreeRows(list, 3);
+    list.resize(200, 150);
+    list.show();
+    return QTest::qWaitForWindowExposed(&list);
+}
+
 QPoint RowCentre(QAbstractItemView& view, int row) {
     return view.visualRect(view.model()->index(row, 0)).center();
 }
@@ -194,10 +202,7 @@ private slots:
 
     void oneClickListActivatesOnASingleClickAndTracksTheHotRow() {
         CSubclassListCtrl list(true);
-        TreeRows(list, 3);
-        list.resize(200, 150);
-        list.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QVERIFY(ShowThreeRows(list));
         QSignalSpy activated(&list, &CSubclassListCtrl::rowActivated);
         QTest::mouseMove(list.viewport(), RowCentre(list, 2));
         QTRY_COMPARE(list.HotRow(), 2);
@@ -209,10 +214,7 @@ private slots:
 
     void doubleClickListSelectsOnOneClickAndActivatesOnTwo() {
         CSubclassListCtrl list(false);
-        TreeRows(list, 3);
-        list.resize(200, 150);
-        list.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QVERIFY(ShowThreeRows(list));
         QSignalSpy activated(&list, &CSubclassListCtrl::rowActivated);
         QTest::mouseMove(list.viewport(), RowCentre(list, 1));
         QCOMPARE(list.HotRow(), -1);

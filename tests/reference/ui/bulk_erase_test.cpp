@@ -16,6 +16,14 @@ T* Find(QWidget& w, const char* name) {
     return w.findChild<T*>(QString::fromLatin1(name));
 }
 
+// Checks one box, answers the question and presses OK.
+void PressOk(CBulkErase& dlg, test::ChannelListFixture& f, const char* box, int answer) {
+    dlg.show();
+    Find<QCheckBox>(dlg, box)->setChecked(true);
+    f.op.Answer(answer);
+    QTest::mouseClick(Find<QPushButton>(dlg, "okButton"), Qt::LeftButton);
+}
+
 bool LogExists(test::ChannelListFixture& f, int index) {
     return QFile::exists(QString::fromStdString(f.store.MakeMsrLogFileName(index)));
 }
@@ -52,10 +60,7 @@ private slots:
     void answeringNoKeepsEverythingAndTheDialogOpen() {
         test::ChannelListFixture f;
         CBulkErase dlg(f.store);
-        dlg.show();
-        Find<QCheckBox>(dlg, "deleteConditionsCheck")->setChecked(true);
-        f.op.Answer(IDNO);
-        QTest::mouseClick(Find<QPushButton>(dlg, "okButton"), Qt::LeftButton);
+        PressOk(dlg, f, "deleteConditionsCheck", IDNO);
         QCOMPARE(f.op.Texts(),
                  (std::vector<std::string>{"Deleting specified all the data. \n\nOK?"}));
         QVERIFY(dlg.isVisible());
@@ -67,10 +72,7 @@ private slots:
         test::ChannelListFixture f;
         test::WriteTestFile(f.store.MakeMsrLogFileName(0), std::string(56, '\1'));
         CBulkErase dlg(f.store);
-        dlg.show();
-        Find<QCheckBox>(dlg, "eraseDataCheck")->setChecked(true);
-        f.op.Answer(IDYES);
-        QTest::mouseClick(Find<QPushButton>(dlg, "okButton"), Qt::LeftButton);
+        PressOk(dlg, f, "eraseDataCheck", IDYES);
         QCOMPARE(dlg.LastResult(), BulkEraseResult::Done);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QVERIFY(!dlg.isVisible());
@@ -86,10 +88,7 @@ private slots:
         test::ChannelListFixture f;
         test::WriteTestFile(f.store.MakeConditionFileName(0), std::string(559, '\0'));
         CBulkErase dlg(f.store);
-        dlg.show();
-        Find<QCheckBox>(dlg, "eraseDataCheck")->setChecked(true);
-        f.op.Answer(IDYES);
-        QTest::mouseClick(Find<QPushButton>(dlg, "okButton"), Qt::LeftButton);
+        PressOk(dlg, f, "eraseDataCheck", IDYES);
         QCOMPARE(dlg.LastResult(), BulkEraseResult::Failed);
         QVERIFY(dlg.isVisible());
         QCOMPARE(f.op.Texts().back(),
@@ -101,10 +100,7 @@ private slots:
     void deletingConditionsRemovesEveryChannel() {
         test::ChannelListFixture f;
         CBulkErase dlg(f.store);
-        dlg.show();
-        Find<QCheckBox>(dlg, "deleteConditionsCheck")->setChecked(true);
-        f.op.Answer(IDYES);
-        QTest::mouseClick(Find<QPushButton>(dlg, "okButton"), Qt::LeftButton);
+        PressOk(dlg, f, "deleteConditionsCheck", IDYES);
         QVERIFY(!dlg.isVisible());
         QVERIFY(!f.store.Channels().Exists(0));
         QVERIFY(!f.store.Channels().Exists(2));
