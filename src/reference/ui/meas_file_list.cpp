@@ -142,7 +142,9 @@ void CMeasFileList::showEvent(QShowEvent* event) {
 }
 
 void CMeasFileList::done(int result) {
-    SaveWindowPlacement(*this, m_ini, kSection, true, false);
+    // A list that never showed has no placement of its own to keep.
+    if (m_placed)
+        SaveWindowPlacement(*this, m_ini, kSection, true, false);
     std::vector<ListColumn> columns(kChannelListColumns.begin(), kChannelListColumns.end());
     SaveListColumns(*m_list, m_ini, kSection, columns);
     QDialog::done(result);

@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include "base/glyph_text.h"
 #include "base/ui/draw_glyph_text.h"
@@ -162,6 +163,55 @@ private slots:
         QCOMPARE(clicks.count(), 1);
         button.SetToggled(false);
         QVERIFY(!button.IsToggled());
+    }
+
+    void toolButtonHoverFollowsTheMouse() {
+        QWidget host;
+        host.resize(400, 60);
+        CToolButton plain(QStringLiteral("Measurement(F2)"), 0, QColor(0, 0, 128), &host);
+        plain.setGeometry(0, 0, 130, 30);
+        CToolButton toggled(QStringLiteral("Potential graph"), kToolButtonToggle, QColor(0, 0, 128),
+                            &host);
+        toggled.setGeometry(135, 0, 130, 30);
+        toggled.SetToggled(true);
+        CToolButton disabled(QStringLiteral("Stop(F3)"), 0, QColor(0, 0, 128), &host);
+        disabled.setGeometry(270, 0, 130, 30);
+        disabled.setEnabled(false);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QTest::mouseMove(&plain, QPoint(10, 10));
+        QTest::mouseMove(&plain, QPoint(20, 12));
+        QTRY_VERIFY(plain.IsHover());
+        QTest::mousePress(&plain, Qt::LeftButton, {}, QPoint(20, 12));
+        QVERIFY(plain.IsPressed());
+        // Pushed: shadow at top and left, highlight at bottom and right.
+        const QPalette& pal = plain.palette();
+        QImage pushed = plain.grab().toImage();
+        QCOMPARE(pushed.pixel(0, 0), pal.color(QPalette::Dark).rgb());
+        QCOMPARE(pushed.pixel(129, 29), pal.color(QPalette::Light).rgb());
+        QString dir = qEnvironmentVariable("KLV_LOOK_SHOTS");
+        if (!dir.isEmpty())
+            QVERIFY(host.grab().save(dir + "/tool_buttons.png"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&plain, &leave);
+        QVERIFY(!plain.IsHover());
+        QVERIFY(!plain.IsPressed());
+        QTest::mouseRelease(&plain, Qt::LeftButton, {}, QPoint(20, 12));
+        QImage raised = plain.grab().toImage();
+        QCOMPARE(raised.pixel(0, 0), pal.color(QPalette::Light).rgb());
+        QCOMPARE(raised.pixel(129, 29), pal.color(QPalette::Dark).rgb());
+        QImage on = toggled.grab().toImage();
+        QCOMPARE(on.pixel(0, 0), pal.color(QPalette::Dark).rgb());
+    }
+
+    void reportListShowsNoToolTips() {
+        CSubclassListCtrl list(true);
+        QVERIFY(ShowThreeRows(list));
+        list.topLevelItem(0)->setToolTip(0, QStringLiteral("tip"));
+        QPoint at = RowCentre(list, 0);
+        QHelpEvent tip(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list.viewport(), &tip);
+        QVERIFY(!QToolTip::isVisible());
     }
 
     void toolButtonWorksByMouseOnly() {
