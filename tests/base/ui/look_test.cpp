@@ -135,6 +135,33 @@ private slots:
         QCOMPARE(c.background, face);
     }
 
+    void listBoxUnderlinesTheHotRowOnlyAmongSeveral() {
+        QWidget host;
+        host.resize(400, 120);
+        auto* two = new CSubclassListBox(&host);
+        two->setGeometry(0, 0, 180, 100);
+        two->addItems({QStringLiteral("one"), QStringLiteral("two")});
+        auto* one = new CSubclassListBox(&host);
+        one->setGeometry(200, 0, 180, 100);
+        one->addItem(QStringLiteral("only"));
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        auto underlined = [](CSubclassListBox& box, int row) {
+            QImage shot = box.viewport()->grab().toImage();
+            QRect r = box.visualRect(box.model()->index(row, 0));
+            return shot.pixel(r.right() - 1, r.bottom() - 3) == QColor(0, 0, 255).rgb();
+        };
+        QTest::mouseMove(two->viewport(), RowCentre(*two, 0) + QPoint(4, 0));
+        QTest::mouseMove(two->viewport(), RowCentre(*two, 0));
+        QTRY_COMPARE(two->HotRow(), 0);
+        QVERIFY(underlined(*two, 0));
+        QVERIFY(!underlined(*two, 1));
+        QTest::mouseMove(one->viewport(), RowCentre(*one, 0) + QPoint(4, 0));
+        QTest::mouseMove(one->viewport(), RowCentre(*one, 0));
+        QTRY_COMPARE(one->HotRow(), 0);
+        QVERIFY(!underlined(*one, 0));
+    }
+
     void selectedRowColoursFollowFocusAndHot() {
         CSubclassListCtrl list(true);
         const QPalette& pal = list.palette();

@@ -127,6 +127,22 @@ private slots:
         QVERIFY(list.isVisible());
     }
 
+    void aConditionThatCannotBeReadIsNotDeleted() {
+        test::ChannelListFixture f;
+        CMeasFileList list(f.store, f.cal, f.ini, true);
+        list.SetMode(MeasFileListMode::Delete);
+        bool asked = false;
+        list.SetDeleteConfirmation([&](int, const MeasFileData&) { return asked = true; });
+        Show(list);
+        test::WriteTestFile(f.store.MakeConditionFileName(2), std::string(559, '\0'));
+        QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 1));
+        QCOMPARE(f.op.Texts(),
+                 (std::vector<std::string>{"Data can't be read, or some error in the data."}));
+        QVERIFY(!asked);
+        QVERIFY(QFile::exists(QString::fromStdString(f.store.MakeConditionFileName(2))));
+        QCOMPARE(list.List().topLevelItemCount(), 2);
+    }
+
     void deleteWithoutADisplayAsksTheOperator() {
         test::ChannelListFixture f;
         CMeasFileList list(f.store, f.cal, f.ini, true);
