@@ -58,6 +58,15 @@ bool ShowThreeRows(QTreeWidget& list) {
     return QTest::qWaitForWindowExposed(&list);
 }
 
+// A list box with the given rows, 180 pixels wide at x in the host.
+template <typename Box>
+Box* AddListBox(QWidget& host, int x, const QStringList& rows) {
+    auto* box = new Box(&host);
+    box->setGeometry(x, 0, 180, 100);
+    box->addItems(rows);
+    return box;
+}
+
 QPoint RowCentre(QAbstractItemView& view, int row) {
     return view.visualRect(view.model()->index(row, 0)).center();
 }
@@ -138,12 +147,8 @@ private slots:
     void listBoxUnderlinesTheHotRowOnlyAmongSeveral() {
         QWidget host;
         host.resize(400, 120);
-        auto* two = new CSubclassListBox(&host);
-        two->setGeometry(0, 0, 180, 100);
-        two->addItems({QStringLiteral("one"), QStringLiteral("two")});
-        auto* one = new CSubclassListBox(&host);
-        one->setGeometry(200, 0, 180, 100);
-        one->addItem(QStringLiteral("only"));
+        auto* two = AddListBox<CSubclassListBox>(host, 0, {"one", "two"});
+        auto* one = AddListBox<CSubclassListBox>(host, 200, {"only"});
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         auto underlined = [](CSubclassListBox& box, int row) {
@@ -308,13 +313,9 @@ private slots:
 
     void listBoxesShowTheHandOverRows() {
         QWidget host;
-        host.resize(400, 200);
-        auto* box = new CSubclassListBox(&host);
-        box->setGeometry(0, 0, 180, 150);
-        box->addItems({QStringLiteral("one"), QStringLiteral("two")});
-        auto* hand = new CHandListBox(&host);
-        hand->setGeometry(200, 0, 180, 150);
-        hand->addItem(QStringLiteral("only"));
+        host.resize(400, 120);
+        auto* box = AddListBox<CSubclassListBox>(host, 0, {"one", "two"});
+        auto* hand = AddListBox<CHandListBox>(host, 200, {"only"});
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         QTest::mouseMove(box->viewport(), RowCentre(*box, 0) + QPoint(3, 0));
