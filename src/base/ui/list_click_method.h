@@ -34,9 +34,4 @@ private:
     QPersistentModelIndex m_pressed;
 };
 
-// Whether the lists activate on one click, from bit 0 of the system flags (0 = one click).
-inline bool IsOneClickActivation(unsigned systemFlags) {
-    return (systemFlags & 1u) == 0;
-}
-
 }  // namespace klv
