@@ -37,8 +37,13 @@ CDeviceLink::~CDeviceLink() {
 }
 
 bool CDeviceLink::Start(Operator& op) {
+    if (StartDeviceCommunication(*m_protocol, op, m_simulation) == 0) {
+        // Nothing may be sent to an instrument that never answered: only the thread goes.
+        m_transport->Shutdown();
+        return false;
+    }
     m_started = true;
-    return StartDeviceCommunication(*m_protocol, op, m_simulation) != 0;
+    return true;
 }
 
 void CDeviceLink::Stop() {

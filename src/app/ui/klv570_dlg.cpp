@@ -8,6 +8,7 @@
 #include "app/klv570_app.h"
 #include "app/messages.h"
 #include "app/settings_keys.h"
+#include "app/system_flags.h"
 #include "base/ui/window_settings.h"
 
 namespace klv {
@@ -25,13 +26,23 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, QWidget* parent) : QMainWindow(parent), 
     setCentralWidget(body);
     resize(800, 600);
     RestoreWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, true);
+    m_device = std::make_unique<CDeviceLink>(*this, m_app.Profile(), m_app.Time(),
+                                             (m_app.SystemFlags() & kFlagSimulator) != 0);
     m_initialised = true;
+}
+
+void CKLV570Dlg::StartDevice() {
+    if (m_shutDown || m_device->Start(m_app.Op()))
+        return;
+    Shutdown();
+    close();
 }
 
 void CKLV570Dlg::Shutdown() {
     if (m_shutDown)
         return;
     m_shutDown = true;
+    m_device->Stop();
     if (m_initialised)
         SaveWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, true);
 }

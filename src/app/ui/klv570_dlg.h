@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
+
+#include "app/ui/device_link.h"
 
 namespace klv {
 
@@ -16,12 +19,16 @@ public:
 
     // The shutdown steps of the main window, once; later issues add theirs here.
     void Shutdown();
+    CDeviceLink& Device() { return *m_device; }
+    // Opens the instrument once the window is up; a failure ends the program.
+    void StartDevice();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     CKLV570App& m_app;
+    std::unique_ptr<CDeviceLink> m_device;
     bool m_initialised = false;
     bool m_shutDown = false;
 };

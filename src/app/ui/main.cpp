@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
         klv::CKLV570Dlg window(app);
         op.SetParent(&window);
         window.show();
+        QTimer::singleShot(0, &window, &klv::CKLV570Dlg::StartDevice);
         QApplication::exec();
         op.SetParent(nullptr);
     };
