@@ -28,6 +28,11 @@ CKLV570App::CKLV570App(std::string dataDir, Operator& op, Clock& clock, SoundPla
     LogPrint(0, "CKLV570 Start ...");
 }
 
+CKLV570App::~CKLV570App() {
+    // The transport thread may still log while the program winds down; the clock may not.
+    ProcessLineLog().ReleaseClock(m_clock);
+}
+
 bool CKLV570App::CheckSingleInstance() {
     switch (m_lockResult) {
         case InstanceLockResult::Acquired:

@@ -25,6 +25,7 @@ class CKLV570App {
 public:
     // `dataDir` ends with "/". Creates it and starts the line log.
     CKLV570App(std::string dataDir, Operator& op, Clock& clock, SoundPlayer& sounds);
+    ~CKLV570App();
     CKLV570App(const CKLV570App&) = delete;
     CKLV570App& operator=(const CKLV570App&) = delete;
 

@@ -27,6 +27,11 @@ std::string LineLog::FormatLine(const LocalTime& t, const std::string& message) 
     return stamp + message + "\r\n";
 }
 
+void LineLog::ReleaseClock(const Clock& clock) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    if (m_clock == &clock) m_clock = &m_systemClock;
+}
+
 int LineLog::Write(int level, const std::string& message) {
     if (level > 1) return 0;
     std::lock_guard<std::mutex> guard(m_lock);

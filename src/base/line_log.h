@@ -20,6 +20,8 @@ public:
     // Returns -1 when the line could not be written, 0 otherwise.
     int Write(int level, const std::string& message);
     std::string Path() const;
+    // The owner of `clock` calls this before the clock goes; later lines take the system time.
+    void ReleaseClock(const Clock& clock);
 
     // Builds "%02d/%02d/%02d,%02d:%02d:%02d.%03d,%s\r\n" for the given time.
     static std::string FormatLine(const LocalTime& t, const std::string& message);
@@ -28,6 +30,7 @@ private:
     mutable std::mutex m_lock;
     std::string m_path;
     Clock* m_clock = nullptr;
+    SystemClock m_systemClock;
 };
 
 // The process's one line log, used by every subsystem through LogPrint.

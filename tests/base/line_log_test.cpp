@@ -37,6 +37,23 @@ TEST(LineLog, StartTruncatesAndLinesCarryTheTimeStamp) {
                                                         "2026/03/04,05:06:07.008,warn"}));
 }
 
+TEST(LineLog, AReleasedClockIsNeverReadAgain) {
+    test::TempDir dir;
+    std::string path = dir.File("mylog.log");
+    LineLog log;
+    {
+        test::SettableClock clock;
+        clock.SetNow(LocalTime{1999, 1, 2, 3, 4, 5, 6, 6});
+        ASSERT_TRUE(log.Start(path, clock));
+        log.ReleaseClock(clock);
+    }
+    EXPECT_EQ(log.Write(0, "after"), 0);
+    std::vector<std::string> lines = LogLines(path);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].find("1999/"), std::string::npos) << "the system time stands in";
+    EXPECT_EQ(lines[1].substr(lines[1].size() - 6), ",after");
+}
+
 TEST(LineLog, TracesAreDiscardedAndAMissingFileIsReported) {
     test::TempDir dir;
     test::SettableClock clock;
