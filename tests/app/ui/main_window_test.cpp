@@ -136,7 +136,7 @@ void MainWindowTest::closeAsksAndOnlyYesClosesAndSaves() {
 
         window.setGeometry(30, 40, 640, 480);
         op.Answer(IDYES);
-        auto* exit = window.findChild<QAction*>(QStringLiteral("exitAction"));
+        auto* exit = window.findChild<QAction*>(QStringLiteral("cmd57665"));
         QVERIFY(exit);
         exit->trigger();
         QVERIFY(!window.isVisible());

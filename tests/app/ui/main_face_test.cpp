@@ -1,0 +1,232 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+#include <functional>
+
+#include "app/klv570_app.h"
+#include "app/ui/command_ids.h"
+#include "app/ui/control_enabling.h"
+#include "app/ui/klv570_dlg.h"
+#include "base/ui/tool_button.h"
+#include "support/recording_sound_player.h"
+#include "support/scripted_operator.h"
+#include "support/settable_clock.h"
+#include "support/temp_dir.h"
+
+namespace klv {
+
+namespace {
+
+// Runs `body` on a shown main window of a freshly started program.
+void WithMainWindow(const std::function<void(CKLV570Dlg&)>& body) {
+    test::TempDir dir;
+    test::ScriptedOperator op;
+    test::SettableClock clock;
+    test::RecordingSoundPlayer player;
+    CKLV570App app(dir.Path(), op, clock, player);
+    bool ran = false;
+    app.Hooks().runMainWindow = [&] {
+        ran = true;
+        CKLV570Dlg window(app);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        body(window);
+        window.Shutdown();
+    };
+    QVERIFY(app.InitInstance({}));
+    QVERIFY(ran);
+    app.ExitInstance();
+}
+
+// "-" for a separator, else "<id> <text>".
+QStringList Items(const QMenu* menu) {
+    QStringList items;
+    for (const QAction* action : menu->actions())
+        items << (action->isSeparator()
+                      ? QStringLiteral("-")
+                      : QStringLiteral("%1 %2").arg(action->data().toInt()).arg(action->text()));
+    return items;
+}
+
+QStringList Titles(const QMenuBar* bar) {
+    QStringList titles;
+    for (const QAction* action : bar->actions())
+        titles << action->text();
+    return titles;
+}
+
+void TypeWith(QWidget& target, const QString& keys, Qt::KeyboardModifiers held) {
+    for (QChar c : keys)
+        QTest::keyClick(&target, static_cast<Qt::Key>(c.unicode()), held);
+    QCoreApplication::processEvents();
+}
+
+const QStringList kTitles = {"File(&F)",        "Measurement(&M)", "Editing(&E)",
+                             "Calibration(&C)", "Statistics(&S)",  "Option(&O)",
+                             "Maintenance(&A)", "Help(&H)"};
+
+}  // namespace
+
+class MainFaceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuHasEveryItemInOrder();
+    void controlsCarryTheirTexts();
+    void withoutAChannelOnlySelectionAndToolsAreEnabled();
+    void enablingFollowsTheOpenChannel();
+    void hiddenSequenceTogglesTheHiddenMenu();
+};
+
+void MainFaceTest::menuHasEveryItemInOrder() {
+    WithMainWindow([](CKLV570Dlg& window) {
+        const QMenuBar* bar = window.menuBar();
+        QCOMPARE(Titles(bar), kTitles);
+        QList<QStringList> popups;
+        for (const QAction* action : bar->actions())
+            popups << Items(action->menu());
+        QCOMPARE(popups[0],
+                 (QStringList{"32800 Delete measurement condition data(&D)...", "-",
+                              "32801 Delete all data(&A)...", "-", "57665 End KLV-570(&X)"}));
+        QCOMPARE(popups[1], (QStringList{"32802 Select a measurement condition(&S)...",
+                                         "-",
+                                         "32803 Display measurement condition(&D)...",
+                                         "32804 Set a measurement condition(&I)...",
+                                         "-",
+                                         "32810 Start measurement\tF2",
+                                         "32811 Stop measurement\tF3",
+                                         "32814 Cancel the just before data(&C)",
+                                         "32815 Delete measurement data(&E)",
+                                         "-",
+                                         "32812 End the measurement(&X)...",
+                                         "-",
+                                         "32820 Surface treatment(&H)...",
+                                         "32821 Potential graph(&G)",
+                                         "-",
+                                         "32816 Measurement by observing potential graph(&P)...",
+                                         "32805 Reverse current(&R)...",
+                                         "32806 Additional electrolyze(&A)...",
+                                         "-",
+                                         "32822 Measurement data transmission method(&O)..."}));
+        QCOMPARE(popups[2],
+                 (QStringList{"32880 Sensitivity(&S)...", "32881 Test solution(&E)...",
+                              "32882 Current range(&R)...", "32883 Pump speed(&P)...",
+                              "32884 Automatic stop(&A)...", "32885 Blanking time(&B)...",
+                              "32886 Unit(&U)...", "32887 Alloy factor(&G)...",
+                              "32807 Additional electrolyze(&C)..."}));
+        QCOMPARE(popups[3], (QStringList{"32830 Standard calibration(&C)...",
+                                         "32831 Guess calibration(&G)..."}));
+        QCOMPARE(popups[4], (QStringList{"32840 Statistics item set(&I)...", "-",
+                                         "32841 Temporary statistics(&S)..."}));
+        QCOMPARE(popups[5],
+                 (QStringList{"32850 Font of measurement result(&F)...", "-",
+                              "32852 Printer set(&O)...", "32851 Environment set(&E)..."}));
+        QCOMPARE(popups[6], (QStringList{"32860 Check the stirring pump (&P)...",
+                                         "32862 Sensitivity test(&S)...",
+                                         "32861 Check the constant current(&C)...", "-",
+                                         "32863 Device (system) check(&M)...", "-",
+                                         "32864 Calibration of constant current(&A)..."}));
+        QCOMPARE(popups[7], (QStringList{"32770 Table of contents for Help(&H)", "-",
+                                         "57664 Version information(&A)..."}));
+        QVERIFY(window.findChild<QAction*>(QStringLiteral("cmd32887")));
+    });
+}
+
+void MainFaceTest::controlsCarryTheirTexts() {
+    WithMainWindow([](CKLV570Dlg& window) {
+        auto* graph = window.findChild<CToolButton*>(QStringLiteral("ctl32821"));
+        QVERIFY(graph);
+        QCOMPARE(graph->text(), QStringLiteral("Potential graph"));
+        QVERIFY(graph->IsToggle());
+        auto* start = window.findChild<CToolButton*>(QStringLiteral("ctl32810"));
+        QVERIFY(start);
+        QCOMPARE(start->text(), QStringLiteral("Measurement(F2)"));
+        QVERIFY(!start->IsToggle());
+        QCOMPARE(window.findChildren<CToolButton*>().size(), 14);
+        auto* channel = window.findChild<QLabel*>(QStringLiteral("ctl1100"));
+        QVERIFY(channel);
+        QCOMPARE(channel->text(), QStringLiteral("Not selected."));
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("ctl1106")));
+        QCOMPARE(window.minimumSize(), QSize(480, 400));
+    });
+}
+
+void MainFaceTest::withoutAChannelOnlySelectionAndToolsAreEnabled() {
+    WithMainWindow([](CKLV570Dlg& window) {
+        auto enabled = [&](int id) {
+            auto* action = window.findChild<QAction*>(QStringLiteral("cmd%1").arg(id));
+            return action != nullptr && action->isEnabled();
+        };
+        for (int id : {32800, 32801, 32802, 57665, 32831, 32822, 32850, 32852, 32851, 32805, 32860,
+                       32862, 32863, 32861, 32864, 32770, 57664, 32821})
+            QVERIFY2(enabled(id), qPrintable(QString::number(id)));
+        for (int id : {32803, 32804, 32810, 32811, 32812, 32814, 32815, 32816, 32820, 32830, 32840,
+                       32841, 32806, 32807, 32880, 32886, 32887})
+            QVERIFY2(!enabled(id), qPrintable(QString::number(id)));
+        QVERIFY(!window.findChild<CToolButton*>(QStringLiteral("ctl32810"))->isEnabled());
+        QVERIFY(window.findChild<CToolButton*>(QStringLiteral("ctl32802"))->isEnabled());
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("ctl1107"))->text(),
+                 QStringLiteral(" Please select measurement condition file."));
+        QVERIFY(window.findChild<QLabel*>(QStringLiteral("ctl1102"))->text().isEmpty());
+    });
+}
+
+void MainFaceTest::enablingFollowsTheOpenChannel() {
+    MeasFileData condition{};
+    condition.bGasket = 4;
+    ControlState state{&condition};
+    using namespace cmd;
+    QVERIFY(!IsCommandEnabled(kSelectCondition, state));
+    QVERIFY(!IsCommandEnabled(kDeleteAll, state));
+    QVERIFY(IsCommandEnabled(kEndMeasurement, state));
+    QVERIFY(!IsCommandEnabled(kStandardCalibration, state));
+    condition.bGasket = 1;
+    QVERIFY(IsCommandEnabled(kStandardCalibration, state));
+    // Nothing stored and no half-done measurement: nothing to cancel.
+    state.lastDataCancellable = true;
+    QVERIFY(!IsCommandEnabled(kCancelLastData, state));
+    state.layer = 1;
+    QVERIFY(IsCommandEnabled(kCancelLastData, state));
+    QVERIFY(!IsCommandEnabled(kTemporaryStatistics, state));
+    state.storedMeasurements = 1;
+    QVERIFY(IsCommandEnabled(kTemporaryStatistics, state));
+
+    state.running = true;
+    for (int id : {kExit, kEndMeasurement, kCancelLastData, kTemporaryStatistics, kHelp})
+        QVERIFY2(!IsCommandEnabled(id, state), qPrintable(QString::number(id)));
+    QVERIFY(IsCommandEnabled(kPotentialGraph, state));
+    QVERIFY(IsCommandEnabled(kStopMeasurement, state));
+    QVERIFY(!IsCommandEnabled(kStartMeasurement, state));
+}
+
+void MainFaceTest::hiddenSequenceTogglesTheHiddenMenu() {
+    WithMainWindow([](CKLV570Dlg& window) {
+        const Qt::KeyboardModifiers both = Qt::ShiftModifier | Qt::ControlModifier;
+        TypeWith(window, QStringLiteral("QJV"), Qt::ShiftModifier);
+        TypeWith(window, QStringLiteral("QJV"), Qt::NoModifier);
+        QVERIFY(!window.IsHiddenMenuShown());
+        QCOMPARE(Titles(window.menuBar()), kTitles);
+
+        TypeWith(window, QStringLiteral("AQJV"), both);
+        QVERIFY(window.IsHiddenMenuShown());
+        QStringList withHidden = kTitles;
+        withHidden.insert(withHidden.size() - 1, QStringLiteral("Hidden(&X)"));
+        QCOMPARE(Titles(window.menuBar()), withHidden);
+        const QList<QAction*> bar = window.menuBar()->actions();
+        QCOMPARE(Items(bar[bar.size() - 2]->menu()),
+                 (QStringList{"32870 Display the device condition(&D)...",
+                              "32871 USB communication status(&U)..."}));
+        QVERIFY(bar[bar.size() - 2]->menu()->actions()[0]->isEnabled());
+
+        TypeWith(window, QStringLiteral("QJV"), both);
+        QVERIFY(!window.IsHiddenMenuShown());
+        QCOMPARE(Titles(window.menuBar()), kTitles);
+    });
+}
+
+}  // namespace klv
+
+QTEST_MAIN(klv::MainFaceTest)
+#include "main_face_test.moc"
