@@ -16,6 +16,7 @@
 #include "app/ui/hidden_key_sequence.h"
 #include "app/ui/main_face.h"
 #include "app/ui/main_menu.h"
+#include "app/ui/status_line.h"
 #include "base/ui/tool_button.h"
 #include "base/ui/window_settings.h"
 #include "measure/measurement_state.h"
@@ -54,10 +55,8 @@ void CKLV570Dlg::UpdateControls() {
     for (auto it = m_face->Buttons().begin(); it != m_face->Buttons().end(); ++it)
         it.value()->setEnabled(IsCommandEnabled(it.key(), m_state));
     const RunStatusLine line = GetRunStatusLine(m_state.condition, m_state.running, m_state.layer);
-    QLabel* status = m_face->StatusLine();
-    status->setText(QLatin1Char(' ') +
-                    QString::fromLatin1(line.text.data(), qsizetype(line.text.size())));
-    status->setStyleSheet(line.red ? QStringLiteral("color: red") : QString());
+    m_face->StatusLine()->SetStatusText(
+        QString::fromLatin1(line.text.data(), qsizetype(line.text.size())), line.red, Qt::red);
     if (m_state.condition == nullptr)
         m_face->DataNumber()->clear();
 }
@@ -108,6 +107,11 @@ void CKLV570Dlg::Shutdown() {
 }
 
 void CKLV570Dlg::closeEvent(QCloseEvent* event) {
+    // The close box is disabled while a measurement runs.
+    if (!m_shutDown && !IsCommandEnabled(cmd::kExit, m_state)) {
+        event->ignore();
+        return;
+    }
     if (!m_shutDown &&
         m_app.Op().ShowMessage(kMsgMayClose, MsgIcon::Question, MsgButtons::YesNo) != IDYES) {
         event->ignore();

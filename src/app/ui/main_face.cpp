@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/command_ids.h"
+#include "app/ui/status_line.h"
 #include "base/ui/tool_button.h"
 
 namespace klv {
@@ -81,7 +82,7 @@ CMainFace::CMainFace(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("mainFace"));
     m_channelLine = Named(new QLabel(QStringLiteral("Not selected."), this), kChannelLine);
     m_dataNumber = Named(new QLabel(QStringLiteral("99999"), this), kDataNumber);
-    m_statusLine = Named(new QLabel(this), kStatusLine);
+    m_statusLine = Named(new CStatusLine(this), kStatusLine);
     m_conditionTable = MakeConditionTable(this);
     // Placeholder until the result list takes its place.
     auto* results = Named(new QTreeWidget(this), kResultListPlaceholder);

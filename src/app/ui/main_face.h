@@ -8,6 +8,7 @@ class QTreeWidget;
 
 namespace klv {
 
+class CStatusLine;
 class CToolButton;
 
 // The controls of the main window's client area, each named "ctl<id>" and laid out by layout
@@ -22,7 +23,7 @@ public:
     const QHash<int, CToolButton*>& Buttons() const { return m_buttons; }
     QLabel* ChannelLine() const { return m_channelLine; }
     QLabel* DataNumber() const { return m_dataNumber; }
-    QLabel* StatusLine() const { return m_statusLine; }
+    CStatusLine* StatusLine() const { return m_statusLine; }
     QTreeWidget* ConditionTable() const { return m_conditionTable; }
 
 signals:
@@ -34,7 +35,7 @@ private:
     QHash<int, CToolButton*> m_buttons;
     QLabel* m_channelLine = nullptr;
     QLabel* m_dataNumber = nullptr;
-    QLabel* m_statusLine = nullptr;
+    CStatusLine* m_statusLine = nullptr;
     QTreeWidget* m_conditionTable = nullptr;
 };
 

@@ -9,6 +9,7 @@
 #include "app/ui/command_ids.h"
 #include "app/ui/control_enabling.h"
 #include "app/ui/klv570_dlg.h"
+#include "app/ui/status_line.h"
 #include "base/ui/tool_button.h"
 #include "support/recording_sound_player.h"
 #include "support/scripted_operator.h"
@@ -78,6 +79,7 @@ private slots:
     void withoutAChannelOnlySelectionAndToolsAreEnabled();
     void enablingFollowsTheOpenChannel();
     void hiddenSequenceTogglesTheHiddenMenu();
+    void statusLineBlinksSixTicksThenStaysRed();
 };
 
 void MainFaceTest::menuHasEveryItemInOrder() {
@@ -224,6 +226,31 @@ void MainFaceTest::hiddenSequenceTogglesTheHiddenMenu() {
         QVERIFY(!window.IsHiddenMenuShown());
         QCOMPARE(Titles(window.menuBar()), kTitles);
     });
+}
+
+void MainFaceTest::statusLineBlinksSixTicksThenStaysRed() {
+    CStatusLine line;
+    const QColor normal = line.palette().color(QPalette::WindowText);
+    line.SetStatusText(QStringLiteral("Set a test sample and start."), false, Qt::red);
+    QCOMPARE(line.text(), QStringLiteral(" Set a test sample and start."));
+    QCOMPARE(line.ShownColor(), normal);
+    QVERIFY(!line.IsBlinking());
+
+    line.SetStatusText(QStringLiteral("full"), true, Qt::red);
+    QVERIFY(line.IsBlinking());
+    QCOMPARE(line.ShownColor(), QColor(Qt::red));
+    for (int tick = 1; tick < 6; ++tick) {
+        line.Tick();
+        QCOMPARE(line.ShownColor(), tick % 2 == 1 ? normal : QColor(Qt::red));
+    }
+    line.Tick();
+    QVERIFY(!line.IsBlinking());
+    QCOMPARE(line.ShownColor(), QColor(Qt::red));
+    // The same text and colour again do not restart the blinking.
+    line.SetStatusText(QStringLiteral("full"), true, Qt::red);
+    QVERIFY(!line.IsBlinking());
+    line.SetStatusText(QStringLiteral("idle"), false, Qt::red);
+    QCOMPARE(line.ShownColor(), normal);
 }
 
 }  // namespace klv
