@@ -41,7 +41,8 @@ constexpr ButtonText kButtonTexts[] = {
     {kAdditionalElectrolysis, "Additional electrolysis"},
 };
 
-constexpr int kButtonColumns = 3;
+constexpr int kButtonColumns = 4;
+constexpr int kLevelMeterHeight = 48;
 const QColor kHoverNavy(0, 0, 128);
 
 const char* TextOf(int id) {
@@ -87,6 +88,7 @@ CMainFace::CMainFace(QWidget* parent) : QWidget(parent) {
     // Placeholder until the result list takes its place.
     auto* results = Named(new QTreeWidget(this), kResultListPlaceholder);
     results->setRootIsDecorated(false);
+    results->setHeaderHidden(true);
 
     auto* left = new QVBoxLayout;
     auto* channelRow = new QHBoxLayout;
@@ -95,7 +97,9 @@ CMainFace::CMainFace(QWidget* parent) : QWidget(parent) {
     left->addLayout(channelRow);
     left->addWidget(m_conditionTable, 1);
     left->addWidget(results, 2);
-    left->addWidget(MakeFrame(this, kLevelMeterFrame));
+    auto* meter = MakeFrame(this, kLevelMeterFrame);
+    meter->setMinimumHeight(kLevelMeterHeight);
+    left->addWidget(meter);
 
     auto* splitter = MakeFrame(this, kSplitter);
     splitter->setFrameShape(QFrame::VLine);
