@@ -15,7 +15,9 @@ const QString kSequence = QStringLiteral("QJV");
 CHiddenKeySequence::CHiddenKeySequence(QObject* parent) : QObject(parent) {}
 
 bool CHiddenKeySequence::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
+    // A key reaches the top-level window once and then each widget it propagates to; count it
+    // at the window only.
+    if (event->type() != QEvent::KeyPress || !watched->isWindowType())
         return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers held = key->modifiers();

@@ -58,9 +58,10 @@ QStringList Titles(const QMenuBar* bar) {
     return titles;
 }
 
+// Through the window, as the platform delivers keys.
 void TypeWith(QWidget& target, const QString& keys, Qt::KeyboardModifiers held) {
     for (QChar c : keys)
-        QTest::keyClick(&target, static_cast<Qt::Key>(c.unicode()), held);
+        QTest::keyClick(target.windowHandle(), static_cast<Qt::Key>(c.unicode()), held);
     QCoreApplication::processEvents();
 }
 
