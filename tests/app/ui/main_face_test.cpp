@@ -9,6 +9,7 @@
 #include "app/ui/command_ids.h"
 #include "app/ui/control_enabling.h"
 #include "app/ui/klv570_dlg.h"
+#include "app/ui/main_window_harness.h"
 #include "app/ui/status_line.h"
 #include "base/ui/tool_button.h"
 #include "support/recording_sound_player.h"
@@ -22,23 +23,9 @@ namespace {
 
 // Runs `body` on a shown main window of a freshly started program.
 void WithMainWindow(const std::function<void(CKLV570Dlg&)>& body) {
-    test::TempDir dir;
-    test::ScriptedOperator op;
-    test::SettableClock clock;
-    test::RecordingSoundPlayer player;
-    CKLV570App app(dir.Path(), op, clock, player);
-    bool ran = false;
-    app.Hooks().runMainWindow = [&] {
-        ran = true;
-        CKLV570Dlg window(app);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        body(window);
-        window.Shutdown();
-    };
-    QVERIFY(app.InitInstance({}));
-    QVERIFY(ran);
-    app.ExitInstance();
+    test::ProgramUnderTest program;
+    QVERIFY(program.RunMainWindow(body));
+    program.app.ExitInstance();
 }
 
 // "-" for a separator, else "<id> <text>".

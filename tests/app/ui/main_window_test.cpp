@@ -8,6 +8,7 @@
 
 #include "app/klv570_app.h"
 #include "app/ui/klv570_dlg.h"
+#include "app/ui/main_window_harness.h"
 #include "app/ui/qt_operator.h"
 #include "app/ui/runtime_check.h"
 #include "base/ui/text_codec.h"
@@ -115,17 +116,10 @@ void MainWindowTest::listColumnsAreAllStoredOrAllDefaults() {
 }
 
 void MainWindowTest::closeAsksAndOnlyYesClosesAndSaves() {
-    test::TempDir dir;
-    test::ScriptedOperator op;
-    test::SettableClock clock;
-    test::RecordingSoundPlayer player;
-    CKLV570App app(dir.Path(), op, clock, player);
-    bool ran = false;
-    app.Hooks().runMainWindow = [&] {
-        ran = true;
-        CKLV570Dlg window(app);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    test::ProgramUnderTest program;
+    test::ScriptedOperator& op = program.op;
+    CKLV570App& app = program.app;
+    QVERIFY(program.RunMainWindow([&](CKLV570Dlg& window) {
         QCOMPARE(window.windowTitle(), QStringLiteral("KLV-570"));
         QVERIFY(window.menuBar() != nullptr);
 
@@ -140,9 +134,7 @@ void MainWindowTest::closeAsksAndOnlyYesClosesAndSaves() {
         QVERIFY(exit);
         exit->trigger();
         QVERIFY(!window.isVisible());
-    };
-    QVERIFY(app.InitInstance({}));
-    QVERIFY(ran);
+    }));
     QCOMPARE(op.Messages().size(), std::size_t{2});
     QCOMPARE(op.Messages()[0].text, std::string("May the program be closed?"));
     QCOMPARE(op.Messages()[0].buttons, MsgButtons::YesNo);
