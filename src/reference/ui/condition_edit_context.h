@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+
+#include "base/operator.h"
+#include "base/profile.h"
+#include "reference/calibration_store.h"
+#include "reference/condition_store.h"
+
+class QWidget;
+
+namespace klv {
+
+// What the condition dialogs need of the program around them.
+struct ConditionEditContext {
+    ConditionStore& store;
+    const CalibrationStore& calibration;
+    ProfileFile& ini;
+    Operator& op;
+    bool oneClickActivate = false;
+    // The output current confirmation of the maintenance dialogs (current in mA, the layer);
+    // empty while the program has none, which disables the buttons that open it.
+    std::function<void(float currentMa, const MeasFileData& d, int layer, QWidget* parent)>
+        confirmOutputCurrent;
+};
+
+}  // namespace klv
