@@ -1,0 +1,211 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <cstring>
+
+#include "base/fixed_text.h"
+#include "base/ui/subclass_list_ctrl.h"
+#include "channel_list_fixture.h"
+#include "modal_driver.h"
+#include "reference/coating_table.h"
+#include "reference/condition_rules.h"
+#include "reference/ui/copy_from_channel.h"
+#include "reference/ui/meas_file_copy.h"
+#include "reference/ui/meas_file_list.h"
+#include "reference/ui/special_solution.h"
+
+namespace klv {
+namespace {
+
+template <typename T>
+T* Child(QWidget& w, const char* name) {
+    T* child = w.findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no child %s", name);
+    return child;
+}
+
+void ClickOk(QWidget& w) {
+    Child<QPushButton>(w, "okButton")->click();
+}
+
+MeasFileData Source() {
+    MeasFileData d = test::ChannelListFixture::Named(test::MakeCondition(2, 4), "Plating A", "L-7");
+    SetFixedText(d.szCustomer, "ACME");
+    SetFixedText(d.szGoods, "Pins");
+    SetFixedText(d.szTester, "Kim");
+    return d;
+}
+
+// Sn over an alloy layer over Cu, on steel.
+MeasFileData TinOverAlloy() {
+    MeasFileData d = test::MakeCondition(2);
+    d.coat[1].bSolution = 3;
+    SetFixedText(d.coat[0].Name, "Sn");
+    SetFixedText(d.coat[1].Name, "Cu");
+    InsertAlloyLayer(d);
+    return d;
+}
+
+QStringList Items(QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+}  // namespace
+
+class CopyDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void copyShowsTheSourceAndCopiesAllByDefault() {
+        test::ScriptedOperator op;
+        CMeasFileCopy dialog(4, Source(), op);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Select copy item"));
+        QCOMPARE(Child<QLabel>(dialog, "sourceTitle")->text(), QStringLiteral("5 : Plating A"));
+        QCOMPARE(Child<QLabel>(dialog, "sourceCustomer")->text(), QStringLiteral("ACME"));
+        QCOMPARE(Child<QLabel>(dialog, "sourceGoods")->text(), QStringLiteral("Pins"));
+        QCOMPARE(Child<QLabel>(dialog, "sourceTester")->text(), QStringLiteral("Kim"));
+        QCOMPARE(Child<QLabel>(dialog, "sourceLotNo")->text(), QStringLiteral("L-7"));
+        QVERIFY(Child<QRadioButton>(dialog, "copyAll")->isChecked());
+        QVERIFY(!Child<QCheckBox>(dialog, "copyCustomer")->isEnabled());
+        ClickOk(dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Items(), 127u);
+    }
+
+    void onlySelectedItemsNeedOneTicked() {
+        test::ScriptedOperator op;
+        CMeasFileCopy dialog(0, Source(), op);
+        Child<QRadioButton>(dialog, "copySelected")->click();
+        QVERIFY(Child<QCheckBox>(dialog, "copyStatistics")->isEnabled());
+        QCOMPARE(Child<QCheckBox>(dialog, "copyStatistics")->text(),
+                 QStringLiteral("Statistcs item"));
+        ClickOk(dialog);
+        QCOMPARE(op.Texts(), std::vector<std::string>{"Item for a copy is not selected."});
+        QVERIFY(dialog.result() != int(QDialog::Accepted));
+        Child<QCheckBox>(dialog, "copyLotNo")->click();
+        Child<QCheckBox>(dialog, "copyCondition")->click();
+        ClickOk(dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Items(), 8u | 32u);
+    }
+
+    void copyFromOtherChannelAppliesTheChosenItems() {
+        test::ChannelListFixture f;
+        MeasFileData source{};
+        QVERIFY(f.store.ReadConditionFile(0, source, true));
+        SetFixedText(source.szCustomer, "ACME");
+        QVERIFY(f.store.WriteConditionFile(0, source));
+        MeasFileData target = NewMeasFileData();
+        SetFixedText(target.szFileName, "Mine");
+        test::WhenModal(QStringLiteral("measFileList"), [](QWidget* w) {
+            auto& list = *Child<CSubclassListCtrl>(*w, "channelList");
+            list.setCurrentItem(list.topLevelItem(0));
+            QTest::keyClick(&list, Qt::Key_Return);
+        });
+        QString title;
+        test::WhenModal(QStringLiteral("measFileCopy"), [&title](QWidget* w) {
+            title = Child<QLabel>(*w, "sourceTitle")->text();
+            Child<QRadioButton>(*w, "copySelected")->click();
+            Child<QCheckBox>(*w, "copyCustomer")->click();
+            Child<QCheckBox>(*w, "copyCondition")->click();
+            ClickOk(*w);
+        });
+        QVERIFY(CopyFromOtherChannel(f.store, f.cal, f.ini, true, f.op, target, nullptr));
+        QCOMPARE(title, QStringLiteral("1 : Plating A"));
+        QCOMPARE(GetFixedText(target.szFileName), std::string("Mine"));
+        QCOMPARE(GetFixedText(target.szCustomer), std::string("ACME"));
+        QCOMPARE(GetCoatCount(target), 3);
+        QCOMPARE(GetFixedText(target.coat[1].Name), std::string("Cu"));
+        QCOMPARE(target.nItemCt, 0u);  // the source's seven records stay with the source
+    }
+
+    void cancelledCopyLeavesTheTargetAlone() {
+        test::ChannelListFixture f;
+        MeasFileData target = NewMeasFileData();
+        const MeasFileData before = target;
+        int listed = 0;
+        test::WhenModal(QStringLiteral("measFileList"), [&listed](QWidget* w) {
+            auto& list = *Child<CSubclassListCtrl>(*w, "channelList");
+            listed = list.topLevelItemCount();
+            list.setCurrentItem(list.topLevelItem(1));
+            QTest::keyClick(&list, Qt::Key_Return);
+        });
+        // Cancelling the items keeps the list open; its own Cancel then ends the copy.
+        test::WhenModal(QStringLiteral("measFileCopy"), [](QWidget* w) {
+            Child<QPushButton>(*w, "cancelButton")->click();
+            test::WhenModal(QStringLiteral("measFileList"), [](QWidget* list) {
+                Child<QPushButton>(*list, "cancelButton")->click();
+            });
+        });
+        QVERIFY(!CopyFromOtherChannel(f.store, f.cal, f.ini, true, f.op, target, nullptr));
+        QCOMPARE(listed, 2);  // only existing channels
+        QVERIFY(std::memcmp(&target, &before, sizeof target) == 0);
+    }
+
+    void specialSolutionOffersThePairsOfTinOverAlloy() {
+        test::ScriptedOperator op;
+        MeasFileData d = TinOverAlloy();
+        CSpecialSolution dialog(d, op);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Test solution for a special material"));
+        QCOMPARE(Child<QLabel>(dialog, "layerName0")->text(), QStringLiteral("Sn"));
+        QCOMPARE(Child<QLabel>(dialog, "layerName1")->text(), QStringLiteral("Alloy layer"));
+        auto* tin = Child<QListWidget>(dialog, "solutionList0");
+        QVERIFY(tin->isEnabled());
+        QCOMPARE(Items(tin), (QStringList{"E-24  E-26", "E-26  E-26"}));
+        QVERIFY(!Child<QListWidget>(dialog, "solutionList1")->isEnabled());
+        QCOMPARE(Child<QListWidget>(dialog, "solutionList1")->count(), 0);
+        auto* copper = Child<QListWidget>(dialog, "solutionList2");
+        QVERIFY(!copper->isEnabled());
+        QCOMPARE(Items(copper), QStringList{"E-23"});
+        QCOMPARE(Child<QListWidget>(dialog, "solutionList3")->count(), 0);
+    }
+
+    void specialSolutionNeedsAChoiceThenAppliesIt() {
+        test::ScriptedOperator op;
+        MeasFileData d = TinOverAlloy();
+        const MeasFileData before = d;
+        CSpecialSolution dialog(d, op);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        ClickOk(dialog);
+        QCOMPARE(op.Texts(), std::vector<std::string>{"Not selected."});
+        QVERIFY(std::memcmp(&d, &before, sizeof d) == 0);
+        auto* tin = Child<QListWidget>(dialog, "solutionList0");
+        tin->setCurrentRow(0);
+        ClickOk(dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(int(d.coat[0].bSolution), 4);
+        QCOMPARE(int(d.coat[0].bSensitivity), 1);
+        QCOMPARE(int(d.coat[1].bSolution), 6);
+        QCOMPARE(int(d.coat[1].bSensitivity), 4);
+        QCOMPARE(int(d.coat[2].bSolution), 3);
+    }
+
+    void specialSolutionDoubleClickConfirms() {
+        test::ScriptedOperator op;
+        MeasFileData d = TinOverAlloy();
+        d.coat[0].bCode = kCoatSolder;
+        CSpecialSolution dialog(d, op);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* solder = Child<QListWidget>(dialog, "solutionList0");
+        QCOMPARE(Items(solder), (QStringList{"E-21  E-26", "E-26  E-26"}));
+        const QRect row = solder->visualItemRect(solder->item(1));
+        QTest::mouseClick(solder->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(solder->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(int(d.coat[0].bSolution), 6);
+        QCOMPARE(int(d.coat[0].bSensitivity), 4);
+    }
+};
+
+}  // namespace klv
+
+QTEST_MAIN(klv::CopyDialogsTest)
+#include "copy_dialogs_test.moc"
