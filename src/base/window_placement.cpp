@@ -29,6 +29,18 @@ WindowRect ClampWindowRect(WindowRect r, const WindowRect& area,
     return r;
 }
 
+int MainWindowShowCommand(int stored) {
+    switch (stored) {
+        case kShowNormal:
+        case kShowMaximized:
+        case kShowPlain:
+        case kShowRestore:
+            return stored;
+        default:
+            return kShowNormal;
+    }
+}
+
 WindowPlacement ReadWindowPlacement(const ProfileFile& ini, const std::string& section,
                                     const WindowRect& current, const WindowRect& area,
                                     bool withSize, bool fullPlacement,

@@ -24,6 +24,12 @@ inline constexpr int kMinWindowExtent = 32;
 inline constexpr int kShowNormal = 1;
 inline constexpr int kShowMinimized = 2;
 inline constexpr int kShowMaximized = 3;
+inline constexpr int kShowPlain = 5;
+inline constexpr int kShowRestore = 9;
+
+// The main window's show command from its stored value: 1, 3, 5 and 9 as they are, any other
+// value as normal.
+int MainWindowShowCommand(int stored);
 
 // What a section remembers of a window. The minimised and maximised positions and the flags
 // are carried for the full placement; -1 means "not set".

@@ -15,9 +15,6 @@ namespace klv {
 
 namespace {
 
-constexpr int kCoatingNi = 16;
-constexpr int kSubstanceNi = 5;
-
 // Closes the command scope on every way out of a layer start.
 class CommandScope {
 public:
@@ -63,9 +60,7 @@ int CMeasRun::StartLayer(const MeasFileData& d, int layer, int displayMode, bool
         m_pollGuard = 1;
         return 0;
     }
-    const UnderSubstance under = GetUnderSubstance(d, layer);
-    const bool wNi =
-        m_calibrationMode == 0 && under.coating == kCoatingNi && under.substance == kSubstanceNi;
+    const bool wNi = m_calibrationMode == 0 && IsNickelOnNickel(d, layer);
     const float current = GetOutputCurrent(d, layer, true);
     float correction = 0.0f;
     if (d.bGasket != kGasketWT && m_calibrationMode == 0 && d.bGasket < kGasketRecordCount)

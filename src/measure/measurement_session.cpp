@@ -169,6 +169,13 @@ void CMeasurementSession::FinishMeasurement(const PollResult& result) {
         EndMeasurement();
 }
 
+void CMeasurementSession::ResetLayer() {
+    if (m_measuring)
+        return;
+    m_layer = 0;
+    m_buffer = {};
+}
+
 void CMeasurementSession::EndMeasurement() {
     m_seams.instrument.SetPollingWindow(nullptr);
     m_seams.trace.EndLayer();

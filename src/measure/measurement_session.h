@@ -34,6 +34,8 @@ public:
     void OnPollingNotify();
     // "Measurement end".
     void EndMeasurement();
+    // The stored data changed under the session (cancelled or erased): layer 0 comes next.
+    void ResetLayer();
 
     int Layer() const { return m_layer; }
     bool IsMeasuring() const { return m_measuring; }

@@ -73,6 +73,13 @@ std::string GetCoatNamePadded(const MeasFileData& d, int k) {
     return name;
 }
 
+bool IsNickelOnNickel(const MeasFileData& d, int k) {
+    constexpr int kCoatingNi = 16;
+    constexpr int kSubstanceNi = 5;
+    const UnderSubstance under = GetUnderSubstance(d, k);
+    return under.coating == kCoatingNi && under.substance == kSubstanceNi;
+}
+
 UnderSubstance GetUnderSubstance(const MeasFileData& d, int k) {
     if (!IsUsed(d, k))
         return {0, 0};

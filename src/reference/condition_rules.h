@@ -20,6 +20,8 @@ struct UnderSubstance {
     int substance;  // the material directly under the layer
 };
 UnderSubstance GetUnderSubstance(const MeasFileData& d, int k);
+// Nickel over nickel at layer k: measured with the electro-rod.
+bool IsNickelOnNickel(const MeasFileData& d, int k);
 
 // 3 around an alloy layer, 2 with the WT gasket, else 0.
 int GetDisplayMode(const MeasFileData& d, int k);

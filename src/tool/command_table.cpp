@@ -5,7 +5,7 @@
 namespace klv::tool {
 
 std::span<const ToolCommand> ToolCommands() {
-    static const std::array<ToolCommand, 4> commands = {{
+    static const std::array<ToolCommand, 5> commands = {{
         {"channels", "", RunChannels},
         {"condition", "N", RunCondition},
         {"export",
@@ -13,6 +13,10 @@ std::span<const ToolCommand> ToolCommands() {
          "[--to B]",
          RunExport},
         {"result", "N D", RunResult},
+        {"new",
+         "N --layers C1[,C2...] [--name TEXT] [--base B] [--gasket 1-4] [--range 1-8] "
+         "[--unit 1-9] [--alloy]",
+         RunNew},
     }};
     return commands;
 }

@@ -32,6 +32,8 @@ int RunChannels(ToolContext& context, std::span<const std::string> args);
 int RunCondition(ToolContext& context, std::span<const std::string> args);
 int RunExport(ToolContext& context, std::span<const std::string> args);
 int RunResult(ToolContext& context, std::span<const std::string> args);
+// Writes a complete condition from coating and base names into an empty channel.
+int RunNew(ToolContext& context, std::span<const std::string> args);
 
 // Channel number 1-50 as typed; -1 when it is not one.
 int ParseChannelNumber(const std::string& text);

@@ -3,7 +3,9 @@
 #include <string>
 
 #include "base/fixed_text.h"
+#include "reference/condition_rules.h"
 #include "reference/condition_store.h"
+#include "reference/layer_setting_tables.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
 #include "tool_process.h"
@@ -110,6 +112,44 @@ TEST(Tool, UsageErrorsGiveStatusTwo) {
         EXPECT_EQ(r.status, 2);
         EXPECT_NE(r.err.find("usage: klv570-tool"), std::string::npos);
     }
+}
+
+TEST(Tool, NewWritesACompleteConditionWithTheCombinationDefaults) {
+    ToolFixture f;
+    RunResult r = RunTool(f.scratch, f.Dir() + " new 1 --name 'Cu on steel' --layers Cu --base Fe");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "1 : Cu on steel\n");
+    MeasFileData d;
+    ASSERT_TRUE(f.store.ReadConditionFile(0, d, false));
+    EXPECT_TRUE(IsComplete(d));
+    EXPECT_EQ(GetTestSolutionName(d.coat[0].bSolution), "E-21");
+    EXPECT_EQ(d.coat[0].bPump, 6);
+    EXPECT_EQ(d.coat[0].bBlanking, 5);
+    EXPECT_NE(d.coat[0].bLayerFlags & kLayerCurrentAuto, 0);
+
+    RunResult alloy =
+        RunTool(f.scratch, f.Dir() + " new 2 --layers Sn,Cu --base Fe --alloy --gasket 2");
+    ASSERT_EQ(alloy.status, 0) << alloy.err;
+    ASSERT_TRUE(f.store.ReadConditionFile(1, d, false));
+    EXPECT_EQ(GetCoatCount(d), 3);
+    EXPECT_TRUE(IsAlloyLayer(d.coat[1]));
+    EXPECT_TRUE(IsComplete(d));
+}
+
+TEST(Tool, NewRefusesAnOccupiedChannelAndUnknownNames) {
+    ToolFixture f;
+    RunResult taken = RunTool(f.scratch, f.Dir() + " new 3 --layers Cu");
+    EXPECT_EQ(taken.status, 1);
+    EXPECT_EQ(taken.err, "channel 3 already has a condition\n");
+    RunResult coating = RunTool(f.scratch, f.Dir() + " new 4 --layers Cu,Xx");
+    EXPECT_EQ(coating.status, 1);
+    EXPECT_EQ(coating.err, "unknown coating Xx\n");
+    RunResult base = RunTool(f.scratch, f.Dir() + " new 4 --layers Cu --base Qq");
+    EXPECT_EQ(base.status, 1);
+    EXPECT_EQ(base.err, "unknown base Qq\n");
+    RunResult gasket = RunTool(f.scratch, f.Dir() + " new 4 --layers Cu --gasket 5");
+    EXPECT_EQ(gasket.status, 2);
+    EXPECT_FALSE(f.store.Channels().Exists(3));
 }
 
 TEST(Tool, DefaultDataDirectoryComesFromTheEnvironment) {
