@@ -3,11 +3,11 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "base/ui/text_codec.h"
 #include "reference/free_name_rule.h"
+#include "reference/ui/ok_cancel_buttons.h"
 
 namespace klv {
 
@@ -23,13 +23,7 @@ CCoatBaseName::CCoatBaseName(CoatBaseKind kind, const std::string& name, Operato
     m_edit = new QLineEdit(ToQString(name), this);
     m_edit->setObjectName(QStringLiteral("nameEdit"));
     m_edit->setMaxLength(kFreeNameMaxChars);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Ok)->setText(ToQString("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(ToQString("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(m_edit);

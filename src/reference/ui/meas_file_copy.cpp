@@ -5,13 +5,13 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "base/fixed_text.h"
 #include "base/ui/text_codec.h"
 #include "reference/condition_copy.h"
+#include "reference/ui/ok_cancel_buttons.h"
 #include "results/layer_value_format.h"
 
 namespace klv {
@@ -33,11 +33,15 @@ constexpr std::array<CopyItemBox, 7> kItemBoxes{{
     {"Statistcs item", "copyStatistics", kCopyStatistics},
 }};
 
+constexpr int kCustomerChars = 36;
+
 QLabel* ValueLabel(const std::string& text, const char* objectName, QWidget* parent) {
     auto* label = new QLabel(ToQString(text), parent);
     label->setObjectName(QString::fromLatin1(objectName));
     label->setFrameShape(QFrame::StyledPanel);
     label->setTextFormat(Qt::PlainText);
+    // Room for the longest customer name.
+    label->setMinimumWidth(label->fontMetrics().averageCharWidth() * kCustomerChars);
     return label;
 }
 
@@ -78,13 +82,7 @@ CMeasFileCopy::CMeasFileCopy(int sourceIndex, const MeasFileData& source, Operat
     itemRow->addSpacing(20);
     itemRow->addLayout(items);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Ok)->setText(ToQString("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(ToQString("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(source_);

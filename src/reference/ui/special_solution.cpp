@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "base/ui/text_codec.h"
@@ -12,6 +11,7 @@
 #include "reference/condition_rules.h"
 #include "reference/layer_setting_tables.h"
 #include "reference/solution_defaults.h"
+#include "reference/ui/ok_cancel_buttons.h"
 
 namespace klv {
 namespace {
@@ -56,13 +56,7 @@ CSpecialSolution::CSpecialSolution(MeasFileData& d, Operator& op, QWidget* paren
         grid->addWidget(list, 1, k);
         m_lists[static_cast<std::size_t>(k)] = list;
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Ok)->setText(ToQString("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(ToQString("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(buttons);
