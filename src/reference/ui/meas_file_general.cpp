@@ -1,0 +1,72 @@
+#include "reference/ui/meas_file_general.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "base/fixed_text.h"
+#include "base/ui/text_codec.h"
+
+namespace klv {
+
+namespace {
+
+template <std::size_t N>
+void ShowText(QLineEdit* edit, const char (&field)[N]) {
+    edit->setText(ToQString(GetFixedText(field)));
+}
+
+}  // namespace
+
+CMeasFileGeneral::CMeasFileGeneral(MeasFileSheetState& s, QWidget* parent)
+    : CMeasFileStructurePage(s, parent, kMaxLayers, 4, true) {
+    setObjectName(QStringLiteral("measFileGeneral"));
+    m_fileName = MakeLineEdit(this, "fileNameEdit", 47);
+    m_customer = MakeLineEdit(this, "customerEdit", 36);
+    m_goods = MakeLineEdit(this, "goodsEdit", 24);
+    m_lot = MakeLineEdit(this, "lotEdit", 12);
+    m_tester = MakeLineEdit(this, "testerEdit", 12);
+    char channel[16];
+    std::snprintf(channel, sizeof channel, "%2d:", s.index + 1);
+    auto* channelLabel = new QLabel(ToQString(channel), this);
+    channelLabel->setObjectName(QStringLiteral("channelLabel"));
+
+    auto* texts = new QFormLayout;
+    texts->addRow(channelLabel, m_fileName);
+    texts->addRow(ToQString("Customer name"), m_customer);
+    texts->addRow(ToQString("Name of goods"), m_goods);
+    texts->addRow(ToQString("Lot No."), m_lot);
+    texts->addRow(ToQString("Tested by"), m_tester);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(texts);
+    layout->addLayout(StructureGrid());
+    layout->addStretch();
+    Refresh();
+}
+
+void CMeasFileGeneral::Refresh() {
+    const MeasFileData& d = D();
+    ShowText(m_fileName, d.szFileName);
+    ShowText(m_customer, d.szCustomer);
+    ShowText(m_goods, d.szGoods);
+    ShowText(m_lot, d.szLotNo);
+    ShowText(m_tester, d.szTester);
+    // The lot of stored measurements stays theirs.
+    m_lot->setReadOnly(m_s.HasData() && d.szLotNo[0] != '\0');
+    RefreshStructure();
+}
+
+bool CMeasFileGeneral::Confirm() {
+    MeasFileData& d = D();
+    SetFixedText(d.szFileName, TrimmedText(m_fileName), 47);
+    SetFixedText(d.szCustomer, TrimmedText(m_customer), 36);
+    SetFixedText(d.szGoods, TrimmedText(m_goods), 24);
+    if (!m_lot->isReadOnly())
+        SetFixedText(d.szLotNo, TrimmedText(m_lot), 12);
+    SetFixedText(d.szTester, TrimmedText(m_tester), 12);
+    return ConfirmStructure();
+}
+
+}  // namespace klv

@@ -1,0 +1,327 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include "base/fixed_text.h"
+#include "reference/condition_rules.h"
+#include "reference/ui/edit_condition.h"
+#include "sheet_fixture.h"
+
+namespace klv {
+
+using test::Choose;
+using test::Find;
+using test::SheetFixture;
+
+namespace {
+
+QString BoxText(QWidget& w, int k) {
+    return test::FindLayer<QPushButton>(w, "coatBox", k)->text();
+}
+
+// Sn over Cu over steel, range 1/1, gasket A, as the basic page leaves it.
+void SetUpTinOnCopper(SheetFixture& f, CMeasFileSheet& sheet) {
+    f.SetUpBasic(sheet, 11, "Sn", 0);
+    f.AnswerCoat(5, "Cu");
+    Find<QPushButton>(sheet, "coatBox1")->click();
+}
+
+}  // namespace
+
+class MeasFileSheetTest : public QObject {
+    Q_OBJECT
+private slots:
+    void copperOnSteelFinishesFromTheBasicPageWithTheDefaults() {
+        SheetFixture f;
+        CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 4, false, f.Seams());
+        sheet.show();
+        QVERIFY(sheet.IsWizard());
+        QCOMPARE(sheet.windowTitle(), QStringLiteral("Measurement condition set"));
+        QCOMPARE(Find<QLabel>(sheet, "channelLabel")->text(), QStringLiteral(" 5:"));
+        QVERIFY(Find<QPushButton>(sheet, "fileCopyButton")->isEnabled());
+        f.SetUpBasic(sheet, 5, "Cu", 0);
+        QVERIFY(Find<QPushButton>(sheet, "finishButton")->isVisible());
+        QVERIFY(!Find<QPushButton>(sheet, "nextButton")->isVisible());
+        QVERIFY(!Find<QPushButton>(sheet, "backButton")->isEnabled());
+        test::Type(Find<QLineEdit>(sheet, "fileNameEdit"), QStringLiteral("  Copper A  "));
+        Find<QPushButton>(sheet, "finishButton")->click();
+        QVERIFY(f.op.Texts().empty());
+        QCOMPARE(sheet.result(), int(QDialog::Accepted));
+        MeasFileData d{};
+        QVERIFY(f.Written(4, d));
+        QCOMPARE(GetFixedText(d.szFileName), std::string("Copper A"));
+        QCOMPARE(GetFixedText(d.coat[0].Name), std::string("Cu"));
+        QCOMPARE(d.coat[0].bSolution, std::uint8_t(1));  // "E-21"
+        QCOMPARE(d.coat[0].bPump, std::uint8_t(6));
+        QCOMPARE(d.coat[0].bBlanking, std::uint8_t(5));
+        QVERIFY((d.coat[0].bLayerFlags & kLayerCurrentAuto) != 0);
+        QCOMPARE(d.bOldBlanking, kLegacyBlankingMoved);
+        QVERIFY(sheet.Confirmed());
+        QCOMPARE(std::memcmp(&d, &sheet.ConfirmedData(), sizeof d), 0);
+    }
+
+    void wtGasketLeadsToTheWtPageAndFinishesThere() {
+        SheetFixture f;
+        CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 0, false, f.Seams());
+        sheet.show();
+        f.SetUpBasic(sheet, 5, "Cu", 3);
+        QVERIFY(Find<QPushButton>(sheet, "nextButton")->isVisible());
+        QVERIFY(!Find<QPushButton>(sheet, "finishButton")->isVisible());
+        Find<QPushButton>(sheet, "nextButton")->click();
+        QCOMPARE(sheet.CurrentPage(), ConditionPage::Wt);
+        QCOMPARE(sheet.windowTitle(), QStringLiteral("WT Coefficient"));
+        QVERIFY(Find<QPushButton>(sheet, "finishButton")->isVisible());
+        QVERIFY(Find<QPushButton>(sheet, "backButton")->isEnabled());
+        Find<QPushButton>(sheet, "finishButton")->click();
+        QCOMPARE(f.op.Texts(), std::vector<std::string>{"Not selected."});
+        QVERIFY(!sheet.Confirmed());
+        Find<QRadioButton>(sheet, "roundRadio")->click();
+        test::Type(Find<QLineEdit>(sheet, "diameterEdit"), QStringLiteral("1"));
+        test::Type(Find<QLineEdit>(sheet, "roundLengthEdit"), QStringLiteral("2"));
+        Find<QPushButton>(sheet, "finishButton")->click();
+        QVERIFY(sheet.Confirmed());
+        const MeasFileData& d = sheet.ConfirmedData();
+        QCOMPARE(d.bWtMode, std::uint8_t(1));
+        QCOMPARE(d.fWtCoef, 2.958f / 2.0f);
+        QVERIFY((d.bWtFlags & kWtCoefValid) != 0);
+        QCOMPARE(d.coat[0].bPump, std::uint8_t(0));  // no pump with the WT holder
+    }
+
+    void testingAlloyLayerInsertsAndRemovesTheAlloyLayer() {
+        SheetFixture f;
+        CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 0, false, f.Seams());
+        sheet.show();
+        auto* alloy = Find<QCheckBox>(sheet, "alloyCheck");
+        QVERIFY(alloy->isChecked());
+        SetUpTinOnCopper(f, sheet);
+        QCOMPARE(BoxText(sheet, 0), QStringLiteral("Sn"));
+        QCOMPARE(BoxText(sheet, 1), QStringLiteral("Alloy layer"));
+        QCOMPARE(BoxText(sheet, 2), QStringLiteral("Cu"));
+        QVERIFY(!Find<QPushButton>(sheet, "coatBox1")->isEnabled());
+        QCOMPARE(sheet.Working().coat[1].bRange, sheet.Working().coat[0].bRange);
+        QCOMPARE(sheet.Pages(), (std::vector<ConditionPage>{ConditionPage::General,
+                                                            ConditionPage::Alloy}));
+        QVERIFY(alloy->isEnabled());
+        alloy->click();
+        QCOMPARE(BoxText(sheet, 1), QStringLiteral("Cu"));
+        QCOMPARE(BoxText(sheet, 2), QString());
+        QCOMPARE(GetCoatCount(sheet.Working()), 2);
+        QCOMPARE(sheet.Pages(), std::vector<ConditionPage>{ConditionPage::General});
+        alloy->click();
+        QCOMPARE(BoxText(sheet, 1), QStringLiteral("Alloy layer"));
+    }
+
+    void aBoxBehindAnEmptyOneOpensTheFirstEmptyLayer() {
+        SheetFixture f;
+        CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 0, false, f.Seams());
+        sheet.show();
+        f.SetUpBasic(sheet, 5, "Cu", 0);
+        f.coatCalls.clear();
+        f.AnswerCoat(16, "Ni");
+        Find<QPushButton>(sheet, "coatBox3")->click();
+        QCOMPARE(f.coatCalls.size(), std::size_t(1));
+        QCOMPARE(f.coatCalls[0].layer, 1);
+        QCOMPARE(BoxText(sheet, 1), QStringLiteral("Ni"));
+        QCOMPARE(BoxText(sheet, 3), QString());
+        // "Delete" takes the layer out again.
+        f.coatAnswers.push_back(CoatBaseChoice{0, {}, true});
+        Find<QPushButton>(sheet, "coatBox0")->click();
+        QVERIFY(f.coatCalls.back().offerDelete);
+        QCOMPARE(BoxText(sheet, 0), QStringLiteral("Ni"));
+        QCOMPARE(GetCoatCount(sheet.Working()), 1);
+    }
+
+    void nickelOverNickelGetsE37() {
+        SheetFixture f;
+        CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 0, false, f.Seams());
+        sheet.show();
+        f.SetUpBasic(sheet, 16, "Ni", 0);
+        f.AnswerCoat(16, "Ni");
+        Find<QPushButton>(sheet, "coatBox1")->click();
+        Choose(Find<QComboBox>(sheet, "rangeCombo1"), 1);
+        Find<QPushButton>(sheet, "finishButton")->click();
+        QVERIFY(sheet.Confirmed());
+        // The upper Ni lies on Ni by the table, the lower one gets "E-37" by the Ni rule
+        // instead of its table row "E-30" over steel.
+        QCOMPARE(sheet.ConfirmedData().coat[0].bSolution, std::uint8_t(17));
+        QCOMPARE(sheet.ConfirmedData().coat[1].bSolution, std::uint8_t(17));
+    }
+
+    void fiveLayersGetNoAlloyLayer() {
+        SheetFixture f;
+        MeasFileData d = test::MakeCondition(3);
+        d.coat[0].bCode = 16;
+        d.coat[1].bCode = 5;
+        d.coat[2].bCode = 16;
+        d.coat[3] = d.coat[0];
+        d.coat[3].bCode = 11;
+        d.coat[3].bSolution = 0;
+        CMeasFileSheet sheet(f.ctx, d, 0, false, f.Seams());
+        sheet.show();
+        QVERIFY(sheet.IsWizard());
+        f.AnswerCoat(5, "Cu");
+        Find<QPushButton>(sheet, "coatBox4")->click();
+        QCOMPARE(GetCoatCount(sheet.Working()), 5);
+        for (int k = 0; k < kMaxLayers; ++k)
+            QVERIFY(!IsAlloyLayer(sheet.Working().coat[k]));
+        QCOMPARE(sheet.Working().coat[3].bCode, std::uint8_t(11));
+        QCOMPARE(sheet.Working().coat[4].bCode, std::uint8_t(5));
+    }
+
+    void aFailedWriteKeepsTheCallersRecord() {
+        SheetFixture f;
+        // A file where the folder of the condition files should be: nothing can be written.
+        QDir(QString::fromStdString(f.dir.Path())).rmdir(QStringLiteral("KlvMeasF"));
+        test::WriteTestFile(f.dir.File("KlvMeasF"), "x");
+        MeasFileData d = NewMeasFileData();
+        SetFixedText(d.szFileName, "Kept");
+        const MeasFileData before = d;
+        bool stayedOpen = false;
+        QTimer::singleShot(0, [&] {
+            auto* sheet = qobject_cast<CMeasFileSheet*>(QApplication::activeModalWidget());
+            QVERIFY(sheet != nullptr);
+            f.SetUpBasic(*sheet, 5, "Cu", 0);
+            test::Type(Find<QLineEdit>(*sheet, "fileNameEdit"), QStringLiteral("Changed"));
+            Find<QPushButton>(*sheet, "finishButton")->click();
+            stayedOpen = sheet->isVisible();
+            Find<QPushButton>(*sheet, "cancelButton")->click();
+        });
+        QVERIFY(!EditCondition(f.ctx, d, 0, false, nullptr, f.Seams()));
+        QVERIFY(stayedOpen);
+        QCOMPARE(f.op.Texts(), std::vector<std::string>{"The file can't be made."});
+        QCOMPARE(std::memcmp(&d, &before, sizeof d), 0);
+    }
+
+    void editConditionHandsBackTheWrittenCondition() {
+        SheetFixture f;
+        MeasFileData d = NewMeasFileData();
+        QTimer::singleShot(0, [&] {
+            auto* sheet = qobject_cast<CMeasFileSheet*>(QApplication::activeModalWidget());
+            QVERIFY(sheet != nullptr);
+            f.SetUpBasic(*sheet, 5, "Cu", 0);
+            Find<QPushButton>(*sheet, "finishButton")->click();
+        });
+        QVERIFY(EditCondition(f.ctx, d, 2, false, nullptr, f.Seams()));
+        QCOMPARE(d.coat[0].bSolution, std::uint8_t(1));
+        MeasFileData read{};
+        QVERIFY(f.Written(2, read));
+        QCOMPARE(std::memcmp(&d, &read, sizeof d), 0);
+    }
+
+    void tabbedSheetLocksTheStructureOfAConditionWithData() {
+        SheetFixture f;
+        MeasFileData d = test::MakeCondition(2, 6);
+        SetFixedText(d.szLotNo, "L-7");
+        CMeasFileSheet sheet(f.ctx, d, 0, false, f.Seams());
+        sheet.show();
+        QVERIFY(!sheet.IsWizard());
+        QVERIFY(Find<QPushButton>(sheet, "okButton") != nullptr);
+        QVERIFY(Find<QPushButton>(sheet, "nextButton") == nullptr);
+        auto* tabs = Find<QTabBar>(sheet, "pageTabs");
+        QStringList titles;
+        for (int i = 0; i < tabs->count(); ++i)
+            titles << tabs->tabText(i);
+        QCOMPARE(titles, (QStringList{"Basic data", "Pump.Test solution  . Sensitivity",
+                                      "Output current", "Auto stop  .  Weight count"}));
+        for (const char* name : {"coatBox0", "coatBox1", "coatBox2", "baseBox"})
+            QVERIFY2(!Find<QPushButton>(sheet, name)->isEnabled(), name);
+        QVERIFY(!Find<QComboBox>(sheet, "gasketCombo")->isEnabled());
+        QVERIFY(Find<QComboBox>(sheet, "rangeCombo0")->isEnabled());
+        QVERIFY(Find<QComboBox>(sheet, "unitCombo")->isEnabled());
+        QVERIFY(!Find<QCheckBox>(sheet, "alloyCheck")->isEnabled());
+        QVERIFY(!Find<QCheckBox>(sheet, "alloyCheck")->isChecked());
+        QVERIFY(Find<QLineEdit>(sheet, "lotEdit")->isReadOnly());
+        QVERIFY(!Find<QPushButton>(sheet, "fileCopyButton")->isEnabled());
+        f.AnswerCoat(16, "Ni");
+        Find<QPushButton>(sheet, "coatBox0")->click();
+        QVERIFY(f.coatCalls.empty());
+    }
+
+    void tabbedSheetWithoutDataKeepsCoatingsButFreesTheLot() {
+        SheetFixture f;
+        MeasFileData d = test::MakeCondition(1);
+        SetFixedText(d.szLotNo, "L-7");
+        CMeasFileSheet sheet(f.ctx, d, 0, false, f.Seams());
+        sheet.show();
+        QVERIFY(!Find<QPushButton>(sheet, "coatBox0")->isEnabled());
+        QVERIFY(!Find<QLineEdit>(sheet, "lotEdit")->isReadOnly());
+        QVERIFY(Find<QPushButton>(sheet, "fileCopyButton")->isEnabled());
+        test::Type(Find<QLineEdit>(sheet, "lotEdit"), QStringLiteral("L-8"));
+        Find<QPushButton>(sheet, "applyButton")->click();
+        QVERIFY(sheet.Confirmed());
+        QVERIFY(sheet.isVisible());
+        MeasFileData read{};
+        QVERIFY(f.Written(0, read));
+        QCOMPARE(GetFixedText(read.szLotNo), std::string("L-8"));
+        // The tabbed sheet keeps the operator's solutions: no combination defaults.
+        QCOMPARE(read.coat[0].bSolution, std::uint8_t(1));
+        QCOMPARE(read.coat[0].bPump, std::uint8_t(0));
+    }
+
+    void aRefusedPageKeepsTheTabAndOkPointsAtTheFailedField() {
+        SheetFixture f;
+        CMeasFileSheet sheet(f.ctx, test::MakeCondition(1), 0, false, f.Seams());
+        sheet.show();
+        sheet.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        auto* tabs = Find<QTabBar>(sheet, "pageTabs");
+        tabs->setCurrentIndex(3);
+        QCOMPARE(sheet.CurrentPage(), ConditionPage::AutoStop);
+        auto* blanking = Find<QLineEdit>(sheet, "blankingEdit0");
+        test::Type(blanking, QStringLiteral("41"));
+        tabs->setCurrentIndex(0);
+        QCOMPARE(f.op.Texts(), std::vector<std::string>{"Range of values are from  0  to  40."});
+        QCOMPARE(sheet.CurrentPage(), ConditionPage::AutoStop);
+        QCOMPARE(tabs->currentIndex(), 3);
+        f.op.Clear();
+        Find<QPushButton>(sheet, "okButton")->click();
+        QCOMPARE(f.op.Texts(), std::vector<std::string>{"Range of values are from  0  to  40."});
+        QVERIFY(!sheet.Confirmed());
+        QVERIFY(blanking->hasFocus());
+        QCOMPARE(blanking->selectedText(), QStringLiteral("41"));
+        test::Type(blanking, QStringLiteral("40"));
+        Find<QPushButton>(sheet, "okButton")->click();
+        QVERIFY(sheet.Confirmed());
+        QCOMPARE(sheet.ConfirmedData().coat[0].bBlanking, std::uint8_t(40));
+    }
+
+    void calibrationSheetWritesNothingAndOffersGasketsAToC() {
+        SheetFixture f;
+        CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 0, true, f.Seams());
+        sheet.show();
+        QCOMPARE(sheet.windowTitle(), QStringLiteral("Setting calibration condition"));
+        QCOMPARE(Find<QComboBox>(sheet, "gasketCombo")->count(), 3);
+        QVERIFY(!Find<QPushButton>(sheet, "fileCopyButton")->isVisible());
+        QVERIFY(Find<QPushButton>(sheet, "coatBox2") == nullptr);
+        f.SetUpBasic(sheet, 5, "Cu", 0);
+        QVERIFY(!f.coatCalls.front().offerDelete);
+        Find<QPushButton>(sheet, "finishButton")->click();
+        QVERIFY(sheet.Confirmed());
+        QCOMPARE(sheet.ConfirmedData().coat[0].bSolution, std::uint8_t(1));
+        QVERIFY(!QFile::exists(QString::fromStdString(f.store.MakeConditionFileName(0))));
+    }
+
+    void fileCopyShowsTheCopiedCondition() {
+        SheetFixture f;
+        MeasFileData source = test::MakeCondition(1);
+        SetFixedText(source.szFileName, "Source");
+        SetFixedText(source.coat[0].Name, "Sn");
+        f.copySource = source;
+        CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 0, false, f.Seams());
+        sheet.show();
+        Find<QPushButton>(sheet, "fileCopyButton")->click();
+        QCOMPARE(f.copyCalls, 1);
+        QCOMPARE(Find<QLineEdit>(sheet, "fileNameEdit")->text(), QStringLiteral("Source"));
+        QCOMPARE(BoxText(sheet, 0), QStringLiteral("Sn"));
+    }
+};
+
+}  // namespace klv
+
+QTEST_MAIN(klv::MeasFileSheetTest)
+#include "meas_file_sheet_test.moc"
