@@ -4,14 +4,18 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/settings_keys.h"
 #include "app/ui/command_ids.h"
+#include "app/ui/condition_table.h"
+#include "app/ui/meas_result_list.h"
+#include "app/ui/split_bar.h"
+#include "app/ui/split_pane.h"
 #include "app/ui/status_line.h"
 #include "base/ui/tool_button.h"
+#include "base/ui/ui_resources.h"
 
 namespace klv {
 
@@ -62,15 +66,6 @@ W* Named(W* widget, int id) {
     return widget;
 }
 
-QTreeWidget* MakeConditionTable(QWidget* parent) {
-    auto* table = Named(new QTreeWidget(parent), kConditionTable);
-    table->setRootIsDecorated(false);
-    table->setHeaderLabels({QString(), QStringLiteral("1st layer"), QStringLiteral("2nd layer"),
-                            QStringLiteral("3rd  layer"), QStringLiteral("4th layer"),
-                            QStringLiteral("5th layer"), QString(), QString()});
-    return table;
-}
-
 QFrame* MakeFrame(QWidget* parent, int id) {
     auto* frame = Named(new QFrame(parent), id);
     frame->setFrameShape(QFrame::StyledPanel);
@@ -81,46 +76,73 @@ QFrame* MakeFrame(QWidget* parent, int id) {
 
 CMainFace::CMainFace(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("mainFace"));
-    m_channelLine = Named(new QLabel(QStringLiteral("Not selected."), this), kChannelLine);
-    m_dataNumber = Named(new QLabel(QStringLiteral("99999"), this), kDataNumber);
+    auto* leftColumn = new QWidget(this);
+    m_channelLine = Named(new QLabel(QStringLiteral("Not selected."), leftColumn), kChannelLine);
+    m_dataNumber = Named(new QLabel(QStringLiteral("99999"), leftColumn), kDataNumber);
     m_statusLine = Named(new CStatusLine(this), kStatusLine);
-    m_conditionTable = MakeConditionTable(this);
-    // Placeholder until the result list takes its place.
-    auto* results = Named(new QTreeWidget(this), kResultListPlaceholder);
-    results->setRootIsDecorated(false);
-    results->setHeaderHidden(true);
+    m_conditionTable = Named(new CConditionTable(leftColumn), kConditionTable);
+    for (QWidget* w : {static_cast<QWidget*>(m_channelLine), static_cast<QWidget*>(m_dataNumber),
+                       static_cast<QWidget*>(m_conditionTable)})
+        w->setFont(DialogFont());
+    m_resultList = Named(new CMeasResultList(leftColumn), kResultList);
+    SetResultFont(DefaultResultFont());
 
-    auto* left = new QVBoxLayout;
+    auto* left = new QVBoxLayout(leftColumn);
+    left->setContentsMargins(0, 0, 0, 0);
     auto* channelRow = new QHBoxLayout;
     channelRow->addWidget(m_channelLine, 1);
     channelRow->addWidget(m_dataNumber);
     left->addLayout(channelRow);
-    left->addWidget(m_conditionTable, 1);
-    left->addWidget(results, 2);
-    auto* meter = MakeFrame(this, kLevelMeterFrame);
+    left->addWidget(m_conditionTable);
+    left->addWidget(m_resultList, 1);
+    auto* meter = MakeFrame(leftColumn, kLevelMeterFrame);
     meter->setMinimumHeight(kLevelMeterHeight);
     left->addWidget(meter);
 
-    auto* splitter = MakeFrame(this, kSplitter);
-    splitter->setFrameShape(QFrame::VLine);
-    splitter->setCursor(Qt::SizeHorCursor);
     auto* stat =
         Named(new QGroupBox(QStringLiteral("Base of a simple statistics"), this), kSimpleStatFrame);
-
-    auto* middle = new QHBoxLayout;
-    middle->addLayout(left, 1);
-    middle->addWidget(splitter);
-    middle->addWidget(stat);
+    m_pane = new CSplitPane(leftColumn, stat, this);
+    Named(m_pane->Bar(), kSplitter);
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(
         ButtonRows({kSelectCondition, kSetCondition, kStandardCalibration, kTemporaryStatistics,
                     kDeleteData, kSurfaceTreatment, kPotentialGraph}));
-    page->addLayout(middle, 1);
+    page->addWidget(m_pane, 1);
     page->addWidget(m_statusLine);
     page->addWidget(
         ButtonRows({kStartMeasurement, kStopMeasurement, kCancelLastData, kObservationMeasurement,
                     kEndMeasurement, kReverseCurrent, kAdditionalElectrolysis}));
+}
+
+void CMainFace::SetSplitPosition(int x) {
+    m_pane->SetSplitPosition(x);
+}
+
+int CMainFace::SplitPosition() const {
+    return m_pane->SplitPosition();
+}
+
+void CMainFace::SetResultFont(const ResultFont& font) {
+    m_resultFont = font;
+    m_resultList->SetResultFont(font.font, font.color);
+}
+
+void CMainFace::RestoreSettings(const ProfileFile& ini) {
+    SetResultFont(LoadResultFont(ini));
+    m_resultList->RestoreColumnWidths(ini);
+    m_conditionTable->RestoreColumns(ini);
+    if (ini.HasProfileKey(ini::kMeasurement, ini::kSplitPositionKey))
+        m_pane->SetSplitPosition(ini.GetProfileInt(ini::kMeasurement, ini::kSplitPositionKey, 0));
+    else
+        m_pane->ResetSplitPosition();
+}
+
+bool CMainFace::SaveSettings(ProfileFile& ini) const {
+    bool ok = SaveResultFont(ini, m_resultFont);
+    ok = m_conditionTable->SaveColumns(ini) && ok;
+    ok = ini.WriteProfileInt(ini::kMeasurement, ini::kSplitPositionKey, SplitPosition()) && ok;
+    return m_resultList->SaveColumnWidths(ini) && ok;
 }
 
 QWidget* CMainFace::ButtonRows(std::initializer_list<int> ids) {
@@ -132,6 +154,8 @@ QWidget* CMainFace::ButtonRows(std::initializer_list<int> ids) {
         const int flags = id == kPotentialGraph ? kToolButtonToggle : 0;
         auto* button =
             Named(new CToolButton(QString::fromLatin1(TextOf(id)), flags, kHoverNavy, rows), id);
+        // Long captions must not keep the window wider than its minimum width.
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         connect(button, &QAbstractButton::clicked, this, [this, id] { emit commandTriggered(id); });
         grid->addWidget(button, index / kButtonColumns, index % kButtonColumns);
         m_buttons.insert(id, button);

@@ -3,11 +3,16 @@
 #include <QHash>
 #include <QWidget>
 
+#include "app/ui/result_font.h"
+#include "base/profile.h"
+
 class QLabel;
-class QTreeWidget;
 
 namespace klv {
 
+class CConditionTable;
+class CMeasResultList;
+class CSplitPane;
 class CStatusLine;
 class CToolButton;
 
@@ -24,7 +29,21 @@ public:
     QLabel* ChannelLine() const { return m_channelLine; }
     QLabel* DataNumber() const { return m_dataNumber; }
     CStatusLine* StatusLine() const { return m_statusLine; }
-    QTreeWidget* ConditionTable() const { return m_conditionTable; }
+    CConditionTable* ConditionTable() const { return m_conditionTable; }
+    CMeasResultList* ResultList() const { return m_resultList; }
+
+    // The splitter's x in the client area, kept 150 pixels from either edge.
+    void SetSplitPosition(int x);
+    int SplitPosition() const;
+
+    const ResultFont& GetResultFont() const { return m_resultFont; }
+    // Draws the result list with the font; its rows stay.
+    void SetResultFont(const ResultFont& font);
+
+    // The result font, the result list's and the condition table's columns and the split
+    // position of section "Measurement".
+    void RestoreSettings(const ProfileFile& ini);
+    bool SaveSettings(ProfileFile& ini) const;
 
 signals:
     void commandTriggered(int id);
@@ -36,7 +55,10 @@ private:
     QLabel* m_channelLine = nullptr;
     QLabel* m_dataNumber = nullptr;
     CStatusLine* m_statusLine = nullptr;
-    QTreeWidget* m_conditionTable = nullptr;
+    CConditionTable* m_conditionTable = nullptr;
+    CMeasResultList* m_resultList = nullptr;
+    CSplitPane* m_pane = nullptr;
+    ResultFont m_resultFont;
 };
 
 }  // namespace klv

@@ -1,0 +1,59 @@
+#include "app/ui/split_pane.h"
+
+#include <algorithm>
+
+#include "app/ui/split_bar.h"
+
+namespace klv {
+
+CSplitPane::CSplitPane(QWidget* left, QWidget* right, QWidget* parent)
+    : QWidget(parent), m_left(left), m_right(right), m_bar(new CSplitBar(this)) {
+    m_left->setParent(this);
+    m_right->setParent(this);
+    connect(m_bar, &CSplitBar::dragged, this,
+            [this](int x) { DragTo(x + this->x()); });
+}
+
+// Kept as asked until the window has its size; the clamp applies whenever it is laid out.
+void CSplitPane::SetSplitPosition(int x) {
+    m_split = x;
+    LayOut();
+}
+
+// A dragged bar stays where it was let go, even when the window grows later.
+void CSplitPane::DragTo(int x) {
+    m_split = x;
+    m_split = SplitPosition();
+    LayOut();
+}
+
+void CSplitPane::ResetSplitPosition() {
+    m_split.reset();
+    LayOut();
+}
+
+int CSplitPane::SplitPosition() const {
+    const int width = ClientWidth();
+    const int wanted = m_split.value_or(width - kDefaultRightWidth);
+    return std::clamp(wanted, kEdgeDistance, std::max(kEdgeDistance, width - kEdgeDistance));
+}
+
+int CSplitPane::ClientWidth() const {
+    return parentWidget() != nullptr ? parentWidget()->width() : width();
+}
+
+void CSplitPane::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void CSplitPane::LayOut() {
+    const int bar = SplitPosition() - x();
+    const int h = height();
+    m_left->setGeometry(0, 0, std::max(0, bar - CSplitBar::kHitMargin), h);
+    m_bar->setGeometry(bar - CSplitBar::kHitMargin, 0, m_bar->width(), h);
+    const int right = bar + CSplitBar::kBarWidth + CSplitBar::kHitMargin;
+    m_right->setGeometry(right, 0, std::max(0, width() - right), h);
+}
+
+}  // namespace klv
