@@ -29,10 +29,6 @@ inline constexpr std::string_view kMsgUnitRangeMismatch =
 // The item of a command 32880-32887, nothing for any other id.
 std::optional<ConditionItem> ConditionItemForCommand(int commandId);
 
-// Sets layer k's range; an alloy layer directly below takes the same range, as it always
-// shares the range of the layer above it.
-void SetLayerRange(MeasFileData& d, int k, int range);
-
 // Whether every used layer's range has a resolution row with the unit.
 bool UnitFitsRanges(const MeasFileData& d, int unit);
 

@@ -1,7 +1,8 @@
+#include "reference/condition_items.h"
+
 #include <gtest/gtest.h>
 
 #include "condition_store_test_support.h"
-#include "reference/condition_items.h"
 #include "reference/unit_gasket_tables.h"
 #include "reference/wt_after_input.h"
 #include "reference/wt_coefficient.h"
@@ -17,24 +18,6 @@ TEST(ConditionItemTest, CommandIdsMapToTheEightItemsOnly) {
     EXPECT_FALSE(ConditionItemForCommand(32879));
     EXPECT_FALSE(ConditionItemForCommand(32888));
     EXPECT_FALSE(ConditionItemForCommand(32807));
-}
-
-TEST(ConditionItemTest, AlloyLayerFollowsTheRangeOfTheLayerAbove) {
-    MeasFileData d = test::MakeCondition(2);
-    d.coat[2] = d.coat[1];
-    d.coat[1] = LayerCondition{};
-    d.coat[1].bCode = kAlloyLayerCode;
-    d.coat[1].bRange = 2;
-    SetLayerRange(d, 0, 5);
-    EXPECT_EQ(d.coat[0].bRange, 5);
-    EXPECT_EQ(d.coat[1].bRange, 5);
-    EXPECT_EQ(d.coat[2].bRange, 2);
-    // The alloy layer itself and unused layers are not set on their own.
-    SetLayerRange(d, 1, 7);
-    SetLayerRange(d, 4, 7);
-    SetLayerRange(d, -1, 7);
-    EXPECT_EQ(d.coat[1].bRange, 5);
-    EXPECT_EQ(d.coat[4].bRange, 0);
 }
 
 TEST(ConditionItemTest, UnitMustFitEveryUsedLayersRange) {

@@ -17,14 +17,13 @@ namespace klv {
 namespace {
 
 template <typename Dialog>
-std::unique_ptr<CMeasItemDialog> Make(ConditionEditContext& ctx, const MeasFileData& d,
-                                      int index, QWidget* parent) {
+std::unique_ptr<CMeasItemDialog> Make(ConditionEditContext& ctx, const MeasFileData& d, int index,
+                                      QWidget* parent) {
     return std::make_unique<Dialog>(ctx, d, index, parent);
 }
 
 std::unique_ptr<CMeasItemDialog> MakeItemDialog(ConditionItem item, ConditionEditContext& ctx,
-                                                const MeasFileData& d, int index,
-                                                QWidget* parent) {
+                                                const MeasFileData& d, int index, QWidget* parent) {
     switch (item) {
         case ConditionItem::Sensitivity:
             return Make<CMeasItemSensitive>(ctx, d, index, parent);

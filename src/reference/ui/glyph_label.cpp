@@ -28,8 +28,8 @@ QSize CGlyphLabel::sizeHint() const {
 void CGlyphLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const int lineHeight = fontMetrics().height();
     int y = 0;
     for (const QString& line : m_text.split(QLatin1Char('\n'))) {

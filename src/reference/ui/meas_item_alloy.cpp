@@ -62,8 +62,8 @@ QLineEdit* CMeasItemAlloy::AddCoefficientRow(const char* label, const char* name
 }
 
 void CMeasItemAlloy::AddContentRow(int content) {
-    auto* caption = new QLabel(
-        ToQString("Content of  " + std::string(m_contentRow->element)), this);
+    auto* caption =
+        new QLabel(ToQString("Content of  " + std::string(m_contentRow->element)), this);
     caption->setObjectName(QStringLiteral("contentLabel"));
     m_content = new QLineEdit(QString::number(content), this);
     m_content->setObjectName(QStringLiteral("contentEdit"));

@@ -21,8 +21,8 @@ protected:
     bool ReadControls(MeasFileData& d) override;
 
 private:
-    QLineEdit* AddCoefficientRow(const char* label, const char* name, float value,
-                                 float standard, bool enabled);
+    QLineEdit* AddCoefficientRow(const char* label, const char* name, float value, float standard,
+                                 bool enabled);
     void AddContentRow(int content);
     bool ReadCoefficient(QLineEdit* edit, float& value);
     bool ReadContent(MeasFileData& d);

@@ -67,6 +67,7 @@ CMeasItemAutoStop::CMeasItemAutoStop(ConditionEditContext& ctx, const MeasFileDa
     reference->setObjectName(QStringLiteral("referenceText"));
     reference->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     reference->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    reference->setMargin(4);
     Body()->addWidget(caption);
     Body()->addWidget(reference);
 }

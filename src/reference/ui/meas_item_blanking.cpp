@@ -20,8 +20,8 @@ CMeasItemBlanking::CMeasItemBlanking(ConditionEditContext& ctx, const MeasFileDa
                                      QWidget* parent)
     : CMeasItemDialog("measItemBlanking", "Setting of blanking time", ctx, d, index, parent) {
     AddCaption(0, ToQString("Blanking time"));
-    auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")),
-                                                   this);
+    auto* digits =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
     for (int k = 0; k < kMaxLayers; ++k) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("blankingEdit%1").arg(k + 1));

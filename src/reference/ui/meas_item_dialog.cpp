@@ -16,15 +16,14 @@ namespace klv {
 namespace {
 
 constexpr int kFirstControlRow = 2;
-constexpr const char* kOrdinals[kMaxLayers] = {"1st layer", "2nd layer", "3rd layer",
-                                               "4th layer", "5th layer"};
+constexpr const char* kOrdinals[kMaxLayers] = {"1st layer", "2nd layer", "3rd layer", "4th layer",
+                                               "5th layer"};
 
 QLabel* LayerName(const MeasFileData& d, int k, QWidget* parent) {
     auto* name = new QLabel(ToQString(GetCoatName(d, k)), parent);
     name->setObjectName(QStringLiteral("layerName%1").arg(k + 1));
     name->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    name->setMinimumWidth(name->fontMetrics().horizontalAdvance(QStringLiteral("Alloy layer")) +
-                          8);
+    name->setMinimumWidth(name->fontMetrics().horizontalAdvance(QStringLiteral("Alloy layer")) + 8);
     return name;
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "reference/ui/meas_item_dialog.h"
+#include "reference/ui/meas_item_combo_dialog.h"
 
 namespace klv {
 
 // "Setting of current range": the range of every layer, only as the unit allows it. An alloy
 // layer shows the range of the layer above it.
-class CMeasItemRange : public CMeasItemDialog {
+class CMeasItemRange : public CMeasItemComboDialog {
     Q_OBJECT
 public:
     CMeasItemRange(ConditionEditContext& ctx, const MeasFileData& d, int index,
@@ -14,9 +14,6 @@ public:
 
 protected:
     bool ReadControls(MeasFileData& d) override;
-
-private:
-    LayerCombos m_combos;
 };
 
 }  // namespace klv

@@ -1,21 +1,15 @@
 #pragma once
 
-#include "reference/ui/meas_item_dialog.h"
+#include "reference/ui/meas_item_combo_dialog.h"
 
 namespace klv {
 
 // "Sensitivity set": the sensitivity of every layer.
-class CMeasItemSensitive : public CMeasItemDialog {
+class CMeasItemSensitive : public CMeasItemComboDialog {
     Q_OBJECT
 public:
     CMeasItemSensitive(ConditionEditContext& ctx, const MeasFileData& d, int index,
                        QWidget* parent = nullptr);
-
-protected:
-    bool ReadControls(MeasFileData& d) override;
-
-private:
-    LayerCombos m_combos;
 };
 
 }  // namespace klv

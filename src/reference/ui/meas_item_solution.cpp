@@ -17,8 +17,8 @@ QString SolutionText(int code) {
 
 }  // namespace
 
-CMeasItemSolution::CMeasItemSolution(ConditionEditContext& ctx, const MeasFileData& d,
-                                     int index, QWidget* parent)
+CMeasItemSolution::CMeasItemSolution(ConditionEditContext& ctx, const MeasFileData& d, int index,
+                                     QWidget* parent)
     : CMeasItemDialog("measItemSolution", "Setting of test solution", ctx, d, index, parent) {
     AddCaption(0, ToQString("Test solution"));
     for (int k = 0; k < kMaxLayers; ++k) {
@@ -34,8 +34,8 @@ CMeasItemSolution::CMeasItemSolution(ConditionEditContext& ctx, const MeasFileDa
 
 void CMeasItemSolution::ChooseSolution(int k) {
     const int coating = Data().coat[k].bCode & ~kAlloyLayerCode;
-    const int code = SelectSolution(coating, Data().bBaseCode, Context().ini,
-                                    Context().oneClickActivate, this);
+    const int code =
+        SelectSolution(coating, Data().bBaseCode, Context().ini, Context().oneClickActivate, this);
     if (code == 0)
         return;
     m_solutions[k] = code;

@@ -1,0 +1,143 @@
+#include "reference/ui/meas_data_display.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "base/event_sounds.h"
+#include "base/ui/text_codec.h"
+#include "reference/ui/condition_display_text.h"
+#include "reference/ui/glyph_label.h"
+
+namespace klv {
+
+namespace {
+
+constexpr const char* kDeleteNote = "Delete this test condition data";
+constexpr int kLayerRows = 6;
+constexpr const char* kLayerCaptions[kLayerRows] = {"Coating", "Test solution", "Sensitivity",
+                                                    "Range",   "Pump[Hz]",      "Auto stop"};
+constexpr const char* kLayerNames[kLayerRows] = {"coatText",  "solutionText", "sensitivityText",
+                                                 "rangeText", "pumpText",     "autoStopText"};
+
+const std::string& LayerLine(const ConditionDisplayLayer& layer, int row) {
+    const std::string* lines[kLayerRows] = {&layer.coating, &layer.solution, &layer.sensitivity,
+                                            &layer.range,   &layer.pump,     &layer.autoStop};
+    return *lines[row];
+}
+
+}  // namespace
+
+CMeasDataDisplay::CMeasDataDisplay(ConditionEditContext& ctx, const MeasFileData& d, int index,
+                                   bool deleteMode, CEventSounds* sounds, QWidget* parent)
+    : QDialog(parent), m_deleteMode(deleteMode), m_sounds(sounds) {
+    setObjectName(QStringLiteral("measDataDisplay"));
+    setWindowTitle(ToQString("Measurement condition"));
+    const ConditionDisplayTexts t = MakeConditionDisplayTexts(d, index, ctx.calibration);
+
+    auto* extra = new CGlyphLabel(ToQString(t.extraLabels + "\n" + t.extraValues), this);
+    extra->setObjectName(QStringLiteral("extraItems"));
+    extra->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    auto* note = new QLabel(ToQString(kDeleteNote), this);
+    note->setObjectName(QStringLiteral("deleteNote"));
+    note->setStyleSheet(QStringLiteral("color: red;"));
+    note->setVisible(deleteMode);
+
+    auto* ok = new QPushButton(ToQString("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setVisible(deleteMode);
+    auto* cancel = new QPushButton(ToQString(deleteMode ? "Cancel" : "Close"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    // Deleting is never what Enter does by itself.
+    cancel->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(note);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(MakeHeader(t, d.nItemCt != 0));
+    layout->addLayout(MakeLayerTable(t, GetCoatCount(d)));
+    layout->addWidget(extra);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QLabel* CMeasDataDisplay::Value(const std::string& text, const QString& name) {
+    auto* value = new QLabel(ToQString(text), this);
+    value->setObjectName(name);
+    value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8);
+    return value;
+}
+
+void CMeasDataDisplay::AddPair(QGridLayout* grid, int row, int column, const char* caption,
+                               const std::string& text, const char* name) {
+    grid->addWidget(new QLabel(ToQString(caption), this), row, column);
+    grid->addWidget(Value(text, QString::fromLatin1(name)), row, column + 1);
+}
+
+QGridLayout* CMeasDataDisplay::MakeHeader(const ConditionDisplayTexts& t, bool hasData) {
+    auto* grid = new QGridLayout;
+    grid->addWidget(Value(t.title, QStringLiteral("titleText")), 0, 0, 1, 6);
+    AddPair(grid, 1, 0, "Customer name", t.customer, "customerText");
+    AddPair(grid, 2, 0, "Name of goods", t.goods, "goodsText");
+    AddPair(grid, 1, 2, "Tested by", t.tester, "testerText");
+    AddPair(grid, 2, 2, "Lot No.", t.lot, "lotText");
+    AddPair(grid, 1, 4, "Data quantity", t.quantity, "dataQuantityText");
+    auto* dates = new QHBoxLayout;
+    QLabel* first = Value(t.firstDate, QStringLiteral("firstDateText"));
+    auto* dash = new QLabel(ToQString("--"), this);
+    QLabel* last = Value(t.lastDate, QStringLiteral("lastDateText"));
+    for (QLabel* w : {first, dash, last}) {
+        w->setEnabled(hasData);
+        dates->addWidget(w);
+    }
+    grid->addWidget(new QLabel(ToQString("Test date"), this), 2, 4);
+    grid->addLayout(dates, 2, 5);
+    return grid;
+}
+
+QGridLayout* CMeasDataDisplay::MakeLayerTable(const ConditionDisplayTexts& t, int layers) {
+    auto* grid = new QGridLayout;
+    for (int row = 0; row < kLayerRows; ++row) {
+        grid->addWidget(new QLabel(ToQString(kLayerCaptions[row]), this), row, 0);
+        for (int k = 0; k < layers; ++k) {
+            const QString name =
+                QStringLiteral("%1%2").arg(QLatin1String(kLayerNames[row])).arg(k + 1);
+            grid->addWidget(Value(LayerLine(t.layers[k], row), name), row, 1 + k);
+        }
+    }
+    const int side = 1 + kMaxLayers;
+    grid->setColumnMinimumWidth(side, 12);
+    AddPair(grid, 0, side + 1, "Base", t.base, "baseText");
+    AddPair(grid, 1, side + 1, "Unit", t.unit, "unitText");
+    AddPair(grid, 2, side + 1, "Gasket", t.gasket, "gasketText");
+    AddPair(grid, 3, side + 1, "Calibration date", t.calibrationDate, "calDateText");
+    AddPair(grid, 4, side + 1, "Calibration value", t.calibrationValue, "calValueText");
+    return grid;
+}
+
+void CMeasDataDisplay::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_deleteMode && !m_warned && m_sounds != nullptr) {
+        m_warned = true;
+        m_sounds->Beep();
+    }
+}
+
+bool ShowCondition(ConditionEditContext& ctx, const MeasFileData& d, int index, bool deleteMode,
+                   QWidget* parent, CEventSounds* sounds) {
+    CMeasDataDisplay dialog(ctx, d, index, deleteMode, sounds, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace klv

@@ -1,0 +1,170 @@
+#include "reference/ui/meas_data_display.h"
+
+#include <QLabel>
+
+#include "base/event_sounds.h"
+#include "item_dialog_fixture.h"
+#include "reference/ui/glyph_label.h"
+#include "reference/wt_coefficient.h"
+#include "support/recording_sound_player.h"
+
+namespace klv {
+namespace {
+
+using test::Find;
+
+QString Text(QWidget& w, const char* name) {
+    return Find<QLabel>(w, QString::fromLatin1(name))->text();
+}
+
+QString Extra(QWidget& w) {
+    return Find<CGlyphLabel>(w, QStringLiteral("extraItems"))->text();
+}
+
+// Channel 1 of the fixture (Sn, Cu, Ni on steel, 7 records) with its texts and dates.
+MeasFileData ThreeLayersWithData(test::ItemDialogFixture& f) {
+    MeasFileData d = f.Channel(0);
+    SetFixedText(d.szCustomer, "Acme");
+    SetFixedText(d.szGoods, "Pins");
+    SetFixedText(d.szTester, "Kim");
+    d.wFirstDate = PackDate(2026, 1, 2);
+    d.wLastDate = PackDate(2026, 11, 30);
+    d.coat[1].bLayerFlags |= kLayerAutoStopOn;
+    d.coat[1].fAutoStop = 12.34f;
+    d.coat[2].bPump = 6;
+    return d;
+}
+
+}  // namespace
+
+class MeasDataDisplayTest : public QObject {
+    Q_OBJECT
+private slots:
+    void showsEveryTextOfAThreeLayerCondition() {
+        test::ItemDialogFixture f;
+        const MeasFileData d = ThreeLayersWithData(f);
+        CMeasDataDisplay dlg(f.ctx, d, 0, false);
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Measurement condition"));
+        QCOMPARE(Text(dlg, "titleText"), QStringLiteral("1 : Plating A"));
+        QCOMPARE(Text(dlg, "customerText"), QStringLiteral("Acme"));
+        QCOMPARE(Text(dlg, "goodsText"), QStringLiteral("Pins"));
+        QCOMPARE(Text(dlg, "testerText"), QStringLiteral("Kim"));
+        QCOMPARE(Text(dlg, "lotText"), QStringLiteral("L-77"));
+        // 7 records of 3 layers: the channel list's count, rounded up.
+        QCOMPARE(Text(dlg, "dataQuantityText"), QStringLiteral("3"));
+        QCOMPARE(Text(dlg, "dataQuantityText"), QString::number(GetDataQuantity(d)));
+        QCOMPARE(Text(dlg, "firstDateText"), QStringLiteral("2026/01/02"));
+        QCOMPARE(Text(dlg, "lastDateText"), QStringLiteral("2026/11/30"));
+        QVERIFY(Find<QLabel>(dlg, QStringLiteral("firstDateText"))->isEnabled());
+        QCOMPARE(Text(dlg, "coatText1"), QStringLiteral("Sn"));
+        QCOMPARE(Text(dlg, "coatText3"), QStringLiteral("Ni"));
+        QCOMPARE(Text(dlg, "solutionText2"), QStringLiteral("E-21"));
+        QCOMPARE(Text(dlg, "sensitivityText2"), QStringLiteral("Automatic"));
+        QCOMPARE(Text(dlg, "rangeText3"), QStringLiteral("1/1"));
+        QCOMPARE(Text(dlg, "pumpText3"), QStringLiteral("6"));
+        QCOMPARE(Text(dlg, "autoStopText1"), QStringLiteral("Null um"));
+        QCOMPARE(Text(dlg, "autoStopText2"), QStringLiteral("  12.3 um"));
+        QVERIFY(dlg.findChild<QLabel*>(QStringLiteral("coatText4")) == nullptr);
+        QCOMPARE(Text(dlg, "baseText"), QStringLiteral("Fe"));
+        QCOMPARE(Text(dlg, "unitText"), QStringLiteral("um"));
+        QCOMPARE(Text(dlg, "gasketText"), QStringLiteral("A"));
+        QCOMPARE(Text(dlg, "calDateText"), QStringLiteral("2026/03/04"));
+        QCOMPARE(Text(dlg, "calValueText"), QStringLiteral("+1.23%"));
+        QCOMPARE(Extra(dlg), QStringLiteral("\n"));
+    }
+
+    void viewModeOnlyCloses() {
+        test::ItemDialogFixture f;
+        test::RecordingSoundPlayer player;
+        CEventSounds sounds(player);
+        MeasFileData d = f.Channel(2);
+        CMeasDataDisplay dlg(f.ctx, d, 2, false, &sounds);
+        dlg.show();
+        QVERIFY(!Find<QPushButton>(dlg, QStringLiteral("okButton"))->isVisible());
+        QVERIFY(!Find<QLabel>(dlg, QStringLiteral("deleteNote"))->isVisible());
+        QCOMPARE(Find<QPushButton>(dlg, QStringLiteral("cancelButton"))->text(),
+                 QStringLiteral("Close"));
+        QVERIFY(!Find<QLabel>(dlg, QStringLiteral("firstDateText"))->isEnabled());
+        QCOMPARE(Text(dlg, "calDateText"), QString());  // gasket B is not calibrated
+        QVERIFY(player.Calls().empty());
+    }
+
+    void deleteModeWarnsAndConfirmsWithOk() {
+        test::ItemDialogFixture f;
+        test::RecordingSoundPlayer player;
+        CEventSounds sounds(player);
+        CMeasDataDisplay dlg(f.ctx, f.Channel(0), 0, true, &sounds);
+        dlg.show();
+        QCOMPARE(player.Calls(), std::vector<std::string>{"beep"});
+        auto* note = Find<QLabel>(dlg, QStringLiteral("deleteNote"));
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("Delete this test condition data"));
+        QCOMPARE(note->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(Find<QPushButton>(dlg, QStringLiteral("cancelButton"))->text(),
+                 QStringLiteral("Cancel"));
+        test::Click(dlg, "okButton");
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        dlg.show();
+        QCOMPARE(player.Calls().size(), std::size_t(1));  // one warning per dialog
+    }
+
+    void showConditionAnswersTheOperatorsChoice() {
+        test::ItemDialogFixture f;
+        const MeasFileData d = f.Channel(0);
+        test::OnNextModal([](QDialog& dlg) { test::Click(dlg, "cancelButton"); });
+        QVERIFY(!ShowCondition(f.ctx, d, 0, true, nullptr));
+        test::OnNextModal([](QDialog& dlg) { test::Click(dlg, "okButton"); });
+        QVERIFY(ShowCondition(f.ctx, d, 0, true, nullptr));
+    }
+
+    void extraItemsOfTinAlloyOnAWireStandInAlignedColumns() {
+        test::ItemDialogFixture f;
+        MeasFileData d = f.Channel(0);
+        d.coat[2] = d.coat[1];
+        d.coat[1] = LayerCondition{};
+        d.coat[1].bCode = kAlloyLayerCode;
+        d.coat[1].bRange = 2;
+        d.bGasket = kGasketWT;
+        d.bWtMode = kWtModeRoundRod;
+        d.bWtFlags = kWtLengthLater;
+        d.fWtDiameter = 2.0f;
+        CMeasDataDisplay dlg(f.ctx, d, 0, false);
+        QCOMPARE(Extra(dlg),
+                 QStringLiteral("Coefficient of Sn  Coefficient of Cu  Diameter  Length\n"
+                                "0.25               0.323              2 mm      "
+                                "Input later"));
+        QCOMPARE(Text(dlg, "autoStopText1"), QStringLiteral("Null CNT"));
+        QCOMPARE(Text(dlg, "coatText2"), QStringLiteral("Alloy layer"));
+    }
+
+    void extraItemsOfSolderContentAndArea() {
+        test::ItemDialogFixture f;
+        MeasFileData d = f.Channel(0);
+        d.coat[0].bCode = kCoatSolder;
+        d.bContent = 40;
+        d.bGasket = kGasketWT;
+        d.bWtMode = kWtModeSmallParts;
+        d.fWtArea = 12.5f;
+        CMeasDataDisplay square(f.ctx, d, 0, false);
+        QCOMPARE(Extra(square), QStringLiteral("Content of  Pb  Area\n40 W%           12.5 mm%0"));
+        d.bWtFlags = kWtAreaLater;
+        d.bWtMode = kWtModeDirect;
+        d.bWtFlags = kWtCoefLater;
+        CMeasDataDisplay direct(f.ctx, d, 0, false);
+        QCOMPARE(Extra(direct),
+                 QStringLiteral("Content of  Pb  Coefficient of WT\n40 W%           Input later"));
+        d.bWtMode = kWtModeSquareRod;
+        d.bWtFlags = 0;
+        d.fWtSideA = 1.5f;
+        d.fWtSideB = 0.25f;
+        d.fWtLength = 30.0f;
+        CMeasDataDisplay rod(f.ctx, d, 0, false);
+        QCOMPARE(Extra(rod), QStringLiteral("Content of  Pb  Side a  Side b   Length\n"
+                                            "40 W%           1.5 mm  0.25 mm  30 mm"));
+    }
+};
+
+}  // namespace klv
+
+QTEST_MAIN(klv::MeasDataDisplayTest)
+#include "meas_data_display_test.moc"
