@@ -20,8 +20,7 @@ bool AllLayersHaveCombination(const MeasFileData& d) {
     return true;
 }
 
-std::vector<ConditionPage> GetConditionPages(const MeasFileData& d, bool wizard,
-                                             bool calibration) {
+std::vector<ConditionPage> GetConditionPages(const MeasFileData& d, bool wizard, bool calibration) {
     std::vector<ConditionPage> pages{calibration ? ConditionPage::Calibrate
                                                  : ConditionPage::General};
     if (NeedsAlloyPage(d))

@@ -17,8 +17,7 @@ bool AllLayersHaveCombination(const MeasFileData& d);
 
 // The pages the sheet shows for the condition: the wizard leaves out what the combination
 // defaults fill and the auto stop page; the calibration sheet never has the WT page.
-std::vector<ConditionPage> GetConditionPages(const MeasFileData& d, bool wizard,
-                                             bool calibration);
+std::vector<ConditionPage> GetConditionPages(const MeasFileData& d, bool wizard, bool calibration);
 // The wizard can finish on its first page: no further page is needed.
 bool FirstPageFinishes(const MeasFileData& d, bool calibration);
 

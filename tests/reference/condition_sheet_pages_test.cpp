@@ -46,8 +46,7 @@ TEST(ConditionSheetPages, LayerWithoutCombinationRowNeedsPumpAndCurrentPages) {
     // Gold has no row over steel.
     const MeasFileData d = Layers({18}, 1);
     EXPECT_FALSE(AllLayersHaveCombination(d));
-    EXPECT_EQ(GetConditionPages(d, true, false),
-              (std::vector<P>{P::General, P::Pump, P::Current}));
+    EXPECT_EQ(GetConditionPages(d, true, false), (std::vector<P>{P::General, P::Pump, P::Current}));
     EXPECT_FALSE(FirstPageFinishes(d, false));
     // The free-name base has no rows at all.
     EXPECT_FALSE(FirstPageFinishes(Layers({5}, 33), false));

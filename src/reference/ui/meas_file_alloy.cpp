@@ -49,6 +49,7 @@ CMeasFileAlloy::CMeasFileAlloy(MeasFileSheetState& s, QWidget* parent) : CMeasFi
     grid->addWidget(m_contentLabel, 2, 0);
     grid->addWidget(m_content, 2, 1);
     grid->addWidget(m_contentUnit, 2, 2);
+    grid->setColumnStretch(3, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();

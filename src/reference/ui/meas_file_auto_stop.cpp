@@ -1,6 +1,7 @@
 #include "reference/ui/meas_file_auto_stop.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,8 +28,8 @@ constexpr int kBlankingMax = 40;
 CMeasFileAutoStop::CMeasFileAutoStop(MeasFileSheetState& s, QWidget* parent)
     : CMeasFilePage(s, parent) {
     setObjectName(QStringLiteral("measFileAutoStop"));
-    auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")),
-                                                   this);
+    auto* digits =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(ToQString("Blanking time"), this), 0, 1, 1, 2);
     for (int k = 0; k < kMaxLayers; ++k) {
@@ -51,7 +52,10 @@ CMeasFileAutoStop::CMeasFileAutoStop(MeasFileSheetState& s, QWidget* parent)
         m_rows.push_back({name, m_blanking[k], second, m_nil[k], m_autoStop[k], m_unit[k]});
         connect(m_nil[k], &QCheckBox::toggled, m_autoStop[k], &QWidget::setDisabled);
     }
+    grid->setColumnStretch(6, 1);
     m_reference = new QLabel(this);
+    // The reference table is aligned with blanks.
+    m_reference->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_reference->setObjectName(QStringLiteral("referenceLabel"));
     m_weightCount = new QCheckBox(ToQString("Plating weight count"), this);
     m_weightCount->setObjectName(QStringLiteral("weightCountCheck"));

@@ -61,6 +61,7 @@ CMeasFileCurrent::CMeasFileCurrent(MeasFileSheetState& s, QWidget* parent)
         connect(m_auto[k], &QCheckBox::toggled, this, [this, k](bool on) { ToggleAuto(k, on); });
         connect(m_confirm[k], &QPushButton::clicked, this, [this, k] { ConfirmOutput(k); });
     }
+    grid->setColumnStretch(4, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(units);
     layout->addLayout(grid);

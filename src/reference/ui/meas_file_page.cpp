@@ -12,6 +12,13 @@
 
 namespace klv {
 
+namespace {
+
+constexpr int kShortFieldChars = 12;
+constexpr int kFieldPadding = 12;
+
+}  // namespace
+
 CMeasFilePage::CMeasFilePage(MeasFileSheetState& s, QWidget* parent) : QWidget(parent), m_s(s) {}
 
 bool CMeasFilePage::Report(const ConditionCheck& check) {
@@ -74,6 +81,10 @@ QLineEdit* MakeLineEdit(QWidget* parent, const QString& name, int maxChars) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setMaxLength(maxChars);
+    // Short number fields are as wide as their text, not as the page.
+    if (maxChars <= kShortFieldChars)
+        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QString(maxChars + 1, u'0')) +
+                              kFieldPadding);
     return edit;
 }
 

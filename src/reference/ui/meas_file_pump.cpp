@@ -44,6 +44,7 @@ CMeasFilePump::CMeasFilePump(MeasFileSheetState& s, QWidget* parent) : CMeasFile
         m_rows.push_back({name, m_pump[k], m_solution[k], m_sensitivity[k]});
         connect(m_solution[k], &QPushButton::clicked, this, [this, k] { ClickSolution(k); });
     }
+    grid->setColumnStretch(4, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();

@@ -33,9 +33,8 @@ QPushButton* MakeButton(QWidget* parent, const char* text, const char* name) {
 
 CMeasFileSheet::CMeasFileSheet(ConditionEditContext& ctx, const MeasFileData& d, int index,
                                bool calibration, MeasFileSheetSeams seams, QWidget* parent)
-    : QDialog(parent),
-      m_seams(std::move(seams)),
-      m_state{ctx, m_seams, d, index, !IsComplete(d), calibration} {
+    : QDialog(parent), m_seams(std::move(seams)), m_state{ctx,   m_seams,        d,
+                                                          index, !IsComplete(d), calibration} {
     setObjectName(QStringLiteral("measFileSheet"));
     m_stack = new QStackedWidget(this);
     m_stack->setObjectName(QStringLiteral("pageStack"));
@@ -74,6 +73,9 @@ CMeasFileSheet::CMeasFileSheet(ConditionEditContext& ctx, const MeasFileData& d,
         connect(m_apply, &QPushButton::clicked, this, &CMeasFileSheet::Apply);
         m_tabs = new CSubclassTabCtrl(this);
         m_tabs->setObjectName(QStringLiteral("pageTabs"));
+        // Every tab title stays readable: the sheet is as wide as its tabs.
+        m_tabs->setUsesScrollButtons(false);
+        m_tabs->setElideMode(Qt::ElideNone);
         m_tabs->SetChangeGuard([this](int position) {
             if (position == m_current || !Current()->Confirm())
                 return position == m_current;
@@ -119,7 +121,8 @@ void CMeasFileSheet::RebuildPages() {
         while (m_tabs->count() > 0)
             m_tabs->removeTab(0);
         for (ConditionPage page : m_list)
-            m_tabs->addTab(ToQString(std::string(GetConditionPageTitle(page, m_state.calibration))));
+            m_tabs->addTab(
+                ToQString(std::string(GetConditionPageTitle(page, m_state.calibration))));
         m_tabs->setCurrentIndex(m_current);
     }
     UpdateButtons();

@@ -15,8 +15,8 @@ MeasFileSheetSeams DefaultMeasFileSheetSeams(ConditionEditContext& ctx) {
         const bool base = layer < 0;
         const std::string name = base ? GetFixedText(d.baseName) : GetFixedText(d.coat[layer].Name);
         const bool hasCoating = !base && d.coat[layer].bCode != 0;
-        CCoatBaseSelect dialog(base ? CoatBaseKind::Base : CoatBaseKind::Coating, name,
-                               offerDelete, hasCoating, ctx.op, anchor, anchor);
+        CCoatBaseSelect dialog(base ? CoatBaseKind::Base : CoatBaseKind::Coating, name, offerDelete,
+                               hasCoating, ctx.op, anchor, anchor);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         return dialog.Choice();

@@ -15,8 +15,8 @@ namespace klv {
 struct MeasFileSheetSeams {
     // The coating of layer k (0-4), or the base when layer is -1, chosen under `anchor`;
     // `offerDelete` offers "Delete" for the layer. Nothing when cancelled.
-    std::function<std::optional<CoatBaseChoice>(int layer, bool offerDelete,
-                                                const MeasFileData& d, QWidget* anchor)>
+    std::function<std::optional<CoatBaseChoice>(int layer, bool offerDelete, const MeasFileData& d,
+                                                QWidget* anchor)>
         chooseCoatBase;
     // A test solution code for the coating on the base; 0 when nothing was chosen.
     std::function<int(int coating, int base, QWidget* parent)> selectSolution;

@@ -40,8 +40,8 @@ void FollowRangesIntoAlloyLayers(MeasFileData& d) {
 
 }  // namespace
 
-CMeasFileStructurePage::CMeasFileStructurePage(MeasFileSheetState& s, QWidget* parent,
-                                               int boxes, int gaskets, bool allowDelete)
+CMeasFileStructurePage::CMeasFileStructurePage(MeasFileSheetState& s, QWidget* parent, int boxes,
+                                               int gaskets, bool allowDelete)
     : CMeasFilePage(s, parent), m_boxes(boxes), m_allowDelete(allowDelete) {
     m_grid = new QGridLayout;
     for (int k = 0; k < m_boxes; ++k) {
@@ -82,6 +82,7 @@ CMeasFileStructurePage::CMeasFileStructurePage(MeasFileSheetState& s, QWidget* p
         m_gasketCombo->addItem(ToQString(std::string(GetGasketName(g))));
     m_grid->addWidget(new QLabel(ToQString("Gasket"), this), row, 0);
     m_grid->addWidget(m_gasketCombo, row, 1);
+    m_grid->setColumnStretch(4, 1);
 
     connect(m_alloyCheck, &QCheckBox::clicked, this, &CMeasFileStructurePage::ToggleAlloy);
     connect(m_baseBox, &QPushButton::clicked, this, &CMeasFileStructurePage::ClickBase);

@@ -44,15 +44,30 @@ CMeasFileWT::CMeasFileWT(MeasFileSheetState& s, QWidget* parent) : CMeasFilePage
         QLineEdit* laterEdit;
     };
     const std::vector<Spec> specs = {
-        {"Round rod", "roundRadio", {{"Diameter", m_diameter}, {"Length", m_roundLength}},
-         "Input z length later", "roundLaterCheck", m_roundLength},
-        {"Square rod", "squareRadio",
+        {"Round rod",
+         "roundRadio",
+         {{"Diameter", m_diameter}, {"Length", m_roundLength}},
+         "Input z length later",
+         "roundLaterCheck",
+         m_roundLength},
+        {"Square rod",
+         "squareRadio",
          {{"Side a", m_sideA}, {"Side b", m_sideB}, {"Length", m_squareLength}},
-         "Input the length later", "squareLaterCheck", m_squareLength},
-        {"small parts", "smallRadio", {{"Area", m_area}}, "Input the area later",
-         "areaLaterCheck", m_area},
-        {"WT Coefficient", "coefRadio", {{"Coefficient", m_coef}},
-         "Input the coefficient later", "coefLaterCheck", m_coef},
+         "Input the length later",
+         "squareLaterCheck",
+         m_squareLength},
+        {"small parts",
+         "smallRadio",
+         {{"Area", m_area}},
+         "Input the area later",
+         "areaLaterCheck",
+         m_area},
+        {"WT Coefficient",
+         "coefRadio",
+         {{"Coefficient", m_coef}},
+         "Input the coefficient later",
+         "coefLaterCheck",
+         m_coef},
     };
     auto* grid = new QGridLayout;
     int row = 0;
@@ -73,6 +88,7 @@ CMeasFileWT::CMeasFileWT(MeasFileSheetState& s, QWidget* parent) : CMeasFilePage
         m_modes.push_back(mode);
     }
     grid->setColumnMinimumWidth(0, 16);
+    grid->setColumnStretch(3, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();
@@ -162,7 +178,7 @@ bool CMeasFileWT::Confirm() {
     }
     const Mode& mode = m_modes[static_cast<std::size_t>(modeCode - 1)];
     const std::pair<QLineEdit*, float*> targets[] = {
-        {m_diameter, &d.fWtDiameter}, {m_roundLength, &d.fWtLength}, {m_sideA, &d.fWtSideA},
+        {m_diameter, &d.fWtDiameter}, {m_roundLength, &d.fWtLength},  {m_sideA, &d.fWtSideA},
         {m_sideB, &d.fWtSideB},       {m_squareLength, &d.fWtLength}, {m_area, &d.fWtArea},
         {m_coef, &d.fWtCoef}};
     for (QLineEdit* edit : mode.edits) {

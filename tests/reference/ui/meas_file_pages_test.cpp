@@ -44,9 +44,9 @@ private slots:
         f.SetUpBasic(sheet, 18, "Au", 0);  // gold has no row over steel
         QVERIFY(Find<QPushButton>(sheet, "nextButton")->isVisible());
         ClickNext(sheet);
-        QCOMPARE(f.op.Texts(), std::vector<std::string>{
-                                   "Au / Fe\n\nis not applicable for a combination of test "
-                                   "solutions selection table."});
+        QCOMPARE(f.op.Texts(),
+                 std::vector<std::string>{"Au / Fe\n\nis not applicable for a combination of test "
+                                          "solutions selection table."});
         QCOMPARE(sheet.CurrentPage(), ConditionPage::Pump);
         QCOMPARE(sheet.windowTitle(),
                  QString::fromUtf8("Setting of pump \u00B7Test solution\u00B7Sensitivity"));

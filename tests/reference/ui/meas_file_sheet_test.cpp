@@ -104,8 +104,8 @@ private slots:
         QCOMPARE(BoxText(sheet, 2), QStringLiteral("Cu"));
         QVERIFY(!Find<QPushButton>(sheet, "coatBox1")->isEnabled());
         QCOMPARE(sheet.Working().coat[1].bRange, sheet.Working().coat[0].bRange);
-        QCOMPARE(sheet.Pages(), (std::vector<ConditionPage>{ConditionPage::General,
-                                                            ConditionPage::Alloy}));
+        QCOMPARE(sheet.Pages(),
+                 (std::vector<ConditionPage>{ConditionPage::General, ConditionPage::Alloy}));
         QVERIFY(alloy->isEnabled());
         alloy->click();
         QCOMPARE(BoxText(sheet, 1), QStringLiteral("Cu"));
