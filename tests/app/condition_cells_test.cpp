@@ -13,7 +13,8 @@ using test::Layer;
 
 // Nickel with auto stop at 5 µm over copper with the pump off, on steel, gasket A.
 MeasFileData NickelOverCopper() {
-    MeasFileData d = Condition({Layer(kCoatNickel, "Ni"), Layer(kCoatCopper, "Cu", test::kRange4_10)});
+    MeasFileData d =
+        Condition({Layer(kCoatNickel, "Ni"), Layer(kCoatCopper, "Cu", test::kRange4_10)});
     d.coat[0].bPump = 6;
     d.coat[0].bLayerFlags |= kLayerAutoStopOn;
     d.coat[0].fAutoStop = 5.0f;

@@ -7,8 +7,8 @@
 #include <QStyledItemDelegate>
 
 #include "app/settings_keys.h"
+#include "app/ui/fitted_glyph_text.h"
 #include "base/glyph_text.h"
-#include "base/ui/draw_glyph_text.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/window_settings.h"
 
@@ -54,7 +54,8 @@ public:
         QRect line(option.rect.x() + kMargin, option.rect.y() + kMargin,
                    option.rect.width() - 2 * kMargin, lineHeight);
         for (int l = 0; l < kConditionLineCount; ++l) {
-            DrawGlyphText(*painter, m_table.CellText(l, index.column()), line, kGlyphAlignVCenter);
+            DrawFittedGlyphText(*painter, m_table.CellText(l, index.column()), line,
+                                kGlyphAlignVCenter);
             line.translate(0, lineHeight);
         }
         // Columns are parted by a faint line, as the header parts its titles.
@@ -92,8 +93,7 @@ CConditionTable::CConditionTable(QWidget* parent) : QTreeWidget(parent) {
 }
 
 void CConditionTable::ShowCondition(const MeasFileData* d, int currentLayer,
-                                    bool measurementPossible,
-                                    const CalibrationStore* calibration) {
+                                    bool measurementPossible, const CalibrationStore* calibration) {
     m_cells = ConditionTableCells(d, calibration);
     m_currentLayer = d != nullptr ? currentLayer : -1;
     m_measurementPossible = measurementPossible;

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/settings_keys.h"
 #include "app/ui/command_ids.h"
@@ -157,7 +158,11 @@ QWidget* CMainFace::ButtonRows(std::initializer_list<int> ids) {
         // Long captions must not keep the window wider than its minimum width.
         button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         connect(button, &QAbstractButton::clicked, this, [this, id] { emit commandTriggered(id); });
-        grid->addWidget(button, index / kButtonColumns, index % kButtonColumns);
+        const int column = index % kButtonColumns;
+        grid->addWidget(button, index / kButtonColumns, column);
+        // Long captions get the larger share of the width.
+        grid->setColumnStretch(column,
+                               std::max(grid->columnStretch(column), button->sizeHint().width()));
         m_buttons.insert(id, button);
         ++index;
     }

@@ -7,9 +7,9 @@
 #include <cstdio>
 
 #include "app/settings_keys.h"
+#include "app/ui/fitted_glyph_text.h"
 #include "base/glyph_text.h"
 #include "base/list_columns.h"
-#include "base/ui/draw_glyph_text.h"
 
 namespace klv {
 namespace {
@@ -43,9 +43,9 @@ public:
             painter->setFont(m_list.ResultFont());
             painter->setPen(column == 0 && m_list.IsRedName(row) ? QColor(Qt::red)
                                                                  : m_list.FontColor());
-            DrawGlyphText(*painter, m_list.RowText(row, column),
-                          option.rect.adjusted(kTextIndent, 0, -kTextIndent, 0),
-                          kGlyphAlignVCenter);
+            DrawFittedGlyphText(*painter, m_list.RowText(row, column),
+                                option.rect.adjusted(kTextIndent, 0, -kTextIndent, 0),
+                                kGlyphAlignVCenter);
         }
         painter->restore();
     }

@@ -94,8 +94,8 @@ ResultFont DefaultResultFont() {
     ResultFont f;
     f.font = DialogFont();
     f.font.setPixelSize(MulDiv(ini::kFontSize.def, ScreenPixelsPerInch(), kPointsPerInch));
-    f.pitchAndFamily = (f.font.fixedPitch() ? kFixedPitch : kVariablePitch) |
-                       FamilyOf(f.font.styleHint());
+    f.pitchAndFamily =
+        (f.font.fixedPitch() ? kFixedPitch : kVariablePitch) | FamilyOf(f.font.styleHint());
     return f;
 }
 
@@ -105,23 +105,23 @@ ResultFont LoadResultFont(const ProfileFile& ini) {
     int points = ini.GetProfileInt(ini::kFontSize.section, ini::kFontSize.key, ini::kFontSize.def);
     points = points > 0 ? std::clamp(points, kResultFontMinPoints, kResultFontMaxPoints)
                         : ini::kFontSize.def;
-    const std::string face = ini.GetProfileString(
-        ini::kMeasurement, ini::kFontFaceKey, FromQString(def.font.family()),
-        ini::kFontFaceMaxChars);
+    const std::string face =
+        ini.GetProfileString(ini::kMeasurement, ini::kFontFaceKey, FromQString(def.font.family()),
+                             ini::kFontFaceMaxChars);
     f.font = QFont(ToQString(face));
     f.font.setPixelSize(MulDiv(points, ScreenPixelsPerInch(), kPointsPerInch));
     f.font.setItalic(ReadInt(ini, ini::kFontItalicKey, def.font.italic()) != 0);
     f.font.setUnderline(ReadInt(ini, ini::kFontUnderLineKey, def.font.underline()) != 0);
     f.font.setStrikeOut(ReadInt(ini, ini::kFontStrikeOutKey, def.font.strikeOut()) != 0);
     const int weight = ReadInt(ini, ini::kFontWeightKey, def.font.weight());
-    f.font.setWeight(static_cast<QFont::Weight>(weight <= 0 ? kNormalWeight
-                                                            : std::min(weight, kMaxWeight)));
+    f.font.setWeight(
+        static_cast<QFont::Weight>(weight <= 0 ? kNormalWeight : std::min(weight, kMaxWeight)));
     f.charSet = ReadInt(ini, ini::kFontCharSetKey, def.charSet);
     f.pitchAndFamily = ReadInt(ini, ini::kFontFamilyKey, def.pitchAndFamily);
     f.font.setStyleHint(HintOf(f.pitchAndFamily));
     f.font.setFixedPitch((f.pitchAndFamily & kPitchMask) == kFixedPitch);
-    f.color = FromColorRef(ini.GetProfileInt(ini::kFontColor.section, ini::kFontColor.key,
-                                             ini::kFontColor.def));
+    f.color = FromColorRef(
+        ini.GetProfileInt(ini::kFontColor.section, ini::kFontColor.key, ini::kFontColor.def));
     return f;
 }
 

@@ -58,8 +58,8 @@ ResultFont CResultFontDialog::Chosen() const {
     ResultFont chosen = m_font;
     QFont font = m_picker->currentFont();
     const double points = font.pointSizeF() > 0 ? font.pointSizeF() : kResultFontMinPoints;
-    font.setPointSizeF(std::clamp(points, double(kResultFontMinPoints),
-                                  double(kResultFontMaxPoints)));
+    font.setPointSizeF(
+        std::clamp(points, double(kResultFontMinPoints), double(kResultFontMaxPoints)));
     // The result list draws by pixels, as the settings file stores them.
     font.setPixelSize(FontPixelHeight(font, ScreenPixelsPerInch()));
     chosen.font = font;

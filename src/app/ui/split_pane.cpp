@@ -10,8 +10,7 @@ CSplitPane::CSplitPane(QWidget* left, QWidget* right, QWidget* parent)
     : QWidget(parent), m_left(left), m_right(right), m_bar(new CSplitBar(this)) {
     m_left->setParent(this);
     m_right->setParent(this);
-    connect(m_bar, &CSplitBar::dragged, this,
-            [this](int x) { DragTo(x + this->x()); });
+    connect(m_bar, &CSplitBar::dragged, this, [this](int x) { DragTo(x + this->x()); });
 }
 
 // Kept as asked until the window has its size; the clamp applies whenever it is laid out.

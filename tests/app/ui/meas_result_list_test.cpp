@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QtTest>
 
+#include "app/ui/fitted_glyph_text.h"
+#include "base/ui/draw_glyph_text.h"
 #include "support/temp_dir.h"
 
 namespace klv {
@@ -67,6 +69,7 @@ private slots:
     void redNameColoursOnlyTheNameOfItsRow();
     void valueBlinksOnEvenTicksOnly();
     void noRowIsEverSelected();
+    void textTooWideForItsCellIsCutWithAMark();
 
 private:
     CMeasResultList* m_list = nullptr;
@@ -205,6 +208,29 @@ void MeasResultListTest::noRowIsEverSelected() {
     m_list->selectAll();
     QVERIFY(m_list->selectedItems().isEmpty());
     QCOMPARE(m_list->RowText(1, 0), QStringLiteral("Cu    "));
+}
+
+void MeasResultListTest::textTooWideForItsCellIsCutWithAMark() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(20);
+    const QFontMetrics fm(font);
+    const QString value = QStringLiteral("  12.3 um        ");
+    // An empty limit mark is no reason to cut.
+    QCOMPARE(FitGlyphText(fm, value, GlyphTextExtent(fm, QStringLiteral("  12.3 um"))),
+             QStringLiteral("  12.3 um"));
+    const QString adhesion = QStringLiteral(" 14.62 g/m%0");
+    const int whole = GlyphTextExtent(fm, adhesion);
+    QCOMPARE(FitGlyphText(fm, adhesion, whole), adhesion);
+    for (int width = whole - 1; width > 0; width -= 3) {
+        const QString cut = FitGlyphText(fm, adhesion, width);
+        QVERIFY2(GlyphTextExtent(fm, cut) <= width, qPrintable(cut));
+        if (cut.isEmpty())
+            continue;
+        QVERIFY2(cut.endsWith(QStringLiteral("...")), qPrintable(cut));
+        QVERIFY2(!cut.contains(QStringLiteral("%...")), qPrintable(cut));
+        QVERIFY(adhesion.startsWith(cut.chopped(3)));
+    }
+    QCOMPARE(FitGlyphText(fm, adhesion, 0), QString());
 }
 
 }  // namespace klv

@@ -11,7 +11,7 @@ namespace klv {
 
 namespace {
 
-const char* const kKeys[] = {"FontSize", "Italic",  "Weight", "UnderLine", "StrikeOut",
+const char* const kKeys[] = {"FontSize", "Italic", "Weight", "UnderLine", "StrikeOut",
                              "CharSet",  "Family", "Face",   "FontColor"};
 
 QStringList StoredKeys(const ProfileFile& ini) {

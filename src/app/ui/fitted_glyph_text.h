@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+
+namespace klv {
+
+// The text cut so that it fits `width` with a trailing "..." to show that it was cut; a text
+// that fits is kept whole. A glyph escape is never split.
+QString FitGlyphText(const QFontMetrics& fm, const QString& text, int width);
+
+// DrawGlyphText of the fitted text, so that a cell too narrow never shows half a character.
+void DrawFittedGlyphText(QPainter& painter, const QString& text, const QRect& rect, int flags);
+
+}  // namespace klv
