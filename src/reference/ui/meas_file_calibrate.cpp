@@ -3,6 +3,9 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "reference/check_messages.h"
+#include "reference/unit_gasket_tables.h"
+
 namespace klv {
 
 CMeasFileCalibrate::CMeasFileCalibrate(MeasFileSheetState& s, QWidget* parent)
@@ -29,6 +32,10 @@ void CMeasFileCalibrate::Refresh() {
 }
 
 bool CMeasFileCalibrate::Confirm() {
+    // Only gaskets A to C can be calibrated on a standard.
+    if (D().bGasket == kGasketWT)
+        return Report(
+            ConditionCheck{ConditionField::Gasket, -1, std::string(kMsgLackOfItem), true});
     return ConfirmStructure();
 }
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "base/fixed_text.h"
+#include "base/ui/subclass_tab_ctrl.h"
 #include "reference/condition_rules.h"
 #include "reference/ui/edit_condition.h"
 #include "sheet_fixture.h"
@@ -106,6 +107,9 @@ private slots:
         QCOMPARE(sheet.Working().coat[1].bRange, sheet.Working().coat[0].bRange);
         QCOMPARE(sheet.Pages(),
                  (std::vector<ConditionPage>{ConditionPage::General, ConditionPage::Alloy}));
+        // Tin over an alloy layer over copper takes every result item: no fifth layer.
+        QVERIFY(!Find<QPushButton>(sheet, "coatBox4")->isEnabled());
+        QVERIFY(Find<QPushButton>(sheet, "coatBox3")->isEnabled());
         QVERIFY(alloy->isEnabled());
         alloy->click();
         QCOMPARE(BoxText(sheet, 1), QStringLiteral("Cu"));
@@ -288,6 +292,40 @@ private slots:
         Find<QPushButton>(sheet, "okButton")->click();
         QVERIFY(sheet.Confirmed());
         QCOMPARE(sheet.ConfirmedData().coat[0].bBlanking, std::uint8_t(40));
+    }
+
+    void aClickOnAnotherTabIsRefusedWhileThePageFails() {
+        SheetFixture f;
+        CMeasFileSheet sheet(f.ctx, test::MakeCondition(1), 0, false, f.Seams());
+        sheet.show();
+        auto* tabs = Find<CSubclassTabCtrl>(sheet, "pageTabs");
+        Choose(Find<QComboBox>(sheet, "unitCombo"), 1);  // nm has no range 1/1
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+        QCOMPARE(f.op.Texts(),
+                 std::vector<std::string>{"This range can't be used with specified unit"});
+        QCOMPARE(tabs->RefusedClicks(), 1);
+        QCOMPARE(sheet.CurrentPage(), ConditionPage::General);
+        f.op.Clear();
+        Choose(Find<QComboBox>(sheet, "rangeCombo0"), 6);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+        QVERIFY(f.op.Texts().empty());
+        QCOMPARE(sheet.CurrentPage(), ConditionPage::Current);
+    }
+
+    void calibrationRefusesTheWtGasket() {
+        SheetFixture f;
+        MeasFileData d = test::MakeCondition(1);
+        d.bGasket = 4;
+        CMeasFileSheet sheet(f.ctx, d, 0, true, f.Seams());
+        sheet.show();
+        QCOMPARE(Find<QComboBox>(sheet, "gasketCombo")->currentIndex(), -1);
+        Find<QPushButton>(sheet, "okButton")->click();
+        QCOMPARE(f.op.Texts(), std::vector<std::string>{"Lack of item."});
+        QVERIFY(!sheet.Confirmed());
+        Choose(Find<QComboBox>(sheet, "gasketCombo"), 1);
+        Find<QPushButton>(sheet, "okButton")->click();
+        QVERIFY(sheet.Confirmed());
+        QCOMPARE(sheet.ConfirmedData().bGasket, std::uint8_t(2));
     }
 
     void calibrationSheetWritesNothingAndOffersGasketsAToC() {
