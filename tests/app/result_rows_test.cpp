@@ -12,23 +12,22 @@ using test::Condition;
 using test::Layer;
 using test::Measured;
 
-MeasFileData TinAlloyCopper() {
+// Tin over an alloy layer over copper, the tin total above its upper limit and the copper
+// total below its lower limit, all three layers measured.
+std::vector<ResultRow> TinAlloyCopperRows(bool plain) {
     MeasFileData d =
         Condition({Layer(kCoatTin, "Sn"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
     d.bStatFlags = kStatLimitCheckOn;
-    d.limits[0].fUpperLimit = 2.2f;
-    d.limits[0].fLowerLimit = 1.0f;
-    d.limits[2].fUpperLimit = 10.0f;
-    d.limits[2].fLowerLimit = 3.5f;
-    return d;
+    d.limits[0] = {{}, 2.2f, 1.0f};
+    d.limits[2] = {{}, 10.0f, 3.5f};
+    const MsrLogRecord measured[] = {Measured(2.0f), Measured(1.2f), Measured(3.0f)};
+    SyntheticResult r;
+    EditSyntheticResult(d, measured, r, plain);
+    return MakeResultRows(r);
 }
 
-const MsrLogRecord kThree[] = {Measured(2.0f), Measured(1.2f), Measured(3.0f)};
-
 TEST(ResultRows, EveryItemOfTheTinAlloyFormIsARowWithItsTexts) {
-    SyntheticResult r;
-    EditSyntheticResult(TinAlloyCopper(), kThree, r, false);
-    std::vector<ResultRow> rows = MakeResultRows(r);
+    std::vector<ResultRow> rows = TinAlloyCopperRows(false);
     ASSERT_EQ(rows.size(), 6u);
     EXPECT_EQ(rows[0].columns[0], "Solid Sn layer    ");
     EXPECT_EQ(rows[0].columns[1], "   2.0 um         ");
@@ -43,9 +42,7 @@ TEST(ResultRows, EveryItemOfTheTinAlloyFormIsARowWithItsTexts) {
 }
 
 TEST(ResultRows, UnusedItemsAreSkippedAndTheRestKeepTheirOrder) {
-    SyntheticResult r;
-    EditSyntheticResult(TinAlloyCopper(), kThree, r, true);
-    std::vector<ResultRow> rows = MakeResultRows(r);
+    std::vector<ResultRow> rows = TinAlloyCopperRows(true);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].columns[0], "Sn    ");
     EXPECT_EQ(rows[1].columns[0], "Cu    ");

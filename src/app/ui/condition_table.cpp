@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 
 #include "app/settings_keys.h"
+#include "app/ui/display_only_list.h"
 #include "app/ui/fitted_glyph_text.h"
 #include "base/glyph_text.h"
 #include "base/ui/text_codec.h"
@@ -76,14 +77,8 @@ private:
 }  // namespace
 
 CConditionTable::CConditionTable(QWidget* parent) : QTreeWidget(parent) {
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::NoFocus);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MakeDisplayOnly(*this);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    header()->setStretchLastSection(false);
     setItemDelegate(new ConditionRowDelegate(*this));
     RestoreColumns(ProfileFile());
     auto* row = new QTreeWidgetItem;

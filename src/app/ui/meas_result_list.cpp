@@ -7,9 +7,11 @@
 #include <cstdio>
 
 #include "app/settings_keys.h"
+#include "app/ui/display_only_list.h"
 #include "app/ui/fitted_glyph_text.h"
 #include "base/glyph_text.h"
 #include "base/list_columns.h"
+#include "base/ui/text_codec.h"
 
 namespace klv {
 namespace {
@@ -67,14 +69,7 @@ CMeasResultList::CMeasResultList(QWidget* parent)
       m_buttonFace(palette().color(QPalette::Active, QPalette::Button)) {
     std::copy(std::begin(ini::kMeasResultColDefaults), std::end(ini::kMeasResultColDefaults),
               m_widths);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setFocusPolicy(Qt::NoFocus);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    header()->setStretchLastSection(false);
-    header()->setMinimumSectionSize(kMinColumnWidth);
+    MakeDisplayOnly(*this);
     setItemDelegate(new ResultRowDelegate(*this));
     SetFresh(false);
     SetFourColumns(false);
@@ -121,6 +116,17 @@ void CMeasResultList::ApplyWidths() {
 void CMeasResultList::ClearRows() {
     StopBlink();
     clear();
+}
+
+void CMeasResultList::SetResultRows(const std::vector<ResultRow>& rows) {
+    ClearRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ResultRowTexts texts;
+        for (int c = 0; c < kResultColumnCount; ++c)
+            texts.columns[c] = ToQString(rows[i].columns[c]);
+        texts.redName = rows[i].redName;
+        SetRow(static_cast<int>(i), texts);
+    }
 }
 
 void CMeasResultList::SetRow(int row, const ResultRowTexts& texts) {

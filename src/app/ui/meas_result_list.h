@@ -4,7 +4,9 @@
 #include <QFont>
 #include <QTimer>
 #include <QTreeWidget>
+#include <vector>
 
+#include "app/result_rows.h"
 #include "base/profile.h"
 
 namespace klv {
@@ -34,6 +36,8 @@ public:
     bool HasFourColumns() const { return columnCount() == 4; }
 
     void ClearRows();
+    // The rows of a measurement in place of the shown ones.
+    void SetResultRows(const std::vector<ResultRow>& rows);
     // Adds empty rows up to `row` when it does not exist yet.
     void SetRow(int row, const ResultRowTexts& texts);
     int RowCount() const { return topLevelItemCount(); }

@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "app/ui/shown_widget.h"
 #include "reference/unit_gasket_tables.h"
 #include "results/result_conditions.h"
 #include "support/temp_dir.h"
@@ -61,9 +62,7 @@ private:
 
 void ConditionTableTest::init() {
     m_table = new CConditionTable;
-    m_table->resize(700, 200);
-    m_table->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_table));
+    QVERIFY(test::ShowAtSize(*m_table, {700, 200}));
 }
 
 void ConditionTableTest::cleanup() {

@@ -4,6 +4,7 @@
 #include "app/ui/condition_table.h"
 #include "app/ui/main_face.h"
 #include "app/ui/meas_result_list.h"
+#include "app/ui/shown_widget.h"
 #include "app/ui/split_bar.h"
 #include "support/temp_dir.h"
 
@@ -42,9 +43,7 @@ private:
 
 void FaceLayoutTest::init() {
     m_face = new CMainFace;
-    m_face->resize(900, 600);
-    m_face->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_face));
+    QVERIFY(test::ShowAtSize(*m_face, {900, 600}));
 }
 
 void FaceLayoutTest::cleanup() {

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "app/ui/fitted_glyph_text.h"
+#include "app/ui/shown_widget.h"
 #include "base/ui/draw_glyph_text.h"
 #include "support/temp_dir.h"
 
@@ -70,6 +71,7 @@ private slots:
     void valueBlinksOnEvenTicksOnly();
     void noRowIsEverSelected();
     void textTooWideForItsCellIsCutWithAMark();
+    void measurementRowsReplaceTheShownOnes();
 
 private:
     CMeasResultList* m_list = nullptr;
@@ -77,12 +79,10 @@ private:
 
 void MeasResultListTest::init() {
     m_list = new CMeasResultList;
-    m_list->resize(800, 300);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(20);
     m_list->SetResultFont(font, Qt::black);
-    m_list->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_list));
+    QVERIFY(test::ShowAtSize(*m_list, {800, 300}));
 }
 
 void MeasResultListTest::cleanup() {
@@ -231,6 +231,26 @@ void MeasResultListTest::textTooWideForItsCellIsCutWithAMark() {
         QVERIFY(adhesion.startsWith(cut.chopped(3)));
     }
     QCOMPARE(FitGlyphText(fm, adhesion, 0), QString());
+}
+
+void MeasResultListTest::measurementRowsReplaceTheShownOnes() {
+    for (int r = 0; r < 4; ++r)
+        m_list->SetRow(r, Row("old   ", "   1.0 um"));
+    m_list->SetBlinkRow(3);
+    ResultRow nickel;
+    nickel.columns[0] = "Ni    ";
+    // Single-byte text of the records: 0xB5 is the micro sign.
+    nickel.columns[1] = "  12.3 \xb5m More than upper limit";
+    nickel.redName = true;
+    ResultRow copper;
+    copper.columns[0] = "Cu    ";
+    m_list->SetResultRows({nickel, copper});
+    QCOMPARE(m_list->RowCount(), 2);
+    QCOMPARE(m_list->RowText(0, 1), QStringLiteral("  12.3 \u00b5m More than upper limit"));
+    QVERIFY(m_list->IsRedName(0));
+    QVERIFY(!m_list->IsRedName(1));
+    QCOMPARE(m_list->RowText(1, 1), QString());
+    QVERIFY(!m_list->IsBlinking());
 }
 
 }  // namespace klv
