@@ -6,8 +6,11 @@
 #include <QTimer>
 
 #include "base/fixed_text.h"
+#include "base/ui/subclass_list_ctrl.h"
+#include "modal_driver.h"
 #include "reference/condition_rules.h"
 #include "reference/ui/coat_base_select.h"
+#include "reference/ui/solution_select.h"
 #include "sheet_fixture.h"
 
 namespace klv {
@@ -290,6 +293,27 @@ private slots:
         QVERIFY(offered);
         QCOMPARE(Find<QPushButton>(sheet, "coatBox0")->text(), QStringLiteral("Cu"));
         QCOMPARE(sheet.Working().coat[0].bCode, std::uint8_t(5));
+    }
+
+    void theRealSolutionListAnswersThePumpPage() {
+        SheetFixture f;
+        f.ctx.oneClickActivate = true;
+        CMeasFileSheet sheet(f.ctx, test::MakeCondition(1), 0, false,
+                             DefaultMeasFileSheetSeams(f.ctx));
+        sheet.show();
+        OpenTab(sheet, ConditionPage::Pump);
+        bool listed = false;
+        test::WhenModal(QStringLiteral("solutionSelect"), [&](QWidget* w) {
+            auto* select = static_cast<CSolutionSelect*>(w);
+            listed = select->List().topLevelItemCount() > 0;
+            const QRect row = select->List().visualRect(select->List().model()->index(0, 0));
+            QTest::mouseClick(select->List().viewport(), Qt::LeftButton, {}, row.center());
+        });
+        FindLayer<QPushButton>(sheet, "solutionBox", 0)->click();
+        QVERIFY(listed);
+        // The first group of tin: "E-24".
+        QCOMPARE(FindLayer<QPushButton>(sheet, "solutionBox", 0)->text(), QStringLiteral("E-24"));
+        QCOMPARE(sheet.Working().coat[0].bSolution, std::uint8_t(4));
     }
 };
 
