@@ -312,6 +312,23 @@ private slots:
         QVERIFY(!EditConditionItem(32888, f.ctx, d, 0, nullptr));
         QVERIFY(f.op.Texts().empty());
     }
+
+    void everyCommandHasItsOwnDialog() {
+        test::ItemDialogFixture f;
+        MeasFileData d = f.Channel(0);
+        QStringList titles;
+        for (int id = 32880; id <= 32887; ++id) {
+            test::OnNextModal([&](QDialog& dlg) {
+                titles << dlg.windowTitle();
+                Click(dlg, "cancelButton");
+            });
+            QVERIFY(!EditConditionItem(id, f.ctx, d, 0, nullptr));
+        }
+        QCOMPARE(titles, (QStringList{"Sensitivity set", "Setting of test solution",
+                                      "Setting of current range", "Setting of pump speed",
+                                      "Setting of Auto stop", "Setting of blanking time",
+                                      "Setting of unit", "Setting of alloy coefficient"}));
+    }
 };
 
 }  // namespace klv
