@@ -130,6 +130,7 @@ void CMeasFileSheet::RebuildPages() {
 
 void CMeasFileSheet::ShowPage(int position) {
     m_current = position;
+    m_guardPassed = -1;
     Current()->Refresh();
     m_stack->setCurrentWidget(Current());
     if (m_tabs != nullptr) {
