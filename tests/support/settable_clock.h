@@ -1,17 +1,22 @@
 #pragma once
 
+#include <atomic>
+
 #include "base/clock.h"
 
 namespace klv::test {
 
-// A clock that moves only when the test says so.
+// A clock that moves only when the test says so, or, with an automatic step, by that step at
+// every reading (for waits of the program that would otherwise never end). Threads may read it.
 class SettableClock final : public Clock {
 public:
-    std::uint32_t TickMs() override { return m_tick; }
+    std::uint32_t TickMs() override { return m_tick.fetch_add(m_step.load()); }
     LocalTime Now() override { return m_now; }
 
-    void SetTick(std::uint32_t tick) { m_tick = tick; }
-    void Advance(std::uint32_t ms) { m_tick += ms; }
+    std::uint32_t Tick() const { return m_tick.load(); }
+    void SetTick(std::uint32_t tick) { m_tick.store(tick); }
+    void Advance(std::uint32_t ms) { m_tick.fetch_add(ms); }
+    void SetAutoStep(std::uint32_t ms) { m_step.store(ms); }
     void SetNow(const LocalTime& now) { m_now = now; }
     void SetDate(int year, int month, int day) {
         m_now.year = year;
@@ -20,7 +25,8 @@ public:
     }
 
 private:
-    std::uint32_t m_tick = 0;
+    std::atomic<std::uint32_t> m_tick{0};
+    std::atomic<std::uint32_t> m_step{0};
     LocalTime m_now{2026, 12, 9, 10, 30, 15, 250, 3};
 };
 

@@ -37,6 +37,7 @@ public:
     CDeviceProtocol& Protocol() { return *m_protocol; }
     CUsbTransport& Transport() { return *m_transport; }
     CSimulation* SimulationWindow() { return m_simulationWindow.get(); }
+    CSimulatorState* Simulator() { return m_simulator.get(); }
 
 private:
     bool m_simulation;

@@ -12,14 +12,31 @@
 #include "app/messages.h"
 #include "app/settings_keys.h"
 #include "app/system_flags.h"
+#include "app/ui/about_dlg.h"
 #include "app/ui/command_ids.h"
+#include "app/ui/condition_table.h"
 #include "app/ui/hidden_key_sequence.h"
+#include "app/ui/main_channel.h"
 #include "app/ui/main_face.h"
 #include "app/ui/main_menu.h"
+#include "app/ui/result_font_dialog.h"
 #include "app/ui/status_line.h"
+#include "base/ui/key_routing_table.h"
 #include "base/ui/tool_button.h"
 #include "base/ui/window_settings.h"
+#include "device/ui/usb_status_dialog.h"
 #include "measure/measurement_state.h"
+#include "measure/protocol_run_instrument.h"
+#include "reference/alloy_content_table.h"
+#include "reference/coating_table.h"
+#include "reference/condition_rules.h"
+#include "reference/ui/bulk_erase_dialog.h"
+#include "reference/ui/condition_edit_context.h"
+#include "reference/ui/edit_condition.h"
+#include "reference/ui/edit_condition_item.h"
+#include "reference/ui/meas_data_display.h"
+#include "reference/ui/wt_after_input.h"
+#include "reference/ui/meas_file_list.h"
 
 namespace klv {
 
@@ -42,14 +59,64 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, QWidget* parent) : QMainWindow(parent), 
             Qt::QueuedConnection);
     qApp->installEventFilter(keys);
     resize(800, 600);
-    RestoreWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, true);
+    RestoreWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, false);
+    m_face->RestoreSettings(m_app.Profile());
     m_device = std::make_unique<CDeviceLink>(*this, m_app.Profile(), m_app.Time(),
                                              (m_app.SystemFlags() & kFlagSimulator) != 0);
+    m_instrument = std::make_unique<CProtocolRunInstrument>(m_device->Protocol());
+    m_channel = std::make_unique<CMainChannel>(m_app, *m_face, *m_instrument, *this,
+                                               [this] { UpdateControls(); });
+    m_editContext = std::make_unique<ConditionEditContext>(ConditionEditContext{
+        m_app.Conditions(), m_app.Calibration(), m_app.Profile(), m_app.Op(),
+        m_app.ListStyle().oneClickActivate, {}});
+    m_channel->SetConditionEditor([this](MeasFileData& d, int index) {
+        return EditCondition(*m_editContext, d, index, false, this);
+    });
+    m_channel->SetWtCoefficientInput(
+        [this](MeasFileData& d) { return AskWtAfterInput(d, m_app.Op(), this); });
+    m_channel->ShowFileName();
+    m_previousF2 = CKeyRoutingTable::Instance().Register(kVkF2, this);
+    m_previousF3 = CKeyRoutingTable::Instance().Register(kVkF3, this);
     UpdateControls();
     m_initialised = true;
 }
 
+CKLV570Dlg::~CKLV570Dlg() {
+    Shutdown();
+}
+
+void CKLV570Dlg::ShowAsStored() {
+    const int stored = m_app.Profile().GetProfileInt(ini::kMeasurement, ini::kWinShow, kShowMaximized);
+    if (MainWindowShowCommand(stored) == kShowMaximized)
+        showMaximized();
+    else
+        showNormal();
+}
+
+void CKLV570Dlg::FillControlState() {
+    ControlState state;
+    state.condition = m_channel->Condition();
+    state.running = m_channel->IsMeasuring();
+    state.layer = m_channel->Layer();
+    if (state.condition != nullptr) {
+        const MeasFileData& d = *state.condition;
+        const int layers = GetCoatCount(d);
+        state.storedMeasurements = layers > 0 ? static_cast<int>(d.nItemCt) / layers : 0;
+        state.lastDataCancellable = m_channel->IsLastDataCancellable() ||
+                                    (m_app.Calibration().dwFlags & kStoreLastDataCancellable) != 0;
+        if (state.layer >= 0 && state.layer < kMaxLayers) {
+            const LayerCondition& coat = d.coat[state.layer];
+            state.surfaceTextPresent = !IsAlloyLayer(coat) && !GetSurfaceText(coat.bCode).empty();
+        }
+        state.alloyFactorApplies = HasAlloySn(d).has_value() || FindAlloyContent(d) != nullptr;
+    }
+    m_state = state;
+}
+
 void CKLV570Dlg::UpdateControls() {
+    if (!m_channel)
+        return;
+    FillControlState();
     for (QAction* action : std::as_const(m_actions))
         action->setEnabled(IsCommandEnabled(action->data().toInt(), m_state));
     for (auto it = m_face->Buttons().begin(); it != m_face->Buttons().end(); ++it)
@@ -59,6 +126,9 @@ void CKLV570Dlg::UpdateControls() {
         QString::fromLatin1(line.text.data(), qsizetype(line.text.size())), line.red, Qt::red);
     if (m_state.condition == nullptr)
         m_face->DataNumber()->clear();
+    const bool possible = GetRunPhase(m_state.condition, false) == RunPhase::Ready;
+    m_face->ConditionTable()->ShowCondition(m_state.condition, m_state.layer, possible,
+                                            &m_app.Calibration());
 }
 
 void CKLV570Dlg::ToggleHiddenMenu() {
@@ -72,11 +142,85 @@ void CKLV570Dlg::ToggleHiddenMenu() {
     UpdateControls();
 }
 
-// Commands without an implementation yet keep only their enabling.
+bool CKLV570Dlg::event(QEvent* event) {
+    if (event->type() == kPollingNotifyEvent) {
+        if (!m_shutDown)
+            m_channel->OnPollingNotify();
+        return true;
+    }
+    if (event->type() == kKeyMessageEvent) {
+        OnKeyMessage(static_cast<KeyMessageEvent*>(event)->VirtualKey());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void CKLV570Dlg::OnKeyMessage(int virtualKey) {
+    if (virtualKey == kVkF2)
+        OnCommand(cmd::kStartMeasurement);
+    else if (virtualKey == kVkF3)
+        OnCommand(cmd::kStopMeasurement);
+}
+
+// Commands whose dialogs come with later parts of the program keep only their enabling.
 void CKLV570Dlg::OnCommand(int id) {
-    if (!IsCommandEnabled(id, m_state))
+    if (m_shutDown || !IsCommandEnabled(id, m_state))
         return;
     switch (id) {
+        case cmd::kSelectCondition:
+            m_channel->SelectMeasureFile(false);
+            break;
+        case cmd::kEndMeasurement:
+            m_channel->CloseChannel();
+            break;
+        case cmd::kStartMeasurement:
+            m_channel->StartMeasurement();
+            break;
+        case cmd::kStopMeasurement:
+            m_channel->StopMeasurement();
+            break;
+        case cmd::kCancelLastData:
+            m_channel->CancelLastData();
+            break;
+        case cmd::kDeleteData:
+            m_channel->DeleteData();
+            break;
+        case cmd::kDeleteCondition:
+            DeleteConditionFiles();
+            break;
+        case cmd::kDeleteAll: {
+            CBulkErase dialog(m_app.Conditions(), this);
+            dialog.exec();
+            break;
+        }
+        case cmd::kDisplayCondition:
+            ShowCondition(*m_editContext, m_channel->WorkingCondition(), m_channel->Index(), false,
+                          this, &m_app.EventSounds());
+            break;
+        case cmd::kSetCondition:
+            EditOpenCondition();
+            break;
+        case cmd::kEditSensitivity:
+        case cmd::kEditTestSolution:
+        case cmd::kEditCurrentRange:
+        case cmd::kEditPumpSpeed:
+        case cmd::kEditAutoStop:
+        case cmd::kEditBlankingTime:
+        case cmd::kEditUnit:
+        case cmd::kEditAlloyFactor:
+            EditItem(id);
+            break;
+        case cmd::kSurfaceTreatment:
+            ShowSurfaceTreatment();
+            break;
+        case cmd::kResultFont:
+            ChooseFont();
+            break;
+        case cmd::kUsbStatus: {
+            CUsbStatus dialog(m_device->Transport(), this);
+            dialog.exec();
+            break;
+        }
         case cmd::kExit:
             close();
             break;
@@ -84,26 +228,88 @@ void CKLV570Dlg::OnCommand(int id) {
             QDesktopServices::openUrl(
                 QUrl::fromLocalFile(QString::fromStdString(m_app.HelpPath())));
             break;
+        case cmd::kVersion:
+            ShowVersion();
+            break;
         default:
             break;
     }
     UpdateControls();
 }
 
-void CKLV570Dlg::StartDevice() {
-    if (m_shutDown || m_device->Start(m_app.Op()))
+void CKLV570Dlg::DeleteConditionFiles() {
+    CMeasFileList list(m_app.Conditions(), m_app.Calibration(), m_app.Profile(),
+                       m_app.ListStyle().oneClickActivate, this);
+    list.SetMode(MeasFileListMode::Delete);
+    list.SetChannelInUse(m_channel->IsOpen() ? m_channel->Index() : -1);
+    list.SetDeleteConfirmation([this, &list](int index, const MeasFileData& d) {
+        return ShowCondition(*m_editContext, d, index, true, &list, &m_app.EventSounds());
+    });
+    list.exec();
+}
+
+void CKLV570Dlg::ShowSurfaceTreatment() {
+    const MeasFileData* d = m_channel->Condition();
+    if (d == nullptr || m_channel->Layer() >= kMaxLayers)
         return;
-    Shutdown();
-    close();
+    const std::string_view text = GetSurfaceText(d->coat[m_channel->Layer()].bCode);
+    m_app.Op().ShowMessage(std::string(text), MsgIcon::Information, MsgButtons::Ok);
+}
+
+void CKLV570Dlg::ChooseFont() {
+    ResultFont font = m_face->GetResultFont();
+    if (!ChooseResultFont(this, font))
+        return;
+    m_face->SetResultFont(font);
+    m_channel->DisplayLastMeasureResult(false);
+}
+
+void CKLV570Dlg::EditOpenCondition() {
+    MeasFileData d = m_channel->WorkingCondition();
+    if (EditCondition(*m_editContext, d, m_channel->Index(), false, this))
+        m_channel->AdoptCondition(d);
+}
+
+void CKLV570Dlg::EditItem(int id) {
+    MeasFileData d = m_channel->WorkingCondition();
+    if (EditConditionItem(id, *m_editContext, d, m_channel->Index(), this))
+        m_channel->AdoptCondition(d);
+}
+
+void CKLV570Dlg::ShowVersion() {
+    if (!CAboutDlg::CanShow(m_app.Version()))
+        return;
+    CAboutDlg dialog(m_app.Version(), this);
+    dialog.exec();
+}
+
+void CKLV570Dlg::StartDevice() {
+    if (m_shutDown)
+        return;
+    if (!m_device->Start(m_app.Op())) {
+        Shutdown();
+        close();
+        return;
+    }
+    m_channel->SelectMeasureFile(true);
+    UpdateControls();
 }
 
 void CKLV570Dlg::Shutdown() {
     if (m_shutDown)
         return;
     m_shutDown = true;
+    m_channel.reset();
     m_device->Stop();
-    if (m_initialised)
-        SaveWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, true);
+    if (!m_initialised)
+        return;
+    CKeyRoutingTable& keys = CKeyRoutingTable::Instance();
+    if (keys.Owner(kVkF2) == this)
+        keys.Register(kVkF2, m_previousF2);
+    if (keys.Owner(kVkF3) == this)
+        keys.Register(kVkF3, m_previousF3);
+    SaveWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, true);
+    m_face->SaveSettings(m_app.Profile());
 }
 
 void CKLV570Dlg::closeEvent(QCloseEvent* event) {

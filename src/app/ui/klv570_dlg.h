@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 #include "app/ui/control_enabling.h"
@@ -12,7 +13,10 @@ class QAction;
 namespace klv {
 
 class CKLV570App;
+class CMainChannel;
 class CMainFace;
+class CProtocolRunInstrument;
+struct ConditionEditContext;
 
 // The main window. Closing asks "May the program be closed?"; on Yes the window settings are
 // saved and the window goes.
@@ -21,28 +25,50 @@ class CKLV570Dlg : public QMainWindow {
 
 public:
     explicit CKLV570Dlg(CKLV570App& app, QWidget* parent = nullptr);
+    ~CKLV570Dlg() override;
 
-    // The shutdown steps of the main window, once; later issues add theirs here.
+    // Shows the window as the settings remember it (maximised by default).
+    void ShowAsStored();
+    // The shutdown steps of the main window, once.
     void Shutdown();
     CDeviceLink& Device() { return *m_device; }
-    // Opens the instrument once the window is up; a failure ends the program.
+    CMainChannel& Channel() { return *m_channel; }
+    CMainFace& Face() { return *m_face; }
+    // Opens the instrument once the window is up, then the channel of the last session; a
+    // failure ends the program.
     void StartDevice();
     // Enabling of every command and button, and the status line, from the window's state.
     void UpdateControls();
     bool IsHiddenMenuShown() const { return m_hiddenMenuShown; }
     void ToggleHiddenMenu();
+    // A menu command or button, done only while it is enabled.
+    void OnCommand(int id);
+    const ControlState& State() const { return m_state; }
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void OnCommand(int id);
+    void OnKeyMessage(int virtualKey);
+    void FillControlState();
+    void DeleteConditionFiles();
+    void ShowSurfaceTreatment();
+    void ChooseFont();
+    void ShowVersion();
+    void EditItem(int id);
+    void EditOpenCondition();
 
     CKLV570App& m_app;
     std::unique_ptr<CDeviceLink> m_device;
+    std::unique_ptr<CProtocolRunInstrument> m_instrument;
+    std::unique_ptr<CMainChannel> m_channel;
+    std::unique_ptr<ConditionEditContext> m_editContext;
     CMainFace* m_face = nullptr;
     QHash<int, QAction*> m_actions;
     ControlState m_state;
+    QPointer<QWidget> m_previousF2;
+    QPointer<QWidget> m_previousF3;
     bool m_hiddenMenuShown = false;
     bool m_initialised = false;
     bool m_shutDown = false;

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     app.Hooks().runMainWindow = [&] {
         klv::CKLV570Dlg window(app);
         op.SetParent(&window);
-        window.show();
+        window.ShowAsStored();
         QTimer::singleShot(0, &window, &klv::CKLV570Dlg::StartDevice);
         QApplication::exec();
         op.SetParent(nullptr);

@@ -2,6 +2,8 @@
 
 #include <QtTest>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "app/klv570_app.h"
 #include "app/ui/klv570_dlg.h"
@@ -20,19 +22,20 @@ struct ProgramUnderTest {
     RecordingSoundPlayer player;
     CKLV570App app{dir.Path(), op, clock, player};
 
-    // Runs start-up, shows the main window, runs `body` on it and shuts it down.
-    // False when start-up ended early or the window never ran.
-    bool RunMainWindow(const std::function<void(CKLV570Dlg&)>& body) {
+    // Runs start-up with `args`, shows the main window as the settings say, runs `body` on it
+    // and shuts it down. False when start-up ended early or the window never ran.
+    bool RunMainWindow(const std::function<void(CKLV570Dlg&)>& body,
+                       const std::vector<std::string>& args = {}) {
         bool ran = false;
         app.Hooks().runMainWindow = [&] {
             ran = true;
             CKLV570Dlg window(app);
-            window.show();
+            window.ShowAsStored();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             body(window);
             window.Shutdown();
         };
-        return app.InitInstance({}) && ran;
+        return app.InitInstance(args) && ran;
     }
 };
 

@@ -1,0 +1,282 @@
+#include "app/ui/main_channel.h"
+
+#include <QLabel>
+#include <QWidget>
+#include <vector>
+
+#include "app/open_channel_key.h"
+#include "app/system_flags.h"
+#include "app/ui/condition_table.h"
+#include "app/ui/main_face.h"
+#include "app/ui/meas_result_list.h"
+#include "app/result_rows.h"
+#include "base/fixed_text.h"
+#include "base/line_log.h"
+#include "base/ui/text_codec.h"
+#include "reference/condition_rules.h"
+#include "reference/msr_log_file.h"
+#include "reference/ui/meas_file_list.h"
+#include "results/layer_value_format.h"
+#include "results/synthetic_result.h"
+
+namespace klv {
+
+namespace {
+
+constexpr char kMsgNotSelected[] = "Not selected.";
+constexpr char kMsgNickelOnNickel[] =
+    "Use electro-rod. \n\nStart the measurement of potential graph obserbation method.";
+
+bool HasPlatingWeightCount(const MeasFileData& d) {
+    return (d.bWtFlags & kWtPlatingWeightCount) != 0;
+}
+
+}  // namespace
+
+CMainChannel::CMainChannel(CKLV570App& app, CMainFace& face, RunInstrument& instrument,
+                           QWidget& window, std::function<void()> refresh)
+    : m_app(app),
+      m_face(face),
+      m_instrument(instrument),
+      m_window(window),
+      m_refresh(std::move(refresh)),
+      m_sounds(app.EventSounds()),
+      m_dialogs(&window, m_sounds, app.Op()),
+      m_pollTarget(&window),
+      m_run(instrument, m_dialogs, m_trace, m_sounds, app.Op(), app.Calibration()) {}
+
+CMainChannel::~CMainChannel() {
+    if (m_session)
+        m_instrument.SetPollingWindow(nullptr);
+}
+
+std::uint32_t CMainChannel::StoredMeasurements() const {
+    const int layers = GetCoatCount(m_condition);
+    return layers > 0 ? m_condition.nItemCt / static_cast<std::uint32_t>(layers) : 0;
+}
+
+bool CMainChannel::SelectMeasureFile(bool automatic) {
+    ClearResultList();
+    ConditionStore& store = m_app.Conditions();
+    std::optional<int> index;
+    if (automatic)
+        index = ReadAutomaticChannel(m_app.Profile(), store.Channels());
+    if (!index) {
+        CMeasFileList list(store, m_app.Calibration(), m_app.Profile(),
+                           m_app.ListStyle().oneClickActivate, &m_window);
+        list.SetMode(MeasFileListMode::Select);
+        if (list.exec() != QDialog::Accepted || list.SelectedChannel() < 0)
+            return false;
+        index = list.SelectedChannel();
+    }
+    MeasFileData d{};
+    if (!PrepareChannel(*index, d))
+        return false;
+    WriteOpenChannel(m_app.Profile(), *index);
+    OpenChannel(*index, d);
+    if (IsNickelOnNickel(d, 0))
+        m_app.Op().ShowMessage(kMsgNickelOnNickel, MsgIcon::Information, MsgButtons::Ok);
+    return true;
+}
+
+bool CMainChannel::PrepareChannel(int index, MeasFileData& d) {
+    switch (m_app.Conditions().PrepareChannelForMeasurement(index, d)) {
+        case ChannelPrepareResult::Ready:
+            return true;
+        case ChannelPrepareResult::NeedsWizard:
+            return m_editCondition && m_editCondition(d, index);
+        case ChannelPrepareResult::Failed:
+            break;
+    }
+    return false;
+}
+
+void CMainChannel::OpenChannel(int index, const MeasFileData& d) {
+    m_endedSession.reset();
+    m_index = index;
+    m_condition = d;
+    m_lastCancellable = false;
+    const CMeasurementSession::Seams seams{m_run,   m_instrument,     m_trace,      *this,
+                                           m_output, m_app.Conditions(), m_app.Time(),
+                                           m_pollTarget};
+    m_session = std::make_unique<CMeasurementSession>(seams, m_condition, index);
+    LogPrint(1, "Channel %d opened\n", index + 1);
+    m_face.ResultList()->SetFourColumns(HasPlatingWeightCount(m_condition));
+    m_refresh();
+    ShowFileName();
+    DisplayLastMeasureResult(true);
+    m_output.ResetTemporaryStatistics();
+}
+
+void CMainChannel::AdoptCondition(const MeasFileData& d) {
+    const bool columnsChanged = HasPlatingWeightCount(d) != HasPlatingWeightCount(m_condition);
+    m_condition = d;
+    if (columnsChanged)
+        m_face.ResultList()->SetFourColumns(HasPlatingWeightCount(m_condition));
+    ShowFileName();
+    DisplayLastMeasureResult(false);
+    m_output.RefreshTemporaryStatistics();
+}
+
+void CMainChannel::CloseChannel() {
+    if (m_session && !m_session->IsMeasuring())
+        m_session->EndMeasurement();
+}
+
+void CMainChannel::EndCondition() {
+    ForgetOpenChannel(m_app.Profile());
+    LogPrint(1, "Channel %d closed\n", m_index + 1);
+    m_endedSession = std::move(m_session);
+    m_index = -1;
+    m_condition = MeasFileData{};
+    m_lastCancellable = false;
+    ShowFileName();
+    ClearResultList();
+    m_refresh();
+}
+
+void CMainChannel::ShowFileName() {
+    QLabel* line = m_face.ChannelLine();
+    if (!IsOpen()) {
+        line->setText(QString::fromLatin1(kMsgNotSelected));
+        return;
+    }
+    line->setText(QString::asprintf("%2d : ", m_index + 1) +
+                  ToQString(GetFixedText(m_condition.szFileName)));
+}
+
+void CMainChannel::ShowDataNumber(std::uint32_t number) {
+    m_face.DataNumber()->setText(QString::number(number));
+}
+
+void CMainChannel::DisplayLastMeasureResult(bool reset) {
+    const int layers = GetCoatCount(m_condition);
+    if (IsOpen() && layers > 0 && m_condition.nItemCt > 0) {
+        // The data quantity counts a partly stored measurement as one.
+        const std::uint32_t count = static_cast<std::uint32_t>(layers);
+        const std::uint32_t quantity = (m_condition.nItemCt + count - 1) / count;
+        std::vector<MsrLogRecord> records(count);
+        if (ReadMsrLogFile(m_app.Conditions(), m_index, records.data(), count * (quantity - 1),
+                           count, true)) {
+            if (reset)
+                m_face.ResultList()->SetFresh(false);
+            ShowSyntheticResult(m_condition, records);
+            ShowDataNumber(quantity);
+        } else {
+            ClearResultList();
+            m_face.DataNumber()->clear();
+        }
+    } else {
+        ClearResultList();
+        m_face.DataNumber()->clear();
+    }
+    m_refresh();
+}
+
+int CMainChannel::StartMeasurement() {
+    return m_session ? m_session->StartMeasurement() : 0;
+}
+
+void CMainChannel::StopMeasurement() {
+    if (m_session)
+        m_session->StopMeasurement();
+}
+
+void CMainChannel::OnPollingNotify() {
+    if (m_session)
+        m_session->OnPollingNotify();
+}
+
+void CMainChannel::CancelLastData() {
+    if (!m_session)
+        return;
+    if (CancelLastMeasurement(m_app.Conditions(), m_condition, m_index, nullptr) !=
+        CancelResult::Cancelled)
+        return;
+    m_session->ResetLayer();
+    m_lastCancellable = false;
+    DisplayLastMeasureResult(true);
+    ShowFileName();
+    m_refresh();
+    m_output.RefreshTemporaryStatistics();
+}
+
+void CMainChannel::DeleteData() {
+    if (!m_session || !m_app.Conditions().EraseChannelData(m_condition, m_index))
+        return;
+    m_session->ResetLayer();
+    m_lastCancellable = false;
+    DisplayLastMeasureResult(true);
+    m_output.RefreshTemporaryStatistics();
+    m_refresh();
+}
+
+void CMainChannel::ClearResultList() {
+    CMeasResultList* list = m_face.ResultList();
+    list->StopBlink();
+    list->ClearRows();
+}
+
+void CMainChannel::SetMeasuring(bool measuring) {
+    // A measurement's first layer shows on the fresh background.
+    if (measuring && Layer() == 0)
+        m_face.ResultList()->SetFresh(true);
+    m_refresh();
+}
+
+void CMainChannel::ShowLayerTexts(int layer, const PollResult& result) {
+    ResultRowTexts row;
+    row.columns[0] = ToQString(std::string(result.szTitle));
+    row.columns[1] = ToQString(std::string(result.szValue));
+    m_face.ResultList()->SetRow(layer, row);
+}
+
+void CMainChannel::ShowMeasurementNumber(std::uint32_t number) {
+    ShowDataNumber(number);
+}
+
+void CMainChannel::SetBlinking(bool blinking) {
+    CMeasResultList* list = m_face.ResultList();
+    if (blinking && !list->IsBlinking())
+        list->SetBlinkRow(Layer());
+    else if (!blinking)
+        list->StopBlink();
+}
+
+// The level meter comes with the potential graph window.
+void CMainChannel::UpdateLevelMeter(const PollingData&) {}
+void CMainChannel::ResetLevelMeter() {}
+
+void CMainChannel::RedrawResultList() {
+    m_face.ResultList()->viewport()->update();
+}
+
+void CMainChannel::ShowSyntheticResult(const MeasFileData& d,
+                                       std::span<const MsrLogRecord> records) {
+    SyntheticResult synthetic{};
+    EditSyntheticResult(d, records, synthetic, false);
+    CMeasResultList* list = m_face.ResultList();
+    list->StopBlink();
+    list->ClearRows();
+    int row = 0;
+    for (const ResultRow& texts : MakeResultRows(synthetic)) {
+        ResultRowTexts shown;
+        for (int c = 0; c < 4; ++c)
+            shown.columns[c] = ToQString(texts.columns[static_cast<std::size_t>(c)]);
+        shown.redName = texts.redName;
+        list->SetRow(row++, shown);
+    }
+    list->viewport()->update();
+}
+
+void CMainChannel::MarkLastMeasurement() {
+    m_lastCancellable = true;
+}
+
+float CMainChannel::AskWtCoefficient(MeasFileData& d) {
+    if (m_askWt)
+        return m_askWt(d);
+    return d.fWtCoef;
+}
+
+}  // namespace klv

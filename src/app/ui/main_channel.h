@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+#include "app/klv570_app.h"
+#include "device/ui/qt_device_seams.h"
+#include "measure/event_run_sounds.h"
+#include "measure/meas_run.h"
+#include "measure/measurement_session.h"
+#include "measure/measurement_view.h"
+#include "measure/potential_trace_hooks.h"
+#include "measure/ui/qt_run_dialogs.h"
+
+class QWidget;
+
+namespace klv {
+
+class CMainFace;
+
+// The channel the main window has open and its measurement: selecting and closing it, the
+// displays of its condition and data, and the run's view of the window.
+class CMainChannel final : public MeasurementView {
+public:
+    // Runs the condition editor on a new or incomplete condition; true when it was completed
+    // and written.
+    using ConditionEditor = std::function<bool(MeasFileData& d, int index)>;
+    // Asks the WT coefficient after the last layer and stores it into the condition.
+    using WtCoefficientInput = std::function<float(MeasFileData& d)>;
+
+    CMainChannel(CKLV570App& app, CMainFace& face, RunInstrument& instrument, QWidget& window,
+                 std::function<void()> refresh);
+    ~CMainChannel() override;
+    CMainChannel(const CMainChannel&) = delete;
+    CMainChannel& operator=(const CMainChannel&) = delete;
+
+    void SetConditionEditor(ConditionEditor editor) { m_editCondition = std::move(editor); }
+    void SetWtCoefficientInput(WtCoefficientInput input) { m_askWt = std::move(input); }
+
+    bool IsOpen() const { return m_session != nullptr; }
+    int Index() const { return m_index; }
+    // Null while no channel is open.
+    const MeasFileData* Condition() const { return IsOpen() ? &m_condition : nullptr; }
+    MeasFileData& WorkingCondition() { return m_condition; }
+    bool IsMeasuring() const { return m_session && m_session->IsMeasuring(); }
+    int Layer() const { return m_session ? m_session->Layer() : 0; }
+    bool IsLastDataCancellable() const { return m_lastCancellable; }
+
+    // Opens a channel: the remembered one when `automatic` and it still exists, else the one
+    // the operator picks. False when none was opened.
+    bool SelectMeasureFile(bool automatic);
+    // "Measurement end": closes the open channel.
+    void CloseChannel();
+    void ShowFileName();
+    void DisplayLastMeasureResult(bool reset);
+    // After the condition changed in an editor: displays and result columns follow it.
+    void AdoptCondition(const MeasFileData& d);
+
+    int StartMeasurement();
+    void StopMeasurement();
+    void OnPollingNotify();
+    void CancelLastData();
+    void DeleteData();
+
+    // MeasurementView
+    void ClearResultList() override;
+    void SetMeasuring(bool measuring) override;
+    void ShowLayerTexts(int layer, const PollResult& result) override;
+    void ShowMeasurementNumber(std::uint32_t number) override;
+    void SetBlinking(bool blinking) override;
+    void UpdateLevelMeter(const PollingData& poll) override;
+    void ResetLevelMeter() override;
+    void RedrawResultList() override;
+    void ShowSyntheticResult(const MeasFileData& d,
+                             std::span<const MsrLogRecord> records) override;
+    void MarkLastMeasurement() override;
+    float AskWtCoefficient(MeasFileData& d) override;
+    void EndCondition() override;
+
+private:
+    bool PrepareChannel(int index, MeasFileData& d);
+    void OpenChannel(int index, const MeasFileData& d);
+    void ShowDataNumber(std::uint32_t number);
+    std::uint32_t StoredMeasurements() const;
+
+    CKLV570App& m_app;
+    CMainFace& m_face;
+    RunInstrument& m_instrument;
+    QWidget& m_window;
+    std::function<void()> m_refresh;
+    ConditionEditor m_editCondition;
+    WtCoefficientInput m_askWt;
+
+    CEventRunSounds m_sounds;
+    CQtRunDialogs m_dialogs;
+    CNoPotentialTrace m_trace;
+    CNoMeasurementOutput m_output;
+    QtPollTarget m_pollTarget;
+    CMeasRun m_run;
+
+    MeasFileData m_condition{};
+    int m_index = -1;
+    bool m_lastCancellable = false;
+    std::unique_ptr<CMeasurementSession> m_session;
+    // A session ended from inside one of its own calls goes when the next one starts.
+    std::unique_ptr<CMeasurementSession> m_endedSession;
+};
+
+}  // namespace klv

@@ -1,0 +1,369 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+#include <functional>
+
+#include "app/ui/command_ids.h"
+#include "app/ui/main_channel.h"
+#include "app/ui/main_face.h"
+#include "app/ui/main_window_harness.h"
+#include "app/ui/meas_result_list.h"
+#include "app/ui/status_line.h"
+#include "base/fixed_text.h"
+#include "base/ui/tool_button.h"
+#include "device/simulator_state.h"
+#include "device/ui/simulation_dialog.h"
+#include "reference/coating_table.h"
+#include "reference/condition_rules.h"
+#include "reference/msr_log_file.h"
+#include "reference/resolution_table.h"
+#include "reference/solution_defaults.h"
+#include "results/result_conditions.h"
+#include "base/sound_table.h"
+#include "support/test_wave.h"
+
+namespace klv {
+
+namespace {
+
+using test::ProgramUnderTest;
+
+// Blanking long enough that the start's own clock readings cannot end it.
+constexpr std::uint8_t kBlankingSeconds = 5;
+
+MeasFileData DemoCondition(std::initializer_list<LayerCondition> layers, const char* name) {
+    MeasFileData d = test::Condition(layers);
+    SetFixedText(d.szFileName, name);
+    ApplyCombinationDefaults(d);
+    for (int k = 0; k < GetCoatCount(d); ++k)
+        d.coat[k].bBlanking = kBlankingSeconds;
+    return d;
+}
+
+MeasFileData CopperCondition() {
+    return DemoCondition({test::Layer(kCoatCopper, "Cu")}, "Cu demo");
+}
+
+// Playable sound files, so each event sound shows as its own file and not as the beep.
+void InstallSounds(ProgramUnderTest& p) {
+    QVERIFY(QDir().mkpath(QString::fromStdString(p.app.GraphicsDirectory())));
+    for (const SoundEvent& e : kSoundEvents)
+        test::WriteTestFile(p.app.GraphicsDirectory() + e.defaultFile, test::TestWaveBytes());
+}
+
+void PrepareChannel(ProgramUnderTest& p, int index, const MeasFileData& d, bool remember) {
+    InstallSounds(p);
+    ConditionStore store(p.dir.Path(), p.op);
+    QVERIFY(store.CreateConditionDirectories());
+    QVERIFY(store.WriteConditionFile(index, d));
+    if (remember) {
+        ProfileFile ini(p.dir.File("KLV570.ini"));
+        QVERIFY(ini.WriteProfileString("Measurement", "MeasFileNbr", "1," + std::to_string(index)));
+    }
+}
+
+// Answers the next modal dialog of the given class once it is up.
+void AnswerDialog(const char* className, std::function<void(QWidget*)> answer) {
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, className, answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal->objectName() != QLatin1String(className))
+            return;
+        timer->stop();
+        timer->deleteLater();
+        answer(modal);
+    });
+    timer->start();
+}
+
+void Click(QWidget* parent, const char* name) {
+    auto* button = parent->findChild<QAbstractButton*>(QLatin1String(name));
+    QVERIFY2(button != nullptr, name);
+    button->click();
+}
+
+// The main window with the simulator, driven as an operator would.
+struct Road {
+    ProgramUnderTest& p;
+    CKLV570Dlg& w;
+
+    CMainChannel& Channel() { return w.Channel(); }
+    CMeasResultList& List() { return *w.Face().ResultList(); }
+    CSimulatorState& Sim() { return *w.Device().Simulator(); }
+    QWidget& SimWindow() { return *w.Device().SimulationWindow(); }
+    QString Status() { return w.Face().StatusLine()->text(); }
+
+    // F2 reaches the window through the key routing; the start's settling waits need a
+    // moving clock, which stops again once the electrolysis runs.
+    void PressF2() {
+        p.clock.SetAutoStep(50);
+        QTest::keyClick(w.windowHandle(), Qt::Key_F2);
+        QTRY_VERIFY(Channel().IsMeasuring());
+        p.clock.SetAutoStep(0);
+    }
+    void EndBlanking() {
+        QTRY_VERIFY(List().IsBlinking());
+        p.clock.Advance(kBlankingSeconds * 1000 + 800);
+        QTRY_VERIFY(!List().IsBlinking());
+        QTRY_VERIFY(SimWindow().findChild<QAbstractButton*>("ctl1800")->isEnabled());
+    }
+    // "Trip" ends the plating; `count` is what the instrument had counted.
+    void Trip(std::uint32_t& count) {
+        count = Sim().Status().dwCount();
+        Click(&SimWindow(), "ctl1800");
+        QTRY_VERIFY(!Channel().IsMeasuring());
+    }
+    // One layer from F2 to the end of the plating.
+    void MeasureLayer(std::uint32_t& count) {
+        PressF2();
+        EndBlanking();
+        Trip(count);
+    }
+    float ValueOf(std::uint32_t count, int layer) {
+        const MeasFileData& d = *Channel().Condition();
+        const ResolutionRow* row = FindResolution(d.bUnit, d.coat[layer].bRange);
+        return static_cast<float>(count) / static_cast<float>(row->scale);
+    }
+    MsrLogRecord Record(std::uint32_t index) {
+        MsrLogRecord r{};
+        ReadMsrLogFile(p.app.Conditions(), Channel().Index(), &r, index, 1, false);
+        return r;
+    }
+};
+
+bool Played(const ProgramUnderTest& p, const char* file) {
+    const auto& calls = p.player.Calls();
+    return std::any_of(calls.begin(), calls.end(),
+                       [file](const std::string& c) { return c.find(file) != std::string::npos; });
+}
+
+}  // namespace
+
+class MeasurementRoadTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rememberedChannelOpensAndOneLayerIsMeasuredStoredAndShown();
+    void threeLayersEndInTheSyntheticResult();
+    void stopKeepsOrDiscardsTheLayer();
+    void probeOpenDuringBlankingStoresNothing();
+    void interruptedMeasurementIsCompletedOnSelection();
+    void fullChannelRefusesF2AndBlinksTheLimit();
+    void measurementEndForgetsTheChannelAndNextStartAsks();
+};
+
+void MeasurementRoadTest::rememberedChannelOpensAndOneLayerIsMeasuredStoredAndShown() {
+    ProgramUnderTest p;
+    PrepareChannel(p, 3, CopperCondition(), true);
+    QVERIFY(p.RunMainWindow(
+        [&](CKLV570Dlg& w) {
+            w.StartDevice();
+            Road road{p, w};
+            QVERIFY(road.Channel().IsOpen());
+            QCOMPARE(road.Channel().Index(), 3);
+            QCOMPARE(w.Face().ChannelLine()->text(), QStringLiteral(" 4 : Cu demo"));
+            QCOMPARE(road.Status(), QStringLiteral(" Set a test sample and start."));
+
+            road.PressF2();
+            QCOMPARE(road.Status(), QStringLiteral(" Measurement is going on."));
+            QVERIFY(!IsCommandEnabled(cmd::kStartMeasurement, w.State()));
+            QVERIFY(road.List().IsFresh());
+            road.EndBlanking();
+            std::uint32_t count = 0;
+            road.Trip(count);
+            QVERIFY(count > 0);
+
+            QCOMPARE(road.Channel().Condition()->nItemCt, 1u);
+            const MsrLogRecord r = road.Record(0);
+            QCOMPARE(r.lMeasValue, road.ValueOf(count, 0));
+            QVERIFY((r.bFlags & kRecordNoValue) == 0);
+            QCOMPARE(road.List().RowCount(), 1);
+            QCOMPARE(road.List().RowText(0, 0).trimmed(), QStringLiteral("Cu"));
+            const int decimals = FindResolution(1, test::kRange1_1)->decimals;
+            QCOMPARE(road.List().RowText(0, 1).trimmed(),
+                     QString::number(static_cast<double>(road.ValueOf(count, 0)), 'f', decimals) +
+                         QStringLiteral(" um"));
+            QCOMPARE(w.Face().DataNumber()->text(), QStringLiteral("1"));
+            QVERIFY(Played(p, "Buzzer7.wav"));
+            QCOMPARE(road.Status(), QStringLiteral(" Set a test sample and start."));
+            QVERIFY(IsCommandEnabled(cmd::kCancelLastData, w.State()));
+        },
+        {"-siml=1"}));
+}
+
+void MeasurementRoadTest::threeLayersEndInTheSyntheticResult() {
+    ProgramUnderTest p;
+    PrepareChannel(p, 0,
+                   DemoCondition({test::Layer(kCoatChrome, "Cr"), test::Layer(kCoatNickel, "Ni"),
+                                  test::Layer(kCoatCopper, "Cu")},
+                                 "Cr Ni Cu"),
+                   true);
+    QVERIFY(p.RunMainWindow(
+        [&](CKLV570Dlg& w) {
+            w.StartDevice();
+            Road road{p, w};
+            QVERIFY(road.Channel().IsOpen());
+            std::uint32_t first = 0, second = 0, third = 0;
+            road.MeasureLayer(first);
+            QCOMPARE(road.Channel().Layer(), 1);
+            QCOMPARE(road.Status(), QStringLiteral(" Change the test solution and re-start."));
+            QCOMPARE(road.List().RowCount(), 1);
+            road.MeasureLayer(second);
+            QCOMPARE(road.List().RowCount(), 2);
+            QCOMPARE(road.List().RowText(1, 0).trimmed(), QStringLiteral("Ni"));
+            road.MeasureLayer(third);
+            QCOMPARE(road.Channel().Layer(), 0);
+            QCOMPARE(road.Channel().Condition()->nItemCt, 3u);
+            QCOMPARE(road.Record(0).lMeasValue, road.ValueOf(first, 0));
+            QCOMPARE(road.Record(1).lMeasValue, road.ValueOf(second, 1));
+            QCOMPARE(road.Record(2).lMeasValue, road.ValueOf(third, 2));
+            QCOMPARE(road.List().RowCount(), 3);
+            QCOMPARE(road.List().RowText(0, 0).trimmed(), QStringLiteral("Cr"));
+            QCOMPARE(road.List().RowText(2, 0).trimmed(), QStringLiteral("Cu"));
+            QCOMPARE(w.Face().DataNumber()->text(), QStringLiteral("1"));
+            QCOMPARE(road.Status(), QStringLiteral(" Set a test sample and start."));
+        },
+        {"-siml=1"}));
+}
+
+void MeasurementRoadTest::stopKeepsOrDiscardsTheLayer() {
+    ProgramUnderTest p;
+    PrepareChannel(p, 0, CopperCondition(), true);
+    QVERIFY(p.RunMainWindow(
+        [&](CKLV570Dlg& w) {
+            w.StartDevice();
+            Road road{p, w};
+            // F2 is not handled while Start is disabled: F3 is, and stops.
+            road.PressF2();
+            road.EndBlanking();
+            const std::uint32_t count = road.Sim().Status().dwCount();
+            AnswerDialog("CMeasureStop", [](QWidget* d) {
+                Click(d, "choice5020");
+                Click(d, "ok");
+            });
+            QTest::keyClick(w.windowHandle(), Qt::Key_F3);
+            QTRY_VERIFY(!road.Channel().IsMeasuring());
+            QVERIFY(Played(p, "Buzzer6.wav"));
+            QCOMPARE(road.Channel().Condition()->nItemCt, 1u);
+            QCOMPARE(road.Record(0).lMeasValue, road.ValueOf(count, 0));
+
+            road.PressF2();
+            road.EndBlanking();
+            AnswerDialog("CMeasureStop", [](QWidget* d) {
+                Click(d, "choice5023");
+                Click(d, "ok");
+            });
+            w.OnCommand(cmd::kStopMeasurement);
+            QTRY_VERIFY(!road.Channel().IsMeasuring());
+            // An invalid first layer leaves no trace.
+            QCOMPARE(road.Channel().Condition()->nItemCt, 1u);
+            QCOMPARE(road.Channel().Layer(), 0);
+        },
+        {"-siml=1"}));
+}
+
+void MeasurementRoadTest::probeOpenDuringBlankingStoresNothing() {
+    ProgramUnderTest p;
+    PrepareChannel(p, 0, CopperCondition(), true);
+    QVERIFY(p.RunMainWindow(
+        [&](CKLV570Dlg& w) {
+            w.StartDevice();
+            Road road{p, w};
+            road.PressF2();
+            QTRY_VERIFY(road.List().IsBlinking());
+            Click(&road.SimWindow(), "ctl1801");
+            QTRY_VERIFY(!road.Channel().IsMeasuring());
+            QVERIFY(!road.List().IsBlinking());
+            const auto texts = p.op.Texts();
+            QVERIFY(std::find(texts.begin(), texts.end(),
+                              "Error.  Please check following item.\n\n  .  Anode & cathode cord "
+                              "might be came off ?\n\n  .  Bubble in cell?\n\n  .  Using "
+                              "different test solution ?") != texts.end());
+            QVERIFY(Played(p, "Buzzer2.wav"));
+            QCOMPARE(road.Channel().Condition()->nItemCt, 0u);
+            QCOMPARE(road.Status(), QStringLiteral(" Set a test sample and start."));
+        },
+        {"-siml=1"}));
+}
+
+void MeasurementRoadTest::interruptedMeasurementIsCompletedOnSelection() {
+    ProgramUnderTest p;
+    MeasFileData d = DemoCondition({test::Layer(kCoatChrome, "Cr"), test::Layer(kCoatNickel, "Ni"),
+                                    test::Layer(kCoatCopper, "Cu")},
+                                   "Interrupted");
+    d.nItemCt = 7;
+    d.wFirstDate = d.wLastDate = PackDate(2026, 12, 8);
+    PrepareChannel(p, 5, d, true);
+    {
+        ConditionStore store(p.dir.Path(), p.op);
+        // The third measurement's records were reserved when its first layer was stored.
+        std::vector<MsrLogRecord> records(9, test::Measured(1.5f, PackDate(2026, 12, 8)));
+        records[7] = records[8] = MsrLogRecord{};
+        QVERIFY(WriteMsrLogFile(store, 5, records.data(), 0, 9));
+    }
+    QVERIFY(p.RunMainWindow(
+        [&](CKLV570Dlg& w) {
+            w.StartDevice();
+            Road road{p, w};
+            QVERIFY(road.Channel().IsOpen());
+            QCOMPARE(road.Channel().Condition()->nItemCt, 9u);
+            for (std::uint32_t i = 6; i < 9; ++i)
+                QVERIFY((road.Record(i).bFlags & kRecordMeasured) != 0);
+            QCOMPARE(w.Face().DataNumber()->text(), QStringLiteral("3"));
+        },
+        {"-siml=1"}));
+}
+
+void MeasurementRoadTest::fullChannelRefusesF2AndBlinksTheLimit() {
+    ProgramUnderTest p;
+    MeasFileData d = CopperCondition();
+    d.nItemCt = 99999;
+    PrepareChannel(p, 0, d, true);
+    QVERIFY(p.RunMainWindow(
+        [&](CKLV570Dlg& w) {
+            w.StartDevice();
+            Road road{p, w};
+            QVERIFY(road.Channel().IsOpen());
+            QCOMPARE(road.Status(),
+                     QStringLiteral(" Amount of measurement data have reached to the limit."));
+            QVERIFY(w.Face().StatusLine()->IsBlinking());
+            QVERIFY(!w.Face().Buttons().value(cmd::kStartMeasurement)->isEnabled());
+            QTest::keyClick(w.windowHandle(), Qt::Key_F2);
+            QTest::qWait(100);
+            QVERIFY(!road.Channel().IsMeasuring());
+        },
+        {"-siml=1"}));
+}
+
+void MeasurementRoadTest::measurementEndForgetsTheChannelAndNextStartAsks() {
+    ProgramUnderTest p;
+    PrepareChannel(p, 2, CopperCondition(), true);
+    QVERIFY(p.RunMainWindow(
+        [&](CKLV570Dlg& w) {
+            w.StartDevice();
+            Road road{p, w};
+            QVERIFY(road.Channel().IsOpen());
+            QCOMPARE(p.app.Profile().GetProfileString("Measurement", "MeasFileNbr", ""),
+                     std::string("1,2"));
+            w.OnCommand(cmd::kEndMeasurement);
+            QVERIFY(!road.Channel().IsOpen());
+            QVERIFY(!p.app.Profile().HasProfileKey("Measurement", "MeasFileNbr"));
+            QCOMPARE(w.Face().ChannelLine()->text(), QStringLiteral("Not selected."));
+            QCOMPARE(road.Status(), QStringLiteral(" Please select measurement condition file."));
+            // Without a remembered channel the start asks; cancelling leaves none open.
+            AnswerDialog("measFileList", [](QWidget* d) { static_cast<QDialog*>(d)->reject(); });
+            QVERIFY(!road.Channel().SelectMeasureFile(true));
+            QVERIFY(!road.Channel().IsOpen());
+        },
+        {"-siml=1"}));
+}
+
+}  // namespace klv
+
+QTEST_MAIN(klv::MeasurementRoadTest)
+#include "measurement_road_test.moc"
