@@ -24,6 +24,7 @@
 #include "reference/solution_defaults.h"
 #include "results/result_conditions.h"
 #include "base/sound_table.h"
+#include "base/window_placement.h"
 #include "support/test_wave.h"
 
 namespace klv {
@@ -85,6 +86,14 @@ void Click(QWidget* parent, const char* name) {
     auto* button = parent->findChild<QAbstractButton*>(QLatin1String(name));
     QVERIFY2(button != nullptr, name);
     button->click();
+}
+
+// Dialog 561 "Stop measurement" with one of its radio buttons.
+void AnswerStop(const char* choice) {
+    AnswerDialog("CMeasureStop", [choice](QWidget* d) {
+        Click(d, choice);
+        Click(d, "ok");
+    });
 }
 
 // The main window with the simulator, driven as an operator would.
@@ -155,6 +164,8 @@ private slots:
     void interruptedMeasurementIsCompletedOnSelection();
     void fullChannelRefusesF2AndBlinksTheLimit();
     void measurementEndForgetsTheChannelAndNextStartAsks();
+    void autoStopRestartCarriesTheCount();
+    void storedShowCommandTwoShowsTheWindowNormally();
 };
 
 void MeasurementRoadTest::rememberedChannelOpensAndOneLayerIsMeasuredStoredAndShown() {
@@ -173,7 +184,10 @@ void MeasurementRoadTest::rememberedChannelOpensAndOneLayerIsMeasuredStoredAndSh
             QCOMPARE(road.Status(), QStringLiteral(" Measurement is going on."));
             QVERIFY(!IsCommandEnabled(cmd::kStartMeasurement, w.State()));
             QVERIFY(road.List().IsFresh());
+            QCOMPARE(road.List().RowBackground(),
+                     QApplication::palette().color(QPalette::Active, QPalette::Base));
             road.EndBlanking();
+            QVERIFY(road.List().IsFresh());
             std::uint32_t count = 0;
             road.Trip(count);
             QVERIFY(count > 0);
@@ -242,10 +256,7 @@ void MeasurementRoadTest::stopKeepsOrDiscardsTheLayer() {
             road.PressF2();
             road.EndBlanking();
             const std::uint32_t count = road.Sim().Status().dwCount();
-            AnswerDialog("CMeasureStop", [](QWidget* d) {
-                Click(d, "choice5020");
-                Click(d, "ok");
-            });
+            AnswerStop("choice5020");
             QTest::keyClick(w.windowHandle(), Qt::Key_F3);
             QTRY_VERIFY(!road.Channel().IsMeasuring());
             QVERIFY(Played(p, "Buzzer6.wav"));
@@ -254,10 +265,7 @@ void MeasurementRoadTest::stopKeepsOrDiscardsTheLayer() {
 
             road.PressF2();
             road.EndBlanking();
-            AnswerDialog("CMeasureStop", [](QWidget* d) {
-                Click(d, "choice5023");
-                Click(d, "ok");
-            });
+            AnswerStop("choice5023");
             w.OnCommand(cmd::kStopMeasurement);
             QTRY_VERIFY(!road.Channel().IsMeasuring());
             // An invalid first layer leaves no trace.
@@ -361,6 +369,57 @@ void MeasurementRoadTest::measurementEndForgetsTheChannelAndNextStartAsks() {
             QVERIFY(!road.Channel().IsOpen());
         },
         {"-siml=1"}));
+}
+
+void MeasurementRoadTest::autoStopRestartCarriesTheCount() {
+    ProgramUnderTest p;
+    MeasFileData d = CopperCondition();
+    d.coat[0].bLayerFlags |= kLayerAutoStopOn;
+    d.coat[0].fAutoStop = 12.0f;  // 120 counts at a tenth of a micrometre each
+    PrepareChannel(p, 0, d, true);
+    QVERIFY(p.RunMainWindow(
+        [&](CKLV570Dlg& w) {
+            w.StartDevice();
+            Road road{p, w};
+            const ResolutionRow* row = FindResolution(1, test::kRange1_1);
+            QCOMPARE(row->scale, 10);
+            road.PressF2();
+            bool asked = false;
+            AnswerDialog("CMeasAutoStop", [&](QWidget* dialog) {
+                asked = true;
+                // The restart settles its current as the first start did.
+                p.clock.SetAutoStep(50);
+                Click(dialog, "start");
+            });
+            p.clock.Advance(130u * row->countPeriodMs);
+            QTRY_VERIFY(asked);
+            QTRY_VERIFY(road.Sim().Status().dwCount() < 120);
+            p.clock.SetAutoStep(0);
+            QVERIFY(road.Channel().IsMeasuring());
+            QVERIFY(Played(p, "loop"));
+            p.clock.Advance(kBlankingSeconds * 1000u + 30u * row->countPeriodMs);
+            QTRY_VERIFY(road.SimWindow().findChild<QAbstractButton*>("ctl1800")->isEnabled());
+            std::uint32_t second = 0;
+            road.Trip(second);
+            QVERIFY(second >= 30);
+            QCOMPARE(road.Record(0).lMeasValue, road.ValueOf(120 + second, 0));
+        },
+        {"-siml=1"}));
+}
+
+void MeasurementRoadTest::storedShowCommandTwoShowsTheWindowNormally() {
+    ProgramUnderTest p;
+    ProfileFile ini(p.dir.File("KLV570.ini"));
+    QVERIFY(ini.WriteProfileInt("Measurement", "WinShow", 2));
+    QVERIFY(p.RunMainWindow([&](CKLV570Dlg& w) {
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.isMinimized());
+        QVERIFY(!w.isMaximized());
+    }));
+    QCOMPARE(MainWindowShowCommand(2), kShowNormal);
+    QCOMPARE(MainWindowShowCommand(0), kShowNormal);
+    QCOMPARE(MainWindowShowCommand(3), kShowMaximized);
+    QCOMPARE(MainWindowShowCommand(9), 9);
 }
 
 }  // namespace klv
