@@ -47,7 +47,14 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, QWidget* parent) : QMainWindow(parent), 
     m_actions = BuildMainMenu(*menuBar());
     for (QAction* action : std::as_const(m_actions)) {
         const int id = action->data().toInt();
-        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        connect(action, &QAction::triggered, this, [this, id] {
+            // The button shows the graph window's state whichever way it was toggled.
+            if (id == cmd::kPotentialGraph) {
+                CToolButton* button = m_face->Buttons().value(id);
+                button->SetToggled(!button->IsToggled());
+            }
+            OnCommand(id);
+        });
     }
     m_face = new CMainFace(this);
     connect(m_face, &CMainFace::commandTriggered, this, &CKLV570Dlg::OnCommand);

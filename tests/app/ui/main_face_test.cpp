@@ -68,7 +68,21 @@ private slots:
     void enablingFollowsTheOpenChannel();
     void hiddenSequenceTogglesTheHiddenMenu();
     void statusLineBlinksSixTicksThenStaysRed();
+    void potentialGraphButtonFollowsMenuAndClick();
 };
+
+void MainFaceTest::potentialGraphButtonFollowsMenuAndClick() {
+    WithMainWindow([](CKLV570Dlg& window) {
+        auto* button = window.findChild<CToolButton*>(QStringLiteral("ctl32821"));
+        auto* action = window.findChild<QAction*>(QStringLiteral("cmd32821"));
+        QVERIFY(button && action);
+        QVERIFY(!button->IsToggled());
+        action->trigger();
+        QVERIFY(button->IsToggled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!button->IsToggled());
+    });
+}
 
 void MainFaceTest::menuHasEveryItemInOrder() {
     WithMainWindow([](CKLV570Dlg& window) {
