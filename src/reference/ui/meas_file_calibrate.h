@@ -16,6 +16,8 @@ public:
 
 protected:
     bool BoxClickable(int k) const override;
+    // The alloy row comes and goes with the structure.
+    void RedisplayStructure() override { Refresh(); }
 };
 
 }  // namespace klv

@@ -181,14 +181,14 @@ void CMeasFileStructurePage::ToggleAlloy(bool checked) {
         InsertAlloyLayer(D());
     else
         RemoveAlloyLayers(D());
-    RefreshStructure();
+    RedisplayStructure();
     emit structureChanged();
 }
 
 void CMeasFileStructurePage::ChooseRange(int k, int index) {
     D().coat[k].bRange = static_cast<std::uint8_t>(index + 1);
     FollowRangesIntoAlloyLayers(D());
-    RefreshStructure();
+    RedisplayStructure();
     emit structureChanged();
 }
 
@@ -197,7 +197,7 @@ void CMeasFileStructurePage::AfterStructureChange() {
         InsertAlloyLayer(D());
     RemoveInvalidAlloyLayers(D());
     FollowRangesIntoAlloyLayers(D());
-    Refresh();
+    RedisplayStructure();
     emit structureChanged();
 }
 

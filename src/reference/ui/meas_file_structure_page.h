@@ -27,6 +27,8 @@ protected:
     // Coatings, base and gasket take no input.
     bool Locked() const { return (!m_s.wizard && !m_s.calibration) || m_s.HasData(); }
     void RefreshStructure();
+    // After a change made on the page: what the operator typed elsewhere on it stays.
+    virtual void RedisplayStructure() { RefreshStructure(); }
     // The checks of the coatings, base, unit, gasket and ranges; in a new condition the
     // combination note, then the combination defaults.
     bool ConfirmStructure();

@@ -1,0 +1,384 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+#include <functional>
+
+#include "app/ui/command_ids.h"
+#include "app/ui/condition_table.h"
+#include "app/ui/main_channel.h"
+#include "app/ui/main_face.h"
+#include "app/ui/main_window_harness.h"
+#include "app/ui/meas_result_list.h"
+#include "app/ui/status_line.h"
+#include "base/fixed_text.h"
+#include "device/simulator_state.h"
+#include "device/ui/simulation_dialog.h"
+#include "reference/coating_table.h"
+#include "reference/condition_rules.h"
+#include "reference/substance_table.h"
+#include "reference/ui/meas_file_list.h"
+
+namespace klv {
+
+namespace {
+
+using test::ProgramUnderTest;
+
+constexpr int kFirst = 0;
+constexpr int kSecond = 1;
+// Range "1/1" is the second of the range combo.
+constexpr int kRangeOneOne = 1;
+constexpr int kGasketAIndex = 0;
+constexpr int kUnitNm = 1;
+constexpr int kUnitMil = 2;
+
+// Acts on the next modal dialog named `name` once it is up. A dialog that never comes is a
+// failure; whatever modal is up then is cancelled, so the test does not hang.
+void WhenModal(const char* name, std::function<void(QWidget&)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    auto tries = std::make_shared<int>(500);
+    QObject::connect(timer, &QTimer::timeout, [timer, name, act, tries] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool found = modal != nullptr && modal->objectName() == QLatin1String(name);
+        if (!found && --*tries > 0)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (found) {
+            act(*modal);
+            return;
+        }
+        QWARN(qPrintable(QStringLiteral("no dialog ") + QLatin1String(name)));
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+    });
+    timer->start();
+}
+
+template <typename T>
+T* Child(QWidget& parent, const char* name) {
+    T* child = parent.findChild<T*>(QLatin1String(name));
+    [&] { QVERIFY2(child != nullptr, name); }();
+    return child;
+}
+
+void Click(QWidget& parent, const char* name) {
+    if (auto* button = Child<QAbstractButton>(parent, name))
+        QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void Type(QWidget& parent, const char* name, const QString& text) {
+    auto* edit = Child<QLineEdit>(parent, name);
+    if (edit == nullptr)
+        return;
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+// The operator's choice in a combo box: the selection and the signal a real choice sends.
+void Choose(QWidget& parent, const char* name, int index) {
+    if (auto* combo = Child<QComboBox>(parent, name)) {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+}
+
+// The button of the coating or base selection that stands for `code`.
+void PickCode(QWidget& selection, int code) {
+    const auto buttons = selection.findChildren<QPushButton*>();
+    const auto it = std::find_if(buttons.begin(), buttons.end(), [code](QPushButton* b) {
+        return b->property("code").toInt() == code && b->isVisible();
+    });
+    QVERIFY2(it != buttons.end(), "no selection button for the code");
+    QTest::mouseClick(*it, Qt::LeftButton);
+}
+
+// A double click on the row of the channel list.
+void ActivateRow(QWidget& dialog, int row) {
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto& list = static_cast<CMeasFileList&>(dialog).List();
+    QWidget* viewport = list.viewport();
+    const QPoint centre = list.visualRect(list.model()->index(row, 0)).center();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, centre);
+}
+
+// In the channel list (selection) the operator picks the empty channel `row`; the wizard opens
+// and `wizard` fills it.
+void PickEmptyChannel(int row, std::function<void(QWidget&)> wizard) {
+    WhenModal("measFileList", [row, wizard](QWidget& list) {
+        QCOMPARE(list.windowTitle(), QStringLiteral("Select a measurement condition file"));
+        WhenModal("measFileSheet", wizard);
+        ActivateRow(list, row);
+    });
+}
+
+bool HasText(const ProgramUnderTest& p, const char* text) {
+    const auto texts = p.op.Texts();
+    return std::find(texts.begin(), texts.end(), std::string(text)) != texts.end();
+}
+
+// The main window with the simulator, driven as an operator would.
+struct Road {
+    ProgramUnderTest& p;
+    CKLV570Dlg& w;
+
+    CMainChannel& Channel() { return w.Channel(); }
+    CMeasResultList& List() { return *w.Face().ResultList(); }
+    QWidget& SimWindow() { return *w.Device().SimulationWindow(); }
+    QString Cell(int line, int column) { return w.Face().ConditionTable()->CellText(line, column); }
+
+    MeasFileData OnDisk(int index) {
+        MeasFileData d{};
+        [&] { QVERIFY(p.app.Conditions().ReadConditionFile(index, d, false)); }();
+        return d;
+    }
+
+    // One layer from F2 to "Trip"; the blanking time passes on the test's clock.
+    void MeasureLayer(int blankingSeconds) {
+        p.clock.SetAutoStep(50);
+        QTest::keyClick(w.windowHandle(), Qt::Key_F2);
+        QTRY_VERIFY(Channel().IsMeasuring());
+        p.clock.SetAutoStep(0);
+        QTRY_VERIFY(List().IsBlinking());
+        p.clock.Advance(blankingSeconds * 1000 + 800);
+        QTRY_VERIFY(!List().IsBlinking());
+        auto* trip = SimWindow().findChild<QAbstractButton*>(QStringLiteral("ctl1800"));
+        QVERIFY(trip != nullptr);
+        QTRY_VERIFY(trip->isEnabled());
+        trip->click();
+        QTRY_VERIFY(!Channel().IsMeasuring());
+    }
+};
+
+// The basic page of a new copper-on-steel condition with gasket A.
+void FillCopperOnSteel(QWidget& sheet) {
+    QCOMPARE(sheet.windowTitle(), QStringLiteral("Measurement condition set"));
+    QCOMPARE(Child<QLabel>(sheet, "channelLabel")->text(), QStringLiteral(" 1:"));
+    Type(sheet, "fileNameEdit", QStringLiteral("  Cu plating "));
+    Type(sheet, "customerEdit", QStringLiteral("ACME"));
+    Type(sheet, "lotEdit", QStringLiteral("L-1"));
+    WhenModal("coatBaseSelect", [](QWidget& s) {
+        QCOMPARE(s.windowTitle(), QStringLiteral("Set a Coating"));
+        PickCode(s, kCoatCopper);
+    });
+    // Behind the empty first box the click selects the first box.
+    Click(sheet, "coatBox3");
+    QCOMPARE(Child<QPushButton>(sheet, "coatBox0")->text(), QStringLiteral("Cu"));
+    WhenModal("coatBaseSelect", [](QWidget& s) {
+        QCOMPARE(s.windowTitle(), QStringLiteral("Set a Base"));
+        PickCode(s, kSubstSteel);
+    });
+    Click(sheet, "baseBox");
+    Choose(sheet, "rangeCombo0", kRangeOneOne);
+    Choose(sheet, "gasketCombo", kGasketAIndex);
+    // Nothing follows the basic page: Finish is offered at once.
+    QVERIFY(Child<QPushButton>(sheet, "finishButton")->isVisible());
+    QVERIFY(!Child<QPushButton>(sheet, "nextButton")->isVisible());
+    QVERIFY(Child<QPushButton>(sheet, "fileCopyButton")->isEnabled());
+    Click(sheet, "finishButton");
+}
+
+}  // namespace
+
+class ConditionRoadTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newConditionIsMeasuredEditedCopiedAndDeleted();
+};
+
+void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
+    ProgramUnderTest p;
+    QVERIFY(p.RunMainWindow(
+        [&](CKLV570Dlg& w) {
+            Road road{p, w};
+            // Nothing remembered: the start asks for a channel.
+            PickEmptyChannel(kFirst, FillCopperOnSteel);
+            w.StartDevice();
+            QVERIFY(road.Channel().IsOpen());
+            QCOMPARE(road.Channel().Index(), kFirst);
+            // A known combination: no note, no refusal on the way.
+            QCOMPARE(p.op.Texts(), std::vector<std::string>{});
+            QCOMPARE(w.Face().ChannelLine()->text(), QStringLiteral(" 1 : Cu plating"));
+            QCOMPARE(w.Face().StatusLine()->text(), QStringLiteral(" Set a test sample and start."));
+            const QStringList layer{"Cu", "E-21", "Automatic", "1/1", "6", "Null um"};
+            for (int line = 0; line < layer.size(); ++line)
+                QCOMPARE(road.Cell(line, 1), layer[line]);
+            QCOMPARE(road.Cell(0, 7), QStringLiteral("Fe"));
+            QCOMPARE(road.Cell(1, 7), QStringLiteral("um"));
+            QCOMPARE(road.Cell(2, 7), QStringLiteral("A"));
+            QCOMPARE(road.Cell(0, 2), QString());
+
+            const MeasFileData created = road.OnDisk(kFirst);
+            QCOMPARE(GetFixedText(created.szFileName), std::string("Cu plating"));
+            QCOMPARE(GetFixedText(created.szCustomer), std::string("ACME"));
+            QCOMPARE(GetCoatCount(created), 1);
+            QCOMPARE(created.coat[0].bBlanking, std::uint8_t(5));
+            QCOMPARE(created.coat[0].bPump, std::uint8_t(6));
+            QVERIFY((created.coat[0].bLayerFlags & kLayerCurrentAuto) != 0);
+            QCOMPARE(created.bGasket, std::uint8_t(1));
+
+            road.MeasureLayer(created.coat[0].bBlanking);
+            QCOMPARE(road.Channel().Condition()->nItemCt, 1u);
+            QCOMPARE(road.OnDisk(kFirst).nItemCt, 1u);
+            QCOMPARE(road.List().RowCount(), 1);
+            const QString umText = road.List().RowText(0, 1).trimmed();
+            QVERIFY2(umText.endsWith(QStringLiteral(" um")), qPrintable(umText));
+            const double um = umText.section(QLatin1Char(' '), 0, 0).toDouble();
+            QVERIFY(um > 0.0);
+            QCOMPARE(w.Face().DataNumber()->text(), QStringLiteral("1"));
+
+            // Blanking time: out of range refused with its text, then taken.
+            WhenModal("measItemBlanking", [&](QWidget& d) {
+                QCOMPARE(d.windowTitle(), QStringLiteral("Setting of blanking time"));
+                QCOMPARE(Child<QLineEdit>(d, "blankingEdit1")->text(), QStringLiteral("5"));
+                Type(d, "blankingEdit1", QStringLiteral("41"));
+                Click(d, "okButton");
+                QVERIFY(d.isVisible());
+                QVERIFY(HasText(p, "Range of values are from  0  to  40."));
+                Type(d, "blankingEdit1", QStringLiteral("12"));
+                Click(d, "okButton");
+            });
+            w.OnCommand(cmd::kEditBlankingTime);
+            QCOMPARE(road.Channel().Condition()->coat[0].bBlanking, std::uint8_t(12));
+            QCOMPARE(road.OnDisk(kFirst).coat[0].bBlanking, std::uint8_t(12));
+
+            // Unit: nm has no row for range 1/1; mil has.
+            WhenModal("measItemMeasUnit", [&](QWidget& d) {
+                QCOMPARE(d.windowTitle(), QStringLiteral("Setting of unit"));
+                Choose(d, "unitCombo", kUnitNm);
+                Click(d, "okButton");
+                QVERIFY(d.isVisible());
+                QVERIFY(HasText(p, "Set up range is not possible to use this unit."));
+                Choose(d, "unitCombo", kUnitMil);
+                Click(d, "okButton");
+            });
+            w.OnCommand(cmd::kEditUnit);
+            QCOMPARE(road.OnDisk(kFirst).bUnit, std::uint8_t(3));
+            QCOMPARE(road.Cell(1, 7), QStringLiteral("mil"));
+            QCOMPARE(road.Cell(5, 1), QStringLiteral("Null mil"));
+            const QString milText = road.List().RowText(0, 1).trimmed();
+            QVERIFY2(milText.endsWith(QStringLiteral(" mil")), qPrintable(milText));
+            const double mil = milText.section(QLatin1Char(' '), 0, 0).toDouble();
+            QVERIFY2(std::abs(mil - um / 25.4) <= 0.006, qPrintable(milText));
+
+            // The tabbed sheet of a condition with data: the structure is locked.
+            WhenModal("measFileSheet", [&](QWidget& sheet) {
+                QCOMPARE(sheet.windowTitle(), QStringLiteral("Measurement condition set"));
+                auto* tabs = Child<QTabBar>(sheet, "pageTabs");
+                QStringList titles;
+                for (int i = 0; tabs != nullptr && i < tabs->count(); ++i)
+                    titles << tabs->tabText(i);
+                QCOMPARE(titles, (QStringList{"Basic data", "Pump.Test solution  . Sensitivity",
+                                              "Output current", "Auto stop  .  Weight count"}));
+                QVERIFY(!Child<QPushButton>(sheet, "coatBox0")->isEnabled());
+                QVERIFY(!Child<QPushButton>(sheet, "baseBox")->isEnabled());
+                QVERIFY(!Child<QComboBox>(sheet, "gasketCombo")->isEnabled());
+                QVERIFY(Child<QLineEdit>(sheet, "lotEdit")->isReadOnly());
+                QVERIFY(!Child<QPushButton>(sheet, "fileCopyButton")->isEnabled());
+                QCOMPARE(Child<QLineEdit>(sheet, "customerEdit")->text(), QStringLiteral("ACME"));
+                Type(sheet, "customerEdit", QStringLiteral("Harbour Works "));
+                Click(sheet, "okButton");
+            });
+            w.OnCommand(cmd::kSetCondition);
+            const MeasFileData edited = road.OnDisk(kFirst);
+            QCOMPARE(GetFixedText(edited.szCustomer), std::string("Harbour Works"));
+            QCOMPARE(GetFixedText(edited.szLotNo), std::string("L-1"));
+            QCOMPARE(edited.coat[0].bBlanking, std::uint8_t(12));
+            QCOMPARE(edited.nItemCt, 1u);
+            QCOMPARE(GetFixedText(road.Channel().Condition()->szCustomer),
+                     std::string("Harbour Works"));
+            QCOMPARE(road.List().RowText(0, 1).trimmed(), milText);
+
+            w.OnCommand(cmd::kEndMeasurement);
+            QVERIFY(!road.Channel().IsOpen());
+            QCOMPARE(w.Face().ChannelLine()->text(), QStringLiteral("Not selected."));
+
+            // A second channel made in the wizard by "File copy" from the first.
+            PickEmptyChannel(kSecond, [&](QWidget& sheet) {
+                WhenModal("measFileList", [&](QWidget& list) {
+                    QCOMPARE(list.windowTitle(),
+                             QStringLiteral("Select original measurement condition file to make "
+                                            "copy."));
+                    WhenModal("measFileCopy", [](QWidget& copy) {
+                        QCOMPARE(copy.windowTitle(), QStringLiteral("Select copy item"));
+                        QCOMPARE(Child<QLabel>(copy, "sourceTitle")->text(),
+                                 QStringLiteral("1 : Cu plating"));
+                        QVERIFY(Child<QAbstractButton>(copy, "copyAll")->isChecked());
+                        Click(copy, "okButton");
+                    });
+                    ActivateRow(list, 0);
+                });
+                Click(sheet, "fileCopyButton");
+                QCOMPARE(Child<QLineEdit>(sheet, "fileNameEdit")->text(),
+                         QStringLiteral("Cu plating"));
+                QCOMPARE(Child<QLineEdit>(sheet, "customerEdit")->text(),
+                         QStringLiteral("Harbour Works"));
+                QCOMPARE(Child<QPushButton>(sheet, "coatBox0")->text(), QStringLiteral("Cu"));
+                Type(sheet, "fileNameEdit", QStringLiteral("Cu copy"));
+                Click(sheet, "finishButton");
+            });
+            w.OnCommand(cmd::kSelectCondition);
+            QVERIFY(road.Channel().IsOpen());
+            QCOMPARE(road.Channel().Index(), kSecond);
+            QCOMPARE(w.Face().ChannelLine()->text(), QStringLiteral(" 2 : Cu copy"));
+            const MeasFileData copied = road.OnDisk(kSecond);
+            QCOMPARE(GetFixedText(copied.szCustomer), std::string("Harbour Works"));
+            QCOMPARE(copied.bUnit, std::uint8_t(3));
+            QCOMPARE(copied.nItemCt, 0u);
+            QCOMPARE(road.Cell(1, 7), QStringLiteral("mil"));
+
+            // Delete the first: the open one is refused, the other confirmed in the display.
+            p.player.Clear();
+            WhenModal("measFileList", [&](QWidget& list) {
+                QCOMPARE(list.windowTitle(), QStringLiteral("Delete a measurement condition file"));
+                auto& rows = static_cast<CMeasFileList&>(list).List();
+                QCOMPARE(rows.topLevelItemCount(), 2);
+                ActivateRow(list, 1);
+                QVERIFY(HasText(p, "This file can't be selected because it has been using for "
+                                   "a measurement."));
+                WhenModal("measDataDisplay", [&](QWidget& display) {
+                    QCOMPARE(display.windowTitle(), QStringLiteral("Measurement condition"));
+                    auto* note = Child<QLabel>(display, "deleteNote");
+                    QVERIFY(note->isVisible());
+                    QCOMPARE(note->text(), QStringLiteral("Delete this test condition data"));
+                    QCOMPARE(Child<QLabel>(display, "titleText")->text(),
+                             QStringLiteral("1 : Cu plating"));
+                    QCOMPARE(Child<QLabel>(display, "dataQuantityText")->text().trimmed(),
+                             QStringLiteral("1"));
+                    QCOMPARE(Child<QPushButton>(display, "cancelButton")->text(),
+                             QStringLiteral("Cancel"));
+                    QVERIFY(!p.player.Calls().empty());
+                    Click(display, "okButton");
+                });
+                ActivateRow(list, 0);
+                QCOMPARE(rows.topLevelItemCount(), 1);
+                Click(list, "cancelButton");
+            });
+            w.OnCommand(cmd::kDeleteCondition);
+            QVERIFY(!p.app.Conditions().Channels().Exists(kFirst));
+            MeasFileData gone{};
+            QVERIFY(!p.app.Conditions().ReadConditionFile(kFirst, gone, false));
+            QVERIFY(!QFile::exists(
+                QString::fromStdString(p.app.Conditions().MakeMsrLogFileName(kFirst))));
+            QVERIFY(p.app.Conditions().Channels().Exists(kSecond));
+            QVERIFY(road.Channel().IsOpen());
+        },
+        {"-siml=1"}));
+}
+
+}  // namespace klv
+
+QTEST_MAIN(klv::ConditionRoadTest)
+#include "condition_road_test.moc"
