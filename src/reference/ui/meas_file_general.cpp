@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QVBoxLayout>
 
 #include "base/fixed_text.h"
@@ -53,8 +54,13 @@ void CMeasFileGeneral::Refresh() {
     ShowText(m_goods, d.szGoods);
     ShowText(m_lot, d.szLotNo);
     ShowText(m_tester, d.szTester);
-    // The lot of stored measurements stays theirs.
-    m_lot->setReadOnly(m_s.HasData() && d.szLotNo[0] != '\0');
+    // The lot of stored measurements stays theirs, and looks as locked as the coatings.
+    const bool lotLocked = m_s.HasData() && d.szLotNo[0] != '\0';
+    m_lot->setReadOnly(lotLocked);
+    QPalette colours = palette();
+    if (lotLocked)
+        colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+    m_lot->setPalette(colours);
     RefreshStructure();
 }
 

@@ -211,7 +211,8 @@ void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
             // A known combination: no note, no refusal on the way.
             QCOMPARE(p.op.Texts(), std::vector<std::string>{});
             QCOMPARE(w.Face().ChannelLine()->text(), QStringLiteral(" 1 : Cu plating"));
-            QCOMPARE(w.Face().StatusLine()->text(), QStringLiteral(" Set a test sample and start."));
+            QCOMPARE(w.Face().StatusLine()->text(),
+                     QStringLiteral(" Set a test sample and start."));
             const QStringList layer{"Cu", "E-21", "Automatic", "1/1", "6", "Null um"};
             for (int line = 0; line < layer.size(); ++line)
                 QCOMPARE(road.Cell(line, 1), layer[line]);
@@ -285,7 +286,10 @@ void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
                 QVERIFY(!Child<QPushButton>(sheet, "coatBox0")->isEnabled());
                 QVERIFY(!Child<QPushButton>(sheet, "baseBox")->isEnabled());
                 QVERIFY(!Child<QComboBox>(sheet, "gasketCombo")->isEnabled());
-                QVERIFY(Child<QLineEdit>(sheet, "lotEdit")->isReadOnly());
+                auto* lot = Child<QLineEdit>(sheet, "lotEdit");
+                QVERIFY(lot->isReadOnly());
+                QCOMPARE(lot->palette().color(QPalette::Base),
+                         sheet.palette().color(QPalette::Window));
                 QVERIFY(!Child<QPushButton>(sheet, "fileCopyButton")->isEnabled());
                 QCOMPARE(Child<QLineEdit>(sheet, "customerEdit")->text(), QStringLiteral("ACME"));
                 Type(sheet, "customerEdit", QStringLiteral("Harbour Works "));
@@ -346,8 +350,9 @@ void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
                 auto& rows = static_cast<CMeasFileList&>(list).List();
                 QCOMPARE(rows.topLevelItemCount(), 2);
                 ActivateRow(list, 1);
-                QVERIFY(HasText(p, "This file can't be selected because it has been using for "
-                                   "a measurement."));
+                QVERIFY(HasText(p,
+                                "This file can't be selected because it has been using for "
+                                "a measurement."));
                 WhenModal("measDataDisplay", [&](QWidget& display) {
                     QCOMPARE(display.windowTitle(), QStringLiteral("Measurement condition"));
                     auto* note = Child<QLabel>(display, "deleteNote");
