@@ -274,6 +274,21 @@ void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
             const double mil = milText.section(QLatin1Char(' '), 0, 0).toDouble();
             QVERIFY2(std::abs(mil - um / 25.4) <= 0.006, qPrintable(milText));
 
+            // The display shows the same count as the window and only closes.
+            WhenModal("measDataDisplay", [](QWidget& display) {
+                QVERIFY(!Child<QLabel>(display, "deleteNote")->isVisible());
+                QVERIFY(!Child<QPushButton>(display, "okButton")->isVisible());
+                QCOMPARE(Child<QLabel>(display, "dataQuantityText")->text().trimmed(),
+                         QStringLiteral("1"));
+                QCOMPARE(Child<QLabel>(display, "autoStopText1")->text(),
+                         QStringLiteral("Null mil"));
+                auto* close = Child<QPushButton>(display, "cancelButton");
+                QCOMPARE(close->text(), QStringLiteral("Close"));
+                QTest::mouseClick(close, Qt::LeftButton);
+            });
+            w.OnCommand(cmd::kDisplayCondition);
+            QVERIFY(QApplication::activeModalWidget() == nullptr);
+
             // The tabbed sheet of a condition with data: the structure is locked.
             WhenModal("measFileSheet", [&](QWidget& sheet) {
                 QCOMPARE(sheet.windowTitle(), QStringLiteral("Measurement condition set"));
