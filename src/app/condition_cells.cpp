@@ -1,12 +1,9 @@
 #include "app/condition_cells.h"
 
-#include "base/fixed_text.h"
+#include <algorithm>
+
 #include "reference/condition_rules.h"
-#include "reference/layer_setting_tables.h"
-#include "reference/unit_gasket_tables.h"
-#include "results/calibration_date.h"
-#include "results/layer_value_format.h"
-#include "results/number_format.h"
+#include "results/condition_texts.h"
 
 namespace klv {
 namespace {
@@ -15,22 +12,11 @@ constexpr int kFirstLayerColumn = 1;
 constexpr int kLabelColumn = 6;
 constexpr int kValueColumn = 7;
 
-ConditionCell LayerCell(const MeasFileData& d, int k) {
-    const LayerCondition& c = d.coat[k];
-    const int mode = GetDisplayMode(d, k);
-    const std::string unit = mode == 2 || mode == 3 ? "CNT" : std::string(GetUnitName(d.bUnit));
-    return {GetCoatName(d, k),
-            std::string(GetTestSolutionName(c.bSolution)),
-            std::string(GetSensitivityName(c.bSensitivity)),
-            std::string(GetRangeName(c.bRange)),
-            std::to_string(c.bPump),
-            FormatAutoStop(d, k) + " " + unit};
-}
-
-std::string CalibrationValue(const MeasFileData& d, const CalibrationStore& calibration) {
-    if (FormatCalibrationDate(d, calibration).empty())
-        return {};
-    return FormatPercent(calibration.gasket[d.bGasket].fCalValue, false);
+// The lines from the top; the cell's other lines stay as they are.
+template <typename T, std::size_t N>
+void CopyLines(const std::array<T, N>& lines, ConditionCell& cell) {
+    static_assert(N <= kConditionLineCount);
+    std::copy(lines.begin(), lines.end(), cell.begin());
 }
 
 }  // namespace
@@ -38,20 +24,13 @@ std::string CalibrationValue(const MeasFileData& d, const CalibrationStore& cali
 std::array<ConditionCell, kConditionColumnCount> ConditionTableCells(
     const MeasFileData* d, const CalibrationStore* calibration) {
     std::array<ConditionCell, kConditionColumnCount> cells{};
-    cells[0] = {"Coating", "Test solution", "Sensitivity", "Range", "Pump[Hz]", "Auto stop"};
-    cells[kLabelColumn] = {"Base", "Unit", "Gasket", "Calibration date", "Calibration value", ""};
+    CopyLines(kLayerTextCaptions, cells[0]);
+    CopyLines(kSideTextCaptions, cells[kLabelColumn]);
     if (d == nullptr)
         return cells;
     for (int k = 0; k < GetCoatCount(*d); ++k)
-        cells[kFirstLayerColumn + k] = LayerCell(*d, k);
-    ConditionCell& values = cells[kValueColumn];
-    values[0] = GetFixedText(d->baseName);
-    values[1] = std::string(GetUnitName(d->bUnit));
-    values[2] = std::string(GetGasketName(d->bGasket));
-    if (calibration != nullptr) {
-        values[3] = FormatCalibrationDate(*d, *calibration);
-        values[4] = CalibrationValue(*d, *calibration);
-    }
+        CopyLines(MakeLayerTexts(*d, k), cells[kFirstLayerColumn + k]);
+    CopyLines(MakeSideTexts(*d, calibration), cells[kValueColumn]);
     return cells;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "base/fixed_text.h"
+#include "reference/calibration_store.h"
 #include "reference/coating_table.h"
 #include "reference/meas_file_data.h"
 #include "reference/msr_log_file.h"
+#include "reference/unit_gasket_tables.h"
 
 namespace klv::test {
 
@@ -40,6 +42,15 @@ inline MeasFileData Condition(std::initializer_list<LayerCondition> layers) {
     d.bOldBlanking = kLegacyBlankingMoved;
     SetFixedText(d.szFileName, "Test");
     return d;
+}
+
+// A store whose gasket A was calibrated on 2026/03/04 at `percent`.
+inline CalibrationStore CalibratedGasketA(float percent) {
+    CalibrationStore store{};
+    store.gasket[kGasketA].bCalFlags = kGasketHasCalibration;
+    store.gasket[kGasketA].wCalDate = PackDate(2026, 3, 4);
+    store.gasket[kGasketA].fCalValue = percent;
+    return store;
 }
 
 inline MsrLogRecord Measured(float micrometres, std::uint16_t date = 0) {

@@ -6,10 +6,8 @@
 #include "base/fixed_text.h"
 #include "reference/alloy_content_table.h"
 #include "reference/condition_rules.h"
-#include "reference/layer_setting_tables.h"
 #include "reference/unit_gasket_tables.h"
 #include "reference/wt_coefficient.h"
-#include "results/calibration_date.h"
 #include "results/layer_value_format.h"
 #include "results/number_format.h"
 
@@ -99,18 +97,6 @@ void SetExtraLines(const std::vector<ExtraItem>& items, ConditionDisplayTexts& t
     }
 }
 
-ConditionDisplayLayer LayerTexts(const MeasFileData& d, int k) {
-    const LayerCondition& c = d.coat[k];
-    const std::string unit =
-        GetDisplayMode(d, k) != 0 ? std::string("CNT") : std::string(GetUnitName(d.bUnit));
-    return {GetCoatName(d, k),
-            std::string(GetTestSolutionName(c.bSolution)),
-            std::string(GetSensitivityName(c.bSensitivity)),
-            std::string(GetRangeName(c.bRange)),
-            std::to_string(c.bPump),
-            FormatAutoStop(d, k) + " " + unit};
-}
-
 }  // namespace
 
 ConditionDisplayTexts MakeConditionDisplayTexts(const MeasFileData& d, int index,
@@ -125,13 +111,8 @@ ConditionDisplayTexts MakeConditionDisplayTexts(const MeasFileData& d, int index
     t.firstDate = FormatPackedDate(d.wFirstDate);
     t.lastDate = FormatPackedDate(d.wLastDate);
     for (int k = 0; k < GetCoatCount(d); ++k)
-        t.layers[k] = LayerTexts(d, k);
-    t.base = GetFixedText(d.baseName);
-    t.unit = std::string(GetUnitName(d.bUnit));
-    t.gasket = std::string(GetGasketName(d.bGasket));
-    t.calibrationDate = FormatCalibrationDate(d, cal);
-    if (!t.calibrationDate.empty())
-        t.calibrationValue = FormatPercent(cal.gasket[d.bGasket].fCalValue, false);
+        t.layers[k] = MakeLayerTexts(d, k);
+    t.side = MakeSideTexts(d, &cal);
     SetExtraLines(ExtraItems(d), t);
     return t;
 }

@@ -5,20 +5,17 @@
 
 #include "reference/calibration_store.h"
 #include "reference/meas_file_data.h"
+#include "results/condition_texts.h"
 
 namespace klv {
-
-struct ConditionDisplayLayer {
-    std::string coating, solution, sensitivity, range, pump, autoStop;
-};
 
 // Every text of the "Measurement condition" display.
 struct ConditionDisplayTexts {
     std::string title, customer, goods, tester, lot;
     std::string quantity;  // the same count as the channel list shows
     std::string firstDate, lastDate;
-    std::array<ConditionDisplayLayer, kMaxLayers> layers;  // unused layers stay empty
-    std::string base, unit, gasket, calibrationDate, calibrationValue;
+    std::array<LayerTexts, kMaxLayers> layers;  // unused layers stay empty
+    SideTexts side;
     // The extra items as two aligned lines: labels, and below each its value.
     std::string extraLabels, extraValues;
 };

@@ -17,17 +17,10 @@ namespace klv {
 namespace {
 
 constexpr const char* kDeleteNote = "Delete this test condition data";
-constexpr int kLayerRows = 6;
-constexpr const char* kLayerCaptions[kLayerRows] = {"Coating", "Test solution", "Sensitivity",
-                                                    "Range",   "Pump[Hz]",      "Auto stop"};
-constexpr const char* kLayerNames[kLayerRows] = {"coatText",  "solutionText", "sensitivityText",
-                                                 "rangeText", "pumpText",     "autoStopText"};
-
-const std::string& LayerLine(const ConditionDisplayLayer& layer, int row) {
-    const std::string* lines[kLayerRows] = {&layer.coating, &layer.solution, &layer.sensitivity,
-                                            &layer.range,   &layer.pump,     &layer.autoStop};
-    return *lines[row];
-}
+constexpr const char* kLayerNames[kLayerTextCount] = {
+    "coatText", "solutionText", "sensitivityText", "rangeText", "pumpText", "autoStopText"};
+constexpr const char* kSideNames[kSideTextCount] = {"baseText", "unitText", "gasketText",
+                                                    "calDateText", "calValueText"};
 
 }  // namespace
 
@@ -108,21 +101,18 @@ QGridLayout* CMeasDataDisplay::MakeHeader(const ConditionDisplayTexts& t, bool h
 
 QGridLayout* CMeasDataDisplay::MakeLayerTable(const ConditionDisplayTexts& t, int layers) {
     auto* grid = new QGridLayout;
-    for (int row = 0; row < kLayerRows; ++row) {
-        grid->addWidget(new QLabel(ToQString(kLayerCaptions[row]), this), row, 0);
+    for (int row = 0; row < kLayerTextCount; ++row) {
+        grid->addWidget(new QLabel(ToQString(kLayerTextCaptions[row]), this), row, 0);
         for (int k = 0; k < layers; ++k) {
             const QString name =
                 QStringLiteral("%1%2").arg(QLatin1String(kLayerNames[row])).arg(k + 1);
-            grid->addWidget(Value(LayerLine(t.layers[k], row), name), row, 1 + k);
+            grid->addWidget(Value(t.layers[k][row], name), row, 1 + k);
         }
     }
     const int side = 1 + kMaxLayers;
     grid->setColumnMinimumWidth(side, 12);
-    AddPair(grid, 0, side + 1, "Base", t.base, "baseText");
-    AddPair(grid, 1, side + 1, "Unit", t.unit, "unitText");
-    AddPair(grid, 2, side + 1, "Gasket", t.gasket, "gasketText");
-    AddPair(grid, 3, side + 1, "Calibration date", t.calibrationDate, "calDateText");
-    AddPair(grid, 4, side + 1, "Calibration value", t.calibrationValue, "calValueText");
+    for (int row = 0; row < kSideTextCount; ++row)
+        AddPair(grid, row, side + 1, kSideTextCaptions[row], t.side[row], kSideNames[row]);
     return grid;
 }
 

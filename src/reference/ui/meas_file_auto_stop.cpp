@@ -11,7 +11,7 @@
 #include "base/ui/text_codec.h"
 #include "reference/condition_rules.h"
 #include "reference/unit_conversion.h"
-#include "reference/unit_gasket_tables.h"
+#include "results/condition_texts.h"
 #include "results/layer_value_format.h"
 #include "results/ui/validation_message.h"
 
@@ -84,10 +84,7 @@ void CMeasFileAutoStop::Refresh() {
                                                   : QString());
         m_autoStop[k]->setModified(false);
         m_autoStop[k]->setEnabled(!m_nil[k]->isChecked());
-        const std::string unit = GetDisplayMode(d, k) != 0
-                                     ? std::string("[CNT]")
-                                     : "[" + std::string(GetUnitName(d.bUnit)) + "]";
-        m_unit[k]->setText(ToQString(unit));
+        m_unit[k]->setText(ToQString("[" + GetLayerUnitName(d, k) + "]"));
     }
     m_reference->setText(ToQString(FormatAutoStopReference(d)));
     m_weightCount->setChecked((d.bWtFlags & kWtPlatingWeightCount) != 0);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "base/ui/dialog_placement.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/ui_resources.h"
 #include "base/ui/window_settings.h"
@@ -54,6 +55,7 @@ CMeasFileList::CMeasFileList(ConditionStore& store, const CalibrationStore& cal,
         total += c.defaultWidth;
     }
     RestoreListColumns(*m_list, m_ini, kSection, columns);
+    CDialogPlacement::Keep(*this, m_ini, kSection);
     resize(total + 40, 10 * kChannelListLines * m_list->fontMetrics().height());
     SetMode(MeasFileListMode::Select);
 }
@@ -133,18 +135,7 @@ bool CMeasFileList::ConfirmDelete(int index, const MeasFileData& d) {
     return m_store.Op().ShowMessage(text, MsgIcon::Exclamation, MsgButtons::OkCancel) == IDOK;
 }
 
-void CMeasFileList::showEvent(QShowEvent* event) {
-    if (!m_placed) {
-        m_placed = true;
-        RestoreWindowPlacement(*this, m_ini, kSection, true, false);
-    }
-    QDialog::showEvent(event);
-}
-
 void CMeasFileList::done(int result) {
-    // A list that never showed has no placement of its own to keep.
-    if (m_placed)
-        SaveWindowPlacement(*this, m_ini, kSection, true, false);
     std::vector<ListColumn> columns(kChannelListColumns.begin(), kChannelListColumns.end());
     SaveListColumns(*m_list, m_ini, kSection, columns);
     QDialog::done(result);

@@ -45,9 +45,6 @@ public:
 
     void done(int result) override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void Fill();
     void Activate(int row);
@@ -62,7 +59,6 @@ private:
     int m_inUse = -1;
     int m_selected = -1;
     unsigned m_copyItems = 0;
-    bool m_placed = false;
     DeleteConfirmation m_confirmDelete;
     CopyItemChooser m_chooseCopyItems;
 };

@@ -10,7 +10,7 @@
 #include "reference/condition_checks.h"
 #include "reference/condition_rules.h"
 #include "reference/unit_conversion.h"
-#include "reference/unit_gasket_tables.h"
+#include "results/condition_texts.h"
 #include "results/layer_value_format.h"
 #include "results/number_parse.h"
 #include "results/ui/validation_message.h"
@@ -30,9 +30,7 @@ QString AutoStopEditText(const MeasFileData& d, int k) {
 }
 
 QString UnitLabel(const MeasFileData& d, int k) {
-    if (GetDisplayMode(d, k) != 0)
-        return QStringLiteral("[CNT]");
-    return QStringLiteral("[%1]").arg(ToQString(std::string(GetUnitName(d.bUnit))));
+    return ToQString("[" + GetLayerUnitName(d, k) + "]");
 }
 
 }  // namespace

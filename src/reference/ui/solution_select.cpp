@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "base/ui/dialog_placement.h"
 #include "base/ui/subclass_list_ctrl.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/ui_resources.h"
@@ -54,6 +55,7 @@ CSolutionSelect::CSolutionSelect(int coatingCode, int baseCode, ProfileFile& ini
 
     const std::vector<ListColumn> columns = PixelColumns(font());
     RestoreListColumns(*m_list, m_ini, kSection, columns);
+    CDialogPlacement::Keep(*this, m_ini, kSection);
     for (const SolutionGroup& g : m_groups) {
         auto* item = new QTreeWidgetItem;
         item->setText(0, ToQString(std::string(GetCoatingShortName(g.coating))));
@@ -76,17 +78,7 @@ void CSolutionSelect::Activate(int row) {
     accept();
 }
 
-void CSolutionSelect::showEvent(QShowEvent* event) {
-    if (!m_placed) {
-        m_placed = true;
-        RestoreWindowPlacement(*this, m_ini, kSection, true, false);
-    }
-    QDialog::showEvent(event);
-}
-
 void CSolutionSelect::done(int result) {
-    if (m_placed)
-        SaveWindowPlacement(*this, m_ini, kSection, true, false);
     SaveListColumns(*m_list, m_ini, kSection, PixelColumns(font()));
     QDialog::done(result);
 }

@@ -27,9 +27,6 @@ public:
 
     void done(int result) override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void Activate(int row);
 
@@ -37,7 +34,6 @@ private:
     std::vector<SolutionGroup> m_groups;
     CSubclassListCtrl* m_list;
     int m_solution = 0;
-    bool m_placed = false;
 };
 
 // Shows the selection; the chosen test solution code, 0 when cancelled.
