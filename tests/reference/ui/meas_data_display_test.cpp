@@ -18,6 +18,16 @@ QString Text(QWidget& w, const char* name) {
     return Find<QLabel>(w, QString::fromLatin1(name))->text();
 }
 
+// "name: text" of every named label, to compare with the expected pairs in one go.
+QStringList Shown(QWidget& w, const QStringList& expected) {
+    QStringList shown;
+    for (const QString& pair : expected) {
+        const QString name = pair.section(QStringLiteral(": "), 0, 0);
+        shown << name + QStringLiteral(": ") + Find<QLabel>(w, name)->text();
+    }
+    return shown;
+}
+
 QString Extra(QWidget& w) {
     return Find<CGlyphLabel>(w, QStringLiteral("extraItems"))->text();
 }
@@ -46,31 +56,34 @@ private slots:
         const MeasFileData d = ThreeLayersWithData(f);
         CMeasDataDisplay dlg(f.ctx, d, 0, false);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Measurement condition"));
-        QCOMPARE(Text(dlg, "titleText"), QStringLiteral("1 : Plating A"));
-        QCOMPARE(Text(dlg, "customerText"), QStringLiteral("Acme"));
-        QCOMPARE(Text(dlg, "goodsText"), QStringLiteral("Pins"));
-        QCOMPARE(Text(dlg, "testerText"), QStringLiteral("Kim"));
-        QCOMPARE(Text(dlg, "lotText"), QStringLiteral("L-77"));
+        const QStringList expected = {
+            QStringLiteral("titleText: 1 : Plating A"),
+            QStringLiteral("customerText: Acme"),
+            QStringLiteral("goodsText: Pins"),
+            QStringLiteral("testerText: Kim"),
+            QStringLiteral("lotText: L-77"),
+            QStringLiteral("firstDateText: 2026/01/02"),
+            QStringLiteral("lastDateText: 2026/11/30"),
+            QStringLiteral("coatText1: Sn"),
+            QStringLiteral("coatText3: Ni"),
+            QStringLiteral("solutionText2: E-21"),
+            QStringLiteral("sensitivityText2: Automatic"),
+            QStringLiteral("rangeText3: 1/1"),
+            QStringLiteral("pumpText3: 6"),
+            QStringLiteral("autoStopText1: Null um"),
+            QStringLiteral("autoStopText2:   12.3 um"),
+            QStringLiteral("baseText: Fe"),
+            QStringLiteral("unitText: um"),
+            QStringLiteral("gasketText: A"),
+            QStringLiteral("calDateText: 2026/03/04"),
+            QStringLiteral("calValueText: +1.23%"),
+        };
+        QCOMPARE(Shown(dlg, expected), expected);
         // 7 records of 3 layers: the channel list's count, rounded up.
         QCOMPARE(Text(dlg, "dataQuantityText"), QStringLiteral("3"));
         QVERIFY(ChannelListCells(0, &d, f.cal)[0].ends_with("Data quantity :3"));
-        QCOMPARE(Text(dlg, "firstDateText"), QStringLiteral("2026/01/02"));
-        QCOMPARE(Text(dlg, "lastDateText"), QStringLiteral("2026/11/30"));
         QVERIFY(Find<QLabel>(dlg, QStringLiteral("firstDateText"))->isEnabled());
-        QCOMPARE(Text(dlg, "coatText1"), QStringLiteral("Sn"));
-        QCOMPARE(Text(dlg, "coatText3"), QStringLiteral("Ni"));
-        QCOMPARE(Text(dlg, "solutionText2"), QStringLiteral("E-21"));
-        QCOMPARE(Text(dlg, "sensitivityText2"), QStringLiteral("Automatic"));
-        QCOMPARE(Text(dlg, "rangeText3"), QStringLiteral("1/1"));
-        QCOMPARE(Text(dlg, "pumpText3"), QStringLiteral("6"));
-        QCOMPARE(Text(dlg, "autoStopText1"), QStringLiteral("Null um"));
-        QCOMPARE(Text(dlg, "autoStopText2"), QStringLiteral("  12.3 um"));
         QVERIFY(dlg.findChild<QLabel*>(QStringLiteral("coatText4")) == nullptr);
-        QCOMPARE(Text(dlg, "baseText"), QStringLiteral("Fe"));
-        QCOMPARE(Text(dlg, "unitText"), QStringLiteral("um"));
-        QCOMPARE(Text(dlg, "gasketText"), QStringLiteral("A"));
-        QCOMPARE(Text(dlg, "calDateText"), QStringLiteral("2026/03/04"));
-        QCOMPARE(Text(dlg, "calValueText"), QStringLiteral("+1.23%"));
         QCOMPARE(Extra(dlg), QStringLiteral("\n"));
     }
 
@@ -146,9 +159,12 @@ private slots:
         d.bGasket = kGasketWT;
         d.bWtMode = kWtModeSmallParts;
         d.fWtArea = 12.5f;
-        CMeasDataDisplay square(f.ctx, d, 0, false);
-        QCOMPARE(Extra(square), QStringLiteral("Content of  Pb  Area\n40 W%           12.5 mm%0"));
+        CMeasDataDisplay parts(f.ctx, d, 0, false);
+        QCOMPARE(Extra(parts), QStringLiteral("Content of  Pb  Area\n40 W%           12.5 mm%0"));
         d.bWtFlags = kWtAreaLater;
+        CMeasDataDisplay partsLater(f.ctx, d, 0, false);
+        QCOMPARE(Extra(partsLater),
+                 QStringLiteral("Content of  Pb  Area\n40 W%           Input later"));
         d.bWtMode = kWtModeDirect;
         d.bWtFlags = kWtCoefLater;
         CMeasDataDisplay direct(f.ctx, d, 0, false);
