@@ -25,56 +25,60 @@ QRect StoredPlacement(const ProfileFile& ini) {
             ini.GetProfileInt(kSection, ini::kWinHeight, -1)};
 }
 
+// A dialog keeping its placement in a fresh settings file that remembers `stored`.
+struct KeptDialog {
+    explicit KeptDialog(const QRect& stored) {
+        StorePlacement(ini, stored);
+        CDialogPlacement::Keep(dlg, ini, kSection);
+    }
+    bool Show() {
+        dlg.show();
+        return QTest::qWaitForWindowExposed(&dlg);
+    }
+
+    test::TempDir dir;
+    ProfileFile ini{dir.File("KLV570.ini")};
+    QDialog dlg;
+};
+
+const QRect kStored(40, 30, 300, 200);
+
 }  // namespace
 
 class DialogPlacementTest : public QObject {
     Q_OBJECT
 private slots:
     void theFirstShowTakesTheStoredPlaceAndDoneStoresTheNewOne() {
-        test::TempDir dir;
-        ProfileFile ini(dir.File("KLV570.ini"));
-        StorePlacement(ini, QRect(40, 30, 300, 200));
-        QDialog dlg;
-        CDialogPlacement::Keep(dlg, ini, kSection);
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        QCOMPARE(dlg.geometry(), QRect(40, 30, 300, 200));
-        dlg.setGeometry(60, 50, 320, 240);
-        dlg.accept();
-        QCOMPARE(StoredPlacement(ini), QRect(60, 50, 320, 240));
+        KeptDialog k(kStored);
+        QVERIFY(k.Show());
+        QCOMPARE(k.dlg.geometry(), kStored);
+        k.dlg.setGeometry(60, 50, 320, 240);
+        k.dlg.accept();
+        QCOMPARE(StoredPlacement(k.ini), QRect(60, 50, 320, 240));
     }
 
     void aLaterShowKeepsWhereTheOperatorPutIt() {
-        test::TempDir dir;
-        ProfileFile ini(dir.File("KLV570.ini"));
-        StorePlacement(ini, QRect(40, 30, 300, 200));
-        QDialog dlg;
-        CDialogPlacement::Keep(dlg, ini, kSection);
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        dlg.resize(350, 260);
-        dlg.hide();
-        dlg.show();
-        QCOMPARE(dlg.size(), QSize(350, 260));
-        dlg.reject();
-        QCOMPARE(StoredPlacement(ini).size(), QSize(350, 260));
+        KeptDialog k(kStored);
+        QVERIFY(k.Show());
+        k.dlg.resize(350, 260);
+        k.dlg.hide();
+        QVERIFY(k.Show());
+        QCOMPARE(k.dlg.size(), QSize(350, 260));
+        k.dlg.reject();
+        QCOMPARE(StoredPlacement(k.ini).size(), QSize(350, 260));
     }
 
     void aDialogThatNeverShowedLeavesTheStoredPlaceAlone() {
+        KeptDialog k(kStored);
+        k.dlg.resize(500, 400);
+        k.dlg.done(QDialog::Accepted);
+        QCOMPARE(StoredPlacement(k.ini), kStored);
         test::TempDir dir;
-        ProfileFile ini(dir.File("KLV570.ini"));
-        {
-            QDialog dlg;
-            CDialogPlacement::Keep(dlg, ini, kSection);
-            dlg.reject();
-        }
-        QVERIFY(!ini.HasProfileKey(kSection, ini::kWinLeft));
-        StorePlacement(ini, QRect(40, 30, 300, 200));
+        ProfileFile empty(dir.File("KLV570.ini"));
         QDialog dlg;
-        CDialogPlacement::Keep(dlg, ini, kSection);
-        dlg.resize(500, 400);
-        dlg.done(QDialog::Accepted);
-        QCOMPARE(StoredPlacement(ini), QRect(40, 30, 300, 200));
+        CDialogPlacement::Keep(dlg, empty, kSection);
+        dlg.reject();
+        QVERIFY(!empty.HasProfileKey(kSection, ini::kWinLeft));
     }
 };
 
