@@ -24,8 +24,17 @@ MeasFileData Wire(std::uint8_t mode) {
     return d;
 }
 
-QString Edit(QWidget& w) {
-    return Find<QLineEdit>(w, QStringLiteral("valueEdit"))->text();
+// The prompt's label, unit and value as shown.
+QStringList Prompt(QWidget& w) {
+    return {Find<QLabel>(w, QStringLiteral("valueLabel"))->text(),
+            Find<CGlyphLabel>(w, QStringLiteral("unitLabel"))->text(),
+            Find<QLineEdit>(w, QStringLiteral("valueEdit"))->text()};
+}
+
+// Types the value and confirms it with OK.
+void Enter(QWidget& dlg, const QString& value) {
+    test::Type(dlg, QStringLiteral("valueEdit"), value);
+    test::Click(dlg, "okButton");
 }
 
 }  // namespace
@@ -37,22 +46,12 @@ private slots:
         test::ScriptedOperator op;
         CWTAfterInput rod(Wire(kWtModeRoundRod), op);
         QCOMPARE(rod.windowTitle(), QStringLiteral("Input after WT"));
-        QCOMPARE(Find<QLabel>(rod, QStringLiteral("valueLabel"))->text(),
-                 QStringLiteral("Sample's length"));
-        QCOMPARE(Find<CGlyphLabel>(rod, QStringLiteral("unitLabel"))->text(), QStringLiteral("mm"));
-        QCOMPARE(Edit(rod), QStringLiteral("7"));
+        QCOMPARE(Prompt(rod), (QStringList{"Sample's length", "mm", "7"}));
         QCOMPARE(Find<QLineEdit>(rod, QStringLiteral("valueEdit"))->maxLength(), 5);
         CWTAfterInput area(Wire(kWtModeSmallParts), op);
-        QCOMPARE(Find<QLabel>(area, QStringLiteral("valueLabel"))->text(),
-                 QStringLiteral("Sample's area (size)"));
-        QCOMPARE(Find<CGlyphLabel>(area, QStringLiteral("unitLabel"))->text(),
-                 QStringLiteral("mm%0"));
-        QCOMPARE(Edit(area), QStringLiteral("11"));
+        QCOMPARE(Prompt(area), (QStringList{"Sample's area (size)", "mm%0", "11"}));
         CWTAfterInput direct(Wire(kWtModeDirect), op);
-        QCOMPARE(Find<QLabel>(direct, QStringLiteral("valueLabel"))->text(),
-                 QStringLiteral("WT Coefficient"));
-        QCOMPARE(Find<CGlyphLabel>(direct, QStringLiteral("unitLabel"))->text(), QString());
-        QCOMPARE(Edit(direct), QStringLiteral("0.5"));
+        QCOMPARE(Prompt(direct), (QStringList{"WT Coefficient", "", "0.5"}));
         QVERIFY(direct.findChild<QPushButton*>(QStringLiteral("cancelButton")) == nullptr);
     }
 
@@ -61,8 +60,7 @@ private slots:
         CWTAfterInput dlg(Wire(kWtModeRoundRod), op);
         dlg.show();
         for (const char* text : {"abc", "", "0", "-2", "0.000"}) {
-            test::Type(dlg, QStringLiteral("valueEdit"), QString::fromLatin1(text));
-            test::Click(dlg, "okButton");
+            Enter(dlg, QString::fromLatin1(text));
             QVERIFY(dlg.isVisible());
         }
         QCOMPARE(op.Texts(),
@@ -87,10 +85,7 @@ private slots:
     void storesTheLengthAndRecomputesTheCoefficient() {
         test::ScriptedOperator op;
         MeasFileData d = Wire(kWtModeRoundRod);
-        test::OnNextModal([](QDialog& dlg) {
-            test::Type(dlg, QStringLiteral("valueEdit"), QStringLiteral("4"));
-            test::Click(dlg, "okButton");
-        });
+        test::OnNextModal([](QDialog& dlg) { Enter(dlg, QStringLiteral("4")); });
         const float coef = AskWtAfterInput(d, op, nullptr);
         QCOMPARE(coef, 2.958f / (2.0f * 4.0f));
         QCOMPARE(d.fWtLength, 4.0f);
@@ -102,10 +97,7 @@ private slots:
     void directCoefficientIsTakenAsTyped() {
         test::ScriptedOperator op;
         MeasFileData d = Wire(kWtModeDirect);
-        test::OnNextModal([](QDialog& dlg) {
-            test::Type(dlg, QStringLiteral("valueEdit"), QStringLiteral("1.25"));
-            test::Click(dlg, "okButton");
-        });
+        test::OnNextModal([](QDialog& dlg) { Enter(dlg, QStringLiteral("1.25")); });
         QCOMPARE(AskWtAfterInput(d, op, nullptr), 1.25f);
         QCOMPARE(d.fWtLength, 7.0f);
     }
