@@ -128,20 +128,14 @@ protected:
         std::memset(&source, 0x11, sizeof source);
         std::memset(&target, 0x22, sizeof target);
     }
-    // Whether bytes [first, last) of the target came from the source.
-    bool Copied(std::size_t first, std::size_t last) const {
+    // Whether bytes [first, last) of the target came from the source, or kept their own.
+    bool Copied(std::size_t first, std::size_t last) const { return AllBytes(first, last, 0x11); }
+    bool Kept(std::size_t first, std::size_t last) const { return AllBytes(first, last, 0x22); }
+
+private:
+    bool AllBytes(std::size_t first, std::size_t last, unsigned char value) const {
         const auto* t = reinterpret_cast<const unsigned char*>(&target);
-        for (std::size_t i = first; i < last; ++i)
-            if (t[i] != 0x11)
-                return false;
-        return true;
-    }
-    bool Kept(std::size_t first, std::size_t last) const {
-        const auto* t = reinterpret_cast<const unsigned char*>(&target);
-        for (std::size_t i = first; i < last; ++i)
-            if (t[i] != 0x22)
-                return false;
-        return true;
+        return std::all_of(t + first, t + last, [value](unsigned char b) { return b == value; });
     }
 };
 
