@@ -84,7 +84,8 @@ void CMeasFileAutoStop::Refresh() {
                                                   : QString());
         m_autoStop[k]->setModified(false);
         m_autoStop[k]->setEnabled(!m_nil[k]->isChecked());
-        m_unit[k]->setText(ToQString("[" + GetLayerUnitName(d, k) + "]"));
+        m_unit[k]->setText(QStringLiteral("[") + ToQString(GetLayerUnitName(d, k)) +
+                           QStringLiteral("]"));
     }
     m_reference->setText(ToQString(FormatAutoStopReference(d)));
     m_weightCount->setChecked((d.bWtFlags & kWtPlatingWeightCount) != 0);
