@@ -6,9 +6,9 @@
 
 namespace klv {
 
-bool CopyFromOtherChannel(ConditionStore& store, const CalibrationStore& cal, ProfileFile& ini,
-                          bool oneClickActivate, Operator& op, MeasFileData& target,
-                          QWidget* parent) {
+unsigned CopyFromOtherChannel(ConditionStore& store, const CalibrationStore& cal, ProfileFile& ini,
+                              bool oneClickActivate, Operator& op, MeasFileData& target,
+                              QWidget* parent) {
     CMeasFileList list(store, cal, ini, oneClickActivate, parent);
     list.SetMode(MeasFileListMode::CopySource);
     MeasFileData source{};
@@ -20,9 +20,9 @@ bool CopyFromOtherChannel(ConditionStore& store, const CalibrationStore& cal, Pr
         return dialog.Items();
     });
     if (list.exec() != QDialog::Accepted || list.SelectedChannel() < 0)
-        return false;
+        return 0;
     CopyConditionItems(source, list.CopyItems(), target);
-    return true;
+    return list.CopyItems();
 }
 
 }  // namespace klv

@@ -9,10 +9,10 @@ class QWidget;
 
 namespace klv {
 
-// Lets the operator pick another channel and the items to take from it, and copies them into
-// target; false when cancelled (target unchanged).
-bool CopyFromOtherChannel(ConditionStore& store, const CalibrationStore& cal, ProfileFile& ini,
-                          bool oneClickActivate, Operator& op, MeasFileData& target,
-                          QWidget* parent);
+// Lets the operator pick another channel and the items to take from it, copies them into
+// target and returns them (the kCopy... bits); 0 when cancelled (target unchanged).
+unsigned CopyFromOtherChannel(ConditionStore& store, const CalibrationStore& cal, ProfileFile& ini,
+                              bool oneClickActivate, Operator& op, MeasFileData& target,
+                              QWidget* parent);
 
 }  // namespace klv

@@ -10,6 +10,7 @@
 #include "base/event_sounds.h"
 #include "base/ui/text_codec.h"
 #include "reference/ui/condition_display_text.h"
+#include "reference/ui/condition_text_fields.h"
 #include "reference/ui/glyph_label.h"
 
 namespace klv {
@@ -64,27 +65,28 @@ CMeasDataDisplay::CMeasDataDisplay(ConditionEditContext& ctx, const MeasFileData
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QLabel* CMeasDataDisplay::Value(const std::string& text, const QString& name) {
+QLabel* CMeasDataDisplay::Value(const std::string& text, const QString& name, int chars) {
     auto* value = new QLabel(ToQString(text), this);
     value->setObjectName(name);
     value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8);
+    ReserveTextWidth(*value, chars);
     return value;
 }
 
 void CMeasDataDisplay::AddPair(QGridLayout* grid, int row, int column, const char* caption,
-                               const std::string& text, const char* name) {
+                               const std::string& text, const char* name, int chars) {
     grid->addWidget(new QLabel(ToQString(caption), this), row, column);
-    grid->addWidget(Value(text, QString::fromLatin1(name)), row, column + 1);
+    grid->addWidget(Value(text, QString::fromLatin1(name), chars), row, column + 1);
 }
 
 QGridLayout* CMeasDataDisplay::MakeHeader(const ConditionDisplayTexts& t, bool hasData) {
     auto* grid = new QGridLayout;
-    grid->addWidget(Value(t.title, QStringLiteral("titleText")), 0, 0, 1, 6);
-    AddPair(grid, 1, 0, "Customer name", t.customer, "customerText");
-    AddPair(grid, 2, 0, "Name of goods", t.goods, "goodsText");
-    AddPair(grid, 1, 2, "Tested by", t.tester, "testerText");
-    AddPair(grid, 2, 2, "Lot No.", t.lot, "lotText");
+    // The title is "%d : %s": the channel number and its separator before the name.
+    grid->addWidget(Value(t.title, QStringLiteral("titleText"), 5 + kFileNameChars), 0, 0, 1, 6);
+    AddPair(grid, 1, 0, "Customer name", t.customer, "customerText", kCustomerChars);
+    AddPair(grid, 2, 0, "Name of goods", t.goods, "goodsText", kGoodsChars);
+    AddPair(grid, 1, 2, "Tested by", t.tester, "testerText", kTesterChars);
+    AddPair(grid, 2, 2, "Lot No.", t.lot, "lotText", kLotNoChars);
     AddPair(grid, 1, 4, "Data quantity", t.quantity, "dataQuantityText");
     auto* dates = new QHBoxLayout;
     QLabel* first = Value(t.firstDate, QStringLiteral("firstDateText"));

@@ -25,9 +25,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QLabel* Value(const std::string& text, const QString& name);
+    // A framed value field with room for `chars` characters.
+    QLabel* Value(const std::string& text, const QString& name, int chars = kValueChars);
     void AddPair(QGridLayout* grid, int row, int column, const char* caption,
-                 const std::string& text, const char* name);
+                 const std::string& text, const char* name, int chars = kValueChars);
+
+    static constexpr int kValueChars = 8;
     QGridLayout* MakeHeader(const ConditionDisplayTexts& t, bool hasData);
     QGridLayout* MakeLayerTable(const ConditionDisplayTexts& t, int layers);
 

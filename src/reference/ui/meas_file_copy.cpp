@@ -11,6 +11,7 @@
 #include "base/fixed_text.h"
 #include "base/ui/text_codec.h"
 #include "reference/condition_copy.h"
+#include "reference/ui/condition_text_fields.h"
 #include "reference/ui/ok_cancel_buttons.h"
 #include "results/layer_value_format.h"
 
@@ -33,15 +34,13 @@ constexpr std::array<CopyItemBox, 7> kItemBoxes{{
     {"Statistcs item", "copyStatistics", kCopyStatistics},
 }};
 
-constexpr int kCustomerChars = 36;
-
 QLabel* ValueLabel(const std::string& text, const char* objectName, QWidget* parent) {
     auto* label = new QLabel(ToQString(text), parent);
     label->setObjectName(QString::fromLatin1(objectName));
     label->setFrameShape(QFrame::StyledPanel);
     label->setTextFormat(Qt::PlainText);
     // Room for the longest customer name.
-    label->setMinimumWidth(label->fontMetrics().averageCharWidth() * kCustomerChars);
+    ReserveTextWidth(*label, kCustomerChars);
     return label;
 }
 

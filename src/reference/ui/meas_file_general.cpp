@@ -9,6 +9,7 @@
 
 #include "base/fixed_text.h"
 #include "base/ui/text_codec.h"
+#include "reference/ui/condition_text_fields.h"
 
 namespace klv {
 
@@ -24,11 +25,11 @@ void ShowText(QLineEdit* edit, const char (&field)[N]) {
 CMeasFileGeneral::CMeasFileGeneral(MeasFileSheetState& s, QWidget* parent)
     : CMeasFileStructurePage(s, parent, kMaxLayers, 4, true) {
     setObjectName(QStringLiteral("measFileGeneral"));
-    m_fileName = MakeLineEdit(this, "fileNameEdit", 47);
-    m_customer = MakeLineEdit(this, "customerEdit", 36);
-    m_goods = MakeLineEdit(this, "goodsEdit", 24);
-    m_lot = MakeLineEdit(this, "lotEdit", 12);
-    m_tester = MakeLineEdit(this, "testerEdit", 12);
+    m_fileName = MakeLineEdit(this, "fileNameEdit", kFileNameChars);
+    m_customer = MakeLineEdit(this, "customerEdit", kCustomerChars);
+    m_goods = MakeLineEdit(this, "goodsEdit", kGoodsChars);
+    m_lot = MakeLineEdit(this, "lotEdit", kLotNoChars);
+    m_tester = MakeLineEdit(this, "testerEdit", kTesterChars);
     char channel[16];
     std::snprintf(channel, sizeof channel, "%2d:", s.index + 1);
     auto* channelLabel = new QLabel(ToQString(channel), this);
@@ -66,12 +67,12 @@ void CMeasFileGeneral::Refresh() {
 
 bool CMeasFileGeneral::Confirm() {
     MeasFileData& d = D();
-    SetFixedText(d.szFileName, TrimmedText(m_fileName), 47);
-    SetFixedText(d.szCustomer, TrimmedText(m_customer), 36);
-    SetFixedText(d.szGoods, TrimmedText(m_goods), 24);
+    SetFixedText(d.szFileName, TrimmedText(m_fileName), kFileNameChars);
+    SetFixedText(d.szCustomer, TrimmedText(m_customer), kCustomerChars);
+    SetFixedText(d.szGoods, TrimmedText(m_goods), kGoodsChars);
     if (!m_lot->isReadOnly())
-        SetFixedText(d.szLotNo, TrimmedText(m_lot), 12);
-    SetFixedText(d.szTester, TrimmedText(m_tester), 12);
+        SetFixedText(d.szLotNo, TrimmedText(m_lot), kLotNoChars);
+    SetFixedText(d.szTester, TrimmedText(m_tester), kTesterChars);
     return ConfirmStructure();
 }
 

@@ -8,6 +8,7 @@
 
 #include "base/ui/subclass_tab_ctrl.h"
 #include "base/ui/text_codec.h"
+#include "reference/condition_copy.h"
 #include "reference/condition_rules.h"
 #include "reference/ui/meas_file_alloy.h"
 #include "reference/ui/meas_file_auto_stop.h"
@@ -39,9 +40,10 @@ CMeasFileSheet::CMeasFileSheet(ConditionEditContext& ctx, const MeasFileData& d,
     m_stack = new QStackedWidget(this);
     m_stack->setObjectName(QStringLiteral("pageStack"));
     if (calibration)
-        AddPage(ConditionPage::Calibrate, new CMeasFileCalibrate(m_state, m_stack));
+        m_first = new CMeasFileCalibrate(m_state, m_stack);
     else
-        AddPage(ConditionPage::General, new CMeasFileGeneral(m_state, m_stack));
+        m_first = new CMeasFileGeneral(m_state, m_stack);
+    AddPage(calibration ? ConditionPage::Calibrate : ConditionPage::General, m_first);
     AddPage(ConditionPage::Alloy, new CMeasFileAlloy(m_state, m_stack));
     AddPage(ConditionPage::Pump, new CMeasFilePump(m_state, m_stack));
     AddPage(ConditionPage::Current, new CMeasFileCurrent(m_state, m_stack));
@@ -216,8 +218,13 @@ bool CMeasFileSheet::Commit() {
 }
 
 void CMeasFileSheet::CopyFile() {
-    if (m_state.HasData() || !m_seams.copyFromOtherChannel(m_state.d, this))
+    if (m_state.HasData())
         return;
+    const unsigned items = m_seams.copyFromOtherChannel(m_state.d, this);
+    if (items == 0)
+        return;
+    if ((items & kCopyCondition) != 0)
+        m_first->KeepCopiedCondition();
     for (const auto& [page, widget] : m_pages)
         widget->Refresh();
     RebuildPages();

@@ -12,6 +12,7 @@ class QStackedWidget;
 
 namespace klv {
 
+class CMeasFileStructurePage;
 class CSubclassTabCtrl;
 
 // The condition sheet: a wizard (Back, Next, Finish) for a new condition, a tabbed sheet
@@ -52,6 +53,7 @@ private:
     MeasFileSheetSeams m_seams;
     MeasFileSheetState m_state;
     std::map<ConditionPage, CMeasFilePage*> m_pages;
+    CMeasFileStructurePage* m_first;
     std::vector<ConditionPage> m_list;
     int m_current = 0;
     int m_guardPassed = -1;

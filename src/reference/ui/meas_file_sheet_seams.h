@@ -22,8 +22,9 @@ struct MeasFileSheetSeams {
     std::function<int(int coating, int base, QWidget* parent)> selectSolution;
     // The special solution pairs of tin over an alloy layer; false when cancelled.
     std::function<bool(MeasFileData& d, QWidget* parent)> chooseSpecialSolution;
-    // Copies the chosen items of another channel into the condition; false when cancelled.
-    std::function<bool(MeasFileData& target, QWidget* parent)> copyFromOtherChannel;
+    // Copies the chosen items of another channel into the condition and returns them (the
+    // kCopy... bits); 0 when cancelled.
+    std::function<unsigned(MeasFileData& target, QWidget* parent)> copyFromOtherChannel;
 };
 
 // The program's own dialogs over the context.

@@ -177,6 +177,7 @@ void CMeasFileStructurePage::ClickBase() {
 }
 
 void CMeasFileStructurePage::ToggleAlloy(bool checked) {
+    m_keepCopied = false;
     if (checked)
         InsertAlloyLayer(D());
     else
@@ -193,6 +194,7 @@ void CMeasFileStructurePage::ChooseRange(int k, int index) {
 }
 
 void CMeasFileStructurePage::AfterStructureChange() {
+    m_keepCopied = false;
     if (m_alloyCheck->isChecked())
         InsertAlloyLayer(D());
     RemoveInvalidAlloyLayers(D());
@@ -209,7 +211,9 @@ bool CMeasFileStructurePage::ConfirmStructure() {
     const std::string note = CombinationNote(D());
     if (!note.empty())
         Op().ShowMessage(note, MsgIcon::Exclamation, MsgButtons::Ok);
-    ApplyCombinationDefaults(D());
+    // An operator who copied a condition expects the copy, not the defaults, in the file.
+    if (!m_keepCopied)
+        ApplyCombinationDefaults(D());
     return true;
 }
 

@@ -20,6 +20,9 @@ public:
                            bool allowDelete);
 
     QWidget* ControlFor(ConditionField field, int layer) override;
+    // The working copy holds another channel's measurement condition: confirming keeps it
+    // as it is until a coating, the base or the alloy layers change.
+    void KeepCopiedCondition() { m_keepCopied = true; }
 
 protected:
     // The grid of the structure controls, for the page's layout.
@@ -45,6 +48,7 @@ private:
 
     int m_boxes;
     bool m_allowDelete;
+    bool m_keepCopied = false;
     QGridLayout* m_grid;
     QPushButton* m_coatBoxes[kMaxLayers] = {};
     QComboBox* m_rangeCombos[kMaxLayers] = {};

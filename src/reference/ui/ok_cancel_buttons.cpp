@@ -8,14 +8,22 @@
 
 namespace klv {
 
+namespace {
+
+// Buttons made from a text carry no style icon, so they look like the sheet's own buttons.
+QPushButton* AddButton(QDialogButtonBox* buttons, const char* text, const char* name,
+                       QDialogButtonBox::ButtonRole role) {
+    QPushButton* button = buttons->addButton(ToQString(text), role);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+}  // namespace
+
 QDialogButtonBox* MakeOkCancelButtons(QDialog& dialog) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setText(ToQString("OK"));
-    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setText(ToQString("Cancel"));
+    auto* buttons = new QDialogButtonBox(&dialog);
+    AddButton(buttons, "OK", "okButton", QDialogButtonBox::AcceptRole);
+    AddButton(buttons, "Cancel", "cancelButton", QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     return buttons;

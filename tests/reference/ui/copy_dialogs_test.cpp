@@ -1,8 +1,12 @@
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <QTest>
 #include <cstring>
 
@@ -57,6 +61,25 @@ QStringList Items(QListWidget* list) {
     return texts;
 }
 
+// A style like the desktop themes that put icons on standard dialog buttons.
+class IconButtonStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+// The application runs under the icon style while it lives.
+struct IconStyleScope {
+    QString before = QApplication::style()->name();
+    IconStyleScope() { QApplication::setStyle(new IconButtonStyle(QStyleFactory::create(before))); }
+    ~IconStyleScope() { QApplication::setStyle(QStyleFactory::create(before)); }
+};
+
 }  // namespace
 
 class CopyDialogsTest : public QObject {
@@ -76,6 +99,18 @@ private slots:
         ClickOk(dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Items(), 127u);
+    }
+
+    void okAndCancelCarryNoIconsUnderAnIconStyle() {
+        const IconStyleScope scope;
+        QDialogButtonBox standard(QDialogButtonBox::Ok);
+        QVERIFY(!standard.button(QDialogButtonBox::Ok)->icon().isNull());
+        test::ScriptedOperator op;
+        CMeasFileCopy dialog(0, Source(), op);
+        QVERIFY(Child<QPushButton>(dialog, "okButton")->icon().isNull());
+        QVERIFY(Child<QPushButton>(dialog, "cancelButton")->icon().isNull());
+        Child<QPushButton>(dialog, "cancelButton")->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
     void onlySelectedItemsNeedOneTicked() {

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "base/event_sounds.h"
+#include "base/fixed_text.h"
 #include "item_dialog_fixture.h"
 #include "reference/ui/channel_list_rows.h"
 #include "reference/ui/glyph_label.h"
@@ -85,6 +86,35 @@ private slots:
         QVERIFY(Find<QLabel>(dlg, QStringLiteral("firstDateText"))->isEnabled());
         QVERIFY(dlg.findChild<QLabel*>(QStringLiteral("coatText4")) == nullptr);
         QCOMPARE(Extra(dlg), QStringLiteral("\n"));
+    }
+
+    void textFieldsHoldTheLongestTextsWithoutGrowing() {
+        test::ItemDialogFixture f;
+        MeasFileData empty = f.Channel(0);
+        for (char* text :
+             {empty.szFileName, empty.szCustomer, empty.szGoods, empty.szLotNo, empty.szTester})
+            text[0] = '\0';
+        MeasFileData full = empty;
+        SetFixedText(full.szFileName, "COPPER UNDERCOAT OF CONNECTOR PINS, LINE 4 NITE");
+        SetFixedText(full.szCustomer, "HARBOUR ELECTRONIC COMPONENTS LTD. 2");
+        SetFixedText(full.szGoods, "CONNECTOR PIN 0.64 MM SQ");
+        SetFixedText(full.szLotNo, "L-2026-12345");
+        SetFixedText(full.szTester, "HANNA SCHMID");
+        CMeasDataDisplay shortTexts(f.ctx, empty, 49, false);
+        CMeasDataDisplay longTexts(f.ctx, full, 49, false);
+        shortTexts.show();
+        longTexts.show();
+        const QStringList fields = {"titleText", "customerText", "goodsText", "lotText",
+                                    "testerText"};
+        for (const QString& name : fields) {
+            QLabel* field = Find<QLabel>(longTexts, name);
+            // The longest text fits in the room kept for it, so no field grows with its text.
+            QVERIFY2(field->sizeHint().width() <= field->minimumWidth(), qPrintable(name));
+            QVERIFY2(field->minimumWidth() == Find<QLabel>(shortTexts, name)->minimumWidth(),
+                     qPrintable(name));
+        }
+        QVERIFY(Find<QLabel>(shortTexts, QStringLiteral("customerText"))->width() >
+                Find<QLabel>(shortTexts, QStringLiteral("testerText"))->width() * 2);
     }
 
     void viewModeOnlyCloses() {

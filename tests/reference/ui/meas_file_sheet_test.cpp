@@ -6,6 +6,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <cstring>
 
 #include "base/fixed_text.h"
 #include "base/ui/subclass_tab_ctrl.h"
@@ -30,6 +31,36 @@ void SetUpTinOnCopper(SheetFixture& f, CMeasFileSheet& sheet) {
     f.SetUpBasic(sheet, 11, "Sn", 0);
     f.AnswerCoat(5, "Cu");
     Find<QPushButton>(sheet, "coatBox1")->click();
+}
+
+// Cu over Ni on steel, or Sn over Cu, with settings no default gives: blanking 12 s, pump 3,
+// solution 2, manual current 15 mA.
+MeasFileData CopySource(int topCoating, const char* topName, int secondCoating,
+                        const char* secondName) {
+    MeasFileData d = test::MakeCondition(2);
+    SetFixedText(d.szFileName, "Source");
+    d.coat[0].bCode = static_cast<std::uint8_t>(topCoating);
+    SetFixedText(d.coat[0].Name, topName);
+    d.coat[1].bCode = static_cast<std::uint8_t>(secondCoating);
+    SetFixedText(d.coat[1].Name, secondName);
+    SetFixedText(d.baseName, "Fe");
+    for (LayerCondition& layer : d.coat) {
+        if (layer.bCode == 0)
+            continue;
+        layer.bBlanking = 12;
+        layer.bPump = 3;
+        layer.bSolution = 2;
+        layer.fCurrent = 15.0f;
+        layer.bLayerFlags = static_cast<std::uint8_t>(layer.bLayerFlags & ~kLayerCurrentAuto);
+    }
+    return d;
+}
+
+// The measurement condition part of the record: bytes 80 to 335.
+bool SameCondition(const MeasFileData& a, const MeasFileData& b) {
+    const auto* x = reinterpret_cast<const unsigned char*>(&a);
+    const auto* y = reinterpret_cast<const unsigned char*>(&b);
+    return std::memcmp(x + 80, y + 80, 256) == 0;
 }
 
 }  // namespace
@@ -356,6 +387,78 @@ private slots:
         QCOMPARE(f.copyCalls, 1);
         QCOMPARE(Find<QLineEdit>(sheet, "fileNameEdit")->text(), QStringLiteral("Source"));
         QCOMPARE(BoxText(sheet, 0), QStringLiteral("Sn"));
+    }
+
+    void aCopiedConditionIsWrittenAsCopied() {
+        SheetFixture f;
+        const MeasFileData source = CopySource(5, "Cu", 16, "Ni");
+        f.copySource = source;
+        CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 3, false, f.Seams());
+        sheet.show();
+        Find<QPushButton>(sheet, "fileCopyButton")->click();
+        QVERIFY(Find<QPushButton>(sheet, "finishButton")->isVisible());
+        test::Type(Find<QLineEdit>(sheet, "fileNameEdit"), QStringLiteral("Copy"));
+        Find<QPushButton>(sheet, "finishButton")->click();
+        QCOMPARE(sheet.result(), int(QDialog::Accepted));
+        MeasFileData d{};
+        QVERIFY(f.Written(3, d));
+        QCOMPARE(GetFixedText(d.szFileName), std::string("Copy"));
+        QCOMPARE(d.coat[0].bBlanking, std::uint8_t(12));
+        QCOMPARE(d.coat[1].bPump, std::uint8_t(3));
+        QCOMPARE(d.coat[1].fCurrent, 15.0f);
+        QVERIFY(SameCondition(d, source));
+    }
+
+    void aCopyWithoutTheConditionStillGetsTheDefaults() {
+        SheetFixture f;
+        f.copySource = CopySource(5, "Cu", 16, "Ni");
+        f.copyItems = kCopyCustomer | kCopyStatistics;
+        CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 3, false, f.Seams());
+        sheet.show();
+        f.SetUpBasic(sheet, 5, "Cu", 0);
+        Find<QPushButton>(sheet, "fileCopyButton")->click();
+        Find<QPushButton>(sheet, "finishButton")->click();
+        MeasFileData d{};
+        QVERIFY(f.Written(3, d));
+        QCOMPARE(d.coat[0].bBlanking, std::uint8_t(5));
+        QCOMPARE(d.coat[0].bPump, std::uint8_t(6));
+        QVERIFY((d.coat[0].bLayerFlags & kLayerCurrentAuto) != 0);
+    }
+
+    void aChangedStructureAfterTheCopyGetsTheDefaults_data() {
+        QTest::addColumn<int>("topCoating");
+        QTest::addColumn<QString>("change");
+        QTest::newRow("coating") << 5 << QStringLiteral("coatBox1");
+        QTest::newRow("base") << 5 << QStringLiteral("baseBox");
+        QTest::newRow("alloy box") << 11 << QStringLiteral("alloyCheck");
+    }
+
+    void aChangedStructureAfterTheCopyGetsTheDefaults() {
+        QFETCH(int, topCoating);
+        QFETCH(QString, change);
+        SheetFixture f;
+        f.copySource =
+            topCoating == 5 ? CopySource(5, "Cu", 16, "Ni") : CopySource(11, "Sn", 5, "Cu");
+        CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 3, false, f.Seams());
+        sheet.show();
+        Find<QPushButton>(sheet, "fileCopyButton")->click();
+        // The same choice again is still a change the defaults must follow.
+        if (change == QStringLiteral("baseBox"))
+            f.AnswerCoat(1, "Fe");
+        else
+            f.AnswerCoat(16, "Ni");
+        auto* control = Find<QAbstractButton>(sheet, change);
+        QVERIFY(control->isEnabled());
+        control->click();
+        QVERIFY(Find<QPushButton>(sheet, "finishButton")->isVisible());
+        Find<QPushButton>(sheet, "finishButton")->click();
+        MeasFileData d{};
+        QVERIFY(f.Written(3, d));
+        QCOMPARE(GetCoatCount(d), 2);
+        for (int k = 0; k < 2; ++k) {
+            QCOMPARE(d.coat[k].bBlanking, std::uint8_t(5));
+            QCOMPARE(d.coat[k].fCurrent, 0.0f);
+        }
     }
 };
 

@@ -11,6 +11,7 @@
 
 #include "base/profile.h"
 #include "reference/calibration_store.h"
+#include "reference/condition_copy.h"
 #include "reference/condition_store_test_support.h"
 #include "reference/solution_defaults.h"
 #include "reference/ui/meas_file_sheet.h"
@@ -58,6 +59,7 @@ struct SheetFixture : StoreFixture {
     int specialCalls = 0;
     bool specialAccepts = true;
     std::optional<MeasFileData> copySource;
+    unsigned copyItems = kCopyAll;
     int copyCalls = 0;
 
     void AnswerCoat(int code, const char* name) {
@@ -93,11 +95,9 @@ struct SheetFixture : StoreFixture {
         seams.copyFromOtherChannel = [this](MeasFileData& target, QWidget*) {
             ++copyCalls;
             if (!copySource)
-                return false;
-            const std::uint32_t records = target.nItemCt;
-            target = *copySource;
-            target.nItemCt = records;
-            return true;
+                return 0u;
+            CopyConditionItems(*copySource, copyItems, target);
+            return copyItems;
         };
         return seams;
     }
