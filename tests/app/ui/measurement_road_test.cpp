@@ -14,7 +14,9 @@
 #include "app/ui/meas_result_list.h"
 #include "app/ui/status_line.h"
 #include "base/fixed_text.h"
+#include "base/sound_table.h"
 #include "base/ui/tool_button.h"
+#include "base/window_placement.h"
 #include "device/simulator_state.h"
 #include "device/ui/simulation_dialog.h"
 #include "reference/coating_table.h"
@@ -23,8 +25,6 @@
 #include "reference/resolution_table.h"
 #include "reference/solution_defaults.h"
 #include "results/result_conditions.h"
-#include "base/sound_table.h"
-#include "base/window_placement.h"
 #include "support/test_wave.h"
 
 namespace klv {
@@ -151,6 +151,19 @@ bool Played(const ProgramUnderTest& p, const char* file) {
                        [file](const std::string& c) { return c.find(file) != std::string::npos; });
 }
 
+// The program with the simulator, its remembered channel `index` holding `d`, opened at start.
+void RunRoad(int index, const MeasFileData& d, const std::function<void(Road&)>& body) {
+    ProgramUnderTest p;
+    PrepareChannel(p, index, d, true);
+    QVERIFY(p.RunMainWindow(
+        [&](CKLV570Dlg& w) {
+            w.StartDevice();
+            Road road{p, w};
+            body(road);
+        },
+        {"-siml=1"}));
+}
+
 }  // namespace
 
 class MeasurementRoadTest : public QObject {
@@ -169,134 +182,110 @@ private slots:
 };
 
 void MeasurementRoadTest::rememberedChannelOpensAndOneLayerIsMeasuredStoredAndShown() {
-    ProgramUnderTest p;
-    PrepareChannel(p, 3, CopperCondition(), true);
-    QVERIFY(p.RunMainWindow(
-        [&](CKLV570Dlg& w) {
-            w.StartDevice();
-            Road road{p, w};
-            QVERIFY(road.Channel().IsOpen());
-            QCOMPARE(road.Channel().Index(), 3);
-            QCOMPARE(w.Face().ChannelLine()->text(), QStringLiteral(" 4 : Cu demo"));
-            QCOMPARE(road.Status(), QStringLiteral(" Set a test sample and start."));
+    RunRoad(3, CopperCondition(), [](Road& road) {
+        QVERIFY(road.Channel().IsOpen());
+        QCOMPARE(road.Channel().Index(), 3);
+        QCOMPARE(road.w.Face().ChannelLine()->text(), QStringLiteral(" 4 : Cu demo"));
+        QCOMPARE(road.Status(), QStringLiteral(" Set a test sample and start."));
 
-            road.PressF2();
-            QCOMPARE(road.Status(), QStringLiteral(" Measurement is going on."));
-            QVERIFY(!IsCommandEnabled(cmd::kStartMeasurement, w.State()));
-            QVERIFY(road.List().IsFresh());
-            QCOMPARE(road.List().RowBackground(),
-                     QApplication::palette().color(QPalette::Active, QPalette::Base));
-            road.EndBlanking();
-            QVERIFY(road.List().IsFresh());
-            std::uint32_t count = 0;
-            road.Trip(count);
-            QVERIFY(count > 0);
+        road.PressF2();
+        QCOMPARE(road.Status(), QStringLiteral(" Measurement is going on."));
+        QVERIFY(!IsCommandEnabled(cmd::kStartMeasurement, road.w.State()));
+        QVERIFY(road.List().IsFresh());
+        QCOMPARE(road.List().RowBackground(),
+                 QApplication::palette().color(QPalette::Active, QPalette::Base));
+        road.EndBlanking();
+        QVERIFY(road.List().IsFresh());
+        std::uint32_t count = 0;
+        road.Trip(count);
+        QVERIFY(count > 0);
 
-            QCOMPARE(road.Channel().Condition()->nItemCt, 1u);
-            const MsrLogRecord r = road.Record(0);
-            QCOMPARE(r.lMeasValue, road.ValueOf(count, 0));
-            QVERIFY((r.bFlags & kRecordNoValue) == 0);
-            QCOMPARE(road.List().RowCount(), 1);
-            QCOMPARE(road.List().RowText(0, 0).trimmed(), QStringLiteral("Cu"));
-            const int decimals = FindResolution(1, test::kRange1_1)->decimals;
-            QCOMPARE(road.List().RowText(0, 1).trimmed(),
-                     QString::number(static_cast<double>(road.ValueOf(count, 0)), 'f', decimals) +
-                         QStringLiteral(" um"));
-            QCOMPARE(w.Face().DataNumber()->text(), QStringLiteral("1"));
-            QVERIFY(Played(p, "Buzzer7.wav"));
-            QCOMPARE(road.Status(), QStringLiteral(" Set a test sample and start."));
-            QVERIFY(IsCommandEnabled(cmd::kCancelLastData, w.State()));
-        },
-        {"-siml=1"}));
+        QCOMPARE(road.Channel().Condition()->nItemCt, 1u);
+        const MsrLogRecord r = road.Record(0);
+        QCOMPARE(r.lMeasValue, road.ValueOf(count, 0));
+        QVERIFY((r.bFlags & kRecordNoValue) == 0);
+        QCOMPARE(road.List().RowCount(), 1);
+        QCOMPARE(road.List().RowText(0, 0).trimmed(), QStringLiteral("Cu"));
+        const int decimals = FindResolution(1, test::kRange1_1)->decimals;
+        QCOMPARE(road.List().RowText(0, 1).trimmed(),
+                 QString::number(static_cast<double>(road.ValueOf(count, 0)), 'f', decimals) +
+                     QStringLiteral(" um"));
+        QCOMPARE(road.w.Face().DataNumber()->text(), QStringLiteral("1"));
+        QVERIFY(Played(road.p, "Buzzer7.wav"));
+        QCOMPARE(road.Status(), QStringLiteral(" Set a test sample and start."));
+        QVERIFY(IsCommandEnabled(cmd::kCancelLastData, road.w.State()));
+    });
 }
 
 void MeasurementRoadTest::threeLayersEndInTheSyntheticResult() {
-    ProgramUnderTest p;
-    PrepareChannel(p, 0,
-                   DemoCondition({test::Layer(kCoatChrome, "Cr"), test::Layer(kCoatNickel, "Ni"),
-                                  test::Layer(kCoatCopper, "Cu")},
-                                 "Cr Ni Cu"),
-                   true);
-    QVERIFY(p.RunMainWindow(
-        [&](CKLV570Dlg& w) {
-            w.StartDevice();
-            Road road{p, w};
-            QVERIFY(road.Channel().IsOpen());
-            std::uint32_t first = 0, second = 0, third = 0;
-            road.MeasureLayer(first);
-            QCOMPARE(road.Channel().Layer(), 1);
-            QCOMPARE(road.Status(), QStringLiteral(" Change the test solution and re-start."));
-            QCOMPARE(road.List().RowCount(), 1);
-            road.MeasureLayer(second);
-            QCOMPARE(road.List().RowCount(), 2);
-            QCOMPARE(road.List().RowText(1, 0).trimmed(), QStringLiteral("Ni"));
-            road.MeasureLayer(third);
-            QCOMPARE(road.Channel().Layer(), 0);
-            QCOMPARE(road.Channel().Condition()->nItemCt, 3u);
-            QCOMPARE(road.Record(0).lMeasValue, road.ValueOf(first, 0));
-            QCOMPARE(road.Record(1).lMeasValue, road.ValueOf(second, 1));
-            QCOMPARE(road.Record(2).lMeasValue, road.ValueOf(third, 2));
-            QCOMPARE(road.List().RowCount(), 3);
-            QCOMPARE(road.List().RowText(0, 0).trimmed(), QStringLiteral("Cr"));
-            QCOMPARE(road.List().RowText(2, 0).trimmed(), QStringLiteral("Cu"));
-            QCOMPARE(w.Face().DataNumber()->text(), QStringLiteral("1"));
-            QCOMPARE(road.Status(), QStringLiteral(" Set a test sample and start."));
-        },
-        {"-siml=1"}));
+    RunRoad(0,
+            DemoCondition({test::Layer(kCoatChrome, "Cr"), test::Layer(kCoatNickel, "Ni"),
+                           test::Layer(kCoatCopper, "Cu")},
+                          "Cr Ni Cu"),
+            [&](Road& road) {
+                QVERIFY(road.Channel().IsOpen());
+                std::uint32_t first = 0, second = 0, third = 0;
+                road.MeasureLayer(first);
+                QCOMPARE(road.Channel().Layer(), 1);
+                QCOMPARE(road.Status(), QStringLiteral(" Change the test solution and re-start."));
+                QCOMPARE(road.List().RowCount(), 1);
+                road.MeasureLayer(second);
+                QCOMPARE(road.List().RowCount(), 2);
+                QCOMPARE(road.List().RowText(1, 0).trimmed(), QStringLiteral("Ni"));
+                road.MeasureLayer(third);
+                QCOMPARE(road.Channel().Layer(), 0);
+                QCOMPARE(road.Channel().Condition()->nItemCt, 3u);
+                QCOMPARE(road.Record(0).lMeasValue, road.ValueOf(first, 0));
+                QCOMPARE(road.Record(1).lMeasValue, road.ValueOf(second, 1));
+                QCOMPARE(road.Record(2).lMeasValue, road.ValueOf(third, 2));
+                QCOMPARE(road.List().RowCount(), 3);
+                QCOMPARE(road.List().RowText(0, 0).trimmed(), QStringLiteral("Cr"));
+                QCOMPARE(road.List().RowText(2, 0).trimmed(), QStringLiteral("Cu"));
+                QCOMPARE(road.w.Face().DataNumber()->text(), QStringLiteral("1"));
+                QCOMPARE(road.Status(), QStringLiteral(" Set a test sample and start."));
+            });
 }
 
 void MeasurementRoadTest::stopKeepsOrDiscardsTheLayer() {
-    ProgramUnderTest p;
-    PrepareChannel(p, 0, CopperCondition(), true);
-    QVERIFY(p.RunMainWindow(
-        [&](CKLV570Dlg& w) {
-            w.StartDevice();
-            Road road{p, w};
-            // F2 is not handled while Start is disabled: F3 is, and stops.
-            road.PressF2();
-            road.EndBlanking();
-            const std::uint32_t count = road.Sim().Status().dwCount();
-            AnswerStop("choice5020");
-            QTest::keyClick(w.windowHandle(), Qt::Key_F3);
-            QTRY_VERIFY(!road.Channel().IsMeasuring());
-            QVERIFY(Played(p, "Buzzer6.wav"));
-            QCOMPARE(road.Channel().Condition()->nItemCt, 1u);
-            QCOMPARE(road.Record(0).lMeasValue, road.ValueOf(count, 0));
+    RunRoad(0, CopperCondition(), [](Road& road) {
+        // F2 is not handled while Start is disabled: F3 is, and stops.
+        road.PressF2();
+        road.EndBlanking();
+        const std::uint32_t count = road.Sim().Status().dwCount();
+        AnswerStop("choice5020");
+        QTest::keyClick(road.w.windowHandle(), Qt::Key_F3);
+        QTRY_VERIFY(!road.Channel().IsMeasuring());
+        QVERIFY(Played(road.p, "Buzzer6.wav"));
+        QCOMPARE(road.Channel().Condition()->nItemCt, 1u);
+        QCOMPARE(road.Record(0).lMeasValue, road.ValueOf(count, 0));
 
-            road.PressF2();
-            road.EndBlanking();
-            AnswerStop("choice5023");
-            w.OnCommand(cmd::kStopMeasurement);
-            QTRY_VERIFY(!road.Channel().IsMeasuring());
-            // An invalid first layer leaves no trace.
-            QCOMPARE(road.Channel().Condition()->nItemCt, 1u);
-            QCOMPARE(road.Channel().Layer(), 0);
-        },
-        {"-siml=1"}));
+        road.PressF2();
+        road.EndBlanking();
+        AnswerStop("choice5023");
+        road.w.OnCommand(cmd::kStopMeasurement);
+        QTRY_VERIFY(!road.Channel().IsMeasuring());
+        // An invalid first layer leaves no trace.
+        QCOMPARE(road.Channel().Condition()->nItemCt, 1u);
+        QCOMPARE(road.Channel().Layer(), 0);
+    });
 }
 
 void MeasurementRoadTest::probeOpenDuringBlankingStoresNothing() {
-    ProgramUnderTest p;
-    PrepareChannel(p, 0, CopperCondition(), true);
-    QVERIFY(p.RunMainWindow(
-        [&](CKLV570Dlg& w) {
-            w.StartDevice();
-            Road road{p, w};
-            road.PressF2();
-            QTRY_VERIFY(road.List().IsBlinking());
-            Click(&road.SimWindow(), "ctl1801");
-            QTRY_VERIFY(!road.Channel().IsMeasuring());
-            QVERIFY(!road.List().IsBlinking());
-            const auto texts = p.op.Texts();
-            QVERIFY(std::find(texts.begin(), texts.end(),
-                              "Error.  Please check following item.\n\n  .  Anode & cathode cord "
-                              "might be came off ?\n\n  .  Bubble in cell?\n\n  .  Using "
-                              "different test solution ?") != texts.end());
-            QVERIFY(Played(p, "Buzzer2.wav"));
-            QCOMPARE(road.Channel().Condition()->nItemCt, 0u);
-            QCOMPARE(road.Status(), QStringLiteral(" Set a test sample and start."));
-        },
-        {"-siml=1"}));
+    RunRoad(0, CopperCondition(), [](Road& road) {
+        road.PressF2();
+        QTRY_VERIFY(road.List().IsBlinking());
+        Click(&road.SimWindow(), "ctl1801");
+        QTRY_VERIFY(!road.Channel().IsMeasuring());
+        QVERIFY(!road.List().IsBlinking());
+        const auto texts = road.p.op.Texts();
+        QVERIFY(std::find(texts.begin(), texts.end(),
+                          "Error.  Please check following item.\n\n  .  Anode & cathode cord "
+                          "might be came off ?\n\n  .  Bubble in cell?\n\n  .  Using "
+                          "different test solution ?") != texts.end());
+        QVERIFY(Played(road.p, "Buzzer2.wav"));
+        QCOMPARE(road.Channel().Condition()->nItemCt, 0u);
+        QCOMPARE(road.Status(), QStringLiteral(" Set a test sample and start."));
+    });
 }
 
 void MeasurementRoadTest::interruptedMeasurementIsCompletedOnSelection() {
@@ -328,83 +317,65 @@ void MeasurementRoadTest::interruptedMeasurementIsCompletedOnSelection() {
 }
 
 void MeasurementRoadTest::fullChannelRefusesF2AndBlinksTheLimit() {
-    ProgramUnderTest p;
     MeasFileData d = CopperCondition();
     d.nItemCt = 99999;
-    PrepareChannel(p, 0, d, true);
-    QVERIFY(p.RunMainWindow(
-        [&](CKLV570Dlg& w) {
-            w.StartDevice();
-            Road road{p, w};
-            QVERIFY(road.Channel().IsOpen());
-            QCOMPARE(road.Status(),
-                     QStringLiteral(" Amount of measurement data have reached to the limit."));
-            QVERIFY(w.Face().StatusLine()->IsBlinking());
-            QVERIFY(!w.Face().Buttons().value(cmd::kStartMeasurement)->isEnabled());
-            QTest::keyClick(w.windowHandle(), Qt::Key_F2);
-            QTest::qWait(100);
-            QVERIFY(!road.Channel().IsMeasuring());
-        },
-        {"-siml=1"}));
+    RunRoad(0, d, [&](Road& road) {
+        QVERIFY(road.Channel().IsOpen());
+        QCOMPARE(road.Status(),
+                 QStringLiteral(" Amount of measurement data have reached to the limit."));
+        QVERIFY(road.w.Face().StatusLine()->IsBlinking());
+        QVERIFY(!road.w.Face().Buttons().value(cmd::kStartMeasurement)->isEnabled());
+        QTest::keyClick(road.w.windowHandle(), Qt::Key_F2);
+        QTest::qWait(100);
+        QVERIFY(!road.Channel().IsMeasuring());
+    });
 }
 
 void MeasurementRoadTest::measurementEndForgetsTheChannelAndNextStartAsks() {
-    ProgramUnderTest p;
-    PrepareChannel(p, 2, CopperCondition(), true);
-    QVERIFY(p.RunMainWindow(
-        [&](CKLV570Dlg& w) {
-            w.StartDevice();
-            Road road{p, w};
-            QVERIFY(road.Channel().IsOpen());
-            QCOMPARE(p.app.Profile().GetProfileString("Measurement", "MeasFileNbr", ""),
-                     std::string("1,2"));
-            w.OnCommand(cmd::kEndMeasurement);
-            QVERIFY(!road.Channel().IsOpen());
-            QVERIFY(!p.app.Profile().HasProfileKey("Measurement", "MeasFileNbr"));
-            QCOMPARE(w.Face().ChannelLine()->text(), QStringLiteral("Not selected."));
-            QCOMPARE(road.Status(), QStringLiteral(" Please select measurement condition file."));
-            // Without a remembered channel the start asks; cancelling leaves none open.
-            AnswerDialog("measFileList", [](QWidget* d) { static_cast<QDialog*>(d)->reject(); });
-            QVERIFY(!road.Channel().SelectMeasureFile(true));
-            QVERIFY(!road.Channel().IsOpen());
-        },
-        {"-siml=1"}));
+    RunRoad(2, CopperCondition(), [](Road& road) {
+        QVERIFY(road.Channel().IsOpen());
+        QCOMPARE(road.p.app.Profile().GetProfileString("Measurement", "MeasFileNbr", ""),
+                 std::string("1,2"));
+        road.w.OnCommand(cmd::kEndMeasurement);
+        QVERIFY(!road.Channel().IsOpen());
+        QVERIFY(!road.p.app.Profile().HasProfileKey("Measurement", "MeasFileNbr"));
+        QCOMPARE(road.w.Face().ChannelLine()->text(), QStringLiteral("Not selected."));
+        QCOMPARE(road.Status(), QStringLiteral(" Please select measurement condition file."));
+        // Without a remembered channel the start asks; cancelling leaves none open.
+        AnswerDialog("measFileList", [](QWidget* d) { static_cast<QDialog*>(d)->reject(); });
+        QVERIFY(!road.Channel().SelectMeasureFile(true));
+        QVERIFY(!road.Channel().IsOpen());
+    });
 }
 
 void MeasurementRoadTest::autoStopRestartCarriesTheCount() {
-    ProgramUnderTest p;
     MeasFileData d = CopperCondition();
     d.coat[0].bLayerFlags |= kLayerAutoStopOn;
     d.coat[0].fAutoStop = 12.0f;  // 120 counts at a tenth of a micrometre each
-    PrepareChannel(p, 0, d, true);
-    QVERIFY(p.RunMainWindow(
-        [&](CKLV570Dlg& w) {
-            w.StartDevice();
-            Road road{p, w};
-            const ResolutionRow* row = FindResolution(1, test::kRange1_1);
-            QCOMPARE(row->scale, 10);
-            road.PressF2();
-            bool asked = false;
-            AnswerDialog("CMeasAutoStop", [&](QWidget* dialog) {
-                asked = true;
-                // The restart settles its current as the first start did.
-                p.clock.SetAutoStep(50);
-                Click(dialog, "start");
-            });
-            p.clock.Advance(130u * row->countPeriodMs);
-            QTRY_VERIFY(asked);
-            QTRY_VERIFY(road.Sim().Status().dwCount() < 120);
-            p.clock.SetAutoStep(0);
-            QVERIFY(road.Channel().IsMeasuring());
-            QVERIFY(Played(p, "loop"));
-            p.clock.Advance(kBlankingSeconds * 1000u + 30u * row->countPeriodMs);
-            QTRY_VERIFY(road.SimWindow().findChild<QAbstractButton*>("ctl1800")->isEnabled());
-            std::uint32_t second = 0;
-            road.Trip(second);
-            QVERIFY(second >= 30);
-            QCOMPARE(road.Record(0).lMeasValue, road.ValueOf(120 + second, 0));
-        },
-        {"-siml=1"}));
+    RunRoad(0, d, [&](Road& road) {
+        const ResolutionRow* row = FindResolution(1, test::kRange1_1);
+        QCOMPARE(row->scale, 10);
+        road.PressF2();
+        bool asked = false;
+        AnswerDialog("CMeasAutoStop", [&](QWidget* dialog) {
+            asked = true;
+            // The restart settles its current as the first start did.
+            road.p.clock.SetAutoStep(50);
+            Click(dialog, "start");
+        });
+        road.p.clock.Advance(130u * row->countPeriodMs);
+        QTRY_VERIFY(asked);
+        QTRY_VERIFY(road.Sim().Status().dwCount() < 120);
+        road.p.clock.SetAutoStep(0);
+        QVERIFY(road.Channel().IsMeasuring());
+        QVERIFY(Played(road.p, "loop"));
+        road.p.clock.Advance(kBlankingSeconds * 1000u + 30u * row->countPeriodMs);
+        QTRY_VERIFY(road.SimWindow().findChild<QAbstractButton*>("ctl1800")->isEnabled());
+        std::uint32_t second = 0;
+        road.Trip(second);
+        QVERIFY(second >= 30);
+        QCOMPARE(road.Record(0).lMeasValue, road.ValueOf(120 + second, 0));
+    });
 }
 
 void MeasurementRoadTest::storedShowCommandTwoShowsTheWindowNormally() {
