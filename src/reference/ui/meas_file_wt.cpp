@@ -35,7 +35,7 @@ CMeasFileWT::CMeasFileWT(MeasFileSheetState& s, QWidget* parent) : CMeasFilePage
     m_area = MakeLineEdit(this, "areaEdit", kValueChars);
     m_coef = MakeLineEdit(this, "coefEdit", kValueChars);
 
-    struct Spec {
+    struct ModeLayout {
         const char* radio;
         const char* radioName;
         std::vector<std::pair<const char*, QLineEdit*>> edits;
@@ -43,7 +43,7 @@ CMeasFileWT::CMeasFileWT(MeasFileSheetState& s, QWidget* parent) : CMeasFilePage
         const char* laterName;
         QLineEdit* laterEdit;
     };
-    const std::vector<Spec> specs = {
+    const std::vector<ModeLayout> layouts = {
         {"Round rod",
          "roundRadio",
          {{"Diameter", m_diameter}, {"Length", m_roundLength}},
@@ -71,17 +71,17 @@ CMeasFileWT::CMeasFileWT(MeasFileSheetState& s, QWidget* parent) : CMeasFilePage
     };
     auto* grid = new QGridLayout;
     int row = 0;
-    for (const Spec& spec : specs) {
-        Mode mode{new QRadioButton(ToQString(spec.radio), this), {}, nullptr, spec.laterEdit};
-        mode.radio->setObjectName(QString::fromLatin1(spec.radioName));
+    for (const ModeLayout& layout : layouts) {
+        Mode mode{new QRadioButton(ToQString(layout.radio), this), {}, nullptr, layout.laterEdit};
+        mode.radio->setObjectName(QString::fromLatin1(layout.radioName));
         grid->addWidget(mode.radio, row++, 0, 1, 3);
-        for (const auto& [label, edit] : spec.edits) {
+        for (const auto& [label, edit] : layout.edits) {
             grid->addWidget(new QLabel(ToQString(label), this), row, 1);
             grid->addWidget(edit, row++, 2);
             mode.edits.push_back(edit);
         }
-        mode.later = new QCheckBox(ToQString(spec.later), this);
-        mode.later->setObjectName(QString::fromLatin1(spec.laterName));
+        mode.later = new QCheckBox(ToQString(layout.later), this);
+        mode.later->setObjectName(QString::fromLatin1(layout.laterName));
         grid->addWidget(mode.later, row++, 1, 1, 2);
         connect(mode.radio, &QRadioButton::toggled, this, &CMeasFileWT::EnableModes);
         connect(mode.later, &QCheckBox::toggled, this, &CMeasFileWT::EnableModes);
