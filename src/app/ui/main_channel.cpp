@@ -197,7 +197,6 @@ void CMainChannel::CancelLastData() {
     m_lastCancellable = false;
     DisplayLastMeasureResult(true);
     ShowFileName();
-    m_refresh();
     m_output.RefreshTemporaryStatistics();
 }
 
@@ -208,7 +207,6 @@ void CMainChannel::DeleteData() {
     m_lastCancellable = false;
     DisplayLastMeasureResult(true);
     m_output.RefreshTemporaryStatistics();
-    m_refresh();
 }
 
 void CMainChannel::ClearResultList() {
@@ -256,16 +254,7 @@ void CMainChannel::ShowSyntheticResult(const MeasFileData& d,
     SyntheticResult synthetic{};
     EditSyntheticResult(d, records, synthetic, false);
     CMeasResultList* list = m_face.ResultList();
-    list->StopBlink();
-    list->ClearRows();
-    int row = 0;
-    for (const ResultRow& texts : MakeResultRows(synthetic)) {
-        ResultRowTexts shown;
-        for (int c = 0; c < 4; ++c)
-            shown.columns[c] = ToQString(texts.columns[static_cast<std::size_t>(c)]);
-        shown.redName = texts.redName;
-        list->SetRow(row++, shown);
-    }
+    list->SetResultRows(MakeResultRows(synthetic));
     list->viewport()->update();
 }
 
