@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "reference/condition_rules.h"
-#include "results/condition_texts.h"
+#include "reference/condition_texts.h"
 
 namespace klv {
 namespace {

@@ -1,7 +1,5 @@
 #include "device/device_frames.h"
 
-#include "reference/layer_setting_tables.h"
-
 namespace klv {
 
 std::uint16_t GetU16(const std::uint8_t* p) {
@@ -85,9 +83,8 @@ Frame MakeClearEndDetectFrame() {
     return WithWord(kClearEndDetect, 2);
 }
 
-std::uint8_t SensitivityHardwareCode(int setting, int rangeCode) {
-    int effective = setting == kSensitivityAutomatic ? GetRangeAutoSensitivity(rangeCode) : setting;
-    int code = effective - 2;
+std::uint8_t SensitivityHardwareCode(int sensitivity) {
+    int code = sensitivity - 2;
     return code >= 0 && code <= 7 ? static_cast<std::uint8_t>(code) : 0;
 }
 

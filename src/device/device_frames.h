@@ -41,7 +41,7 @@ Frame MakeSetDacValueFrame(std::uint16_t code);
 Frame MakeSetCurrentCalibrateFrame(const std::array<std::uint8_t, kCalibrationLength>& block);
 Frame MakeClearEndDetectFrame();
 
-// Port A bits 3-5 for a condition's sensitivity setting and current-range code.
-std::uint8_t SensitivityHardwareCode(int setting, int rangeCode);
+// Port A bits 3-5 for sensitivity 2-9; 0 for any other.
+std::uint8_t SensitivityHardwareCode(int sensitivity);
 
 }  // namespace klv

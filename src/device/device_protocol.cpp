@@ -114,8 +114,8 @@ int CDeviceProtocol::SetReverse(bool on, bool showErrors) {
               : WritePorts(0, 0, kPortBReverse, 0, showErrors);
 }
 
-int CDeviceProtocol::SetSensitivity(int setting, int rangeCode, bool showErrors) {
-    auto code = static_cast<std::uint8_t>(SensitivityHardwareCode(setting, rangeCode) * 8);
+int CDeviceProtocol::SetSensitivity(int sensitivity, bool showErrors) {
+    auto code = static_cast<std::uint8_t>(SensitivityHardwareCode(sensitivity) * 8);
     return WritePorts(0x38, code, 0, 0, showErrors);
 }
 

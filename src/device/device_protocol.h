@@ -46,7 +46,7 @@ public:
     int SetWNi(bool on, bool showErrors);
     int SetBalance(bool on, bool showErrors);
     int SetReverse(bool on, bool showErrors);
-    int SetSensitivity(int setting, int rangeCode, bool showErrors);
+    int SetSensitivity(int sensitivity, bool showErrors);
     int ClearEndDetect(bool showErrors);
     int SetOutputCurrent(float currentMa, float correctionPercent, bool reverse, bool settle,
                          bool nominal, int rangeIndex, bool showErrors);

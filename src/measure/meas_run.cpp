@@ -6,9 +6,9 @@
 #include "base/line_log.h"
 #include "measure/run_messages.h"
 #include "reference/condition_rules.h"
+#include "reference/layer_output_current.h"
 #include "reference/resolution_table.h"
 #include "reference/unit_gasket_tables.h"
-#include "results/output_current.h"
 #include "results/thickness.h"
 
 namespace klv {

@@ -2,8 +2,8 @@
 
 #include "base/fixed_text.h"
 #include "reference/condition_rules.h"
+#include "reference/layer_value_format.h"
 #include "reference/unit_gasket_tables.h"
-#include "results/layer_value_format.h"
 
 namespace klv {
 

@@ -5,6 +5,7 @@
 #include "device/busy_scope.h"
 #include "device/device_protocol.h"
 #include "measure/run_instrument.h"
+#include "reference/layer_setting_tables.h"
 
 namespace klv {
 
@@ -21,7 +22,7 @@ public:
         return m_protocol.SetPumpFrequency(frequencyHz, true);
     }
     int SetSensitivity(int setting, int rangeCode) override {
-        return m_protocol.SetSensitivity(setting, rangeCode, true);
+        return m_protocol.SetSensitivity(GetEffectiveSensitivity(setting, rangeCode), true);
     }
     int SetBalance(bool on) override { return m_protocol.SetBalance(on, true); }
     int StartElectrolysis(std::uint16_t countPeriodMs, std::uint8_t blankingSeconds,

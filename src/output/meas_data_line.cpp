@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "reference/condition_rules.h"
+#include "reference/layer_value_format.h"
 #include "reference/unit_conversion.h"
 #include "reference/unit_gasket_tables.h"
-#include "results/layer_value_format.h"
 
 namespace klv {
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/check_messages.h"
 #include "base/fixed_text.h"
 #include "reference/alloy_content_table.h"
-#include "reference/check_messages.h"
 #include "reference/condition_rules.h"
 #include "reference/layer_setting_tables.h"
 #include "reference/resolution_table.h"
@@ -26,6 +26,9 @@ constexpr float kAutoStopMinUm = 0.1f;
 constexpr float kAutoStopMaxUm = 40.0f;
 constexpr int kCurrentMaxMa = 220;
 constexpr int kMicroPerMilli = 1000;
+constexpr std::string_view kMsgRangeNotForUnit = "This range can't be used with specified unit";
+constexpr std::string_view kMsgNotApplicableCombination =
+    "\nis not applicable for a combination of test solutions selection table.";
 
 ConditionCheck Fail(ConditionField field, int layer, std::string_view message,
                     bool openList = false) {

@@ -59,6 +59,9 @@ float GetRangeRateFactor(int code) {
 std::uint8_t GetRangeAutoSensitivity(int code) {
     return GetCurrentRangeRow(code).automaticSensitivity;
 }
+int GetEffectiveSensitivity(int setting, int rangeCode) {
+    return setting == kSensitivityAutomatic ? GetRangeAutoSensitivity(rangeCode) : setting;
+}
 bool IsLowRange(int code) {
     return GetCurrentRangeRow(code).lowRange;
 }

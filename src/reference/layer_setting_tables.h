@@ -45,6 +45,8 @@ const CurrentRangeRow& GetCurrentRangeRow(int code);
 std::string_view GetRangeName(int code);
 float GetRangeRateFactor(int code);
 std::uint8_t GetRangeAutoSensitivity(int code);
+// The sensitivity the instrument runs with: the range's own for "Automatic", else the setting.
+int GetEffectiveSensitivity(int setting, int rangeCode);
 bool IsLowRange(int code);
 const CurrentFactorRow& GetCurrentFactorRow(int row);
 float GetCurrentFactor(int row);

@@ -4,13 +4,13 @@
 #include <string>
 
 #include "base/fixed_text.h"
+#include "base/number_format.h"
 #include "reference/coating_table.h"
 #include "reference/condition_rules.h"
+#include "reference/layer_value_format.h"
 #include "reference/unit_conversion.h"
 #include "reference/unit_gasket_tables.h"
-#include "results/layer_value_format.h"
 #include "results/layer_weight.h"
-#include "results/number_format.h"
 
 namespace klv {
 

@@ -2,9 +2,9 @@
 #include <optional>
 #include <vector>
 
+#include "base/check_messages.h"
+#include "base/number_parse.h"
 #include "output/meas_data_line.h"
-#include "reference/check_messages.h"
-#include "results/number_parse.h"
 #include "tool/tool_command.h"
 
 namespace klv::tool {

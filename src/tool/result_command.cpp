@@ -1,7 +1,7 @@
 #include <optional>
 
-#include "reference/check_messages.h"
-#include "results/number_parse.h"
+#include "base/check_messages.h"
+#include "base/number_parse.h"
 #include "results/synthetic_result.h"
 #include "tool/text_decode.h"
 #include "tool/tool_command.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "results/result_conditions.h"
+#include "support/result_conditions.h"
 
 namespace klv {
 namespace {

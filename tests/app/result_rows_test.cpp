@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/fixed_text.h"
-#include "results/result_conditions.h"
+#include "support/result_conditions.h"
 
 namespace klv {
 namespace {

@@ -6,7 +6,6 @@
 #include "device/device_frames.h"
 #include "device/device_session.h"
 #include "device/output_current.h"
-#include "reference/layer_setting_tables.h"
 
 namespace klv::test {
 namespace {
@@ -28,12 +27,12 @@ TEST(DeviceFramesTest, FramesByteForByte) {
 }
 
 TEST(DeviceFramesTest, SensitivityHardwareCodes) {
-    EXPECT_EQ(SensitivityHardwareCode(1, 1), GetRangeAutoSensitivity(1) - 2);
-    EXPECT_EQ(SensitivityHardwareCode(1, 0), 0) << "device checks pass range 0";
-    EXPECT_EQ(SensitivityHardwareCode(0, 1), 0);
-    EXPECT_EQ(SensitivityHardwareCode(10, 1), 0);
-    EXPECT_EQ(SensitivityHardwareCode(9, 1), 7);
-    EXPECT_EQ(SensitivityHardwareCode(2, 1), 0);
+    EXPECT_EQ(SensitivityHardwareCode(0), 0);
+    EXPECT_EQ(SensitivityHardwareCode(1), 0);
+    EXPECT_EQ(SensitivityHardwareCode(10), 0);
+    EXPECT_EQ(SensitivityHardwareCode(9), 7);
+    EXPECT_EQ(SensitivityHardwareCode(2), 0);
+    EXPECT_EQ(SensitivityHardwareCode(5), 3);
 }
 
 TEST(OutputCurrentTest, RangeChoiceAndDacCode) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "reference/coating_table.h"
-#include "results/result_conditions.h"
+#include "support/result_conditions.h"
 
 namespace klv {
 namespace {

@@ -7,7 +7,7 @@
 #include "base/fixed_text.h"
 #include "measure/meas_run.h"
 #include "reference/coating_table.h"
-#include "results/result_conditions.h"
+#include "support/result_conditions.h"
 #include "support/scripted_operator.h"
 
 namespace klv::test {

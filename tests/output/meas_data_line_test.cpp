@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "reference/unit_gasket_tables.h"
-#include "results/result_conditions.h"
+#include "support/result_conditions.h"
 
 namespace klv {
 namespace {

@@ -134,6 +134,9 @@ TEST(ReferenceTables, SolutionsSensitivitiesRanges) {
     EXPECT_EQ(GetRangeRateFactor(6), 0.04f);
     EXPECT_EQ(GetRangeAutoSensitivity(2), 3);
     EXPECT_EQ(GetRangeAutoSensitivity(3), 4);
+    EXPECT_EQ(GetEffectiveSensitivity(kSensitivityAutomatic, 3), 4);
+    EXPECT_EQ(GetEffectiveSensitivity(kSensitivityAutomatic, 0), 0) << "device checks pass range 0";
+    EXPECT_EQ(GetEffectiveSensitivity(6, 3), 6);
     for (int r = 1; r <= kCurrentRangeCount; ++r)
         EXPECT_EQ(IsLowRange(r), r >= 5) << r;
     EXPECT_EQ(GetCurrentFactorRow(5).name, "Cu/Zn");

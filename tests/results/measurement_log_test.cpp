@@ -10,7 +10,7 @@
 #include "base/file_io.h"
 #include "reference/condition_store.h"
 #include "reference/unit_gasket_tables.h"
-#include "result_conditions.h"
+#include "support/result_conditions.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "result_conditions.h"
 #include "results/layer_weight.h"
+#include "support/result_conditions.h"
 
 namespace klv {
 namespace {

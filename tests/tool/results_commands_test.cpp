@@ -4,7 +4,7 @@
 
 #include "reference/condition_store.h"
 #include "results/measurement_log.h"
-#include "results/result_conditions.h"
+#include "support/result_conditions.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"

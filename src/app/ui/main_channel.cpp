@@ -5,18 +5,18 @@
 #include <vector>
 
 #include "app/open_channel_key.h"
+#include "app/result_rows.h"
 #include "app/system_flags.h"
 #include "app/ui/condition_table.h"
 #include "app/ui/main_face.h"
 #include "app/ui/meas_result_list.h"
-#include "app/result_rows.h"
 #include "base/fixed_text.h"
 #include "base/line_log.h"
 #include "base/ui/text_codec.h"
 #include "reference/condition_rules.h"
+#include "reference/layer_value_format.h"
 #include "reference/msr_log_file.h"
 #include "reference/ui/meas_file_list.h"
-#include "results/layer_value_format.h"
 #include "results/synthetic_result.h"
 
 namespace klv {

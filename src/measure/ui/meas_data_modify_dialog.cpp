@@ -6,12 +6,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/number_format.h"
+#include "base/number_parse.h"
 #include "base/ui/text_codec.h"
+#include "base/ui/validation_message.h"
 #include "reference/unit_conversion.h"
 #include "reference/unit_gasket_tables.h"
-#include "results/number_format.h"
-#include "results/number_parse.h"
-#include "results/ui/validation_message.h"
 
 namespace klv {
 

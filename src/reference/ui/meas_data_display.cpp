@@ -9,7 +9,7 @@
 
 #include "base/event_sounds.h"
 #include "base/ui/text_codec.h"
-#include "reference/ui/condition_display_text.h"
+#include "reference/condition_display_text.h"
 #include "reference/ui/condition_text_fields.h"
 #include "reference/ui/glyph_label.h"
 

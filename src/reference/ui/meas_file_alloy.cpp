@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/number_format.h"
 #include "base/ui/text_codec.h"
+#include "base/ui/validation_message.h"
 #include "reference/alloy_content_table.h"
 #include "reference/condition_rules.h"
 #include "reference/solution_defaults.h"
-#include "results/number_format.h"
-#include "results/ui/validation_message.h"
 
 namespace klv {
 

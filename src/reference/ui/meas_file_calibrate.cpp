@@ -3,7 +3,7 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
-#include "reference/check_messages.h"
+#include "base/check_messages.h"
 #include "reference/unit_gasket_tables.h"
 
 namespace klv {

@@ -10,13 +10,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "base/number_format.h"
+#include "base/number_parse.h"
 #include "base/ui/text_codec.h"
+#include "base/ui/validation_message.h"
 #include "reference/condition_rules.h"
+#include "reference/layer_output_current.h"
 #include "reference/solution_combination_table.h"
-#include "results/number_format.h"
-#include "results/number_parse.h"
-#include "results/output_current.h"
-#include "results/ui/validation_message.h"
 
 namespace klv {
 

@@ -10,8 +10,8 @@
 #include "base/ui/text_codec.h"
 #include "base/ui/ui_resources.h"
 #include "base/ui/window_settings.h"
-#include "reference/ui/channel_list_rows.h"
-#include "results/layer_value_format.h"
+#include "reference/channel_list_rows.h"
+#include "reference/layer_value_format.h"
 
 namespace klv {
 namespace {

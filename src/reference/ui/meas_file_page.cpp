@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "base/number_parse.h"
 #include "base/ui/text_codec.h"
+#include "base/ui/validation_message.h"
 #include "reference/condition_rules.h"
-#include "results/number_parse.h"
-#include "results/ui/validation_message.h"
 
 namespace klv {
 

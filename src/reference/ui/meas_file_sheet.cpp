@@ -8,6 +8,7 @@
 
 #include "base/ui/subclass_tab_ctrl.h"
 #include "base/ui/text_codec.h"
+#include "base/ui/validation_message.h"
 #include "reference/condition_copy.h"
 #include "reference/condition_rules.h"
 #include "reference/ui/meas_file_alloy.h"
@@ -17,7 +18,6 @@
 #include "reference/ui/meas_file_general.h"
 #include "reference/ui/meas_file_pump.h"
 #include "reference/ui/meas_file_wt.h"
-#include "results/ui/validation_message.h"
 
 namespace klv {
 

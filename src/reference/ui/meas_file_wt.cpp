@@ -7,11 +7,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "base/check_messages.h"
+#include "base/number_format.h"
 #include "base/ui/text_codec.h"
-#include "reference/check_messages.h"
+#include "base/ui/validation_message.h"
 #include "reference/wt_coefficient.h"
-#include "results/number_format.h"
-#include "results/ui/validation_message.h"
 
 namespace klv {
 

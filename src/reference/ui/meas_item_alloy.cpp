@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/number_format.h"
+#include "base/number_parse.h"
 #include "base/ui/text_codec.h"
+#include "base/ui/validation_message.h"
 #include "reference/alloy_content_table.h"
 #include "reference/condition_checks.h"
 #include "reference/condition_rules.h"
-#include "results/number_format.h"
-#include "results/number_parse.h"
-#include "results/ui/validation_message.h"
 
 namespace klv {
 

@@ -6,14 +6,14 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "base/number_parse.h"
 #include "base/ui/text_codec.h"
+#include "base/ui/validation_message.h"
 #include "reference/condition_checks.h"
 #include "reference/condition_rules.h"
+#include "reference/condition_texts.h"
+#include "reference/layer_value_format.h"
 #include "reference/unit_conversion.h"
-#include "results/condition_texts.h"
-#include "results/layer_value_format.h"
-#include "results/number_parse.h"
-#include "results/ui/validation_message.h"
 
 namespace klv {
 

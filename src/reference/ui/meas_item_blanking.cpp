@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QRegularExpressionValidator>
 
+#include "base/number_parse.h"
 #include "base/ui/text_codec.h"
-#include "results/number_parse.h"
-#include "results/ui/validation_message.h"
+#include "base/ui/validation_message.h"
 
 namespace klv {
 

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "base/ui/text_codec.h"
+#include "base/ui/validation_message.h"
 #include "reference/condition_rules.h"
-#include "results/ui/validation_message.h"
 
 namespace klv {
 

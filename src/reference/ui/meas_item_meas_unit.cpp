@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "base/ui/text_codec.h"
+#include "base/ui/validation_message.h"
 #include "reference/condition_items.h"
 #include "reference/unit_gasket_tables.h"
-#include "results/ui/validation_message.h"
 
 namespace klv {
 

@@ -3,9 +3,9 @@
 #include <QComboBox>
 #include <algorithm>
 
+#include "base/ui/validation_message.h"
 #include "reference/condition_checks.h"
 #include "reference/layer_setting_tables.h"
-#include "results/ui/validation_message.h"
 
 namespace klv {
 

@@ -3,9 +3,9 @@
 #include <QPushButton>
 
 #include "base/ui/text_codec.h"
+#include "base/ui/validation_message.h"
 #include "reference/layer_setting_tables.h"
 #include "reference/ui/solution_select.h"
-#include "results/ui/validation_message.h"
 
 namespace klv {
 

@@ -6,8 +6,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "base/check_messages.h"
 #include "base/ui/text_codec.h"
-#include "reference/check_messages.h"
 #include "reference/condition_rules.h"
 #include "reference/layer_setting_tables.h"
 #include "reference/solution_defaults.h"

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/number_format.h"
+#include "base/number_parse.h"
 #include "base/ui/text_codec.h"
+#include "base/ui/validation_message.h"
 #include "reference/ui/glyph_label.h"
 #include "reference/wt_after_input.h"
-#include "results/number_format.h"
-#include "results/number_parse.h"
-#include "results/ui/validation_message.h"
 
 namespace klv {
 

@@ -5,7 +5,7 @@
 
 #include "app/ui/shown_widget.h"
 #include "reference/unit_gasket_tables.h"
-#include "results/result_conditions.h"
+#include "support/result_conditions.h"
 #include "support/temp_dir.h"
 
 namespace klv {

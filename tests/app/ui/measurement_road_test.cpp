@@ -24,7 +24,7 @@
 #include "reference/msr_log_file.h"
 #include "reference/resolution_table.h"
 #include "reference/solution_defaults.h"
-#include "results/result_conditions.h"
+#include "support/result_conditions.h"
 #include "support/test_wave.h"
 
 namespace klv {

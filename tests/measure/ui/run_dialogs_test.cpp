@@ -11,7 +11,7 @@
 #include "measure/ui/measure_stop_dialog.h"
 #include "measure/ui/qt_run_dialogs.h"
 #include "reference/coating_table.h"
-#include "results/result_conditions.h"
+#include "support/result_conditions.h"
 #include "support/scripted_operator.h"
 
 using klv::test::ScriptedOperator;

@@ -5,7 +5,7 @@
 #include "base/event_sounds.h"
 #include "base/fixed_text.h"
 #include "item_dialog_fixture.h"
-#include "reference/ui/channel_list_rows.h"
+#include "reference/channel_list_rows.h"
 #include "reference/ui/glyph_label.h"
 #include "reference/wt_coefficient.h"
 #include "support/recording_sound_player.h"
@@ -179,35 +179,6 @@ private slots:
                                 "Input later"));
         QCOMPARE(Text(dlg, "autoStopText1"), QStringLiteral("Null CNT"));
         QCOMPARE(Text(dlg, "coatText2"), QStringLiteral("Alloy layer"));
-    }
-
-    void extraItemsOfSolderContentAndArea() {
-        test::ItemDialogFixture f;
-        MeasFileData d = f.Channel(0);
-        d.coat[0].bCode = kCoatSolder;
-        d.bContent = 40;
-        d.bGasket = kGasketWT;
-        d.bWtMode = kWtModeSmallParts;
-        d.fWtArea = 12.5f;
-        CMeasDataDisplay parts(f.ctx, d, 0, false);
-        QCOMPARE(Extra(parts), QStringLiteral("Content of  Pb  Area\n40 W%           12.5 mm%0"));
-        d.bWtFlags = kWtAreaLater;
-        CMeasDataDisplay partsLater(f.ctx, d, 0, false);
-        QCOMPARE(Extra(partsLater),
-                 QStringLiteral("Content of  Pb  Area\n40 W%           Input later"));
-        d.bWtMode = kWtModeDirect;
-        d.bWtFlags = kWtCoefLater;
-        CMeasDataDisplay direct(f.ctx, d, 0, false);
-        QCOMPARE(Extra(direct),
-                 QStringLiteral("Content of  Pb  Coefficient of WT\n40 W%           Input later"));
-        d.bWtMode = kWtModeSquareRod;
-        d.bWtFlags = 0;
-        d.fWtSideA = 1.5f;
-        d.fWtSideB = 0.25f;
-        d.fWtLength = 30.0f;
-        CMeasDataDisplay rod(f.ctx, d, 0, false);
-        QCOMPARE(Extra(rod), QStringLiteral("Content of  Pb  Side a  Side b   Length\n"
-                                            "40 W%           1.5 mm  0.25 mm  30 mm"));
     }
 };
 

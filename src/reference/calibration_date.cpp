@@ -1,6 +1,6 @@
-#include "results/calibration_date.h"
+#include "reference/calibration_date.h"
 
-#include "results/layer_value_format.h"
+#include "reference/layer_value_format.h"
 
 namespace klv {
 

@@ -1,15 +1,15 @@
-#include "reference/ui/condition_display_text.h"
+#include "reference/condition_display_text.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "base/fixed_text.h"
+#include "base/number_format.h"
 #include "reference/alloy_content_table.h"
 #include "reference/condition_rules.h"
+#include "reference/layer_value_format.h"
 #include "reference/unit_gasket_tables.h"
 #include "reference/wt_coefficient.h"
-#include "results/layer_value_format.h"
-#include "results/number_format.h"
 
 namespace klv {
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "base/operator.h"
-#include "reference/meas_file_data.h"
 
 class QComboBox;
 class QWidget;
@@ -17,8 +16,6 @@ void ShowValidationMessage(Operator& op, QWidget* control, const std::string& te
 void ShowRangeError(Operator& op, QWidget* control, int low, int high);
 void ShowRangeErrorText(Operator& op, QWidget* control, const std::string& low,
                         const std::string& high);
-// The auto stop range 0.1-40 µm of layer k in the condition's unit.
-void ShowAutoStopRangeError(Operator& op, QWidget* control, const MeasFileData& d, int k);
 void ShowNumberError(Operator& op, QWidget* control);
 void ShowMinusError(Operator& op, QWidget* control);
 void ShowNotPositiveError(Operator& op, QWidget* control);

@@ -1,4 +1,4 @@
-#include "results/number_parse.h"
+#include "base/number_parse.h"
 
 #include <cstdlib>
 #include <string>

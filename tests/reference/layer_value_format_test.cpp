@@ -1,11 +1,11 @@
-#include "results/layer_value_format.h"
+#include "reference/layer_value_format.h"
 
 #include <gtest/gtest.h>
 
+#include "reference/calibration_date.h"
 #include "reference/unit_gasket_tables.h"
-#include "result_conditions.h"
-#include "results/calibration_date.h"
-#include "results/validation_messages.h"
+#include "reference/validation_messages.h"
+#include "support/result_conditions.h"
 
 namespace klv {
 namespace {

@@ -1,4 +1,4 @@
-#include "results/ui/validation_message.h"
+#include "base/ui/validation_message.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -7,8 +7,7 @@
 #include <QScrollArea>
 #include <QTextEdit>
 
-#include "reference/check_messages.h"
-#include "results/validation_messages.h"
+#include "base/check_messages.h"
 
 namespace klv {
 
@@ -57,10 +56,6 @@ void ShowRangeError(Operator& op, QWidget* control, int low, int high) {
 void ShowRangeErrorText(Operator& op, QWidget* control, const std::string& low,
                         const std::string& high) {
     ShowValidationMessage(op, control, RangeMessage(low, high));
-}
-
-void ShowAutoStopRangeError(Operator& op, QWidget* control, const MeasFileData& d, int k) {
-    ShowValidationMessage(op, control, AutoStopRangeMessage(d, k));
 }
 
 void ShowNumberError(Operator& op, QWidget* control) {

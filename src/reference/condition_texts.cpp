@@ -1,12 +1,12 @@
-#include "results/condition_texts.h"
+#include "reference/condition_texts.h"
 
 #include "base/fixed_text.h"
+#include "base/number_format.h"
+#include "reference/calibration_date.h"
 #include "reference/condition_rules.h"
 #include "reference/layer_setting_tables.h"
+#include "reference/layer_value_format.h"
 #include "reference/unit_gasket_tables.h"
-#include "results/calibration_date.h"
-#include "results/layer_value_format.h"
-#include "results/number_format.h"
 
 namespace klv {
 

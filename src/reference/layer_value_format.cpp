@@ -1,13 +1,13 @@
-#include "results/layer_value_format.h"
+#include "reference/layer_value_format.h"
 
 #include <algorithm>
 #include <cstdio>
 
 #include "base/fixed_text.h"
+#include "base/number_format.h"
 #include "reference/condition_rules.h"
 #include "reference/unit_conversion.h"
 #include "reference/unit_gasket_tables.h"
-#include "results/number_format.h"
 
 namespace klv {
 

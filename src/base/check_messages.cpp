@@ -1,4 +1,4 @@
-#include "reference/check_messages.h"
+#include "base/check_messages.h"
 
 #include <cstdio>
 

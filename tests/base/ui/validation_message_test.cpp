@@ -1,4 +1,4 @@
-#include "results/ui/validation_message.h"
+#include "base/ui/validation_message.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -8,7 +8,6 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "results/result_conditions.h"
 #include "support/scripted_operator.h"
 
 using klv::test::ScriptedOperator;
@@ -69,16 +68,13 @@ void ValidationMessageTest::textAndFixedMessagesKeepTheirExactTexts() {
     ScrolledForm f;
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
     ScriptedOperator op;
-    klv::MeasFileData d = klv::test::Condition({klv::test::Layer(klv::kCoatNickel, "Ni")});
-    klv::ShowAutoStopRangeError(op, f.first, d, 0);
     klv::ShowNumberError(op, f.first);
     klv::ShowMinusError(op, f.first);
     klv::ShowNotPositiveError(op, f.first);
     klv::ShowRangeErrorText(op, f.first, "0.01", "0.9");
     const std::vector<std::string> expected = {
-        "Range of values are from  0.1  to  40.0.", "Error in the numerical value.",
-        "Value of minus can't be specified.", "Less than zero can't be specified.",
-        "Range of values are from  0.01  to  0.9."};
+        "Error in the numerical value.", "Value of minus can't be specified.",
+        "Less than zero can't be specified.", "Range of values are from  0.01  to  0.9."};
     QVERIFY(op.Texts() == expected);
     QVERIFY(f.first->hasFocus());
     QCOMPARE(f.first->selectedText(), QString("top"));

@@ -1,4 +1,4 @@
-#include "results/output_current.h"
+#include "reference/layer_output_current.h"
 
 #include "reference/alloy_content_table.h"
 #include "reference/condition_rules.h"

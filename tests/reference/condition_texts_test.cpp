@@ -1,9 +1,9 @@
-#include "results/condition_texts.h"
+#include "reference/condition_texts.h"
 
 #include <gtest/gtest.h>
 
 #include "reference/unit_gasket_tables.h"
-#include "result_conditions.h"
+#include "support/result_conditions.h"
 
 namespace klv {
 namespace {

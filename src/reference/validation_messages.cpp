@@ -1,6 +1,6 @@
-#include "results/validation_messages.h"
+#include "reference/validation_messages.h"
 
-#include "results/layer_value_format.h"
+#include "reference/layer_value_format.h"
 
 namespace klv {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "reference/calibration_store.h"
+#include "reference/condition_texts.h"
 #include "reference/meas_file_data.h"
-#include "results/condition_texts.h"
 
 namespace klv {
 

@@ -1,13 +1,13 @@
-#include "reference/ui/channel_list_rows.h"
+#include "reference/channel_list_rows.h"
 
 #include <cstdio>
 
 #include "base/fixed_text.h"
+#include "base/number_format.h"
+#include "reference/calibration_date.h"
 #include "reference/condition_rules.h"
 #include "reference/layer_setting_tables.h"
 #include "reference/unit_gasket_tables.h"
-#include "results/calibration_date.h"
-#include "results/number_format.h"
 
 namespace klv {
 

@@ -7,13 +7,10 @@ namespace klv {
 
 // Texts of the input checks, exactly as the operator sees them.
 inline constexpr std::string_view kMsgLackOfItem = "Lack of item.";
-inline constexpr std::string_view kMsgRangeNotForUnit =
-    "This range can't be used with specified unit";
 inline constexpr std::string_view kMsgNumericError = "Error in the numerical value.";
 inline constexpr std::string_view kMsgNotPositive = "Less than zero can't be specified.";
 inline constexpr std::string_view kMsgNotSelected = "Not selected.";
-inline constexpr std::string_view kMsgNotApplicableCombination =
-    "\nis not applicable for a combination of test solutions selection table.";
+inline constexpr std::string_view kMsgMinusValue = "Value of minus can't be specified.";
 
 // "Range of values are from  %d  to  %d."
 std::string RangeMessage(int low, int high);

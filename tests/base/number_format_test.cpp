@@ -1,4 +1,4 @@
-#include "results/number_format.h"
+#include "base/number_format.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "results/number_parse.h"
+#include "base/number_parse.h"
 
 namespace klv {
 namespace {

@@ -1,4 +1,4 @@
-#include "results/number_format.h"
+#include "base/number_format.h"
 
 #include <cmath>
 #include <cstdio>
