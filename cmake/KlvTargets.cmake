@@ -1,5 +1,18 @@
 # Each subsystem core is one static library of the .cpp files in its folder;
 # a folder with no sources yet becomes an interface library so dependants still link.
+
+# The warning set of every target of the project (not of the Qt, GoogleTest and Benchmark headers,
+# which come in as system headers).
+add_library(klv_warnings INTERFACE)
+target_compile_options(klv_warnings INTERFACE
+  -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor -Wshadow
+  $<$<BOOL:${KLV_WERROR}>:-Werror>)
+
+# What every target of the project shares: the warnings and the one include root.
+function(klv_target_defaults target)
+  target_link_libraries(${target} PRIVATE klv_warnings)
+endfunction()
+
 function(klv_core_library name)
   cmake_parse_arguments(ARG "" "" "DEPS;LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -9,6 +22,7 @@ function(klv_core_library name)
     set_target_properties(${target} PROPERTIES AUTOMOC OFF)
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${target} PUBLIC ${ARG_DEPS} ${ARG_LIBS})
+    klv_target_defaults(${target})
   else()
     add_library(${target} INTERFACE)
     target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
@@ -16,9 +30,34 @@ function(klv_core_library name)
   endif()
 endfunction()
 
-# The Qt side of a subsystem: its ui/ folder.
+if(KLV_BUILD_GUI)
+  # One set of Qt headers, precompiled once for the ui libraries and once more with QtTest for the
+  # Qt tests: the Qt headers are most of the compile time of a ui file.
+  set(klv_qt_pch_headers
+    <QApplication> <QCheckBox> <QComboBox> <QDialog> <QEvent> <QFont> <QFontMetrics> <QGridLayout>
+    <QHBoxLayout> <QHeaderView> <QKeyEvent> <QLabel> <QLineEdit> <QMessageBox> <QMouseEvent>
+    <QObject> <QPainter> <QPointer> <QPushButton> <QRadioButton> <QString> <QStyle> <QTimer>
+    <QTreeWidget> <QVBoxLayout> <QWidget>)
+  set(klv_pch_dir ${PROJECT_BINARY_DIR}/pch)
+  file(WRITE ${klv_pch_dir}/qt_pch.cpp "// precompiled Qt headers only\n")
+
+  add_library(klv_qt_pch STATIC ${klv_pch_dir}/qt_pch.cpp)
+  set_target_properties(klv_qt_pch PROPERTIES AUTOMOC OFF)
+  target_link_libraries(klv_qt_pch PRIVATE Qt6::Widgets)
+  target_precompile_headers(klv_qt_pch PRIVATE ${klv_qt_pch_headers})
+  klv_target_defaults(klv_qt_pch)
+
+  add_library(klv_qt_test_pch STATIC ${klv_pch_dir}/qt_pch.cpp)
+  set_target_properties(klv_qt_test_pch PROPERTIES AUTOMOC OFF)
+  target_link_libraries(klv_qt_test_pch PRIVATE Qt6::Widgets Qt6::Test)
+  target_precompile_headers(klv_qt_test_pch PRIVATE ${klv_qt_pch_headers} <QTest> <QSignalSpy>)
+  klv_target_defaults(klv_qt_test_pch)
+endif()
+
+# The Qt side of a subsystem: its ui/ folder. QT names the Qt modules beyond Widgets that the
+# library itself uses; its dependants do not get them.
 function(klv_ui_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;QT" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
   set(target klv_${name}_ui)
@@ -27,11 +66,14 @@ function(klv_ui_library name)
   if(NOT name STREQUAL "base")
     set(shared_ui klv_base_ui)
   endif()
+  list(TRANSFORM ARG_QT PREPEND Qt6:: OUTPUT_VARIABLE qt_modules)
   if(sources)
     add_library(${target} STATIC ${sources})
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${target} PUBLIC klv_${name} ${shared_ui} ${ARG_DEPS}
-      Qt6::Widgets Qt6::PrintSupport Qt6::DBus Qt6::SerialPort Qt6::Multimedia)
+    target_link_libraries(${target} PUBLIC klv_${name} ${shared_ui} ${ARG_DEPS} Qt6::Widgets)
+    target_link_libraries(${target} PRIVATE ${qt_modules})
+    target_precompile_headers(${target} REUSE_FROM klv_qt_pch)
+    klv_target_defaults(${target})
   else()
     add_library(${target} INTERFACE)
     target_link_libraries(${target} INTERFACE klv_${name} ${shared_ui} ${ARG_DEPS} Qt6::Widgets)
@@ -49,19 +91,25 @@ function(klv_core_test name)
   add_executable(${target} ${sources})
   set_target_properties(${target} PROPERTIES AUTOMOC OFF)
   target_link_libraries(${target} PRIVATE klv_${name} klv_test_support ${ARG_DEPS} GTest::gtest_main GTest::gmock)
+  klv_target_defaults(${target})
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
     PROPERTIES LABELS core ENVIRONMENT "KLV_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp")
 endfunction()
 
-# One Qt Test executable per ui test file: tests/<name>/ui/*_test.cpp.
+# One Qt Test executable per ui test file: tests/<name>/ui/*_test.cpp. QT names further Qt
+# modules the tests use themselves.
 function(klv_ui_test name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;QT" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/*_test.cpp)
+  list(TRANSFORM ARG_QT PREPEND Qt6:: OUTPUT_VARIABLE qt_modules)
   foreach(src ${sources})
     get_filename_component(stem ${src} NAME_WE)
     set(target ${name}_ui_${stem})
     add_executable(${target} ${src})
-    target_link_libraries(${target} PRIVATE klv_${name}_ui klv_test_support ${ARG_DEPS} Qt6::Test)
+    target_link_libraries(${target} PRIVATE klv_${name}_ui klv_test_support ${ARG_DEPS} Qt6::Test
+      ${qt_modules})
+    target_precompile_headers(${target} REUSE_FROM klv_qt_test_pch)
+    klv_target_defaults(${target})
     add_test(NAME ${target} COMMAND ${target})
     set_tests_properties(${target} PROPERTIES LABELS ui
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KLV_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp")

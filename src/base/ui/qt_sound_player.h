@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QObject>
-#include <QSoundEffect>
 #include <functional>
 
 #include "base/sound_player.h"
+
+class QSoundEffect;
 
 namespace klv {
 
@@ -23,14 +24,14 @@ public:
     void Stop() override;
     void Beep() override;
 
-    const QSoundEffect& Effect() const { return m_effect; }
+    const QSoundEffect& Effect() const { return *m_effect; }
 
 private:
     void OnStatusChanged();
 
     Check m_hasOutput;
     Action m_beep;
-    QSoundEffect m_effect;
+    QSoundEffect* m_effect;  // a child of this object
     // A file that turns out unreadable while loading beeps once for the Play that chose it.
     bool m_beepOnError = false;
 };
