@@ -55,6 +55,41 @@ void SyncFolder(const std::string& path) {
     }
 }
 
+// Opens without waiting (a FIFO would wait for a writer) and keeps only regular files, so no
+// device or FIFO behind a link is read or written.
+struct OpenedFile {
+    int fd = -1;
+    bool notRegular = false;  // opened, but refused
+};
+
+OpenedFile OpenRegularFile(const std::string& path, int flags, bool create = false) {
+    OpenedFile f;
+    f.fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
+    // A new file only where nothing is, never at the end of a dangling link.
+    if (f.fd < 0 && create && errno == ENOENT)
+        f.fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (f.fd < 0)
+        return f;
+    struct stat st {};
+    if (::fstat(f.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(f.fd);
+        f.fd = -1;
+        f.notRegular = true;
+    }
+    return f;
+}
+
+// Not found only when nothing at all is there: a dangling link or a file without read
+// permission is there, but cannot be read.
+FileReadResult ReadFailureOf(const OpenedFile& f, const std::string& path) {
+    return !f.notRegular && IsPathMissing(path) ? FileReadResult::CannotOpen
+                                                : FileReadResult::ReadFailed;
+}
+
+FileWriteResult WriteFailureOf(const OpenedFile& f) {
+    return f.notRegular ? FileWriteResult::WriteFailed : FileWriteResult::CannotCreate;
+}
+
 }  // namespace
 
 FileWriteResult WriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
@@ -77,19 +112,23 @@ FileWriteResult WriteFileAtomically(const std::string& path, const void* data, s
 }
 
 FileReadResult ReadFileExact(const std::string& path, void* data, std::size_t size) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return FileReadResult::CannotOpen;
+    OpenedFile f = OpenRegularFile(path, O_RDONLY);
+    if (f.fd < 0)
+        return ReadFailureOf(f, path);
+    int fd = f.fd;
     struct stat st{};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-              static_cast<std::uint64_t>(st.st_size) == size && ReadAll(fd, data, size);
+    bool ok = ::fstat(fd, &st) == 0 && static_cast<std::uint64_t>(st.st_size) == size &&
+              ReadAll(fd, data, size);
     ::close(fd);
     return ok ? FileReadResult::Ok : FileReadResult::ReadFailed;
 }
 
 FileReadResult ReadFileAt(const std::string& path, std::uint64_t offset, void* data,
                           std::size_t size) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return FileReadResult::CannotOpen;
+    OpenedFile f = OpenRegularFile(path, O_RDONLY);
+    if (f.fd < 0)
+        return ReadFailureOf(f, path);
+    int fd = f.fd;
     bool ok = ::lseek(fd, static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset) &&
               ReadAll(fd, data, size);
     ::close(fd);
@@ -98,8 +137,10 @@ FileReadResult ReadFileAt(const std::string& path, std::uint64_t offset, void* d
 
 FileReadResult ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return FileReadResult::CannotOpen;
+    OpenedFile f = OpenRegularFile(path, O_RDONLY);
+    if (f.fd < 0)
+        return ReadFailureOf(f, path);
+    int fd = f.fd;
     char buf[8192];
     for (;;) {
         ssize_t n = ::read(fd, buf, sizeof buf);
@@ -118,8 +159,10 @@ FileReadResult ReadWholeFile(const std::string& path, std::string& contents) {
 
 FileWriteResult WriteFileAt(const std::string& path, std::uint64_t offset, const void* data,
                             std::size_t size) {
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return FileWriteResult::CannotCreate;
+    OpenedFile f = OpenRegularFile(path, O_RDWR, true);
+    if (f.fd < 0)
+        return WriteFailureOf(f);
+    int fd = f.fd;
     bool ok = ::lseek(fd, static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset) &&
               WriteAll(fd, data, size) && ::fdatasync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
@@ -127,8 +170,10 @@ FileWriteResult WriteFileAt(const std::string& path, std::uint64_t offset, const
 }
 
 FileWriteResult TruncateFileTo(const std::string& path, std::uint64_t length) {
-    int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) return FileWriteResult::CannotCreate;
+    OpenedFile f = OpenRegularFile(path, O_RDWR);
+    if (f.fd < 0)
+        return WriteFailureOf(f);
+    int fd = f.fd;
     bool ok = ::ftruncate(fd, static_cast<off_t>(length)) == 0 && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     return ok ? FileWriteResult::Ok : FileWriteResult::WriteFailed;
@@ -139,9 +184,19 @@ bool FileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool IsPathMissing(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
+}
+
 bool DirectoryExists(const std::string& path) {
     struct stat st{};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool CanSearchDirectory(const std::string& path) {
+    struct stat st {};
+    return ::stat((path + "/.").c_str(), &st) == 0;
 }
 
 bool MakeDirectory(const std::string& path) {

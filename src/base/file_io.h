@@ -32,7 +32,12 @@ FileWriteResult WriteFileAt(const std::string& path, std::uint64_t offset, const
 FileWriteResult TruncateFileTo(const std::string& path, std::uint64_t length);
 
 bool FileExists(const std::string& path);
+// Nothing at all is at the path, not even a dangling link; a path that cannot be examined
+// is not missing.
+bool IsPathMissing(const std::string& path);
 bool DirectoryExists(const std::string& path);
+// Whether the names inside a folder can be looked up.
+bool CanSearchDirectory(const std::string& path);
 // Creates one directory; an existing directory counts as success.
 bool MakeDirectory(const std::string& path);
 // Deletes a file; errors are ignored by the callers, so only the outcome is reported.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/file_messages.h"
 #include "base/fixed_text.h"
 #include "base/number_format.h"
 #include "reference/calibration_date.h"
@@ -65,6 +66,12 @@ std::array<std::string, kChannelListColumnCount> ChannelListCells(int index, con
     cells[7] = Lines("Base", "Unit", "Gasket", "Calibration date");
     cells[8] = Lines(GetFixedText(d->baseName), std::string(GetUnitName(d->bUnit)),
                      std::string(GetGasketName(d->bGasket)), CalibrationText(*d, cal));
+    return cells;
+}
+
+std::array<std::string, kChannelListColumnCount> UnreadableChannelListCells(int index) {
+    std::array<std::string, kChannelListColumnCount> cells;
+    cells[0] = Printf("%2d: %s", index + 1, kMsgDataUnreadable);
     return cells;
 }
 

@@ -19,5 +19,7 @@ extern const std::array<ListColumn, kChannelListColumnCount> kChannelListColumns
 // only "%2d:" in the file column.
 std::array<std::string, kChannelListColumnCount> ChannelListCells(int index, const MeasFileData* d,
                                                                   const CalibrationStore& cal);
+// A channel whose condition is there but cannot be read: its number and the read error.
+std::array<std::string, kChannelListColumnCount> UnreadableChannelListCells(int index);
 
 }  // namespace klv

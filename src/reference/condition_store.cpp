@@ -17,7 +17,9 @@ namespace klv {
 namespace {
 
 constexpr int kMaxPump = 10;
-constexpr int kMaxBlanking = 40;
+// The instrument takes the blanking time as a 16-bit millisecond count; older files may hold
+// more than the editor's 40 s.
+constexpr int kMaxBlanking = 65;
 constexpr int kMaxWtMode = 4;
 constexpr int kMaxStatMode = 2;
 constexpr int kMaxContent = 100;
@@ -61,14 +63,6 @@ bool AreLayersSound(const MeasFileData& d) {
     return true;
 }
 
-bool AreLimitsFinite(const MeasFileData& d) {
-    for (const LayerLimits& l : d.limits) {
-        if (!AllFinite({l.fUpperLimit, l.fLowerLimit}))
-            return false;
-    }
-    return true;
-}
-
 bool AreTextsTerminated(const MeasFileData& d) {
     return IsTerminated(d.szFileName) && IsTerminated(d.baseName) && IsTerminated(d.szCustomer) &&
            IsTerminated(d.szGoods) && IsTerminated(d.szLotNo) && IsTerminated(d.szTester);
@@ -82,10 +76,11 @@ bool IsRecordCountSound(const MeasFileData& d) {
 }  // namespace
 
 bool IsSoundCondition(const MeasFileData& d) {
-    return AreLayersSound(d) && AreLimitsFinite(d) && AreTextsTerminated(d) &&
-           IsRecordCountSound(d) && d.bBaseCode <= kSubstanceCount && d.bUnit <= kUnitCount &&
-           d.bGasket <= kGasketCount && d.bContent <= kMaxContent && d.bWtMode <= kMaxWtMode &&
-           d.bStatMode <= kMaxStatMode && d.nStatTotal >= 0 &&
+    // Limits are only compared, so a limit that is not a number just never marks a value.
+    return AreLayersSound(d) && AreTextsTerminated(d) && IsRecordCountSound(d) &&
+           d.bBaseCode <= kSubstanceCount && d.bUnit <= kUnitCount && d.bGasket <= kGasketCount &&
+           d.bContent <= kMaxContent && d.bWtMode <= kMaxWtMode && d.bStatMode <= kMaxStatMode &&
+           d.nStatTotal >= 0 &&
            AllFinite({d.fWtDiameter, d.fWtSideA, d.fWtSideB, d.fWtLength, d.fWtArea, d.fWtCoef,
                       d.fAlloyCoefSn, d.fAlloyCoefCu}) &&
            IsPlausiblePackedDate(d.wFirstDate) && IsPlausiblePackedDate(d.wLastDate);
@@ -93,12 +88,13 @@ bool IsSoundCondition(const MeasFileData& d) {
 
 namespace {
 
-// Reads and checks one condition file; the record is zero unless the result is Ok.
+// Reads and checks one condition file: its first 560 bytes, what follows is not part of
+// it. The record is zero unless the result is Ok.
 FileReadResult LoadConditionImage(const std::string& path, MeasFileData& record) {
     std::memset(&record, 0, sizeof record);
     if (path.empty())
         return FileReadResult::CannotOpen;
-    FileReadResult r = ReadFileExact(path, &record, sizeof record);
+    FileReadResult r = ReadFileAt(path, 0, &record, sizeof record);
     if (r == FileReadResult::Ok && !IsSoundCondition(record))
         r = FileReadResult::ReadFailed;
     if (r != FileReadResult::Ok)
@@ -147,24 +143,34 @@ void ConditionStore::ScanChannels() {
         MeasFileData d;
         if (LoadConditionImage(MakeConditionFileName(i), d) == FileReadResult::Ok)
             m_channels.Set(i, true, d.nItemCt != 0);
+        else if (!IsPathMissing(MakeConditionFileName(i)))
+            m_channels.SetUnreadable(i);
     }
 }
 
-bool ConditionStore::ReadConditionFile(int index, MeasFileData& record, bool report) {
+FileReadResult ConditionStore::ReadConditionImage(int index, MeasFileData& record) {
     FileReadResult r = LoadConditionImage(MakeConditionFileName(index), record);
-    if (r != FileReadResult::Ok) {
-        if (report)
-            ShowFileError(m_op, ReadFailureText(r));
-        return false;
-    }
-    MigrateLegacyBlanking(record);
-    return true;
+    if (r == FileReadResult::Ok)
+        MigrateLegacyBlanking(record);
+    return r;
+}
+
+bool ConditionStore::ReadConditionFile(int index, MeasFileData& record, bool report) {
+    FileReadResult r = ReadConditionImage(index, record);
+    if (r != FileReadResult::Ok && report)
+        ShowFileError(m_op, ReadFailureText(r));
+    return r == FileReadResult::Ok;
 }
 
 bool ConditionStore::WriteConditionFile(int index, const MeasFileData& record) {
     std::string path = MakeConditionFileName(index);
     if (path.empty()) {
         ShowFileError(m_op, kMsgFileNotMade);
+        return false;
+    }
+    // What cannot be read may still be the only copy of a condition and its data.
+    if (m_channels.Unreadable(index)) {
+        ShowFileError(m_op, kMsgDataUnreadable);
         return false;
     }
     // An image that could not be read back would lose the condition at the next start.
@@ -211,7 +217,7 @@ BulkEraseResult ConditionStore::BulkErase(bool eraseData, bool deleteConditions)
     if (m_op.ShowMessage(kBulkEraseQuestion, MsgIcon::Exclamation, MsgButtons::YesNo) != IDYES)
         return BulkEraseResult::Cancelled;
     for (int i = 0; i < kChannelCount; ++i) {
-        if (!m_channels.Exists(i))
+        if (!m_channels.Occupied(i))
             continue;
         // Deleting the condition removes its log as well, so an unreadable condition
         // must not stop its own deletion.
@@ -253,15 +259,22 @@ bool ConditionStore::RepairInterruptedMeasurement(int index, MeasFileData& d) {
 }
 
 ChannelPrepareResult ConditionStore::PrepareChannelForMeasurement(int index, MeasFileData& record) {
-    MeasFileData d = NewMeasFileData();
-    if (m_channels.Exists(index)) {
-        if (!ReadConditionFile(index, d, true))
-            return ChannelPrepareResult::Failed;
-        if (!RepairInterruptedMeasurement(index, d))
-            return ChannelPrepareResult::Failed;
-    } else if (!ChannelTable::InRange(index)) {
+    if (!ChannelTable::InRange(index)) {
         ShowFileError(m_op, kMsgFileNotFound);
         return ChannelPrepareResult::Failed;
+    }
+    MeasFileData d = NewMeasFileData();
+    // The table is as old as the start; what is on the disk now decides.
+    const bool present = !IsPathMissing(MakeConditionFileName(index));
+    if (m_channels.Occupied(index) || present) {
+        if (!ReadConditionFile(index, d, true)) {
+            if (present)
+                m_channels.SetUnreadable(index);
+            return ChannelPrepareResult::Failed;
+        }
+        m_channels.Set(index, true, d.nItemCt != 0);
+        if (!RepairInterruptedMeasurement(index, d))
+            return ChannelPrepareResult::Failed;
     }
     record = d;
     return IsComplete(d) ? ChannelPrepareResult::Ready : ChannelPrepareResult::NeedsWizard;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/file_io.h"
 #include "base/operator.h"
 #include "reference/meas_file_data.h"
 
@@ -12,19 +13,28 @@ namespace klv {
 inline constexpr int kChannelCount = 50;
 
 struct ChannelEntry {
-    std::uint32_t bExists;   // the condition file was read or written successfully
-    std::uint32_t bHasData;  // its record count is not 0
+    std::uint32_t bExists;      // the condition file was read or written successfully
+    std::uint32_t bHasData;     // its record count is not 0
+    std::uint32_t bUnreadable;  // something is at the condition file's path, but cannot be read
 };
 
-// Which channels have a condition file and stored data; kept current by the store.
+// Which channels have a condition file and stored data; kept current by the store. A channel
+// whose condition cannot be read is neither existing nor empty: it is kept until deleted.
 class ChannelTable {
 public:
-    void Clear() { m_entries.fill(ChannelEntry{0, 0}); }
+    void Clear() { m_entries.fill(ChannelEntry{0, 0, 0}); }
     bool Exists(int index) const { return InRange(index) && m_entries[index].bExists != 0; }
     bool HasData(int index) const { return InRange(index) && m_entries[index].bHasData != 0; }
+    bool Unreadable(int index) const { return InRange(index) && m_entries[index].bUnreadable != 0; }
+    // A readable or an unreadable condition: the channel is not free for a new one.
+    bool Occupied(int index) const { return Exists(index) || Unreadable(index); }
     void Set(int index, bool exists, bool hasData) {
         if (InRange(index))
-            m_entries[index] = ChannelEntry{exists ? 1u : 0u, hasData ? 1u : 0u};
+            m_entries[index] = ChannelEntry{exists ? 1u : 0u, hasData ? 1u : 0u, 0u};
+    }
+    void SetUnreadable(int index) {
+        if (InRange(index))
+            m_entries[index] = ChannelEntry{0u, 0u, 1u};
     }
     static bool InRange(int index) { return index >= 0 && index < kChannelCount; }
 
@@ -44,8 +54,9 @@ enum class BulkEraseResult { Cancelled, Failed, Done };
 inline constexpr std::uint32_t kMaxMeasurements = 99999;
 
 // Whether a condition image can be used without harm: every code inside its table, texts
-// terminated inside their fields, numbers finite, layers contiguous, a record count that
-// fits the layers, plausible dates. Files failing it are refused as unreadable.
+// terminated inside their fields, the numbers the instrument or the computation takes finite,
+// blanking times the instrument can take, layers contiguous, a record count that fits the
+// layers, plausible dates. Files failing it are refused as unreadable.
 bool IsSoundCondition(const MeasFileData& d);
 
 // The condition files of the 50 channels and their data logs, under one data directory.
@@ -67,6 +78,9 @@ public:
     void ScanChannels();
 
     bool ReadConditionFile(int index, MeasFileData& record, bool report);
+    // The same without a message: why the read failed, for the caller to tell.
+    FileReadResult ReadConditionImage(int index, MeasFileData& record);
+    // Refuses, with the read error, a channel whose condition is there but cannot be read.
     bool WriteConditionFile(int index, const MeasFileData& record);
     void DeleteChannel(int index);
     bool EraseChannelData(MeasFileData& record, int index);
@@ -74,7 +88,7 @@ public:
     BulkEraseResult BulkErase(bool eraseData, bool deleteConditions);
 
     // Reads (or starts) the channel's condition for measuring, repairing an interrupted
-    // measurement first.
+    // measurement first. Only a channel with nothing at its condition path starts anew.
     ChannelPrepareResult PrepareChannelForMeasurement(int index, MeasFileData& record);
 
     Operator& Op() { return m_op; }

@@ -10,21 +10,32 @@ int RunChannels(ToolContext& context, std::span<const std::string> args) {
     if (!args.empty())
         return kExitUsage;
     ConditionStore& store = context.store;
-    if (!DirectoryExists(store.DataDirectory() + "KlvMeasF")) {
+    const std::string folder = store.DataDirectory() + "KlvMeasF";
+    if (!DirectoryExists(folder)) {
         context.err << kMsgFileNotFound << '\n';
         return kExitFailed;
     }
+    // Without it every channel would look empty.
+    if (!CanSearchDirectory(folder)) {
+        context.err << kMsgDataUnreadable << '\n';
+        return kExitFailed;
+    }
     store.ScanChannels();
+    int status = kExitOk;
     for (int i = 0; i < kChannelCount; ++i) {
-        if (!store.Channels().Exists(i))
+        if (!store.Channels().Occupied(i))
             continue;
         MeasFileData d;
-        if (!store.ReadConditionFile(i, d, true))
-            return kExitFailed;
+        FileReadResult r = store.ReadConditionImage(i, d);
+        if (r != FileReadResult::Ok) {
+            context.err << "channel " << (i + 1) << ": " << ReadFailureText(r) << '\n';
+            status = kExitFailed;
+            continue;
+        }
         context.out << (i + 1) << '\t' << DecodeRecordText(GetFixedText(d.szFileName)) << '\t'
                     << GetCoatCount(d) << '\t' << GetDataQuantity(d) << '\n';
     }
-    return kExitOk;
+    return status;
 }
 
 }  // namespace klv::tool

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "app/messages.h"
+#include "base/file_messages.h"
 #include "base/fixed_text.h"
 #include "reference/coating_table.h"
 #include "reference/condition_checks.h"
@@ -148,11 +150,19 @@ int RunNew(ToolContext& context, std::span<const std::string> args) {
     NewOptions options;
     if (channel < 0 || !ParseOptions(args.subspan(1), options, context.err))
         return kExitUsage;
-    if (!context.store.CreateConditionDirectories())
+    if (!context.store.CreateConditionDirectories()) {
+        context.err << kMsgCannotMakeDirectory << "\n";
         return kExitFailed;
+    }
     context.store.ScanChannels();
     if (context.store.Channels().Exists(channel - 1)) {
         context.err << "channel " << channel << " already has a condition\n";
+        return kExitFailed;
+    }
+    if (context.store.Channels().Unreadable(channel - 1)) {
+        MeasFileData d;
+        context.err << "channel " << channel << " has a condition that can't be read: "
+                    << ReadFailureText(context.store.ReadConditionImage(channel - 1, d)) << "\n";
         return kExitFailed;
     }
     MeasFileData d;

@@ -46,12 +46,14 @@ TEST(BulkErase, DataOnlyKeepsConditionsAndDeletesEveryLog) {
 TEST(BulkErase, ConditionsDeletesEveryChannelEvenAnUnreadableOne) {
     BulkFixture f;
     test::WriteTestFile(f.store.MakeConditionFileName(7), "short");
+    f.store.ScanChannels();
     f.op.Answer(IDYES);
     EXPECT_EQ(f.store.BulkErase(true, true), BulkEraseResult::Done);
     for (int i : {0, 7, 49}) {
         EXPECT_FALSE(FileExists(f.store.MakeConditionFileName(i)));
         EXPECT_FALSE(FileExists(f.store.MakeMsrLogFileName(i)));
         EXPECT_FALSE(f.store.Channels().Exists(i));
+        EXPECT_FALSE(f.store.Channels().Unreadable(i));
     }
 }
 

@@ -110,7 +110,7 @@ TEST(ConditionStoreWrite, RewriteLeavesNoTemporaryFiles) {
     EXPECT_EQ(FileSize(f.store.MakeConditionFileName(1)), 560);
 }
 
-TEST(ConditionStoreRead, MissingShortLongAndGarbageFilesAreRefusedAndZeroed) {
+TEST(ConditionStoreRead, MissingShortAndGarbageFilesAreRefusedAndZeroed) {
     StoreFixture f;
     MeasFileData good = MakeCondition(2, 2);
     std::string image = Image(good);
@@ -121,7 +121,6 @@ TEST(ConditionStoreRead, MissingShortLongAndGarbageFilesAreRefusedAndZeroed) {
     };
     std::vector<Case> cases = {
         {"short 559", image.substr(0, 559), kUnreadable},
-        {"long 561", image + '\0', kUnreadable},
         {"empty", "", kUnreadable},
     };
     MeasFileData noLayers = MakeCondition(0, 7);
@@ -136,8 +135,11 @@ TEST(ConditionStoreRead, MissingShortLongAndGarbageFilesAreRefusedAndZeroed) {
     tooMany.nItemCt = kMaxMeasurements * 2 + 1;
     cases.push_back({"more records than measurements allowed", Image(tooMany), kUnreadable});
     MeasFileData nan = good;
-    nan.limits[1].fUpperLimit = std::nanf("");
-    cases.push_back({"not a number", Image(nan), kUnreadable});
+    nan.coat[1].fCurrent = std::nanf("");
+    cases.push_back({"current not a number", Image(nan), kUnreadable});
+    MeasFileData blanking = good;
+    blanking.coat[1].bBlanking = 66;  // more than the instrument's millisecond word carries
+    cases.push_back({"blanking too long", Image(blanking), kUnreadable});
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -201,12 +203,12 @@ TEST(ConditionStoreRead, LegacyBlankingMovesIntoTheUsedLayers) {
         EXPECT_EQ(read.coat[k].bBlanking, 7);
     EXPECT_EQ(read.coat[3].bBlanking, 0);
 
-    d.bOldBlanking = 41;  // would become an impossible blanking time
+    d.bOldBlanking = 66;  // would become a blanking time the instrument cannot take
     test::WriteTestFile(f.store.MakeConditionFileName(0), Image(d));
     EXPECT_FALSE(f.store.ReadConditionFile(0, read, false));
 }
 
-TEST(ConditionStoreScan, FindsReadableChannelsOnlyAndSilently) {
+TEST(ConditionStoreScan, FindsReadableAndUnreadableChannelsSilently) {
     StoreFixture f;
     ConditionStore writer(f.dir.Path(), f.op);
     ASSERT_TRUE(writer.WriteConditionFile(0, MakeCondition(1, 0)));
@@ -221,6 +223,7 @@ TEST(ConditionStoreScan, FindsReadableChannelsOnlyAndSilently) {
         SCOPED_TRACE(i);
         EXPECT_EQ(f.store.Channels().Exists(i), i == 0 || i == 49);
         EXPECT_EQ(f.store.Channels().HasData(i), i == 49);
+        EXPECT_EQ(f.store.Channels().Unreadable(i), i == 10);
     }
     EXPECT_TRUE(f.op.Messages().empty());
 }

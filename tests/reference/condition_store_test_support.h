@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "reference/condition_store.h"
 #include "reference/meas_file_data.h"
+#include "support/damaged_files.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
 
@@ -33,6 +36,12 @@ inline MeasFileData MakeCondition(int layers, std::uint32_t records = 0) {
     d.bOldBlanking = kLegacyBlankingMoved;
     d.nItemCt = records;
     return d;
+}
+
+// Damaged condition files; the flipped bit makes the range of layer 1 the code 66, which no
+// table has.
+inline std::vector<FileDamage> DamagedConditionFiles() {
+    return DamagedFiles(offsetof(MeasFileData, coat) + offsetof(LayerCondition, bRange), 6);
 }
 
 }  // namespace klv::test

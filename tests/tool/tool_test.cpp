@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
+#include "base/byte_image.h"
 #include "base/fixed_text.h"
 #include "reference/condition_rules.h"
 #include "reference/condition_store.h"
+#include "reference/condition_store_test_support.h"
 #include "reference/layer_setting_tables.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
@@ -150,6 +153,79 @@ TEST(Tool, NewRefusesAnOccupiedChannelAndUnknownNames) {
     RunResult gasket = RunTool(f.scratch, f.Dir() + " new 4 --layers Cu --gasket 5");
     EXPECT_EQ(gasket.status, 2);
     EXPECT_FALSE(f.store.Channels().Exists(3));
+}
+
+const char kUnreadable[] = "Data can't be read, or some error in the data.";
+
+std::string Image(const MeasFileData& d) {
+    auto bytes = ToBytes(d);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// A command that waits on a FIFO fails the test instead of hanging it.
+std::string Limited(const test::FileDamage& kind) {
+    return "timeout 20 " + (kind.unprivileged ? test::UnprivilegedPrefix() : std::string());
+}
+
+TEST(Tool, AChannelWhoseConditionCannotBeReadIsReportedAndNeverOverwritten) {
+    for (const test::FileDamage& kind : test::DamagedConditionFiles()) {
+        SCOPED_TRACE(kind.what);
+        ToolFixture f;
+        const std::string path = f.store.MakeConditionFileName(2);
+        const std::string logPath = f.store.MakeMsrLogFileName(2);
+        const std::string log(56, '\x22');
+        test::WriteTestFile(logPath, log);
+        MeasFileData good;
+        ASSERT_TRUE(f.store.ReadConditionFile(2, good, false));
+        kind.apply(path, Image(good));
+        const std::string before = test::DescribeEntry(path);
+        for (const char* folder : {"", "KlvMeasF", "KlvMeasD"})
+            ::chmod(f.data.File(folder).c_str(), 0777);
+
+        RunResult made = RunTool(f.scratch, f.Dir() + " new 3 --layers Cu", Limited(kind));
+        EXPECT_EQ(made.status, 1);
+        EXPECT_EQ(made.err, std::string("channel 3 has a condition that can't be read: ") +
+                                kUnreadable + "\n");
+        EXPECT_EQ(test::DescribeEntry(path), before);
+        EXPECT_EQ(test::ReadTestFile(logPath), log);
+
+        RunResult listed = RunTool(f.scratch, f.Dir() + " channels", Limited(kind));
+        EXPECT_EQ(listed.status, 1);
+        EXPECT_EQ(listed.out, "50\tNew\t0\t0\n");
+        EXPECT_EQ(listed.err, std::string("channel 3: ") + kUnreadable + "\n");
+
+        RunResult shown = RunTool(f.scratch, f.Dir() + " condition 3", Limited(kind));
+        EXPECT_EQ(shown.status, 1);
+        EXPECT_EQ(shown.err, std::string(kUnreadable) + "\n");
+    }
+}
+
+TEST(Tool, ALogThatIsNoFileIsRefusedAtOnce) {
+    for (const test::FileDamage& kind : test::NonRegularFiles()) {
+        SCOPED_TRACE(kind.what);
+        ToolFixture f;
+        kind.apply(f.store.MakeMsrLogFileName(2), "");
+        RunResult r = RunTool(f.scratch, f.Dir() + " result 3 1", Limited(kind));
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, std::string(kUnreadable) + "\n");
+    }
+}
+
+TEST(Tool, FoldersThatCannotBeMadeOrReadAreReported) {
+    ToolFixture f;
+    test::WriteTestFile(f.scratch.File("file"), "");
+    RunResult made =
+        RunTool(f.scratch, "--data-dir '" + f.scratch.File("file/dir") + "' new 1 --layers Cu");
+    EXPECT_EQ(made.status, 1);
+    EXPECT_EQ(made.err, "The directory can't be made.\n");
+
+    ::chmod(f.data.Path().c_str(), 0777);
+    ::chmod(f.data.File("KlvMeasF").c_str(), 0);
+    RunResult listed = RunTool(f.scratch, f.Dir() + " channels", test::UnprivilegedPrefix());
+    EXPECT_EQ(listed.status, 1);
+    EXPECT_EQ(listed.out, "");
+    EXPECT_EQ(listed.err, std::string(kUnreadable) + "\n");
+    ::chmod(f.data.File("KlvMeasF").c_str(), 0755);
 }
 
 TEST(Tool, DefaultDataDirectoryComesFromTheEnvironment) {

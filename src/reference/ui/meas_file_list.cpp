@@ -71,13 +71,15 @@ void CMeasFileList::SetMode(MeasFileListMode mode) {
 
 void CMeasFileList::Fill() {
     m_list->clear();
+    const ChannelTable& channels = m_store.Channels();
     for (int i = 0; i < kChannelCount; ++i) {
-        bool exists = m_store.Channels().Exists(i);
-        if (!exists && m_mode != MeasFileListMode::Select)
+        if (!channels.Occupied(i) && m_mode != MeasFileListMode::Select)
             continue;
         MeasFileData d{};
-        bool readable = exists && m_store.ReadConditionFile(i, d, false);
-        auto cells = ChannelListCells(i, readable ? &d : nullptr, m_cal);
+        const bool readable = channels.Exists(i) && m_store.ReadConditionFile(i, d, false);
+        auto cells = readable               ? ChannelListCells(i, &d, m_cal)
+                     : channels.Occupied(i) ? UnreadableChannelListCells(i)
+                                            : ChannelListCells(i, nullptr, m_cal);
         auto* item = new QTreeWidgetItem;
         for (int c = 0; c < kChannelListColumnCount; ++c)
             item->setText(c, ToQString(cells[c]));
@@ -99,7 +101,11 @@ void CMeasFileList::Activate(int row) {
     if (!item)
         return;
     int index = item->data(0, kChannelRole).toInt();
+    MeasFileData d{};
     if (m_mode == MeasFileListMode::Select) {
+        // A condition that cannot be read is no empty channel: the list says why and stays.
+        if (m_store.Channels().Occupied(index) && !m_store.ReadConditionFile(index, d, true))
+            return;
         m_selected = index;
         accept();
         return;
@@ -108,9 +114,14 @@ void CMeasFileList::Activate(int row) {
         m_store.Op().ShowMessage(kInUse, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-    MeasFileData d{};
-    if (!m_store.ReadConditionFile(index, d, true))
+    if (!m_store.ReadConditionFile(index, d, true)) {
+        // No condition to display: its number stands for it.
+        if (m_mode == MeasFileListMode::Delete && AskDelete(std::to_string(index + 1) + " :")) {
+            m_store.DeleteChannel(index);
+            delete m_list->takeTopLevelItem(row);
+        }
         return;
+    }
     if (m_mode == MeasFileListMode::CopySource) {
         // The copy-item dialog comes with condition editing; without it nothing is chosen.
         std::optional<unsigned> items =
@@ -131,7 +142,11 @@ void CMeasFileList::Activate(int row) {
 bool CMeasFileList::ConfirmDelete(int index, const MeasFileData& d) {
     if (m_confirmDelete)
         return m_confirmDelete(index, d);
-    std::string text = FormatFileTitle(index + 1, d) + "\n\n" + kDeleteNote;
+    return AskDelete(FormatFileTitle(index + 1, d));
+}
+
+bool CMeasFileList::AskDelete(const std::string& title) {
+    std::string text = title + "\n\n" + kDeleteNote;
     return m_store.Op().ShowMessage(text, MsgIcon::Exclamation, MsgButtons::OkCancel) == IDOK;
 }
 

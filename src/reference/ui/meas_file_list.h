@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "base/profile.h"
 #include "base/ui/subclass_list_ctrl.h"
@@ -49,6 +50,7 @@ private:
     void Fill();
     void Activate(int row);
     bool ConfirmDelete(int index, const MeasFileData& d);
+    bool AskDelete(const std::string& title);
 
     ConditionStore& m_store;
     const CalibrationStore& m_cal;

@@ -7,6 +7,7 @@
 
 #include "base/ui/ui_resources.h"
 #include "channel_list_fixture.h"
+#include "reference/condition_copy.h"
 #include "support/temp_dir.h"
 
 namespace klv {
@@ -58,12 +59,51 @@ private slots:
                                       "4th layer", "5th layer", "", ""}));
     }
 
-    void unreadableConditionShowsOnlyItsNumber() {
+    void aConditionThatCannotBeReadIsListedAsUnreadableInEveryMode() {
+        const QString row = QStringLiteral(" 3: Data can't be read, or some error in the data.");
+        for (const test::FileDamage& kind : test::DamagedConditionFiles()) {
+            if (kind.unprivileged)
+                continue;  // the store's tests run those without root's rights
+            test::ChannelListFixture f;
+            const std::string path = f.store.MakeConditionFileName(2);
+            kind.apply(path, test::ReadTestFile(path));
+            f.store.ScanChannels();
+            for (MeasFileListMode mode : {MeasFileListMode::Select, MeasFileListMode::CopySource,
+                                          MeasFileListMode::Delete}) {
+                CMeasFileList list(f.store, f.cal, f.ini, true);
+                list.SetMode(mode);
+                const int at = list.RowOfChannel(2);
+                QVERIFY2(at >= 0, kind.what);
+                QCOMPARE(Cell(list, at, 0), row);
+                QCOMPARE(Cell(list, at, 1), QString());
+            }
+            QVERIFY(f.op.Texts().empty());
+        }
+        // Damaged after the start: the same.
         test::ChannelListFixture f;
         test::WriteTestFile(f.store.MakeConditionFileName(2), std::string(559, '\0'));
         CMeasFileList list(f.store, f.cal, f.ini, true);
-        QCOMPARE(Cell(list, 2, 0), QStringLiteral(" 3:"));
-        QVERIFY(f.op.Texts().empty());
+        QCOMPARE(Cell(list, 2, 0), row);
+    }
+
+    void choosingAnUnreadableChannelShowsWhyAndKeepsTheListOpen() {
+        test::ChannelListFixture f;
+        test::WriteTestFile(f.store.MakeConditionFileName(2), std::string(559, '\0'));
+        f.store.ScanChannels();
+        for (MeasFileListMode mode : {MeasFileListMode::Select, MeasFileListMode::CopySource}) {
+            f.op.Clear();
+            CMeasFileList list(f.store, f.cal, f.ini, true);
+            list.SetMode(mode);
+            list.SetCopyItemChooser(
+                [](int, const MeasFileData&) { return std::optional<unsigned>(kCopyAll); });
+            Show(list);
+            QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {},
+                              RowCentre(list, list.RowOfChannel(2)));
+            QCOMPARE(f.op.Texts(),
+                     std::vector<std::string>{"Data can't be read, or some error in the data."});
+            QVERIFY(list.isVisible());
+            QCOMPARE(list.SelectedChannel(), -1);
+        }
     }
 
     void oneClickActivationClosesTheListWithTheChannel() {
@@ -127,20 +167,31 @@ private slots:
         QVERIFY(list.isVisible());
     }
 
-    void aConditionThatCannotBeReadIsNotDeleted() {
+    void aConditionThatCannotBeReadIsDeletedOnlyOnConfirmation() {
         test::ChannelListFixture f;
         CMeasFileList list(f.store, f.cal, f.ini, true);
         list.SetMode(MeasFileListMode::Delete);
-        bool asked = false;
-        list.SetDeleteConfirmation([&](int, const MeasFileData&) { return asked = true; });
+        bool shown = false;
+        list.SetDeleteConfirmation([&](int, const MeasFileData&) { return shown = true; });
         Show(list);
         test::WriteTestFile(f.store.MakeConditionFileName(2), std::string(559, '\0'));
+        f.op.Answer(IDOK);  // the read error
+        f.op.Answer(IDCANCEL);
         QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 1));
         QCOMPARE(f.op.Texts(),
-                 (std::vector<std::string>{"Data can't be read, or some error in the data."}));
-        QVERIFY(!asked);
+                 (std::vector<std::string>{"Data can't be read, or some error in the data.",
+                                           "3 :\n\nDelete this test condition data"}));
+        QCOMPARE(f.op.Messages().at(1).buttons, MsgButtons::OkCancel);
+        QVERIFY(!shown);
         QVERIFY(QFile::exists(QString::fromStdString(f.store.MakeConditionFileName(2))));
         QCOMPARE(list.List().topLevelItemCount(), 2);
+
+        f.op.Answer(IDOK);
+        f.op.Answer(IDOK);
+        QTest::mouseClick(list.List().viewport(), Qt::LeftButton, {}, RowCentre(list, 1));
+        QVERIFY(!QFile::exists(QString::fromStdString(f.store.MakeConditionFileName(2))));
+        QVERIFY(!f.store.Channels().Exists(2) && !f.store.Channels().Unreadable(2));
+        QCOMPARE(list.List().topLevelItemCount(), 1);
     }
 
     void deleteWithoutADisplayAsksTheOperator() {
