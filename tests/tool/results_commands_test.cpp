@@ -91,6 +91,26 @@ TEST(ToolExport, ErrorsGiveTheMessageAndStatusOne) {
     }
 }
 
+// A power loss before the log reached the disk leaves zero records inside the count.
+TEST(ToolExport, LayersThatNeverLandedHaveNoValueAndEmptyMeasurementsAreNamed) {
+    MeasuredChannel c;
+    const MsrLogRecord tail[] = {
+        test::Measured(2.0f, PackDate(2006, 1, 2)), test::Measured(1.0f), {}, {}, {}, {}};
+    ASSERT_TRUE(WriteMsrLogFile(c.store, 1, tail, 9, 6));
+    c.d.nItemCt = 15;
+    ASSERT_TRUE(c.store.WriteConditionFile(1, c.d));
+    const std::string message = "Data number 5 was interrupted before any layer was stored.\n";
+
+    ToolRun r = RunTool(c.data, c.scratch, "export 2 --from 4");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "2.0\t0\r\n");
+    EXPECT_EQ(r.err, message);
+    ToolRun result = RunTool(c.data, c.scratch, "result 2 5");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, message);
+}
+
 // Weights by hand: Sn 9.29 x 2 x 7.31 / 1000 = 0.13582, alloy tin 0.3 µm 0.020373 (rounded
 // up at the sixth character), all Cu 0.249715 + 0.032263 = 0.281978 -> 0.282.
 TEST(ToolResult, TinAlloyItemsSeparatedByTabs) {
