@@ -12,6 +12,7 @@ inline constexpr std::string_view kMsgRangeNotForUnit =
 inline constexpr std::string_view kMsgNumericError = "Error in the numerical value.";
 inline constexpr std::string_view kMsgNotPositive = "Less than zero can't be specified.";
 inline constexpr std::string_view kMsgNotSelected = "Not selected.";
+inline constexpr std::string_view kMsgControlCharacters = "Control characters can't be used.";
 inline constexpr std::string_view kMsgNotApplicableCombination =
     "\nis not applicable for a combination of test solutions selection table.";
 

@@ -11,6 +11,7 @@
 #include "reference/interrupted_measurement.h"
 #include "reference/layer_setting_tables.h"
 #include "reference/msr_log_file.h"
+#include "reference/stored_texts.h"
 #include "reference/substance_table.h"
 #include "reference/unit_gasket_tables.h"
 
@@ -159,6 +160,7 @@ bool ConditionStore::ReadConditionFile(int index, MeasFileData& record, bool rep
         return false;
     }
     MigrateLegacyBlanking(record);
+    BlankControlCharacters(record);
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "base/file_io.h"
+#include "base/fixed_text.h"
 #include "reference/condition_store.h"
 #include "results/measurement_log.h"
 #include "results/result_conditions.h"
@@ -109,6 +111,21 @@ TEST(ToolExport, LayersThatNeverLandedHaveNoValueAndEmptyMeasurementsAreNamed) {
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, message);
+}
+
+TEST(ToolNames, ControlCharactersNeitherEnterNorSplitALine) {
+    MeasuredChannel c;
+    SetFixedText(c.d.coat[0].Name, "S\nn");
+    test::WriteTestFile(c.store.MakeConditionFileName(1),
+                        std::string(reinterpret_cast<const char*>(&c.d), sizeof c.d));
+    ToolRun r = RunTool(c.data, c.scratch, "export 2 --items 96 --to 1");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "S n\t2.0\tCu\t3.0\r\n");
+
+    ToolRun made = RunTool(c.data, c.scratch, "new 3 --layers Cu --name 'Line\tbreak'");
+    EXPECT_EQ(made.status, 1);
+    EXPECT_EQ(made.err, "Control characters can't be used.\n");
+    EXPECT_FALSE(FileExists(c.store.MakeConditionFileName(2)));
 }
 
 // Weights by hand: Sn 9.29 x 2 x 7.31 / 1000 = 0.13582, alloy tin 0.3 µm 0.020373 (rounded
