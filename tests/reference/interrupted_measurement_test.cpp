@@ -33,7 +33,8 @@ struct Case {
 std::vector<MsrLogRecord> FileRecords(const ConditionStore& store) {
     const std::string bytes = test::ReadTestFile(store.MakeMsrLogFileName(0));
     std::vector<MsrLogRecord> r(bytes.size() / sizeof(MsrLogRecord));
-    std::memcpy(r.data(), bytes.data(), r.size() * sizeof(MsrLogRecord));
+    if (!r.empty())
+        std::memcpy(r.data(), bytes.data(), r.size() * sizeof(MsrLogRecord));
     return r;
 }
 
@@ -65,8 +66,10 @@ TEST(PrepareChannel, KeepsEveryStoredLayerAndDropsWhatNeverLanded) {
         EXPECT_EQ(onDisk.wLastDate, date) << c.what;
         const auto after = FileRecords(f.store);
         ASSERT_EQ(after.size(), c.repairedLog.size()) << c.what;
-        EXPECT_EQ(std::memcmp(after.data(), c.repairedLog.data(), after.size() * sizeof S), 0)
-            << c.what;
+        if (!after.empty()) {
+            EXPECT_EQ(std::memcmp(after.data(), c.repairedLog.data(), after.size() * sizeof S), 0)
+                << c.what;
+        }
         EXPECT_TRUE(f.op.Messages().empty()) << c.what;
     }
 }
