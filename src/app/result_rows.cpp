@@ -1,17 +1,10 @@
 #include "app/result_rows.h"
 
+#include "base/control_characters.h"
 #include "base/fixed_text.h"
 
 namespace klv {
 namespace {
-
-std::string WithoutControls(const std::string& text) {
-    std::string out;
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x20 && c != '\x7f')
-            out += c;
-    return out;
-}
 
 // "%s %s", or nothing when the part has no value.
 std::string ValueAndUnit(const std::string& value, const std::string& unit) {
@@ -26,7 +19,7 @@ std::vector<ResultRow> MakeResultRows(const SyntheticResult& result) {
         if (!IsItemUsed(item))
             continue;
         ResultRow row;
-        row.columns[0] = WithoutControls(GetFixedText(item.szMeasTitle));
+        row.columns[0] = RemoveControlCharacters(GetFixedText(item.szMeasTitle));
         row.columns[1] = GetFixedText(item.szMeasValue) + " " + GetFixedText(item.szUnit) + " " +
                          GetFixedText(item.szLimit);
         row.columns[2] =

@@ -11,6 +11,7 @@ inline constexpr std::string_view kMsgNumericError = "Error in the numerical val
 inline constexpr std::string_view kMsgNotPositive = "Less than zero can't be specified.";
 inline constexpr std::string_view kMsgNotSelected = "Not selected.";
 inline constexpr std::string_view kMsgMinusValue = "Value of minus can't be specified.";
+inline constexpr std::string_view kMsgControlCharacters = "Control characters can't be used.";
 
 // "Range of values are from  %d  to  %d."
 std::string RangeMessage(int low, int high);

@@ -101,13 +101,17 @@ void CMeasurementSession::Evaluate(const PollingData& poll, PollResult& result) 
 }
 
 bool CMeasurementSession::ApplyWt(PollResult& result, bool lastLayer) {
-    if (!IsWtGasket(m_condition) || result.fInvalid)
+    if (!IsWtGasket(m_condition))
         return false;
     if ((m_condition.bWtFlags & kWtCoefValid) != 0) {
+        if (result.fInvalid)
+            return false;
         result.fValue *= m_condition.fWtCoef;
         m_seams.run.SetDisplayMode(kDisplayModeWtApplied);
         return true;
     }
+    // The earlier layers are stored raw until the coefficient comes, so it is asked even when
+    // this last layer has no value (an invalid first layer never gets here).
     if (!lastLayer)
         return false;
     const float coefficient = m_seams.view.AskWtCoefficient(m_condition);
@@ -115,6 +119,8 @@ bool CMeasurementSession::ApplyWt(PollResult& result, bool lastLayer) {
         if ((m_buffer[k].bFlags & kRecordNoValue) == 0)
             m_buffer[k].lMeasValue *= coefficient;
     }
+    if (result.fInvalid)
+        return false;
     result.fValue *= coefficient;
     if (m_seams.run.DisplayMode() == 3)
         return false;

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "base/control_characters.h"
 #include "reference/condition_rules.h"
 #include "reference/layer_value_format.h"
 #include "reference/unit_conversion.h"
@@ -89,7 +90,7 @@ std::string FormatMeasDataLine(const MeasFileData& d, std::span<const MsrLogReco
             if (IsAlloyLayer(d.coat[k]))
                 continue;
             if ((items & kItemCoatingName) != 0)
-                line += GetCoatName(d, k) + delim;
+                line += RemoveControlCharacters(GetCoatName(d, k)) + delim;
             if ((items & kItemMeasValue) != 0)
                 line += ValueText(d, records[static_cast<std::size_t>(k)], k) +
                         (unitAppended ? unit : std::string()) + delim;

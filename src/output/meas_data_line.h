@@ -25,7 +25,8 @@ const char* GetDelimiterText(int delimiter);
 // "dd/yyyy/mm", "yyyy/dd/mm"); "" for any other index. Date 0 gives zeros.
 std::string FormatOutputDate(std::uint16_t packed, int dateFormat);
 
-// The one-line text of a stored measurement, without line end; alloy layers never appear.
+// The one-line text of a stored measurement, without line end; alloy layers never appear, and
+// control characters of a name are left out so that no field splits the line.
 std::string FormatMeasDataLine(const MeasFileData& d, std::span<const MsrLogRecord> records,
                                std::uint32_t dataNumber, unsigned items, int delimiter,
                                int dateFormat, bool unitAppended);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/check_messages.h"
+#include "base/control_characters.h"
 #include "base/fixed_text.h"
 #include "reference/alloy_content_table.h"
 #include "reference/condition_rules.h"
@@ -71,6 +72,16 @@ std::string NameBelow(const MeasFileData& d, int k) {
 }
 
 }  // namespace
+
+ConditionCheck CheckTexts(const MeasFileData& d) {
+    ConditionCheck r;
+    const int used = GetCoatCount(d);
+    ForEachConditionText(d, [&](ConditionField field, int layer, const auto& text) {
+        if (r.ok() && layer < used && HasControlCharacter(GetFixedText(text)))
+            r = Fail(field, layer, kMsgControlCharacters);
+    });
+    return r;
+}
 
 ConditionCheck CheckLayersAndBase(const MeasFileData& d) {
     if (d.coat[0].bCode == 0)
@@ -198,8 +209,9 @@ ConditionCheck CheckWt(const MeasFileData& d) {
 
 ConditionCheck CheckConditionBeforeSave(const MeasFileData& d) {
     using Check = ConditionCheck (*)(const MeasFileData&);
-    for (Check check : {CheckLayersAndBase, CheckRanges, CheckSolutions, CheckAlloyValues,
-                        CheckBlanking, CheckAutoStop, CheckOutputCurrent, CheckWt}) {
+    for (Check check :
+         {CheckTexts, CheckLayersAndBase, CheckRanges, CheckSolutions, CheckAlloyValues,
+          CheckBlanking, CheckAutoStop, CheckOutputCurrent, CheckWt}) {
         ConditionCheck r = check(d);
         if (!r.ok())
             return r;

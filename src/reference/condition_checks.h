@@ -29,6 +29,11 @@ enum class ConditionField {
     WtLength,
     WtArea,
     WtCoef,
+    FileName,
+    Customer,
+    Goods,
+    LotNo,
+    Tester,
 };
 
 struct ConditionCheck {
@@ -39,7 +44,23 @@ struct ConditionCheck {
     bool ok() const { return field == ConditionField::None; }
 };
 
+// Each text of a condition with the control that shows it, in control order: the name, the four
+// texts, the names of all five layers, the base name.
+template <class Record, class Visit>
+void ForEachConditionText(Record& d, Visit&& visit) {
+    visit(ConditionField::FileName, -1, d.szFileName);
+    visit(ConditionField::Customer, -1, d.szCustomer);
+    visit(ConditionField::Goods, -1, d.szGoods);
+    visit(ConditionField::LotNo, -1, d.szLotNo);
+    visit(ConditionField::Tester, -1, d.szTester);
+    for (int k = 0; k < kMaxLayers; ++k)
+        visit(ConditionField::LayerCoating, k, d.coat[k].Name);
+    visit(ConditionField::Base, -1, d.baseName);
+}
+
 // Each check answers the first failure in control order, or an ok result.
+// No control character in the texts, in the names of the used layers or of the base.
+ConditionCheck CheckTexts(const MeasFileData& d);
 // Coating of layer 1, base, unit and gasket.
 ConditionCheck CheckLayersAndBase(const MeasFileData& d);
 // A range on every used layer, and every (unit, range) pair in the resolution table.

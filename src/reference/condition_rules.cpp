@@ -209,7 +209,8 @@ bool IsTotalReached(const MeasFileData& d) {
     // A negative total from a damaged file counts as no total.
     if ((d.bStatFlags & kStatTotalOn) == 0 || d.nStatTotal <= 0)
         return false;
-    return GetDataQuantity(d) >= static_cast<std::uint32_t>(d.nStatTotal);
+    const auto layers = static_cast<std::uint32_t>(GetCoatCount(d));
+    return layers != 0 && d.nItemCt / layers >= static_cast<std::uint32_t>(d.nStatTotal);
 }
 
 bool DonotsetLayerNo5(const MeasFileData& d) {

@@ -46,6 +46,8 @@ bool CheckUnitRange(const MeasFileData& d);
 // The first used layer whose pair has none.
 std::optional<int> FindUnitRangeConflict(const MeasFileData& d);
 
+// Statistics on with a total, and as many complete measurements stored: a measurement that
+// reaches the total is finished before the channel counts as full.
 bool IsTotalReached(const MeasFileData& d);
 
 // True when the fifth layer must stay empty: tin-type layer 1 over an alloy layer over a Cu

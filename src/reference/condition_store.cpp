@@ -8,8 +8,10 @@
 #include "base/file_messages.h"
 #include "reference/coating_table.h"
 #include "reference/condition_rules.h"
+#include "reference/interrupted_measurement.h"
 #include "reference/layer_setting_tables.h"
 #include "reference/msr_log_file.h"
+#include "reference/stored_texts.h"
 #include "reference/substance_table.h"
 #include "reference/unit_gasket_tables.h"
 
@@ -150,8 +152,10 @@ void ConditionStore::ScanChannels() {
 
 FileReadResult ConditionStore::ReadConditionImage(int index, MeasFileData& record) {
     FileReadResult r = LoadConditionImage(MakeConditionFileName(index), record);
-    if (r == FileReadResult::Ok)
+    if (r == FileReadResult::Ok) {
         MigrateLegacyBlanking(record);
+        BlankControlCharacters(record);
+    }
     return r;
 }
 
@@ -239,23 +243,7 @@ BulkEraseResult ConditionStore::BulkErase(bool eraseData, bool deleteConditions)
 }
 
 bool ConditionStore::RepairInterruptedMeasurement(int index, MeasFileData& d) {
-    auto layers = static_cast<std::uint32_t>(GetCoatCount(d));
-    if (layers == 0 || d.nItemCt % layers == 0)
-        return true;
-    std::uint32_t first = d.nItemCt - d.nItemCt % layers;
-    MsrLogRecord group[kMaxLayers];
-    if (!ReadMsrLogFile(*this, index, group, first, layers, true))
-        return false;
-    for (std::uint32_t k = 0; k < layers; ++k)
-        group[k].bFlags |= kRecordMeasured;
-    if (!WriteMsrLogFile(*this, index, group, first, layers))
-        return false;
-    MeasFileData repaired = d;
-    repaired.nItemCt = first + layers;
-    if (!WriteConditionFile(index, repaired))
-        return false;
-    d = repaired;
-    return true;
+    return CompleteInterruptedMeasurement(*this, index, d);
 }
 
 ChannelPrepareResult ConditionStore::PrepareChannelForMeasurement(int index, MeasFileData& record) {

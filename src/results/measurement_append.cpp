@@ -1,4 +1,5 @@
 #include "base/file_messages.h"
+#include "reference/interrupted_measurement.h"
 #include "reference/unit_conversion.h"
 #include "results/measurement_log.h"
 
@@ -21,14 +22,16 @@ bool CanAcceptMeasurement(const MeasFileData& d) {
 bool AddMsrLogRecord(ConditionStore& store, Clock& clock, MeasFileData& d, int index,
                      MeasurementBuffer& buffer, int k, float valueInUnit, bool noValue) {
     const auto layers = static_cast<std::uint32_t>(GetCoatCount(d));
-    MeasFileData next = d;
     if (layers == 0 || k < 0 || static_cast<std::uint32_t>(k) >= layers) {
         ShowFileError(store.Op(), kMsgDataNotInput);
         return false;
     }
+    // A measurement left unfinished keeps its stored layers, as when the channel is selected,
+    // and the new one follows it.
+    if (k == 0 && !CompleteInterruptedMeasurement(store, index, d))
+        return false;
+    MeasFileData next = d;
     if (k == 0) {
-        // A partial measurement left behind would shift every later measurement by its layers.
-        next.nItemCt -= next.nItemCt % layers;
         if (!CanAcceptMeasurement(next)) {
             store.Op().ShowMessage(kMsgMeasurementLimit, MsgIcon::Exclamation, MsgButtons::Ok);
             return false;

@@ -32,19 +32,16 @@ CancelResult CancelLastMeasurement(ConditionStore& store, MeasFileData& d, int i
         return CancelResult::Declined;
 
     MeasFileData next = d;
-    if (d.nItemCt % layers != 0) {
-        next.nItemCt = layers * (d.nItemCt / layers);
-    } else {
-        next.nItemCt = layers * (n - 1);
-        if (next.nItemCt != 0) {
-            MsrLogRecord first;
-            if (!ReadMsrLogFile(store, index, &first, next.nItemCt - layers, 1, true))
-                return CancelResult::Failed;
-            next.wLastDate = first.wDate;
-        } else {
-            next.wFirstDate = 0;
-            next.wLastDate = 0;
-        }
+    next.nItemCt = layers * (n - 1);
+    if (next.nItemCt == 0) {
+        // Stale dates would keep the next first measurement from setting the first date.
+        next.wFirstDate = 0;
+        next.wLastDate = 0;
+    } else if (d.nItemCt % layers == 0) {
+        MsrLogRecord first;
+        if (!ReadMsrLogFile(store, index, &first, next.nItemCt - layers, 1, true))
+            return CancelResult::Failed;
+        next.wLastDate = first.wDate;
     }
     if (!store.WriteConditionFile(index, next))
         return CancelResult::Failed;

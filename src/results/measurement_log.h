@@ -21,9 +21,11 @@ inline constexpr char kMsgMeasurementLimit[] =
 // Whether the channel may start another measurement (at most 99999 are stored).
 bool CanAcceptMeasurement(const MeasFileData& d);
 
-// Stores layer k of the running measurement: k = 0 reserves the measurement's records, then
-// the buffer is written at the measurement's start and the condition with one more record.
-// On failure the condition is left as it was (records beyond its count are ignored).
+// Stores layer k of the running measurement: k = 0 first completes an interrupted measurement
+// (CompleteInterruptedMeasurement) and reserves the new measurement's records, then the buffer
+// is written at the measurement's start and the condition with one more record. On failure the
+// condition is left as it was, apart from such a completion (records beyond its count are
+// ignored).
 bool AddMsrLogRecord(ConditionStore& store, Clock& clock, MeasFileData& d, int index,
                      MeasurementBuffer& buffer, int k, float valueInUnit, bool noValue);
 

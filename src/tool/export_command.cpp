@@ -5,6 +5,7 @@
 #include "base/check_messages.h"
 #include "base/number_parse.h"
 #include "output/meas_data_line.h"
+#include "reference/interrupted_measurement.h"
 #include "tool/tool_command.h"
 
 namespace klv::tool {
@@ -85,14 +86,22 @@ int RunExport(ToolContext& context, std::span<const std::string> args) {
     const std::uint32_t first = static_cast<std::uint32_t>(from - 1) * layers;
     if (!ReadMsrLogFile(context.store, channel - 1, records.data(), first, count * layers, true))
         return kExitFailed;
-    const std::span<const MsrLogRecord> all(records);
+    const std::span<MsrLogRecord> all(records);
+    int status = kExitOk;
     for (std::uint32_t i = 0; i < count; ++i) {
-        const std::string line = FormatMeasDataLine(d, all.subspan(std::size_t{i} * layers, layers),
-                                                    static_cast<std::uint32_t>(from) + i, o.items,
-                                                    o.delimiter, o.dateFormat, o.unit);
-        context.out << line << "\r\n";
+        const std::uint32_t number = static_cast<std::uint32_t>(from) + i;
+        const std::span<MsrLogRecord> measurement = all.subspan(std::size_t{i} * layers, layers);
+        // A measurement with nothing stored is no measurement of 0: it is named, not written.
+        if (SettleUnrecordedLayers(measurement) == 0) {
+            context.err << NeverStoredMessage(number) << '\n';
+            status = kExitFailed;
+            continue;
+        }
+        context.out << FormatMeasDataLine(d, measurement, number, o.items, o.delimiter,
+                                          o.dateFormat, o.unit)
+                    << "\r\n";
     }
-    return kExitOk;
+    return status;
 }
 
 }  // namespace klv::tool

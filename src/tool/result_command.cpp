@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <optional>
 
 #include "base/check_messages.h"
 #include "base/number_parse.h"
+#include "reference/interrupted_measurement.h"
 #include "results/synthetic_result.h"
 #include "tool/text_decode.h"
 #include "tool/tool_command.h"
@@ -24,10 +26,16 @@ int RunResult(ToolContext& context, std::span<const std::string> args) {
         return kExitFailed;
     }
     const auto layers = static_cast<std::uint32_t>(GetCoatCount(d));
-    MsrLogRecord records[kMaxLayers];
+    // Records past the count belong to a measurement still being taken: they stay unmeasured.
+    MsrLogRecord records[kMaxLayers] = {};
     const std::uint32_t first = static_cast<std::uint32_t>(*number - 1) * layers;
-    if (!ReadMsrLogFile(context.store, channel - 1, records, first, layers, true))
+    const std::uint32_t inCount = std::min(layers, d.nItemCt - first);
+    if (!ReadMsrLogFile(context.store, channel - 1, records, first, inCount, true))
         return kExitFailed;
+    if (SettleUnrecordedLayers(std::span<MsrLogRecord>(records, inCount)) == 0) {
+        context.err << NeverStoredMessage(static_cast<std::uint32_t>(*number)) << '\n';
+        return kExitFailed;
+    }
     SyntheticResult r;
     EditSyntheticResult(d, std::span<const MsrLogRecord>(records, layers), r, false);
     for (const SyntheticItem& item : r.item) {

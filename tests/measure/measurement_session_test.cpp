@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "measure/measurement_state.h"
 #include "reference/unit_gasket_tables.h"
 #include "run_fakes.h"
 #include "support/settable_clock.h"
@@ -224,22 +225,34 @@ TEST(MeasurementSession, AValidWtCoefficientMultipliesEveryLayer) {
 }
 
 TEST(MeasurementSession, ACoefficientAskedAfterTheLastLayerMultipliesTheEarlierOnes) {
-    MeasFileData d = TwoLayers();
-    d.bGasket = kGasketWT;
-    SessionFixture f(d);
-    f.view.wtCoefficient = 2.0f;
-    f.MeasureLayer(100);
-    EXPECT_EQ(f.view.wtAsked, 0);
-    // Layers are not printed one by one while the coefficient is still to come.
-    EXPECT_TRUE(f.output.calls.empty());
-    EXPECT_FLOAT_EQ(f.FileRecords()[0].lMeasValue, 10.0f);
-    f.MeasureLayer(30);
-    EXPECT_EQ(f.view.wtAsked, 1);
-    const auto records = f.FileRecords();
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_FLOAT_EQ(records[0].lMeasValue, 20.0f);
-    EXPECT_FLOAT_EQ(records[1].lMeasValue, 6.0f);
-    EXPECT_FLOAT_EQ(f.Stored().fWtCoef, 2.0f);
+    for (bool lastInvalid : {false, true}) {
+        MeasFileData d = TwoLayers();
+        d.bGasket = kGasketWT;
+        SessionFixture f(d);
+        f.view.wtCoefficient = 2.0f;
+        f.MeasureLayer(100);
+        EXPECT_EQ(f.view.wtAsked, 0);
+        // Layers are not printed one by one while the coefficient is still to come.
+        EXPECT_TRUE(f.output.calls.empty());
+        EXPECT_FLOAT_EQ(f.FileRecords()[0].lMeasValue, 10.0f);
+        if (lastInvalid) {
+            // The first layer is stored raw: a last layer without value still asks.
+            ASSERT_EQ(f.session->StartMeasurement(), 1);
+            f.dialogs.stopChoice = kStopDiscard;
+            f.Notify(Ended(20, kEndOperatorStop));
+        } else {
+            f.MeasureLayer(30);
+        }
+        EXPECT_EQ(f.view.wtAsked, 1) << lastInvalid;
+        const auto records = f.FileRecords();
+        ASSERT_EQ(records.size(), 2u);
+        EXPECT_FLOAT_EQ(records[0].lMeasValue, 20.0f);
+        EXPECT_FLOAT_EQ(records[1].lMeasValue, lastInvalid ? 0.0f : 6.0f);
+        EXPECT_EQ(records[1].bFlags,
+                  lastInvalid ? kRecordMeasured | kRecordNoValue : kRecordMeasured);
+        EXPECT_FLOAT_EQ(f.Stored().fWtCoef, 2.0f);
+        EXPECT_EQ(f.view.shown.back().find("-----") != std::string::npos, lastInvalid);
+    }
 }
 
 TEST(MeasurementSession, EndingAfterFailedPollsSwitchesTheOutputsOff) {
@@ -281,6 +294,23 @@ TEST(MeasurementSession, AStartFailureOrAFullChannelLeavesItReady) {
     g.MeasureLayer(10);
     EXPECT_TRUE(g.session->IsFull());
     EXPECT_EQ(g.session->StartMeasurement(), 0);
+}
+
+TEST(MeasurementSession, TheMeasurementThatReachesTheTotalCanBeFinished) {
+    MeasFileData d = TwoLayers();
+    d.bStatFlags = kStatTotalOn;
+    d.nStatTotal = 4;
+    SessionFixture f(d);
+    for (int layer = 0; layer < 7; ++layer)
+        f.MeasureLayer(100);
+    ASSERT_EQ(f.Stored().nItemCt, 7u);
+    EXPECT_FALSE(f.session->IsFull());
+    EXPECT_EQ(GetRunPhase(&f.channel, false), RunPhase::Ready);
+    f.output.calls.clear();
+    f.MeasureLayer(100);
+    EXPECT_EQ(f.Stored().nItemCt, 8u);
+    EXPECT_EQ(f.output.calls.back(), "gross");
+    EXPECT_TRUE(f.session->IsFull());
 }
 
 TEST(MeasurementSession, StopAsksTheInstrumentOnlyWhileMeasuring) {

@@ -35,6 +35,15 @@ TEST(MeasDataLine, NamesAloneHaveNoTrailingDelimiter) {
     EXPECT_EQ(FormatMeasDataLine(TwoLayers(), r, 1, kItemCoatingName, 9, 0, false), "Ni\tCu");
 }
 
+TEST(MeasDataLine, ControlCharactersOfANameNeverReachTheLine) {
+    MeasFileData d = TwoLayers();
+    SetFixedText(d.coat[0].Name, "N\r\ni");
+    SetFixedText(d.coat[1].Name, "C\tu\x7F");
+    const MsrLogRecord r[] = {Measured(3.51f), Measured(0.82f)};
+    EXPECT_EQ(FormatMeasDataLine(d, r, 1, kItemCoatingName | kItemMeasValue, 1, 0, false),
+              "Ni,3.51,Cu,0.82");
+}
+
 TEST(MeasDataLine, NoValueGivesZeroAndUnitsFollowTheValues) {
     MeasFileData d = TwoLayers();
     const MsrLogRecord r[] = {Measured(3.51f), test::NoValue()};

@@ -48,6 +48,34 @@ TEST(ConditionChecks, AValidConditionPasses) {
     EXPECT_TRUE(CheckConditionBeforeSave(Valid()).message.empty());
 }
 
+TEST(ConditionChecks, ControlCharactersInNamesAndTextsAreRefusedAtTheirControl) {
+    struct Case {
+        void (*spoil)(MeasFileData&);
+        ConditionField field;
+        int layer;
+    };
+    const Case cases[] = {
+        {[](MeasFileData& d) { SetFixedText(d.szFileName, "Line\r\nbreak"); },
+         ConditionField::FileName, -1},
+        {[](MeasFileData& d) { SetFixedText(d.szCustomer, "A\tB"); }, ConditionField::Customer, -1},
+        {[](MeasFileData& d) { SetFixedText(d.szGoods, "\x7F"); }, ConditionField::Goods, -1},
+        {[](MeasFileData& d) { SetFixedText(d.szLotNo, "7\n"); }, ConditionField::LotNo, -1},
+        {[](MeasFileData& d) { SetFixedText(d.szTester, "\x1B"); }, ConditionField::Tester, -1},
+        {[](MeasFileData& d) { SetFixedText(d.coat[1].Name, "N\ni"); },
+         ConditionField::LayerCoating, 1},
+        {[](MeasFileData& d) { SetFixedText(d.baseName, "F\te"); }, ConditionField::Base, -1},
+    };
+    for (const Case& c : cases) {
+        MeasFileData d = Valid({16, 5});
+        c.spoil(d);
+        ExpectFailure(CheckConditionBeforeSave(d), c.field, c.layer,
+                      "Control characters can't be used.");
+    }
+    MeasFileData unused = Valid({16});
+    SetFixedText(unused.coat[3].Name, "\t");  // never shown, never refused
+    EXPECT_TRUE(CheckConditionBeforeSave(unused).ok());
+}
+
 TEST(ConditionChecks, LackOfItem) {
     ExpectFailure(CheckLayersAndBase(NewMeasFileData()), ConditionField::LayerCoating, 0,
                   "Lack of item.");

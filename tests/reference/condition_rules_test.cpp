@@ -250,8 +250,8 @@ TEST(ConditionRules, TotalReached) {
     EXPECT_TRUE(IsTotalReached(d));
     d.nItemCt = 4;
     EXPECT_FALSE(IsTotalReached(d));
-    d.nItemCt = 5;  // an unfinished third measurement counts
-    EXPECT_TRUE(IsTotalReached(d));
+    d.nItemCt = 5;  // the third measurement can still be finished
+    EXPECT_FALSE(IsTotalReached(d));
     d.nStatTotal = 0;
     EXPECT_FALSE(IsTotalReached(d));
     d.nStatTotal = -2;  // damaged file

@@ -60,6 +60,8 @@ TEST(FreeNameRule, RefusesBlankTooLongStandardAndSymbolNames) {
     EXPECT_EQ(CheckFreeName("a b", CoatBaseKind::Base), symbols);
     EXPECT_EQ(CheckFreeName("x\xD7y", CoatBaseKind::Base), symbols);  // multiplication sign
     EXPECT_EQ(CheckFreeName("?", CoatBaseKind::Base), symbols);       // what the codec cannot carry
+    for (const char* control : {"Ni\tP", "Ni\r", "\nNi", "N\x7Fi"})
+        EXPECT_EQ(CheckFreeName(control, CoatBaseKind::Coating), symbols) << control;
 }
 
 TEST(FreeNameRule, AcceptsLettersDigitsAndNationalLettersOfOtherNames) {

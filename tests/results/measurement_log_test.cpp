@@ -152,13 +152,31 @@ TEST(AddMsrLogRecord, LayersOutOfOrderAreRefused) {
     EXPECT_FALSE(FileExists(f.LogPath()));
 }
 
-TEST(AddMsrLogRecord, NewMeasurementAfterAnInterruptedOneStartsAtItsBoundary) {
-    LogFixture f(3);
-    f.Append(1);
-    ASSERT_TRUE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 0, 7.0f, false));
-    ASSERT_TRUE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 0, 8.0f, false));
-    EXPECT_EQ(f.d.nItemCt, 4u);
-    EXPECT_EQ(f.FileRecords()[3].lMeasValue, 8.0f);
+// Appending and selecting the channel keep the stored layers of an interrupted measurement
+// alike: it is completed, its missing layers without value, and the next one follows it.
+TEST(AddMsrLogRecord, ANewMeasurementKeepsTheLayersOfAnInterruptedOne) {
+    for (bool selectedFirst : {false, true}) {
+        LogFixture f(3);
+        f.Append(1);
+        ASSERT_TRUE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 0, 7.0f, false));
+        if (selectedFirst) {
+            ASSERT_EQ(f.store.PrepareChannelForMeasurement(kChannel, f.d),
+                      ChannelPrepareResult::Ready);
+        }
+        ASSERT_TRUE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 0, 8.0f, false));
+        EXPECT_EQ(f.d.nItemCt, 7u) << selectedFirst;
+        EXPECT_EQ(f.Stored().nItemCt, 7u);
+        const auto r = f.FileRecords();
+        ASSERT_EQ(r.size(), 9u);
+        EXPECT_EQ(r[3].lMeasValue, 7.0f);
+        EXPECT_EQ(r[3].bFlags, kRecordMeasured);
+        for (int k : {4, 5}) {
+            EXPECT_EQ(r[k].bFlags, kRecordMeasured | kRecordNoValue) << k;
+            EXPECT_EQ(r[k].lMeasValue, 0.0f);
+        }
+        EXPECT_EQ(r[6].lMeasValue, 8.0f);
+        EXPECT_TRUE(f.op.Messages().empty());
+    }
 }
 
 TEST(MeasurementLimit, TheHundredThousandthMeasurementIsRefused) {
@@ -218,6 +236,24 @@ TEST(CancelLastMeasurement, TheOnlyMeasurementClearsTheDatesAndDeletesTheLog) {
     EXPECT_EQ(f.d.wLastDate, 0);
     EXPECT_FALSE(FileExists(f.LogPath()));
     EXPECT_FALSE(f.store.Channels().HasData(kChannel));
+}
+
+TEST(CancelLastMeasurement, APartlyStoredFirstMeasurementClearsTheDates) {
+    LogFixture f(3);
+    f.clock.SetDate(2021, 5, 2);
+    ASSERT_TRUE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 0, 1.0f, false));
+    ASSERT_TRUE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 1, 2.0f, false));
+    EXPECT_EQ(CancelLastMeasurement(f.store, f.d, kChannel, nullptr), CancelResult::Cancelled);
+    EXPECT_EQ(f.op.Texts()[0], "Delete all data of data number 1. \n\n Is it OK?");
+    EXPECT_EQ(f.d.nItemCt, 0u);
+    EXPECT_EQ(f.d.wFirstDate, 0);
+    EXPECT_EQ(f.d.wLastDate, 0);
+    EXPECT_EQ(f.Stored().wFirstDate, 0);
+    EXPECT_FALSE(FileExists(f.LogPath()));
+    // The next first measurement dates the condition anew.
+    f.clock.SetDate(2024, 2, 3);
+    ASSERT_TRUE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 0, 1.0f, false));
+    EXPECT_EQ(f.d.wFirstDate, PackDate(2024, 2, 3));
 }
 
 TEST(CancelLastMeasurement, NoAnswerAndFailedWritesChangeNothing) {

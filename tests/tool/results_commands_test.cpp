@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "base/file_io.h"
+#include "base/fixed_text.h"
 #include "reference/condition_store.h"
 #include "results/measurement_log.h"
 #include "support/result_conditions.h"
@@ -89,6 +91,41 @@ TEST(ToolExport, ErrorsGiveTheMessageAndStatusOne) {
         ToolRun usage = RunTool(c.data, c.scratch, bad);
         EXPECT_EQ(usage.status, 2) << bad;
     }
+}
+
+// A power loss before the log reached the disk leaves zero records inside the count.
+TEST(ToolExport, LayersThatNeverLandedHaveNoValueAndEmptyMeasurementsAreNamed) {
+    MeasuredChannel c;
+    const MsrLogRecord tail[] = {
+        test::Measured(2.0f, PackDate(2006, 1, 2)), test::Measured(1.0f), {}, {}, {}, {}};
+    ASSERT_TRUE(WriteMsrLogFile(c.store, 1, tail, 9, 6));
+    c.d.nItemCt = 15;
+    ASSERT_TRUE(c.store.WriteConditionFile(1, c.d));
+    const std::string message = "Data number 5 was interrupted before any layer was stored.\n";
+
+    ToolRun r = RunTool(c.data, c.scratch, "export 2 --from 4");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "2.0\t0\r\n");
+    EXPECT_EQ(r.err, message);
+    ToolRun result = RunTool(c.data, c.scratch, "result 2 5");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, message);
+}
+
+TEST(ToolNames, ControlCharactersNeitherEnterNorSplitALine) {
+    MeasuredChannel c;
+    SetFixedText(c.d.coat[0].Name, "S\nn");
+    test::WriteTestFile(c.store.MakeConditionFileName(1),
+                        std::string(reinterpret_cast<const char*>(&c.d), sizeof c.d));
+    ToolRun r = RunTool(c.data, c.scratch, "export 2 --items 96 --to 1");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "S n\t2.0\tCu\t3.0\r\n");
+
+    ToolRun made = RunTool(c.data, c.scratch, "new 3 --layers Cu --name 'Line\tbreak'");
+    EXPECT_EQ(made.status, 1);
+    EXPECT_EQ(made.err, "Control characters can't be used.\n");
+    EXPECT_FALSE(FileExists(c.store.MakeConditionFileName(2)));
 }
 
 // Weights by hand: Sn 9.29 x 2 x 7.31 / 1000 = 0.13582, alloy tin 0.3 µm 0.020373 (rounded

@@ -73,7 +73,24 @@ bool CMeasFileGeneral::Confirm() {
     if (!m_lot->isReadOnly())
         SetFixedText(d.szLotNo, TrimmedText(m_lot), kLotNoChars);
     SetFixedText(d.szTester, TrimmedText(m_tester), kTesterChars);
-    return ConfirmStructure();
+    return Report(CheckTexts(d)) && ConfirmStructure();
+}
+
+QWidget* CMeasFileGeneral::ControlFor(ConditionField field, int layer) {
+    switch (field) {
+        case ConditionField::FileName:
+            return m_fileName;
+        case ConditionField::Customer:
+            return m_customer;
+        case ConditionField::Goods:
+            return m_goods;
+        case ConditionField::LotNo:
+            return m_lot;
+        case ConditionField::Tester:
+            return m_tester;
+        default:
+            return CMeasFileStructurePage::ControlFor(field, layer);
+    }
 }
 
 }  // namespace klv

@@ -14,6 +14,7 @@ public:
 
     void Refresh() override;
     bool Confirm() override;
+    QWidget* ControlFor(ConditionField field, int layer) override;
 
 private:
     QLineEdit* m_fileName;

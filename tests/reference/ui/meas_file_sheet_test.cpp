@@ -80,7 +80,14 @@ private slots:
         QVERIFY(Find<QPushButton>(sheet, "finishButton")->isVisible());
         QVERIFY(!Find<QPushButton>(sheet, "nextButton")->isVisible());
         QVERIFY(!Find<QPushButton>(sheet, "backButton")->isEnabled());
-        test::Type(Find<QLineEdit>(sheet, "fileNameEdit"), QStringLiteral("  Copper A  "));
+        auto* name = Find<QLineEdit>(sheet, "fileNameEdit");
+        test::Type(name, QStringLiteral("Copper\tA"));
+        Find<QPushButton>(sheet, "finishButton")->click();
+        QCOMPARE(f.op.Texts(), std::vector<std::string>{"Control characters can't be used."});
+        QCOMPARE(sheet.focusWidget(), name);
+        QVERIFY(!sheet.Confirmed());
+        f.op.Clear();
+        test::Type(name, QStringLiteral("  Copper A  "));
         Find<QPushButton>(sheet, "finishButton")->click();
         QVERIFY(f.op.Texts().empty());
         QCOMPARE(sheet.result(), int(QDialog::Accepted));
