@@ -33,8 +33,14 @@ bool InMemoryUsb::QueryEndpoints(std::vector<UsbEndpointInfo>& out) {
     return m_open;
 }
 
+std::set<std::thread::id> InMemoryUsb::PipeThreads() const {
+    std::lock_guard<std::mutex> guard(m_lock);
+    return m_pipeThreads;
+}
+
 bool InMemoryUsb::BeginTransfer(std::uint8_t pipe, std::uint8_t* data, std::uint32_t length) {
     std::lock_guard<std::mutex> guard(m_lock);
+    NotePipeThread();
     if (!m_open)
         return false;
     if (pipe == kFakeOutPipe) {
@@ -52,6 +58,7 @@ bool InMemoryUsb::BeginTransfer(std::uint8_t pipe, std::uint8_t* data, std::uint
 
 UsbIo InMemoryUsb::PollTransfer(std::uint8_t pipe, std::uint32_t& transferred) {
     std::lock_guard<std::mutex> guard(m_lock);
+    NotePipeThread();
     Transfer& t = pipe == kFakeInPipe ? m_in : m_out;
     if (!t.active)
         return UsbIo::Failed;
@@ -73,6 +80,7 @@ UsbIo InMemoryUsb::PollTransfer(std::uint8_t pipe, std::uint32_t& transferred) {
 
 void InMemoryUsb::FlushPipe(std::uint8_t pipe) {
     std::lock_guard<std::mutex> guard(m_lock);
+    NotePipeThread();
     if (pipe == kFakeInPipe) {
         m_in = {};
         m_instrument.DropReadyAnswers();

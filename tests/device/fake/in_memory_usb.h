@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <mutex>
+#include <set>
+#include <thread>
 
 #include "device/fake/fake_instrument.h"
 #include "device/usb_platform.h"
@@ -28,6 +30,8 @@ public:
     int Opens() const { return m_opens; }
     int Closes() const { return m_closes; }
     int Flushes(std::uint8_t pipe) const { return pipe & 0x80 ? m_inFlushes : m_outFlushes; }
+    // Every thread that started, polled or flushed a transfer.
+    std::set<std::thread::id> PipeThreads() const;
 
 private:
     struct Transfer {
@@ -37,8 +41,11 @@ private:
         std::uint32_t length = 0;
         std::uint32_t transferred = 0;
     };
+    void NotePipeThread() { m_pipeThreads.insert(std::this_thread::get_id()); }
+
     FakeInstrument& m_instrument;
-    std::mutex m_lock;
+    mutable std::mutex m_lock;
+    std::set<std::thread::id> m_pipeThreads;
     bool m_open = false;
     Transfer m_in;
     Transfer m_out;
