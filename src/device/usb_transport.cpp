@@ -192,6 +192,8 @@ void CUsbTransport::ThreadLoop() {
         if (m_pause.compare_exchange_strong(expected, 2, std::memory_order_acq_rel)) {
             while (m_pause.load(std::memory_order_acquire) == 2 && !m_quit.load())
                 SleepMs(10);
+            if (m_quit.load(std::memory_order_acquire))
+                break;
         }
         if (m_resetRequest.exchange(false, std::memory_order_acq_rel))
             m_counters.Zero();
@@ -227,9 +229,10 @@ void CUsbTransport::RunRequest(DeviceCommand& cmd) {
 
 std::uint32_t CUsbTransport::WaitTransfer(std::uint8_t pipe, std::uint32_t timeout,
                                           std::uint32_t t0, std::uint32_t& transferred,
-                                          std::uint32_t failCode, std::uint32_t timeoutCode) {
+                                          std::uint8_t* into, std::uint32_t failCode,
+                                          std::uint32_t timeoutCode) {
     for (;;) {
-        UsbIo io = m_platform.PollTransfer(pipe, transferred);
+        UsbIo io = m_platform.PollTransfer(pipe, transferred, into);
         if (io == UsbIo::Done)
             return kUsbOk;
         std::uint32_t status = kUsbOk;
@@ -252,11 +255,12 @@ std::uint32_t CUsbTransport::WaitTransfer(std::uint8_t pipe, std::uint32_t timeo
 void CUsbTransport::DrainIn() {
     std::uint8_t scrap[kPacketSize];
     for (int frames = 0; frames < 8; ++frames) {
-        if (!m_platform.BeginTransfer(m_inPipe, scrap, kPacketSize))
+        if (!m_platform.BeginTransfer(m_inPipe, nullptr, kPacketSize))
             break;
         std::uint32_t n = 0;
         std::uint32_t t0 = m_clock.TickMs();
-        if (WaitTransfer(m_inPipe, kDrainWindowMs, t0, n, kUsbRxError, kUsbRxTimeout) != kUsbOk)
+        if (WaitTransfer(m_inPipe, kDrainWindowMs, t0, n, scrap, kUsbRxError, kUsbRxTimeout) !=
+            kUsbOk)
             break;
         LogPrint(1, "Discarded a late answer of %d bytes\n", static_cast<int>(n));
     }
@@ -265,12 +269,11 @@ void CUsbTransport::DrainIn() {
 
 std::uint32_t CUsbTransport::WriteFrame(const std::uint8_t* data, std::uint32_t length,
                                         std::uint32_t timeout) {
-    std::vector<std::uint8_t> frame(data, data + length);
     std::uint32_t t0 = m_clock.TickMs();
     std::uint32_t written = 0;
     std::uint32_t status = kUsbTxError;
-    if (m_platform.BeginTransfer(m_outPipe, frame.data(), length)) {
-        status = WaitTransfer(m_outPipe, timeout, t0, written, kUsbTxError, kUsbTxTimeout);
+    if (m_platform.BeginTransfer(m_outPipe, data, length)) {
+        status = WaitTransfer(m_outPipe, timeout, t0, written, nullptr, kUsbTxError, kUsbTxTimeout);
         if (status == kUsbOk && written != length)
             status = kUsbTxError;
     } else {
@@ -307,8 +310,9 @@ std::uint32_t CUsbTransport::ReceiveStep(DeviceCommand& cmd, std::uint32_t sendE
     std::uint8_t buffer[kPacketSize] = {};
     std::uint32_t got = 0;
     std::uint32_t status = kUsbRxError;
-    if (m_platform.BeginTransfer(m_inPipe, buffer, kPacketSize)) {
-        status = WaitTransfer(m_inPipe, cmd.dwRxTimeout, sendEnd, got, kUsbRxError, kUsbRxTimeout);
+    if (m_platform.BeginTransfer(m_inPipe, nullptr, kPacketSize)) {
+        status = WaitTransfer(m_inPipe, cmd.dwRxTimeout, sendEnd, got, buffer, kUsbRxError,
+                              kUsbRxTimeout);
     } else {
         m_platform.FlushPipe(m_inPipe);
     }

@@ -97,8 +97,8 @@ private:
     std::uint32_t SendStep(const DeviceCommand& cmd);
     std::uint32_t ReceiveStep(DeviceCommand& cmd, std::uint32_t sendEnd);
     std::uint32_t WaitTransfer(std::uint8_t pipe, std::uint32_t timeout, std::uint32_t t0,
-                               std::uint32_t& transferred, std::uint32_t failCode,
-                               std::uint32_t timeoutCode);
+                               std::uint32_t& transferred, std::uint8_t* into,
+                               std::uint32_t failCode, std::uint32_t timeoutCode);
     void DrainIn();
     std::uint32_t WriteFrame(const std::uint8_t* data, std::uint32_t length, std::uint32_t timeout);
 

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <set>
 #include <thread>
+#include <vector>
 
 #include "device/fake/fake_instrument.h"
 #include "device/usb_platform.h"
@@ -22,8 +23,10 @@ public:
     void Close() override;
     bool GetDeviceDescriptor(UsbDeviceDescriptor& out) override;
     bool QueryEndpoints(std::vector<UsbEndpointInfo>& out) override;
-    bool BeginTransfer(std::uint8_t pipe, std::uint8_t* data, std::uint32_t length) override;
-    UsbIo PollTransfer(std::uint8_t pipe, std::uint32_t& transferred) override;
+    bool BeginTransfer(std::uint8_t pipe, const std::uint8_t* data,
+                       std::uint32_t length) override;
+    UsbIo PollTransfer(std::uint8_t pipe, std::uint32_t& transferred,
+                       std::uint8_t* into) override;
     void FlushPipe(std::uint8_t pipe) override;
     int LastError() override { return 0; }
 
@@ -37,9 +40,9 @@ private:
     struct Transfer {
         bool active = false;
         UsbIo state = UsbIo::Failed;
-        std::uint8_t* data = nullptr;
         std::uint32_t length = 0;
         std::uint32_t transferred = 0;
+        std::vector<std::uint8_t> answer;
     };
     void NotePipeThread() { m_pipeThreads.insert(std::this_thread::get_id()); }
 
