@@ -21,6 +21,7 @@
 #include "app/ui/klv570_dlg.h"
 #include "app/ui/main_channel.h"
 #include "app/ui/main_face.h"
+#include "app/ui/main_window_seams.h"
 #include "app/ui/meas_result_list.h"
 #include "device/poll_target.h"
 #include "device/ui/simulation_dialog.h"
@@ -73,6 +74,7 @@ struct Program {
     test::SettableClock clock;
     test::RecordingSoundPlayer sounds;
     CKLV570App app{dir.Path(), op, clock, sounds};
+    test::MainWindowSeams device{clock, sounds};
 
     bool PrepareChannel() {
         MeasFileData d = bench::BenchCondition(1);
@@ -194,7 +196,8 @@ void BM_TripToLayerResult(benchmark::State& state) {
     std::vector<double> notified;
     std::string failure = "the main window never ran";
     p.app.Hooks().runMainWindow = [&] {
-        CKLV570Dlg window(p.app);
+        CKLV570Dlg window(p.app, p.device.Seams());
+        p.device.Attach(window);
         window.ShowAsStored();
         window.StartDevice();
         if (!window.Channel().IsOpen() || window.Device().SimulationWindow() == nullptr) {

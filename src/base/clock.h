@@ -15,7 +15,9 @@ struct LocalTime {
     int dayOfWeek = 0;  // 0 = Sunday
 };
 
-// Time as the program sees it; tests substitute a settable clock.
+// Time as the program sees it; tests substitute a settable clock. Both threads call it (the
+// transport thread times its transfers and dates its log lines), so an implementation must
+// be safe to call from either at any time.
 class Clock {
 public:
     virtual ~Clock() = default;

@@ -25,6 +25,7 @@ public:
     void PlayFile(const std::string& path);
     // The exclamation beep of warnings and refused clicks.
     void Beep() { m_player.Beep(); }
+    SoundPlayer& Player() { return m_player; }
 
 private:
     void PlayOrBeep(const std::string& path, bool loop);

@@ -23,7 +23,7 @@ void CDeviceProtocol::Simulate(const std::uint8_t* frame, std::uint32_t length,
     if (CSimulatorState* sim = m_simulator.load()) {
         sim->Command(frame, length, answer);
         if (SimulatorCountsCommand(FrameWord(frame, length)))
-            m_transport.Counters().CountExchange();
+            m_transport.CountSimulatedExchange();
     }
     m_pump.ProcessPendingEvents();
 }
@@ -190,20 +190,15 @@ PollTarget* CDeviceProtocol::SetPollingWindow(PollTarget* target) {
         return previous;
     }
     m_pollStop.store(true);
+    // Returns once a running cycle is over, so nothing posts after this.
     m_transport.SetIdleCallback(nullptr);
-    while (m_cycleRunning.load())
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     return previous;
 }
 
-// Transport thread. Running is marked before the stop flag is read, and the stop flag set
-// before running is read, so a stop never misses a cycle that is about to post.
-void CDeviceProtocol::OnTransportIdle() {
-    m_cycleRunning.store(true);
-    if (m_pollStop.load()) {
-        m_cycleRunning.store(false);
+// Transport thread.
+void CDeviceProtocol::OnTransportIdle(TransportPort& port) {
+    if (m_pollStop.load())
         return;
-    }
     PollingData fresh;
     if (Simulating()) {
         {
@@ -223,19 +218,19 @@ void CDeviceProtocol::OnTransportIdle() {
         std::uint32_t failed = 0;
         std::uint32_t status = kUsbOk;
         for (int t = 0; t < 3; ++t) {
-            m_transport.Counters().CountExchange();
-            status = m_transport.SendStep(cmd);
+            port.Counters().CountExchange();
+            status = port.SendStep(cmd);
             if (status == kUsbOk)
-                status = m_transport.ReceiveStep(cmd, m_clock.TickMs());
+                status = port.ReceiveStep(cmd, m_clock.TickMs());
             if (status == kUsbOk)
                 break;
-            m_transport.Counters().CountError();
+            port.Counters().CountError();
             ++failed;
-            if (m_pollStop.load() || m_transport.QuitRequested())
+            if (m_pollStop.load() || port.QuitRequested())
                 break;
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
-        m_transport.Counters().RaiseRetryMaximum(failed);
+        port.Counters().RaiseRetryMaximum(failed);
         if (status != kUsbOk) {
             // A failed poll keeps the last good status and says so.
             std::lock_guard<std::mutex> guard(m_pollingLock);
@@ -253,7 +248,6 @@ void CDeviceProtocol::OnTransportIdle() {
         if (m_target)
             m_target->PostPollingNotify();
     }
-    m_cycleRunning.store(false);
 }
 
 }  // namespace klv

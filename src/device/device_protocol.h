@@ -62,7 +62,7 @@ public:
     BusyScopeHost& Busy() { return m_busy; }
 
 private:
-    void OnTransportIdle() override;
+    void OnTransportIdle(TransportPort& port) override;
     bool Simulating() const { return m_transport.IsSimulation(); }
     void Simulate(const std::uint8_t* frame, std::uint32_t length, std::uint8_t* answer);
     int Send(const Frame& frame, bool showErrors) {
@@ -83,8 +83,7 @@ private:
     bool m_pollingEventCreated = false;
     std::mutex m_targetLock;  // a target is never posted to after it was replaced
     PollTarget* m_target = nullptr;
-    std::atomic<bool> m_pollStop{true};
-    std::atomic<bool> m_cycleRunning{false};
+    std::atomic<bool> m_pollStop{true};  // ends the retries of a running cycle early
 };
 
 }  // namespace klv

@@ -31,7 +31,9 @@ struct UsbOpenResult {
 enum class UsbIo { Done, Pending, Failed };
 
 // The instrument as the operating system offers it. One transfer per pipe at a time; the
-// transport times and cancels them, so nothing here blocks for long.
+// transport times and cancels them, so nothing here blocks for long. The platform keeps no
+// pointer into the caller's memory: a transfer the bus has not given back yet can never
+// write into a buffer its caller has left.
 class UsbPlatform {
 public:
     virtual ~UsbPlatform() = default;
@@ -40,10 +42,14 @@ public:
     virtual bool GetDeviceDescriptor(UsbDeviceDescriptor& out) = 0;
     // The endpoints of alternate setting 0 of the claimed interface.
     virtual bool QueryEndpoints(std::vector<UsbEndpointInfo>& out) = 0;
-    // Starts a transfer of `length` bytes on `pipe` (bit 7 set = IN, into `data`).
-    virtual bool BeginTransfer(std::uint8_t pipe, std::uint8_t* data, std::uint32_t length) = 0;
-    // Never waits; `transferred` is valid once Done.
-    virtual UsbIo PollTransfer(std::uint8_t pipe, std::uint32_t& transferred) = 0;
+    // Starts a transfer of `length` bytes on `pipe` (bit 7 set = IN). The bytes of an OUT
+    // transfer are copied from `data`; an IN transfer ignores it.
+    virtual bool BeginTransfer(std::uint8_t pipe, const std::uint8_t* data,
+                               std::uint32_t length) = 0;
+    // Never waits. Once Done, `transferred` is valid and an IN transfer's bytes are copied
+    // into `into`, which has room for the length asked.
+    virtual UsbIo PollTransfer(std::uint8_t pipe, std::uint32_t& transferred,
+                               std::uint8_t* into) = 0;
     // Cancels the outstanding transfer, drops what the pipe holds and clears a halt.
     virtual void FlushPipe(std::uint8_t pipe) = 0;
     virtual int LastError() = 0;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "base/line_log.h"
@@ -122,6 +123,8 @@ std::uint32_t CUsbTransport::UUsbdAPI_InitializeApp(bool simulation) {
         DiscoverPipes();
     }
     m_quit.store(false);
+    // A restart from within an error box begins paused, as the box expects.
+    m_pause.store(m_boxDepth > 0 ? 1 : 0, std::memory_order_release);
     try {
         m_threadAlive.store(true, std::memory_order_release);
         m_thread = std::thread([this] { ThreadLoop(); });
@@ -139,10 +142,47 @@ void CUsbTransport::Shutdown() {
     if (m_thread.joinable())
         m_thread.join();
     CloseDevice();
+    DropRequests();
 }
 
+// The stopped thread may have left a request it never took; the waits for it end here, and
+// the next thread starts without it.
+void CUsbTransport::DropRequests() {
+    if (m_published) {
+        const bool finished =
+            m_done.load(std::memory_order_acquire) && !m_pending.load(std::memory_order_acquire);
+        if (!finished)
+            m_published->cmd->dwStatus = kUsbCancelled;
+        m_published->done = true;
+        m_published = nullptr;
+    }
+    for (Ticket* ticket : m_queue) {
+        ticket->cmd->dwStatus = kUsbCancelled;
+        ticket->done = true;
+    }
+    m_queue.clear();
+    m_current.store(nullptr, std::memory_order_release);
+    m_pending.store(false, std::memory_order_release);
+    m_done.store(false, std::memory_order_release);
+    m_cancelRequest.store(false, std::memory_order_release);
+}
+
+// The thread loads the callback only while it holds m_idleCall, so taking that lock after the
+// exchange waits out a call that loaded the old one.
 TransportIdle* CUsbTransport::SetIdleCallback(TransportIdle* callback) {
-    return m_idle.exchange(callback, std::memory_order_acq_rel);
+    TransportIdle* previous = m_idle.exchange(callback, std::memory_order_acq_rel);
+    if (previous && previous != callback) {
+        std::lock_guard<std::mutex> wait(m_idleCall);
+    }
+    return previous;
+}
+
+void CUsbTransport::RunIdleCallback() {
+    std::lock_guard<std::mutex> guard(m_idleCall);
+    if (TransportIdle* idle = m_idle.load(std::memory_order_acquire)) {
+        TransportPort port(*this);
+        idle->OnTransportIdle(port);
+    }
 }
 
 void CUsbTransport::ThreadLoop() {
@@ -152,13 +192,19 @@ void CUsbTransport::ThreadLoop() {
         if (m_pause.compare_exchange_strong(expected, 2, std::memory_order_acq_rel)) {
             while (m_pause.load(std::memory_order_acquire) == 2 && !m_quit.load())
                 SleepMs(10);
+            if (m_quit.load(std::memory_order_acquire))
+                break;
         }
         if (m_resetRequest.exchange(false, std::memory_order_acq_rel))
             m_counters.Zero();
+        if (m_cancelRequest.load(std::memory_order_acquire)) {
+            SendCancelWord();
+            m_cancelRequest.store(false, std::memory_order_release);
+            continue;
+        }
         if (m_simulation.load(std::memory_order_acquire) ||
             !m_pending.load(std::memory_order_acquire)) {
-            if (TransportIdle* idle = m_idle.load(std::memory_order_acquire))
-                idle->OnTransportIdle();
+            RunIdleCallback();
             SleepMs(30);
             continue;
         }
@@ -183,9 +229,10 @@ void CUsbTransport::RunRequest(DeviceCommand& cmd) {
 
 std::uint32_t CUsbTransport::WaitTransfer(std::uint8_t pipe, std::uint32_t timeout,
                                           std::uint32_t t0, std::uint32_t& transferred,
-                                          std::uint32_t failCode, std::uint32_t timeoutCode) {
+                                          std::uint8_t* into, std::uint32_t failCode,
+                                          std::uint32_t timeoutCode) {
     for (;;) {
-        UsbIo io = m_platform.PollTransfer(pipe, transferred);
+        UsbIo io = m_platform.PollTransfer(pipe, transferred, into);
         if (io == UsbIo::Done)
             return kUsbOk;
         std::uint32_t status = kUsbOk;
@@ -208,11 +255,12 @@ std::uint32_t CUsbTransport::WaitTransfer(std::uint8_t pipe, std::uint32_t timeo
 void CUsbTransport::DrainIn() {
     std::uint8_t scrap[kPacketSize];
     for (int frames = 0; frames < 8; ++frames) {
-        if (!m_platform.BeginTransfer(m_inPipe, scrap, kPacketSize))
+        if (!m_platform.BeginTransfer(m_inPipe, nullptr, kPacketSize))
             break;
         std::uint32_t n = 0;
         std::uint32_t t0 = m_clock.TickMs();
-        if (WaitTransfer(m_inPipe, kDrainWindowMs, t0, n, kUsbRxError, kUsbRxTimeout) != kUsbOk)
+        if (WaitTransfer(m_inPipe, kDrainWindowMs, t0, n, scrap, kUsbRxError, kUsbRxTimeout) !=
+            kUsbOk)
             break;
         LogPrint(1, "Discarded a late answer of %d bytes\n", static_cast<int>(n));
     }
@@ -221,12 +269,11 @@ void CUsbTransport::DrainIn() {
 
 std::uint32_t CUsbTransport::WriteFrame(const std::uint8_t* data, std::uint32_t length,
                                         std::uint32_t timeout) {
-    std::vector<std::uint8_t> frame(data, data + length);
     std::uint32_t t0 = m_clock.TickMs();
     std::uint32_t written = 0;
     std::uint32_t status = kUsbTxError;
-    if (m_platform.BeginTransfer(m_outPipe, frame.data(), length)) {
-        status = WaitTransfer(m_outPipe, timeout, t0, written, kUsbTxError, kUsbTxTimeout);
+    if (m_platform.BeginTransfer(m_outPipe, data, length)) {
+        status = WaitTransfer(m_outPipe, timeout, t0, written, nullptr, kUsbTxError, kUsbTxTimeout);
         if (status == kUsbOk && written != length)
             status = kUsbTxError;
     } else {
@@ -263,8 +310,9 @@ std::uint32_t CUsbTransport::ReceiveStep(DeviceCommand& cmd, std::uint32_t sendE
     std::uint8_t buffer[kPacketSize] = {};
     std::uint32_t got = 0;
     std::uint32_t status = kUsbRxError;
-    if (m_platform.BeginTransfer(m_inPipe, buffer, kPacketSize)) {
-        status = WaitTransfer(m_inPipe, cmd.dwRxTimeout, sendEnd, got, kUsbRxError, kUsbRxTimeout);
+    if (m_platform.BeginTransfer(m_inPipe, nullptr, kPacketSize)) {
+        status = WaitTransfer(m_inPipe, cmd.dwRxTimeout, sendEnd, got, buffer, kUsbRxError,
+                              kUsbRxTimeout);
     } else {
         m_platform.FlushPipe(m_inPipe);
     }
@@ -334,9 +382,11 @@ int CUsbTransport::Exchange(DeviceCommand& cmd, int tries, bool echo, bool showE
         }
         bool ok = false;
         std::uint32_t failed = 0;
-        if (!IsSimulation() && IsRunning() && !IsDeviceOpen())
+        // While an error box is up the device stays closed and the thread paused.
+        const bool boxUp = m_boxDepth > 0;
+        if (!boxUp && !IsSimulation() && IsRunning() && !IsDeviceOpen())
             OpenDeviceFromUi();
-        if (IsSimulation() || !IsRunning() || !IsDeviceOpen()) {
+        if (boxUp || IsSimulation() || !IsRunning() || !IsDeviceOpen()) {
             wire.dwStatus = kUsbNotConnected;
         } else {
             for (int t = 0; t < tries; ++t) {
@@ -371,13 +421,32 @@ int CUsbTransport::Exchange(DeviceCommand& cmd, int tries, bool echo, bool showE
 }
 
 void CUsbTransport::UUsbdAPI_CommandCancel() {
+    if (m_boxDepth > 0) {
+        m_cancelOwed = true;
+        return;
+    }
+    HandCancelToThread();
+}
+
+// Waits without handling events: the error box asks for the word from its button handler.
+void CUsbTransport::HandCancelToThread() {
+    if (!IsRunning()) {
+        SendCancelWord();
+        return;
+    }
+    m_cancelRequest.store(true, std::memory_order_release);
+    while (m_cancelRequest.load(std::memory_order_acquire) && IsRunning())
+        SleepMs(1);
+}
+
+// The transport thread's step, or the caller's while no thread runs.
+void CUsbTransport::SendCancelWord() {
     LogPrint(1, " UUsbdAPI_CommandCancel(): command=%0x, dwTxLength=%d, dwRxLength=%d\n",
              kCommandCancel, 2, 0);
     const std::uint8_t frame[2] = {0xF0, 0xFA};
     if (!IsDeviceOpen() || WriteFrame(frame, 2, kTxTimeoutMs) != kUsbOk)
         LogPrint(1, " UUsbdAPI_CommandCancel()  WriteToBulkEndpoint() Failed.");
-    // A short fixed pause lets the instrument drop its input; events are not handled here
-    // because the error box calls this from its button handler.
+    // A short fixed pause lets the instrument drop its input.
     SleepMs(50);
 }
 
@@ -389,21 +458,56 @@ void CUsbTransport::PauseThread() {
         SleepMs(10);
 }
 
+// The outermost box pauses the thread and closes the device; boxes of exchanges made in its
+// modal loop find both so and leave them so. Only the outermost answer lets the thread go,
+// with one cancel word if any answer asked for it.
 int CUsbTransport::CommunicationErrorBox(const std::string& text, int boxType) {
+    struct Depth {
+        int& depth;
+        explicit Depth(int& d) : depth(++d) {}
+        ~Depth() { --depth; }
+    } depth(m_boxDepth);
     return m_box.Run(
         text, boxType,
         [this] {
+            if (m_boxDepth > 1)
+                return;
             PauseThread();
             CloseDevice();
         },
         [this](int id) {
+            if (UsbBoxAnswerCancels(id))
+                m_cancelOwed = true;
+            if (m_boxDepth > 1)
+                return;
             if (!m_simulation.load() && !IsDeviceOpen())
                 OpenDevice();
-            // Sent while the thread is still paused, so it cannot meet a poll on the pipe.
-            if (UsbBoxAnswerCancels(id))
-                UUsbdAPI_CommandCancel();
+            if (!std::exchange(m_cancelOwed, false)) {
+                ReleaseThread();
+                return;
+            }
+            // Asked for before the thread goes on, so the word is the first thing it sends.
+            if (IsRunning())
+                m_cancelRequest.store(true, std::memory_order_release);
             ReleaseThread();
+            HandCancelToThread();
         });
+}
+
+std::uint32_t TransportPort::SendStep(const DeviceCommand& cmd) {
+    return m_transport.SendStep(cmd);
+}
+
+std::uint32_t TransportPort::ReceiveStep(DeviceCommand& cmd, std::uint32_t sendEnd) {
+    return m_transport.ReceiveStep(cmd, sendEnd);
+}
+
+UsbCounters& TransportPort::Counters() {
+    return m_transport.m_counters;
+}
+
+bool TransportPort::QuitRequested() const {
+    return m_transport.QuitRequested();
 }
 
 }  // namespace klv

@@ -44,7 +44,7 @@ protected:
     InMemoryUsb usb{instrument};
     QueuedPump pump;
     ScriptedOperator op;
-    OperatorUsbMsgBox box{op};
+    ScriptedUsbBox box{op};
     CountingBusyHost busy;
     CUsbTransport transport{usb, pump, box, m_clock};
     CDeviceProtocol protocol{transport, pump, busy, m_clock};

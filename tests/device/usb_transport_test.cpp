@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 #include "device/device_fixture.h"
@@ -9,6 +12,38 @@
 
 namespace klv::test {
 namespace {
+
+using std::chrono::milliseconds;
+
+bool WaitUntil(const std::function<bool()>& condition) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(milliseconds(1));
+    }
+    return true;
+}
+
+// An idle callback that takes its time; `plain` is written without any lock, so that a
+// reader racing with a running call shows under ThreadSanitizer.
+class SlowIdle final : public TransportIdle {
+public:
+    explicit SlowIdle(int ms = 0) : m_ms(ms) {}
+    void OnTransportIdle(TransportPort&) override {
+        inside.store(true);
+        calls.fetch_add(1);
+        std::this_thread::sleep_for(milliseconds(m_ms));
+        ++plain;
+        inside.store(false);
+    }
+    std::atomic<bool> inside{false};
+    std::atomic<int> calls{0};
+    int plain = 0;
+
+private:
+    int m_ms;
+};
 
 class TransportTest : public DeviceFixture {
 protected:
@@ -202,6 +237,96 @@ TEST_F(TransportTest, ShutdownStopsTheThreadAndClosesTheDevice) {
     EXPECT_FALSE(transport.IsRunning());
     EXPECT_FALSE(transport.IsDeviceOpen());
     EXPECT_EQ(Query(1, status), 0);
+}
+
+// The thread contract: what the UI thread may rely on while the transport thread runs.
+
+TEST_F(TransportTest, ClearingTheIdleCallbackWaitsForTheCallInProgress) {
+    Start();
+    SlowIdle idle(40);
+    transport.SetIdleCallback(&idle);
+    ASSERT_TRUE(WaitUntil([&] { return idle.inside.load(); }));
+    EXPECT_EQ(transport.SetIdleCallback(nullptr), &idle);
+    EXPECT_FALSE(idle.inside.load()) << "returned while the thread was still in the callback";
+    const int calls = idle.calls.load();
+    EXPECT_EQ(idle.plain, calls);
+    std::this_thread::sleep_for(milliseconds(80));
+    EXPECT_EQ(idle.calls.load(), calls);
+}
+
+TEST_F(TransportTest, OnlyTheTransportThreadTouchesThePipes) {
+    Start();
+    instrument.Inject(Fault::CorruptEcho, 3);
+    op.Answer(IDCANCEL);
+    EXPECT_EQ(Echo(MakeSetDacValueFrame(9), 3, true), 0);
+    EXPECT_EQ(CountFrames(kCommandCancel), 2) << "the start-up word and the box's";
+    const auto threads = usb.PipeThreads();
+    ASSERT_EQ(threads.size(), 1u);
+    EXPECT_NE(*threads.begin(), std::this_thread::get_id());
+}
+
+// An event handled in the box's modal loop makes its own exchange, which fails and shows a
+// box of its own; the thread must stay paused until the outer box is answered.
+TEST_F(TransportTest, NestedExchangeDuringTheBoxLeavesTheThreadPaused) {
+    Start();
+    SlowIdle idle;
+    transport.SetIdleCallback(&idle);
+    const Frame dac = MakeSetDacValueFrame(0x4242);
+    int nested = -1;
+    std::uint32_t nestedStatus = 0;
+    int idleCallsInBox = -1;
+    int opensInBox = -1;
+    box.whileShown = [&] {
+        const int before = idle.calls.load();
+        DeviceCommand inner;
+        inner.pTxBuffer = dac.data();
+        inner.dwTxLength = static_cast<std::uint32_t>(dac.size());
+        nested = transport.Exchange(inner, 1, true, true);
+        nestedStatus = inner.dwStatus;
+        std::this_thread::sleep_for(milliseconds(100));
+        idleCallsInBox = idle.calls.load() - before;
+        opensInBox = usb.Opens();
+    };
+    instrument.Inject(Fault::CorruptEcho, 3);
+    op.Answer(IDCANCEL);  // the nested box
+    op.Answer(IDCANCEL);  // the outer box
+    EXPECT_EQ(Echo(MakeSetDacValueFrame(7), 3, true), 0);
+    EXPECT_EQ(nested, 0);
+    EXPECT_EQ(nestedStatus, static_cast<std::uint32_t>(kUsbNotConnected));
+    EXPECT_EQ(idleCallsInBox, 0) << "the thread ran while the box was up";
+    EXPECT_EQ(opensInBox, 1) << "the device was reopened while the box was up";
+    EXPECT_EQ(CountFrames(kSetDacValue), 3) << "the nested command reached the instrument";
+    EXPECT_EQ(CountFrames(kCommandCancel), 2) << "one word for the box that was answered last";
+    EXPECT_TRUE(transport.IsDeviceOpen());
+    const int after = idle.calls.load();
+    EXPECT_TRUE(WaitUntil([&] { return idle.calls.load() > after; })) << "resumes after the box";
+    transport.SetIdleCallback(nullptr);
+    EXPECT_EQ(usb.PipeThreads().count(std::this_thread::get_id()), 0u);
+}
+
+// A request published just before the thread was stopped must not be run by the next thread.
+TEST_F(TransportTest, RestartDropsTheRequestTheStoppedThreadLeft) {
+    Start();
+    struct UntilQuit final : TransportIdle {
+        void OnTransportIdle(TransportPort& port) override {
+            inside.store(true);
+            while (!port.QuitRequested())
+                std::this_thread::sleep_for(milliseconds(1));
+        }
+        std::atomic<bool> inside{false};
+    } blocker;
+    transport.SetIdleCallback(&blocker);
+    ASSERT_TRUE(WaitUntil([&] { return blocker.inside.load(); }));
+    pump.Post([this] {
+        transport.Shutdown();
+        transport.SetIdleCallback(nullptr);
+        EXPECT_EQ(transport.UUsbdAPI_InitializeApp(false), 0u);
+    });
+    EXPECT_EQ(Query(1, status), 0);
+    EXPECT_EQ(cmd.dwStatus, static_cast<std::uint32_t>(kUsbCancelled));
+    std::this_thread::sleep_for(milliseconds(60));
+    EXPECT_EQ(CountFrames(kGetDeviceStatus), 0) << "the old request went out after the restart";
+    EXPECT_EQ(Query(1, status), 1) << "the new thread takes new requests";
 }
 
 TEST(UsbStatusTextTest, EveryCodeHasItsText) {

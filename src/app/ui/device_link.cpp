@@ -2,24 +2,17 @@
 
 #include "device/device_protocol.h"
 #include "device/device_session.h"
-#include "device/libusb_platform.h"
 #include "device/simulator_state.h"
-#include "device/ui/qt_device_seams.h"
 #include "device/ui/simulation_dialog.h"
-#include "device/ui/usb_msg_box_dialog.h"
 #include "device/usb_transport.h"
 
 namespace klv {
 
-CDeviceLink::CDeviceLink(QWidget& mainWindow, ProfileFile& profile, Clock& clock,
+CDeviceLink::CDeviceLink(const DeviceSeams& seams, ProfileFile& profile, Clock& clock,
                          bool simulation)
     : m_simulation(simulation),
-      m_pump(std::make_unique<QtUiPump>()),
-      m_msgBoxView(std::make_unique<QtUsbMsgBoxView>(&mainWindow)),
-      m_busy(std::make_unique<QtBusyScopeHost>(&mainWindow)),
-      m_platform(std::make_unique<LibUsbPlatform>(profile)),
-      m_transport(std::make_unique<CUsbTransport>(*m_platform, *m_pump, *m_msgBoxView, clock)),
-      m_protocol(std::make_unique<CDeviceProtocol>(*m_transport, *m_pump, *m_busy, clock)) {
+      m_transport(std::make_unique<CUsbTransport>(seams.usb, seams.pump, seams.box, clock)),
+      m_protocol(std::make_unique<CDeviceProtocol>(*m_transport, seams.pump, seams.busy, clock)) {
     // The simulator must exist before the transport is started, so no command reaches the bus.
     if (m_simulation) {
         m_simulator = std::make_unique<CSimulatorState>(clock);

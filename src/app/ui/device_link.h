@@ -2,11 +2,10 @@
 
 #include <memory>
 
-#include <QWidget>
-
 #include "base/clock.h"
 #include "base/operator.h"
 #include "base/profile.h"
+#include "device/device_seams.h"
 
 namespace klv {
 
@@ -14,16 +13,12 @@ class CDeviceProtocol;
 class CSimulation;
 class CSimulatorState;
 class CUsbTransport;
-class LibUsbPlatform;
-class QtBusyScopeHost;
-class QtUiPump;
-class QtUsbMsgBoxView;
 
 // The main window's line to the instrument: the transport, the command protocol and, with
 // "siml=1", the simulator that stands in for the instrument.
 class CDeviceLink {
 public:
-    CDeviceLink(QWidget& mainWindow, ProfileFile& profile, Clock& clock, bool simulation);
+    CDeviceLink(const DeviceSeams& seams, ProfileFile& profile, Clock& clock, bool simulation);
     ~CDeviceLink();
     CDeviceLink(const CDeviceLink&) = delete;
     CDeviceLink& operator=(const CDeviceLink&) = delete;
@@ -42,10 +37,6 @@ public:
 private:
     bool m_simulation;
     bool m_started = false;
-    std::unique_ptr<QtUiPump> m_pump;
-    std::unique_ptr<QtUsbMsgBoxView> m_msgBoxView;
-    std::unique_ptr<QtBusyScopeHost> m_busy;
-    std::unique_ptr<LibUsbPlatform> m_platform;
     std::unique_ptr<CUsbTransport> m_transport;
     std::unique_ptr<CDeviceProtocol> m_protocol;
     std::unique_ptr<CSimulatorState> m_simulator;

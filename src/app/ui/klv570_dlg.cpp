@@ -40,7 +40,8 @@
 
 namespace klv {
 
-CKLV570Dlg::CKLV570Dlg(CKLV570App& app, QWidget* parent) : QMainWindow(parent), m_app(app) {
+CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* parent)
+    : QMainWindow(parent), m_app(app) {
     setObjectName(QStringLiteral("CKLV570Dlg"));
     setWindowTitle(QStringLiteral("KLV-570"));
     menuBar()->setObjectName(QStringLiteral("mainMenu"));
@@ -68,14 +69,14 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, QWidget* parent) : QMainWindow(parent), 
     resize(800, 600);
     RestoreWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, false);
     m_face->RestoreSettings(m_app.Profile());
-    m_device = std::make_unique<CDeviceLink>(*this, m_app.Profile(), m_app.Time(),
+    m_device = std::make_unique<CDeviceLink>(device, m_app.Profile(), m_app.Time(),
                                              (m_app.SystemFlags() & kFlagSimulator) != 0);
     m_instrument = std::make_unique<CProtocolRunInstrument>(m_device->Protocol());
     m_channel = std::make_unique<CMainChannel>(m_app, *m_face, *m_instrument, *this,
                                                [this] { UpdateControls(); });
     m_editContext = std::make_unique<ConditionEditContext>(ConditionEditContext{
         m_app.Conditions(), m_app.Calibration(), m_app.Profile(), m_app.Op(),
-        m_app.ListStyle().oneClickActivate, {}});
+        m_app.EventSounds().Player(), m_app.ListStyle().oneClickActivate, {}});
     m_channel->SetConditionEditor([this](MeasFileData& d, int index) {
         return EditCondition(*m_editContext, d, index, false, this);
     });

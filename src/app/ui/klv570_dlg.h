@@ -24,7 +24,8 @@ class CKLV570Dlg : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit CKLV570Dlg(CKLV570App& app, QWidget* parent = nullptr);
+    // The device seams outlive the window.
+    CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* parent = nullptr);
     ~CKLV570Dlg() override;
 
     // Shows the window as the settings remember it (maximised by default).

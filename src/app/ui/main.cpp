@@ -10,7 +10,11 @@
 #include "app/ui/runtime_check.h"
 #include "base/clock.h"
 #include "base/ui/qt_sound_player.h"
+#include "device/libusb/libusb_platform.h"
+#include "device/ui/qt_device_seams.h"
+#include "device/ui/usb_msg_box_dialog.h"
 
+// The one composition root: every seam of the program is made here and handed in.
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     // The main window decides when the program ends, after its close question.
@@ -23,7 +27,13 @@ int main(int argc, char** argv) {
     klv::CKLV570App app(klv::DataDirectoryFromEnvironment(), op, clock, sounds);
     app.Hooks().checkRuntime = [] { return klv::CheckQtRuntime(); };
     app.Hooks().runMainWindow = [&] {
-        klv::CKLV570Dlg window(app);
+        klv::LibUsbPlatform usb(app.Profile());
+        klv::QtUiPump pump;
+        klv::QtUsbMsgBoxView usbBox(sounds);
+        klv::QtBusyScopeHost busy;
+        klv::CKLV570Dlg window(app, {usb, pump, usbBox, busy});
+        usbBox.SetParent(&window);
+        busy.SetMainWindow(&window);
         op.SetParent(&window);
         window.ShowAsStored();
         QTimer::singleShot(0, &window, &klv::CKLV570Dlg::StartDevice);

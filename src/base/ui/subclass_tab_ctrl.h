@@ -3,6 +3,8 @@
 #include <QTabBar>
 #include <functional>
 
+#include "base/sound_player.h"
+
 namespace klv {
 
 // A tab bar whose owner may refuse a page change: a left click on another tab first asks
@@ -11,17 +13,16 @@ class CSubclassTabCtrl : public QTabBar {
     Q_OBJECT
 public:
     using Guard = std::function<bool(int index)>;
-    explicit CSubclassTabCtrl(QWidget* parent = nullptr);
+    explicit CSubclassTabCtrl(SoundPlayer& sounds, QWidget* parent = nullptr);
 
     void SetChangeGuard(Guard guard) { m_guard = std::move(guard); }
-    int RefusedClicks() const { return m_refused; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    SoundPlayer& m_sounds;
     Guard m_guard;
-    int m_refused = 0;
 };
 
 }  // namespace klv

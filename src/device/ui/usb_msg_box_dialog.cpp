@@ -12,7 +12,7 @@
 
 namespace klv {
 
-CUsbMsgBox::CUsbMsgBox(QWidget* parent) : QDialog(parent) {
+CUsbMsgBox::CUsbMsgBox(SoundPlayer& sounds, QWidget* parent) : QDialog(parent), m_sounds(sounds) {
     setObjectName("CUsbMsgBox");
     setWindowTitle("KLV-570 USB Communication error");
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -70,7 +70,7 @@ int CUsbMsgBox::Run(const std::string& text, int boxType, const std::function<vo
     m_onPressed = onPressed;
     m_escapeId = layout.escapeId;
     Build(text, layout);
-    QApplication::beep();
+    m_sounds.Beep();
     show();
     QCoreApplication::processEvents();
     onShown();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "base/sound_player.h"
 #include "device/usb_msg_box.h"
 
 class QKeyEvent;
@@ -16,7 +17,7 @@ class CUsbMsgBox final : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 420;
-    explicit CUsbMsgBox(QWidget* parent = nullptr);
+    explicit CUsbMsgBox(SoundPlayer& sounds, QWidget* parent = nullptr);
 
     // Shows the box once, modally, and returns the pressed id.
     int Run(const std::string& text, int boxType, const std::function<void()>& onShown,
@@ -30,6 +31,7 @@ private:
     void Build(const std::string& text, const UsbMsgBoxLayout& layout);
     void Press(int id);
 
+    SoundPlayer& m_sounds;
     std::vector<QPushButton*> m_buttons;
     std::function<void(int)> m_onPressed;
     int m_escapeId = 0;
@@ -39,15 +41,17 @@ private:
 // The transport's error box: a fresh CUsbMsgBox for every error.
 class QtUsbMsgBoxView final : public UsbMsgBoxView {
 public:
-    explicit QtUsbMsgBoxView(QWidget* parent = nullptr) : m_parent(parent) {}
+    explicit QtUsbMsgBoxView(SoundPlayer& sounds, QWidget* parent = nullptr)
+        : m_sounds(sounds), m_parent(parent) {}
     void SetParent(QWidget* parent) { m_parent = parent; }
     int Run(const std::string& text, int boxType, const std::function<void()>& onShown,
             const std::function<void(int)>& onPressed) override {
-        CUsbMsgBox box(m_parent);
+        CUsbMsgBox box(m_sounds, m_parent);
         return box.Run(text, boxType, onShown, onPressed);
     }
 
 private:
+    SoundPlayer& m_sounds;
     QWidget* m_parent;
 };
 

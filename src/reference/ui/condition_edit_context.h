@@ -4,6 +4,7 @@
 
 #include "base/operator.h"
 #include "base/profile.h"
+#include "base/sound_player.h"
 #include "reference/calibration_store.h"
 #include "reference/condition_store.h"
 
@@ -17,6 +18,7 @@ struct ConditionEditContext {
     const CalibrationStore& calibration;
     ProfileFile& ini;
     Operator& op;
+    SoundPlayer& sounds;
     bool oneClickActivate = false;
     // The output current confirmation of the maintenance dialogs (current in mA, the layer);
     // empty while the program has none, which disables the buttons that open it.

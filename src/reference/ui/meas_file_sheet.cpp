@@ -73,7 +73,7 @@ CMeasFileSheet::CMeasFileSheet(ConditionEditContext& ctx, const MeasFileData& d,
         m_ok->setDefault(true);
         connect(m_ok, &QPushButton::clicked, this, &CMeasFileSheet::Ok);
         connect(m_apply, &QPushButton::clicked, this, &CMeasFileSheet::Apply);
-        m_tabs = new CSubclassTabCtrl(this);
+        m_tabs = new CSubclassTabCtrl(ctx.sounds, this);
         m_tabs->setObjectName(QStringLiteral("pageTabs"));
         // Every tab title stays readable: the sheet is as wide as its tabs.
         m_tabs->setUsesScrollButtons(false);

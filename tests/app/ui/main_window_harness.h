@@ -7,6 +7,7 @@
 
 #include "app/klv570_app.h"
 #include "app/ui/klv570_dlg.h"
+#include "app/ui/main_window_seams.h"
 #include "support/recording_sound_player.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
@@ -21,6 +22,7 @@ struct ProgramUnderTest {
     SettableClock clock;
     RecordingSoundPlayer player;
     CKLV570App app{dir.Path(), op, clock, player};
+    MainWindowSeams device{clock, player};
 
     // Runs start-up with `args`, shows the main window as the settings say, runs `body` on it
     // and shuts it down. False when start-up ended early or the window never ran.
@@ -29,7 +31,8 @@ struct ProgramUnderTest {
         bool ran = false;
         app.Hooks().runMainWindow = [&] {
             ran = true;
-            CKLV570Dlg window(app);
+            CKLV570Dlg window(app, device.Seams());
+            device.Attach(window);
             window.ShowAsStored();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             body(window);

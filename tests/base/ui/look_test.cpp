@@ -14,6 +14,7 @@
 #include "base/ui/subclass_tab_ctrl.h"
 #include "base/ui/tool_button.h"
 #include "base/ui/ui_resources.h"
+#include "support/recording_sound_player.h"
 
 namespace klv {
 namespace {
@@ -262,7 +263,8 @@ private slots:
     }
 
     void tabChangeRefusedByTheOwnerOnlyBeeps() {
-        CSubclassTabCtrl tabs;
+        test::RecordingSoundPlayer player;
+        CSubclassTabCtrl tabs(player);
         tabs.addTab(QStringLiteral("General"));
         tabs.addTab(QStringLiteral("Measurement data"));
         std::vector<int> asked;
@@ -275,11 +277,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&tabs));
         QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(1).center());
         QCOMPARE(tabs.currentIndex(), 0);
-        QCOMPARE(tabs.RefusedClicks(), 1);
+        QCOMPARE(player.Calls(), std::vector<std::string>{"beep"});
         allow = true;
         QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(1).center());
         QCOMPARE(tabs.currentIndex(), 1);
         QCOMPARE(asked, (std::vector<int>{1, 1}));
+        QCOMPARE(player.Calls(), std::vector<std::string>{"beep"});  // allowed: no second beep
     }
 
     void oneClickListActivatesOnASingleClickAndTracksTheHotRow() {

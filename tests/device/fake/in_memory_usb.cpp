@@ -33,46 +33,55 @@ bool InMemoryUsb::QueryEndpoints(std::vector<UsbEndpointInfo>& out) {
     return m_open;
 }
 
-bool InMemoryUsb::BeginTransfer(std::uint8_t pipe, std::uint8_t* data, std::uint32_t length) {
+std::set<std::thread::id> InMemoryUsb::PipeThreads() const {
     std::lock_guard<std::mutex> guard(m_lock);
+    return m_pipeThreads;
+}
+
+bool InMemoryUsb::BeginTransfer(std::uint8_t pipe, const std::uint8_t* data,
+                                std::uint32_t length) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    NotePipeThread();
     if (!m_open)
         return false;
     if (pipe == kFakeOutPipe) {
         bool failed = false;
         bool taken = m_instrument.TakeFrame(data, length, failed);
-        m_out = {true, taken ? UsbIo::Done : (failed ? UsbIo::Failed : UsbIo::Pending), data,
-                 length, taken ? length : 0};
+        m_out = {true, taken ? UsbIo::Done : (failed ? UsbIo::Failed : UsbIo::Pending), length,
+                 taken ? length : 0, {}};
         return true;
     }
     if (pipe != kFakeInPipe || m_in.active)
         return false;
-    m_in = {true, UsbIo::Pending, data, length, 0};
+    m_in = {true, UsbIo::Pending, length, 0, {}};
     return true;
 }
 
-UsbIo InMemoryUsb::PollTransfer(std::uint8_t pipe, std::uint32_t& transferred) {
+UsbIo InMemoryUsb::PollTransfer(std::uint8_t pipe, std::uint32_t& transferred,
+                                std::uint8_t* into) {
     std::lock_guard<std::mutex> guard(m_lock);
+    NotePipeThread();
     Transfer& t = pipe == kFakeInPipe ? m_in : m_out;
     if (!t.active)
         return UsbIo::Failed;
     if (&t == &m_in && t.state == UsbIo::Pending) {
-        std::vector<std::uint8_t> answer;
-        if (m_instrument.NextAnswer(answer)) {
+        if (m_instrument.NextAnswer(t.answer)) {
             // A frame longer than the buffer overflows it, as on a real bus.
-            t.state = answer.size() <= t.length ? UsbIo::Done : UsbIo::Failed;
-            t.transferred = static_cast<std::uint32_t>(answer.size());
-            if (t.state == UsbIo::Done)
-                std::memcpy(t.data, answer.data(), answer.size());
+            t.state = t.answer.size() <= t.length ? UsbIo::Done : UsbIo::Failed;
+            t.transferred = static_cast<std::uint32_t>(t.answer.size());
         }
     }
     if (t.state != UsbIo::Pending)
         t.active = false;
     transferred = t.transferred;
+    if (t.state == UsbIo::Done && into != nullptr && !t.answer.empty())
+        std::memcpy(into, t.answer.data(), t.answer.size());
     return t.state;
 }
 
 void InMemoryUsb::FlushPipe(std::uint8_t pipe) {
     std::lock_guard<std::mutex> guard(m_lock);
+    NotePipeThread();
     if (pipe == kFakeInPipe) {
         m_in = {};
         m_instrument.DropReadyAnswers();

@@ -2,6 +2,9 @@
 
 #include <atomic>
 #include <mutex>
+#include <set>
+#include <thread>
+#include <vector>
 
 #include "device/fake/fake_instrument.h"
 #include "device/usb_platform.h"
@@ -20,25 +23,32 @@ public:
     void Close() override;
     bool GetDeviceDescriptor(UsbDeviceDescriptor& out) override;
     bool QueryEndpoints(std::vector<UsbEndpointInfo>& out) override;
-    bool BeginTransfer(std::uint8_t pipe, std::uint8_t* data, std::uint32_t length) override;
-    UsbIo PollTransfer(std::uint8_t pipe, std::uint32_t& transferred) override;
+    bool BeginTransfer(std::uint8_t pipe, const std::uint8_t* data,
+                       std::uint32_t length) override;
+    UsbIo PollTransfer(std::uint8_t pipe, std::uint32_t& transferred,
+                       std::uint8_t* into) override;
     void FlushPipe(std::uint8_t pipe) override;
     int LastError() override { return 0; }
 
     int Opens() const { return m_opens; }
     int Closes() const { return m_closes; }
     int Flushes(std::uint8_t pipe) const { return pipe & 0x80 ? m_inFlushes : m_outFlushes; }
+    // Every thread that started, polled or flushed a transfer.
+    std::set<std::thread::id> PipeThreads() const;
 
 private:
     struct Transfer {
         bool active = false;
         UsbIo state = UsbIo::Failed;
-        std::uint8_t* data = nullptr;
         std::uint32_t length = 0;
         std::uint32_t transferred = 0;
+        std::vector<std::uint8_t> answer;
     };
+    void NotePipeThread() { m_pipeThreads.insert(std::this_thread::get_id()); }
+
     FakeInstrument& m_instrument;
-    std::mutex m_lock;
+    mutable std::mutex m_lock;
+    std::set<std::thread::id> m_pipeThreads;
     bool m_open = false;
     Transfer m_in;
     Transfer m_out;

@@ -3,10 +3,13 @@
 #include <atomic>
 #include <deque>
 #include <functional>
+#include <string>
+#include <utility>
 
 #include "base/ui_pump.h"
 #include "device/busy_scope.h"
 #include "device/poll_target.h"
+#include "device/usb_msg_box.h"
 
 namespace klv::test {
 
@@ -39,6 +42,26 @@ public:
     void LeaveBusy() override { ++leaves; }
     int enters = 0;
     int leaves = 0;
+};
+
+// The error box on the scripted operator; `whileShown` stands for one event that the box's
+// modal loop handles before the operator answers.
+class ScriptedUsbBox final : public UsbMsgBoxView {
+public:
+    explicit ScriptedUsbBox(Operator& op) : m_box(op) {}
+    int Run(const std::string& text, int boxType, const std::function<void()>& onShown,
+            const std::function<void(int)>& onPressed) override {
+        auto shown = [&] {
+            onShown();
+            if (auto event = std::exchange(whileShown, {}))
+                event();
+        };
+        return m_box.Run(text, boxType, shown, onPressed);
+    }
+    std::function<void()> whileShown;
+
+private:
+    OperatorUsbMsgBox m_box;
 };
 
 }  // namespace klv::test

@@ -12,6 +12,7 @@
 #include "device/ui/qt_device_seams.h"
 #include "device/ui/usb_msg_box_dialog.h"
 #include "device/ui/usb_status_dialog.h"
+#include "support/recording_sound_player.h"
 
 namespace klv {
 
@@ -29,6 +30,7 @@ public:
 
 class DeviceDialogsTest : public QObject {
     Q_OBJECT
+    test::RecordingSoundPlayer m_player;
 private slots:
     void boxButtonsWaitForTheDeviceThenReport();
     void okBoxEscapeAnswersCancel();
@@ -40,7 +42,8 @@ private slots:
 };
 
 void DeviceDialogsTest::boxButtonsWaitForTheDeviceThenReport() {
-    CUsbMsgBox box;
+    m_player.Clear();
+    CUsbMsgBox box(m_player);
     bool shown = false;
     int pressed = 0;
     bool enabledAtShow = true;
@@ -61,13 +64,14 @@ void DeviceDialogsTest::boxButtonsWaitForTheDeviceThenReport() {
         [&](int i) { pressed = i; });
     QVERIFY(shown);
     QVERIFY(!enabledAtShow);
+    QCOMPARE(m_player.Calls(), std::vector<std::string>{"beep"});
     QCOMPARE(id, 2);
     QCOMPARE(pressed, 2);
     QCOMPARE(box.windowTitle(), QString("KLV-570 USB Communication error"));
 }
 
 void DeviceDialogsTest::okBoxEscapeAnswersCancel() {
-    CUsbMsgBox box;
+    CUsbMsgBox box(m_player);
     int pressed = 0;
     QTimer::singleShot(100, [&] { QTest::keyClick(&box, Qt::Key_Escape); });
     QCOMPARE(box.Run(
@@ -78,7 +82,7 @@ void DeviceDialogsTest::okBoxEscapeAnswersCancel() {
 }
 
 void DeviceDialogsTest::repeatCancelBoxIgnoresEscape() {
-    CUsbMsgBox box;
+    CUsbMsgBox box(m_player);
     QTimer::singleShot(100, [&] {
         QTest::keyClick(&box, Qt::Key_Escape);
         QVERIFY(box.isVisible());
@@ -91,7 +95,7 @@ void DeviceDialogsTest::repeatCancelBoxIgnoresEscape() {
 }
 
 void DeviceDialogsTest::viewShowsAFreshBoxEveryTime() {
-    QtUsbMsgBoxView view;
+    QtUsbMsgBoxView view(m_player);
     for (int round = 0; round < 2; ++round) {
         QTimer::singleShot(100, [] {
             CUsbMsgBox* box = nullptr;
@@ -110,7 +114,7 @@ void DeviceDialogsTest::statusDialogShowsAndResetsCounters() {
     test::FakeInstrument instrument(clock);
     test::InMemoryUsb usb(instrument);
     QtUiPump pump;
-    QtUsbMsgBoxView box;
+    QtUsbMsgBoxView box(m_player);
     CUsbTransport transport(usb, pump, box, clock);
     QCOMPARE(transport.UUsbdAPI_InitializeApp(false), 0u);
     std::uint8_t frame[4] = {0x5A, 0x0A, 1, 0};

@@ -12,12 +12,14 @@
 #include "reference/coating_table.h"
 #include "reference/ui/condition_edit_context.h"
 #include "reference/unit_gasket_tables.h"
+#include "support/recording_sound_player.h"
 
 namespace klv::test {
 
 // The channel list's store (channels 1 and 3) with the context the condition dialogs take.
 struct ItemDialogFixture : ChannelListFixture {
-    ConditionEditContext ctx{store, cal, ini, op, false, {}};
+    RecordingSoundPlayer player;
+    ConditionEditContext ctx{store, cal, ini, op, player, false, {}};
 
     MeasFileData Channel(int index) {
         MeasFileData d{};

@@ -341,7 +341,7 @@ private slots:
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
         QCOMPARE(f.op.Texts(),
                  std::vector<std::string>{"This range can't be used with specified unit"});
-        QCOMPARE(tabs->RefusedClicks(), 1);
+        QCOMPARE(f.player.Calls(), std::vector<std::string>{"beep"});
         QCOMPARE(sheet.CurrentPage(), ConditionPage::General);
         f.op.Clear();
         Choose(Find<QComboBox>(sheet, "rangeCombo0"), 6);

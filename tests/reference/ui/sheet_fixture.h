@@ -15,6 +15,7 @@
 #include "reference/condition_store_test_support.h"
 #include "reference/solution_defaults.h"
 #include "reference/ui/meas_file_sheet.h"
+#include "support/recording_sound_player.h"
 
 namespace klv::test {
 
@@ -46,7 +47,8 @@ inline void Type(QLineEdit* edit, const QString& text) {
 struct SheetFixture : StoreFixture {
     CalibrationStore cal = DefaultCalibrationStore();
     ProfileFile ini{dir.File("KLV570.ini")};
-    ConditionEditContext ctx{store, cal, ini, op, false, {}};
+    RecordingSoundPlayer player;
+    ConditionEditContext ctx{store, cal, ini, op, player, false, {}};
 
     struct CoatCall {
         int layer;

@@ -4,11 +4,12 @@
 #include <string>
 
 #include "base/profile.h"
+#include "device/libusb/libusb_transfer.h"
+#include "device/libusb/pipe_transfers.h"
 #include "device/usb_platform.h"
 
 struct libusb_context;
 struct libusb_device_handle;
-struct libusb_transfer;
 
 namespace klv {
 
@@ -25,28 +26,25 @@ public:
     void Close() override;
     bool GetDeviceDescriptor(UsbDeviceDescriptor& out) override;
     bool QueryEndpoints(std::vector<UsbEndpointInfo>& out) override;
-    bool BeginTransfer(std::uint8_t pipe, std::uint8_t* data, std::uint32_t length) override;
-    UsbIo PollTransfer(std::uint8_t pipe, std::uint32_t& transferred) override;
+    bool BeginTransfer(std::uint8_t pipe, const std::uint8_t* data,
+                       std::uint32_t length) override;
+    UsbIo PollTransfer(std::uint8_t pipe, std::uint32_t& transferred,
+                       std::uint8_t* into) override;
     void FlushPipe(std::uint8_t pipe) override;
     int LastError() override { return m_lastError; }
 
 private:
-    struct Slot {
-        libusb_transfer* transfer = nullptr;
-        bool busy = false;
-        int completed = 0;
-    };
-    Slot& SlotOf(std::uint8_t pipe) { return (pipe & 0x80) ? m_in : m_out; }
-    void HandleEvents(int* completed);
-    void Abandon(Slot& slot);
+    using Pipe = CPipeTransfers<CLibUsbTransfer>;
+    Pipe& PipeOf(std::uint8_t pipe) { return (pipe & 0x80) ? m_in : m_out; }
+    void Abandon(Pipe& pipe);
 
     const ProfileFile& m_profile;
     libusb_context* m_context = nullptr;
     libusb_device_handle* m_handle = nullptr;
     int m_interface = 0;
     int m_lastError = 0;
-    Slot m_in;
-    Slot m_out;
+    Pipe m_in;
+    Pipe m_out;
 };
 
 // Parses a hexadecimal id of the settings file ("04D8", "0x04d8"); 0 when it is not one.

@@ -1,19 +1,15 @@
-#include "device/libusb_platform.h"
+#include "device/libusb/libusb_platform.h"
 
 #include <libusb-1.0/libusb.h>
 
 #include <cctype>
-
-#include "base/line_log.h"
+#include <cstring>
+#include <memory>
 
 namespace klv {
 
 namespace {
 constexpr int kFlushWaitRounds = 50;  // × 10 ms for a cancelled transfer to come back
-
-void LIBUSB_CALL OnTransferDone(libusb_transfer* transfer) {
-    *static_cast<int*>(transfer->user_data) = 1;
-}
 }  // namespace
 
 std::uint16_t ParseUsbId(const std::string& text) {
@@ -90,14 +86,18 @@ UsbOpenResult LibUsbPlatform::Open() {
     return result;
 }
 
+// libusb drops the transfers of a closed handle, and the bus gives none of them back: only
+// then may those a cancel did not bring back be freed.
 void LibUsbPlatform::Close() {
     Abandon(m_in);
     Abandon(m_out);
-    if (!m_handle)
-        return;
-    libusb_release_interface(m_handle, m_interface);
-    libusb_close(m_handle);
-    m_handle = nullptr;
+    if (m_handle) {
+        libusb_release_interface(m_handle, m_interface);
+        libusb_close(m_handle);
+        m_handle = nullptr;
+    }
+    m_in.ReleaseAll();
+    m_out.ReleaseAll();
 }
 
 bool LibUsbPlatform::GetDeviceDescriptor(UsbDeviceDescriptor& out) {
@@ -128,60 +128,49 @@ bool LibUsbPlatform::QueryEndpoints(std::vector<UsbEndpointInfo>& out) {
     return ok;
 }
 
-void LibUsbPlatform::HandleEvents(int* completed) {
-    timeval zero{0, 0};
-    libusb_handle_events_timeout_completed(m_context, &zero, completed);
+bool LibUsbPlatform::BeginTransfer(std::uint8_t pipe, const std::uint8_t* data,
+                                   std::uint32_t length) {
+    Pipe& p = PipeOf(pipe);
+    if (!m_handle || p.Current())
+        return false;
+    auto transfer = std::make_unique<CLibUsbTransfer>(m_handle, pipe, data, length);
+    if (!transfer->Valid())
+        return false;
+    m_lastError = transfer->Submit();
+    if (m_lastError != 0)
+        return false;
+    p.Start(std::move(transfer));
+    return true;
 }
 
-bool LibUsbPlatform::BeginTransfer(std::uint8_t pipe, std::uint8_t* data, std::uint32_t length) {
-    Slot& slot = SlotOf(pipe);
-    if (!m_handle || slot.busy)
-        return false;
-    if (!slot.transfer)
-        slot.transfer = libusb_alloc_transfer(0);
-    if (!slot.transfer)
-        return false;
-    slot.completed = 0;
-    // The transport times the transfer itself; libusb's own limit is a backstop.
-    libusb_fill_bulk_transfer(slot.transfer, m_handle, pipe, data, static_cast<int>(length),
-                              OnTransferDone, &slot.completed, 0);
-    m_lastError = libusb_submit_transfer(slot.transfer);
-    slot.busy = m_lastError == 0;
-    return slot.busy;
-}
-
-UsbIo LibUsbPlatform::PollTransfer(std::uint8_t pipe, std::uint32_t& transferred) {
-    Slot& slot = SlotOf(pipe);
-    if (!slot.busy)
+UsbIo LibUsbPlatform::PollTransfer(std::uint8_t pipe, std::uint32_t& transferred,
+                                   std::uint8_t* into) {
+    Pipe& p = PipeOf(pipe);
+    CLibUsbTransfer* transfer = p.Current();
+    if (!transfer)
         return UsbIo::Failed;
-    HandleEvents(&slot.completed);
-    if (!slot.completed)
+    timeval zero{0, 0};
+    libusb_handle_events_timeout_completed(m_context, &zero, transfer->CompletionFlag());
+    if (transfer->InFlight())
         return UsbIo::Pending;
-    slot.busy = false;
-    transferred = static_cast<std::uint32_t>(slot.transfer->actual_length);
-    m_lastError = slot.transfer->status;
-    return slot.transfer->status == LIBUSB_TRANSFER_COMPLETED ? UsbIo::Done : UsbIo::Failed;
+    transferred = transfer->Transferred();
+    m_lastError = transfer->Status();
+    const bool done = transfer->Status() == LIBUSB_TRANSFER_COMPLETED;
+    if (done && into != nullptr && (pipe & LIBUSB_ENDPOINT_IN))
+        std::memcpy(into, transfer->Data(), transferred);
+    p.Finish();
+    return done ? UsbIo::Done : UsbIo::Failed;
 }
 
-void LibUsbPlatform::Abandon(Slot& slot) {
-    if (slot.busy && libusb_cancel_transfer(slot.transfer) == 0) {
-        for (int i = 0; i < kFlushWaitRounds && !slot.completed; ++i) {
-            timeval tenMs{0, 10000};
-            libusb_handle_events_timeout_completed(m_context, &tenMs, &slot.completed);
-        }
-    }
-    slot.busy = false;
-    if (slot.transfer && slot.completed) {
-        libusb_free_transfer(slot.transfer);
-        slot.transfer = nullptr;
-    }
-    // A transfer that never came back stays allocated: freeing it could crash libusb.
-    if (slot.transfer && !slot.completed)
-        slot.transfer = nullptr;
+void LibUsbPlatform::Abandon(Pipe& pipe) {
+    pipe.Abandon(kFlushWaitRounds, [this](CLibUsbTransfer& transfer) {
+        timeval tenMs{0, 10000};
+        libusb_handle_events_timeout_completed(m_context, &tenMs, transfer.CompletionFlag());
+    });
 }
 
 void LibUsbPlatform::FlushPipe(std::uint8_t pipe) {
-    Abandon(SlotOf(pipe));
+    Abandon(PipeOf(pipe));
     if (m_handle)
         libusb_clear_halt(m_handle, pipe);
 }
