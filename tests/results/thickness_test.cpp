@@ -80,6 +80,14 @@ TEST(OutputCurrent, AlloyLayerUsesTheCoatingAboveWithoutCorrection) {
     EXPECT_NE(GetOutputCurrent(d, 0, true), GetOutputCurrent(d, 0, false));
 }
 
+TEST(OutputCurrent, WithoutARowForItsUnderSubstanceTheCoatingsFirstRowApplies) {
+    // Gold has no row on steel; its first row (on brass) gives factor Au, 23.7 mA.
+    MeasFileData d = Condition({Layer(GoldCoatingCode, "Au")});
+    EXPECT_EQ(GetOutputCurrent(d, 0, true), 23.7f);
+    d.coat[0].bRange = test::kRange2_1;
+    EXPECT_EQ(GetOutputCurrent(d, 0, true), 47.4f);
+}
+
 TEST(OutputCurrent, CoatingWithoutAnyCombinationRowGivesZero) {
     MeasFileData d = Condition({Layer(kFreeNameCoatingCode, "Xx")});
     EXPECT_EQ(GetOutputCurrent(d, 0, true), 0.0f);
@@ -102,18 +110,21 @@ TEST(Weight, NickelLayerWeightAndAdhesionOnGasketA) {
 
 TEST(LayerTotal, TinOverAlloyAddsTheTinShareWeighedAsTin) {
     MeasFileData d =
-        Condition({Layer(kCoatSolder, "SO"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
+        Condition({Layer(kCoatSolder, "SO"), test::AlloyLayer(), Layer(kCoatBrass, "BRS")});
+    // A content of 40 % moves the densities of solder and brass away from tin and copper.
+    d.bContent = 40;
     d.fAlloyCoefSn = 0.25f;
     d.fAlloyCoefCu = 0.5f;
     const MsrLogRecord r[] = {Measured(4.0f), Measured(2.0f), Measured(3.0f)};
     LayerTotal tin = GetLayerTotal(d, r, 0, false);
     EXPECT_EQ(tin.total, 4.5f);
-    LayerWeight a = GetWeight(d, kCoatTin, 4.0f), b = GetWeight(d, kCoatTin, 0.5f);
-    EXPECT_EQ(tin.weight, a.weight + b.weight);
-    EXPECT_EQ(tin.adhesion, a.adhesion + b.adhesion);
+    // 4.5 µm of tin (7.31) under gasket A (9.29 mm²): 0.3058 mg, 32.895 g/m².
+    EXPECT_FLOAT_EQ(tin.weight, 9.29f * 4.5f * 7.31f / 1000.0f);
+    EXPECT_FLOAT_EQ(tin.adhesion, 32.895f);
     LayerTotal copper = GetLayerTotal(d, r, 2, false);
     EXPECT_EQ(copper.total, 4.0f);
-    EXPECT_EQ(copper.adhesion, 3.0f * 8.96f + 1.0f * 8.96f);
+    EXPECT_FLOAT_EQ(copper.adhesion, 4.0f * 8.96f);
+    EXPECT_FLOAT_EQ(copper.weight, 9.29f * 4.0f * 8.96f / 1000.0f);
 }
 
 TEST(LayerTotal, PlainLayerUsesItsOwnCoatingAndConvertsOnRequest) {
