@@ -4,6 +4,7 @@
 #include "measure/measurement_state.h"
 #include "reference/condition_rules.h"
 #include "reference/unit_gasket_tables.h"
+#include "results/thickness.h"
 
 namespace klv {
 
@@ -101,14 +102,13 @@ void CMeasurementSession::Evaluate(const PollingData& poll, PollResult& result) 
 }
 
 bool CMeasurementSession::ApplyWt(PollResult& result, bool lastLayer) {
-    if (!IsWtGasket(m_condition) || result.fInvalid)
+    if (result.fInvalid)
         return false;
-    if ((m_condition.bWtFlags & kWtCoefValid) != 0) {
-        result.fValue *= m_condition.fWtCoef;
+    if (ApplyWtCorrection(m_condition, result.fValue)) {
         m_seams.run.SetDisplayMode(kDisplayModeWtApplied);
         return true;
     }
-    if (!lastLayer)
+    if (!lastLayer || !IsWtAfterwards(m_condition))
         return false;
     const float coefficient = m_seams.view.AskWtCoefficient(m_condition);
     for (int k = 0; k < m_layer; ++k) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "reference/unit_conversion.h"
 #include "reference/unit_gasket_tables.h"
 #include "result_conditions.h"
 #include "results/layer_weight.h"
@@ -20,21 +21,28 @@ TEST(Thickness, MilCountIsScaledAndStoredInSinglePrecisionMicrometres) {
     const float inUnit = ThicknessFromCount(d, 0, 1234);
     EXPECT_EQ(inUnit, 12.34f);
     // 12.34f x 25.4f rounded to float, not the double product 313.436.
-    EXPECT_EQ(StoredLayerValue(d, inUnit), 313.4360046386719f);
+    EXPECT_EQ(FromUnit(inUnit, d.bUnit), 313.4360046386719f);
     EXPECT_EQ(ThicknessFromCount(d, 0, 1000, 234), 12.34f);
 }
 
-TEST(Thickness, WtCorrectionAppliesOnlyWithAValidCoefficient) {
+TEST(Thickness, WtCorrectionNeedsTheWtGasketAndACoefficientGivenBefore) {
+    // Small parts of 18.586 mm²: coefficient 9.293 / 18.586 = 0.5.
     MeasFileData d = Condition({Layer(kCoatCopper, "Cu", test::kRange4_10)});
     d.bGasket = kGasketWT;
     d.bWtMode = 3;
     d.fWtArea = 18.586f;
     d.fWtCoef = 0.5f;
-    const float raw = ThicknessFromCount(d, 0, 1000);
-    EXPECT_EQ(raw, 10.0f);
-    EXPECT_EQ(ApplyWtCorrection(d, raw), 10.0f);  // coefficient not marked valid
+    float value = ThicknessFromCount(d, 0, 1000);
+    EXPECT_EQ(value, 10.0f);
+    EXPECT_FALSE(ApplyWtCorrection(d, value)) << "coefficient not marked valid";
+    EXPECT_EQ(value, 10.0f);
     d.bWtFlags = kWtCoefValid;
-    EXPECT_EQ(StoredLayerValue(d, ApplyWtCorrection(d, raw)), 5.0f);
+    EXPECT_TRUE(ApplyWtCorrection(d, value));
+    EXPECT_EQ(FromUnit(value, d.bUnit), 5.0f);
+    d.bGasket = kGasketA;  // a flag left from an earlier WT condition
+    value = 10.0f;
+    EXPECT_FALSE(ApplyWtCorrection(d, value));
+    EXPECT_EQ(value, 10.0f);
 }
 
 TEST(Thickness, LayerWithoutResolutionRowReadsTheCountUnscaled) {
