@@ -96,13 +96,16 @@ TEST_F(ProtocolTest, OperationsLogTheirLine) {
     EXPECT_EQ(protocol.GetDeviceStatus(s, 3, false), 1);
     EXPECT_EQ(protocol.SetPumpFrequency(3, false), 1);
     EXPECT_EQ(protocol.AllOutputsOff(false), 1);
+    EXPECT_EQ(Last(1), (Bytes{0x5A, 0x08, 0xB8, 0, 0x7F, 0}));
+    EXPECT_EQ(Last(0), MakeSetDacValueFrame(0));
+    transport.UUsbdAPI_CommandCancel();
     std::string log = Log();
+    EXPECT_NE(log.find(" UUsbdAPI_CommandCancel(): command=faf0, dwTxLength=2, dwRxLength=0\n"),
+              std::string::npos);
     EXPECT_NE(log.find(" GetDeviceStatus(): command=105a, dwTxLength=2, dwRxLength=22\n"),
               std::string::npos);
     EXPECT_NE(log.find("  EchoBackCommand(): command=65a, dwTxLength=4, dwRxLength=0\n"),
               std::string::npos);
-    EXPECT_EQ(Last(1), (Bytes{0x5A, 0x08, 0xB8, 0, 0x7F, 0}));
-    EXPECT_EQ(Last(0), MakeSetDacValueFrame(0));
 }
 
 TEST_F(ProtocolTest, StopMeasurementSwitchesOffOnlyAfterAStop) {
@@ -110,6 +113,7 @@ TEST_F(ProtocolTest, StopMeasurementSwitchesOffOnlyAfterAStop) {
     instrument.Inject(Fault::CorruptEcho, 3);
     op.Answer(IDCANCEL);
     EXPECT_EQ(protocol.StopMeasurement(true), 0);
+    EXPECT_EQ(op.Messages().size(), 1u) << "the failed stop offers Repeat and Cancel";
     EXPECT_EQ(CountFrames(kWritePorts), 0);
     EXPECT_EQ(protocol.StopMeasurement(false), 1);
     EXPECT_EQ(Last(2), (Bytes{0x5A, 0x04, 1}));
@@ -198,6 +202,24 @@ TEST_F(ProtocolTest, SensitivityCodeLandsInPortABitsThreeToFive) {
         EXPECT_EQ(protocol.SetSensitivity(c.setting, c.rangeCode, false), 1);
         EXPECT_EQ(Last(), (Bytes{0x5A, 0x08, 0x38, c.bits, 0, 0})) << c.setting;
         EXPECT_EQ(instrument.Sim().Status().bPortA() & 0x38, c.bits) << c.setting;
+    }
+}
+
+TEST_F(ProtocolTest, RelayCommandsSwitchTheirActiveLowPortBLine) {
+    Start();
+    struct Case {
+        int (CDeviceProtocol::*command)(bool, bool);
+        std::uint8_t line;
+    };
+    for (const Case c :
+         {Case{&CDeviceProtocol::SetWNi, 0x20}, Case{&CDeviceProtocol::SetBalance, 0x40},
+          Case{&CDeviceProtocol::SetReverse, 0x10}}) {
+        EXPECT_EQ((protocol.*c.command)(true, false), 1);
+        EXPECT_EQ(Last(), (Bytes{0x5A, 0x08, 0, 0, 0, c.line})) << "on clears the line";
+        EXPECT_EQ(instrument.Sim().Status().bPortB() & c.line, 0);
+        EXPECT_EQ((protocol.*c.command)(false, false), 1);
+        EXPECT_EQ(Last(), (Bytes{0x5A, 0x08, 0, 0, c.line, 0})) << "off sets it";
+        EXPECT_EQ(instrument.Sim().Status().bPortB() & c.line, c.line);
     }
 }
 

@@ -35,6 +35,7 @@ TEST_F(ProtocolRunTest, ALayerStartsTheSimulatedInstrumentInOneBusyScope) {
     const DeviceStatus s = instrument.Sim().Status();
     EXPECT_TRUE(s.IsRunning());
     EXPECT_EQ(s.bPortA() & 0x38, 0x18);
+    EXPECT_EQ(s.bPortB() & kPortBReverse, kPortBReverse) << "forward current (active low)";
     const std::vector<std::uint8_t> started = instrument.Received().back();
     ASSERT_EQ(started.size(), 15u);
     EXPECT_EQ(started[5] | (started[6] << 8), 3000) << "blanking in ms";
