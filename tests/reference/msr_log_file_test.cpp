@@ -94,6 +94,8 @@ TEST(MsrLogFile, TruncateSetsTheLengthAndZeroDeletes) {
 TEST(PackedDates, PlausibleOnlyWithRealMonthsAndDays) {
     EXPECT_TRUE(IsPlausiblePackedDate(0));
     EXPECT_TRUE(IsPlausiblePackedDate(PackDate(2099, 12, 31)));
+    EXPECT_TRUE(IsPlausiblePackedDate(PackDate(1980, 1, 1)));
+    EXPECT_FALSE(IsPlausiblePackedDate(PackDate(2026, 13, 5)));
     EXPECT_FALSE(IsPlausiblePackedDate(PackDate(2026, 0, 5)));
     EXPECT_FALSE(IsPlausiblePackedDate(PackDate(2026, 5, 0)));
 }
