@@ -4,6 +4,7 @@
 #include "measure/measurement_state.h"
 #include "reference/condition_rules.h"
 #include "reference/unit_gasket_tables.h"
+#include "results/thickness.h"
 
 namespace klv {
 
@@ -101,18 +102,13 @@ void CMeasurementSession::Evaluate(const PollingData& poll, PollResult& result) 
 }
 
 bool CMeasurementSession::ApplyWt(PollResult& result, bool lastLayer) {
-    if (!IsWtGasket(m_condition))
-        return false;
-    if ((m_condition.bWtFlags & kWtCoefValid) != 0) {
-        if (result.fInvalid)
-            return false;
-        result.fValue *= m_condition.fWtCoef;
+    if (!result.fInvalid && ApplyWtCorrection(m_condition, result.fValue)) {
         m_seams.run.SetDisplayMode(kDisplayModeWtApplied);
         return true;
     }
     // The earlier layers are stored raw until the coefficient comes, so it is asked even when
     // this last layer has no value (an invalid first layer never gets here).
-    if (!lastLayer)
+    if (!lastLayer || !IsWtAfterwards(m_condition))
         return false;
     const float coefficient = m_seams.view.AskWtCoefficient(m_condition);
     for (int k = 0; k < m_layer; ++k) {

@@ -1,7 +1,7 @@
 #include "results/thickness.h"
 
 #include "reference/resolution_table.h"
-#include "reference/unit_conversion.h"
+#include "reference/unit_gasket_tables.h"
 
 namespace klv {
 
@@ -14,14 +14,11 @@ float ThicknessFromCount(const MeasFileData& d, int k, std::int32_t count, std::
     return counts / scale;
 }
 
-float ApplyWtCorrection(const MeasFileData& d, float valueInUnit) {
-    if ((d.bWtFlags & kWtCoefValid) == 0)
-        return valueInUnit;
-    return valueInUnit * d.fWtCoef;
-}
-
-float StoredLayerValue(const MeasFileData& d, float valueInUnit) {
-    return FromUnit(valueInUnit, d.bUnit);
+bool ApplyWtCorrection(const MeasFileData& d, float& valueInUnit) {
+    if (d.bGasket != kGasketWT || (d.bWtFlags & kWtCoefValid) == 0)
+        return false;
+    valueInUnit *= d.fWtCoef;
+    return true;
 }
 
 }  // namespace klv

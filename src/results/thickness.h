@@ -10,11 +10,9 @@ namespace klv {
 // layer's resolution row. A layer without a row reads the count unscaled.
 float ThicknessFromCount(const MeasFileData& d, int k, std::int32_t count, std::int32_t carry = 0);
 
-// The layer value after the WT correction: multiplied by the stored coefficient when bit 0 of
-// the WT flags marks it valid, else unchanged.
-float ApplyWtCorrection(const MeasFileData& d, float valueInUnit);
-
-// The value written to the data log: the (corrected) value in the unit, in µm.
-float StoredLayerValue(const MeasFileData& d, float valueInUnit);
+// The WT correction of a layer value in the unit, made as the layer is measured: with the WT
+// gasket and a coefficient given before the measurement (bit 0 of the WT flags) the value is
+// multiplied by it and true returned; otherwise it stays as it is.
+bool ApplyWtCorrection(const MeasFileData& d, float& valueInUnit);
 
 }  // namespace klv

@@ -177,6 +177,16 @@ TEST(DataDirectory, EnvironmentOrHome) {
     EXPECT_EQ(MakeLogFilePath(deep), deep.substr(0, 250) + ".log");
 }
 
+TEST(DataDirectory, TreesAreMadeWithTheirParentsAndAFileInTheWayFails) {
+    test::TempDir dir;
+    EXPECT_FALSE(MakeDirectoryTree(""));
+    EXPECT_TRUE(MakeDirectoryTree(dir.File("a/b/c")));
+    EXPECT_TRUE(DirectoryExists(dir.File("a/b/c")));
+    EXPECT_TRUE(MakeDirectoryTree(dir.File("a/b")));
+    test::WriteTestFile(dir.File("file"), "x");
+    EXPECT_FALSE(MakeDirectoryTree(dir.File("file/d")));
+}
+
 TEST_F(AppTest, EventSoundsPlayTheTableReadAtStartUpAndAfterEachReload) {
     MakeDirectoryTree(Data() + "Graphics/");
     test::WriteTestFile(Data() + "Graphics/end.wav", test::TestWaveBytes(80));

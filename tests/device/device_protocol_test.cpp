@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <mutex>
 #include <thread>
 
 #include "device/device_fixture.h"
 #include "device/device_frames.h"
 #include "device/device_session.h"
 #include "device/output_current.h"
+#include "device/usb_status.h"
 
 namespace klv::test {
 namespace {
@@ -93,13 +95,16 @@ TEST_F(ProtocolTest, OperationsLogTheirLine) {
     EXPECT_EQ(protocol.GetDeviceStatus(s, 3, false), 1);
     EXPECT_EQ(protocol.SetPumpFrequency(3, false), 1);
     EXPECT_EQ(protocol.AllOutputsOff(false), 1);
+    EXPECT_EQ(Last(1), (Bytes{0x5A, 0x08, 0xB8, 0, 0x7F, 0}));
+    EXPECT_EQ(Last(0), MakeSetDacValueFrame(0));
+    transport.UUsbdAPI_CommandCancel();
     std::string log = Log();
+    EXPECT_NE(log.find(" UUsbdAPI_CommandCancel(): command=faf0, dwTxLength=2, dwRxLength=0\n"),
+              std::string::npos);
     EXPECT_NE(log.find(" GetDeviceStatus(): command=105a, dwTxLength=2, dwRxLength=22\n"),
               std::string::npos);
     EXPECT_NE(log.find("  EchoBackCommand(): command=65a, dwTxLength=4, dwRxLength=0\n"),
               std::string::npos);
-    EXPECT_EQ(Last(1), (Bytes{0x5A, 0x08, 0xB8, 0, 0x7F, 0}));
-    EXPECT_EQ(Last(0), MakeSetDacValueFrame(0));
 }
 
 TEST_F(ProtocolTest, StopMeasurementSwitchesOffOnlyAfterAStop) {
@@ -107,6 +112,7 @@ TEST_F(ProtocolTest, StopMeasurementSwitchesOffOnlyAfterAStop) {
     instrument.Inject(Fault::CorruptEcho, 3);
     op.Answer(IDCANCEL);
     EXPECT_EQ(protocol.StopMeasurement(true), 0);
+    EXPECT_EQ(op.Messages().size(), 1u) << "the failed stop offers Repeat and Cancel";
     EXPECT_EQ(CountFrames(kWritePorts), 0);
     EXPECT_EQ(protocol.StopMeasurement(false), 1);
     EXPECT_EQ(Last(2), (Bytes{0x5A, 0x04, 1}));
@@ -146,6 +152,92 @@ TEST_F(ProtocolTest, FailedPollKeepsTheLastStatusAndSaysSo) {
     EXPECT_EQ(d.lCommFailed, 0) << "the poll after the faults is fresh again";
     EXPECT_GE(transport.ReadStatistics().retryMaximum, 3u);
     EXPECT_EQ(d.status.bAdc0804(), 0x80);
+}
+
+// Keeps what the polling window would read at each notification.
+class ReadingPollTarget final : public PollTarget {
+public:
+    explicit ReadingPollTarget(CDeviceProtocol& protocol) : m_protocol(protocol) {}
+    void PostPollingNotify() override {
+        PollingData d;
+        m_protocol.GetPollingData(d);
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_seen.push_back(d);
+    }
+    std::vector<PollingData> Seen() {
+        std::lock_guard<std::mutex> guard(m_lock);
+        return m_seen;
+    }
+
+private:
+    CDeviceProtocol& m_protocol;
+    std::mutex m_lock;
+    std::vector<PollingData> m_seen;
+};
+
+TEST_F(ProtocolTest, APollThatFailsEveryTryReportsTheFailureAndItsCode) {
+    Start();
+    instrument.Inject(Fault::WrongLengthByte, 3);
+    ReadingPollTarget target(protocol);
+    protocol.SetPollingWindow(&target);
+    while (target.Seen().size() < 2)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    protocol.SetPollingWindow(nullptr);
+    const std::vector<PollingData> seen = target.Seen();
+    EXPECT_EQ(seen[0].lCommFailed, 1);
+    EXPECT_EQ(seen[0].dwErrorCode, static_cast<std::uint32_t>(kUsbRxLength));
+    EXPECT_EQ(seen[1].lCommFailed, 0);
+    EXPECT_EQ(seen[1].dwErrorCode, static_cast<std::uint32_t>(kUsbOk));
+}
+
+TEST_F(ProtocolTest, SensitivityCodeLandsInPortABitsThreeToFive) {
+    Start();
+    struct Case {
+        int setting, rangeCode;
+        std::uint8_t bits;
+    };
+    // Setting "4" is code 5, hardware 3; "Automatic" on range 1 (automatic 3) is hardware 1.
+    for (const Case c : {Case{5, 1, 0x18}, Case{1, 1, 0x08}, Case{9, 1, 0x38}, Case{0, 1, 0x00}}) {
+        EXPECT_EQ(protocol.SetSensitivity(c.setting, c.rangeCode, false), 1);
+        EXPECT_EQ(Last(), (Bytes{0x5A, 0x08, 0x38, c.bits, 0, 0})) << c.setting;
+        EXPECT_EQ(instrument.Sim().Status().bPortA() & 0x38, c.bits) << c.setting;
+    }
+}
+
+TEST_F(ProtocolTest, RelayCommandsSwitchTheirActiveLowPortBLine) {
+    Start();
+    struct Case {
+        int (CDeviceProtocol::*command)(bool, bool);
+        std::uint8_t line;
+    };
+    for (const Case c :
+         {Case{&CDeviceProtocol::SetWNi, 0x20}, Case{&CDeviceProtocol::SetBalance, 0x40},
+          Case{&CDeviceProtocol::SetReverse, 0x10}}) {
+        EXPECT_EQ((protocol.*c.command)(true, false), 1);
+        EXPECT_EQ(Last(), (Bytes{0x5A, 0x08, 0, 0, 0, c.line})) << "on clears the line";
+        EXPECT_EQ(instrument.Sim().Status().bPortB() & c.line, 0);
+        EXPECT_EQ((protocol.*c.command)(false, false), 1);
+        EXPECT_EQ(Last(), (Bytes{0x5A, 0x08, 0, 0, c.line, 0})) << "off sets it";
+        EXPECT_EQ(instrument.Sim().Status().bPortB() & c.line, c.line);
+    }
+}
+
+TEST_F(ProtocolTest, StartElectrolysisSendsTheBlankingInMilliseconds) {
+    Start();
+    EXPECT_EQ(protocol.StartElectrolysis(800, 7, 250, 400, 0, false), 1);
+    // 7 s = 7000 ms = 0x1B58; auto stop 250 = 0xFA; saturation 400 = 0x190.
+    EXPECT_EQ(Last(),
+              (Bytes{0x5A, 0x02, 0, 0x20, 0x03, 0x58, 0x1B, 0xFA, 0, 0, 0, 0x90, 0x01, 0, 0}));
+}
+
+TEST_F(ProtocolTest, SettlingWaitsASecondWhileEventsKeepBeingHandled) {
+    Start();
+    const std::uint32_t start = m_clock.TickMs();
+    const int pumped = pump.calls;
+    EXPECT_EQ(protocol.SetOutputCurrent(10.0f, 0.0f, false, true, false, 0, false), 1);
+    EXPECT_GE(m_clock.TickMs() - start, 1000u);
+    EXPECT_GE(pump.calls - pumped, 20) << "the wait handles events every 10 ms";
+    EXPECT_EQ(Last(), (Bytes{0x5A, 0x08, 0, 0, 0, 0x08})) << "the probe follows the wait";
 }
 
 TEST_F(ProtocolTest, SimulationSendsEveryCommandToTheSimulator) {

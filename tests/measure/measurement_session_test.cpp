@@ -255,6 +255,36 @@ TEST(MeasurementSession, ACoefficientAskedAfterTheLastLayerMultipliesTheEarlierO
     }
 }
 
+MeasFileData TinAlloyCopper() {
+    return Condition({Layer(kCoatTin, "Sn"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
+}
+
+TEST(MeasurementSession, AnAlloyConditionIsPrintedOnlyAsAWholeMeasurement) {
+    SessionFixture f(TinAlloyCopper());
+    f.MeasureLayer(100);
+    f.MeasureLayer(20);
+    EXPECT_TRUE(f.output.calls.empty()) << "no layer line and no statistics before the last layer";
+    f.MeasureLayer(30);
+    EXPECT_EQ(f.output.calls,
+              (std::vector<std::string>{"stats", "print measurement", "transmit 1", "gross"}));
+}
+
+TEST(MeasurementSession, ACoefficientAskedAfterAnAlloyMeasurementKeepsDisplayModeThree) {
+    MeasFileData d = TinAlloyCopper();
+    d.bGasket = kGasketWT;
+    SessionFixture f(d);
+    f.view.wtCoefficient = 2.0f;
+    f.MeasureLayer(100);
+    f.MeasureLayer(20);
+    f.MeasureLayer(30);
+    EXPECT_EQ(f.view.wtAsked, 1);
+    EXPECT_EQ(f.run.DisplayMode(), 3);
+    const auto records = f.FileRecords();
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_FLOAT_EQ(records[0].lMeasValue, 20.0f);
+    EXPECT_FLOAT_EQ(records[2].lMeasValue, 6.0f);
+}
+
 TEST(MeasurementSession, EndingAfterFailedPollsSwitchesTheOutputsOff) {
     SessionFixture f(TwoLayers());
     ASSERT_EQ(f.session->StartMeasurement(), 1);

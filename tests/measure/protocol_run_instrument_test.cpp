@@ -23,12 +23,22 @@ protected:
 TEST_F(ProtocolRunTest, ALayerStartsTheSimulatedInstrumentInOneBusyScope) {
     Start();
     d.coat[0].bPump = 6;
+    d.coat[0].bSensitivity = 5;  // "4": hardware code 3
+    d.coat[0].bBlanking = 3;
+    const std::uint32_t start = m_clock.TickMs();
     ASSERT_EQ(run.StartLayer(d, 0, 0, true), 1);
+    EXPECT_GE(m_clock.TickMs() - start, 1000u) << "the output current settles first";
     EXPECT_EQ(busy.enters, 1);
     EXPECT_EQ(busy.leaves, 1);
     EXPECT_EQ(CountFrames(kStartElectrolysis), 1);
     EXPECT_EQ(CountFrames(kSetPumpFrequency), 1);
-    EXPECT_TRUE(instrument.Sim().Status().IsRunning());
+    const DeviceStatus s = instrument.Sim().Status();
+    EXPECT_TRUE(s.IsRunning());
+    EXPECT_EQ(s.bPortA() & 0x38, 0x18);
+    EXPECT_EQ(s.bPortB() & kPortBReverse, kPortBReverse) << "forward current (active low)";
+    const std::vector<std::uint8_t> started = instrument.Received().back();
+    ASSERT_EQ(started.size(), 15u);
+    EXPECT_EQ(started[5] | (started[6] << 8), 3000) << "blanking in ms";
 }
 
 TEST_F(ProtocolRunTest, ACancelledCommandSwitchesTheOutputsOff) {

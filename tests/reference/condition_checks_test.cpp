@@ -156,6 +156,9 @@ TEST(ConditionChecks, AutoStopLimitsAreConvertedAndCutToTheResolution) {
     EXPECT_EQ(CheckAutoStopValue(um, 0, 40.0f), "");
     EXPECT_EQ(CheckAutoStopValue(um, 0, 0.0f), "Range of values are from  0.1  to  40.0.");
     EXPECT_EQ(CheckAutoStopValue(um, 0, 40.1f), "Range of values are from  0.1  to  40.0.");
+    // A typed value counts at its nearest step: 40.06 is 40.1, beyond the limit.
+    EXPECT_EQ(CheckAutoStopValue(um, 0, 40.06f), "Range of values are from  0.1  to  40.0.");
+    EXPECT_EQ(CheckAutoStopValue(um, 0, 40.04f), "");
     EXPECT_EQ(CheckAutoStopValue(um, 0, std::nanf("")), "Range of values are from  0.1  to  40.0.");
 
     MeasFileData mil = Valid();

@@ -55,6 +55,12 @@ TEST(ConditionStoreDirectories, CreatedOnceAndExistingCountsAsSuccess) {
     EXPECT_TRUE(store.CreateConditionDirectories());
     ConditionStore nowhere(dir.File("missing/deeper"), op);
     EXPECT_FALSE(nowhere.CreateConditionDirectories());
+    // A file where the condition folder belongs fails the pair, though the log folder is made.
+    test::TempDir blocked;
+    test::WriteTestFile(blocked.File("KlvMeasF"), "x");
+    ConditionStore half(blocked.Path(), op);
+    EXPECT_FALSE(half.CreateConditionDirectories());
+    EXPECT_TRUE(DirectoryExists(blocked.File("KlvMeasD")));
 }
 
 TEST(ConditionStoreWrite, WritesExactImageAndKeepsTableCurrent) {

@@ -47,6 +47,14 @@ TEST(OutputCurrent, AlloyLayerUsesTheCoatingAboveWithoutCorrection) {
     EXPECT_NE(GetOutputCurrent(d, 0, true), GetOutputCurrent(d, 0, false));
 }
 
+TEST(OutputCurrent, WithoutARowForItsUnderSubstanceTheCoatingsFirstRowApplies) {
+    // Gold has no row on steel; its first row (on brass) gives factor Au, 23.7 mA.
+    MeasFileData d = Condition({Layer(GoldCoatingCode, "Au")});
+    EXPECT_EQ(GetOutputCurrent(d, 0, true), 23.7f);
+    d.coat[0].bRange = test::kRange2_1;
+    EXPECT_EQ(GetOutputCurrent(d, 0, true), 47.4f);
+}
+
 TEST(OutputCurrent, CoatingWithoutAnyCombinationRowGivesZero) {
     MeasFileData d = Condition({Layer(kFreeNameCoatingCode, "Xx")});
     EXPECT_EQ(GetOutputCurrent(d, 0, true), 0.0f);

@@ -94,8 +94,23 @@ TEST(MsrLogFile, TruncateSetsTheLengthAndZeroDeletes) {
 TEST(PackedDates, PlausibleOnlyWithRealMonthsAndDays) {
     EXPECT_TRUE(IsPlausiblePackedDate(0));
     EXPECT_TRUE(IsPlausiblePackedDate(PackDate(2099, 12, 31)));
+    EXPECT_TRUE(IsPlausiblePackedDate(PackDate(1980, 1, 1)));
+    EXPECT_FALSE(IsPlausiblePackedDate(PackDate(2026, 13, 5)));
     EXPECT_FALSE(IsPlausiblePackedDate(PackDate(2026, 0, 5)));
     EXPECT_FALSE(IsPlausiblePackedDate(PackDate(2026, 5, 0)));
+}
+
+TEST(PackedDates, YearsOutsideTheFieldAreClampedTo1980And2099) {
+    // Year - 1980 in bits 15-9, month in bits 8-5, day in bits 4-0.
+    EXPECT_EQ(PackDate(2099, 12, 31), 0xEF9F);
+    EXPECT_EQ(PackDate(2100, 1, 1), 0xEE21);
+    EXPECT_EQ(PackDate(2400, 1, 1), 0xEE21);
+    EXPECT_EQ(PackDate(1980, 6, 15), 0x00CF);
+    EXPECT_EQ(PackDate(1979, 6, 15), 0x00CF);
+    const Date last = UnpackDate(0xEF9F);
+    EXPECT_EQ(last.year, 2099);
+    EXPECT_EQ(last.month, 12);
+    EXPECT_EQ(last.day, 31);
 }
 
 }  // namespace

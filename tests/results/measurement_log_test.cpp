@@ -213,6 +213,21 @@ TEST(CancelLastMeasurement, DropsTheLastMeasurementAndPrintsTheLine) {
     EXPECT_EQ(printer.lines[0], "   3    --Cancellation of data--");
 }
 
+TEST(CancelLastMeasurement, TheLastDateBecomesThatOfTheNewLastMeasurementsFirstLayer) {
+    LogFixture f(2);
+    f.Append(1);
+    // Measurement 2 runs over midnight: its layers carry different dates.
+    f.clock.SetDate(2020, 2, 10);
+    ASSERT_TRUE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 0, 1.0f, false));
+    f.clock.SetDate(2020, 2, 11);
+    ASSERT_TRUE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 1, 1.0f, false));
+    f.Append(1);
+    EXPECT_EQ(CancelLastMeasurement(f.store, f.d, kChannel, nullptr), CancelResult::Cancelled);
+    EXPECT_EQ(f.d.nItemCt, 4u);
+    EXPECT_EQ(f.d.wLastDate, PackDate(2020, 2, 10));
+    EXPECT_EQ(f.Stored().wLastDate, PackDate(2020, 2, 10));
+}
+
 TEST(CancelLastMeasurement, RunningMeasurementIsDroppedWithDatesUnchanged) {
     LogFixture f(3);
     f.Append(1);

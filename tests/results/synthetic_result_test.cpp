@@ -74,6 +74,7 @@ TEST(SyntheticResult, TinAlloyFormSplitsTinAndCopper) {
 TEST(SyntheticResult, SolderTitlesAndOnlyTinItemsBeforeTheCopperLayer) {
     MeasFileData d = TinAlloyCopper();
     d.coat[0] = Layer(kCoatSolder, "SO");
+    d.bContent = 40;  // solder of 8.52 g/cm³; its parts still weigh as tin, 7.31
     const MsrLogRecord two[] = {Measured(2.0f), Measured(1.2f),
                                 MsrLogRecord{0, kRecordNoValue, 0, 0}};
     SyntheticResult r;
@@ -81,6 +82,9 @@ TEST(SyntheticResult, SolderTitlesAndOnlyTinItemsBeforeTheCopperLayer) {
     EXPECT_EQ(r.nCount, 3);
     EXPECT_EQ(Title(r.item[0]), "Solid SO layer    ");
     EXPECT_EQ(Title(r.item[2]), "Coating thickness value of all SO");
+    EXPECT_STREQ(r.item[0].szAdhesionValue, " 14.62");
+    EXPECT_STREQ(r.item[1].szAdhesionValue, " 2.193");
+    EXPECT_STREQ(r.item[2].szAdhesionValue, "16.813");
     EXPECT_FALSE(IsItemUsed(r.item[3]));
     EXPECT_FALSE(IsItemUsed(r.item[5]));
 }
@@ -103,6 +107,28 @@ TEST(SyntheticResult, PlainFlagGivesLayerItemsWithAlloyShares) {
     EditSyntheticResult(d, kThree, alloyForm, false);
     EXPECT_EQ(r.item[0].lMeasValue, alloyForm.item[2].lMeasValue);
     EXPECT_EQ(r.item[0].lMeasValue, tin.total);
+}
+
+TEST(SyntheticResult, ALimitItselfIsInside) {
+    MeasFileData d = Condition({Layer(kCoatNickel, "Ni")});
+    d.bStatFlags = kStatLimitCheckOn;
+    d.limits[0].fUpperLimit = 5.0f;
+    d.limits[0].fLowerLimit = 2.0f;
+    struct Case {
+        float micrometres;
+        int mark;
+        const char* text;
+    };
+    for (const Case c :
+         {Case{5.0f, kLimitInside, "        "}, Case{5.01f, kLimitAbove, "More than upper limit"},
+          Case{2.0f, kLimitInside, "        "},
+          Case{1.99f, kLimitBelow, "Less than lower limit"}}) {
+        const MsrLogRecord one[] = {Measured(c.micrometres)};
+        SyntheticResult r;
+        EditSyntheticResult(d, one, r, false);
+        EXPECT_EQ(r.item[0].nLimitMark, c.mark) << c.micrometres;
+        EXPECT_STREQ(r.item[0].szLimit, c.text) << c.micrometres;
+    }
 }
 
 TEST(SyntheticResult, LimitsUncheckedGiveBlanksAndMarkZero) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "reference/unit_conversion.h"
 #include "reference/unit_gasket_tables.h"
 #include "results/layer_weight.h"
 #include "support/result_conditions.h"
@@ -19,21 +20,28 @@ TEST(Thickness, MilCountIsScaledAndStoredInSinglePrecisionMicrometres) {
     const float inUnit = ThicknessFromCount(d, 0, 1234);
     EXPECT_EQ(inUnit, 12.34f);
     // 12.34f x 25.4f rounded to float, not the double product 313.436.
-    EXPECT_EQ(StoredLayerValue(d, inUnit), 313.4360046386719f);
+    EXPECT_EQ(FromUnit(inUnit, d.bUnit), 313.4360046386719f);
     EXPECT_EQ(ThicknessFromCount(d, 0, 1000, 234), 12.34f);
 }
 
-TEST(Thickness, WtCorrectionAppliesOnlyWithAValidCoefficient) {
+TEST(Thickness, WtCorrectionNeedsTheWtGasketAndACoefficientGivenBefore) {
+    // Small parts of 18.586 mm²: coefficient 9.293 / 18.586 = 0.5.
     MeasFileData d = Condition({Layer(kCoatCopper, "Cu", test::kRange4_10)});
     d.bGasket = kGasketWT;
     d.bWtMode = 3;
     d.fWtArea = 18.586f;
     d.fWtCoef = 0.5f;
-    const float raw = ThicknessFromCount(d, 0, 1000);
-    EXPECT_EQ(raw, 10.0f);
-    EXPECT_EQ(ApplyWtCorrection(d, raw), 10.0f);  // coefficient not marked valid
+    float value = ThicknessFromCount(d, 0, 1000);
+    EXPECT_EQ(value, 10.0f);
+    EXPECT_FALSE(ApplyWtCorrection(d, value)) << "coefficient not marked valid";
+    EXPECT_EQ(value, 10.0f);
     d.bWtFlags = kWtCoefValid;
-    EXPECT_EQ(StoredLayerValue(d, ApplyWtCorrection(d, raw)), 5.0f);
+    EXPECT_TRUE(ApplyWtCorrection(d, value));
+    EXPECT_EQ(FromUnit(value, d.bUnit), 5.0f);
+    d.bGasket = kGasketA;  // a flag left from an earlier WT condition
+    value = 10.0f;
+    EXPECT_FALSE(ApplyWtCorrection(d, value));
+    EXPECT_EQ(value, 10.0f);
 }
 
 TEST(Thickness, LayerWithoutResolutionRowReadsTheCountUnscaled) {
@@ -60,18 +68,21 @@ TEST(Weight, NickelLayerWeightAndAdhesionOnGasketA) {
 
 TEST(LayerTotal, TinOverAlloyAddsTheTinShareWeighedAsTin) {
     MeasFileData d =
-        Condition({Layer(kCoatSolder, "SO"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
+        Condition({Layer(kCoatSolder, "SO"), test::AlloyLayer(), Layer(kCoatBrass, "BRS")});
+    // A content of 40 % moves the densities of solder and brass away from tin and copper.
+    d.bContent = 40;
     d.fAlloyCoefSn = 0.25f;
     d.fAlloyCoefCu = 0.5f;
     const MsrLogRecord r[] = {Measured(4.0f), Measured(2.0f), Measured(3.0f)};
     LayerTotal tin = GetLayerTotal(d, r, 0, false);
     EXPECT_EQ(tin.total, 4.5f);
-    LayerWeight a = GetWeight(d, kCoatTin, 4.0f), b = GetWeight(d, kCoatTin, 0.5f);
-    EXPECT_EQ(tin.weight, a.weight + b.weight);
-    EXPECT_EQ(tin.adhesion, a.adhesion + b.adhesion);
+    // 4.5 µm of tin (7.31) under gasket A (9.29 mm²): 0.3058 mg, 32.895 g/m².
+    EXPECT_FLOAT_EQ(tin.weight, 9.29f * 4.5f * 7.31f / 1000.0f);
+    EXPECT_FLOAT_EQ(tin.adhesion, 32.895f);
     LayerTotal copper = GetLayerTotal(d, r, 2, false);
     EXPECT_EQ(copper.total, 4.0f);
-    EXPECT_EQ(copper.adhesion, 3.0f * 8.96f + 1.0f * 8.96f);
+    EXPECT_FLOAT_EQ(copper.adhesion, 4.0f * 8.96f);
+    EXPECT_FLOAT_EQ(copper.weight, 9.29f * 4.0f * 8.96f / 1000.0f);
 }
 
 TEST(LayerTotal, PlainLayerUsesItsOwnCoatingAndConvertsOnRequest) {
