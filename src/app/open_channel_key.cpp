@@ -8,8 +8,8 @@
 namespace klv {
 
 std::optional<int> ReadAutomaticChannel(const ProfileFile& ini, const ChannelTable& channels) {
-    const std::string text =
-        ini.GetProfileString(ini::kMeasFileNbr.section, ini::kMeasFileNbr.key, ini::kMeasFileNbr.def);
+    const std::string text = ini.GetProfileString(ini::kMeasFileNbr.section, ini::kMeasFileNbr.key,
+                                                  ini::kMeasFileNbr.def);
     int open = 0;
     int index = -1;
     if (std::sscanf(text.c_str(), "%d,%d", &open, &index) != 2 || open == 0)

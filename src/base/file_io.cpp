@@ -16,7 +16,8 @@ bool WriteAll(int fd, const void* data, std::size_t size) {
     while (size > 0) {
         ssize_t n = ::write(fd, p, size);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         p += n;
@@ -30,10 +31,12 @@ bool ReadAll(int fd, void* data, std::size_t size) {
     while (size > 0) {
         ssize_t n = ::read(fd, p, size);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
-        if (n == 0) return false;
+        if (n == 0)
+            return false;
         p += n;
         size -= static_cast<std::size_t>(n);
     }
@@ -42,8 +45,10 @@ bool ReadAll(int fd, void* data, std::size_t size) {
 
 std::string FolderOf(const std::string& path) {
     auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
     return path.substr(0, slash);
 }
 
@@ -95,7 +100,8 @@ FileWriteResult WriteFailureOf(const OpenedFile& f) {
 FileWriteResult WriteFileAtomically(const std::string& path, const void* data, std::size_t size) {
     std::string temp = path + ".XXXXXX";
     int fd = ::mkstemp(temp.data());
-    if (fd < 0) return FileWriteResult::CannotCreate;
+    if (fd < 0)
+        return FileWriteResult::CannotCreate;
     ::fchmod(fd, 0644);
     bool ok = WriteAll(fd, data, size) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
@@ -116,7 +122,7 @@ FileReadResult ReadFileExact(const std::string& path, void* data, std::size_t si
     if (f.fd < 0)
         return ReadFailureOf(f, path);
     int fd = f.fd;
-    struct stat st{};
+    struct stat st {};
     bool ok = ::fstat(fd, &st) == 0 && static_cast<std::uint64_t>(st.st_size) == size &&
               ReadAll(fd, data, size);
     ::close(fd);
@@ -145,12 +151,14 @@ FileReadResult ReadWholeFile(const std::string& path, std::string& contents) {
     for (;;) {
         ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             ::close(fd);
             contents.clear();
             return FileReadResult::ReadFailed;
         }
-        if (n == 0) break;
+        if (n == 0)
+            break;
         contents.append(buf, static_cast<std::size_t>(n));
     }
     ::close(fd);
@@ -180,7 +188,7 @@ FileWriteResult TruncateFileTo(const std::string& path, std::uint64_t length) {
 }
 
 bool FileExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
@@ -190,7 +198,7 @@ bool IsPathMissing(const std::string& path) {
 }
 
 bool DirectoryExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
@@ -200,15 +208,19 @@ bool CanSearchDirectory(const std::string& path) {
 }
 
 bool MakeDirectory(const std::string& path) {
-    if (::mkdir(path.c_str(), 0755) == 0) return true;
+    if (::mkdir(path.c_str(), 0755) == 0)
+        return true;
     return errno == EEXIST && DirectoryExists(path);
 }
 
-bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool RemoveFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
 
 std::int64_t FileSize(const std::string& path) {
-    struct stat st{};
-    if (::stat(path.c_str(), &st) != 0) return -1;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return -1;
     return static_cast<std::int64_t>(st.st_size);
 }
 

@@ -10,7 +10,8 @@ bool LineLog::Start(const std::string& path, Clock& clock, bool truncate) {
     m_path = path;
     m_clock = &clock;
     std::FILE* f = std::fopen(m_path.c_str(), truncate ? "wb" : "ab");
-    if (!f) return false;
+    if (!f)
+        return false;
     bool ok = std::fputs("Starting ... \r\n", f) >= 0;
     return std::fclose(f) == 0 && ok;
 }
@@ -29,16 +30,20 @@ std::string LineLog::FormatLine(const LocalTime& t, const std::string& message) 
 
 void LineLog::ReleaseClock(const Clock& clock) {
     std::lock_guard<std::mutex> guard(m_lock);
-    if (m_clock == &clock) m_clock = &m_systemClock;
+    if (m_clock == &clock)
+        m_clock = &m_systemClock;
 }
 
 int LineLog::Write(int level, const std::string& message) {
-    if (level > 1) return 0;
+    if (level > 1)
+        return 0;
     std::lock_guard<std::mutex> guard(m_lock);
-    if (m_path.empty() || !m_clock) return -1;
+    if (m_path.empty() || !m_clock)
+        return -1;
     std::string line = FormatLine(m_clock->Now(), message.substr(0, kMaxMessage));
     std::FILE* f = std::fopen(m_path.c_str(), "ab");
-    if (!f) return -1;
+    if (!f)
+        return -1;
     bool ok = std::fwrite(line.data(), 1, line.size(), f) == line.size();
     ok = std::fclose(f) == 0 && ok;
     return ok ? 0 : -1;
@@ -50,7 +55,8 @@ LineLog& ProcessLineLog() {
 }
 
 int LogPrint(int level, const char* format, ...) {
-    if (level > 1) return 0;
+    if (level > 1)
+        return 0;
     char buffer[LineLog::kMaxMessage + 1];
     va_list args;
     va_start(args, format);

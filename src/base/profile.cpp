@@ -12,13 +12,16 @@ namespace {
 
 std::string Trim(const std::string& s) {
     std::size_t b = 0, e = s.size();
-    while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
-    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
+    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
+        ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
+        --e;
     return s.substr(b, e - b);
 }
 
 bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (std::tolower(static_cast<unsigned char>(a[i])) !=
             std::tolower(static_cast<unsigned char>(b[i])))
@@ -37,9 +40,11 @@ struct IniText {
 IniText Load(const std::string& path, bool* readable = nullptr) {
     IniText ini;
     std::string text;
-    if (readable) *readable = !path.empty();
+    if (readable)
+        *readable = !path.empty();
     if (ReadWholeFile(path, text) != FileReadResult::Ok) {
-        if (readable) *readable = !FileExists(path) && !DirectoryExists(path);
+        if (readable)
+            *readable = !FileExists(path) && !DirectoryExists(path);
         return ini;
     }
     if (text.find("\r\n") == std::string::npos && text.find('\n') != std::string::npos)
@@ -48,9 +53,11 @@ IniText Load(const std::string& path, bool* readable = nullptr) {
     while (pos < text.size()) {
         std::size_t nl = text.find('\n', pos);
         std::string line = text.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         ini.lines.push_back(line);
-        if (nl == std::string::npos) break;
+        if (nl == std::string::npos)
+            break;
         pos = nl + 1;
     }
     return ini;
@@ -67,18 +74,22 @@ bool Save(const std::string& path, const IniText& ini) {
 
 std::optional<std::string> SectionName(const std::string& line) {
     std::string t = Trim(line);
-    if (t.size() < 2 || t.front() != '[') return std::nullopt;
+    if (t.size() < 2 || t.front() != '[')
+        return std::nullopt;
     auto close = t.find(']');
-    if (close == std::string::npos) return std::nullopt;
+    if (close == std::string::npos)
+        return std::nullopt;
     return Trim(t.substr(1, close - 1));
 }
 
 // Key of a "key=value" line, or nullopt for comments and other lines.
 std::optional<std::string> KeyName(const std::string& line) {
     std::string t = Trim(line);
-    if (t.empty() || t.front() == ';') return std::nullopt;
+    if (t.empty() || t.front() == ';')
+        return std::nullopt;
     auto eq = t.find('=');
-    if (eq == std::string::npos) return std::nullopt;
+    if (eq == std::string::npos)
+        return std::nullopt;
     return Trim(t.substr(0, eq));
 }
 
@@ -93,7 +104,8 @@ Location Find(const IniText& ini, const std::string& section, const std::string&
     bool inside = false;
     for (std::size_t i = 0; i < ini.lines.size(); ++i) {
         if (auto name = SectionName(ini.lines[i])) {
-            if (inside) break;
+            if (inside)
+                break;
             if (SameName(*name, section)) {
                 inside = true;
                 loc.section = i;
@@ -101,8 +113,10 @@ Location Find(const IniText& ini, const std::string& section, const std::string&
             }
             continue;
         }
-        if (!inside) continue;
-        if (!Trim(ini.lines[i]).empty()) loc.insertAt = i + 1;
+        if (!inside)
+            continue;
+        if (!Trim(ini.lines[i]).empty())
+            loc.insertAt = i + 1;
         if (auto k = KeyName(ini.lines[i]); k && SameName(*k, key)) {
             loc.key = i;
             break;
@@ -112,7 +126,9 @@ Location Find(const IniText& ini, const std::string& section, const std::string&
 }
 
 // A line break would split the line and plant a foreign key in the file.
-bool IsSingleLine(const std::string& s) { return s.find_first_of("\r\n") == std::string::npos; }
+bool IsSingleLine(const std::string& s) {
+    return s.find_first_of("\r\n") == std::string::npos;
+}
 
 bool IsWritableName(const std::string& section, const std::string& key) {
     return !section.empty() && !key.empty() && IsSingleLine(section) && IsSingleLine(key) &&
@@ -134,7 +150,8 @@ std::string ProfileFile::GetProfileString(const std::string& section, const std:
     IniText ini = Load(m_path);
     Location loc = Find(ini, section, key);
     std::string value = loc.key ? ValueOf(ini.lines[*loc.key]) : def;
-    if (value.size() > maxChars) value.resize(maxChars);
+    if (value.size() > maxChars)
+        value.resize(maxChars);
     return value;
 }
 
@@ -143,30 +160,35 @@ bool ProfileFile::HasProfileKey(const std::string& section, const std::string& k
     return Find(ini, section, key).key.has_value();
 }
 
-int ProfileFile::GetProfileInt(const std::string& section, const std::string& key,
-                               int def) const {
+int ProfileFile::GetProfileInt(const std::string& section, const std::string& key, int def) const {
     IniText ini = Load(m_path);
     Location loc = Find(ini, section, key);
-    if (!loc.key) return def;
+    if (!loc.key)
+        return def;
     std::string v = ValueOf(ini.lines[*loc.key]);
     std::size_t i = 0;
     bool negative = false;
-    if (i < v.size() && (v[i] == '-' || v[i] == '+')) negative = v[i++] == '-';
+    if (i < v.size() && (v[i] == '-' || v[i] == '+'))
+        negative = v[i++] == '-';
     long long n = 0;
     while (i < v.size() && std::isdigit(static_cast<unsigned char>(v[i]))) {
         n = n * 10 + (v[i++] - '0');
-        if (n > 0xFFFFFFFFLL) n = 0xFFFFFFFFLL;
+        if (n > 0xFFFFFFFFLL)
+            n = 0xFFFFFFFFLL;
     }
-    if (negative) n = -n;
+    if (negative)
+        n = -n;
     return static_cast<int>(static_cast<unsigned int>(n));
 }
 
 bool ProfileFile::WriteProfileString(const std::string& section, const std::string& key,
                                      const std::string& value) {
-    if (!IsWritableName(section, key) || !IsSingleLine(value)) return false;
+    if (!IsWritableName(section, key) || !IsSingleLine(value))
+        return false;
     bool readable = false;
     IniText ini = Load(m_path, &readable);
-    if (!readable) return false;
+    if (!readable)
+        return false;
     Location loc = Find(ini, section, key);
     if (loc.key) {
         std::string line = ini.lines[*loc.key];
@@ -174,24 +196,26 @@ bool ProfileFile::WriteProfileString(const std::string& section, const std::stri
     } else if (loc.section) {
         ini.lines.insert(ini.lines.begin() + static_cast<long>(loc.insertAt), key + "=" + value);
     } else {
-        if (!ini.lines.empty() && !Trim(ini.lines.back()).empty()) ini.lines.push_back("");
+        if (!ini.lines.empty() && !Trim(ini.lines.back()).empty())
+            ini.lines.push_back("");
         ini.lines.push_back("[" + section + "]");
         ini.lines.push_back(key + "=" + value);
     }
     return Save(m_path, ini);
 }
 
-bool ProfileFile::WriteProfileInt(const std::string& section, const std::string& key,
-                                  int value) {
+bool ProfileFile::WriteProfileInt(const std::string& section, const std::string& key, int value) {
     return WriteProfileString(section, key, std::to_string(value));
 }
 
 bool ProfileFile::DeleteProfileKey(const std::string& section, const std::string& key) {
     bool readable = false;
     IniText ini = Load(m_path, &readable);
-    if (!readable) return false;
+    if (!readable)
+        return false;
     Location loc = Find(ini, section, key);
-    if (!loc.key) return true;
+    if (!loc.key)
+        return true;
     ini.lines.erase(ini.lines.begin() + static_cast<long>(*loc.key));
     return Save(m_path, ini);
 }

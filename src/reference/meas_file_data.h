@@ -147,7 +147,9 @@ MeasFileData NewMeasFileData();
 int GetCoatCount(const MeasFileData& d);
 // Record count divided by the layer count, rounded up (0 for no layers).
 std::uint32_t GetDataQuantity(const MeasFileData& d);
-inline bool IsAlloyLayer(const LayerCondition& c) { return (c.bCode & 0x80) != 0; }
+inline bool IsAlloyLayer(const LayerCondition& c) {
+    return (c.bCode & 0x80) != 0;
+}
 
 // Files written before blanking became per layer: byte 252 moves into the used layers.
 void MigrateLegacyBlanking(MeasFileData& d);

@@ -12,16 +12,21 @@ int ScriptedOperator::ShowMessage(const std::string& text, MsgIcon icon, MsgButt
     // Unscripted boxes take the first button, as Enter would.
     switch (buttons) {
         case MsgButtons::YesNo:
-        case MsgButtons::YesNoCancel: return IDYES;
-        case MsgButtons::RetryCancel: return IDRETRY;
-        case MsgButtons::AbortRetryIgnore: return IDABORT;
-        default: return IDOK;
+        case MsgButtons::YesNoCancel:
+            return IDYES;
+        case MsgButtons::RetryCancel:
+            return IDRETRY;
+        case MsgButtons::AbortRetryIgnore:
+            return IDABORT;
+        default:
+            return IDOK;
     }
 }
 
 std::vector<std::string> ScriptedOperator::Texts() const {
     std::vector<std::string> texts;
-    for (const auto& s : m_shown) texts.push_back(s.text);
+    for (const auto& s : m_shown)
+        texts.push_back(s.text);
     return texts;
 }
 

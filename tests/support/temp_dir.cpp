@@ -13,7 +13,8 @@ TempDir::TempDir() {
     std::string root = base && *base ? base : std::filesystem::temp_directory_path().string();
     std::filesystem::create_directories(root);
     std::string pattern = root + "/klvXXXXXX";
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("mkdtemp failed");
     m_path = pattern + "/";
 }
 

@@ -35,8 +35,8 @@
 #include "reference/ui/edit_condition.h"
 #include "reference/ui/edit_condition_item.h"
 #include "reference/ui/meas_data_display.h"
-#include "reference/ui/wt_after_input.h"
 #include "reference/ui/meas_file_list.h"
+#include "reference/ui/wt_after_input.h"
 
 namespace klv {
 
@@ -74,9 +74,14 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* pare
     m_instrument = std::make_unique<CProtocolRunInstrument>(m_device->Protocol());
     m_channel = std::make_unique<CMainChannel>(m_app, *m_face, *m_instrument, *this,
                                                [this] { UpdateControls(); });
-    m_editContext = std::make_unique<ConditionEditContext>(ConditionEditContext{
-        m_app.Conditions(), m_app.Calibration(), m_app.Profile(), m_app.Op(),
-        m_app.EventSounds().Player(), m_app.ListStyle().oneClickActivate, {}});
+    m_editContext = std::make_unique<ConditionEditContext>(
+        ConditionEditContext{m_app.Conditions(),
+                             m_app.Calibration(),
+                             m_app.Profile(),
+                             m_app.Op(),
+                             m_app.EventSounds().Player(),
+                             m_app.ListStyle().oneClickActivate,
+                             {}});
     m_channel->SetConditionEditor([this](MeasFileData& d, int index) {
         return EditCondition(*m_editContext, d, index, false, this);
     });
@@ -94,7 +99,8 @@ CKLV570Dlg::~CKLV570Dlg() {
 }
 
 void CKLV570Dlg::ShowAsStored() {
-    const int stored = m_app.Profile().GetProfileInt(ini::kMeasurement, ini::kWinShow, kShowMaximized);
+    const int stored =
+        m_app.Profile().GetProfileInt(ini::kMeasurement, ini::kWinShow, kShowMaximized);
     if (MainWindowShowCommand(stored) == kShowMaximized)
         showMaximized();
     else

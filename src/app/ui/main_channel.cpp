@@ -96,9 +96,9 @@ void CMainChannel::OpenChannel(int index, const MeasFileData& d) {
     m_index = index;
     m_condition = d;
     m_lastCancellable = false;
-    const CMeasurementSession::Seams seams{m_run,   m_instrument,     m_trace,      *this,
-                                           m_output, m_app.Conditions(), m_app.Time(),
-                                           m_pollTarget};
+    const CMeasurementSession::Seams seams{m_run,        m_instrument, m_trace,
+                                           *this,        m_output,     m_app.Conditions(),
+                                           m_app.Time(), m_pollTarget};
     m_session = std::make_unique<CMeasurementSession>(seams, m_condition, index);
     LogPrint(1, "Channel %d opened\n", index + 1);
     m_face.ResultList()->SetFourColumns(HasPlatingWeightCount(m_condition));

@@ -72,8 +72,7 @@ public:
     void UpdateLevelMeter(const PollingData& poll) override;
     void ResetLevelMeter() override;
     void RedrawResultList() override;
-    void ShowSyntheticResult(const MeasFileData& d,
-                             std::span<const MsrLogRecord> records) override;
+    void ShowSyntheticResult(const MeasFileData& d, std::span<const MsrLogRecord> records) override;
     void MarkLastMeasurement() override;
     float AskWtCoefficient(MeasFileData& d) override;
     void EndCondition() override;

@@ -10,7 +10,9 @@
 namespace klv {
 
 CQtSoundPlayer::CQtSoundPlayer(Check hasOutput, Action beep, QObject* parent)
-    : QObject(parent), m_hasOutput(std::move(hasOutput)), m_beep(std::move(beep)),
+    : QObject(parent),
+      m_hasOutput(std::move(hasOutput)),
+      m_beep(std::move(beep)),
       m_effect(new QSoundEffect(this)) {
     if (!m_hasOutput)
         m_hasOutput = [] { return !QMediaDevices::defaultAudioOutput().isNull(); };

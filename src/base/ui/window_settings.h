@@ -7,8 +7,8 @@
 #include <string>
 
 #include "base/list_columns.h"
-#include "base/window_placement.h"
 #include "base/profile.h"
+#include "base/window_placement.h"
 
 namespace klv {
 

@@ -38,8 +38,7 @@ std::set<std::thread::id> InMemoryUsb::PipeThreads() const {
     return m_pipeThreads;
 }
 
-bool InMemoryUsb::BeginTransfer(std::uint8_t pipe, const std::uint8_t* data,
-                                std::uint32_t length) {
+bool InMemoryUsb::BeginTransfer(std::uint8_t pipe, const std::uint8_t* data, std::uint32_t length) {
     std::lock_guard<std::mutex> guard(m_lock);
     NotePipeThread();
     if (!m_open)
@@ -47,8 +46,11 @@ bool InMemoryUsb::BeginTransfer(std::uint8_t pipe, const std::uint8_t* data,
     if (pipe == kFakeOutPipe) {
         bool failed = false;
         bool taken = m_instrument.TakeFrame(data, length, failed);
-        m_out = {true, taken ? UsbIo::Done : (failed ? UsbIo::Failed : UsbIo::Pending), length,
-                 taken ? length : 0, {}};
+        m_out = {true,
+                 taken ? UsbIo::Done : (failed ? UsbIo::Failed : UsbIo::Pending),
+                 length,
+                 taken ? length : 0,
+                 {}};
         return true;
     }
     if (pipe != kFakeInPipe || m_in.active)
@@ -57,8 +59,7 @@ bool InMemoryUsb::BeginTransfer(std::uint8_t pipe, const std::uint8_t* data,
     return true;
 }
 
-UsbIo InMemoryUsb::PollTransfer(std::uint8_t pipe, std::uint32_t& transferred,
-                                std::uint8_t* into) {
+UsbIo InMemoryUsb::PollTransfer(std::uint8_t pipe, std::uint32_t& transferred, std::uint8_t* into) {
     std::lock_guard<std::mutex> guard(m_lock);
     NotePipeThread();
     Transfer& t = pipe == kFakeInPipe ? m_in : m_out;

@@ -23,10 +23,8 @@ public:
     void Close() override;
     bool GetDeviceDescriptor(UsbDeviceDescriptor& out) override;
     bool QueryEndpoints(std::vector<UsbEndpointInfo>& out) override;
-    bool BeginTransfer(std::uint8_t pipe, const std::uint8_t* data,
-                       std::uint32_t length) override;
-    UsbIo PollTransfer(std::uint8_t pipe, std::uint32_t& transferred,
-                       std::uint8_t* into) override;
+    bool BeginTransfer(std::uint8_t pipe, const std::uint8_t* data, std::uint32_t length) override;
+    UsbIo PollTransfer(std::uint8_t pipe, std::uint32_t& transferred, std::uint8_t* into) override;
     void FlushPipe(std::uint8_t pipe) override;
     int LastError() override { return 0; }
 

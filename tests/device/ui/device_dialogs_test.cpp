@@ -100,12 +100,15 @@ void DeviceDialogsTest::viewShowsAFreshBoxEveryTime() {
         QTimer::singleShot(100, [] {
             CUsbMsgBox* box = nullptr;
             for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* b = qobject_cast<CUsbMsgBox*>(w); b && b->isVisible()) box = b;
+                if (auto* b = qobject_cast<CUsbMsgBox*>(w); b && b->isVisible())
+                    box = b;
             QVERIFY(box);
             QCOMPARE(box->findChildren<QPushButton*>().size(), 2);
             box->findChild<QPushButton*>("button4")->click();
         });
-        QCOMPARE(view.Run("x", 0x35, [] {}, [](int) {}), 4);
+        QCOMPARE(view.Run(
+                     "x", 0x35, [] {}, [](int) {}),
+                 4);
     }
 }
 
