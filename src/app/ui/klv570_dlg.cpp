@@ -82,10 +82,7 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, QWidget* parent) : QMainWindow(parent), 
     m_channel->SetWtCoefficientInput(
         [this](MeasFileData& d) { return AskWtAfterInput(d, m_app.Op(), this); });
     m_channel->ShowFileName();
-    m_previousF2 = CKeyRoutingTable::Instance().Register(kVkF2, this);
-    m_previousF3 = CKeyRoutingTable::Instance().Register(kVkF3, this);
     UpdateControls();
-    m_initialised = true;
 }
 
 CKLV570Dlg::~CKLV570Dlg() {
@@ -298,8 +295,11 @@ void CKLV570Dlg::StartDevice() {
         close();
         return;
     }
+    m_keys.Register(kVkF2, this);
+    m_keys.Register(kVkF3, this);
     m_channel->SelectMeasureFile(true);
     UpdateControls();
+    m_initialised = true;
 }
 
 void CKLV570Dlg::Shutdown() {
@@ -310,11 +310,9 @@ void CKLV570Dlg::Shutdown() {
     m_device->Stop();
     if (!m_initialised)
         return;
-    CKeyRoutingTable& keys = CKeyRoutingTable::Instance();
-    if (keys.Owner(kVkF2) == this)
-        keys.Register(kVkF2, m_previousF2);
-    if (keys.Owner(kVkF3) == this)
-        keys.Register(kVkF3, m_previousF3);
+    // No key may reach a window that is going.
+    m_keys.Register(kVkF2, nullptr);
+    m_keys.Register(kVkF3, nullptr);
     SaveWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, true);
     m_face->SaveSettings(m_app.Profile());
 }
