@@ -8,12 +8,12 @@
 #include <QMenuBar>
 #include <QUrl>
 
+#include "app/command_ids.h"
 #include "app/klv570_app.h"
 #include "app/messages.h"
 #include "app/settings_keys.h"
 #include "app/system_flags.h"
 #include "app/ui/about_dlg.h"
-#include "app/ui/command_ids.h"
 #include "app/ui/condition_table.h"
 #include "app/ui/hidden_key_sequence.h"
 #include "app/ui/main_channel.h"
@@ -35,8 +35,8 @@
 #include "reference/ui/edit_condition.h"
 #include "reference/ui/edit_condition_item.h"
 #include "reference/ui/meas_data_display.h"
-#include "reference/ui/wt_after_input.h"
 #include "reference/ui/meas_file_list.h"
+#include "reference/ui/wt_after_input.h"
 
 namespace klv {
 

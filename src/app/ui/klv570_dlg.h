@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "app/ui/control_enabling.h"
+#include "app/control_enabling.h"
 #include "app/ui/device_link.h"
 #include "base/ui/key_routing_table.h"
 

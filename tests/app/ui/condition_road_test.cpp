@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/ui/command_ids.h"
+#include "app/command_ids.h"
 #include "app/ui/condition_table.h"
 #include "app/ui/main_channel.h"
 #include "app/ui/main_face.h"

@@ -5,9 +5,9 @@
 #include <QtTest>
 #include <functional>
 
+#include "app/command_ids.h"
+#include "app/control_enabling.h"
 #include "app/klv570_app.h"
-#include "app/ui/command_ids.h"
-#include "app/ui/control_enabling.h"
 #include "app/ui/klv570_dlg.h"
 #include "app/ui/main_window_harness.h"
 #include "app/ui/status_line.h"

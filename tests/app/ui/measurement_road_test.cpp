@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/ui/command_ids.h"
+#include "app/command_ids.h"
 #include "app/ui/main_channel.h"
 #include "app/ui/main_face.h"
 #include "app/ui/main_window_harness.h"

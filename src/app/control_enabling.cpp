@@ -1,9 +1,9 @@
-#include "app/ui/control_enabling.h"
+#include "app/control_enabling.h"
 
 #include <algorithm>
 #include <array>
 
-#include "app/ui/command_ids.h"
+#include "app/command_ids.h"
 #include "measure/measurement_state.h"
 
 namespace klv {
