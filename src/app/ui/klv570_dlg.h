@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "app/control_enabling.h"
@@ -45,6 +46,7 @@ public:
     void ToggleHiddenMenu();
     // A menu command or button, done only while it is enabled.
     void OnCommand(int id);
+    bool HasCommandHandler(int id) const { return m_handlers.contains(id); }
     const ControlState& State() const { return m_state; }
 
 protected:
@@ -52,6 +54,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void BuildCommandHandlers();
     void OnKeyMessage(int virtualKey);
     void FillControlState();
     void DeleteConditionFiles();
@@ -68,6 +71,7 @@ private:
     std::unique_ptr<ConditionEditContext> m_editContext;
     CMainFace* m_face = nullptr;
     QHash<int, QAction*> m_actions;
+    QHash<int, std::function<void()>> m_handlers;
     ControlState m_state;
     CKeyRoutingTable m_keys;
     bool m_hiddenMenuShown = false;
