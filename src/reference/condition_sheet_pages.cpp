@@ -79,4 +79,8 @@ std::string_view GetConditionPageCaption(ConditionPage page) {
     return {};
 }
 
+std::string_view GetConditionSheetCaption(bool calibration) {
+    return calibration ? "Set a calibration condition" : "Set a measurement condition";
+}
+
 }  // namespace klv

@@ -23,7 +23,9 @@ bool FirstPageFinishes(const MeasFileData& d, bool calibration);
 
 // The tab title of a page in the tabbed sheet.
 std::string_view GetConditionPageTitle(ConditionPage page, bool calibration);
-// The caption of a page's own dialog, shown as the wizard's title.
+// The caption of a page's own dialog, shown above the page in the wizard.
 std::string_view GetConditionPageCaption(ConditionPage page);
+// The title of the whole sheet, wizard or tabbed.
+std::string_view GetConditionSheetCaption(bool calibration);
 
 }  // namespace klv

@@ -74,6 +74,8 @@ TEST(ConditionSheetPages, TitlesAndCaptions) {
     EXPECT_EQ(GetConditionPageTitle(P::Wt, false), "Coefficient of WT");
     EXPECT_EQ(GetConditionPageCaption(P::Pump), "Setting of pump \xB7Test solution\xB7Sensitivity");
     EXPECT_EQ(GetConditionPageCaption(P::Calibrate), "Setting calibration condition");
+    EXPECT_EQ(GetConditionSheetCaption(false), "Set a measurement condition");
+    EXPECT_EQ(GetConditionSheetCaption(true), "Set a calibration condition");
 }
 
 }  // namespace

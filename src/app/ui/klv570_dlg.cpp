@@ -8,12 +8,12 @@
 #include <QMenuBar>
 #include <QUrl>
 
+#include "app/command_ids.h"
 #include "app/klv570_app.h"
 #include "app/messages.h"
 #include "app/settings_keys.h"
 #include "app/system_flags.h"
 #include "app/ui/about_dlg.h"
-#include "app/ui/command_ids.h"
 #include "app/ui/condition_table.h"
 #include "app/ui/hidden_key_sequence.h"
 #include "app/ui/main_channel.h"
@@ -46,16 +46,10 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* pare
     setWindowTitle(QStringLiteral("KLV-570"));
     menuBar()->setObjectName(QStringLiteral("mainMenu"));
     m_actions = BuildMainMenu(*menuBar());
+    BuildCommandHandlers();
     for (QAction* action : std::as_const(m_actions)) {
         const int id = action->data().toInt();
-        connect(action, &QAction::triggered, this, [this, id] {
-            // The button shows the graph window's state whichever way it was toggled.
-            if (id == cmd::kPotentialGraph) {
-                CToolButton* button = m_face->Buttons().value(id);
-                button->SetToggled(!button->IsToggled());
-            }
-            OnCommand(id);
-        });
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     }
     m_face = new CMainFace(this);
     connect(m_face, &CMainFace::commandTriggered, this, &CKLV570Dlg::OnCommand);
@@ -88,10 +82,7 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* pare
     m_channel->SetWtCoefficientInput(
         [this](MeasFileData& d) { return AskWtAfterInput(d, m_app.Op(), this); });
     m_channel->ShowFileName();
-    m_previousF2 = CKeyRoutingTable::Instance().Register(kVkF2, this);
-    m_previousF3 = CKeyRoutingTable::Instance().Register(kVkF3, this);
     UpdateControls();
-    m_initialised = true;
 }
 
 CKLV570Dlg::~CKLV570Dlg() {
@@ -109,6 +100,7 @@ void CKLV570Dlg::ShowAsStored() {
 
 void CKLV570Dlg::FillControlState() {
     ControlState state;
+    state.hasHandler = [this](int id) { return HasCommandHandler(id); };
     state.condition = m_channel->Condition();
     state.running = m_channel->IsMeasuring();
     state.layer = m_channel->Layer();
@@ -135,6 +127,8 @@ void CKLV570Dlg::UpdateControls() {
         action->setEnabled(IsCommandEnabled(action->data().toInt(), m_state));
     for (auto it = m_face->Buttons().begin(); it != m_face->Buttons().end(); ++it)
         it.value()->setEnabled(IsCommandEnabled(it.key(), m_state));
+    // The button is pressed while the graph window is open, and none is.
+    m_face->Buttons().value(cmd::kPotentialGraph)->SetToggled(false);
     const RunStatusLine line = GetRunStatusLine(m_state.condition, m_state.running, m_state.layer);
     m_face->StatusLine()->SetStatusText(
         QString::fromLatin1(line.text.data(), qsizetype(line.text.size())), line.red, Qt::red);
@@ -176,79 +170,51 @@ void CKLV570Dlg::OnKeyMessage(int virtualKey) {
         OnCommand(cmd::kStopMeasurement);
 }
 
-// Commands whose dialogs come with later parts of the program keep only their enabling.
 void CKLV570Dlg::OnCommand(int id) {
-    if (m_shutDown || !IsCommandEnabled(id, m_state))
+    if (m_shutDown)
         return;
-    switch (id) {
-        case cmd::kSelectCondition:
-            m_channel->SelectMeasureFile(false);
-            break;
-        case cmd::kEndMeasurement:
-            m_channel->CloseChannel();
-            break;
-        case cmd::kStartMeasurement:
-            m_channel->StartMeasurement();
-            break;
-        case cmd::kStopMeasurement:
-            m_channel->StopMeasurement();
-            break;
-        case cmd::kCancelLastData:
-            m_channel->CancelLastData();
-            break;
-        case cmd::kDeleteData:
-            m_channel->DeleteData();
-            break;
-        case cmd::kDeleteCondition:
-            DeleteConditionFiles();
-            break;
-        case cmd::kDeleteAll: {
-            CBulkErase dialog(m_app.Conditions(), this);
-            dialog.exec();
-            break;
-        }
-        case cmd::kDisplayCondition:
-            ShowCondition(*m_editContext, m_channel->WorkingCondition(), m_channel->Index(), false,
-                          this, &m_app.EventSounds());
-            break;
-        case cmd::kSetCondition:
-            EditOpenCondition();
-            break;
-        case cmd::kEditSensitivity:
-        case cmd::kEditTestSolution:
-        case cmd::kEditCurrentRange:
-        case cmd::kEditPumpSpeed:
-        case cmd::kEditAutoStop:
-        case cmd::kEditBlankingTime:
-        case cmd::kEditUnit:
-        case cmd::kEditAlloyFactor:
-            EditItem(id);
-            break;
-        case cmd::kSurfaceTreatment:
-            ShowSurfaceTreatment();
-            break;
-        case cmd::kResultFont:
-            ChooseFont();
-            break;
-        case cmd::kUsbStatus: {
-            CUsbStatus dialog(m_device->Transport(), this);
-            dialog.exec();
-            break;
-        }
-        case cmd::kExit:
-            close();
-            break;
-        case cmd::kHelp:
-            QDesktopServices::openUrl(
-                QUrl::fromLocalFile(QString::fromStdString(m_app.HelpPath())));
-            break;
-        case cmd::kVersion:
-            ShowVersion();
-            break;
-        default:
-            break;
-    }
+    const auto handler = m_handlers.constFind(id);
+    if (handler != m_handlers.cend() && IsCommandEnabled(id, m_state))
+        (*handler)();
+    // Also after a refused click: a toggle button shows again what is open.
     UpdateControls();
+}
+
+void CKLV570Dlg::BuildCommandHandlers() {
+    auto on = [this](int id, std::function<void()> handler) {
+        m_handlers.insert(id, std::move(handler));
+    };
+    on(cmd::kSelectCondition, [this] { m_channel->SelectMeasureFile(false); });
+    on(cmd::kEndMeasurement, [this] { m_channel->CloseChannel(); });
+    on(cmd::kStartMeasurement, [this] { m_channel->StartMeasurement(); });
+    on(cmd::kStopMeasurement, [this] { m_channel->StopMeasurement(); });
+    on(cmd::kCancelLastData, [this] { m_channel->CancelLastData(); });
+    on(cmd::kDeleteData, [this] { m_channel->DeleteData(); });
+    on(cmd::kDeleteCondition, [this] { DeleteConditionFiles(); });
+    on(cmd::kDeleteAll, [this] {
+        CBulkErase dialog(m_app.Conditions(), this);
+        dialog.exec();
+    });
+    on(cmd::kDisplayCondition, [this] {
+        ShowCondition(*m_editContext, m_channel->WorkingCondition(), m_channel->Index(), false,
+                      this, &m_app.EventSounds());
+    });
+    on(cmd::kSetCondition, [this] { EditOpenCondition(); });
+    for (int id : {cmd::kEditSensitivity, cmd::kEditTestSolution, cmd::kEditCurrentRange,
+                   cmd::kEditPumpSpeed, cmd::kEditAutoStop, cmd::kEditBlankingTime, cmd::kEditUnit,
+                   cmd::kEditAlloyFactor})
+        on(id, [this, id] { EditItem(id); });
+    on(cmd::kSurfaceTreatment, [this] { ShowSurfaceTreatment(); });
+    on(cmd::kResultFont, [this] { ChooseFont(); });
+    on(cmd::kUsbStatus, [this] {
+        CUsbStatus dialog(m_device->Transport(), this);
+        dialog.exec();
+    });
+    on(cmd::kExit, [this] { close(); });
+    on(cmd::kHelp, [this] {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(m_app.HelpPath())));
+    });
+    on(cmd::kVersion, [this] { ShowVersion(); });
 }
 
 void CKLV570Dlg::DeleteConditionFiles() {
@@ -305,8 +271,11 @@ void CKLV570Dlg::StartDevice() {
         close();
         return;
     }
+    m_keys.Register(kVkF2, this);
+    m_keys.Register(kVkF3, this);
     m_channel->SelectMeasureFile(true);
     UpdateControls();
+    m_initialised = true;
 }
 
 void CKLV570Dlg::Shutdown() {
@@ -317,11 +286,9 @@ void CKLV570Dlg::Shutdown() {
     m_device->Stop();
     if (!m_initialised)
         return;
-    CKeyRoutingTable& keys = CKeyRoutingTable::Instance();
-    if (keys.Owner(kVkF2) == this)
-        keys.Register(kVkF2, m_previousF2);
-    if (keys.Owner(kVkF3) == this)
-        keys.Register(kVkF3, m_previousF3);
+    // No key may reach a window that is going.
+    m_keys.Register(kVkF2, nullptr);
+    m_keys.Register(kVkF3, nullptr);
     SaveWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, true);
     m_face->SaveSettings(m_app.Profile());
 }

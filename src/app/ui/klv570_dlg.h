@@ -2,11 +2,12 @@
 
 #include <QHash>
 #include <QMainWindow>
-#include <QPointer>
+#include <functional>
 #include <memory>
 
-#include "app/ui/control_enabling.h"
+#include "app/control_enabling.h"
 #include "app/ui/device_link.h"
+#include "base/ui/key_routing_table.h"
 
 class QAction;
 
@@ -35,8 +36,10 @@ public:
     CDeviceLink& Device() { return *m_device; }
     CMainChannel& Channel() { return *m_channel; }
     CMainFace& Face() { return *m_face; }
-    // Opens the instrument once the window is up, then the channel of the last session; a
-    // failure ends the program.
+    // The program's key routing: F2 and F3 are the main window's until a window takes them.
+    CKeyRoutingTable& Keys() { return m_keys; }
+    // Opens the instrument once the window is up, takes F2 and F3, then opens the channel of
+    // the last session; only then the window counts as set up. A failure ends the program.
     void StartDevice();
     // Enabling of every command and button, and the status line, from the window's state.
     void UpdateControls();
@@ -44,6 +47,7 @@ public:
     void ToggleHiddenMenu();
     // A menu command or button, done only while it is enabled.
     void OnCommand(int id);
+    bool HasCommandHandler(int id) const { return m_handlers.contains(id); }
     const ControlState& State() const { return m_state; }
 
 protected:
@@ -51,6 +55,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void BuildCommandHandlers();
     void OnKeyMessage(int virtualKey);
     void FillControlState();
     void DeleteConditionFiles();
@@ -67,9 +72,9 @@ private:
     std::unique_ptr<ConditionEditContext> m_editContext;
     CMainFace* m_face = nullptr;
     QHash<int, QAction*> m_actions;
+    QHash<int, std::function<void()>> m_handlers;
     ControlState m_state;
-    QPointer<QWidget> m_previousF2;
-    QPointer<QWidget> m_previousF3;
+    CKeyRoutingTable m_keys;
     bool m_hiddenMenuShown = false;
     bool m_initialised = false;
     bool m_shutDown = false;

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/command_ids.h"
 #include "app/settings_keys.h"
-#include "app/ui/command_ids.h"
 #include "app/ui/condition_table.h"
 #include "app/ui/meas_result_list.h"
 #include "app/ui/split_bar.h"

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/ui/command_ids.h"
+#include "app/command_ids.h"
 
 namespace klv {
 

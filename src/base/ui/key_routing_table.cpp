@@ -13,11 +13,6 @@ int VirtualKeyOf(int qtKey) {
     return -1;
 }
 
-CKeyRoutingTable& CKeyRoutingTable::Instance() {
-    static CKeyRoutingTable* table = new CKeyRoutingTable;
-    return *table;
-}
-
 CKeyRoutingTable::CKeyRoutingTable() {
     if (qApp != nullptr)
         qApp->installEventFilter(this);

@@ -29,12 +29,12 @@ private:
 int VirtualKeyOf(int qtKey);
 
 // Which window a function key belongs to, whatever window has the focus. A registered window
-// that exists, is visible and enabled gets the key message instead of the key.
+// that exists, is visible and enabled gets the key message instead of the key. The table
+// watches every key of the application for as long as it exists.
 class CKeyRoutingTable final : public QObject {
     Q_OBJECT
 public:
-    // The program's one table, watching every key once it exists.
-    static CKeyRoutingTable& Instance();
+    CKeyRoutingTable();
 
     // Returns the previous owner, so it can be given back.
     QWidget* Register(int virtualKey, QWidget* window);
@@ -44,7 +44,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    CKeyRoutingTable();
     bool CanTake(const QWidget* owner) const;
 
     std::array<QPointer<QWidget>, kKeyRoutingSize> m_owners{};

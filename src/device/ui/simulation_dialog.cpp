@@ -15,26 +15,14 @@ namespace {
 constexpr const char* kSection = "SimulationDlg";
 constexpr int kTickMs = 10;
 
-QLabel* Indicator(const char* text, int id) {
-    auto* l = new QLabel(text);
+QLabel* Indicator(const char* text, int id, QLabel* l = new QLabel) {
+    l->setText(text);
     l->setObjectName(QString("ctl%1").arg(id));
     l->setFrameShape(QFrame::Panel);
     l->setAlignment(Qt::AlignCenter);
     return l;
 }
 }  // namespace
-
-QString ToFullWidth(const QString& text) {
-    QString out;
-    for (QChar c : text) {
-        ushort u = c.unicode();
-        if ((u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z'))
-            out += QChar(u - 0x20 + 0xFF00);
-        else
-            out += c;
-    }
-    return out;
-}
 
 CSimulation::CSimulation(CSimulatorState& state, ProfileFile* profile, QWidget* parent)
     : QDialog(parent), m_state(state), m_profile(profile) {
@@ -43,8 +31,9 @@ CSimulation::CSimulation(CSimulatorState& state, ProfileFile* profile, QWidget* 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                    Qt::CustomizeWindowHint);
     auto* grid = new QGridLayout;
-    m_ad976 = Indicator("", 1802);
-    m_adc0804 = Indicator("", 1807);
+    // The hexadecimal readings are full-width, which few fonts have.
+    m_ad976 = Indicator("", 1802, new CFullWidthLabel);
+    m_adc0804 = Indicator("", 1807, new CFullWidthLabel);
     m_pump = Indicator("", 1810);
     m_dac = Indicator("", 1811);
     grid->addWidget(new QLabel("AD976"), 0, 0);

@@ -9,11 +9,9 @@
 
 #include "base/profile.h"
 #include "device/simulator_state.h"
+#include "device/ui/full_width_label.h"
 
 namespace klv {
-
-// Text in full-width digits and capitals, as the simulator shows its readings.
-QString ToFullWidth(const QString& text);
 
 // The simulator window (dialog 430): shows the simulated instrument and plays its inputs.
 // It lives as long as the program; only Shutdown closes it.

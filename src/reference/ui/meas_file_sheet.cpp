@@ -1,6 +1,7 @@
 #include "reference/ui/meas_file_sheet.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -37,6 +38,7 @@ CMeasFileSheet::CMeasFileSheet(ConditionEditContext& ctx, const MeasFileData& d,
     : QDialog(parent), m_seams(std::move(seams)), m_state{ctx,   m_seams,        d,
                                                           index, !IsComplete(d), calibration} {
     setObjectName(QStringLiteral("measFileSheet"));
+    setWindowTitle(ToQString(std::string(GetConditionSheetCaption(calibration))));
     m_stack = new QStackedWidget(this);
     m_stack->setObjectName(QStringLiteral("pageStack"));
     if (calibration)
@@ -57,6 +59,11 @@ CMeasFileSheet::CMeasFileSheet(ConditionEditContext& ctx, const MeasFileData& d,
     m_cancel = MakeButton(this, "Cancel", "cancelButton");
     m_fileCopy = MakeButton(this, "File copy", "fileCopyButton");
     if (m_state.wizard) {
+        m_caption = new QLabel(this);
+        m_caption->setObjectName(QStringLiteral("pageCaption"));
+        QFont bold = m_caption->font();
+        bold.setBold(true);
+        m_caption->setFont(bold);
         m_back = MakeButton(this, "Back", "backButton");
         m_next = MakeButton(this, "Next", "nextButton");
         m_finish = MakeButton(this, "Finish", "finishButton");
@@ -92,6 +99,8 @@ CMeasFileSheet::CMeasFileSheet(ConditionEditContext& ctx, const MeasFileData& d,
     m_fileCopy->setEnabled(!m_state.HasData());
 
     auto* layout = new QVBoxLayout(this);
+    if (m_caption != nullptr)
+        layout->addWidget(m_caption);
     if (m_tabs != nullptr)
         layout->addWidget(m_tabs);
     layout->addWidget(m_stack);
@@ -139,8 +148,8 @@ void CMeasFileSheet::ShowPage(int position) {
         const QSignalBlocker block(m_tabs);
         m_tabs->setCurrentIndex(position);
     }
-    const ConditionPage title = m_state.wizard ? CurrentPage() : m_list.front();
-    setWindowTitle(ToQString(std::string(GetConditionPageCaption(title))));
+    if (m_caption != nullptr)
+        m_caption->setText(ToQString(std::string(GetConditionPageCaption(CurrentPage()))));
     UpdateButtons();
 }
 

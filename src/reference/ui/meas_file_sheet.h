@@ -7,6 +7,7 @@
 #include "reference/condition_sheet_pages.h"
 #include "reference/ui/meas_file_page.h"
 
+class QLabel;
 class QPushButton;
 class QStackedWidget;
 
@@ -15,9 +16,10 @@ namespace klv {
 class CMeasFileStructurePage;
 class CSubclassTabCtrl;
 
-// The condition sheet: a wizard (Back, Next, Finish) for a new condition, a tabbed sheet
-// (OK, Cancel, Apply) for a complete one. It edits a copy; OK, Finish and Apply write it
-// (not in calibration mode) and only a written copy counts as confirmed.
+// The condition sheet: a wizard (Back, Next, Finish) for a new condition, headed by the
+// caption of its page, or a tabbed sheet (OK, Cancel, Apply) for a complete one. It edits a copy;
+// OK, Finish and Apply write it (not in calibration mode) and only a written copy counts as
+// confirmed.
 class CMeasFileSheet : public QDialog {
     Q_OBJECT
 public:
@@ -59,6 +61,7 @@ private:
     int m_guardPassed = -1;
     QStackedWidget* m_stack;
     CSubclassTabCtrl* m_tabs = nullptr;
+    QLabel* m_caption = nullptr;
     QPushButton* m_back = nullptr;
     QPushButton* m_next = nullptr;
     QPushButton* m_finish = nullptr;

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/ui/command_ids.h"
+#include "app/command_ids.h"
 #include "app/ui/condition_table.h"
 #include "app/ui/main_channel.h"
 #include "app/ui/main_face.h"
@@ -163,7 +163,7 @@ struct Road {
 
 // The basic page of a new copper-on-steel condition with gasket A.
 void FillCopperOnSteel(QWidget& sheet) {
-    QCOMPARE(sheet.windowTitle(), QStringLiteral("Measurement condition set"));
+    QCOMPARE(sheet.windowTitle(), QStringLiteral("Set a measurement condition"));
     QCOMPARE(Child<QLabel>(sheet, "channelLabel")->text(), QStringLiteral(" 1:"));
     Type(sheet, "fileNameEdit", QStringLiteral("  Cu plating "));
     Type(sheet, "customerEdit", QStringLiteral("ACME"));
@@ -291,7 +291,7 @@ void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
 
             // The tabbed sheet of a condition with data: the structure is locked.
             WhenModal("measFileSheet", [&](QWidget& sheet) {
-                QCOMPARE(sheet.windowTitle(), QStringLiteral("Measurement condition set"));
+                QCOMPARE(sheet.windowTitle(), QStringLiteral("Set a measurement condition"));
                 auto* tabs = Child<QTabBar>(sheet, "pageTabs");
                 QStringList titles;
                 for (int i = 0; tabs != nullptr && i < tabs->count(); ++i)

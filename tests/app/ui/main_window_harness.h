@@ -7,7 +7,9 @@
 
 #include "app/klv570_app.h"
 #include "app/ui/klv570_dlg.h"
+#include "app/ui/main_face.h"
 #include "app/ui/main_window_seams.h"
+#include "base/ui/tool_button.h"
 #include "support/recording_sound_player.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
@@ -41,5 +43,22 @@ struct ProgramUnderTest {
         return app.InitInstance(args) && ran;
     }
 };
+
+// The enabled menu items and tool buttons whose command the window has no handler for, as
+// "cmd<id>" and "ctl<id>": each would do nothing.
+inline QStringList EnabledWithoutHandler(CKLV570Dlg& w) {
+    QStringList silent;
+    for (const QAction* action : w.findChildren<QAction*>()) {
+        bool isCommand = false;
+        const int id = action->data().toInt(&isCommand);
+        if (isCommand && action->isEnabled() && !w.HasCommandHandler(id))
+            silent << action->objectName();
+    }
+    const QHash<int, CToolButton*>& buttons = w.Face().Buttons();
+    for (auto it = buttons.begin(); it != buttons.end(); ++it)
+        if (it.value()->isEnabled() && !w.HasCommandHandler(it.key()))
+            silent << it.value()->objectName();
+    return silent;
+}
 
 }  // namespace klv::test

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
@@ -28,6 +29,7 @@ private slots:
     void placementIsSavedFromTheNormalRectangle();
     void listColumnsAreAllStoredOrAllDefaults();
     void closeAsksAndOnlyYesClosesAndSaves();
+    void failedDeviceStartWritesNoWindowSettings();
     void operatorShowsTheBoxAndReturnsThePressedId();
     void codecConvertsWindows1252BothWays();
     void runtimeCheckWantsTheBuiltMajorVersion();
@@ -119,22 +121,36 @@ void MainWindowTest::closeAsksAndOnlyYesClosesAndSaves() {
     test::ProgramUnderTest program;
     test::ScriptedOperator& op = program.op;
     CKLV570App& app = program.app;
-    QVERIFY(program.RunMainWindow([&](CKLV570Dlg& window) {
-        QCOMPARE(window.windowTitle(), QStringLiteral("KLV-570"));
-        QVERIFY(window.menuBar() != nullptr);
+    QVERIFY(program.RunMainWindow(
+        [&](CKLV570Dlg& window) {
+            QCOMPARE(window.windowTitle(), QStringLiteral("KLV-570"));
+            QVERIFY(window.menuBar() != nullptr);
 
-        op.Answer(IDNO);
-        QVERIFY(!window.close());
-        QVERIFY(window.isVisible());
-        QCOMPARE(app.Profile().GetProfileInt("Measurement", "WinLeft", -1), -1);
+            op.Answer(IDNO);
+            QVERIFY(!window.close());
+            QVERIFY(window.isVisible());
+            QCOMPARE(app.Profile().GetProfileInt("Measurement", "WinLeft", -1), -1);
 
-        window.setGeometry(30, 40, 640, 480);
-        op.Answer(IDYES);
-        auto* exit = window.findChild<QAction*>(QStringLiteral("cmd57665"));
-        QVERIFY(exit);
-        exit->trigger();
-        QVERIFY(!window.isVisible());
-    }));
+            // Nothing is remembered: the start asks for a channel, and the operator opens none.
+            auto* cancel = new QTimer(&window);
+            QObject::connect(cancel, &QTimer::timeout, [cancel] {
+                auto* list = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                if (list != nullptr && list->objectName() == QStringLiteral("measFileList")) {
+                    cancel->stop();
+                    list->reject();
+                }
+            });
+            cancel->start(10);
+            window.StartDevice();
+            QVERIFY(!cancel->isActive());
+            window.setGeometry(30, 40, 640, 480);
+            op.Answer(IDYES);
+            auto* exit = window.findChild<QAction*>(QStringLiteral("cmd57665"));
+            QVERIFY(exit);
+            exit->trigger();
+            QVERIFY(!window.isVisible());
+        },
+        {"-siml=1"}));
     QCOMPARE(op.Messages().size(), std::size_t{2});
     QCOMPARE(op.Messages()[0].text, std::string("May the program be closed?"));
     QCOMPARE(op.Messages()[0].buttons, MsgButtons::YesNo);
@@ -144,6 +160,22 @@ void MainWindowTest::closeAsksAndOnlyYesClosesAndSaves() {
     QCOMPARE(ini.GetProfileInt("Measurement", "WinWidth", -1), 640);
     QCOMPARE(ini.GetProfileInt("Measurement", "WinShow", -1), 1);
     app.ExitInstance();
+}
+
+// Without an instrument the start ends the program before the window counts as set up.
+void MainWindowTest::failedDeviceStartWritesNoWindowSettings() {
+    test::ProgramUnderTest program;
+    QVERIFY(program.RunMainWindow([&](CKLV570Dlg& window) {
+        window.setGeometry(30, 40, 640, 480);
+        window.StartDevice();
+        QVERIFY(!window.isVisible());
+    }));
+    QCOMPARE(program.op.Messages().size(), std::size_t{1});
+    QCOMPARE(program.op.Messages()[0].icon, MsgIcon::Stop);
+    for (const char* key :
+         {"WinLeft", "WinShow", "SplitPosition", "FontSize", "ColWidth0", "MeasResultCol0"})
+        QVERIFY2(!program.app.Profile().HasProfileKey("Measurement", key), key);
+    program.app.ExitInstance();
 }
 
 void MainWindowTest::operatorShowsTheBoxAndReturnsThePressedId() {

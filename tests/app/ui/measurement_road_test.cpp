@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/ui/command_ids.h"
+#include "app/command_ids.h"
 #include "app/ui/main_channel.h"
 #include "app/ui/main_face.h"
 #include "app/ui/main_window_harness.h"
@@ -187,10 +187,12 @@ void MeasurementRoadTest::rememberedChannelOpensAndOneLayerIsMeasuredStoredAndSh
         QCOMPARE(road.Channel().Index(), 3);
         QCOMPARE(road.w.Face().ChannelLine()->text(), QStringLiteral(" 4 : Cu demo"));
         QCOMPARE(road.Status(), QStringLiteral(" Set a test sample and start."));
+        QCOMPARE(test::EnabledWithoutHandler(road.w), QStringList{});
 
         road.PressF2();
         QCOMPARE(road.Status(), QStringLiteral(" Measurement is going on."));
         QVERIFY(!IsCommandEnabled(cmd::kStartMeasurement, road.w.State()));
+        QCOMPARE(test::EnabledWithoutHandler(road.w), QStringList{});
         QVERIFY(road.List().IsFresh());
         QCOMPARE(road.List().RowBackground(),
                  QApplication::palette().color(QPalette::Active, QPalette::Base));

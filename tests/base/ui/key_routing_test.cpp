@@ -47,7 +47,7 @@ private slots:
         QLineEdit other;
         other.show();
         QVERIFY(QTest::qWaitForWindowExposed(&other));
-        CKeyRoutingTable& table = CKeyRoutingTable::Instance();
+        CKeyRoutingTable table;
         QWidget* before = table.Register(kVkF2, &owner);
         table.Register(kVkF3, &owner);
 
@@ -67,7 +67,6 @@ private slots:
         // Given back, the previous owner (none) has it again.
         QCOMPARE(table.Register(kVkF2, before), static_cast<QWidget*>(&owner));
         QCOMPARE(table.Owner(kVkF2), before);
-        table.Register(kVkF3, nullptr);
     }
 
     // Under a modal box the owner is blocked as if disabled.
@@ -75,7 +74,8 @@ private slots:
         KeyOwner owner;
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        CKeyRoutingTable::Instance().Register(kVkF2, &owner);
+        CKeyRoutingTable table;
+        table.Register(kVkF2, &owner);
         QDialog box(&owner);
         auto* edit = new QLineEdit(&box);
         (new QVBoxLayout(&box))->addWidget(edit);
@@ -86,14 +86,31 @@ private slots:
         box.exec();
         QTest::qWait(20);
         QCOMPARE(owner.f2, 0);
-        CKeyRoutingTable::Instance().Register(kVkF2, nullptr);
         // A deleted owner is forgotten.
         {
             KeyOwner gone;
             gone.show();
-            CKeyRoutingTable::Instance().Register(kVkF2, &gone);
+            table.Register(kVkF2, &gone);
         }
-        QCOMPARE(CKeyRoutingTable::Instance().Owner(kVkF2), static_cast<QWidget*>(nullptr));
+        QCOMPARE(table.Owner(kVkF2), static_cast<QWidget*>(nullptr));
+    }
+
+    // A table routes only while it exists.
+    void aGoneTableRoutesNothing() {
+        KeyOwner owner;
+        owner.show();
+        QLineEdit other;
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        {
+            CKeyRoutingTable table;
+            table.Register(kVkF2, &owner);
+            QTest::keyClick(other.windowHandle(), Qt::Key_F2);
+            QTRY_COMPARE(owner.f2, 1);
+        }
+        QTest::keyClick(other.windowHandle(), Qt::Key_F2);
+        QTest::qWait(50);
+        QCOMPARE(owner.f2, 1);
     }
 };
 

@@ -15,6 +15,7 @@ class SimulationTest : public QObject {
     Q_OBJECT
 private slots:
     void showsTheStateInFullWidthDigits();
+    void fullWidthDigitsAreDrawnWhateverTheFonts();
     void controlsPlayTheInstrument();
     void refusesCloseEnterAndEscapeAndKeepsItsPlace();
 };
@@ -45,6 +46,24 @@ void SimulationTest::showsTheStateInFullWidthDigits() {
     state.StepAd976(1, 1);
     window.Refresh();
     QCOMPARE(Text(window, "ctl1802"), ToFullWidth("FFFF"));
+}
+
+// A font without full-width forms draws the same empty box for every digit.
+void SimulationTest::fullWidthDigitsAreDrawnWhateverTheFonts() {
+    test::SettableClock clock;
+    CSimulatorState state(clock);
+    CSimulation window(state, nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* adc = window.findChild<QLabel*>("ctl1807");
+    const QImage eighty = adc->grab().toImage();
+    window.findChild<QWidget*>("ctl1808")->findChild<QToolButton*>("up")->click();
+    QCOMPARE(adc->text(), ToFullWidth("81"));
+    const QImage eightyOne = adc->grab().toImage();
+    QCOMPARE(eightyOne.size(), eighty.size());
+    QVERIFY(eightyOne != eighty);
+    // Each digit takes the width of a full-width form, one em.
+    QVERIFY(adc->sizeHint().width() >= 2 * QFontInfo(adc->font()).pixelSize());
 }
 
 void SimulationTest::controlsPlayTheInstrument() {

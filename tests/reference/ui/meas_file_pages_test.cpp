@@ -51,7 +51,7 @@ private slots:
                  std::vector<std::string>{"Au / Fe\n\nis not applicable for a combination of test "
                                           "solutions selection table."});
         QCOMPARE(sheet.CurrentPage(), ConditionPage::Pump);
-        QCOMPARE(sheet.windowTitle(),
+        QCOMPARE(Find<QLabel>(sheet, "pageCaption")->text(),
                  QString::fromUtf8("Setting of pump \u00B7Test solution\u00B7Sensitivity"));
         QVERIFY(FindLayer<QComboBox>(sheet, "pumpCombo", 0)->isVisible());
         QVERIFY(!FindLayer<QComboBox>(sheet, "pumpCombo", 1)->isVisible());
@@ -158,7 +158,8 @@ private slots:
         Choose(Find<QComboBox>(sheet, "rangeCombo2"), 1);
         ClickNext(sheet);
         QCOMPARE(sheet.CurrentPage(), ConditionPage::Alloy);
-        QCOMPARE(sheet.windowTitle(), QStringLiteral("Setting alloy coefficient"));
+        QCOMPARE(Find<QLabel>(sheet, "pageCaption")->text(),
+                 QStringLiteral("Setting alloy coefficient"));
         auto* sn = Find<QLineEdit>(sheet, "snCoefEdit");
         auto* cu = Find<QLineEdit>(sheet, "cuCoefEdit");
         QVERIFY(sn->isEnabled());

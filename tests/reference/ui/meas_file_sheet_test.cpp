@@ -73,7 +73,9 @@ private slots:
         CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 4, false, f.Seams());
         sheet.show();
         QVERIFY(sheet.IsWizard());
-        QCOMPARE(sheet.windowTitle(), QStringLiteral("Measurement condition set"));
+        QCOMPARE(sheet.windowTitle(), QStringLiteral("Set a measurement condition"));
+        QCOMPARE(Find<QLabel>(sheet, "pageCaption")->text(),
+                 QStringLiteral("Measurement condition set"));
         QCOMPARE(Find<QLabel>(sheet, "channelLabel")->text(), QStringLiteral(" 5:"));
         QVERIFY(Find<QPushButton>(sheet, "fileCopyButton")->isEnabled());
         f.SetUpBasic(sheet, 5, "Cu", 0);
@@ -113,7 +115,8 @@ private slots:
         QVERIFY(!Find<QPushButton>(sheet, "finishButton")->isVisible());
         Find<QPushButton>(sheet, "nextButton")->click();
         QCOMPARE(sheet.CurrentPage(), ConditionPage::Wt);
-        QCOMPARE(sheet.windowTitle(), QStringLiteral("WT Coefficient"));
+        QCOMPARE(sheet.windowTitle(), QStringLiteral("Set a measurement condition"));
+        QCOMPARE(Find<QLabel>(sheet, "pageCaption")->text(), QStringLiteral("WT Coefficient"));
         QVERIFY(Find<QPushButton>(sheet, "finishButton")->isVisible());
         QVERIFY(Find<QPushButton>(sheet, "backButton")->isEnabled());
         Find<QPushButton>(sheet, "finishButton")->click();
@@ -370,7 +373,9 @@ private slots:
         SheetFixture f;
         CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 0, true, f.Seams());
         sheet.show();
-        QCOMPARE(sheet.windowTitle(), QStringLiteral("Setting calibration condition"));
+        QCOMPARE(sheet.windowTitle(), QStringLiteral("Set a calibration condition"));
+        QCOMPARE(Find<QLabel>(sheet, "pageCaption")->text(),
+                 QStringLiteral("Setting calibration condition"));
         QCOMPARE(Find<QComboBox>(sheet, "gasketCombo")->count(), 3);
         QVERIFY(!Find<QPushButton>(sheet, "fileCopyButton")->isVisible());
         QVERIFY(Find<QPushButton>(sheet, "coatBox2") == nullptr);

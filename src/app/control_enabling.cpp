@@ -1,9 +1,9 @@
-#include "app/ui/control_enabling.h"
+#include "app/control_enabling.h"
 
 #include <algorithm>
 #include <array>
 
-#include "app/ui/command_ids.h"
+#include "app/command_ids.h"
 #include "measure/measurement_state.h"
 
 namespace klv {
@@ -45,6 +45,8 @@ bool Contains(const std::array<int, N>& ids, int id) {
 }  // namespace
 
 bool IsCommandEnabled(int id, const ControlState& state) {
+    if (!state.hasHandler || !state.hasHandler(id))
+        return false;
     const bool idle = !state.running;
     const bool open = state.condition != nullptr;
     const bool openIdle = open && idle;
@@ -76,8 +78,10 @@ bool IsCommandEnabled(int id, const ControlState& state) {
             return CanStartMeasurement(phase);
         case kStopMeasurement:
             return CanStopMeasurement(phase);
-        default:
+        case kPotentialGraph:
             return true;
+        default:
+            return false;
     }
 }
 
