@@ -171,7 +171,7 @@ void CUsbTransport::DropRequests() {
 // exchange waits out a call that loaded the old one.
 TransportIdle* CUsbTransport::SetIdleCallback(TransportIdle* callback) {
     TransportIdle* previous = m_idle.exchange(callback, std::memory_order_acq_rel);
-    if (previous && previous != callback) {
+    if (previous != callback) {
         std::lock_guard<std::mutex> wait(m_idleCall);
     }
     return previous;
