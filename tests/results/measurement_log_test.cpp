@@ -79,6 +79,9 @@ TEST(AddMsrLogRecord, FirstLayerReservesTheMeasurementsRecords) {
     f.clock.SetDate(2021, 5, 2);
     ASSERT_TRUE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 0, 4.5f, false));
     EXPECT_EQ(FileSize(f.LogPath()), 24);
+    // 4.5f, measured flag, reserved 0, 2021/5/2 = (41 << 9) | (5 << 5) | 2 = 0x52A2.
+    EXPECT_EQ(test::ReadTestFile(f.LogPath()).substr(0, 8),
+              std::string("\x00\x00\x90\x40\x80\x00\xA2\x52", 8));
     auto r = f.FileRecords();
     EXPECT_EQ(r[0].lMeasValue, 4.5f);
     EXPECT_EQ(r[0].bFlags, kRecordMeasured);

@@ -20,6 +20,7 @@ MeasFileData TinAlloyCopper() {
     d.bStatFlags = kStatLimitCheckOn;
     d.limits[0].fUpperLimit = 2.2f;
     d.limits[0].fLowerLimit = 1.0f;
+    d.limits[1].fUpperLimit = 100.0f;  // the alloy layer's limits judge nothing
     d.limits[2].fUpperLimit = 10.0f;
     d.limits[2].fLowerLimit = 3.5f;
     return d;
