@@ -31,8 +31,8 @@ function(klv_core_library name)
 endfunction()
 
 if(KLV_BUILD_GUI)
-  # One set of Qt headers, precompiled once for the ui libraries and once more with QtTest for the
-  # Qt tests: the Qt headers are most of the compile time of a ui file.
+  # One set of Qt headers, precompiled once for the ui libraries and the Qt tests: the Qt headers are
+  # most of the compile time of a ui file. QtTest stays out: its build-folder macros differ per test.
   set(klv_qt_pch_headers
     <QApplication> <QCheckBox> <QComboBox> <QDialog> <QEvent> <QFont> <QFontMetrics> <QGridLayout>
     <QHBoxLayout> <QHeaderView> <QKeyEvent> <QLabel> <QLineEdit> <QMessageBox> <QMouseEvent>
@@ -46,12 +46,6 @@ if(KLV_BUILD_GUI)
   target_link_libraries(klv_qt_pch PRIVATE Qt6::Widgets)
   target_precompile_headers(klv_qt_pch PRIVATE ${klv_qt_pch_headers})
   klv_target_defaults(klv_qt_pch)
-
-  add_library(klv_qt_test_pch STATIC ${klv_pch_dir}/qt_pch.cpp)
-  set_target_properties(klv_qt_test_pch PROPERTIES AUTOMOC OFF)
-  target_link_libraries(klv_qt_test_pch PRIVATE Qt6::Widgets Qt6::Test)
-  target_precompile_headers(klv_qt_test_pch PRIVATE ${klv_qt_pch_headers} <QTest> <QSignalSpy>)
-  klv_target_defaults(klv_qt_test_pch)
 endif()
 
 # The Qt side of a subsystem: its ui/ folder. QT names the Qt modules beyond Widgets that the
@@ -108,7 +102,7 @@ function(klv_ui_test name)
     add_executable(${target} ${src})
     target_link_libraries(${target} PRIVATE klv_${name}_ui klv_test_support ${ARG_DEPS} Qt6::Test
       ${qt_modules})
-    target_precompile_headers(${target} REUSE_FROM klv_qt_test_pch)
+    target_precompile_headers(${target} REUSE_FROM klv_qt_pch)
     klv_target_defaults(${target})
     add_test(NAME ${target} COMMAND ${target})
     set_tests_properties(${target} PROPERTIES LABELS ui

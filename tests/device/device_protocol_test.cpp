@@ -193,14 +193,15 @@ TEST_F(ProtocolTest, APollThatFailsEveryTryReportsTheFailureAndItsCode) {
 TEST_F(ProtocolTest, SensitivityCodeLandsInPortABitsThreeToFive) {
     Start();
     struct Case {
-        int setting, rangeCode;
+        int sensitivity;
         std::uint8_t bits;
     };
-    // Setting "4" is code 5, hardware 3; "Automatic" on range 1 (automatic 3) is hardware 1.
-    for (const Case c : {Case{5, 1, 0x18}, Case{1, 1, 0x08}, Case{9, 1, 0x38}, Case{0, 1, 0x00}}) {
-        EXPECT_EQ(protocol.SetSensitivity(c.setting, c.rangeCode, false), 1);
-        EXPECT_EQ(Last(), (Bytes{0x5A, 0x08, 0x38, c.bits, 0, 0})) << c.setting;
-        EXPECT_EQ(instrument.Sim().Status().bPortA() & 0x38, c.bits) << c.setting;
+    // Sensitivity code 5 (setting "4") is hardware 3; code 3 (the automatic choice of range 1) is
+    // hardware 1; codes below 2 send hardware 0.
+    for (const Case c : {Case{5, 0x18}, Case{3, 0x08}, Case{9, 0x38}, Case{0, 0x00}}) {
+        EXPECT_EQ(protocol.SetSensitivity(c.sensitivity, false), 1);
+        EXPECT_EQ(Last(), (Bytes{0x5A, 0x08, 0x38, c.bits, 0, 0})) << c.sensitivity;
+        EXPECT_EQ(instrument.Sim().Status().bPortA() & 0x38, c.bits) << c.sensitivity;
     }
 }
 

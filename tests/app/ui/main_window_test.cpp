@@ -165,6 +165,7 @@ void MainWindowTest::closeAsksAndOnlyYesClosesAndSaves() {
 // Without an instrument the start ends the program before the window counts as set up.
 void MainWindowTest::failedDeviceStartWritesNoWindowSettings() {
     test::ProgramUnderTest program;
+    program.device.instrument.SetConnected(false);
     QVERIFY(program.RunMainWindow([&](CKLV570Dlg& window) {
         window.setGeometry(30, 40, 640, 480);
         window.StartDevice();
