@@ -85,6 +85,7 @@ TEST(AddMsrLogRecord, FirstLayerReservesTheMeasurementsRecords) {
     auto r = f.FileRecords();
     EXPECT_EQ(r[0].lMeasValue, 4.5f);
     EXPECT_EQ(r[0].bFlags, kRecordMeasured);
+    EXPECT_EQ(r[0].reserved5, 0);
     EXPECT_EQ(r[0].wDate, PackDate(2021, 5, 2));
     for (int k : {1, 2}) {
         EXPECT_EQ(r[k].bFlags, kRecordNoValue);
@@ -136,6 +137,19 @@ TEST(AddMsrLogRecord, FailedConditionWriteKeepsTheCountAndDates) {
     EXPECT_FALSE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 0, 1.0f, false));
     EXPECT_EQ(std::memcmp(&before, &f.d, sizeof before), 0);
     EXPECT_FALSE(f.op.Messages().empty());
+}
+
+TEST(AddMsrLogRecord, AFailedCompletionOfAnInterruptedMeasurementOverwritesNothing) {
+    LogFixture f(3);
+    f.Append(1);
+    ASSERT_TRUE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 0, 7.0f, false));
+    f.BlockConditionWrites();
+    EXPECT_FALSE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 0, 8.0f, false));
+    EXPECT_EQ(f.d.nItemCt, 4u);
+    const auto r = f.FileRecords();
+    ASSERT_EQ(r.size(), 6u);
+    EXPECT_EQ(r[3].lMeasValue, 7.0f);
+    EXPECT_EQ(r[4].bFlags, kRecordMeasured | kRecordNoValue);
 }
 
 TEST(AddMsrLogRecord, FailedLogWriteReportsAndLeavesTheCondition) {
