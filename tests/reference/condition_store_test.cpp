@@ -8,6 +8,7 @@
 
 #include "base/byte_image.h"
 #include "base/file_io.h"
+#include "reference/coating_table.h"
 #include "reference/condition_store_test_support.h"
 #include "support/temp_dir.h"
 
@@ -280,6 +281,18 @@ TEST(ConditionStoreErase, FailedWriteLeavesTheCallersRecord) {
     EXPECT_FALSE(f.store.EraseChannelData(d, 50));
     EXPECT_EQ(d.nItemCt, 3u);
     EXPECT_EQ(f.op.Texts().back(), kNotMade);
+}
+
+TEST(ConditionStoreRead, FreeNameCoatingAndAlloyLayerAreSoundCodes) {
+    StoreFixture f;
+    MeasFileData d = MakeCondition(3);
+    d.coat[0].bCode = kFreeNameCoatingCode;
+    d.coat[1].bCode = kAlloyLayerCode;
+    ASSERT_TRUE(f.store.WriteConditionFile(2, d));
+    MeasFileData read;
+    EXPECT_TRUE(f.store.ReadConditionFile(2, read, true));
+    EXPECT_EQ(read.coat[0].bCode, kFreeNameCoatingCode);
+    EXPECT_TRUE(f.op.Messages().empty());
 }
 
 }  // namespace

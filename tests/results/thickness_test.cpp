@@ -49,6 +49,10 @@ TEST(Thickness, LayerWithoutResolutionRowReadsTheCountUnscaled) {
     d.bUnit = kUnitNanometre;  // nm has no row for range 1/1
     EXPECT_EQ(ThicknessFromCount(d, 0, 42), 42.0f);
     EXPECT_EQ(ThicknessFromCount(d, 7, 42), 42.0f);
+    // Past the last layer lie the base fields; made to look like a layer on range 1/1 in µm.
+    d.bUnit = kUnitMicrometre;
+    d.baseName[2] = test::kRange1_1;
+    EXPECT_EQ(ThicknessFromCount(d, kMaxLayers, 42), 42.0f);
 }
 
 TEST(Weight, SolderDensityFollowsTheMixingRule) {
