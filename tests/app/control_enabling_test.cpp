@@ -51,6 +51,43 @@ TEST(ControlEnabling, FollowsTheOpenChannel) {
     EXPECT_FALSE(IsCommandEnabled(kStartMeasurement, state));
 }
 
+// The rules that depend on the layer and the condition's coatings.
+TEST(ControlEnabling, LayerAndCoatingRules) {
+    const MeasFileData twoLayers = test::Condition({test::Layer(11, "Sn"), test::AlloyLayer()});
+    const MeasFileData noLayers{};
+    struct Case {
+        int id;
+        const MeasFileData* d;
+        bool running;
+        int layer;
+        bool surfaceText;
+        bool alloy;
+        bool enabled;
+    };
+    const Case cases[] = {
+        {kAdditionalElectrolysis, &twoLayers, false, 1, false, false, true},
+        {kEditAdditionalElectrolysis, &twoLayers, false, 1, false, false, true},
+        {kAdditionalElectrolysis, &twoLayers, false, 0, false, false, false},
+        {kAdditionalElectrolysis, &twoLayers, true, 1, false, false, false},
+        {kEditAdditionalElectrolysis, &noLayers, false, 1, false, false, false},
+        {kAdditionalElectrolysis, nullptr, false, 1, false, false, false},
+        {kEditAlloyFactor, &twoLayers, false, 0, false, true, true},
+        {kEditAlloyFactor, &twoLayers, false, 0, false, false, false},
+        {kEditAlloyFactor, &twoLayers, true, 0, false, true, false},
+        {kEditAlloyFactor, nullptr, false, 0, false, true, false},
+        {kSurfaceTreatment, &twoLayers, false, 0, true, false, true},
+        {kSurfaceTreatment, &twoLayers, false, 0, false, false, false},
+        {kSurfaceTreatment, &twoLayers, true, 0, true, false, false},
+    };
+    for (const Case& c : cases) {
+        ControlState state{Every, c.d, c.running, c.layer};
+        state.surfaceTextPresent = c.surfaceText;
+        state.alloyFactorApplies = c.alloy;
+        EXPECT_EQ(IsCommandEnabled(c.id, state), c.enabled)
+            << c.id << " running " << c.running << " layer " << c.layer;
+    }
+}
+
 // Whatever its rule says, a command the window cannot carry out is disabled, and so is an id
 // that is no command; taking one handler away changes that command only.
 TEST(ControlEnabling, OnlyCommandsWithAHandlerAreEnabled) {
