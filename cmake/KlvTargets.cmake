@@ -61,7 +61,8 @@ function(klv_ui_test name)
     get_filename_component(stem ${src} NAME_WE)
     set(target ${name}_ui_${stem})
     add_executable(${target} ${src})
-    target_link_libraries(${target} PRIVATE klv_${name}_ui klv_test_support ${ARG_DEPS} Qt6::Test)
+    target_link_libraries(${target} PRIVATE klv_${name}_ui klv_test_support klv_qt_test_support
+      ${ARG_DEPS} Qt6::Test)
     add_test(NAME ${target} COMMAND ${target})
     set_tests_properties(${target} PROPERTIES LABELS ui
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KLV_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp")

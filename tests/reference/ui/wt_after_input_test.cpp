@@ -85,7 +85,9 @@ private slots:
     void storesTheLengthAndRecomputesTheCoefficient() {
         test::ScriptedOperator op;
         MeasFileData d = Wire(kWtModeRoundRod);
-        test::OnNextModal([](QDialog& dlg) { Enter(dlg, QStringLiteral("4")); });
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("wtAfterInput"),
+                   [](QWidget& dlg) { Enter(dlg, QStringLiteral("4")); });
         const float coef = AskWtAfterInput(d, op, nullptr);
         QCOMPARE(coef, 2.958f / (2.0f * 4.0f));
         QCOMPARE(d.fWtLength, 4.0f);
@@ -97,7 +99,9 @@ private slots:
     void directCoefficientIsTakenAsTyped() {
         test::ScriptedOperator op;
         MeasFileData d = Wire(kWtModeDirect);
-        test::OnNextModal([](QDialog& dlg) { Enter(dlg, QStringLiteral("1.25")); });
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("wtAfterInput"),
+                   [](QWidget& dlg) { Enter(dlg, QStringLiteral("1.25")); });
         QCOMPARE(AskWtAfterInput(d, op, nullptr), 1.25f);
         QCOMPARE(d.fWtLength, 7.0f);
     }
