@@ -1,6 +1,7 @@
 #include "reference/ui/meas_data_display.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 #include "base/event_sounds.h"
 #include "base/fixed_text.h"

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 
 #include "base/ui/subclass_list_ctrl.h"
 #include "item_dialog_fixture.h"

@@ -1,6 +1,7 @@
 #include "reference/ui/wt_after_input.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 #include "item_dialog_fixture.h"
 #include "reference/ui/glyph_label.h"
