@@ -169,7 +169,7 @@ void CKLV570Dlg::OnKeyMessage(int virtualKey) {
         OnCommand(cmd::kStopMeasurement);
 }
 
-// Commands whose dialogs come with later parts of the program keep only their enabling.
+// A command without a case here does nothing when chosen.
 void CKLV570Dlg::OnCommand(int id) {
     if (m_shutDown || !IsCommandEnabled(id, m_state))
         return;

@@ -68,13 +68,16 @@ void PrepareChannel(ProgramUnderTest& p, int index, const MeasFileData& d, bool 
     }
 }
 
-using test::Click;
+// A button pressed as its shortcut presses it.
+void Press(QWidget& parent, const char* name) {
+    test::Find<QAbstractButton>(parent, name)->click();
+}
 
 // Dialog 561 "Stop measurement" with one of its radio buttons.
 void AnswerStop(test::ModalDriver& modal, const char* choice) {
     modal.When("CMeasureStop", [choice](QWidget& d) {
-        Click(d, choice);
-        Click(d, "ok");
+        Press(d, choice);
+        Press(d, "ok");
     });
 }
 
@@ -106,7 +109,7 @@ struct Road {
     // "Trip" ends the plating; `count` is what the instrument had counted.
     void Trip(std::uint32_t& count) {
         count = Sim().Status().dwCount();
-        Click(SimWindow(), "ctl1800");
+        Press(SimWindow(), "ctl1800");
         QTRY_VERIFY(!Channel().IsMeasuring());
     }
     // One layer from F2 to the end of the plating.
@@ -257,7 +260,7 @@ void MeasurementRoadTest::probeOpenDuringBlankingStoresNothing() {
     RunRoad(0, CopperCondition(), [](Road& road) {
         road.PressF2();
         QTRY_VERIFY(road.List().IsBlinking());
-        Click(road.SimWindow(), "ctl1801");
+        Press(road.SimWindow(), "ctl1801");
         QTRY_VERIFY(!road.Channel().IsMeasuring());
         QVERIFY(!road.List().IsBlinking());
         const auto texts = road.p.op.Texts();
@@ -346,7 +349,7 @@ void MeasurementRoadTest::autoStopRestartCarriesTheCount() {
             asked = true;
             // The restart settles its current as the first start did.
             road.p.clock.SetAutoStep(50);
-            Click(dialog, "start");
+            Press(dialog, "start");
         });
         road.p.clock.Advance(130u * row->countPeriodMs);
         QTRY_VERIFY(asked);
