@@ -100,7 +100,7 @@ function(klv_ui_test name)
     get_filename_component(stem ${src} NAME_WE)
     set(target ${name}_ui_${stem})
     add_executable(${target} ${src})
-    target_link_libraries(${target} PRIVATE klv_${name}_ui klv_test_support ${ARG_DEPS} Qt6::Test
+    target_link_libraries(${target} PRIVATE klv_${name}_ui klv_test_support klv_qt_test_support ${ARG_DEPS} Qt6::Test
       ${qt_modules})
     target_precompile_headers(${target} REUSE_FROM klv_qt_pch)
     klv_target_defaults(${target})

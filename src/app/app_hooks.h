@@ -5,7 +5,7 @@
 
 namespace klv {
 
-// The start-up and exit steps that belong to the windowing side or to later subsystems.
+// The start-up and exit steps that belong to the windowing side or to other subsystems.
 // An empty hook counts as success.
 struct AppHooks {
     // Instead of the platform checks: the toolkit's own; returns the message, empty when fine.

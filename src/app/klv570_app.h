@@ -42,18 +42,14 @@ public:
     const std::string& DataDirectory() const { return m_dataDir; }
     const std::string& GraphicsDirectory() const { return m_graphicsDir; }
     const std::string& HelpPath() const { return m_helpPath; }
-    const std::string& CalibrationPath() const { return m_calibrationPath; }
     ProfileFile& Profile() { return m_profile; }
     Operator& Op() { return m_op; }
     Clock& Time() { return m_clock; }
 
     std::uint32_t SystemFlags() const { return m_systemFlags; }
-    void SetSystemFlags(std::uint32_t flags) { m_systemFlags = flags; }
     ListViewStyle ListStyle() const { return ListViewStyleFor(m_systemFlags); }
     int PrinterName() const { return m_printerName; }
-    void SetPrinterName(int id) { m_printerName = id; }
     int MeasDataPrint() const { return m_measDataPrint; }
-    void SetMeasDataPrint(int mode) { m_measDataPrint = mode; }
     PrinterFont& PagePrinterFont() { return m_pagePrinterFont; }
     PrinterFont& LinePrinterFont() { return m_linePrinterFont; }
 

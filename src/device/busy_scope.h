@@ -8,7 +8,6 @@ public:
     virtual ~BusyScopeHost() = default;
     virtual void EnterBusy() = 0;
     virtual void LeaveBusy() = 0;
-    bool IsBusy() const { return m_depth > 0; }
 
 private:
     friend class CBusyScope;

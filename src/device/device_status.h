@@ -53,7 +53,6 @@ struct DeviceStatus {
     bool IsProbeConnected() const { return bPortC() & kPortCProbe; }
     // mV, truncated toward zero.
     int PotentialMv() const { return sAd976() * 10000 / 32767; }
-    double DacMv() const { return wAd5541() * 2500.0 / 65535.0; }
 
     void SetFlags(std::uint16_t v) { PutU16(&bytes[0], v); }
     void SetEndReason(std::uint8_t v) { bytes[2] = v; }

@@ -12,12 +12,6 @@ const std::array<OutputRange, kOutputRangeCount> OutputRangeTable = {{
     {0.021f, 0.0021f, 4},
 }};
 
-std::array<std::uint8_t, kCalibrationLength> CurrentCalibration::ToBlock() const {
-    std::array<std::uint8_t, kCalibrationLength> block{};
-    std::memcpy(block.data(), fErrors.data(), kCalibrationLength);
-    return block;
-}
-
 CurrentCalibration CurrentCalibration::FromBlock(const std::uint8_t* block) {
     CurrentCalibration c;
     std::memcpy(c.fErrors.data(), block, kCalibrationLength);

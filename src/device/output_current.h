@@ -25,7 +25,6 @@ struct CurrentCalibration {
 
     float HighError(int range) const { return fErrors[2 * range]; }
     float LowError(int range) const { return fErrors[2 * range + 1]; }
-    std::array<std::uint8_t, kCalibrationLength> ToBlock() const;
     static CurrentCalibration FromBlock(const std::uint8_t* block);
 };
 

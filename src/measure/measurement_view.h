@@ -33,7 +33,7 @@ public:
     virtual void EndCondition() = 0;
 };
 
-// Where a finished layer or measurement goes next; later parts fill these.
+// Where a finished layer or measurement goes next: statistics, printout and transmission.
 class MeasurementOutput {
 public:
     virtual ~MeasurementOutput() = default;
@@ -47,7 +47,7 @@ public:
     virtual void ResetTemporaryStatistics() = 0;
 };
 
-// Until statistics, printing and transmission exist, a measurement goes nowhere else.
+// A measurement kept in its files only: no statistics, printout or transmission.
 class CNoMeasurementOutput final : public MeasurementOutput {
 public:
     void RefreshTemporaryStatistics() override {}

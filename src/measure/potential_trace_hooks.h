@@ -15,7 +15,7 @@ public:
     virtual void EndLayer() = 0;
 };
 
-// Until the potential trace exists, nothing is traced.
+// No trace: the samples are dropped.
 class CNoPotentialTrace final : public PotentialTraceHooks {
 public:
     void PrepareLayer(bool) override {}

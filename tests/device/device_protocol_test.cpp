@@ -136,6 +136,18 @@ TEST_F(ProtocolTest, PollingPostsAndStopWaitsForARunningCycle) {
     EXPECT_EQ(d.status.bPortC(), kPortCProbe);
 }
 
+TEST_F(ProtocolTest, StoppingThePollingEndsTheRetriesOfAFailingCycle) {
+    Start();
+    CountingPollTarget target;
+    instrument.Inject(Fault::LoseAnswer, 3);
+    protocol.SetPollingWindow(&target);
+    while (CountFrames(kGetDeviceStatus) < 1)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    protocol.SetPollingWindow(nullptr);  // while the first try still waits for its answer
+    EXPECT_EQ(CountFrames(kGetDeviceStatus), 1);
+    EXPECT_EQ(target.posts.load(), 0);
+}
+
 TEST_F(ProtocolTest, FailedPollKeepsTheLastStatusAndSaysSo) {
     Start();
     CountingPollTarget target;

@@ -265,6 +265,19 @@ TEST_F(TransportTest, OnlyTheTransportThreadTouchesThePipes) {
     EXPECT_NE(*threads.begin(), std::this_thread::get_id());
 }
 
+TEST_F(TransportTest, TheBoxClosesTheDeviceOnlyOnceTheThreadHasPaused) {
+    Start();
+    SlowIdle idle(100);
+    transport.SetIdleCallback(&idle);
+    ASSERT_TRUE(WaitUntil([&] { return idle.inside.load(); }));
+    bool threadInStep = true;
+    box.whileShown = [&] { threadInStep = idle.inside.load(); };
+    op.Answer(IDRETRY);
+    EXPECT_EQ(transport.CommunicationErrorBox("x", kBoxRepeatCancel), IDRETRY);
+    EXPECT_FALSE(threadInStep);
+    transport.SetIdleCallback(nullptr);
+}
+
 // An event handled in the box's modal loop makes its own exchange, which fails and shows a
 // box of its own; the thread must stay paused until the outer box is answered.
 TEST_F(TransportTest, NestedExchangeDuringTheBoxLeavesTheThreadPaused) {

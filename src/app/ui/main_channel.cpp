@@ -50,11 +50,6 @@ CMainChannel::~CMainChannel() {
         m_instrument.SetPollingWindow(nullptr);
 }
 
-std::uint32_t CMainChannel::StoredMeasurements() const {
-    const int layers = GetCoatCount(m_condition);
-    return layers > 0 ? m_condition.nItemCt / static_cast<std::uint32_t>(layers) : 0;
-}
-
 bool CMainChannel::SelectMeasureFile(bool automatic) {
     ClearResultList();
     ConditionStore& store = m_app.Conditions();
@@ -241,7 +236,7 @@ void CMainChannel::SetBlinking(bool blinking) {
         list->StopBlink();
 }
 
-// The level meter comes with the potential graph window.
+// The main window has no level meter: the samples are not shown.
 void CMainChannel::UpdateLevelMeter(const PollingData&) {}
 void CMainChannel::ResetLevelMeter() {}
 

@@ -81,7 +81,6 @@ private:
     bool PrepareChannel(int index, MeasFileData& d);
     void OpenChannel(int index, const MeasFileData& d);
     void ShowDataNumber(std::uint32_t number);
-    std::uint32_t StoredMeasurements() const;
 
     CKLV570App& m_app;
     CMainFace& m_face;

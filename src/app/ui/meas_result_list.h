@@ -33,7 +33,6 @@ public:
 
     // Rebuilds the columns; the rows stay.
     void SetFourColumns(bool four);
-    bool HasFourColumns() const { return columnCount() == 4; }
 
     void ClearRows();
     // The rows of a measurement in place of the shown ones.

@@ -14,8 +14,6 @@ class CListClickMethod : public QObject {
 public:
     CListClickMethod(QAbstractItemView& view, bool tracking, bool oneClickActivate);
 
-    bool Tracking() const { return m_tracking; }
-    bool OneClickActivate() const { return m_oneClick; }
     QModelIndex HotIndex() const { return m_hot; }
 
 signals:

@@ -14,7 +14,6 @@ class CSubclassListCtrl : public QTreeWidget {
 public:
     explicit CSubclassListCtrl(bool tracking, QWidget* parent = nullptr);
 
-    CListClickMethod& ClickMethod() { return *m_click; }
     CListRowDelegate& Delegate() { return *m_delegate; }
     int HotRow() const { return m_click->HotIndex().isValid() ? m_click->HotIndex().row() : -1; }
 

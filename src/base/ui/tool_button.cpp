@@ -25,11 +25,6 @@ void CToolButton::SetToggled(bool on) {
     emit toggledChanged(on);
 }
 
-void CToolButton::SetCaptionAlignment(Qt::Alignment alignment) {
-    m_alignment = alignment;
-    update();
-}
-
 QSize CToolButton::sizeHint() const {
     QSize caption = fontMetrics().size(Qt::TextSingleLine, text());
     return {caption.width() + 16, caption.height() + 10};
@@ -58,12 +53,12 @@ void CToolButton::paintEvent(QPaintEvent*) {
     p.setFont(font());
     if (isEnabled()) {
         p.setPen(m_hover ? m_hoverColor : pal.color(QPalette::Active, QPalette::WindowText));
-        p.drawText(caption, static_cast<int>(m_alignment), text());
+        p.drawText(caption, Qt::AlignCenter, text());
     } else {
         p.setPen(pal.color(QPalette::Light));
-        p.drawText(caption.translated(1, 1), static_cast<int>(m_alignment), text());
+        p.drawText(caption.translated(1, 1), Qt::AlignCenter, text());
         p.setPen(pal.color(QPalette::Dark));
-        p.drawText(caption, static_cast<int>(m_alignment), text());
+        p.drawText(caption, Qt::AlignCenter, text());
     }
     p.end();
     QPainter(this).drawPixmap(0, 0, off);

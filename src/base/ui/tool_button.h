@@ -21,8 +21,6 @@ public:
     void SetToggled(bool on);
     bool IsHover() const { return m_hover; }
     bool IsPressed() const { return m_pressed; }
-    // Caption placement: left/right/centre and top/bottom/centre.
-    void SetCaptionAlignment(Qt::Alignment alignment);
 
     QSize sizeHint() const override;
 
@@ -45,7 +43,6 @@ private:
     bool m_hover = false;
     bool m_pressed = false;
     QColor m_hoverColor;
-    Qt::Alignment m_alignment = Qt::AlignCenter;
 };
 
 }  // namespace klv

@@ -19,7 +19,6 @@ public:
     bool Confirm() override;
     QWidget* ControlFor(ConditionField field, int layer) override;
 
-    bool MicroAmps() const { return m_micro; }
 
 private:
     void SwitchUnit(bool micro);

@@ -123,7 +123,7 @@ void CMeasFileList::Activate(int row) {
         return;
     }
     if (m_mode == MeasFileListMode::CopySource) {
-        // The copy-item dialog comes with condition editing; without it nothing is chosen.
+        // Without a chooser of copy items nothing is chosen.
         std::optional<unsigned> items =
             m_chooseCopyItems ? m_chooseCopyItems(index, d) : std::nullopt;
         if (items) {

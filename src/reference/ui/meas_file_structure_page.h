@@ -37,7 +37,6 @@ protected:
     bool ConfirmStructure();
     // Whether box k can be clicked now.
     virtual bool BoxClickable(int k) const;
-    int BoxCount() const { return m_boxes; }
 
 private:
     void ClickCoating(int k);

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTimer>
 #include <QtTest>
 #include <algorithm>
 #include <functional>
@@ -24,6 +23,8 @@
 #include "reference/condition_rules.h"
 #include "reference/substance_table.h"
 #include "reference/ui/meas_file_list.h"
+#include "support/ui/modal_driver.h"
+#include "support/ui/widget_find.h"
 
 namespace klv {
 
@@ -39,58 +40,10 @@ constexpr int kGasketAIndex = 0;
 constexpr int kUnitNm = 1;
 constexpr int kUnitMil = 2;
 
-// Acts on the next modal dialog named `name` once it is up. A dialog that never comes is a
-// failure; whatever modal is up then is cancelled, so the test does not hang.
-void WhenModal(const char* name, std::function<void(QWidget&)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    auto tries = std::make_shared<int>(500);
-    QObject::connect(timer, &QTimer::timeout, [timer, name, act, tries] {
-        QWidget* modal = QApplication::activeModalWidget();
-        const bool found = modal != nullptr && modal->objectName() == QLatin1String(name);
-        if (!found && --*tries > 0)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (found) {
-            act(*modal);
-            return;
-        }
-        QWARN(qPrintable(QStringLiteral("no dialog ") + QLatin1String(name)));
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-    });
-    timer->start();
-}
-
-template <typename T>
-T* Child(QWidget& parent, const char* name) {
-    T* child = parent.findChild<T*>(QLatin1String(name));
-    [&] { QVERIFY2(child != nullptr, name); }();
-    return child;
-}
-
-void Click(QWidget& parent, const char* name) {
-    if (auto* button = Child<QAbstractButton>(parent, name))
-        QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void Type(QWidget& parent, const char* name, const QString& text) {
-    auto* edit = Child<QLineEdit>(parent, name);
-    if (edit == nullptr)
-        return;
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
-
-// The operator's choice in a combo box: the selection and the signal a real choice sends.
-void Choose(QWidget& parent, const char* name, int index) {
-    if (auto* combo = Child<QComboBox>(parent, name)) {
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-}
+using test::Choose;
+using test::Click;
+using test::Find;
+using test::Type;
 
 // The button of the coating or base selection that stands for `code`.
 void PickCode(QWidget& selection, int code) {
@@ -115,10 +68,10 @@ void ActivateRow(QWidget& dialog, int row) {
 
 // In the channel list (selection) the operator picks the empty channel `row`; the wizard opens
 // and `wizard` fills it.
-void PickEmptyChannel(int row, std::function<void(QWidget&)> wizard) {
-    WhenModal("measFileList", [row, wizard](QWidget& list) {
+void PickEmptyChannel(test::ModalDriver& modal, int row, std::function<void(QWidget&)> wizard) {
+    modal.When("measFileList", [&modal, row, wizard](QWidget& list) {
         QCOMPARE(list.windowTitle(), QStringLiteral("Select a measurement condition file"));
-        WhenModal("measFileSheet", wizard);
+        modal.When("measFileSheet", wizard);
         ActivateRow(list, row);
     });
 }
@@ -153,8 +106,7 @@ struct Road {
         QTRY_VERIFY(List().IsBlinking());
         p.clock.Advance(blankingSeconds * 1000 + 800);
         QTRY_VERIFY(!List().IsBlinking());
-        auto* trip = SimWindow().findChild<QAbstractButton*>(QStringLiteral("ctl1800"));
-        QVERIFY(trip != nullptr);
+        auto* trip = Find<QAbstractButton>(SimWindow(), "ctl1800");
         QTRY_VERIFY(trip->isEnabled());
         trip->click();
         QTRY_VERIFY(!Channel().IsMeasuring());
@@ -162,20 +114,20 @@ struct Road {
 };
 
 // The basic page of a new copper-on-steel condition with gasket A.
-void FillCopperOnSteel(QWidget& sheet) {
+void FillCopperOnSteel(test::ModalDriver& modal, QWidget& sheet) {
     QCOMPARE(sheet.windowTitle(), QStringLiteral("Set a measurement condition"));
-    QCOMPARE(Child<QLabel>(sheet, "channelLabel")->text(), QStringLiteral(" 1:"));
+    QCOMPARE(Find<QLabel>(sheet, "channelLabel")->text(), QStringLiteral(" 1:"));
     Type(sheet, "fileNameEdit", QStringLiteral("  Cu plating "));
     Type(sheet, "customerEdit", QStringLiteral("ACME"));
     Type(sheet, "lotEdit", QStringLiteral("L-1"));
-    WhenModal("coatBaseSelect", [](QWidget& s) {
+    modal.When("coatBaseSelect", [](QWidget& s) {
         QCOMPARE(s.windowTitle(), QStringLiteral("Set a Coating"));
         PickCode(s, kCoatCopper);
     });
     // Behind the empty first box the click selects the first box.
     Click(sheet, "coatBox3");
-    QCOMPARE(Child<QPushButton>(sheet, "coatBox0")->text(), QStringLiteral("Cu"));
-    WhenModal("coatBaseSelect", [](QWidget& s) {
+    QCOMPARE(Find<QPushButton>(sheet, "coatBox0")->text(), QStringLiteral("Cu"));
+    modal.When("coatBaseSelect", [](QWidget& s) {
         QCOMPARE(s.windowTitle(), QStringLiteral("Set a Base"));
         PickCode(s, kSubstSteel);
     });
@@ -183,9 +135,9 @@ void FillCopperOnSteel(QWidget& sheet) {
     Choose(sheet, "rangeCombo0", kRangeOneOne);
     Choose(sheet, "gasketCombo", kGasketAIndex);
     // Nothing follows the basic page: Finish is offered at once.
-    QVERIFY(Child<QPushButton>(sheet, "finishButton")->isVisible());
-    QVERIFY(!Child<QPushButton>(sheet, "nextButton")->isVisible());
-    QVERIFY(Child<QPushButton>(sheet, "fileCopyButton")->isEnabled());
+    QVERIFY(Find<QPushButton>(sheet, "finishButton")->isVisible());
+    QVERIFY(!Find<QPushButton>(sheet, "nextButton")->isVisible());
+    QVERIFY(Find<QPushButton>(sheet, "fileCopyButton")->isEnabled());
     Click(sheet, "finishButton");
 }
 
@@ -203,8 +155,10 @@ void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
     QVERIFY(p.RunMainWindow(
         [&](CKLV570Dlg& w) {
             Road road{p, w};
+            test::ModalDriver modal;
             // Nothing remembered: the start asks for a channel.
-            PickEmptyChannel(kFirst, FillCopperOnSteel);
+            PickEmptyChannel(modal, kFirst,
+                             [&](QWidget& sheet) { FillCopperOnSteel(modal, sheet); });
             w.StartDevice();
             QVERIFY(road.Channel().IsOpen());
             QCOMPARE(road.Channel().Index(), kFirst);
@@ -241,9 +195,9 @@ void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
             QCOMPARE(w.Face().DataNumber()->text(), QStringLiteral("1"));
 
             // Blanking time: out of range refused with its text, then taken.
-            WhenModal("measItemBlanking", [&](QWidget& d) {
+            modal.When("measItemBlanking", [&](QWidget& d) {
                 QCOMPARE(d.windowTitle(), QStringLiteral("Setting of blanking time"));
-                QCOMPARE(Child<QLineEdit>(d, "blankingEdit1")->text(), QStringLiteral("5"));
+                QCOMPARE(Find<QLineEdit>(d, "blankingEdit1")->text(), QStringLiteral("5"));
                 Type(d, "blankingEdit1", QStringLiteral("41"));
                 Click(d, "okButton");
                 QVERIFY(d.isVisible());
@@ -256,7 +210,7 @@ void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
             QCOMPARE(road.OnDisk(kFirst).coat[0].bBlanking, std::uint8_t(12));
 
             // Unit: nm has no row for range 1/1; mil has.
-            WhenModal("measItemMeasUnit", [&](QWidget& d) {
+            modal.When("measItemMeasUnit", [&](QWidget& d) {
                 QCOMPARE(d.windowTitle(), QStringLiteral("Setting of unit"));
                 Choose(d, "unitCombo", kUnitNm);
                 Click(d, "okButton");
@@ -275,14 +229,14 @@ void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
             QVERIFY2(std::abs(mil - um / 25.4) <= 0.006, qPrintable(milText));
 
             // The display shows the same count as the window and only closes.
-            WhenModal("measDataDisplay", [](QWidget& display) {
-                QVERIFY(!Child<QLabel>(display, "deleteNote")->isVisible());
-                QVERIFY(!Child<QPushButton>(display, "okButton")->isVisible());
-                QCOMPARE(Child<QLabel>(display, "dataQuantityText")->text().trimmed(),
+            modal.When("measDataDisplay", [](QWidget& display) {
+                QVERIFY(!Find<QLabel>(display, "deleteNote")->isVisible());
+                QVERIFY(!Find<QPushButton>(display, "okButton")->isVisible());
+                QCOMPARE(Find<QLabel>(display, "dataQuantityText")->text().trimmed(),
                          QStringLiteral("1"));
-                QCOMPARE(Child<QLabel>(display, "autoStopText1")->text(),
+                QCOMPARE(Find<QLabel>(display, "autoStopText1")->text(),
                          QStringLiteral("Null mil"));
-                auto* close = Child<QPushButton>(display, "cancelButton");
+                auto* close = Find<QPushButton>(display, "cancelButton");
                 QCOMPARE(close->text(), QStringLiteral("Close"));
                 QTest::mouseClick(close, Qt::LeftButton);
             });
@@ -290,23 +244,23 @@ void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
             QVERIFY(QApplication::activeModalWidget() == nullptr);
 
             // The tabbed sheet of a condition with data: the structure is locked.
-            WhenModal("measFileSheet", [&](QWidget& sheet) {
+            modal.When("measFileSheet", [&](QWidget& sheet) {
                 QCOMPARE(sheet.windowTitle(), QStringLiteral("Set a measurement condition"));
-                auto* tabs = Child<QTabBar>(sheet, "pageTabs");
+                auto* tabs = Find<QTabBar>(sheet, "pageTabs");
                 QStringList titles;
                 for (int i = 0; tabs != nullptr && i < tabs->count(); ++i)
                     titles << tabs->tabText(i);
                 QCOMPARE(titles, (QStringList{"Basic data", "Pump.Test solution  . Sensitivity",
                                               "Output current", "Auto stop  .  Weight count"}));
-                QVERIFY(!Child<QPushButton>(sheet, "coatBox0")->isEnabled());
-                QVERIFY(!Child<QPushButton>(sheet, "baseBox")->isEnabled());
-                QVERIFY(!Child<QComboBox>(sheet, "gasketCombo")->isEnabled());
-                auto* lot = Child<QLineEdit>(sheet, "lotEdit");
+                QVERIFY(!Find<QPushButton>(sheet, "coatBox0")->isEnabled());
+                QVERIFY(!Find<QPushButton>(sheet, "baseBox")->isEnabled());
+                QVERIFY(!Find<QComboBox>(sheet, "gasketCombo")->isEnabled());
+                auto* lot = Find<QLineEdit>(sheet, "lotEdit");
                 QVERIFY(lot->isReadOnly());
                 QCOMPARE(lot->palette().color(QPalette::Base),
                          sheet.palette().color(QPalette::Window));
-                QVERIFY(!Child<QPushButton>(sheet, "fileCopyButton")->isEnabled());
-                QCOMPARE(Child<QLineEdit>(sheet, "customerEdit")->text(), QStringLiteral("ACME"));
+                QVERIFY(!Find<QPushButton>(sheet, "fileCopyButton")->isEnabled());
+                QCOMPARE(Find<QLineEdit>(sheet, "customerEdit")->text(), QStringLiteral("ACME"));
                 Type(sheet, "customerEdit", QStringLiteral("Harbour Works "));
                 Click(sheet, "okButton");
             });
@@ -325,26 +279,26 @@ void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
             QCOMPARE(w.Face().ChannelLine()->text(), QStringLiteral("Not selected."));
 
             // A second channel made in the wizard by "File copy" from the first.
-            PickEmptyChannel(kSecond, [&](QWidget& sheet) {
-                WhenModal("measFileList", [&](QWidget& list) {
+            PickEmptyChannel(modal, kSecond, [&](QWidget& sheet) {
+                modal.When("measFileList", [&](QWidget& list) {
                     QCOMPARE(list.windowTitle(),
                              QStringLiteral("Select original measurement condition file to make "
                                             "copy."));
-                    WhenModal("measFileCopy", [](QWidget& copy) {
+                    modal.When("measFileCopy", [](QWidget& copy) {
                         QCOMPARE(copy.windowTitle(), QStringLiteral("Select copy item"));
-                        QCOMPARE(Child<QLabel>(copy, "sourceTitle")->text(),
+                        QCOMPARE(Find<QLabel>(copy, "sourceTitle")->text(),
                                  QStringLiteral("1 : Cu plating"));
-                        QVERIFY(Child<QAbstractButton>(copy, "copyAll")->isChecked());
+                        QVERIFY(Find<QAbstractButton>(copy, "copyAll")->isChecked());
                         Click(copy, "okButton");
                     });
                     ActivateRow(list, 0);
                 });
                 Click(sheet, "fileCopyButton");
-                QCOMPARE(Child<QLineEdit>(sheet, "fileNameEdit")->text(),
+                QCOMPARE(Find<QLineEdit>(sheet, "fileNameEdit")->text(),
                          QStringLiteral("Cu plating"));
-                QCOMPARE(Child<QLineEdit>(sheet, "customerEdit")->text(),
+                QCOMPARE(Find<QLineEdit>(sheet, "customerEdit")->text(),
                          QStringLiteral("Harbour Works"));
-                QCOMPARE(Child<QPushButton>(sheet, "coatBox0")->text(), QStringLiteral("Cu"));
+                QCOMPARE(Find<QPushButton>(sheet, "coatBox0")->text(), QStringLiteral("Cu"));
                 Type(sheet, "fileNameEdit", QStringLiteral("Cu copy"));
                 Click(sheet, "finishButton");
             });
@@ -360,7 +314,7 @@ void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
 
             // Delete the first: the open one is refused, the other confirmed in the display.
             p.player.Clear();
-            WhenModal("measFileList", [&](QWidget& list) {
+            modal.When("measFileList", [&](QWidget& list) {
                 QCOMPARE(list.windowTitle(), QStringLiteral("Delete a measurement condition file"));
                 auto& rows = static_cast<CMeasFileList&>(list).List();
                 QCOMPARE(rows.topLevelItemCount(), 2);
@@ -368,16 +322,16 @@ void ConditionRoadTest::newConditionIsMeasuredEditedCopiedAndDeleted() {
                 QVERIFY(HasText(p,
                                 "This file can't be selected because it has been using for "
                                 "a measurement."));
-                WhenModal("measDataDisplay", [&](QWidget& display) {
+                modal.When("measDataDisplay", [&](QWidget& display) {
                     QCOMPARE(display.windowTitle(), QStringLiteral("Measurement condition"));
-                    auto* note = Child<QLabel>(display, "deleteNote");
+                    auto* note = Find<QLabel>(display, "deleteNote");
                     QVERIFY(note->isVisible());
                     QCOMPARE(note->text(), QStringLiteral("Delete this test condition data"));
-                    QCOMPARE(Child<QLabel>(display, "titleText")->text(),
+                    QCOMPARE(Find<QLabel>(display, "titleText")->text(),
                              QStringLiteral("1 : Cu plating"));
-                    QCOMPARE(Child<QLabel>(display, "dataQuantityText")->text().trimmed(),
+                    QCOMPARE(Find<QLabel>(display, "dataQuantityText")->text().trimmed(),
                              QStringLiteral("1"));
-                    QCOMPARE(Child<QPushButton>(display, "cancelButton")->text(),
+                    QCOMPARE(Find<QPushButton>(display, "cancelButton")->text(),
                              QStringLiteral("Cancel"));
                     QVERIFY(!p.player.Calls().empty());
                     Click(display, "okButton");

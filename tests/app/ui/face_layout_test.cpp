@@ -7,6 +7,7 @@
 #include "app/ui/shown_widget.h"
 #include "app/ui/split_bar.h"
 #include "support/temp_dir.h"
+#include "support/ui/widget_find.h"
 
 namespace klv {
 
@@ -36,7 +37,7 @@ private slots:
 
 private:
     void DragSplitterTo(int x);
-    QWidget* Control(const char* name) const { return m_face->findChild<QWidget*>(name); }
+    QWidget* Control(const char* name) const { return test::Find<QWidget>(*m_face, name); }
 
     CMainFace* m_face = nullptr;
 };

@@ -15,6 +15,7 @@
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
+#include "support/ui/widget_find.h"
 
 namespace klv {
 
@@ -178,11 +179,11 @@ void MainFaceTest::withoutAChannelOnlySelectionAndToolsAreEnabled() {
         for (int id : {32803, 32804, 32810, 32811, 32812, 32814, 32815, 32816, 32820, 32830, 32840,
                        32841, 32806, 32807, 32880, 32886, 32887, 32821})
             QVERIFY2(!enabled(id), qPrintable(QString::number(id)));
-        QVERIFY(!window.findChild<CToolButton*>(QStringLiteral("ctl32810"))->isEnabled());
-        QVERIFY(window.findChild<CToolButton*>(QStringLiteral("ctl32802"))->isEnabled());
-        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("ctl1107"))->text(),
+        QVERIFY(!test::Find<CToolButton>(window, QStringLiteral("ctl32810"))->isEnabled());
+        QVERIFY(test::Find<CToolButton>(window, QStringLiteral("ctl32802"))->isEnabled());
+        QCOMPARE(test::Find<QLabel>(window, QStringLiteral("ctl1107"))->text(),
                  QStringLiteral(" Please select measurement condition file."));
-        QVERIFY(window.findChild<QLabel*>(QStringLiteral("ctl1102"))->text().isEmpty());
+        QVERIFY(test::Find<QLabel>(window, QStringLiteral("ctl1102"))->text().isEmpty());
     });
 }
 

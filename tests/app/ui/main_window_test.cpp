@@ -2,7 +2,6 @@
 #include <QDialog>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 #include <array>
@@ -18,6 +17,7 @@
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
+#include "support/ui/modal_driver.h"
 
 namespace klv {
 
@@ -184,10 +184,10 @@ void MainWindowTest::operatorShowsTheBoxAndReturnsThePressedId() {
     QString caption, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttonCount = 0;
+    test::ModalDriver modal;
     auto press = [&](QMessageBox::StandardButton which) {
-        QTimer::singleShot(0, [&, which] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
+        modal.When(QStringLiteral("QMessageBox"), [&, which](QWidget& w) {
+            auto* box = static_cast<QMessageBox*>(&w);
             caption = box->windowTitle();
             text = box->text();
             icon = box->icon();

@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QTimer>
 #include <QtTest>
 #include <algorithm>
 #include <functional>
@@ -26,6 +25,8 @@
 #include "reference/solution_defaults.h"
 #include "support/result_conditions.h"
 #include "support/test_wave.h"
+#include "support/ui/modal_driver.h"
+#include "support/ui/widget_find.h"
 
 namespace klv {
 
@@ -67,32 +68,16 @@ void PrepareChannel(ProgramUnderTest& p, int index, const MeasFileData& d, bool 
     }
 }
 
-// Answers the next modal dialog of the given class once it is up.
-void AnswerDialog(const char* className, std::function<void(QWidget*)> answer) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, className, answer] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal->objectName() != QLatin1String(className))
-            return;
-        timer->stop();
-        timer->deleteLater();
-        answer(modal);
-    });
-    timer->start();
-}
-
-void Click(QWidget* parent, const char* name) {
-    auto* button = parent->findChild<QAbstractButton*>(QLatin1String(name));
-    QVERIFY2(button != nullptr, name);
-    button->click();
+// A button pressed as its shortcut presses it.
+void Press(QWidget& parent, const char* name) {
+    test::Find<QAbstractButton>(parent, name)->click();
 }
 
 // Dialog 561 "Stop measurement" with one of its radio buttons.
-void AnswerStop(const char* choice) {
-    AnswerDialog("CMeasureStop", [choice](QWidget* d) {
-        Click(d, choice);
-        Click(d, "ok");
+void AnswerStop(test::ModalDriver& modal, const char* choice) {
+    modal.When("CMeasureStop", [choice](QWidget& d) {
+        Press(d, choice);
+        Press(d, "ok");
     });
 }
 
@@ -119,12 +104,12 @@ struct Road {
         QTRY_VERIFY(List().IsBlinking());
         p.clock.Advance(kBlankingSeconds * 1000 + 800);
         QTRY_VERIFY(!List().IsBlinking());
-        QTRY_VERIFY(SimWindow().findChild<QAbstractButton*>("ctl1800")->isEnabled());
+        QTRY_VERIFY(test::Find<QAbstractButton>(SimWindow(), "ctl1800")->isEnabled());
     }
     // "Trip" ends the plating; `count` is what the instrument had counted.
     void Trip(std::uint32_t& count) {
         count = Sim().Status().dwCount();
-        Click(&SimWindow(), "ctl1800");
+        Press(SimWindow(), "ctl1800");
         QTRY_VERIFY(!Channel().IsMeasuring());
     }
     // One layer from F2 to the end of the plating.
@@ -254,7 +239,8 @@ void MeasurementRoadTest::stopKeepsOrDiscardsTheLayer() {
         road.PressF2();
         road.EndBlanking();
         const std::uint32_t count = road.Sim().Status().dwCount();
-        AnswerStop("choice5020");
+        test::ModalDriver modal;
+        AnswerStop(modal, "choice5020");
         QTest::keyClick(road.w.windowHandle(), Qt::Key_F3);
         QTRY_VERIFY(!road.Channel().IsMeasuring());
         QVERIFY(Played(road.p, "Buzzer6.wav"));
@@ -263,7 +249,7 @@ void MeasurementRoadTest::stopKeepsOrDiscardsTheLayer() {
 
         road.PressF2();
         road.EndBlanking();
-        AnswerStop("choice5023");
+        AnswerStop(modal, "choice5023");
         road.w.OnCommand(cmd::kStopMeasurement);
         QTRY_VERIFY(!road.Channel().IsMeasuring());
         // An invalid first layer leaves no trace.
@@ -276,7 +262,7 @@ void MeasurementRoadTest::probeOpenDuringBlankingStoresNothing() {
     RunRoad(0, CopperCondition(), [](Road& road) {
         road.PressF2();
         QTRY_VERIFY(road.List().IsBlinking());
-        Click(&road.SimWindow(), "ctl1801");
+        Press(road.SimWindow(), "ctl1801");
         QTRY_VERIFY(!road.Channel().IsMeasuring());
         QVERIFY(!road.List().IsBlinking());
         const auto texts = road.p.op.Texts();
@@ -344,7 +330,8 @@ void MeasurementRoadTest::measurementEndForgetsTheChannelAndNextStartAsks() {
         QCOMPARE(road.w.Face().ChannelLine()->text(), QStringLiteral("Not selected."));
         QCOMPARE(road.Status(), QStringLiteral(" Please select measurement condition file."));
         // Without a remembered channel the start asks; cancelling leaves none open.
-        AnswerDialog("measFileList", [](QWidget* d) { static_cast<QDialog*>(d)->reject(); });
+        test::ModalDriver modal;
+        modal.When("measFileList", [](QWidget& d) { static_cast<QDialog&>(d).reject(); });
         QVERIFY(!road.Channel().SelectMeasureFile(true));
         QVERIFY(!road.Channel().IsOpen());
     });
@@ -359,11 +346,12 @@ void MeasurementRoadTest::autoStopRestartCarriesTheCount() {
         QCOMPARE(row->scale, 10);
         road.PressF2();
         bool asked = false;
-        AnswerDialog("CMeasAutoStop", [&](QWidget* dialog) {
+        test::ModalDriver modal;
+        modal.When("CMeasAutoStop", [&](QWidget& dialog) {
             asked = true;
             // The restart settles its current as the first start did.
             road.p.clock.SetAutoStep(50);
-            Click(dialog, "start");
+            Press(dialog, "start");
         });
         road.p.clock.Advance(130u * row->countPeriodMs);
         QTRY_VERIFY(asked);
@@ -372,7 +360,7 @@ void MeasurementRoadTest::autoStopRestartCarriesTheCount() {
         QVERIFY(road.Channel().IsMeasuring());
         QVERIFY(Played(road.p, "loop"));
         road.p.clock.Advance(kBlankingSeconds * 1000u + 30u * row->countPeriodMs);
-        QTRY_VERIFY(road.SimWindow().findChild<QAbstractButton*>("ctl1800")->isEnabled());
+        QTRY_VERIFY(test::Find<QAbstractButton>(road.SimWindow(), "ctl1800")->isEnabled());
         std::uint32_t second = 0;
         road.Trip(second);
         QVERIFY(second >= 30);

@@ -1,11 +1,11 @@
 #include "app/ui/result_font.h"
 
 #include <QFontDialog>
-#include <QTimer>
 #include <QtTest>
 
 #include "app/ui/result_font_dialog.h"
 #include "support/temp_dir.h"
+#include "support/ui/modal_driver.h"
 
 namespace klv {
 
@@ -22,12 +22,10 @@ QStringList StoredKeys(const ProfileFile& ini) {
 }
 
 // Answers the next chooser with `answer` once it is up.
-void AnswerChooser(const std::function<void(CResultFontDialog&)>& answer) {
-    QTimer::singleShot(0, [answer] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<CResultFontDialog*>(w))
-                answer(*dialog);
-    });
+void AnswerChooser(test::ModalDriver& modal,
+                   const std::function<void(CResultFontDialog&)>& answer) {
+    modal.When(QStringLiteral("CResultFontDialog"),
+               [answer](QWidget& w) { answer(static_cast<CResultFontDialog&>(w)); });
 }
 
 }  // namespace
@@ -89,7 +87,8 @@ void ResultFontTest::sizesOutsideEightToFortyFourAreClamped() {
 
 void ResultFontTest::chooserTakesFontAndColourOnOkOnly() {
     ResultFont f = DefaultResultFont();
-    AnswerChooser([](CResultFontDialog& dialog) {
+    test::ModalDriver modal;
+    AnswerChooser(modal, [](CResultFontDialog& dialog) {
         QFont big(QStringLiteral("DejaVu Sans"));
         big.setPointSize(60);
         big.setItalic(true);
@@ -105,7 +104,7 @@ void ResultFontTest::chooserTakesFontAndColourOnOkOnly() {
     QCOMPARE(f.color, QColor(Qt::blue));
 
     const ResultFont before = f;
-    AnswerChooser([](CResultFontDialog& dialog) {
+    AnswerChooser(modal, [](CResultFontDialog& dialog) {
         dialog.SetColor(Qt::red);
         dialog.reject();
     });

@@ -13,6 +13,7 @@
 #include "device/ui/usb_msg_box_dialog.h"
 #include "device/ui/usb_status_dialog.h"
 #include "support/recording_sound_player.h"
+#include "support/ui/widget_find.h"
 
 namespace klv {
 
@@ -48,18 +49,17 @@ void DeviceDialogsTest::boxButtonsWaitForTheDeviceThenReport() {
     int pressed = 0;
     bool enabledAtShow = true;
     QTimer::singleShot(100, [&] {
-        auto* repeat = box.findChild<QPushButton*>("button4");
-        QVERIFY(repeat);
+        auto* repeat = test::Find<QPushButton>(box, "button4");
         QVERIFY(repeat->isEnabled());
         QCOMPARE(repeat->text(), QString("Repeat(&R)"));
         QVERIFY(box.findChild<QLabel*>("icon"));
-        box.findChild<QPushButton*>("button2")->click();
+        test::Find<QPushButton>(box, "button2")->click();
     });
     int id = box.Run(
         "Receiving time out has occurred.", 0x35,
         [&] {
             shown = true;
-            enabledAtShow = box.findChild<QPushButton*>("button4")->isEnabled();
+            enabledAtShow = test::Find<QPushButton>(box, "button4")->isEnabled();
         },
         [&](int i) { pressed = i; });
     QVERIFY(shown);
@@ -87,7 +87,7 @@ void DeviceDialogsTest::repeatCancelBoxIgnoresEscape() {
         QTest::keyClick(&box, Qt::Key_Escape);
         QVERIFY(box.isVisible());
         QVERIFY2(!box.findChild<QLabel*>("icon"), "set 5 without icon bits has none");
-        box.findChild<QPushButton*>("button4")->click();
+        test::Find<QPushButton>(box, "button4")->click();
     });
     QCOMPARE(box.Run(
                  "x", 5, [] {}, [](int) {}),
@@ -104,7 +104,7 @@ void DeviceDialogsTest::viewShowsAFreshBoxEveryTime() {
                     box = b;
             QVERIFY(box);
             QCOMPARE(box->findChildren<QPushButton*>().size(), 2);
-            box->findChild<QPushButton*>("button4")->click();
+            test::Find<QPushButton>(*box, "button4")->click();
         });
         QCOMPARE(view.Run(
                      "x", 0x35, [] {}, [](int) {}),
@@ -127,10 +127,10 @@ void DeviceDialogsTest::statusDialogShowsAndResetsCounters() {
     QCOMPARE(transport.Exchange(cmd, 3, true, false), 1);
     CUsbStatus dialog(transport);
     QCOMPARE(dialog.windowTitle(), QString("USB Communication situaton"));
-    QCOMPARE(dialog.findChild<QLineEdit*>("exchanges")->text(), QString("1"));
-    QCOMPARE(dialog.findChild<QLineEdit*>("errors")->text(), QString("0"));
-    dialog.findChild<QPushButton*>("reset")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(dialog.findChild<QLineEdit*>("exchanges")->text(), QString("0"),
+    QCOMPARE(test::Find<QLineEdit>(dialog, "exchanges")->text(), QString("1"));
+    QCOMPARE(test::Find<QLineEdit>(dialog, "errors")->text(), QString("0"));
+    test::Find<QPushButton>(dialog, "reset")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(test::Find<QLineEdit>(dialog, "exchanges")->text(), QString("0"),
                               2000);
     transport.Shutdown();
 }

@@ -8,6 +8,7 @@
 #include "device/ui/simulation_dialog.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
+#include "support/ui/widget_find.h"
 
 namespace klv {
 
@@ -21,7 +22,7 @@ private slots:
 };
 
 static QString Text(QWidget& w, const char* name) {
-    return w.findChild<QLabel*>(name)->text();
+    return test::Find<QLabel>(w, name)->text();
 }
 
 void SimulationTest::showsTheStateInFullWidthDigits() {
@@ -38,11 +39,11 @@ void SimulationTest::showsTheStateInFullWidthDigits() {
     window.Refresh();
     QCOMPARE(Text(window, "ctl1811"), QString("2500mV"));
     QCOMPARE(Text(window, "ctl1810"), QString("2500"));
-    QVERIFY(window.findChild<QLabel*>("ctl1815")->isEnabled());   // pump bit
-    QVERIFY(!window.findChild<QLabel*>("ctl1812")->isEnabled());  // sensitivity A
-    QVERIFY(!window.findChild<QLabel*>("ctl1819")->isEnabled());  // probe line off (high)
-    QVERIFY(!window.findChild<QPushButton*>("ctl1800")->isEnabled());
-    QVERIFY(window.findChild<QCheckBox*>("ctl1801")->isChecked());
+    QVERIFY(test::Find<QLabel>(window, "ctl1815")->isEnabled());   // pump bit
+    QVERIFY(!test::Find<QLabel>(window, "ctl1812")->isEnabled());  // sensitivity A
+    QVERIFY(!test::Find<QLabel>(window, "ctl1819")->isEnabled());  // probe line off (high)
+    QVERIFY(!test::Find<QPushButton>(window, "ctl1800")->isEnabled());
+    QVERIFY(test::Find<QCheckBox>(window, "ctl1801")->isChecked());
     state.StepAd976(1, 1);
     window.Refresh();
     QCOMPARE(Text(window, "ctl1802"), ToFullWidth("FFFF"));
@@ -70,19 +71,19 @@ void SimulationTest::controlsPlayTheInstrument() {
     test::SettableClock clock;
     CSimulatorState state(clock);
     CSimulation window(state, nullptr);
-    window.findChild<QWidget*>("ctl1806")->findChild<QToolButton*>("up")->click();
+    test::Find<QToolButton>(*test::Find<QWidget>(window, "ctl1806"), "up")->click();
     QCOMPARE(state.Status().sAd976(), 4096);
-    window.findChild<QWidget*>("ctl1808")->findChild<QToolButton*>("down")->click();
+    test::Find<QToolButton>(*test::Find<QWidget>(window, "ctl1808"), "down")->click();
     QCOMPARE(state.Status().bAdc0804(), 0x7F);
-    window.findChild<QCheckBox*>("ctl1801")->click();
+    test::Find<QCheckBox>(window, "ctl1801")->click();
     QVERIFY(!state.Status().IsProbeConnected());
     Frame start = MakeStartElectrolysisFrame(0, 100, 1000, 0, 0);
     state.Command(start.data(), 15, nullptr);
     clock.Advance(1000);
-    QTRY_VERIFY(window.findChild<QPushButton*>("ctl1800")->isEnabled());
-    window.findChild<QPushButton*>("ctl1800")->click();
+    QTRY_VERIFY(test::Find<QPushButton>(window, "ctl1800")->isEnabled());
+    test::Find<QPushButton>(window, "ctl1800")->click();
     QCOMPARE(state.Status().bEndReason(), kEndPlating);
-    QVERIFY(!window.findChild<QPushButton*>("ctl1800")->isEnabled());
+    QVERIFY(!test::Find<QPushButton>(window, "ctl1800")->isEnabled());
 }
 
 void SimulationTest::refusesCloseEnterAndEscapeAndKeepsItsPlace() {

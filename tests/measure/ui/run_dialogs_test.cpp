@@ -1,10 +1,8 @@
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 #include "measure/ui/meas_auto_stop_dialog.h"
 #include "measure/ui/meas_data_modify_dialog.h"
@@ -13,6 +11,8 @@
 #include "reference/coating_table.h"
 #include "support/result_conditions.h"
 #include "support/scripted_operator.h"
+#include "support/ui/modal_driver.h"
+#include "support/ui/widget_find.h"
 
 using klv::test::ScriptedOperator;
 
@@ -26,13 +26,7 @@ public:
     int stops = 0;
 };
 
-template <class T>
-T* Child(QWidget& w, const char* name) {
-    T* child = w.findChild<T*>(name);
-    if (child == nullptr)
-        qFatal("no control %s", name);
-    return child;
-}
+using klv::test::Find;
 
 void ShowActive(QWidget& w) {
     w.show();
@@ -56,15 +50,15 @@ void RunDialogsTest::measureStopNeedsAChoiceAndReturnsItsId() {
     klv::CMeasureStop dialog;
     ShowActive(dialog);
     QCOMPARE(dialog.windowTitle(), QString("Stop measurement"));
-    auto* ok = Child<QPushButton>(dialog, "ok");
+    auto* ok = Find<QPushButton>(dialog, "ok");
     QVERIFY(!ok->isEnabled());
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(dialog.isVisible());
     dialog.close();
     QVERIFY(dialog.isVisible());
-    QTest::mouseClick(Child<QRadioButton>(dialog, "choice5022"), Qt::LeftButton);
+    QTest::mouseClick(Find<QRadioButton>(dialog, "choice5022"), Qt::LeftButton);
     QVERIFY(ok->isEnabled());
-    QCOMPARE(Child<QRadioButton>(dialog, "choice5022")->text(),
+    QCOMPARE(Find<QRadioButton>(dialog, "choice5022")->text(),
              QString("Thicker than the prospected thickness value."));
     QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
@@ -77,10 +71,10 @@ void RunDialogsTest::autoStopLoopsTheSoundUntilAButton() {
         klv::CMeasAutoStop dialog(sounds);
         ShowActive(dialog);
         QCOMPARE(sounds.played, std::vector<klv::RunSound>{klv::RunSound::AutoStop});
-        QTest::mouseClick(Child<QPushButton>(dialog, "stopBuzzer"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(dialog, "stopBuzzer"), Qt::LeftButton);
         QCOMPARE(sounds.stops, 1);
         QVERIFY(dialog.isVisible());
-        QTest::mouseClick(Child<QPushButton>(dialog, "start"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(dialog, "start"), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), klv::kAutoStopStart);
         QCOMPARE(sounds.stops, 2);
@@ -91,7 +85,7 @@ void RunDialogsTest::autoStopLoopsTheSoundUntilAButton() {
         if (escape)
             QTest::keyClick(&dialog, Qt::Key_Escape);
         else
-            QTest::mouseClick(Child<QPushButton>(dialog, "cancel"), Qt::LeftButton);
+            QTest::mouseClick(Find<QPushButton>(dialog, "cancel"), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), klv::kAutoStopCancel);
     }
@@ -104,16 +98,16 @@ void RunDialogsTest::dataModifyAcceptsOnlyANonNegativeNumber() {
     const klv::MeasFileData d = klv::test::Condition({klv::test::Layer(klv::kCoatNickel, "Ni")});
     klv::CMeasDataModify dialog(12.3456f, d, 0, op);
     ShowActive(dialog);
-    auto* edit = Child<QLineEdit>(dialog, "value");
+    auto* edit = Find<QLineEdit>(dialog, "value");
     QCOMPARE(edit->text(), QString("12.3"));
     QCOMPARE(edit->selectedText(), QString("12.3"));
     QVERIFY(edit->hasFocus());
     QCOMPARE(edit->maxLength(), 6);
-    QCOMPARE(Child<QLabel>(dialog, "unit")->text(), QString("um"));
+    QCOMPARE(Find<QLabel>(dialog, "unit")->text(), QString("um"));
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(dialog.isVisible());
 
-    auto* ok = Child<QPushButton>(dialog, "ok");
+    auto* ok = Find<QPushButton>(dialog, "ok");
     edit->setText("1x");
     QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(dialog.isVisible());
@@ -133,8 +127,8 @@ void RunDialogsTest::dataModifyAcceptsOnlyANonNegativeNumber() {
     fine.coat[0].bRange = 6;
     klv::CMeasDataModify wide(123.456f, fine, 0, op);
     ShowActive(wide);
-    QCOMPARE(Child<QLineEdit>(wide, "value")->text(), QString("123.456"));
-    QTest::mouseClick(Child<QPushButton>(wide, "ok"), Qt::LeftButton);
+    QCOMPARE(Find<QLineEdit>(wide, "value")->text(), QString("123.456"));
+    QTest::mouseClick(Find<QPushButton>(wide, "ok"), Qt::LeftButton);
     QCOMPARE(wide.Value(), 123.456f);
 }
 
@@ -142,28 +136,22 @@ void RunDialogsTest::runDialogsAskThroughTheModalDialog() {
     RecordingSounds sounds;
     ScriptedOperator op;
     klv::CQtRunDialogs dialogs(nullptr, sounds, op);
-    QTimer::singleShot(0, [] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal != nullptr);
-        Child<QRadioButton>(*modal, "choice5021")->click();
-        Child<QPushButton>(*modal, "ok")->click();
+    klv::test::ModalDriver modal;
+    modal.When(QStringLiteral("CMeasureStop"), [](QWidget& stop) {
+        Find<QRadioButton>(stop, "choice5021")->click();
+        Find<QPushButton>(stop, "ok")->click();
     });
     QCOMPARE(dialogs.AskMeasureStop(), klv::kStopChangeData);
 
     const klv::MeasFileData d = klv::test::Condition({klv::test::Layer(klv::kCoatNickel, "Ni")});
-    QTimer::singleShot(0, [] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal != nullptr);
-        Child<QLineEdit>(*modal, "value")->setText("3.25");
-        Child<QPushButton>(*modal, "ok")->click();
+    modal.When(QStringLiteral("CMeasDataModify"), [](QWidget& modify) {
+        Find<QLineEdit>(modify, "value")->setText("3.25");
+        Find<QPushButton>(modify, "ok")->click();
     });
     QCOMPARE(dialogs.AskCorrectedValue(4.0f, d, 0), 3.25f);
 
-    QTimer::singleShot(0, [] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal != nullptr);
-        Child<QPushButton>(*modal, "start")->click();
-    });
+    modal.When(QStringLiteral("CMeasAutoStop"),
+               [](QWidget& autoStop) { Find<QPushButton>(autoStop, "start")->click(); });
     QCOMPARE(dialogs.AskAutoStop(), klv::kAutoStopStart);
     QCOMPARE(sounds.stops, 1);
 }

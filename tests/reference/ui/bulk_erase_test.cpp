@@ -7,14 +7,12 @@
 #include "channel_list_fixture.h"
 #include "reference/ui/bulk_erase_dialog.h"
 #include "support/temp_dir.h"
+#include "support/ui/widget_find.h"
 
 namespace klv {
 namespace {
 
-template <typename T>
-T* Find(QWidget& w, const char* name) {
-    return w.findChild<T*>(QString::fromLatin1(name));
-}
+using test::Find;
 
 // Checks one box, answers the question and presses OK.
 void PressOk(CBulkErase& dlg, test::ChannelListFixture& f, const char* box, int answer) {

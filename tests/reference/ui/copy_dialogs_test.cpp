@@ -13,27 +13,22 @@
 #include "base/fixed_text.h"
 #include "base/ui/subclass_list_ctrl.h"
 #include "channel_list_fixture.h"
-#include "modal_driver.h"
 #include "reference/coating_table.h"
 #include "reference/condition_rules.h"
 #include "reference/ui/copy_from_channel.h"
 #include "reference/ui/meas_file_copy.h"
 #include "reference/ui/meas_file_list.h"
 #include "reference/ui/special_solution.h"
+#include "support/ui/modal_driver.h"
+#include "support/ui/widget_find.h"
 
 namespace klv {
 namespace {
 
-template <typename T>
-T* Child(QWidget& w, const char* name) {
-    T* child = w.findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
+using test::Find;
 
 void ClickOk(QWidget& w) {
-    Child<QPushButton>(w, "okButton")->click();
+    Find<QPushButton>(w, "okButton")->click();
 }
 
 MeasFileData Source() {
@@ -89,13 +84,13 @@ private slots:
         test::ScriptedOperator op;
         CMeasFileCopy dialog(4, Source(), op);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Select copy item"));
-        QCOMPARE(Child<QLabel>(dialog, "sourceTitle")->text(), QStringLiteral("5 : Plating A"));
-        QCOMPARE(Child<QLabel>(dialog, "sourceCustomer")->text(), QStringLiteral("ACME"));
-        QCOMPARE(Child<QLabel>(dialog, "sourceGoods")->text(), QStringLiteral("Pins"));
-        QCOMPARE(Child<QLabel>(dialog, "sourceTester")->text(), QStringLiteral("Kim"));
-        QCOMPARE(Child<QLabel>(dialog, "sourceLotNo")->text(), QStringLiteral("L-7"));
-        QVERIFY(Child<QRadioButton>(dialog, "copyAll")->isChecked());
-        QVERIFY(!Child<QCheckBox>(dialog, "copyCustomer")->isEnabled());
+        QCOMPARE(Find<QLabel>(dialog, "sourceTitle")->text(), QStringLiteral("5 : Plating A"));
+        QCOMPARE(Find<QLabel>(dialog, "sourceCustomer")->text(), QStringLiteral("ACME"));
+        QCOMPARE(Find<QLabel>(dialog, "sourceGoods")->text(), QStringLiteral("Pins"));
+        QCOMPARE(Find<QLabel>(dialog, "sourceTester")->text(), QStringLiteral("Kim"));
+        QCOMPARE(Find<QLabel>(dialog, "sourceLotNo")->text(), QStringLiteral("L-7"));
+        QVERIFY(Find<QRadioButton>(dialog, "copyAll")->isChecked());
+        QVERIFY(!Find<QCheckBox>(dialog, "copyCustomer")->isEnabled());
         ClickOk(dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Items(), 127u);
@@ -107,24 +102,24 @@ private slots:
         QVERIFY(!standard.button(QDialogButtonBox::Ok)->icon().isNull());
         test::ScriptedOperator op;
         CMeasFileCopy dialog(0, Source(), op);
-        QVERIFY(Child<QPushButton>(dialog, "okButton")->icon().isNull());
-        QVERIFY(Child<QPushButton>(dialog, "cancelButton")->icon().isNull());
-        Child<QPushButton>(dialog, "cancelButton")->click();
+        QVERIFY(Find<QPushButton>(dialog, "okButton")->icon().isNull());
+        QVERIFY(Find<QPushButton>(dialog, "cancelButton")->icon().isNull());
+        Find<QPushButton>(dialog, "cancelButton")->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
     void onlySelectedItemsNeedOneTicked() {
         test::ScriptedOperator op;
         CMeasFileCopy dialog(0, Source(), op);
-        Child<QRadioButton>(dialog, "copySelected")->click();
-        QVERIFY(Child<QCheckBox>(dialog, "copyStatistics")->isEnabled());
-        QCOMPARE(Child<QCheckBox>(dialog, "copyStatistics")->text(),
+        Find<QRadioButton>(dialog, "copySelected")->click();
+        QVERIFY(Find<QCheckBox>(dialog, "copyStatistics")->isEnabled());
+        QCOMPARE(Find<QCheckBox>(dialog, "copyStatistics")->text(),
                  QStringLiteral("Statistcs item"));
         ClickOk(dialog);
         QCOMPARE(op.Texts(), std::vector<std::string>{"Item for a copy is not selected."});
         QVERIFY(dialog.result() != int(QDialog::Accepted));
-        Child<QCheckBox>(dialog, "copyLotNo")->click();
-        Child<QCheckBox>(dialog, "copyCondition")->click();
+        Find<QCheckBox>(dialog, "copyLotNo")->click();
+        Find<QCheckBox>(dialog, "copyCondition")->click();
         ClickOk(dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Items(), 8u | 32u);
@@ -138,18 +133,19 @@ private slots:
         QVERIFY(f.store.WriteConditionFile(0, source));
         MeasFileData target = NewMeasFileData();
         SetFixedText(target.szFileName, "Mine");
-        test::WhenModal(QStringLiteral("measFileList"), [](QWidget* w) {
-            auto& list = *Child<CSubclassListCtrl>(*w, "channelList");
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("measFileList"), [](QWidget& w) {
+            auto& list = *Find<CSubclassListCtrl>(w, "channelList");
             list.setCurrentItem(list.topLevelItem(0));
             QTest::keyClick(&list, Qt::Key_Return);
         });
         QString title;
-        test::WhenModal(QStringLiteral("measFileCopy"), [&title](QWidget* w) {
-            title = Child<QLabel>(*w, "sourceTitle")->text();
-            Child<QRadioButton>(*w, "copySelected")->click();
-            Child<QCheckBox>(*w, "copyCustomer")->click();
-            Child<QCheckBox>(*w, "copyCondition")->click();
-            ClickOk(*w);
+        modal.When(QStringLiteral("measFileCopy"), [&title](QWidget& w) {
+            title = Find<QLabel>(w, "sourceTitle")->text();
+            Find<QRadioButton>(w, "copySelected")->click();
+            Find<QCheckBox>(w, "copyCustomer")->click();
+            Find<QCheckBox>(w, "copyCondition")->click();
+            ClickOk(w);
         });
         QVERIFY(CopyFromOtherChannel(f.store, f.cal, f.ini, true, f.op, target, nullptr));
         QCOMPARE(title, QStringLiteral("1 : Plating A"));
@@ -165,17 +161,18 @@ private slots:
         MeasFileData target = NewMeasFileData();
         const MeasFileData before = target;
         int listed = 0;
-        test::WhenModal(QStringLiteral("measFileList"), [&listed](QWidget* w) {
-            auto& list = *Child<CSubclassListCtrl>(*w, "channelList");
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("measFileList"), [&listed](QWidget& w) {
+            auto& list = *Find<CSubclassListCtrl>(w, "channelList");
             listed = list.topLevelItemCount();
             list.setCurrentItem(list.topLevelItem(1));
             QTest::keyClick(&list, Qt::Key_Return);
         });
         // Cancelling the items keeps the list open; its own Cancel then ends the copy.
-        test::WhenModal(QStringLiteral("measFileCopy"), [](QWidget* w) {
-            Child<QPushButton>(*w, "cancelButton")->click();
-            test::WhenModal(QStringLiteral("measFileList"), [](QWidget* list) {
-                Child<QPushButton>(*list, "cancelButton")->click();
+        modal.When(QStringLiteral("measFileCopy"), [&modal](QWidget& w) {
+            Find<QPushButton>(w, "cancelButton")->click();
+            modal.When(QStringLiteral("measFileList"), [](QWidget& list) {
+                Find<QPushButton>(list, "cancelButton")->click();
             });
         });
         QVERIFY(!CopyFromOtherChannel(f.store, f.cal, f.ini, true, f.op, target, nullptr));
@@ -188,17 +185,17 @@ private slots:
         MeasFileData d = TinOverAlloy();
         CSpecialSolution dialog(d, op);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Test solution for a special material"));
-        QCOMPARE(Child<QLabel>(dialog, "layerName0")->text(), QStringLiteral("Sn"));
-        QCOMPARE(Child<QLabel>(dialog, "layerName1")->text(), QStringLiteral("Alloy layer"));
-        auto* tin = Child<QListWidget>(dialog, "solutionList0");
+        QCOMPARE(Find<QLabel>(dialog, "layerName0")->text(), QStringLiteral("Sn"));
+        QCOMPARE(Find<QLabel>(dialog, "layerName1")->text(), QStringLiteral("Alloy layer"));
+        auto* tin = Find<QListWidget>(dialog, "solutionList0");
         QVERIFY(tin->isEnabled());
         QCOMPARE(Items(tin), (QStringList{"E-24  E-26", "E-26  E-26"}));
-        QVERIFY(!Child<QListWidget>(dialog, "solutionList1")->isEnabled());
-        QCOMPARE(Child<QListWidget>(dialog, "solutionList1")->count(), 0);
-        auto* copper = Child<QListWidget>(dialog, "solutionList2");
+        QVERIFY(!Find<QListWidget>(dialog, "solutionList1")->isEnabled());
+        QCOMPARE(Find<QListWidget>(dialog, "solutionList1")->count(), 0);
+        auto* copper = Find<QListWidget>(dialog, "solutionList2");
         QVERIFY(!copper->isEnabled());
         QCOMPARE(Items(copper), QStringList{"E-23"});
-        QCOMPARE(Child<QListWidget>(dialog, "solutionList3")->count(), 0);
+        QCOMPARE(Find<QListWidget>(dialog, "solutionList3")->count(), 0);
     }
 
     void specialSolutionNeedsAChoiceThenAppliesIt() {
@@ -211,7 +208,7 @@ private slots:
         ClickOk(dialog);
         QCOMPARE(op.Texts(), std::vector<std::string>{"Not selected."});
         QVERIFY(std::memcmp(&d, &before, sizeof d) == 0);
-        auto* tin = Child<QListWidget>(dialog, "solutionList0");
+        auto* tin = Find<QListWidget>(dialog, "solutionList0");
         tin->setCurrentRow(0);
         ClickOk(dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -229,7 +226,7 @@ private slots:
         CSpecialSolution dialog(d, op);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        auto* solder = Child<QListWidget>(dialog, "solutionList0");
+        auto* solder = Find<QListWidget>(dialog, "solutionList0");
         QCOMPARE(Items(solder), (QStringList{"E-21  E-26", "E-26  E-26"}));
         const QRect row = solder->visualItemRect(solder->item(1));
         QTest::mouseClick(solder->viewport(), Qt::LeftButton, {}, row.center());

@@ -1,6 +1,7 @@
 #include "reference/ui/meas_data_display.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 #include "base/event_sounds.h"
 #include "base/fixed_text.h"
@@ -16,7 +17,7 @@ namespace {
 using test::Find;
 
 QString Text(QWidget& w, const char* name) {
-    return Find<QLabel>(w, QString::fromLatin1(name))->text();
+    return Find<QLabel>(w, name)->text();
 }
 
 // "name: text" of every named label, to compare with the expected pairs in one go.
@@ -155,9 +156,12 @@ private slots:
     void showConditionAnswersTheOperatorsChoice() {
         test::ItemDialogFixture f;
         const MeasFileData d = f.Channel(0);
-        test::OnNextModal([](QDialog& dlg) { test::Click(dlg, "cancelButton"); });
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("measDataDisplay"),
+                   [](QWidget& dlg) { test::Click(dlg, "cancelButton"); });
         QVERIFY(!ShowCondition(f.ctx, d, 0, true, nullptr));
-        test::OnNextModal([](QDialog& dlg) { test::Click(dlg, "okButton"); });
+        modal.When(QStringLiteral("measDataDisplay"),
+                   [](QWidget& dlg) { test::Click(dlg, "okButton"); });
         QVERIFY(ShowCondition(f.ctx, d, 0, true, nullptr));
     }
 

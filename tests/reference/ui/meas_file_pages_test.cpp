@@ -3,15 +3,14 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 
 #include "base/fixed_text.h"
 #include "base/ui/subclass_list_ctrl.h"
-#include "modal_driver.h"
 #include "reference/condition_rules.h"
 #include "reference/ui/coat_base_select.h"
 #include "reference/ui/solution_select.h"
 #include "sheet_fixture.h"
+#include "support/ui/modal_driver.h"
 
 namespace klv {
 
@@ -280,11 +279,10 @@ private slots:
         CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 0, false, seams);
         sheet.show();
         bool offered = false;
-        QTimer::singleShot(0, [&] {
-            auto* select = qobject_cast<CCoatBaseSelect*>(QApplication::activeModalWidget());
-            QVERIFY(select != nullptr);
-            QCOMPARE(select->windowTitle(), QStringLiteral("Set a Coating"));
-            for (QPushButton* b : select->findChildren<QPushButton*>())
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("coatBaseSelect"), [&](QWidget& select) {
+            QCOMPARE(select.windowTitle(), QStringLiteral("Set a Coating"));
+            for (QPushButton* b : select.findChildren<QPushButton*>())
                 if (b->text() == QStringLiteral("Cu Copper")) {
                     offered = true;
                     b->click();
@@ -304,8 +302,9 @@ private slots:
         sheet.show();
         OpenTab(sheet, ConditionPage::Pump);
         bool listed = false;
-        test::WhenModal(QStringLiteral("solutionSelect"), [&](QWidget* w) {
-            auto* select = static_cast<CSolutionSelect*>(w);
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("solutionSelect"), [&](QWidget& w) {
+            auto* select = static_cast<CSolutionSelect*>(&w);
             listed = select->List().topLevelItemCount() > 0;
             const QRect row = select->List().visualRect(select->List().model()->index(0, 0));
             QTest::mouseClick(select->List().viewport(), Qt::LeftButton, {}, row.center());

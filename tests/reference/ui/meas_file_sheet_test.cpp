@@ -5,7 +5,6 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 #include <cstring>
 
 #include "base/fixed_text.h"
@@ -13,6 +12,7 @@
 #include "reference/condition_rules.h"
 #include "reference/ui/edit_condition.h"
 #include "sheet_fixture.h"
+#include "support/ui/modal_driver.h"
 
 namespace klv {
 
@@ -227,9 +227,9 @@ private slots:
         SetFixedText(d.szFileName, "Kept");
         const MeasFileData before = d;
         bool stayedOpen = false;
-        QTimer::singleShot(0, [&] {
-            auto* sheet = qobject_cast<CMeasFileSheet*>(QApplication::activeModalWidget());
-            QVERIFY(sheet != nullptr);
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("measFileSheet"), [&](QWidget& w) {
+            auto* sheet = static_cast<CMeasFileSheet*>(&w);
             f.SetUpBasic(*sheet, 5, "Cu", 0);
             test::Type(Find<QLineEdit>(*sheet, "fileNameEdit"), QStringLiteral("Changed"));
             Find<QPushButton>(*sheet, "finishButton")->click();
@@ -245,9 +245,9 @@ private slots:
     void editConditionHandsBackTheWrittenCondition() {
         SheetFixture f;
         MeasFileData d = NewMeasFileData();
-        QTimer::singleShot(0, [&] {
-            auto* sheet = qobject_cast<CMeasFileSheet*>(QApplication::activeModalWidget());
-            QVERIFY(sheet != nullptr);
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("measFileSheet"), [&](QWidget& w) {
+            auto* sheet = static_cast<CMeasFileSheet*>(&w);
             f.SetUpBasic(*sheet, 5, "Cu", 0);
             Find<QPushButton>(*sheet, "finishButton")->click();
         });
@@ -265,8 +265,8 @@ private slots:
         CMeasFileSheet sheet(f.ctx, d, 0, false, f.Seams());
         sheet.show();
         QVERIFY(!sheet.IsWizard());
-        QVERIFY(Find<QPushButton>(sheet, "okButton") != nullptr);
-        QVERIFY(Find<QPushButton>(sheet, "nextButton") == nullptr);
+        QVERIFY(sheet.findChild<QPushButton*>(QStringLiteral("okButton")) != nullptr);
+        QVERIFY(sheet.findChild<QPushButton*>(QStringLiteral("nextButton")) == nullptr);
         auto* tabs = Find<QTabBar>(sheet, "pageTabs");
         QStringList titles;
         for (int i = 0; i < tabs->count(); ++i)
@@ -378,7 +378,7 @@ private slots:
                  QStringLiteral("Setting calibration condition"));
         QCOMPARE(Find<QComboBox>(sheet, "gasketCombo")->count(), 3);
         QVERIFY(!Find<QPushButton>(sheet, "fileCopyButton")->isVisible());
-        QVERIFY(Find<QPushButton>(sheet, "coatBox2") == nullptr);
+        QVERIFY(sheet.findChild<QPushButton*>(QStringLiteral("coatBox2")) == nullptr);
         f.SetUpBasic(sheet, 5, "Cu", 0);
         QVERIFY(!f.coatCalls.front().offerDelete);
         Find<QPushButton>(sheet, "finishButton")->click();

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 
 #include "base/ui/subclass_list_ctrl.h"
 #include "item_dialog_fixture.h"
@@ -82,9 +83,9 @@ private slots:
         QCOMPARE(Find<QPushButton>(dlg, "solutionBox1")->text(), QStringLiteral("E-21"));
         QVERIFY(!Find<QPushButton>(dlg, "solutionBox5")->isEnabled());
         int listedCoating = -1;
-        test::OnNextModal([&](QDialog& list) {
-            auto* select = qobject_cast<CSolutionSelect*>(&list);
-            QVERIFY(select != nullptr);
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("solutionSelect"), [&](QWidget& list) {
+            auto* select = static_cast<CSolutionSelect*>(&list);
             listedCoating = select->List().topLevelItem(0)->text(0) == QStringLiteral("Cu");
             emit select->List().rowActivated(0);
         });
@@ -298,7 +299,8 @@ private slots:
         test::ItemDialogFixture f;
         MeasFileData d = f.Channel(0);
         QString title;
-        test::OnNextModal([&](QDialog& dlg) {
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("QDialog"), [&](QWidget& dlg) {
             title = dlg.windowTitle();
             Choose(dlg, "pumpCombo2", 3);
             Click(dlg, "okButton");
@@ -308,7 +310,7 @@ private slots:
         QCOMPARE(d.coat[1].bPump, 3);
         QCOMPARE(f.Channel(0).coat[1].bPump, 3);
 
-        test::OnNextModal([&](QDialog& dlg) {
+        modal.When(QStringLiteral("QDialog"), [&](QWidget& dlg) {
             title = dlg.windowTitle();
             Choose(dlg, "sensitivityCombo1", 8);
             Click(dlg, "cancelButton");
@@ -325,8 +327,9 @@ private slots:
         test::ItemDialogFixture f;
         MeasFileData d = f.Channel(0);
         QStringList titles;
+        test::ModalDriver modal;
         for (int id = 32880; id <= 32887; ++id) {
-            test::OnNextModal([&](QDialog& dlg) {
+            modal.When(QStringLiteral("QDialog"), [&](QWidget& dlg) {
                 titles << dlg.windowTitle();
                 Click(dlg, "cancelButton");
             });

@@ -7,12 +7,13 @@
 
 #include "base/profile.h"
 #include "base/ui/subclass_list_ctrl.h"
-#include "modal_driver.h"
 #include "reference/ui/coat_base_name.h"
 #include "reference/ui/coat_base_select.h"
 #include "reference/ui/solution_select.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
+#include "support/ui/modal_driver.h"
+#include "support/ui/widget_find.h"
 
 namespace klv {
 namespace {
@@ -34,10 +35,9 @@ QStringList Texts(const QList<QPushButton*>& buttons) {
     return texts;
 }
 
-void TypeAndConfirm(QWidget* dialog, const QString& text) {
-    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
-    edit->setText(text);
-    dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+void TypeAndConfirm(QWidget& dialog, const QString& text) {
+    test::Find<QLineEdit>(dialog, QStringLiteral("nameEdit"))->setText(text);
+    test::Find<QPushButton>(dialog, QStringLiteral("okButton"))->click();
 }
 
 QString ListCell(CSolutionSelect& s, int row, int column) {
@@ -132,15 +132,16 @@ private slots:
         QString prefilled;
         QString selectedAfterRefusal;
         bool stayedOpen = false;
-        test::WhenModal(QStringLiteral("coatBaseName"), [&](QWidget* name) {
-            title = name->windowTitle();
-            auto* edit = name->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("coatBaseName"), [&](QWidget& name) {
+            title = name.windowTitle();
+            auto* edit = test::Find<QLineEdit>(name, QStringLiteral("nameEdit"));
             prefilled = edit->text();
             TypeAndConfirm(name, QStringLiteral("Cu"));
             selectedAfterRefusal = edit->selectedText();
             TypeAndConfirm(name, QStringLiteral("a-b"));
             TypeAndConfirm(name, QStringLiteral("   "));
-            stayedOpen = name->isVisible();
+            stayedOpen = name.isVisible();
             TypeAndConfirm(name, QStringLiteral(" Ab1 "));
         });
         ChoiceButtons(dialog).back()->click();
@@ -160,8 +161,9 @@ private slots:
         test::ScriptedOperator op;
         CCoatBaseSelect dialog(CoatBaseKind::Base, "", false, false, op, nullptr);
         dialog.show();
-        test::WhenModal(QStringLiteral("coatBaseName"), [](QWidget* name) {
-            name->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("coatBaseName"), [](QWidget& name) {
+            test::Click(name, QStringLiteral("cancelButton"));
         });
         ChoiceButtons(dialog).back()->click();
         QVERIFY(dialog.isVisible());
@@ -178,9 +180,9 @@ private slots:
         QCOMPARE(edit->maxLength(), 6);
         QCOMPARE(edit->text(), QStringLiteral("Xy"));
         // A standard name of the base list; "Cr" is no base, so it may be typed.
-        TypeAndConfirm(&dialog, QStringLiteral("PL"));
+        TypeAndConfirm(dialog, QStringLiteral("PL"));
         QCOMPARE(op.Texts(), std::vector<std::string>{"Standard name of substance can't be set."});
-        TypeAndConfirm(&dialog, QStringLiteral("Cr"));
+        TypeAndConfirm(dialog, QStringLiteral("Cr"));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(QString::fromStdString(dialog.Name()), QStringLiteral("Cr"));
     }
@@ -231,8 +233,9 @@ private slots:
     void cancelledSelectionAnswersZero() {
         test::TempDir dir;
         ProfileFile ini(dir.File("KLV570.ini"));
-        test::WhenModal(QStringLiteral("solutionSelect"), [](QWidget* s) {
-            s->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("solutionSelect"), [](QWidget& s) {
+            test::Click(s, QStringLiteral("cancelButton"));
         });
         QCOMPARE(SelectSolution(5, 1, ini, true, nullptr), 0);
     }

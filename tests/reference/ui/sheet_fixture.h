@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QString>
 #include <deque>
@@ -16,31 +13,13 @@
 #include "reference/solution_defaults.h"
 #include "reference/ui/meas_file_sheet.h"
 #include "support/recording_sound_player.h"
+#include "support/ui/widget_find.h"
 
 namespace klv::test {
 
 template <typename T>
-T* Find(QWidget& w, const QString& name) {
-    return w.findChild<T*>(name);
-}
-template <typename T>
-T* Find(QWidget& w, const char* name) {
-    return Find<T>(w, QString::fromLatin1(name));
-}
-template <typename T>
 T* FindLayer(QWidget& w, const char* stem, int k) {
     return Find<T>(w, QString::fromLatin1(stem) + QString::number(k));
-}
-
-// The operator's choice in a combo box: the selection, then the signal a real choice sends.
-inline void Choose(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
-inline void Type(QLineEdit* edit, const QString& text) {
-    edit->clear();
-    edit->insert(text);
 }
 
 // A data directory with a store and settings, and the sheet's dialogs answered from scripts.

@@ -1,6 +1,7 @@
 #include "reference/ui/wt_after_input.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 #include "item_dialog_fixture.h"
 #include "reference/ui/glyph_label.h"
@@ -85,7 +86,9 @@ private slots:
     void storesTheLengthAndRecomputesTheCoefficient() {
         test::ScriptedOperator op;
         MeasFileData d = Wire(kWtModeRoundRod);
-        test::OnNextModal([](QDialog& dlg) { Enter(dlg, QStringLiteral("4")); });
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("wtAfterInput"),
+                   [](QWidget& dlg) { Enter(dlg, QStringLiteral("4")); });
         const float coef = AskWtAfterInput(d, op, nullptr);
         QCOMPARE(coef, 2.958f / (2.0f * 4.0f));
         QCOMPARE(d.fWtLength, 4.0f);
@@ -97,7 +100,9 @@ private slots:
     void directCoefficientIsTakenAsTyped() {
         test::ScriptedOperator op;
         MeasFileData d = Wire(kWtModeDirect);
-        test::OnNextModal([](QDialog& dlg) { Enter(dlg, QStringLiteral("1.25")); });
+        test::ModalDriver modal;
+        modal.When(QStringLiteral("wtAfterInput"),
+                   [](QWidget& dlg) { Enter(dlg, QStringLiteral("1.25")); });
         QCOMPARE(AskWtAfterInput(d, op, nullptr), 1.25f);
         QCOMPARE(d.fWtLength, 7.0f);
     }
