@@ -4,7 +4,6 @@
 
 #include "reference/calibration_date.h"
 #include "reference/unit_gasket_tables.h"
-#include "reference/validation_messages.h"
 #include "support/result_conditions.h"
 
 namespace klv {
@@ -75,10 +74,10 @@ TEST(AutoStop, ReferenceTextOfTheThreeGaskets) {
 TEST(RangeBounds, CutToTheResolutionWithoutLeadingBlanks) {
     MeasFileData d = Condition({Layer(kCoatNickel, "Ni", test::kRange1_1)});
     EXPECT_EQ(FormatRangeBound(0.1f, d, 0), "0.1");
-    EXPECT_EQ(AutoStopRangeMessage(d, 0), "Range of values are from  0.1  to  40.0.");
     d.bUnit = kUnitMil;
     d.coat[0].bRange = test::kRange2_1;  // 2 decimals: 0.1 µm = 0.0039 mil is cut to 0.00
-    EXPECT_EQ(AutoStopRangeMessage(d, 0), "Range of values are from  0.00  to  1.57.");
+    EXPECT_EQ(FormatRangeBound(0.1f, d, 0), "0.00");
+    EXPECT_EQ(FormatRangeBound(40.0f, d, 0), "1.57");
 }
 
 TEST(Dates, PackedDateTexts) {

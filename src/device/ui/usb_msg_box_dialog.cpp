@@ -71,6 +71,9 @@ int CUsbMsgBox::Run(const std::string& text, int boxType, const std::function<vo
     m_escapeId = layout.escapeId;
     Build(text, layout);
     m_sounds.Beep();
+    // Shown before exec() so that onShown runs with the box up: it must block the other
+    // windows from the start, which exec() cannot make it once it is visible.
+    setWindowModality(Qt::ApplicationModal);
     show();
     QCoreApplication::processEvents();
     onShown();

@@ -19,7 +19,6 @@ public:
     bool Confirm() override;
     QWidget* ControlFor(ConditionField field, int layer) override;
 
-
 private:
     void SwitchUnit(bool micro);
     void ToggleAuto(int k, bool on);

@@ -2,7 +2,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 #include <thread>
 
@@ -13,6 +12,7 @@
 #include "device/ui/usb_msg_box_dialog.h"
 #include "device/ui/usb_status_dialog.h"
 #include "support/recording_sound_player.h"
+#include "support/ui/modal_driver.h"
 #include "support/ui/widget_find.h"
 
 namespace klv {
@@ -42,27 +42,27 @@ private slots:
     void busyScopeDisablesWindowsAndRestores();
 };
 
+// The box's buttons wait until the device is closed (onShown), so the answer is queued from
+// there; the driver acts only on the active modal widget, so the box must block other windows.
 void DeviceDialogsTest::boxButtonsWaitForTheDeviceThenReport() {
     m_player.Clear();
     CUsbMsgBox box(m_player);
-    bool shown = false;
+    test::ModalDriver modal;
     int pressed = 0;
     bool enabledAtShow = true;
-    QTimer::singleShot(100, [&] {
-        auto* repeat = test::Find<QPushButton>(box, "button4");
-        QVERIFY(repeat->isEnabled());
-        QCOMPARE(repeat->text(), QString("Repeat(&R)"));
-        QVERIFY(box.findChild<QLabel*>("icon"));
-        test::Find<QPushButton>(box, "button2")->click();
-    });
     int id = box.Run(
         "Receiving time out has occurred.", 0x35,
         [&] {
-            shown = true;
             enabledAtShow = test::Find<QPushButton>(box, "button4")->isEnabled();
+            modal.When("CUsbMsgBox", [&](QWidget&) {
+                auto* repeat = test::Find<QPushButton>(box, "button4");
+                QVERIFY(repeat->isEnabled());
+                QCOMPARE(repeat->text(), QString("Repeat(&R)"));
+                QVERIFY(box.findChild<QLabel*>("icon"));
+                test::Find<QPushButton>(box, "button2")->click();
+            });
         },
         [&](int i) { pressed = i; });
-    QVERIFY(shown);
     QVERIFY(!enabledAtShow);
     QCOMPARE(m_player.Calls(), std::vector<std::string>{"beep"});
     QCOMPARE(id, 2);
@@ -72,43 +72,41 @@ void DeviceDialogsTest::boxButtonsWaitForTheDeviceThenReport() {
 
 void DeviceDialogsTest::okBoxEscapeAnswersCancel() {
     CUsbMsgBox box(m_player);
+    test::ModalDriver modal;
     int pressed = 0;
-    QTimer::singleShot(100, [&] { QTest::keyClick(&box, Qt::Key_Escape); });
-    QCOMPARE(box.Run(
-                 "x", 0, [] {}, [&](int i) { pressed = i; }),
-             2);
+    const auto escape = [&] {
+        modal.When("CUsbMsgBox", [&](QWidget&) { QTest::keyClick(&box, Qt::Key_Escape); });
+    };
+    QCOMPARE(box.Run("x", 0, escape, [&](int i) { pressed = i; }), 2);
     QCOMPARE(pressed, 2);
     QVERIFY2(box.findChild<QLabel*>("icon"), "OK box gets the exclamation icon");
 }
 
 void DeviceDialogsTest::repeatCancelBoxIgnoresEscape() {
     CUsbMsgBox box(m_player);
-    QTimer::singleShot(100, [&] {
-        QTest::keyClick(&box, Qt::Key_Escape);
-        QVERIFY(box.isVisible());
-        QVERIFY2(!box.findChild<QLabel*>("icon"), "set 5 without icon bits has none");
-        test::Find<QPushButton>(box, "button4")->click();
-    });
-    QCOMPARE(box.Run(
-                 "x", 5, [] {}, [](int) {}),
-             4);
+    test::ModalDriver modal;
+    const auto escapeThenRepeat = [&] {
+        modal.When("CUsbMsgBox", [&](QWidget&) {
+            QTest::keyClick(&box, Qt::Key_Escape);
+            QVERIFY(box.isVisible());
+            QVERIFY2(!box.findChild<QLabel*>("icon"), "set 5 without icon bits has none");
+            test::Find<QPushButton>(box, "button4")->click();
+        });
+    };
+    QCOMPARE(box.Run("x", 5, escapeThenRepeat, [](int) {}), 4);
 }
 
 void DeviceDialogsTest::viewShowsAFreshBoxEveryTime() {
     QtUsbMsgBoxView view(m_player);
     for (int round = 0; round < 2; ++round) {
-        QTimer::singleShot(100, [] {
-            CUsbMsgBox* box = nullptr;
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* b = qobject_cast<CUsbMsgBox*>(w); b && b->isVisible())
-                    box = b;
-            QVERIFY(box);
-            QCOMPARE(box->findChildren<QPushButton*>().size(), 2);
-            test::Find<QPushButton>(*box, "button4")->click();
-        });
-        QCOMPARE(view.Run(
-                     "x", 0x35, [] {}, [](int) {}),
-                 4);
+        test::ModalDriver modal;
+        const auto repeat = [&] {
+            modal.When("CUsbMsgBox", [](QWidget& box) {
+                QCOMPARE(box.findChildren<QPushButton*>().size(), 2);
+                test::Find<QPushButton>(box, "button4")->click();
+            });
+        };
+        QCOMPARE(view.Run("x", 0x35, repeat, [](int) {}), 4);
     }
 }
 

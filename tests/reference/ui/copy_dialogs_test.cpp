@@ -171,9 +171,8 @@ private slots:
         // Cancelling the items keeps the list open; its own Cancel then ends the copy.
         modal.When(QStringLiteral("measFileCopy"), [&modal](QWidget& w) {
             Find<QPushButton>(w, "cancelButton")->click();
-            modal.When(QStringLiteral("measFileList"), [](QWidget& list) {
-                Find<QPushButton>(list, "cancelButton")->click();
-            });
+            modal.When(QStringLiteral("measFileList"),
+                       [](QWidget& list) { Find<QPushButton>(list, "cancelButton")->click(); });
         });
         QVERIFY(!CopyFromOtherChannel(f.store, f.cal, f.ini, true, f.op, target, nullptr));
         QCOMPARE(listed, 2);  // only existing channels

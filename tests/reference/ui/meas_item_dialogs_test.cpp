@@ -4,7 +4,6 @@
 
 #include "base/ui/subclass_list_ctrl.h"
 #include "item_dialog_fixture.h"
-#include "reference/ui/auto_stop_range_error.h"
 #include "reference/ui/edit_condition_item.h"
 #include "reference/ui/meas_item_alloy.h"
 #include "reference/ui/meas_item_auto_stop.h"
@@ -195,13 +194,6 @@ private slots:
         CMeasItemAutoStop dlg(f.ctx, TinAlloyCopper(f), 5);
         QCOMPARE(Find<QLabel>(dlg, "autoStopUnit1")->text(), QStringLiteral("[CNT]"));
         QCOMPARE(Find<QLabel>(dlg, "autoStopUnit4")->text(), QString());
-    }
-
-    void autoStopRangeErrorGivesTheRangeInTheUnit() {
-        test::ItemDialogFixture f;
-        QLineEdit edit;
-        ShowAutoStopRangeError(f.op, &edit, f.Channel(0), 0);
-        QCOMPARE(f.op.Texts(), Texts{"Range of values are from  0.1  to  40.0."});
     }
 
     void blankingOutsideZeroToFortyIsRefused() {

@@ -162,9 +162,8 @@ private slots:
         CCoatBaseSelect dialog(CoatBaseKind::Base, "", false, false, op, nullptr);
         dialog.show();
         test::ModalDriver modal;
-        modal.When(QStringLiteral("coatBaseName"), [](QWidget& name) {
-            test::Click(name, QStringLiteral("cancelButton"));
-        });
+        modal.When(QStringLiteral("coatBaseName"),
+                   [](QWidget& name) { test::Click(name, QStringLiteral("cancelButton")); });
         ChoiceButtons(dialog).back()->click();
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.Choice().code, 0);
@@ -234,9 +233,8 @@ private slots:
         test::TempDir dir;
         ProfileFile ini(dir.File("KLV570.ini"));
         test::ModalDriver modal;
-        modal.When(QStringLiteral("solutionSelect"), [](QWidget& s) {
-            test::Click(s, QStringLiteral("cancelButton"));
-        });
+        modal.When(QStringLiteral("solutionSelect"),
+                   [](QWidget& s) { test::Click(s, QStringLiteral("cancelButton")); });
         QCOMPARE(SelectSolution(5, 1, ini, true, nullptr), 0);
     }
 };
