@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "base/file_io.h"
 
@@ -58,13 +60,14 @@ bool MakeDirectoryTree(const std::string& path) {
 }
 
 std::string ExecutableDirectory() {
-    char buf[4096];
-    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0)
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || !exe.has_parent_path())
         return {};
-    std::string exe(buf, static_cast<std::size_t>(n));
-    auto slash = exe.find_last_of('/');
-    return slash == std::string::npos ? std::string() : exe.substr(0, slash + 1);
+    std::string dir = exe.parent_path().string();
+    if (dir.back() != '/')
+        dir += '/';
+    return dir;
 }
 
 }  // namespace klv

@@ -22,20 +22,19 @@ public:
         SkipBlanks();
         std::size_t i = m_pos;
         bool negative = false;
-        if (i < m_text.size() && (m_text[i] == '-' || m_text[i] == '+'))
-            negative = m_text[i++] == '-';
-        if (i >= m_text.size() || !IsDigit(m_text[i]))
+        if (At(i) == '-' || At(i) == '+')
+            negative = At(i++) == '-';
+        if (!IsDigit(At(i)))
             return std::nullopt;
         long long n = 0;
-        while (i < m_text.size() && IsDigit(m_text[i])) {
-            n = std::min<long long>(n * 10 + (m_text[i++] - '0'), kClampAt);
-        }
+        while (IsDigit(At(i)))
+            n = std::min<long long>(n * 10 + (At(i++) - '0'), kClampAt);
         m_pos = i;
         return static_cast<int>(negative ? -n : n);
     }
 
     bool Comma() {
-        if (m_pos >= m_text.size() || m_text[m_pos] != ',')
+        if (At(m_pos) != ',')
             return false;
         ++m_pos;
         return true;
@@ -53,6 +52,8 @@ public:
 
 private:
     static constexpr long long kClampAt = std::numeric_limits<int>::max();
+    // Past the end reads as a character that is neither digit, sign, comma nor blank.
+    char At(std::size_t i) const { return i < m_text.size() ? m_text[i] : '\0'; }
     static bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
     static bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
     void SkipBlanks() {
@@ -98,10 +99,10 @@ std::string FormatFontRecord(const PrinterFont& font) {
     std::string text = head;
     unsigned char bytes[sizeof(LogFont)];
     std::memcpy(bytes, &font.font, sizeof bytes);
+    static constexpr char kHex[] = "0123456789abcdef";
     for (unsigned char b : bytes) {
-        char pair[3];
-        std::snprintf(pair, sizeof pair, "%02x", b);
-        text += pair;
+        text += kHex[b >> 4];
+        text += kHex[b & 0x0F];
     }
     return text;
 }

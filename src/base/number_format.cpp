@@ -1,5 +1,6 @@
 #include "base/number_format.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -26,7 +27,7 @@ std::string_view Trim(std::string_view text) {
 // "nan" of others. A number's text has no letters.
 bool IsNotANumber(std::string_view text) {
     for (char c : text) {
-        if (c == '#' || c == '$' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
+        if (c == '#' || c == '$' || std::isalpha(static_cast<unsigned char>(c)) != 0)
             return true;
     }
     return false;

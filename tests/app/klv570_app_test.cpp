@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
+
 #include "app/data_directory.h"
 #include "base/file_io.h"
 #include "support/recording_sound_player.h"
@@ -185,6 +188,13 @@ TEST(DataDirectory, TreesAreMadeWithTheirParentsAndAFileInTheWayFails) {
     EXPECT_TRUE(MakeDirectoryTree(dir.File("a/b")));
     test::WriteTestFile(dir.File("file"), "x");
     EXPECT_FALSE(MakeDirectoryTree(dir.File("file/d")));
+}
+
+TEST(DataDirectory, TheProgramsOwnFolderEndsWithASlashAndHoldsTheProgram) {
+    const std::string dir = ExecutableDirectory();
+    ASSERT_FALSE(dir.empty());
+    EXPECT_EQ(dir.back(), '/');
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir + program_invocation_short_name)) << dir;
 }
 
 TEST_F(AppTest, EventSoundsPlayTheTableReadAtStartUpAndAfterEachReload) {
