@@ -31,4 +31,7 @@ struct LayerTotal {
 LayerTotal GetLayerTotal(const MeasFileData& d, std::span<const MsrLogRecord> records, int k,
                          bool inUnit);
 
+// The total of GetLayerTotal in µm without weighing it.
+float GetLayerThickness(const MeasFileData& d, std::span<const MsrLogRecord> records, int k);
+
 }  // namespace klv

@@ -54,4 +54,17 @@ inline bool IsItemUsed(const SyntheticItem& item) {
 void EditSyntheticResult(const MeasFileData& d, std::span<const MsrLogRecord> records,
                          SyntheticResult& result, bool plain);
 
+// The numbers of the same result without its texts and weights, for counting.
+struct SyntheticValue {
+    bool bUsed;  // the item of EditSyntheticResult has a title
+    int uIsAlloy;
+    float lMeasValue;  // in the condition's unit
+};
+struct SyntheticValues {
+    int nCount;
+    SyntheticValue item[kSyntheticItemCount];
+};
+void EditSyntheticValues(const MeasFileData& d, std::span<const MsrLogRecord> records,
+                         SyntheticValues& values, bool plain);
+
 }  // namespace klv
