@@ -11,7 +11,9 @@
 
 #include "base/fixed_text.h"
 #include "base/operator.h"
+#include "reference/condition_store.h"
 #include "reference/meas_file_data.h"
+#include "reference/msr_log_file.h"
 
 namespace klv::bench {
 
@@ -67,6 +69,43 @@ inline MeasFileData BenchCondition(int layers) {
     d.bStatFlags = kStatLimitCheckOn;
     SetFixedText(d.szFileName, "Bench");
     return d;
+}
+
+inline constexpr std::uint32_t kFullLogMeasurements = 99999;
+
+// A channel holding the most measurements a log takes, written once for all benchmarks.
+struct FullLog {
+    static constexpr int kChannel = 0;
+    ScratchDirectory dir;
+    SilentOperator op;
+    ConditionStore store{dir.Path(), op};
+    MeasFileData d;
+    bool ok = false;
+
+    explicit FullLog(int layers) : d(BenchCondition(layers)) {
+        store.CreateConditionDirectories();
+        const std::uint32_t count = kFullLogMeasurements * static_cast<std::uint32_t>(layers);
+        std::vector<MsrLogRecord> log(count);
+        for (std::uint32_t i = 0; i < count; ++i)
+            log[i] = MsrLogRecord{0.5f + static_cast<float>(i % 977) * 0.013f, kRecordMeasured, 0,
+                                  PackDate(2026, 1 + static_cast<int>(i % 12), 1)};
+        d.nItemCt = count;
+        d.limits[0].fUpperLimit = 10.0f;
+        d.limits[0].fLowerLimit = 1.0f;
+        ok = WriteMsrLogFile(store, kChannel, log.data(), 0, count) &&
+             store.WriteConditionFile(kChannel, d);
+    }
+};
+
+// The floor every benchmark over the full log is measured against: reading it whole.
+inline void ReadFullLog(::benchmark::State& state, FullLog& f) {
+    std::vector<MsrLogRecord> records(f.d.nItemCt);
+    for (auto _ : state) {
+        if (!f.ok ||
+            !ReadMsrLogFile(f.store, FullLog::kChannel, records.data(), 0, f.d.nItemCt, true))
+            state.SkipWithError("read failed");
+        ::benchmark::DoNotOptimize(records.data());
+    }
 }
 
 // Collects the time per iteration of every run by name while printing as usual.

@@ -15,10 +15,6 @@ LayerWeight Sum(const LayerWeight& a, const LayerWeight& b) {
     return {a.weight + b.weight, a.adhesion + b.adhesion};
 }
 
-bool IsAlloyRecordLayer(const MeasFileData& d, std::size_t layers, int k) {
-    return k >= 0 && static_cast<std::size_t>(k) < layers && IsAlloyLayer(d.coat[k]);
-}
-
 }  // namespace
 
 float GetDensity(int coating, int content) {
@@ -35,50 +31,26 @@ LayerWeight GetWeight(const MeasFileData& d, int coating, float micrometres) {
     return {area * micrometres * density / 1000.0f, micrometres * density};
 }
 
-namespace {
-
-// The share an adjacent alloy layer adds to layer k, and the coating the total is weighed as.
-struct AlloyShare {
-    bool present;
-    float share;  // µm
-    int coating;
-};
-
-AlloyShare GetAlloyShare(const MeasFileData& d, std::span<const MsrLogRecord> records,
-                         std::size_t layers, int k) {
-    if (IsAlloyRecordLayer(d, layers, k + 1))
-        return {true, records[k + 1].lMeasValue * d.fAlloyCoefSn, kCoatTin};
-    if (IsAlloyRecordLayer(d, layers, k - 1))
-        return {true, records[k - 1].lMeasValue * d.fAlloyCoefCu, kCoatCopper};
-    return {false, 0.0f, d.coat[k].bCode};
+LayerShape GetLayerShape(const MeasFileData& d) {
+    LayerShape shape{GetCoatCount(d), {}, d.fAlloyCoefSn, d.fAlloyCoefCu};
+    for (int k = 0; k < shape.layers; ++k)
+        shape.alloy[k] = IsAlloyLayer(d.coat[k]);
+    return shape;
 }
-
-std::size_t RecordLayers(const MeasFileData& d, std::span<const MsrLogRecord> records) {
-    return std::min(records.size(), static_cast<std::size_t>(GetCoatCount(d)));
-}
-
-}  // namespace
 
 LayerTotal GetLayerTotal(const MeasFileData& d, std::span<const MsrLogRecord> records, int k,
                          bool inUnit) {
-    const std::size_t layers = RecordLayers(d, records);
+    const LayerShape shape = GetLayerShape(d);
+    const std::size_t layers = std::min(records.size(), static_cast<std::size_t>(shape.layers));
     if (k < 0 || static_cast<std::size_t>(k) >= layers)
         return {0.0f, 0.0f, 0.0f};
     const float t = records[k].lMeasValue;
-    const AlloyShare a = GetAlloyShare(d, records, layers, k);
+    const AlloyShare a = GetAlloyShare(shape, records, layers, k);
     const float total = a.present ? t + a.share : t;
-    const LayerWeight w = a.present
-                              ? Sum(GetWeight(d, a.coating, t), GetWeight(d, a.coating, a.share))
-                              : GetWeight(d, a.coating, t);
+    const int coating = a.tin ? kCoatTin : kCoatCopper;
+    const LayerWeight w = a.present ? Sum(GetWeight(d, coating, t), GetWeight(d, coating, a.share))
+                                    : GetWeight(d, d.coat[k].bCode, t);
     return {inUnit ? ToUnit(total, d.bUnit) : total, w.weight, w.adhesion};
-}
-
-float GetLayerThickness(const MeasFileData& d, std::span<const MsrLogRecord> records, int k) {
-    const std::size_t layers = RecordLayers(d, records);
-    if (k < 0 || static_cast<std::size_t>(k) >= layers)
-        return 0.0f;
-    const AlloyShare a = GetAlloyShare(d, records, layers, k);
-    return a.present ? records[k].lMeasValue + a.share : records[k].lMeasValue;
 }
 
 }  // namespace klv

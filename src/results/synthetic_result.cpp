@@ -1,5 +1,6 @@
 #include "results/synthetic_result.h"
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -22,14 +23,14 @@ constexpr char kNoVerdict[] = "        ";
 // How one item of a result is made. The numbers come first; texts and weights follow only when
 // a caller needs them, because counting statistics over a whole log needs the numbers alone.
 struct ItemPlan {
+    const char* title;          // nullptr: the layer's name padded to 6
+    float micrometres;          // the item's thickness
+    std::int8_t formatLayer;    // the layer whose value format the texts take
+    std::uint8_t weighCoating;  // weigh the thickness as this coating; 0: as formatLayer's total
+    std::int8_t uIsAlloy;
     bool used;
-    int formatLayer;    // the layer whose value format the texts take
-    const char* title;  // nullptr: the layer's name padded to 6
-    float micrometres;  // the item's thickness
-    int weighCoating;   // weigh the thickness as this coating; 0: as the total of formatLayer
     bool noValue;
-    int uIsAlloy;
-    int bValid;
+    bool bValid;
     bool verdict;  // judged against formatLayer's limits
 };
 
@@ -38,65 +39,76 @@ struct ResultPlan {
     ItemPlan item[kSyntheticItemCount];
 };
 
-int CountMeasured(const MeasFileData& d, std::span<const MsrLogRecord> records) {
-    const auto layers = std::min<std::size_t>(records.size(), GetCoatCount(d));
+int CountMeasured(const LayerShape& shape, std::span<const MsrLogRecord> records) {
+    const auto layers = std::min<std::size_t>(records.size(), shape.layers);
     int n = 0;
     while (static_cast<std::size_t>(n) < layers && (records[n].bFlags & kRecordMeasured) != 0)
         ++n;
     return n;
 }
 
-ItemPlan Part(int formatLayer, const char* title, float micrometres, int weighCoating) {
-    return {true, formatLayer, title, micrometres, weighCoating, false, kItemOfLayer, 0, false};
+ItemPlan Part(int formatLayer, const char* title, float micrometres, std::uint8_t weighCoating) {
+    return {title,        micrometres,  static_cast<std::int8_t>(formatLayer),
+            weighCoating, kItemOfLayer, true,
+            false,        false,        false};
 }
 
 ItemPlan Total(int formatLayer, const char* title, float micrometres, int uIsAlloy) {
-    return {true, formatLayer, title, micrometres, 0, false, uIsAlloy, 0, true};
+    return {title,
+            micrometres,
+            static_cast<std::int8_t>(formatLayer),
+            0,
+            static_cast<std::int8_t>(uIsAlloy),
+            true,
+            false,
+            false,
+            true};
 }
 
 // Solid tin, tin of the alloy and all tin; with the copper layer measured the same for copper.
-void PlanTinAlloyResult(const MeasFileData& d, std::span<const MsrLogRecord> records, int n,
-                        ResultPlan& p) {
+void PlanTinAlloyResult(const MeasFileData& d, const LayerShape& shape,
+                        std::span<const MsrLogRecord> records, int n, ResultPlan& p) {
     const float t1 = records[1].lMeasValue;
     const bool solder = d.coat[0].bCode == kCoatSolder;
     p.item[0] = Part(0, solder ? "Solid SO layer    " : "Solid Sn layer    ", records[0].lMeasValue,
                      kCoatTin);
-    p.item[0].bValid = 1;
+    p.item[0].bValid = true;
     p.item[1] = Part(0, "Sn layer of alloy", t1 * d.fAlloyCoefSn, kCoatTin);
     p.item[2] =
         Total(0, solder ? "Coating thickness value of all SO" : "Coating thickness value of all Sn",
-              GetLayerThickness(d, records, 0), kItemAllTin);
+              GetLayerThickness(shape, records, 0), kItemAllTin);
     p.nCount = 3;
     if (n != 3)
         return;
     p.item[3] = Part(2, "Solid Cu layer    ", records[2].lMeasValue, kCoatCopper);
-    p.item[3].bValid = 1;
+    p.item[3].bValid = true;
     p.item[4] = Part(0, "Cu layer of alloy", t1 * d.fAlloyCoefCu, kCoatCopper);
-    p.item[5] = Total(2, "Coating thickness value of all Cu", GetLayerThickness(d, records, 2),
+    p.item[5] = Total(2, "Coating thickness value of all Cu", GetLayerThickness(shape, records, 2),
                       kItemAllCopper);
     p.nCount = 5;
 }
 
-void PlanPlainResult(const MeasFileData& d, std::span<const MsrLogRecord> records, int n,
+void PlanPlainResult(const LayerShape& shape, std::span<const MsrLogRecord> records, int n,
                      ResultPlan& p) {
     for (int k = 0; k < n && k < kSyntheticItemCount; ++k) {
-        if (IsAlloyLayer(d.coat[k]))
+        if (shape.alloy[k])
             continue;
         ItemPlan& item = p.item[k];
-        item = Total(k, nullptr, GetLayerThickness(d, records, k), kItemOfLayer);
+        item = Total(k, nullptr, GetLayerThickness(shape, records, k), kItemOfLayer);
         item.noValue = (records[k].bFlags & kRecordNoValue) != 0;
-        item.bValid = 1;
+        item.bValid = true;
     }
 }
 
-ResultPlan PlanResult(const MeasFileData& d, std::span<const MsrLogRecord> records, bool plain) {
+ResultPlan PlanResult(const MeasFileData& d, const LayerShape& shape,
+                      std::span<const MsrLogRecord> records, bool plain) {
     ResultPlan p{};
-    const int n = CountMeasured(d, records);
+    const int n = CountMeasured(shape, records);
     p.nCount = n;
-    if (!plain && (n == 2 || n == 3) && IsAlloyLayer(d.coat[1]))
-        PlanTinAlloyResult(d, records, n, p);
+    if (!plain && (n == 2 || n == 3) && shape.alloy[1])
+        PlanTinAlloyResult(d, shape, records, n, p);
     else
-        PlanPlainResult(d, records, n, p);
+        PlanPlainResult(shape, records, n, p);
     return p;
 }
 
@@ -141,7 +153,7 @@ void FillItem(const MeasFileData& d, std::span<const MsrLogRecord> records, cons
     SetFixedText(item.szAdhesionUnit, "g/m%0");
     SetFixedText(item.szLimit, kNoVerdict);
     item.uIsAlloy = p.uIsAlloy;
-    item.bValid = p.bValid;
+    item.bValid = p.bValid ? 1 : 0;
     if (p.verdict)
         SetLimitVerdict(d, k, p.micrometres, item);
 }
@@ -151,7 +163,7 @@ void FillItem(const MeasFileData& d, std::span<const MsrLogRecord> records, cons
 void EditSyntheticResult(const MeasFileData& d, std::span<const MsrLogRecord> records,
                          SyntheticResult& result, bool plain) {
     std::memset(&result, 0, sizeof result);
-    const ResultPlan p = PlanResult(d, records, plain);
+    const ResultPlan p = PlanResult(d, GetLayerShape(d), records, plain);
     result.nCount = p.nCount;
     result.wDate = records.empty() ? 0 : records[0].wDate;
     for (int i = 0; i < kSyntheticItemCount; ++i) {
@@ -160,15 +172,24 @@ void EditSyntheticResult(const MeasFileData& d, std::span<const MsrLogRecord> re
     }
 }
 
-void EditSyntheticValues(const MeasFileData& d, std::span<const MsrLogRecord> records,
-                         SyntheticValues& values, bool plain) {
-    const ResultPlan p = PlanResult(d, records, plain);
+SyntheticValueMaker::SyntheticValueMaker(const MeasFileData& d, bool plain)
+    : m_d(d), m_shape(GetLayerShape(d)), m_unitDivisor(GetUnitDivisor(d.bUnit)), m_plain(plain) {}
+
+void SyntheticValueMaker::Make(std::span<const MsrLogRecord> records,
+                               SyntheticValues& values) const {
+    const ResultPlan p = PlanResult(m_d, m_shape, records, m_plain);
     values.nCount = p.nCount;
     for (int i = 0; i < kSyntheticItemCount; ++i) {
         const ItemPlan& item = p.item[i];
+        // As ToUnit does.
         values.item[i] = {item.used, item.uIsAlloy,
-                          item.used ? ToUnit(item.micrometres, d.bUnit) : 0.0f};
+                          item.used ? item.micrometres / m_unitDivisor : 0.0f};
     }
+}
+
+void EditSyntheticValues(const MeasFileData& d, std::span<const MsrLogRecord> records,
+                         SyntheticValues& values, bool plain) {
+    SyntheticValueMaker(d, plain).Make(records, values);
 }
 
 }  // namespace klv

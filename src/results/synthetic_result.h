@@ -5,6 +5,7 @@
 
 #include "reference/meas_file_data.h"
 #include "reference/msr_log_file.h"
+#include "results/layer_weight.h"
 
 namespace klv {
 
@@ -66,5 +67,19 @@ struct SyntheticValues {
 };
 void EditSyntheticValues(const MeasFileData& d, std::span<const MsrLogRecord> records,
                          SyntheticValues& values, bool plain);
+
+// The same for many measurements of one condition, which is looked into once; the condition
+// must outlive the maker.
+class SyntheticValueMaker {
+public:
+    SyntheticValueMaker(const MeasFileData& d, bool plain);
+    void Make(std::span<const MsrLogRecord> records, SyntheticValues& values) const;
+
+private:
+    const MeasFileData& m_d;
+    LayerShape m_shape;
+    float m_unitDivisor;
+    bool m_plain;
+};
 
 }  // namespace klv

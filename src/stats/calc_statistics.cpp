@@ -56,9 +56,10 @@ StatisticsResult CalcStatistics(std::span<const MsrLogRecord> formed, std::uint3
         return r;
     const std::size_t data = std::min<std::size_t>(dataCount, formed.size() / layers);
     r.nDataCt = static_cast<std::uint32_t>(data);
+    const SyntheticValueMaker maker(d, false);
     SyntheticValues values;
     for (std::size_t i = 0; i < data; ++i) {
-        EditSyntheticValues(d, formed.subspan(i * layers, layers), values, false);
+        maker.Make(formed.subspan(i * layers, layers), values);
         const int items = std::min(values.nCount, kMaxLayers);
         for (int k = 0; k < items; ++k) {
             const SyntheticValue& item = values.item[k];

@@ -1,7 +1,7 @@
 #include "stats/form_groups.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cstddef>
 #include <new>
 #include <stdexcept>
 
@@ -133,19 +133,19 @@ FormedData FormStatisticsData(const MeasFileData& d, std::span<const MsrLogRecor
         std::size_t dataCount = 0;
         for (const Run& r : runs)
             dataCount += averaging ? 1 : r.count;
-        formed.items.assign(std::max<std::size_t>(dataCount * layers, 1), MsrLogRecord{});
-        MsrLogRecord* out = formed.items.data();
+        formed.items.reserve(std::max<std::size_t>(dataCount * layers, 1));
         for (const Run& r : runs) {
             if (averaging) {
                 for (std::uint32_t k = 0; k < layers; ++k)
-                    *out++ = AverageItem(stored, layers, r, k);
+                    formed.items.push_back(AverageItem(stored, layers, r, k));
             } else {
-                const std::size_t n = std::size_t{r.count} * layers;
-                std::memcpy(out, stored.data() + std::size_t{r.first} * layers,
-                            n * sizeof(MsrLogRecord));
-                out += n;
+                const auto first = stored.begin() + std::ptrdiff_t{r.first} * layers;
+                formed.items.insert(formed.items.end(), first,
+                                    first + std::ptrdiff_t{r.count} * layers);
             }
         }
+        if (formed.items.empty())
+            formed.items.push_back(MsrLogRecord{});
         formed.nDataCt = static_cast<std::uint32_t>(dataCount);
         formed.bXbarR = AllowsXbarR(s, runs);
     });
@@ -158,13 +158,16 @@ bool FormGroups(ConditionStore& store, int index, const MeasFileData& d,
                 const StatisticsSelection& s, std::vector<MsrLogRecord>& stored,
                 FormedData& formed) {
     formed = FormedData{};
-    stored.clear();
     const auto layers = static_cast<std::uint32_t>(GetCoatCount(d));
-    if (layers == 0)
+    if (layers == 0) {
+        stored.clear();
         return true;
+    }
     const std::size_t rounded = (std::size_t{d.nItemCt} + layers - 1) / layers * layers;
-    if (!WithMemory(store.Op(), [&] { stored.assign(rounded, MsrLogRecord{}); }))
+    // The read fills the first nItemCt items; only the rest of an incomplete data is zeroed.
+    if (!WithMemory(store.Op(), [&] { stored.resize(rounded); }))
         return false;
+    std::fill(stored.begin() + d.nItemCt, stored.end(), MsrLogRecord{});
     if (d.nItemCt > 0 && !ReadMsrLogFile(store, index, stored.data(), 0, d.nItemCt, true))
         return false;
     formed = FormStatisticsData(d, stored, s, store.Op());
