@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -120,5 +121,27 @@ public:
     }
     std::map<std::string, double> times;
 };
+
+struct RatioLine {
+    const char* run;    // benchmark name
+    const char* label;  // what the line calls it
+};
+
+// Runs the benchmarks and prints the time of each line's run next to the plain read's.
+inline int RunWithRatios(int argc, char** argv, const char* plainRead,
+                         std::initializer_list<RatioLine> lines) {
+    ::benchmark::Initialize(&argc, argv);
+    TimeCollector reporter;
+    ::benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto read = reporter.times.find(plainRead);
+    for (const RatioLine& line : lines) {
+        const auto run = reporter.times.find(line.run);
+        if (read != reporter.times.end() && run != reporter.times.end())
+            std::printf("99,999 x 5 layers: %s %.1f ms, plain read %.1f ms (%.1fx)\n", line.label,
+                        run->second, read->second, run->second / read->second);
+    }
+    ::benchmark::Shutdown();
+    return 0;
+}
 
 }  // namespace klv::bench

@@ -46,14 +46,6 @@ BENCHMARK(BM_ReadAndSynthesize)->Unit(::benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    ::benchmark::Initialize(&argc, argv);
-    klv::bench::TimeCollector reporter;
-    ::benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto read = reporter.times.find("BM_ReadLog");
-    const auto full = reporter.times.find("BM_ReadAndSynthesize");
-    if (read != reporter.times.end() && full != reporter.times.end())
-        std::printf("99,999 x 5 layers: read and synthesize %.1f ms, plain read %.1f ms (%.1fx)\n",
-                    full->second, read->second, full->second / read->second);
-    ::benchmark::Shutdown();
-    return 0;
+    return klv::bench::RunWithRatios(argc, argv, "BM_ReadLog",
+                                     {{"BM_ReadAndSynthesize", "read and synthesize"}});
 }

@@ -48,19 +48,8 @@ BENCHMARK(BM_StatisticsFixedGroupsOf5)->Unit(::benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    ::benchmark::Initialize(&argc, argv);
-    klv::bench::TimeCollector reporter;
-    ::benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto read = reporter.times.find("BM_ReadLog");
-    if (read != reporter.times.end()) {
-        for (const char* name : {"BM_StatisticsAllData", "BM_StatisticsFixedGroupsOf5"}) {
-            const auto t = reporter.times.find(name);
-            if (t != reporter.times.end())
-                std::printf(
-                    "99,999 x 5 layers: %s %.1f ms, plain read %.1f ms (%.1fx, target 3x)\n",
-                    name + 3, t->second, read->second, t->second / read->second);
-        }
-    }
-    ::benchmark::Shutdown();
-    return 0;
+    return klv::bench::RunWithRatios(
+        argc, argv, "BM_ReadLog",
+        {{"BM_StatisticsAllData", "statistics of all data (target 3x)"},
+         {"BM_StatisticsFixedGroupsOf5", "statistics of fixed groups of 5 (target 3x)"}});
 }

@@ -1,5 +1,6 @@
 #include "results/synthetic_result.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -173,10 +174,21 @@ void EditSyntheticResult(const MeasFileData& d, std::span<const MsrLogRecord> re
 }
 
 SyntheticValueMaker::SyntheticValueMaker(const MeasFileData& d, bool plain)
-    : m_d(d), m_shape(GetLayerShape(d)), m_unitDivisor(GetUnitDivisor(d.bUnit)), m_plain(plain) {}
+    : m_d(d), m_shape(GetLayerShape(d)), m_unitDivisor(GetUnitDivisor(d.bUnit)), m_plain(plain) {
+    m_anyAlloy =
+        std::any_of(m_shape.alloy, m_shape.alloy + m_shape.layers, [](bool a) { return a; });
+}
 
 void SyntheticValueMaker::Make(std::span<const MsrLogRecord> records,
                                SyntheticValues& values) const {
+    if (!m_anyAlloy) {
+        // Without alloy layers every measured layer is an item of its own value.
+        values = SyntheticValues{};
+        values.nCount = CountMeasured(m_shape, records);
+        for (int k = 0; k < values.nCount; ++k)
+            values.item[k] = {true, kItemOfLayer, records[k].lMeasValue / m_unitDivisor};
+        return;
+    }
     const ResultPlan p = PlanResult(m_d, m_shape, records, m_plain);
     values.nCount = p.nCount;
     for (int i = 0; i < kSyntheticItemCount; ++i) {

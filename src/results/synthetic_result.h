@@ -80,6 +80,7 @@ private:
     LayerShape m_shape;
     float m_unitDivisor;
     bool m_plain;
+    bool m_anyAlloy = false;
 };
 
 }  // namespace klv

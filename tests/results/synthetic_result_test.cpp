@@ -166,6 +166,7 @@ TEST(SyntheticValues, AreTheNumbersOfTheFullResult) {
     MeasFileData tin = TinAlloyCopper();
     tin.bUnit = kUnitNanometre;
     MeasFileData plain = Condition({Layer(kCoatNickel, "Ni"), Layer(kCoatCopper, "Cu")});
+    plain.bUnit = kUnitMil;
     const MsrLogRecord partial[] = {Measured(2.0f), Measured(1.2f), MsrLogRecord{}};
     const MsrLogRecord noValue[] = {Measured(1.25f), test::NoValue()};
     struct Case {
