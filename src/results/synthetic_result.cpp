@@ -49,21 +49,21 @@ int CountMeasured(const LayerShape& shape, std::span<const MsrLogRecord> records
 }
 
 ItemPlan Part(int formatLayer, const char* title, float micrometres, std::uint8_t weighCoating) {
-    return {title,        micrometres,  static_cast<std::int8_t>(formatLayer),
-            weighCoating, kItemOfLayer, true,
-            false,        false,        false};
+    return {.title = title,
+            .micrometres = micrometres,
+            .formatLayer = static_cast<std::int8_t>(formatLayer),
+            .weighCoating = weighCoating,
+            .uIsAlloy = kItemOfLayer,
+            .used = true};
 }
 
 ItemPlan Total(int formatLayer, const char* title, float micrometres, int uIsAlloy) {
-    return {title,
-            micrometres,
-            static_cast<std::int8_t>(formatLayer),
-            0,
-            static_cast<std::int8_t>(uIsAlloy),
-            true,
-            false,
-            false,
-            true};
+    return {.title = title,
+            .micrometres = micrometres,
+            .formatLayer = static_cast<std::int8_t>(formatLayer),
+            .uIsAlloy = static_cast<std::int8_t>(uIsAlloy),
+            .used = true,
+            .verdict = true};
 }
 
 // Solid tin, tin of the alloy and all tin; with the copper layer measured the same for copper.

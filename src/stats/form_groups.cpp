@@ -11,8 +11,8 @@ namespace klv {
 
 namespace {
 
-// The data numbers that enter the statistics, as runs of consecutive data: one run per
-// statistics data in the averaging modes, one run of one data otherwise.
+// The data that enter the statistics, as runs of consecutive data: each run is one statistics
+// data in the averaging modes, and is copied whole in the others.
 struct Run {
     std::uint32_t first;
     std::uint32_t count;

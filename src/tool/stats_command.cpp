@@ -36,10 +36,10 @@ std::optional<std::pair<int, int>> ParseCountPair(const std::string& text, char 
 }
 
 // all | partial:B-E | interval:B,I | fixed:S | daily, with 1-based data numbers.
-bool ParseGroup(const std::string& spec, StatisticsSelection& s) {
-    const auto colon = spec.find(':');
-    const std::string kind = spec.substr(0, colon);
-    const std::string value = colon == std::string::npos ? "" : spec.substr(colon + 1);
+bool ParseGroup(const std::string& argument, StatisticsSelection& s) {
+    const auto colon = argument.find(':');
+    const std::string kind = argument.substr(0, colon);
+    const std::string value = colon == std::string::npos ? "" : argument.substr(colon + 1);
     if (colon == std::string::npos) {
         if (kind == "all")
             s.mode = GroupMode::AllData;
