@@ -24,15 +24,16 @@ constexpr char kNoVerdict[] = "        ";
 // How one item of a result is made. The numbers come first; texts and weights follow only when
 // a caller needs them, because counting statistics over a whole log needs the numbers alone.
 struct ItemPlan {
-    const char* title;          // nullptr: the layer's name padded to 6
-    float micrometres;          // the item's thickness
-    std::int8_t formatLayer;    // the layer whose value format the texts take
-    std::uint8_t weighCoating;  // weigh the thickness as this coating; 0: as formatLayer's total
-    std::int8_t uIsAlloy;
-    bool used;
-    bool noValue;
-    bool bValid;
-    bool verdict;  // judged against formatLayer's limits
+    const char* title = nullptr;  // nullptr: the layer's name padded to 6
+    float micrometres = 0.0f;     // the item's thickness
+    std::int8_t formatLayer = 0;  // the layer whose value format the texts take
+    std::uint8_t weighCoating =
+        0;  // weigh the thickness as this coating; 0: as formatLayer's total
+    std::int8_t uIsAlloy = kItemOfLayer;
+    bool used = false;
+    bool noValue = false;
+    bool bValid = false;
+    bool verdict = false;  // judged against formatLayer's limits
 };
 
 struct ResultPlan {
