@@ -117,6 +117,15 @@ FileWriteResult WriteFileAtomically(const std::string& path, const void* data, s
     return FileWriteResult::Ok;
 }
 
+FileWriteResult AppendToFile(const std::string& path, const std::string& text, bool truncate) {
+    OpenedFile f = OpenRegularFile(path, O_WRONLY | O_APPEND, true);
+    if (f.fd < 0)
+        return WriteFailureOf(f);
+    bool ok = (!truncate || ::ftruncate(f.fd, 0) == 0) && WriteAll(f.fd, text.data(), text.size());
+    ok = ::close(f.fd) == 0 && ok;
+    return ok ? FileWriteResult::Ok : FileWriteResult::WriteFailed;
+}
+
 FileReadResult ReadFileExact(const std::string& path, void* data, std::size_t size) {
     OpenedFile f = OpenRegularFile(path, O_RDONLY);
     if (f.fd < 0)

@@ -28,6 +28,10 @@ FileReadResult ReadWholeFile(const std::string& path, std::string& contents);
 FileWriteResult WriteFileAt(const std::string& path, std::uint64_t offset, const void* data,
                             std::size_t size);
 
+// Appends to an existing or new regular file (emptied first when `truncate`); not flushed to
+// disk, for log lines.
+FileWriteResult AppendToFile(const std::string& path, const std::string& text, bool truncate);
+
 // Sets the file's length; CannotCreate when the file cannot be opened.
 FileWriteResult TruncateFileTo(const std::string& path, std::uint64_t length);
 

@@ -3,17 +3,15 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "base/file_io.h"
+
 namespace klv {
 
 bool LineLog::Start(const std::string& path, Clock& clock, bool truncate) {
     std::lock_guard<std::mutex> guard(m_lock);
     m_path = path;
     m_clock = &clock;
-    std::FILE* f = std::fopen(m_path.c_str(), truncate ? "wb" : "ab");
-    if (!f)
-        return false;
-    bool ok = std::fputs("Starting ... \r\n", f) >= 0;
-    return std::fclose(f) == 0 && ok;
+    return AppendToFile(m_path, "Starting ... \r\n", truncate) == FileWriteResult::Ok;
 }
 
 std::string LineLog::Path() const {
@@ -41,12 +39,7 @@ int LineLog::Write(int level, const std::string& message) {
     if (m_path.empty() || !m_clock)
         return -1;
     std::string line = FormatLine(m_clock->Now(), message.substr(0, kMaxMessage));
-    std::FILE* f = std::fopen(m_path.c_str(), "ab");
-    if (!f)
-        return -1;
-    bool ok = std::fwrite(line.data(), 1, line.size(), f) == line.size();
-    ok = std::fclose(f) == 0 && ok;
-    return ok ? 0 : -1;
+    return AppendToFile(m_path, line, false) == FileWriteResult::Ok ? 0 : -1;
 }
 
 LineLog& ProcessLineLog() {

@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/damaged_files.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
 
@@ -68,6 +69,22 @@ TEST(LineLog, TracesAreDiscardedAndAMissingFileIsReported) {
     LineLog broken;
     EXPECT_FALSE(broken.Start(dir.File("no/such/folder/mylog.log"), clock));
     EXPECT_EQ(broken.Write(0, "lost"), -1);
+}
+
+// A FIFO at the log's path would hang start-up until a reader came.
+TEST(LineLog, WhatIsNotAFileIsRefusedAndLeftAsItIs) {
+    for (const test::FileDamage& kind : test::NonRegularFiles()) {
+        SCOPED_TRACE(kind.what);
+        test::TempDir dir;
+        test::SettableClock clock;
+        const std::string path = dir.File("mylog.log");
+        kind.apply(path, "");
+        const std::string before = test::DescribeEntry(path);
+        LineLog log;
+        EXPECT_FALSE(log.Start(path, clock));
+        EXPECT_EQ(log.Write(0, "lost"), -1);
+        EXPECT_EQ(test::DescribeEntry(path), before);
+    }
 }
 
 TEST(LogPrint, FormatsLimitsTo1023CharactersAndDropsLevelTwo) {
