@@ -64,7 +64,9 @@ CalibrationStore DefaultCalibrationStore() {
 
 CalibrationLoadResult LoadCalibrationStore(const std::string& path, CalibrationStore& store,
                                            Operator& op) {
-    if (!FileExists(path)) {
+    // Defaults only where nothing is: a FIFO or a link to a store that is not mounted is not
+    // replaced, it cannot be read.
+    if (IsPathMissing(path)) {
         store = DefaultCalibrationStore();
         FileWriteResult r;
         if (WriteStoreImage(path, store, op, r))

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "base/file_io.h"
+#include "support/damaged_files.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
 
@@ -92,6 +93,22 @@ TEST(CalibrationStoreLoad, ShortLongAndGarbageFilesGiveDefaultsAndTheMessage) {
                   std::vector<std::string>{"Data can't be read, or some error in the data."});
         EXPECT_EQ(op.Messages()[0].icon, MsgIcon::Stop);
         EXPECT_EQ(test::ReadTestFile(path), bytes);  // the file is kept for inspection
+    }
+}
+
+TEST(CalibrationStoreLoad, WhatIsNotAFileIsRefusedAndLeftAsItIs) {
+    for (const test::FileDamage& kind : test::NonRegularFiles()) {
+        SCOPED_TRACE(kind.what);
+        test::TempDir dir;
+        test::ScriptedOperator op;
+        const std::string path = dir.File("KLV570.dat");
+        kind.apply(path, "");
+        const std::string before = test::DescribeEntry(path);
+        CalibrationStore s;
+        EXPECT_EQ(LoadCalibrationStore(path, s, op), CalibrationLoadResult::ReadFailed);
+        EXPECT_EQ(op.Texts(),
+                  std::vector<std::string>{"Data can't be read, or some error in the data."});
+        EXPECT_EQ(test::DescribeEntry(path), before);
     }
 }
 
