@@ -13,7 +13,8 @@ bool IsPlausiblePackedDate(std::uint16_t packed) {
     if (packed == 0)
         return true;
     Date d = UnpackDate(packed);
-    return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= 31;
+    // The day's five bits hold at most 31.
+    return d.month >= 1 && d.month <= 12 && d.day >= 1;
 }
 
 bool IsSoundLogRecord(const MsrLogRecord& r) {

@@ -87,6 +87,7 @@ TEST_F(SimulatorTest, AutoStopAndSaturationEndTheRun) {
     EXPECT_EQ(sim.Status().dwElapsed(), 4000u) << "elapsed follows the 50 ms timer";
     Send(MakeStartElectrolysisFrame(0, 100, 0, 0, 3));
     EXPECT_EQ(sim.Status().dwCount(), 0u);
+    EXPECT_EQ(sim.Status().dwElapsed(), 0u) << "a new run counts its own time";
     EXPECT_FALSE(sim.Status().IsEnded());
     Run(300);
     EXPECT_EQ(sim.Status().bEndReason(), kEndSaturation);

@@ -52,6 +52,23 @@ TEST_F(ProtocolRunTest, ACancelledCommandSwitchesTheOutputsOff) {
     EXPECT_EQ(busy.enters, busy.leaves);
 }
 
+TEST_F(ProtocolRunTest, AFailedOutputCurrentIsShownToTheOperator) {
+    Start();
+    instrument.Inject(test::Fault::FailWrite, 3);
+    op.Answer(IDCANCEL);
+    EXPECT_EQ(adaptor.SetOutputCurrent(1.0f, 0.0f), 0);
+    EXPECT_EQ(op.Messages().size(), 1u);
+}
+
+TEST_F(ProtocolRunTest, AnUnmatchedLeaveDoesNotKeepTheNextCommandOutOfItsScope) {
+    Start();
+    adaptor.LeaveCommandScope();
+    adaptor.EnterCommandScope();
+    adaptor.LeaveCommandScope();
+    EXPECT_EQ(busy.enters, 1);
+    EXPECT_EQ(busy.leaves, 1);
+}
+
 TEST_F(ProtocolRunTest, TheErrorBoxOfFailedPollsHasOnlyOk) {
     Start();
     adaptor.ShowCommunicationError(kUsbOk);

@@ -157,6 +157,8 @@ TEST(AlloyLayers, InsertionOverTheBaseAndWhereItIsNotAllowed) {
 
     MeasFileData tinOnNickel = Layers({11, 16, 5});
     EXPECT_FALSE(CanTestAlloyLayer(tinOnNickel));
+    InsertAlloyLayer(tinOnNickel);
+    EXPECT_EQ(Codes(tinOnNickel), (std::vector<int>{11, 16, 5, 0, 0})) << "nickel is no tin";
 
     // Five layers: no room.
     MeasFileData five = Layers({11, 5, 16, 12, 1}, 4);

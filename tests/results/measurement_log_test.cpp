@@ -360,6 +360,10 @@ TEST(RemoveMeasurements, NumbersOutsideTheDataAreRefused) {
     EXPECT_FALSE(RemoveMeasurements(f.store, f.d, kChannel, numbers));
     EXPECT_EQ(f.d.nItemCt, 4u);
     EXPECT_EQ(f.FileRecords()[0].lMeasValue, 10.0f);
+    // Nothing chosen is nothing to do, not a failure.
+    EXPECT_TRUE(RemoveMeasurements(f.store, f.d, kChannel, {}));
+    EXPECT_EQ(f.d.nItemCt, 4u);
+    EXPECT_EQ(f.op.Texts().size(), 1u) << "only the refusal above";
 }
 
 }  // namespace
