@@ -127,6 +127,10 @@ TEST_F(TransportTest, LateAnswerGives769FlushesAndTheNextExchangeSucceeds) {
     Frame dac = MakeSetDacValueFrame(0x1234);
     EXPECT_EQ(Echo(dac, 1, false), 1);
     EXPECT_EQ(instrument.PendingAnswers(), 0u);
+    // Drained once: the next exchange reads its own answer only.
+    const int reads = usb.InTransfers();
+    EXPECT_EQ(Echo(dac, 1, false), 1);
+    EXPECT_EQ(usb.InTransfers(), reads + 1);
 }
 
 TEST_F(TransportTest, LostAnswerAndStalledSendTimeOut) {

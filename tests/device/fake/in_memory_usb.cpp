@@ -43,6 +43,8 @@ bool InMemoryUsb::BeginTransfer(std::uint8_t pipe, const std::uint8_t* data, std
     NotePipeThread();
     if (!m_open)
         return false;
+    if (pipe != kFakeOutPipe)
+        ++m_inTransfers;
     if (pipe == kFakeOutPipe) {
         bool failed = false;
         bool taken = m_instrument.TakeFrame(data, length, failed);

@@ -31,6 +31,7 @@ public:
     int Opens() const { return m_opens; }
     int Closes() const { return m_closes; }
     int Flushes(std::uint8_t pipe) const { return pipe & 0x80 ? m_inFlushes : m_outFlushes; }
+    int InTransfers() const { return m_inTransfers; }
     // Every thread that started, polled or flushed a transfer.
     std::set<std::thread::id> PipeThreads() const;
 
@@ -53,6 +54,7 @@ private:
     std::atomic<int> m_opens{0};
     std::atomic<int> m_closes{0};
     std::atomic<int> m_inFlushes{0};
+    std::atomic<int> m_inTransfers{0};
     std::atomic<int> m_outFlushes{0};
 };
 
