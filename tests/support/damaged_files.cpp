@@ -79,6 +79,19 @@ std::vector<FileDamage> DamagedFiles(std::size_t flipByte, int flipBit) {
     return kinds;
 }
 
+void ForEachNonRegularFile(const std::string& name,
+                           const std::function<void(const std::string& path)>& use) {
+    for (const FileDamage& kind : NonRegularFiles()) {
+        SCOPED_TRACE(kind.what);
+        TempDir dir;
+        const std::string path = dir.File(name);
+        kind.apply(path, "");
+        const std::string before = DescribeEntry(path);
+        use(path);
+        EXPECT_EQ(DescribeEntry(path), before);
+    }
+}
+
 std::string DescribeEntry(const std::string& path) {
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0)

@@ -25,6 +25,11 @@ std::vector<FileDamage> DamagedFiles(std::size_t flipByte, int flipBit);
 // What is at a path, link target and bytes included, to see that nothing changed it.
 std::string DescribeEntry(const std::string& path);
 
+// Puts each of NonRegularFiles() at a file `name` of a fresh folder, runs `use` on its path and
+// checks that the thing there is left as it was.
+void ForEachNonRegularFile(const std::string& name,
+                           const std::function<void(const std::string& path)>& use);
+
 // Runs `body` in a child process; when the tests run as root the child becomes the user
 // nobody first, with `folders` opened to everyone. True when `body` met no failure.
 bool RunUnprivileged(const std::vector<std::string>& folders, const std::function<void()>& body);
