@@ -334,13 +334,24 @@ TEST_F(TransportTest, RestartDropsTheRequestTheStoppedThreadLeft) {
     } blocker;
     transport.SetIdleCallback(&blocker);
     ASSERT_TRUE(WaitUntil([&] { return blocker.inside.load(); }));
-    pump.Post([this] {
-        transport.Shutdown();
-        transport.SetIdleCallback(nullptr);
-        EXPECT_EQ(transport.UUsbdAPI_InitializeApp(false), 0u);
+    // A second request queued behind the first (made while the first waits) is dropped too.
+    int innerResult = -1;
+    DeviceCommand inner;
+    Frame dac = MakeSetDacValueFrame(0x4242);
+    pump.Post([&] {
+        pump.Post([this] {
+            transport.Shutdown();
+            transport.SetIdleCallback(nullptr);
+            EXPECT_EQ(transport.UUsbdAPI_InitializeApp(false), 0u);
+        });
+        inner.pTxBuffer = dac.data();
+        inner.dwTxLength = 4;
+        innerResult = transport.Exchange(inner, 1, true, false);
     });
     EXPECT_EQ(Query(1, status), 0);
     EXPECT_EQ(cmd.dwStatus, static_cast<std::uint32_t>(kUsbCancelled));
+    EXPECT_EQ(innerResult, 0);
+    EXPECT_EQ(inner.dwStatus, static_cast<std::uint32_t>(kUsbCancelled));
     std::this_thread::sleep_for(milliseconds(60));
     EXPECT_EQ(CountFrames(kGetDeviceStatus), 0) << "the old request went out after the restart";
     EXPECT_EQ(Query(1, status), 1) << "the new thread takes new requests";
