@@ -33,6 +33,7 @@ TEST_F(SimulatorTest, InitialState) {
 }
 
 TEST_F(SimulatorTest, TripArmsAfterTheBlankingTimeAndEndsWithReason3) {
+    clock.Advance(100000);  // the blanking counts from the start, not from the clock's zero
     Send(MakeStartElectrolysisFrame(0, 400, 5000, 0, 0));
     EXPECT_TRUE(sim.Status().IsBlanking());
     sim.Trip();
@@ -50,6 +51,12 @@ TEST_F(SimulatorTest, TripArmsAfterTheBlankingTimeAndEndsWithReason3) {
     EXPECT_EQ(s.bPortB(), 0x7F);
     EXPECT_EQ(s.bPortA(), 0x01);
     EXPECT_FALSE(sim.TimersRunning());
+}
+
+TEST_F(SimulatorTest, WithoutBlankingTheTripIsArmedAtTheStart) {
+    Send(MakeStartElectrolysisFrame(0, 400, 0, 0, 0));
+    EXPECT_FALSE(sim.Status().IsBlanking());
+    EXPECT_TRUE(sim.Status().bPortB() & kPortBTripArmed);
 }
 
 TEST_F(SimulatorTest, Flags5LatchBit1AndKeepRunning) {
