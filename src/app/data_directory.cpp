@@ -35,8 +35,8 @@ std::string DataDirectoryFromEnvironment() {
         if (const passwd* pw = ::getpwuid(::getuid()))
             home = pw->pw_dir;
     }
-    char cwd[4096];
-    std::string workingDir = ::getcwd(cwd, sizeof cwd) ? cwd : "";
+    std::error_code error;
+    const std::string workingDir = std::filesystem::current_path(error).string();
     return ResolveDataDirectory(std::getenv("KLV570_DATA_DIR"), home, workingDir);
 }
 

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace klv {
 namespace {
@@ -66,13 +68,10 @@ private:
 };
 
 int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    const std::size_t at =
+        kDigits.find(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
 std::optional<LogFont> DecodeLogFont(const std::string& hex) {
@@ -94,9 +93,7 @@ std::optional<LogFont> DecodeLogFont(const std::string& hex) {
 }  // namespace
 
 std::string FormatFontRecord(const PrinterFont& font) {
-    char head[64];
-    std::snprintf(head, sizeof head, "%d,%d,%d,%d,", font.size, 0, 0, 0);
-    std::string text = head;
+    std::string text = std::to_string(font.size) + ",0,0,0,";
     unsigned char bytes[sizeof(LogFont)];
     std::memcpy(bytes, &font.font, sizeof bytes);
     static constexpr char kHex[] = "0123456789abcdef";

@@ -1,5 +1,6 @@
 #include "base/number_format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -92,7 +93,7 @@ std::string FitNumberText(std::string_view text, int width) {
 }
 
 std::string FormatFixed(double value, int decimals) {
-    const int precision = decimals < 0 ? 6 : decimals;
+    const int precision = std::max(decimals, 0);
     // The shortest round trip is not printf's: to_chars with a precision gives the same exact
     // decimal expansion, rounded the same way, without parsing a format every time.
     char text[512];
@@ -115,7 +116,7 @@ std::string FormatNumberWidth(double value, int width) {
     const bool negative = std::signbit(x) && x != 0.0;
     if (!std::isfinite(x))
         return Nines(width, negative);
-    std::string s = FormatFixed(x, -1);
+    std::string s = FormatFixed(x, kPrintfDecimals);
     const auto w = static_cast<std::size_t>(width);
     while (s.size() > w) {
         if (IntegerWidth(s) > w)

@@ -15,7 +15,10 @@ std::string FitNumberText(std::string_view text, int width);
 // part does not fit. Not padded.
 std::string FormatNumberWidth(double value, int width);
 
-// printf "%.*f", or "%f" when decimals is negative.
+// The decimals of printf's "%f".
+inline constexpr int kPrintfDecimals = 6;
+
+// printf "%.*f" (a negative count counts as 0).
 std::string FormatFixed(double value, int decimals);
 
 // Calibration percent: sign (blank for zero), magnitude in 4 characters, "%". Without

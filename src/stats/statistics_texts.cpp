@@ -20,14 +20,12 @@ enum Row { kTotal, kMaximum, kMinimum, kAverage, kRange, kStdDev, k3SigmaLow, k3
 
 // The block's texts start at their first character above the blank.
 std::string_view DropLeading(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] >= 1 && text[i] <= ' ')
-        ++i;
-    return text.substr(i);
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
 std::string SpreadText(double value) {
-    return FitNumberText(FormatFixed(static_cast<float>(value), -1), kWidth);
+    return FitNumberText(FormatFixed(static_cast<float>(value), kPrintfDecimals), kWidth);
 }
 
 void FillLayer(const LayerStatistics& s, const MeasFileData& d, int k, StatisticsTexts& t) {
@@ -51,10 +49,10 @@ void FillLayer(const LayerStatistics& s, const MeasFileData& d, int k, Statistic
     SetFixedText(b.sz3SigmaHigh[k], t.cells[k3SigmaHigh][k]);
     if ((d.bStatFlags & kStatLimitCheckOn) != 0) {
         const LayerLimits& limits = d.limits[k];
-        SetFixedText(b.szUpperLimit[k],
-                     DropLeading(FormatFixed(ToUnit(limits.fUpperLimit, d.bUnit), -1)));
-        SetFixedText(b.szLowerLimit[k],
-                     DropLeading(FormatFixed(ToUnit(limits.fLowerLimit, d.bUnit), -1)));
+        SetFixedText(b.szUpperLimit[k], DropLeading(FormatFixed(ToUnit(limits.fUpperLimit, d.bUnit),
+                                                                kPrintfDecimals)));
+        SetFixedText(b.szLowerLimit[k], DropLeading(FormatFixed(ToUnit(limits.fLowerLimit, d.bUnit),
+                                                                kPrintfDecimals)));
     }
 }
 

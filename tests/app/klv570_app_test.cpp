@@ -175,6 +175,7 @@ TEST(DataDirectory, EnvironmentOrHome) {
     EXPECT_EQ(ResolveDataDirectory(nullptr, "/home/op/"), "/home/op/KLV570Data/");
     EXPECT_EQ(ResolveDataDirectory("data", "/home/op", "/srv"), "/srv/data/");
     EXPECT_EQ(ResolveDataDirectory(nullptr, "home", "/srv/"), "/srv/home/KLV570Data/");
+    EXPECT_EQ(ResolveDataDirectory(nullptr, nullptr, "/srv"), "/KLV570Data/") << "no home";
     EXPECT_EQ(MakeLogFilePath("/d/"), "/d/mylog.log");
     std::string deep = "/" + std::string(300, 'x') + "/";
     EXPECT_EQ(MakeLogFilePath(deep), deep.substr(0, 250) + ".log");

@@ -185,6 +185,9 @@ TEST(SyntheticValues, AreTheNumbersOfTheFullResult) {
         EditSyntheticResult(*c.d, c.records, r, c.plain);
         EditSyntheticValues(*c.d, c.records, v, c.plain);
         EXPECT_EQ(v.nCount, r.nCount);
+        if (c.records.empty()) {
+            EXPECT_EQ(r.wDate, 0) << "no record, no date";
+        }
         for (int i = 0; i < kSyntheticItemCount; ++i) {
             EXPECT_EQ(v.item[i].bUsed, IsItemUsed(r.item[i])) << i;
             EXPECT_EQ(v.item[i].uIsAlloy, r.item[i].uIsAlloy) << i;
