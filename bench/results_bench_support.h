@@ -5,13 +5,16 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "base/fixed_text.h"
 #include "base/operator.h"
+#include "reference/condition_store.h"
 #include "reference/meas_file_data.h"
+#include "reference/msr_log_file.h"
 
 namespace klv::bench {
 
@@ -69,6 +72,43 @@ inline MeasFileData BenchCondition(int layers) {
     return d;
 }
 
+inline constexpr std::uint32_t kFullLogMeasurements = 99999;
+
+// A channel holding the most measurements a log takes, written once for all benchmarks.
+struct FullLog {
+    static constexpr int kChannel = 0;
+    ScratchDirectory dir;
+    SilentOperator op;
+    ConditionStore store{dir.Path(), op};
+    MeasFileData d;
+    bool ok = false;
+
+    explicit FullLog(int layers) : d(BenchCondition(layers)) {
+        store.CreateConditionDirectories();
+        const std::uint32_t count = kFullLogMeasurements * static_cast<std::uint32_t>(layers);
+        std::vector<MsrLogRecord> log(count);
+        for (std::uint32_t i = 0; i < count; ++i)
+            log[i] = MsrLogRecord{0.5f + static_cast<float>(i % 977) * 0.013f, kRecordMeasured, 0,
+                                  PackDate(2026, 1 + static_cast<int>(i % 12), 1)};
+        d.nItemCt = count;
+        d.limits[0].fUpperLimit = 10.0f;
+        d.limits[0].fLowerLimit = 1.0f;
+        ok = WriteMsrLogFile(store, kChannel, log.data(), 0, count) &&
+             store.WriteConditionFile(kChannel, d);
+    }
+};
+
+// The floor every benchmark over the full log is measured against: reading it whole.
+inline void ReadFullLog(::benchmark::State& state, FullLog& f) {
+    std::vector<MsrLogRecord> records(f.d.nItemCt);
+    for (auto _ : state) {
+        if (!f.ok ||
+            !ReadMsrLogFile(f.store, FullLog::kChannel, records.data(), 0, f.d.nItemCt, true))
+            state.SkipWithError("read failed");
+        ::benchmark::DoNotOptimize(records.data());
+    }
+}
+
 // Collects the time per iteration of every run by name while printing as usual.
 class TimeCollector final : public ::benchmark::ConsoleReporter {
 public:
@@ -81,5 +121,27 @@ public:
     }
     std::map<std::string, double> times;
 };
+
+struct RatioLine {
+    const char* run;    // benchmark name
+    const char* label;  // what the line calls it
+};
+
+// Runs the benchmarks and prints the time of each line's run next to the plain read's.
+inline int RunWithRatios(int argc, char** argv, const char* plainRead,
+                         std::initializer_list<RatioLine> lines) {
+    ::benchmark::Initialize(&argc, argv);
+    TimeCollector reporter;
+    ::benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto read = reporter.times.find(plainRead);
+    for (const RatioLine& line : lines) {
+        const auto run = reporter.times.find(line.run);
+        if (read != reporter.times.end() && run != reporter.times.end())
+            std::printf("99,999 x 5 layers: %s %.1f ms, plain read %.1f ms (%.1fx)\n", line.label,
+                        run->second, read->second, run->second / read->second);
+    }
+    ::benchmark::Shutdown();
+    return 0;
+}
 
 }  // namespace klv::bench

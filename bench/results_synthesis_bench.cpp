@@ -13,49 +13,21 @@ namespace {
 using namespace klv;
 
 constexpr int kLayers = 5;
-constexpr std::uint32_t kMeasurements = 99999;
-constexpr int kChannel = 0;
+constexpr std::uint32_t kMeasurements = bench::kFullLogMeasurements;
+constexpr int kChannel = bench::FullLog::kChannel;
 
-struct FullLog {
-    bench::ScratchDirectory dir;
-    bench::SilentOperator op;
-    ConditionStore store{dir.Path(), op};
-    MeasFileData d = bench::BenchCondition(kLayers);
-    bool ok = false;
-
-    FullLog() {
-        store.CreateConditionDirectories();
-        const std::uint32_t count = kMeasurements * kLayers;
-        std::vector<MsrLogRecord> log(count);
-        for (std::uint32_t i = 0; i < count; ++i)
-            log[i] = MsrLogRecord{0.5f + static_cast<float>(i % 977) * 0.013f, kRecordMeasured, 0,
-                                  PackDate(2026, 1 + static_cast<int>(i % 12), 1)};
-        d.nItemCt = count;
-        d.limits[0].fUpperLimit = 10.0f;
-        d.limits[0].fLowerLimit = 1.0f;
-        ok = WriteMsrLogFile(store, kChannel, log.data(), 0, count) &&
-             store.WriteConditionFile(kChannel, d);
-    }
-};
-
-FullLog& Log() {
-    static FullLog log;
+bench::FullLog& Log() {
+    static bench::FullLog log(kLayers);
     return log;
 }
 
 void BM_ReadLog(::benchmark::State& state) {
-    FullLog& f = Log();
-    std::vector<MsrLogRecord> records(kMeasurements * kLayers);
-    for (auto _ : state) {
-        if (!f.ok || !ReadMsrLogFile(f.store, kChannel, records.data(), 0, f.d.nItemCt, true))
-            state.SkipWithError("read failed");
-        ::benchmark::DoNotOptimize(records.data());
-    }
+    bench::ReadFullLog(state, Log());
 }
 BENCHMARK(BM_ReadLog)->Unit(::benchmark::kMillisecond);
 
 void BM_ReadAndSynthesize(::benchmark::State& state) {
-    FullLog& f = Log();
+    bench::FullLog& f = Log();
     std::vector<MsrLogRecord> records(kMeasurements * kLayers);
     SyntheticResult r;
     for (auto _ : state) {
@@ -74,14 +46,6 @@ BENCHMARK(BM_ReadAndSynthesize)->Unit(::benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    ::benchmark::Initialize(&argc, argv);
-    klv::bench::TimeCollector reporter;
-    ::benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto read = reporter.times.find("BM_ReadLog");
-    const auto full = reporter.times.find("BM_ReadAndSynthesize");
-    if (read != reporter.times.end() && full != reporter.times.end())
-        std::printf("99,999 x 5 layers: read and synthesize %.1f ms, plain read %.1f ms (%.1fx)\n",
-                    full->second, read->second, full->second / read->second);
-    ::benchmark::Shutdown();
-    return 0;
+    return klv::bench::RunWithRatios(argc, argv, "BM_ReadLog",
+                                     {{"BM_ReadAndSynthesize", "read and synthesize"}});
 }

@@ -1,7 +1,9 @@
 #include "base/number_format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <system_error>
 
 namespace klv {
 
@@ -89,11 +91,17 @@ std::string FitNumberText(std::string_view text, int width) {
 }
 
 std::string FormatFixed(double value, int decimals) {
+    const int precision = decimals < 0 ? 6 : decimals;
+    // The shortest round trip is not printf's: to_chars with a precision gives the same exact
+    // decimal expansion, rounded the same way, without parsing a format every time.
     char text[512];
-    if (decimals < 0)
-        std::snprintf(text, sizeof text, "%f", value);
-    else
-        std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    if (std::isfinite(value)) {
+        const std::to_chars_result r =
+            std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, precision);
+        if (r.ec == std::errc())
+            return std::string(text, r.ptr);
+    }
+    std::snprintf(text, sizeof text, "%.*f", precision, value);
     return text;
 }
 

@@ -48,6 +48,8 @@ std::optional<int> FindUnitRangeConflict(const MeasFileData& d);
 
 // Statistics on with a total, and as many complete measurements stored: a measurement that
 // reaches the total is finished before the channel counts as full.
+// GrossStatisticsReached (stats) counts an incomplete last data too: it answers after the first
+// layer of that measurement, this rule only once it is complete.
 bool IsTotalReached(const MeasFileData& d);
 
 // True when the fifth layer must stay empty: tin-type layer 1 over an alloy layer over a Cu

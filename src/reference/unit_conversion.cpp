@@ -11,11 +11,6 @@ namespace klv {
 
 namespace {
 
-float UnitFactor(int unit) {
-    const float f = GetUnitFactor(unit);
-    return f > 0.0f ? f : 1.0f;
-}
-
 const ResolutionRow* LayerResolution(const MeasFileData& d, int k) {
     if (k < 0 || k >= kMaxLayers)
         return nullptr;
@@ -24,19 +19,24 @@ const ResolutionRow* LayerResolution(const MeasFileData& d, int k) {
 
 }  // namespace
 
+float GetUnitDivisor(int unit) {
+    const float f = GetUnitFactor(unit);
+    return f > 0.0f ? f : 1.0f;
+}
+
 float ToUnit(float micrometres, int unit) {
-    return micrometres / UnitFactor(unit);
+    return micrometres / GetUnitDivisor(unit);
 }
 
 float FromUnit(float valueInUnit, int unit) {
-    return valueInUnit * UnitFactor(unit);
+    return valueInUnit * GetUnitDivisor(unit);
 }
 
 std::int32_t CountForThickness(float micrometres, int unit, int range) {
     const ResolutionRow* row = FindResolution(unit, range);
     if (row == nullptr)
         return 0;
-    const float counts = micrometres / UnitFactor(unit) * static_cast<float>(row->scale) + 0.5f;
+    const float counts = micrometres / GetUnitDivisor(unit) * static_cast<float>(row->scale) + 0.5f;
     // Out of the int32 range (or NaN) the conversion would be undefined.
     constexpr float kLimit = 2147483648.0f;
     if (std::isnan(counts))
@@ -49,7 +49,7 @@ std::int32_t CountForThickness(float micrometres, int unit, int range) {
 }
 
 float CutToResolution(float micrometres, const MeasFileData& d, int k) {
-    const float inUnit = micrometres / UnitFactor(d.bUnit);
+    const float inUnit = micrometres / GetUnitDivisor(d.bUnit);
     const ResolutionRow* row = LayerResolution(d, k);
     if (row == nullptr)
         return inUnit;

@@ -10,6 +10,8 @@ struct MeasFileData;
 // An unknown unit code converts with factor 1, so a garbage code never divides by zero.
 
 float ToUnit(float micrometres, int unit);
+// What ToUnit divides by: the unit factor, or 1 for an unknown code.
+float GetUnitDivisor(int unit);
 float FromUnit(float valueInUnit, int unit);
 
 // Instrument count for a thickness: round(x / F x S), half up. 0 when the pair has no

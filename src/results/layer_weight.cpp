@@ -15,10 +15,6 @@ LayerWeight Sum(const LayerWeight& a, const LayerWeight& b) {
     return {a.weight + b.weight, a.adhesion + b.adhesion};
 }
 
-bool IsAlloyRecordLayer(const MeasFileData& d, std::size_t layers, int k) {
-    return k >= 0 && static_cast<std::size_t>(k) < layers && IsAlloyLayer(d.coat[k]);
-}
-
 }  // namespace
 
 float GetDensity(int coating, int content) {
@@ -35,25 +31,25 @@ LayerWeight GetWeight(const MeasFileData& d, int coating, float micrometres) {
     return {area * micrometres * density / 1000.0f, micrometres * density};
 }
 
+LayerShape GetLayerShape(const MeasFileData& d) {
+    LayerShape shape{GetCoatCount(d), {}, d.fAlloyCoefSn, d.fAlloyCoefCu};
+    for (int k = 0; k < shape.layers; ++k)
+        shape.alloy[k] = IsAlloyLayer(d.coat[k]);
+    return shape;
+}
+
 LayerTotal GetLayerTotal(const MeasFileData& d, std::span<const MsrLogRecord> records, int k,
                          bool inUnit) {
-    const std::size_t layers = std::min(records.size(), static_cast<std::size_t>(GetCoatCount(d)));
+    const LayerShape shape = GetLayerShape(d);
+    const std::size_t layers = std::min(records.size(), static_cast<std::size_t>(shape.layers));
     if (k < 0 || static_cast<std::size_t>(k) >= layers)
         return {0.0f, 0.0f, 0.0f};
     const float t = records[k].lMeasValue;
-    float total = t;
-    LayerWeight w{};
-    if (IsAlloyRecordLayer(d, layers, k + 1)) {
-        const float share = records[k + 1].lMeasValue * d.fAlloyCoefSn;
-        total = t + share;
-        w = Sum(GetWeight(d, kCoatTin, t), GetWeight(d, kCoatTin, share));
-    } else if (IsAlloyRecordLayer(d, layers, k - 1)) {
-        const float share = records[k - 1].lMeasValue * d.fAlloyCoefCu;
-        total = t + share;
-        w = Sum(GetWeight(d, kCoatCopper, t), GetWeight(d, kCoatCopper, share));
-    } else {
-        w = GetWeight(d, d.coat[k].bCode, t);
-    }
+    const AlloyShare a = GetAlloyShare(shape, records, layers, k);
+    const float total = a.present ? t + a.share : t;
+    const int coating = a.tin ? kCoatTin : kCoatCopper;
+    const LayerWeight w = a.present ? Sum(GetWeight(d, coating, t), GetWeight(d, coating, a.share))
+                                    : GetWeight(d, d.coat[k].bCode, t);
     return {inUnit ? ToUnit(total, d.bUnit) : total, w.weight, w.adhesion};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <span>
 
 #include "reference/meas_file_data.h"
@@ -30,5 +32,41 @@ struct LayerTotal {
 // totals are weighed as tin and copper. `records` holds the measurement's layers.
 LayerTotal GetLayerTotal(const MeasFileData& d, std::span<const MsrLogRecord> records, int k,
                          bool inUnit);
+
+// What the thickness rules read of a condition, looked up once for many measurements.
+struct LayerShape {
+    int layers;  // GetCoatCount
+    bool alloy[kMaxLayers];
+    float fAlloyCoefSn;
+    float fAlloyCoefCu;
+};
+LayerShape GetLayerShape(const MeasFileData& d);
+
+// The share an adjacent alloy layer adds to layer k: tin to the layer over it, copper to the one
+// under it. `layers` is the number of records that belong to layers.
+struct AlloyShare {
+    bool present;
+    bool tin;     // else copper
+    float share;  // µm
+};
+inline AlloyShare GetAlloyShare(const LayerShape& shape, std::span<const MsrLogRecord> records,
+                                std::size_t layers, int k) {
+    if (static_cast<std::size_t>(k + 1) < layers && shape.alloy[k + 1])
+        return {true, true, records[k + 1].lMeasValue * shape.fAlloyCoefSn};
+    if (k >= 1 && static_cast<std::size_t>(k - 1) < layers && shape.alloy[k - 1])
+        return {true, false, records[k - 1].lMeasValue * shape.fAlloyCoefCu};
+    return {false, false, 0.0f};
+}
+
+// The total of GetLayerTotal in µm without weighing it. Inline: statistics take it for every
+// layer of every stored measurement.
+inline float GetLayerThickness(const LayerShape& shape, std::span<const MsrLogRecord> records,
+                               int k) {
+    const std::size_t layers = std::min(records.size(), static_cast<std::size_t>(shape.layers));
+    if (k < 0 || static_cast<std::size_t>(k) >= layers)
+        return 0.0f;
+    const AlloyShare a = GetAlloyShare(shape, records, layers, k);
+    return a.present ? records[k].lMeasValue + a.share : records[k].lMeasValue;
+}
 
 }  // namespace klv

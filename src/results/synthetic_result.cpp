@@ -1,5 +1,7 @@
 #include "results/synthetic_result.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -19,17 +21,100 @@ namespace {
 constexpr int kTextWidth = 6;
 constexpr char kNoVerdict[] = "        ";
 
-int CountMeasured(const MeasFileData& d, std::span<const MsrLogRecord> records) {
-    const auto layers = std::min<std::size_t>(records.size(), GetCoatCount(d));
+// How one item of a result is made. The numbers come first; texts and weights follow only when
+// a caller needs them, because counting statistics over a whole log needs the numbers alone.
+struct ItemPlan {
+    const char* title = nullptr;  // nullptr: the layer's name padded to 6
+    float micrometres = 0.0f;     // the item's thickness
+    std::int8_t formatLayer = 0;  // the layer whose value format the texts take
+    std::uint8_t weighCoating =
+        0;  // weigh the thickness as this coating; 0: as formatLayer's total
+    std::int8_t uIsAlloy = kItemOfLayer;
+    bool used = false;
+    bool noValue = false;
+    bool bValid = false;
+    bool verdict = false;  // judged against formatLayer's limits
+};
+
+struct ResultPlan {
+    int nCount;
+    ItemPlan item[kSyntheticItemCount];
+};
+
+int CountMeasured(const LayerShape& shape, std::span<const MsrLogRecord> records) {
+    const auto layers = std::min<std::size_t>(records.size(), shape.layers);
     int n = 0;
     while (static_cast<std::size_t>(n) < layers && (records[n].bFlags & kRecordMeasured) != 0)
         ++n;
     return n;
 }
 
+ItemPlan Part(int formatLayer, const char* title, float micrometres, std::uint8_t weighCoating) {
+    return {.title = title,
+            .micrometres = micrometres,
+            .formatLayer = static_cast<std::int8_t>(formatLayer),
+            .weighCoating = weighCoating,
+            .uIsAlloy = kItemOfLayer,
+            .used = true};
+}
+
+ItemPlan Total(int formatLayer, const char* title, float micrometres, int uIsAlloy) {
+    return {.title = title,
+            .micrometres = micrometres,
+            .formatLayer = static_cast<std::int8_t>(formatLayer),
+            .uIsAlloy = static_cast<std::int8_t>(uIsAlloy),
+            .used = true,
+            .verdict = true};
+}
+
+// Solid tin, tin of the alloy and all tin; with the copper layer measured the same for copper.
+void PlanTinAlloyResult(const MeasFileData& d, const LayerShape& shape,
+                        std::span<const MsrLogRecord> records, int n, ResultPlan& p) {
+    const float t1 = records[1].lMeasValue;
+    const bool solder = d.coat[0].bCode == kCoatSolder;
+    p.item[0] = Part(0, solder ? "Solid SO layer    " : "Solid Sn layer    ", records[0].lMeasValue,
+                     kCoatTin);
+    p.item[0].bValid = true;
+    p.item[1] = Part(0, "Sn layer of alloy", t1 * d.fAlloyCoefSn, kCoatTin);
+    p.item[2] =
+        Total(0, solder ? "Coating thickness value of all SO" : "Coating thickness value of all Sn",
+              GetLayerThickness(shape, records, 0), kItemAllTin);
+    p.nCount = 3;
+    if (n != 3)
+        return;
+    p.item[3] = Part(2, "Solid Cu layer    ", records[2].lMeasValue, kCoatCopper);
+    p.item[3].bValid = true;
+    p.item[4] = Part(0, "Cu layer of alloy", t1 * d.fAlloyCoefCu, kCoatCopper);
+    p.item[5] = Total(2, "Coating thickness value of all Cu", GetLayerThickness(shape, records, 2),
+                      kItemAllCopper);
+    p.nCount = 5;
+}
+
+void PlanPlainResult(const LayerShape& shape, std::span<const MsrLogRecord> records, int n,
+                     ResultPlan& p) {
+    for (int k = 0; k < n && k < kSyntheticItemCount; ++k) {
+        if (shape.alloy[k])
+            continue;
+        ItemPlan& item = p.item[k];
+        item = Total(k, nullptr, GetLayerThickness(shape, records, k), kItemOfLayer);
+        item.noValue = (records[k].bFlags & kRecordNoValue) != 0;
+        item.bValid = true;
+    }
+}
+
+ResultPlan PlanResult(const MeasFileData& d, const LayerShape& shape,
+                      std::span<const MsrLogRecord> records, bool plain) {
+    ResultPlan p{};
+    const int n = CountMeasured(shape, records);
+    p.nCount = n;
+    if (!plain && (n == 2 || n == 3) && shape.alloy[1])
+        PlanTinAlloyResult(d, shape, records, n, p);
+    else
+        PlanPlainResult(shape, records, n, p);
+    return p;
+}
+
 void SetLimitVerdict(const MeasFileData& d, int k, float totalMicrometres, SyntheticItem& item) {
-    SetFixedText(item.szLimit, kNoVerdict);
-    item.nLimitMark = kLimitInside;
     if ((d.bStatFlags & kStatLimitCheckOn) == 0)
         return;
     if (totalMicrometres > d.limits[k].fUpperLimit) {
@@ -41,12 +126,23 @@ void SetLimitVerdict(const MeasFileData& d, int k, float totalMicrometres, Synth
     }
 }
 
-// Title, value, unit, weight and adhesion of one item; the value text by layer k's format.
-void FillItem(const MeasFileData& d, int k, const std::string& title, float valueInUnit,
-              const LayerWeight& w, bool noValue, SyntheticItem& item) {
-    SetFixedText(item.szMeasTitle, title);
+LayerWeight WeightOf(const MeasFileData& d, std::span<const MsrLogRecord> records,
+                     const ItemPlan& p) {
+    if (p.weighCoating != 0)
+        return GetWeight(d, p.weighCoating, p.micrometres);
+    const LayerTotal t = GetLayerTotal(d, records, p.formatLayer, false);
+    return {t.weight, t.adhesion};
+}
+
+void FillItem(const MeasFileData& d, std::span<const MsrLogRecord> records, const ItemPlan& p,
+              SyntheticItem& item) {
+    const int k = p.formatLayer;
+    const float valueInUnit = ToUnit(p.micrometres, d.bUnit);
+    const LayerWeight w = WeightOf(d, records, p);
+    SetFixedText(item.szMeasTitle,
+                 p.title != nullptr ? std::string(p.title) : GetCoatNamePadded(d, k));
     SetFixedText(item.szMeasValue,
-                 FormatLayerValue(valueInUnit, d, k, d.bGasket == kGasketWT, noValue));
+                 FormatLayerValue(valueInUnit, d, k, d.bGasket == kGasketWT, p.noValue));
     item.lMeasValue = valueInUnit;
     SetFixedText(item.szUnit, GetUnitName(d.bUnit));
     SetFixedText(item.szWeightTitle, "Dissolved weight");
@@ -58,63 +154,10 @@ void FillItem(const MeasFileData& d, int k, const std::string& title, float valu
                  FitNumberText(FormatNumberWidth(w.adhesion, kTextWidth), kTextWidth));
     SetFixedText(item.szAdhesionUnit, "g/m%0");
     SetFixedText(item.szLimit, kNoVerdict);
-}
-
-LayerWeight WeightOf(const LayerTotal& t) {
-    return {t.weight, t.adhesion};
-}
-
-// Solid tin, tin of the alloy and all tin; with the copper layer measured the same for copper.
-void EditTinAlloyResult(const MeasFileData& d, std::span<const MsrLogRecord> records, int n,
-                        SyntheticResult& r) {
-    const float t0 = records[0].lMeasValue;
-    const float t1 = records[1].lMeasValue;
-    const float tinShare = t1 * d.fAlloyCoefSn;
-    const bool solder = d.coat[0].bCode == kCoatSolder;
-    const int unit = d.bUnit;
-
-    FillItem(d, 0, solder ? "Solid SO layer    " : "Solid Sn layer    ", ToUnit(t0, unit),
-             GetWeight(d, kCoatTin, t0), false, r.item[0]);
-    r.item[0].bValid = 1;
-    FillItem(d, 0, "Sn layer of alloy", ToUnit(tinShare, unit), GetWeight(d, kCoatTin, tinShare),
-             false, r.item[1]);
-    const LayerTotal tin = GetLayerTotal(d, records, 0, false);
-    FillItem(d, 0,
-             solder ? "Coating thickness value of all SO" : "Coating thickness value of all Sn",
-             ToUnit(tin.total, unit), WeightOf(tin), false, r.item[2]);
-    r.item[2].uIsAlloy = kItemAllTin;
-    SetLimitVerdict(d, 0, tin.total, r.item[2]);
-    r.nCount = 3;
-    if (n != 3)
-        return;
-
-    const float t2 = records[2].lMeasValue;
-    const float copperShare = t1 * d.fAlloyCoefCu;
-    FillItem(d, 2, "Solid Cu layer    ", ToUnit(t2, unit), GetWeight(d, kCoatCopper, t2), false,
-             r.item[3]);
-    r.item[3].bValid = 1;
-    FillItem(d, 0, "Cu layer of alloy", ToUnit(copperShare, unit),
-             GetWeight(d, kCoatCopper, copperShare), false, r.item[4]);
-    const LayerTotal copper = GetLayerTotal(d, records, 2, false);
-    FillItem(d, 2, "Coating thickness value of all Cu", ToUnit(copper.total, unit),
-             WeightOf(copper), false, r.item[5]);
-    r.item[5].uIsAlloy = kItemAllCopper;
-    SetLimitVerdict(d, 2, copper.total, r.item[5]);
-    r.nCount = 5;
-}
-
-void EditPlainResult(const MeasFileData& d, std::span<const MsrLogRecord> records, int n,
-                     SyntheticResult& r) {
-    for (int k = 0; k < n && k < kSyntheticItemCount; ++k) {
-        if (IsAlloyLayer(d.coat[k]))
-            continue;
-        const LayerTotal total = GetLayerTotal(d, records, k, false);
-        SyntheticItem& item = r.item[k];
-        FillItem(d, k, GetCoatNamePadded(d, k), ToUnit(total.total, d.bUnit), WeightOf(total),
-                 (records[k].bFlags & kRecordNoValue) != 0, item);
-        item.bValid = 1;
-        SetLimitVerdict(d, k, total.total, item);
-    }
+    item.uIsAlloy = p.uIsAlloy;
+    item.bValid = p.bValid ? 1 : 0;
+    if (p.verdict)
+        SetLimitVerdict(d, k, p.micrometres, item);
 }
 
 }  // namespace
@@ -122,13 +165,44 @@ void EditPlainResult(const MeasFileData& d, std::span<const MsrLogRecord> record
 void EditSyntheticResult(const MeasFileData& d, std::span<const MsrLogRecord> records,
                          SyntheticResult& result, bool plain) {
     std::memset(&result, 0, sizeof result);
-    const int n = CountMeasured(d, records);
-    result.nCount = n;
+    const ResultPlan p = PlanResult(d, GetLayerShape(d), records, plain);
+    result.nCount = p.nCount;
     result.wDate = records.empty() ? 0 : records[0].wDate;
-    if (!plain && (n == 2 || n == 3) && IsAlloyLayer(d.coat[1]))
-        EditTinAlloyResult(d, records, n, result);
-    else
-        EditPlainResult(d, records, n, result);
+    for (int i = 0; i < kSyntheticItemCount; ++i) {
+        if (p.item[i].used)
+            FillItem(d, records, p.item[i], result.item[i]);
+    }
+}
+
+SyntheticValueMaker::SyntheticValueMaker(const MeasFileData& d, bool plain)
+    : m_d(d), m_shape(GetLayerShape(d)), m_unitDivisor(GetUnitDivisor(d.bUnit)), m_plain(plain) {
+    m_anyAlloy =
+        std::any_of(m_shape.alloy, m_shape.alloy + m_shape.layers, [](bool a) { return a; });
+}
+
+void SyntheticValueMaker::Make(std::span<const MsrLogRecord> records,
+                               SyntheticValues& values) const {
+    if (!m_anyAlloy) {
+        // Without alloy layers every measured layer is an item of its own value.
+        values = SyntheticValues{};
+        values.nCount = CountMeasured(m_shape, records);
+        for (int k = 0; k < values.nCount; ++k)
+            values.item[k] = {true, kItemOfLayer, records[k].lMeasValue / m_unitDivisor};
+        return;
+    }
+    const ResultPlan p = PlanResult(m_d, m_shape, records, m_plain);
+    values.nCount = p.nCount;
+    for (int i = 0; i < kSyntheticItemCount; ++i) {
+        const ItemPlan& item = p.item[i];
+        // As ToUnit does.
+        values.item[i] = {item.used, item.uIsAlloy,
+                          item.used ? item.micrometres / m_unitDivisor : 0.0f};
+    }
+}
+
+void EditSyntheticValues(const MeasFileData& d, std::span<const MsrLogRecord> records,
+                         SyntheticValues& values, bool plain) {
+    SyntheticValueMaker(d, plain).Make(records, values);
 }
 
 }  // namespace klv

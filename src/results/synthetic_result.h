@@ -5,6 +5,7 @@
 
 #include "reference/meas_file_data.h"
 #include "reference/msr_log_file.h"
+#include "results/layer_weight.h"
 
 namespace klv {
 
@@ -53,5 +54,33 @@ inline bool IsItemUsed(const SyntheticItem& item) {
 // alloy layer is split into solid, alloy and total tin (and copper) unless `plain` is set.
 void EditSyntheticResult(const MeasFileData& d, std::span<const MsrLogRecord> records,
                          SyntheticResult& result, bool plain);
+
+// The numbers of the same result without its texts and weights, for counting.
+struct SyntheticValue {
+    bool bUsed;  // the item of EditSyntheticResult has a title
+    int uIsAlloy;
+    float lMeasValue;  // in the condition's unit
+};
+struct SyntheticValues {
+    int nCount;
+    SyntheticValue item[kSyntheticItemCount];
+};
+void EditSyntheticValues(const MeasFileData& d, std::span<const MsrLogRecord> records,
+                         SyntheticValues& values, bool plain);
+
+// The same for many measurements of one condition, which is looked into once; the condition
+// must outlive the maker.
+class SyntheticValueMaker {
+public:
+    SyntheticValueMaker(const MeasFileData& d, bool plain);
+    void Make(std::span<const MsrLogRecord> records, SyntheticValues& values) const;
+
+private:
+    const MeasFileData& m_d;
+    LayerShape m_shape;
+    float m_unitDivisor;
+    bool m_plain;
+    bool m_anyAlloy = false;
+};
 
 }  // namespace klv

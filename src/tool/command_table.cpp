@@ -5,7 +5,7 @@
 namespace klv::tool {
 
 std::span<const ToolCommand> ToolCommands() {
-    static const std::array<ToolCommand, 5> commands = {{
+    static const std::array<ToolCommand, 6> commands = {{
         {"channels", "", RunChannels},
         {"condition", "N", RunCondition},
         {"export",
@@ -13,6 +13,7 @@ std::span<const ToolCommand> ToolCommands() {
          "[--to B]",
          RunExport},
         {"result", "N D", RunResult},
+        {"stats", "N [--group all|partial:B-E|interval:B,I|fixed:S|daily]", RunStats},
         {"new",
          "N --layers C1[,C2...] [--name TEXT] [--base B] [--gasket 1-4] [--range 1-8] "
          "[--unit 1-9] [--alloy]",

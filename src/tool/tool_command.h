@@ -32,6 +32,8 @@ int RunChannels(ToolContext& context, std::span<const std::string> args);
 int RunCondition(ToolContext& context, std::span<const std::string> args);
 int RunExport(ToolContext& context, std::span<const std::string> args);
 int RunResult(ToolContext& context, std::span<const std::string> args);
+// The STAT items of a channel's statistics in one group mode.
+int RunStats(ToolContext& context, std::span<const std::string> args);
 // Writes a complete condition from coating and base names into an empty channel.
 int RunNew(ToolContext& context, std::span<const std::string> args);
 

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "base/number_parse.h"
 
@@ -62,6 +65,65 @@ TEST(FormatNumberWidth, TooWideValuesBecomeNines) {
 TEST(FormatNumberWidth, NegativeZeroIsZero) {
     EXPECT_EQ(FormatNumberWidth(-0.0000001, 6), "0");
     EXPECT_EQ(FormatNumberWidth(-0.0, 6), "0");
+}
+
+// printf is the reference: every text of the program was printed with it so far.
+std::string Printf(double value, int decimals) {
+    char text[512];
+    if (decimals < 0)
+        std::snprintf(text, sizeof text, "%f", value);
+    else
+        std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+TEST(FormatFixed, GivesPrintfsDigitsForEveryPrecision) {
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  0.5,
+                                  1.5,
+                                  2.5,
+                                  -2.5,
+                                  0.125,
+                                  0.375,
+                                  -0.125,
+                                  2.675,
+                                  1.005,
+                                  0.045,
+                                  -0.05,
+                                  9.9999995,
+                                  99.95,
+                                  999999.5,
+                                  1e-7,
+                                  -1e-7,
+                                  4.9e-324,
+                                  1e15,
+                                  123456789.125,
+                                  1e20,
+                                  -1e22,
+                                  1e300,
+                                  std::numeric_limits<double>::max(),
+                                  std::numeric_limits<double>::infinity(),
+                                  -std::numeric_limits<double>::infinity(),
+                                  std::numeric_limits<double>::quiet_NaN()};
+    // Values as the program has them: floats of thicknesses, weights and their sums.
+    std::uint32_t seed = 12345;
+    for (int i = 0; i < 4000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        const double magnitude = std::pow(10.0, static_cast<int>(seed % 13) - 6);
+        const double x = static_cast<double>(seed >> 8) / 16777216.0 * magnitude;
+        values.push_back(static_cast<float>(i % 2 == 0 ? x : -x));
+        values.push_back(x);
+    }
+    // Exact halves at every place: the rounding of ties must be printf's.
+    for (int places = 0; places <= 6; ++places) {
+        for (int m = 1; m < 200; m += 2)
+            values.push_back(m * 0.5 / std::pow(2.0, places));
+    }
+    for (double v : values) {
+        for (int decimals = -1; decimals <= 10; ++decimals)
+            ASSERT_EQ(FormatFixed(v, decimals), Printf(v, decimals)) << v << " " << decimals;
+    }
 }
 
 TEST(FormatPercent, SignMagnitudeAndAlignment) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 
 #include "results/layer_weight.h"
@@ -158,6 +159,41 @@ TEST(SyntheticResult, CountStopsAtTheFirstUnmeasuredLayerAndNoValueShowsDashes) 
     EXPECT_EQ(Value(r.item[0]), " -----");
     EXPECT_FALSE(IsItemUsed(r.item[1]));
     EXPECT_FALSE(IsItemUsed(r.item[2]));
+}
+
+// Counting statistics takes the numbers without the texts: they must be the shown ones.
+TEST(SyntheticValues, AreTheNumbersOfTheFullResult) {
+    MeasFileData tin = TinAlloyCopper();
+    tin.bUnit = kUnitNanometre;
+    MeasFileData plain = Condition({Layer(kCoatNickel, "Ni"), Layer(kCoatCopper, "Cu")});
+    plain.bUnit = kUnitMil;
+    const MsrLogRecord partial[] = {Measured(2.0f), Measured(1.2f), MsrLogRecord{}};
+    const MsrLogRecord noValue[] = {Measured(1.25f), test::NoValue()};
+    struct Case {
+        const MeasFileData* d;
+        std::span<const MsrLogRecord> records;
+        bool plain;
+    };
+    const Case cases[] = {{&tin, kThree, false},
+                          {&tin, kThree, true},
+                          {&tin, partial, false},
+                          {&plain, noValue, false},
+                          {&plain, {}, false}};
+    for (const Case& c : cases) {
+        SyntheticResult r;
+        SyntheticValues v;
+        EditSyntheticResult(*c.d, c.records, r, c.plain);
+        EditSyntheticValues(*c.d, c.records, v, c.plain);
+        EXPECT_EQ(v.nCount, r.nCount);
+        for (int i = 0; i < kSyntheticItemCount; ++i) {
+            EXPECT_EQ(v.item[i].bUsed, IsItemUsed(r.item[i])) << i;
+            EXPECT_EQ(v.item[i].uIsAlloy, r.item[i].uIsAlloy) << i;
+            EXPECT_EQ(v.item[i].lMeasValue, r.item[i].lMeasValue) << i;
+        }
+    }
+    SyntheticValues v;
+    EditSyntheticValues(tin, kThree, v, false);
+    EXPECT_FLOAT_EQ(v.item[2].lMeasValue, 2300.0f) << "2.0 + 1.2 x 0.25 µm in nm";
 }
 
 }  // namespace

@@ -1,0 +1,79 @@
+#include "stats/calc_statistics.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "results/synthetic_result.h"
+#include "stats/form_groups.h"
+#include "stats/statistics_mode.h"
+
+namespace klv {
+
+namespace {
+
+void Count(LayerStatistics& s, float v) {
+    if (s.nCount == 0) {
+        s.dMaximum = v;
+        s.dMinimum = v;
+    } else {
+        if (v > s.dMaximum)
+            s.dMaximum = v;
+        if (v < s.dMinimum)
+            s.dMinimum = v;
+    }
+    ++s.nCount;
+    s.dTotal += v;
+    // The instrument squares in single precision and adds in double; its digits follow that.
+    const float square = v * v;
+    s.dSquareTotal += square;
+}
+
+void Conclude(LayerStatistics& s, const MeasFileData& d) {
+    s.dRange = s.dMaximum - s.dMinimum;
+    if (s.nCount >= 1)
+        s.dAverage = s.dTotal / s.nCount;
+    if (s.nCount < 2)
+        return;
+    double variance = s.dSquareTotal / s.nCount - s.dAverage * s.dAverage;
+    // Equal values leave a tiny negative difference of two rounded numbers.
+    if (!(variance > 0.0))
+        variance = 0.0;
+    s.dStdDev = std::sqrt(StdDevFactor(d, static_cast<int>(s.nCount)) * variance);
+    s.d3SigmaLow = s.dAverage - 3.0 * s.dStdDev;
+    s.d3SigmaHigh = 3.0 * s.dStdDev + s.dAverage;
+    s.fStdDevActive = 1;
+}
+
+}  // namespace
+
+StatisticsResult CalcStatistics(std::span<const MsrLogRecord> formed, std::uint32_t dataCount,
+                                const MeasFileData& d) {
+    StatisticsResult r;
+    std::memset(&r, 0, sizeof r);
+    const auto layers = static_cast<std::size_t>(GetCoatCount(d));
+    if (layers == 0)
+        return r;
+    const std::size_t data = std::min<std::size_t>(dataCount, formed.size() / layers);
+    r.nDataCt = static_cast<std::uint32_t>(data);
+    const SyntheticValueMaker maker(d, false);
+    SyntheticValues values;
+    for (std::size_t i = 0; i < data; ++i) {
+        maker.Make(formed.subspan(i * layers, layers), values);
+        const int items = std::min(values.nCount, kMaxLayers);
+        for (int k = 0; k < items; ++k) {
+            const SyntheticValue& item = values.item[k];
+            if (item.bUsed && item.uIsAlloy == kItemOfLayer)
+                Count(r.layer[k], item.lMeasValue);
+        }
+    }
+    for (LayerStatistics& s : r.layer)
+        Conclude(s, d);
+    return r;
+}
+
+StatisticsResult CalcStatistics(const FormedData& formed, const MeasFileData& d) {
+    return CalcStatistics(formed.items, formed.nDataCt, d);
+}
+
+}  // namespace klv

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "reference/meas_file_data.h"
+#include "reference/msr_log_file.h"
+#include "stats/statistics_result.h"
+
+namespace klv {
+
+struct FormedData;
+
+// Counts every layer item of each of the `dataCount` statistics data (L entries each) that its
+// result shows for a layer of its own; the totals of an alloy split never count. A variance that
+// rounding leaves below zero counts as 0.
+StatisticsResult CalcStatistics(std::span<const MsrLogRecord> formed, std::uint32_t dataCount,
+                                const MeasFileData& d);
+StatisticsResult CalcStatistics(const FormedData& formed, const MeasFileData& d);
+
+}  // namespace klv
