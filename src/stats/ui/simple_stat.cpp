@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/glyph_text.h"
 #include "base/ui/fitted_glyph_text.h"
@@ -105,8 +106,11 @@ void CSimpleStat::SetSource(std::function<Source()> source) {
     m_source = std::move(source);
 }
 
+// The average width, or a digit's where the font's digits are wider: a 6-character number
+// must fit its cell.
 int CSimpleStat::CharWidth() const {
-    return QFontMetrics(font()).averageCharWidth();
+    const QFontMetrics fm(font());
+    return std::max(fm.averageCharWidth(), fm.horizontalAdvance(QLatin1Char('0')));
 }
 
 QString CSimpleStat::CoatTitle(int k) const {
