@@ -8,8 +8,8 @@
 
 #include "app/settings_keys.h"
 #include "app/ui/display_only_list.h"
-#include "app/ui/fitted_glyph_text.h"
 #include "base/glyph_text.h"
+#include "base/ui/fitted_glyph_text.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/window_settings.h"
 

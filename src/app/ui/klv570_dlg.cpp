@@ -190,6 +190,11 @@ void CKLV570Dlg::BuildCommandHandlers() {
     on(cmd::kStopMeasurement, [this] { m_channel->StopMeasurement(); });
     on(cmd::kCancelLastData, [this] { m_channel->CancelLastData(); });
     on(cmd::kDeleteData, [this] { m_channel->DeleteData(); });
+    on(cmd::kStatisticsItemSet, [this] {
+        m_channel->Output().DoStatisticsItemSet();
+        if (m_channel->Output().RunGrossStatistics(m_channel->WorkingCondition()))
+            m_channel->CloseChannel();
+    });
     on(cmd::kDeleteCondition, [this] { DeleteConditionFiles(); });
     on(cmd::kDeleteAll, [this] {
         CBulkErase dialog(m_app.Conditions(), this);

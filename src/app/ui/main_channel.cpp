@@ -18,6 +18,7 @@
 #include "reference/msr_log_file.h"
 #include "reference/ui/meas_file_list.h"
 #include "results/synthetic_result.h"
+#include "stats/ui/simple_stat.h"
 
 namespace klv {
 
@@ -42,10 +43,16 @@ CMainChannel::CMainChannel(CKLV570App& app, CMainFace& face, RunInstrument& inst
       m_refresh(std::move(refresh)),
       m_sounds(app.EventSounds()),
       m_dialogs(&window, m_sounds, app.Op()),
+      m_output(app, *this, *face.SimpleStat(), window),
       m_pollTarget(&window),
-      m_run(instrument, m_dialogs, m_trace, m_sounds, app.Op(), app.Calibration()) {}
+      m_run(instrument, m_dialogs, m_trace, m_sounds, app.Op(), app.Calibration()) {
+    m_face.SimpleStat()->SetSource([this] {
+        return CSimpleStat::Source{&m_app.Conditions(), Condition(), m_index};
+    });
+}
 
 CMainChannel::~CMainChannel() {
+    m_face.SimpleStat()->SetSource({});
     if (m_session)
         m_instrument.SetPollingWindow(nullptr);
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/klv570_app.h"
+#include "app/ui/channel_output.h"
 #include "device/ui/qt_device_seams.h"
 #include "measure/event_run_sounds.h"
 #include "measure/meas_run.h"
@@ -46,6 +47,8 @@ public:
     bool IsMeasuring() const { return m_session && m_session->IsMeasuring(); }
     int Layer() const { return m_session ? m_session->Layer() : 0; }
     bool IsLastDataCancellable() const { return m_lastCancellable; }
+    // The statistics of the open channel and where its measurements go.
+    CChannelOutput& Output() { return m_output; }
 
     // Opens a channel: the remembered one when `automatic` and it still exists, else the one
     // the operator picks. False when none was opened.
@@ -93,7 +96,7 @@ private:
     CEventRunSounds m_sounds;
     CQtRunDialogs m_dialogs;
     CNoPotentialTrace m_trace;
-    CNoMeasurementOutput m_output;
+    CChannelOutput m_output;
     QtPollTarget m_pollTarget;
     CMeasRun m_run;
 

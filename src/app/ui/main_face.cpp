@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/command_ids.h"
+#include "app/settings_access.h"
 #include "app/settings_keys.h"
 #include "app/ui/condition_table.h"
 #include "app/ui/meas_result_list.h"
@@ -17,6 +18,7 @@
 #include "app/ui/status_line.h"
 #include "base/ui/tool_button.h"
 #include "base/ui/ui_resources.h"
+#include "stats/ui/simple_stat.h"
 
 namespace klv {
 
@@ -102,6 +104,10 @@ CMainFace::CMainFace(QWidget* parent) : QWidget(parent) {
 
     auto* stat =
         Named(new QGroupBox(QStringLiteral("Base of a simple statistics"), this), kSimpleStatFrame);
+    m_simpleStat = new CSimpleStat(stat);
+    auto* statLayout = new QVBoxLayout(stat);
+    statLayout->setContentsMargins(2, 2, 2, 2);
+    statLayout->addWidget(m_simpleStat);
     m_pane = new CSplitPane(leftColumn, stat, this);
     Named(m_pane->Bar(), kSplitter);
 
@@ -133,6 +139,9 @@ void CMainFace::RestoreSettings(const ProfileFile& ini) {
     SetResultFont(LoadResultFont(ini));
     m_resultList->RestoreColumnWidths(ini);
     m_conditionTable->RestoreColumns(ini);
+    m_simpleStat->ApplySettings({ReadSetting(ini, ini::kSimpleStatDataCt),
+                                 ReadSetting(ini, ini::kSimpleStatCol0Width),
+                                 ReadSetting(ini, ini::kSimpleStatCol1Width)});
     if (ini.HasProfileKey(ini::kMeasurement, ini::kSplitPositionKey))
         m_pane->SetSplitPosition(ini.GetProfileInt(ini::kMeasurement, ini::kSplitPositionKey, 0));
     else
@@ -143,6 +152,10 @@ bool CMainFace::SaveSettings(ProfileFile& ini) const {
     bool ok = SaveResultFont(ini, m_resultFont);
     ok = m_conditionTable->SaveColumns(ini) && ok;
     ok = ini.WriteProfileInt(ini::kMeasurement, ini::kSplitPositionKey, SplitPosition()) && ok;
+    const CSimpleStat::Settings stat = m_simpleStat->CurrentSettings();
+    ok = WriteSetting(ini, ini::kSimpleStatDataCt, stat.dataCt) && ok;
+    ok = WriteSetting(ini, ini::kSimpleStatCol0Width, stat.col0) && ok;
+    ok = WriteSetting(ini, ini::kSimpleStatCol1Width, stat.col1) && ok;
     return m_resultList->SaveColumnWidths(ini) && ok;
 }
 

@@ -14,6 +14,7 @@ class CConditionTable;
 class CMeasResultList;
 class CSplitPane;
 class CStatusLine;
+class CSimpleStat;
 class CToolButton;
 
 // The controls of the main window's client area, each named "ctl<id>" and laid out by layout
@@ -31,6 +32,7 @@ public:
     CStatusLine* StatusLine() const { return m_statusLine; }
     CConditionTable* ConditionTable() const { return m_conditionTable; }
     CMeasResultList* ResultList() const { return m_resultList; }
+    CSimpleStat* SimpleStat() const { return m_simpleStat; }
 
     // The splitter's x in the client area, kept 150 pixels from either edge.
     void SetSplitPosition(int x);
@@ -41,7 +43,7 @@ public:
     void SetResultFont(const ResultFont& font);
 
     // The result font, the result list's and the condition table's columns and the split
-    // position of section "Measurement".
+    // position of section "Measurement"; the temporary statistics panel's "SimpleStat".
     void RestoreSettings(const ProfileFile& ini);
     bool SaveSettings(ProfileFile& ini) const;
 
@@ -57,6 +59,7 @@ private:
     CStatusLine* m_statusLine = nullptr;
     CConditionTable* m_conditionTable = nullptr;
     CMeasResultList* m_resultList = nullptr;
+    CSimpleStat* m_simpleStat = nullptr;
     CSplitPane* m_pane = nullptr;
     ResultFont m_resultFont;
 };

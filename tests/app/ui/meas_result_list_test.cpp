@@ -3,9 +3,9 @@
 #include <QHeaderView>
 #include <QtTest>
 
-#include "app/ui/fitted_glyph_text.h"
 #include "app/ui/shown_widget.h"
 #include "base/ui/draw_glyph_text.h"
+#include "base/ui/fitted_glyph_text.h"
 #include "support/temp_dir.h"
 
 namespace klv {

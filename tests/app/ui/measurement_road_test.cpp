@@ -1,3 +1,5 @@
+#include "app/ui/measurement_road.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -30,126 +32,7 @@
 
 namespace klv {
 
-namespace {
-
-using test::ProgramUnderTest;
-
-// Blanking long enough that the start's own clock readings cannot end it.
-constexpr std::uint8_t kBlankingSeconds = 5;
-
-MeasFileData DemoCondition(std::initializer_list<LayerCondition> layers, const char* name) {
-    MeasFileData d = test::Condition(layers);
-    SetFixedText(d.szFileName, name);
-    ApplyCombinationDefaults(d);
-    for (int k = 0; k < GetCoatCount(d); ++k)
-        d.coat[k].bBlanking = kBlankingSeconds;
-    return d;
-}
-
-MeasFileData CopperCondition() {
-    return DemoCondition({test::Layer(kCoatCopper, "Cu")}, "Cu demo");
-}
-
-// Playable sound files, so each event sound shows as its own file and not as the beep.
-void InstallSounds(ProgramUnderTest& p) {
-    QVERIFY(QDir().mkpath(QString::fromStdString(p.app.GraphicsDirectory())));
-    for (const SoundEvent& e : kSoundEvents)
-        test::WriteTestFile(p.app.GraphicsDirectory() + e.defaultFile, test::TestWaveBytes());
-}
-
-void PrepareChannel(ProgramUnderTest& p, int index, const MeasFileData& d, bool remember) {
-    InstallSounds(p);
-    ConditionStore store(p.dir.Path(), p.op);
-    QVERIFY(store.CreateConditionDirectories());
-    QVERIFY(store.WriteConditionFile(index, d));
-    if (remember) {
-        ProfileFile ini(p.dir.File("KLV570.ini"));
-        QVERIFY(ini.WriteProfileString("Measurement", "MeasFileNbr", "1," + std::to_string(index)));
-    }
-}
-
-// A button pressed as its shortcut presses it.
-void Press(QWidget& parent, const char* name) {
-    test::Find<QAbstractButton>(parent, name)->click();
-}
-
-// Dialog 561 "Stop measurement" with one of its radio buttons.
-void AnswerStop(test::ModalDriver& modal, const char* choice) {
-    modal.When("CMeasureStop", [choice](QWidget& d) {
-        Press(d, choice);
-        Press(d, "ok");
-    });
-}
-
-// The main window with the simulator, driven as an operator would.
-struct Road {
-    ProgramUnderTest& p;
-    CKLV570Dlg& w;
-
-    CMainChannel& Channel() { return w.Channel(); }
-    CMeasResultList& List() { return *w.Face().ResultList(); }
-    CSimulatorState& Sim() { return *w.Device().Simulator(); }
-    QWidget& SimWindow() { return *w.Device().SimulationWindow(); }
-    QString Status() { return w.Face().StatusLine()->text(); }
-
-    // F2 reaches the window through the key routing; the start's settling waits need a
-    // moving clock, which stops again once the electrolysis runs.
-    void PressF2() {
-        p.clock.SetAutoStep(50);
-        QTest::keyClick(w.windowHandle(), Qt::Key_F2);
-        QTRY_VERIFY(Channel().IsMeasuring());
-        p.clock.SetAutoStep(0);
-    }
-    void EndBlanking() {
-        QTRY_VERIFY(List().IsBlinking());
-        p.clock.Advance(kBlankingSeconds * 1000 + 800);
-        QTRY_VERIFY(!List().IsBlinking());
-        QTRY_VERIFY(test::Find<QAbstractButton>(SimWindow(), "ctl1800")->isEnabled());
-    }
-    // "Trip" ends the plating; `count` is what the instrument had counted.
-    void Trip(std::uint32_t& count) {
-        count = Sim().Status().dwCount();
-        Press(SimWindow(), "ctl1800");
-        QTRY_VERIFY(!Channel().IsMeasuring());
-    }
-    // One layer from F2 to the end of the plating.
-    void MeasureLayer(std::uint32_t& count) {
-        PressF2();
-        EndBlanking();
-        Trip(count);
-    }
-    float ValueOf(std::uint32_t count, int layer) {
-        const MeasFileData& d = *Channel().Condition();
-        const ResolutionRow* row = FindResolution(d.bUnit, d.coat[layer].bRange);
-        return static_cast<float>(count) / static_cast<float>(row->scale);
-    }
-    MsrLogRecord Record(std::uint32_t index) {
-        MsrLogRecord r{};
-        ReadMsrLogFile(p.app.Conditions(), Channel().Index(), &r, index, 1, false);
-        return r;
-    }
-};
-
-bool Played(const ProgramUnderTest& p, const char* file) {
-    const auto& calls = p.player.Calls();
-    return std::any_of(calls.begin(), calls.end(),
-                       [file](const std::string& c) { return c.find(file) != std::string::npos; });
-}
-
-// The program with the simulator, its remembered channel `index` holding `d`, opened at start.
-void RunRoad(int index, const MeasFileData& d, const std::function<void(Road&)>& body) {
-    ProgramUnderTest p;
-    PrepareChannel(p, index, d, true);
-    QVERIFY(p.RunMainWindow(
-        [&](CKLV570Dlg& w) {
-            w.StartDevice();
-            Road road{p, w};
-            body(road);
-        },
-        {"-siml=1"}));
-}
-
-}  // namespace
+using namespace test;
 
 class MeasurementRoadTest : public QObject {
     Q_OBJECT

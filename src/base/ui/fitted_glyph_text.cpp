@@ -1,4 +1,4 @@
-#include "app/ui/fitted_glyph_text.h"
+#include "base/ui/fitted_glyph_text.h"
 
 #include "base/ui/draw_glyph_text.h"
 

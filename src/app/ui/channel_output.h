@@ -1,0 +1,56 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "measure/measurement_view.h"
+#include "stats/gross_statistics.h"
+
+class QWidget;
+
+namespace klv {
+
+class CKLV570App;
+class CMainChannel;
+class CSimpleStat;
+
+// Where the open channel's finished layers and measurements go: the temporary statistics
+// panel and the gross statistics sequence. Printing and transmission have no outlet yet.
+class CChannelOutput final : public MeasurementOutput, private GrossStatisticsSteps {
+public:
+    // Shows the statistics window of the open channel with the caption.
+    using StatisticsWindow = std::function<void(const std::string& caption)>;
+
+    CChannelOutput(CKLV570App& app, CMainChannel& channel, CSimpleStat& panel, QWidget& window);
+
+    // Without one, the gross statistics go straight to "Data over".
+    void SetStatisticsWindow(StatisticsWindow window) { m_statisticsWindow = std::move(window); }
+    // "Setting of statistics items" on the open channel's condition; then the last result,
+    // the panel and the enabling follow it. True when the items were changed.
+    bool DoStatisticsItemSet();
+
+    // MeasurementOutput
+    void RefreshTemporaryStatistics() override;
+    void PrintLayer(const MeasFileData&, int) override {}
+    void PrintMeasurement(const MeasFileData&, std::span<const MsrLogRecord>) override {}
+    void TransmitMeasurement(const MeasFileData&, std::span<const MsrLogRecord>,
+                             std::uint32_t) override {}
+    bool RunGrossStatistics(const MeasFileData& d) override;
+    void ResetTemporaryStatistics() override;
+
+private:
+    // GrossStatisticsSteps
+    bool CanShowStatisticsWindow() const override { return bool(m_statisticsWindow); }
+    void ShowStatisticsWindow(const std::string& caption) override;
+    DataOverChoice AskDataOver() override;
+    void DeleteMeasurementData() override;
+    void EditStatisticsItems() override { DoStatisticsItemSet(); }
+
+    CKLV570App& m_app;
+    CMainChannel& m_channel;
+    CSimpleStat& m_panel;
+    QWidget& m_window;
+    StatisticsWindow m_statisticsWindow;
+};
+
+}  // namespace klv
