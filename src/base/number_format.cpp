@@ -93,7 +93,7 @@ std::string FitNumberText(std::string_view text, int width) {
 }
 
 std::string FormatFixed(double value, int decimals) {
-    const int precision = std::max(decimals, 0);
+    const int precision = decimals < 0 ? kPrintfDecimals : decimals;
     // The shortest round trip is not printf's: to_chars with a precision gives the same exact
     // decimal expansion, rounded the same way, without parsing a format every time.
     char text[512];

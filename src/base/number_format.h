@@ -18,7 +18,7 @@ std::string FormatNumberWidth(double value, int width);
 // The decimals of printf's "%f".
 inline constexpr int kPrintfDecimals = 6;
 
-// printf "%.*f" (a negative count counts as 0).
+// printf "%.*f"; "%f" when decimals is negative.
 std::string FormatFixed(double value, int decimals);
 
 // Calibration percent: sign (blank for zero), magnitude in 4 characters, "%". Without

@@ -121,7 +121,8 @@ TEST(FormatFixed, GivesPrintfsDigitsForEveryPrecision) {
         for (int decimals = 0; decimals <= 10; ++decimals)
             ASSERT_EQ(FormatFixed(v, decimals), Printf(v, decimals)) << v << " " << decimals;
     }
-    EXPECT_EQ(FormatFixed(2.5, kPrintfDecimals), "2.500000") << "as \"%f\"";
+    EXPECT_EQ(FormatFixed(2.5, kPrintfDecimals), "2.500000");
+    EXPECT_EQ(FormatFixed(2.5, -1), "2.500000") << "a layer without decimals prints as \"%f\"";
 }
 
 TEST(FormatPercent, SignMagnitudeAndAlignment) {
