@@ -17,10 +17,8 @@ void Count(LayerStatistics& s, float v) {
         s.dMaximum = v;
         s.dMinimum = v;
     } else {
-        if (v > s.dMaximum)
-            s.dMaximum = v;
-        if (v < s.dMinimum)
-            s.dMinimum = v;
+        s.dMaximum = std::max<double>(s.dMaximum, v);
+        s.dMinimum = std::min<double>(s.dMinimum, v);
     }
     ++s.nCount;
     s.dTotal += v;

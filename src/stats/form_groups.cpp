@@ -133,7 +133,7 @@ FormedData FormStatisticsData(const MeasFileData& d, std::span<const MsrLogRecor
         std::size_t dataCount = 0;
         for (const Run& r : runs)
             dataCount += averaging ? 1 : r.count;
-        formed.items.reserve(std::max<std::size_t>(dataCount * layers, 1));
+        formed.items.reserve(dataCount * layers);
         for (const Run& r : runs) {
             if (averaging) {
                 for (std::uint32_t k = 0; k < layers; ++k)

@@ -90,6 +90,18 @@ TEST(CalcStatistics, OneValueHasAnAverageButNoStandardDeviation) {
     EXPECT_EQ(r.layer[1].dTotal, 0.0);
 }
 
+TEST(CalcStatistics, TwoValuesOfAOneLayerConditionHaveASpread) {
+    MeasFileData d = test::Condition({Layer(16, "Ni")});
+    StoredLog log;
+    log.Add({Measured(1.0f)});
+    log.Add({Measured(3.0f)});
+    const LayerStatistics ni = Calc(log, d, 2).layer[0];
+    EXPECT_EQ(ni.nCount, 2u);
+    EXPECT_EQ(ni.dAverage, 2.0);
+    EXPECT_EQ(ni.dStdDev, 1.0);
+    EXPECT_EQ(ni.fStdDevActive, 1);
+}
+
 TEST(CalcStatistics, ValuesAreInTheConditionsUnitAndNoDataGiveZeros) {
     MeasFileData d = NickelCopper();
     d.bUnit = kUnitNanometre;

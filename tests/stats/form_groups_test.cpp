@@ -215,6 +215,21 @@ TEST_F(StoredChannel, FormsFromTheDataLog) {
     EXPECT_TRUE(op.Messages().empty());
 }
 
+TEST_F(StoredChannel, AOneLayerConditionFormsEachItemAsAData) {
+    d = test::Condition({test::Layer(16, "Ni")});
+    ASSERT_TRUE(store.WriteConditionFile(3, d));
+    for (const float v : {1.0f, 2.0f, 6.0f})
+        ASSERT_TRUE(AddMsrLogRecord(store, clock, d, 3, buffer, 0, v, false));
+    ASSERT_TRUE(FormGroups(store, 3, d, Select(GroupMode::AllData), stored, formed));
+    EXPECT_EQ(stored.size(), 3u);
+    EXPECT_EQ(formed.nDataCt, 3u);
+    ASSERT_TRUE(
+        FormGroups(store, 3, d, {GroupMode::FixedGroupAverage, 0, 0, 0, 1, 2}, stored, formed));
+    ASSERT_EQ(formed.nDataCt, 2u);
+    EXPECT_EQ(formed.items[0].lMeasValue, 1.5f);
+    EXPECT_EQ(formed.items[1].lMeasValue, 6.0f);
+}
+
 TEST_F(StoredChannel, AFailedReadShowsTheReadersMessageAndFormsNothing) {
     d.nItemCt = 6;  // the count says three data, but no log was ever written
     EXPECT_FALSE(FormGroups(store, 3, d, Select(GroupMode::AllData), stored, formed));

@@ -77,6 +77,19 @@ TEST(SimpleStatRows, OneValueHasAnAverageAndNoSpreadAndEqualValuesSpreadZero) {
     EXPECT_EQ(Build(WithMode(kStatModeN), equal, 20).stdDev[0], "0.0000");
 }
 
+TEST(SimpleStatRows, TwoValuesOfAOneLayerConditionHaveASpread) {
+    MeasFileData d = test::Condition({test::Layer(16, "Ni")});
+    d.nItemCt = 2;
+    StoredLog log;
+    log.Add({Measured(1.0f)});
+    log.Add({Measured(3.0f)});
+    const SimpleStatTexts t = BuildSimpleStatTexts(d, 0, log.items);
+    ASSERT_EQ(t.rows.size(), 2u);
+    EXPECT_EQ(t.rows[1].cells[0], "   3.0");
+    EXPECT_EQ(t.average[0], "   2.0");
+    EXPECT_EQ(t.stdDev[0], "1.0000");
+}
+
 TEST(SimpleStatRows, ValuesAreShownInTheConditionsUnitAndNumberedFromTheFirstShown) {
     MeasFileData d = WithMode(kStatModeN);
     d.bUnit = 3;  // mil: 25.4 µm, two decimals on this range
@@ -146,6 +159,10 @@ TEST_F(SimpleStatDisplay, TenOfTwentyFiveShowDataSixteenToTwentyFiveAndTheirStat
     EXPECT_EQ(t.rows.back().cells[1], " 125.0");
     EXPECT_EQ(t.average[0], "  20.5");
     EXPECT_TRUE(panel.CanDeleteIndication());
+    CSimpleStatData latestOnly(1);
+    latestOnly.Display(store, &d, 0);
+    ASSERT_EQ(latestOnly.Texts().rows.size(), 1u);
+    EXPECT_EQ(latestOnly.Texts().rows[0].number, "25");
 }
 
 TEST_F(SimpleStatDisplay, DeleteTheIndicationHidesUntilTheNextDataWhichKeepsItsNumber) {
