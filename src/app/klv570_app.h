@@ -15,6 +15,7 @@
 #include "base/event_sounds.h"
 #include "base/operator.h"
 #include "base/profile.h"
+#include "output/raw_printer_queue.h"
 #include "reference/calibration_store.h"
 #include "reference/condition_store.h"
 
@@ -52,6 +53,9 @@ public:
     int MeasDataPrint() const { return m_measDataPrint; }
     PrinterFont& PagePrinterFont() { return m_pagePrinterFont; }
     PrinterFont& LinePrinterFont() { return m_linePrinterFont; }
+    // The platform's raw printer queues; none until the composition root gives them.
+    void SetPrinterQueue(RawPrinterQueue* queue) { m_printerQueue = queue; }
+    RawPrinterQueue& PrinterQueue() { return m_printerQueue ? *m_printerQueue : m_noPrinterQueue; }
 
     SoundTable& Sounds() { return m_eventSounds.Table(); }
     // Plays the table that start-up and the settings dialog load.
@@ -90,6 +94,8 @@ private:
     int m_measDataPrint = 0;
     PrinterFont m_pagePrinterFont;
     PrinterFont m_linePrinterFont;
+    RawPrinterQueue* m_printerQueue = nullptr;
+    CNoPrinterQueue m_noPrinterQueue;
     CEventSounds m_eventSounds;
     VersionBlock m_version;
     CalibrationStore m_calibration{};

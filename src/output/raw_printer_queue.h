@@ -20,4 +20,14 @@ public:
     virtual void Close() = 0;
 };
 
+// A system without printer queues.
+class CNoPrinterQueue final : public RawPrinterQueue {
+public:
+    bool Open(const std::string&) override { return false; }
+    bool StartDocument(const std::string&) override { return false; }
+    bool Write(std::span<const std::uint8_t>) override { return false; }
+    bool EndDocument() override { return false; }
+    void Close() override {}
+};
+
 }  // namespace klv
