@@ -6,6 +6,7 @@
 #include "base/ui/draw_glyph_text.h"
 #include "base/ui/text_codec.h"
 #include "output/print_geometry.h"
+#include "output/ui/print_page_context.h"
 
 namespace klv {
 
@@ -16,13 +17,7 @@ QFont MakeRollPaperFont(const QString& face, int sizeTenths, bool wide) {
     font.setStyleStrategy(QFont::NoAntialias);
     const int height = -RollPaperFontHeight(sizeTenths);
     font.setPixelSize(height > 0 ? height : 1);
-    if (wide) {
-        const QFontMetrics fm(font);
-        const int normal = fm.averageCharWidth();
-        if (normal > 0)
-            font.setStretch(std::clamp(100 * height / normal, 1, 4000));
-    }
-    return font;
+    return wide ? MakeWideFont(font) : font;
 }
 
 MonoBitmap ToMonoBitmap(const QImage& image) {

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "output/cups/private_cupsd.h"
 #include "output/recording_drawer.h"
 #include "output/roll_paper_lines.h"
 #include "output/roll_paper_output.h"
 #include "reference/condition_store.h"
 #include "reference/unit_gasket_tables.h"
 #include "results/measurement_log.h"
+#include "support/private_cupsd.h"
 #include "support/result_conditions.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"

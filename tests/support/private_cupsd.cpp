@@ -1,4 +1,4 @@
-#include "output/cups/private_cupsd.h"
+#include "support/private_cupsd.h"
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -120,6 +120,10 @@ std::string PrivateCupsd::AddQueue(const std::string& name, const std::string& d
              m_dir + "/raw.ppd' -E >/dev/null 2>&1"))
         m_error = "lpadmin refused " + name;
     return out;
+}
+
+bool PrivateCupsd::SetDefault(const std::string& name) const {
+    return Run("lpadmin -d '" + name + "' >/dev/null 2>&1");
 }
 
 bool PrivateCupsd::WaitIdle(int timeoutMs) const {

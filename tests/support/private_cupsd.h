@@ -19,6 +19,8 @@ public:
     const std::string& Error() const { return m_error; }
     // Adds a queue whose jobs land in the returned file (each job replaces the last).
     std::string AddQueue(const std::string& name, const std::string& description);
+    // Makes the queue the default printer.
+    bool SetDefault(const std::string& name) const;
     // Waits until no job of the scheduler is pending; false after the timeout.
     bool WaitIdle(int timeoutMs) const;
 
