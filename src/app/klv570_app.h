@@ -51,6 +51,12 @@ public:
     ListViewStyle ListStyle() const { return ListViewStyleFor(m_systemFlags); }
     int PrinterName() const { return m_printerName; }
     int MeasDataPrint() const { return m_measDataPrint; }
+    // "Printer set": the printer kind bit, the roll-paper model and print mode.
+    void SetRollPaperPrinterFlag(bool rollPaper);
+    void SetPrinterName(int id) { m_printerName = id; }
+    void SetMeasDataPrint(int bits) { m_measDataPrint = bits; }
+    // Writes the flags, printer keys and printer fonts to the settings file.
+    void WritePrintSettings() { WriteSettings(); }
     PrinterFont& PagePrinterFont() { return m_pagePrinterFont; }
     PrinterFont& LinePrinterFont() { return m_linePrinterFont; }
     // The platform's raw printer queues; none until the composition root gives them.

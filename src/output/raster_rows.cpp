@@ -45,6 +45,16 @@ bool CRollPaperPrinter::SendRows(const MonoBitmap& bitmap, int rows) {
     return m_queue.EndDocument() && ok;
 }
 
+bool CRollPaperPrinter::ProbeModel(int modelId, bool message) {
+    if (!OpenRollPaperQueue(m_queue, modelId)) {
+        if (message)
+            m_op.ShowMessage(kMsgRollPaperUnusable, MsgIcon::Information, MsgButtons::Ok);
+        return false;
+    }
+    m_queue.Close();
+    return true;
+}
+
 bool CRollPaperPrinter::ProbeRollPaperPrinter(bool close, bool message) {
     if (!OpenRollPaperQueue(m_queue, m_modelId)) {
         if (message)

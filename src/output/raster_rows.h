@@ -42,6 +42,8 @@ public:
     // Opens the model's first available queue; `close` closes it again, `message` tells a
     // missing one.
     bool ProbeRollPaperPrinter(bool close, bool message);
+    // Whether a queue of another model could be opened (and closes it again).
+    bool ProbeModel(int modelId, bool message);
 
 private:
     bool SendRows(const MonoBitmap& bitmap, int rows);

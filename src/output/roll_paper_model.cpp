@@ -22,6 +22,10 @@ const RollPaperModel* FindRollPaperModel(int id) {
     return it == std::end(kModels) ? nullptr : &*it;
 }
 
+int RollPaperFontHeight(int sizeTenths) {
+    return -(sizeTenths * 4 / 30);
+}
+
 std::string PlatformQueueName(std::string_view name) {
     std::string out(name);
     std::replace(out.begin(), out.end(), ' ', '_');

@@ -20,6 +20,13 @@ std::span<const RollPaperModel> RollPaperModels();
 // Null for an id the table does not hold.
 const RollPaperModel* FindRollPaperModel(int id);
 
+// The roll-paper font's height in dots (negative: without the leading) from a size in tenths
+// of a point.
+int RollPaperFontHeight(int sizeTenths);
+// The roll-paper band every report is printed in.
+inline constexpr int kBandWidth = 576;
+inline constexpr int kBandHeight = 800;
+
 // A queue name as the platform's queues can hold it: every blank becomes "_".
 std::string PlatformQueueName(std::string_view name);
 

@@ -78,6 +78,13 @@ TEST(RollPaperModels, QueueNamesHoldNoBlanksAndAreTriedInOrder) {
     EXPECT_EQ(FindRollPaperModel(2), nullptr);
 }
 
+TEST(RollPaperModels, FontHeightInDotsFromTenthsOfAPoint) {
+    EXPECT_EQ(RollPaperFontHeight(140), -18);
+    EXPECT_EQ(RollPaperFontHeight(90), -12);
+    EXPECT_EQ(RollPaperFontHeight(100), -13);
+    EXPECT_EQ(RollPaperFontHeight(200), -26);
+}
+
 TEST_F(RollPaperFixture, RowsGoToTheFirstQueueThatOpens) {
     InstallQueue("CT-S300_No_Cut");
     InstallQueue("CT-S300_Full_Cut");

@@ -71,6 +71,10 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* pare
     m_channel = std::make_unique<CMainChannel>(m_app, *m_face, *m_instrument, *this,
                                                [this] { UpdateControls(); });
     m_channel->Output().SetRollPaper(m_rollPaper.get());
+    m_rollPaper->Reports().SetChannelSource([this] {
+        return m_channel ? OpenChannelRef{m_channel->Condition(), m_channel->Index()}
+                         : OpenChannelRef{};
+    });
     m_editContext = std::make_unique<ConditionEditContext>(
         ConditionEditContext{m_app.Conditions(),
                              m_app.Calibration(),
@@ -223,6 +227,9 @@ void CKLV570Dlg::BuildCommandHandlers() {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(m_app.HelpPath())));
     });
     on(cmd::kVersion, [this] { ShowVersion(); });
+    on(cmd::kPrinterSet, [this] {
+        m_rollPaper->RunPrinterSetup(this, {m_channel->Condition(), m_channel->Index()});
+    });
 }
 
 void CKLV570Dlg::DeleteConditionFiles() {

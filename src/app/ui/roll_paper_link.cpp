@@ -3,16 +3,19 @@
 #include <vector>
 
 #include "app/klv570_app.h"
+#include "app/print_settings.h"
 #include "app/system_flags.h"
 #include "base/fixed_text.h"
 #include "base/ui/text_codec.h"
+#include "output/ui/printer_setup.h"
 
 namespace klv {
 
 CRollPaperLink::CRollPaperLink(CKLV570App& app)
     : m_app(app),
       m_printer(app.PrinterQueue(), app.Op()),
-      m_output(m_printer, m_drawer, app.Conditions()) {
+      m_output(m_printer, m_drawer, app.Conditions()),
+      m_reporter(m_output, app.Op(), app.Time(), &app.Profile()) {
     ApplySettings();
 }
 
@@ -24,8 +27,14 @@ void CRollPaperLink::ApplySettings() {
     m_output.SetSelected((m_app.SystemFlags() & kFlagRollPaperPrinter) != 0);
     m_output.SetMode(m_app.MeasDataPrint());
     m_printer.SetModel(m_app.PrinterName());
-    const PrinterFont& font = m_app.LinePrinterFont();
-    m_drawer.SetFont(UiTextCodec().ToQString(GetFixedText(font.font.lfFaceName)), font.size);
+    const PrinterFont& line = m_app.LinePrinterFont();
+    const QString lineFace = UiTextCodec().ToQString(GetFixedText(line.font.lfFaceName));
+    m_drawer.SetFont(lineFace, line.size);
+    m_reporter.SetRollPaperFont({lineFace, line.size});
+    const PrinterFont& page = m_app.PagePrinterFont();
+    m_reporter.SetPageFont(
+        {UiTextCodec().ToQString(GetFixedText(page.font.lfFaceName)), page.size});
+    m_reporter.SetPrintSimulation((m_app.SystemFlags() & kFlagPrintSimulation) != 0);
 }
 
 void CRollPaperLink::StartUp(QWidget* parent) {
@@ -44,6 +53,22 @@ void CRollPaperLink::Shutdown() {
     if (m_window)
         m_window->Shutdown();
     m_window.reset();
+}
+
+void CRollPaperLink::RunPrinterSetup(QWidget* parent, const OpenChannelRef& channel) {
+    CPrinterSetup::ModelProbe probe;
+    if (!m_printer.IsSimulation())
+        probe = [this](int model) { return m_printer.ProbeModel(model, true); };
+    const PrinterSetupValues before = GetPrinterSetupValues(m_app);
+    CPrinterSetup dialog(before, probe, m_app.Op(), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const PrinterSetupValues& after = dialog.Values();
+    // A line left pending would never print once its mode or printer is gone.
+    if (before.rollPaper && (!after.rollPaper || LeavesFiveDataMode(before.mode, after.mode)))
+        m_output.FlushFiveDataLine(channel);
+    ApplyPrinterSetupValues(m_app, after);
+    ApplySettings();
 }
 
 void CRollPaperLink::PrintLayer(const MeasFileData& d, int index, int layer) {

@@ -6,6 +6,7 @@
 #include "output/raster_rows.h"
 #include "output/roll_paper_output.h"
 #include "output/ui/line_printer_simulate.h"
+#include "output/ui/print_report.h"
 #include "output/ui/roll_paper_drawer.h"
 #include "reference/meas_file_data.h"
 #include "reference/msr_log_file.h"
@@ -17,8 +18,8 @@ namespace klv {
 
 class CKLV570App;
 
-// The program's roll-paper printer: the settings it prints with, the print image window of
-// print simulation, and the lines of the open channel's measurements.
+// The program's printers: the settings they print with, the roll-paper print image window of
+// print simulation, the lines of the open channel's measurements and the reports.
 class CRollPaperLink final : public CancellationPrinter {
 public:
     explicit CRollPaperLink(CKLV570App& app);
@@ -26,6 +27,7 @@ public:
 
     CRollPaperOutput& Output() { return m_output; }
     const CQtRollPaperDrawer& Drawer() const { return m_drawer; }
+    CPrintReporter& Reports() { return m_reporter; }
     // Null without print simulation.
     CLinePrinterSimulate* SimulationWindow() { return m_window.get(); }
 
@@ -35,6 +37,9 @@ public:
     // printer once when it is the chosen one.
     void StartUp(QWidget* parent);
     void Shutdown();
+    // "Printer set": a pending five-data line goes out when its mode is left; the accepted
+    // settings are stored, written and used from then on.
+    void RunPrinterSetup(QWidget* parent, const OpenChannelRef& channel);
 
     // The lines after layer `layer` of the channel's last measurement.
     void PrintLayer(const MeasFileData& d, int index, int layer);
@@ -47,6 +52,7 @@ private:
     CQtRollPaperDrawer m_drawer;
     CRollPaperPrinter m_printer;
     CRollPaperOutput m_output;
+    CPrintReporter m_reporter;
     std::unique_ptr<CLinePrinterSimulate> m_window;
 };
 

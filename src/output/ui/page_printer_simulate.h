@@ -5,7 +5,7 @@
 
 #include "base/clock.h"
 #include "base/profile.h"
-#include "output/ui/print_page_context.h"
+#include "base/ui/print_page_context.h"
 
 class QLabel;
 

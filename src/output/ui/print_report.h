@@ -6,10 +6,11 @@
 
 #include "base/clock.h"
 #include "base/operator.h"
+#include "base/print_geometry.h"
 #include "base/profile.h"
-#include "output/print_geometry.h"
+#include "base/ui/print_page_context.h"
+#include "output/roll_paper_model.h"
 #include "output/roll_paper_output.h"
-#include "output/ui/print_page_context.h"
 
 class QPrinter;
 
@@ -19,7 +20,7 @@ inline constexpr char kMsgPagePrinterUnusable[] = "Page printer can't be used.";
 
 // Runs the print jobs of reports: on the page printer, in bands on the roll-paper printer,
 // or in the page print image window under print simulation.
-class CPrintReporter {
+class CPrintReporter final : public ReportPrinter {
 public:
     struct Font {
         QString face;
@@ -28,7 +29,7 @@ public:
     using ChannelSource = std::function<OpenChannelRef()>;
 
     CPrintReporter(CRollPaperOutput& rollPaper, Operator& op, Clock& clock, ProfileFile* profile);
-    ~CPrintReporter();
+    ~CPrintReporter() override;
     CPrintReporter(const CPrintReporter&) = delete;
     CPrintReporter& operator=(const CPrintReporter&) = delete;
 
@@ -38,8 +39,9 @@ public:
     // The open channel, whose pending five-data line goes out before a report.
     void SetChannelSource(ChannelSource source) { m_channel = std::move(source); }
 
-    // True when the report was printed.
-    bool PrintReport(QWidget* dialog, const PageFunction& pageFunction);
+    // ReportPrinter
+    bool PrintReport(QWidget* dialog, const PageFunction& pageFunction) override;
+    void FeedRollPaper() override { m_rollPaper.FeedRollPaper(); }
     // The page setup held for the run; null until the first page report.
     QPrinter* PagePrinter() { return m_printer.get(); }
     const PageMargins& Margins() const { return m_margins; }

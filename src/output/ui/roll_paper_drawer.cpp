@@ -4,9 +4,9 @@
 #include <QPainter>
 
 #include "base/ui/draw_glyph_text.h"
+#include "base/ui/print_page_context.h"
 #include "base/ui/text_codec.h"
-#include "output/print_geometry.h"
-#include "output/ui/print_page_context.h"
+#include "output/roll_paper_model.h"
 
 namespace klv {
 

@@ -21,6 +21,7 @@ private slots:
     void layersAppearInThePrintImageAsTheyAreMeasured();
     void fiveDataLineIsPrintedWhenTheChannelCloses();
     void missingRollPaperPrinterIsToldAtStartUp();
+    void printerSetAcceptsTheRollPaperPrinterUnderPrintSimulation();
 };
 
 namespace {
@@ -119,6 +120,32 @@ void PrinterRoadTest::missingRollPaperPrinterIsToldAtStartUp() {
         QCOMPARE(std::count(texts.begin(), texts.end(), "Roll-paper type printer can't be used."),
                  1);
     });
+}
+
+void PrinterRoadTest::printerSetAcceptsTheRollPaperPrinterUnderPrintSimulation() {
+    ProgramUnderTest p;
+    PrepareChannel(p, 0, CopperCondition(), true);
+    QVERIFY(p.RunMainWindow(
+        [&](CKLV570Dlg& w) {
+            w.StartDevice();
+            QVERIFY(IsCommandEnabled(cmd::kPrinterSet, w.State()));
+            ModalDriver modal;
+            modal.When(QStringLiteral("CPrinterSetup"), [](QWidget& d) {
+                Press(d, "ctl1201");
+                Press(d, "ctl1226");
+                Press(d, "okButton");
+            });
+            w.OnCommand(cmd::kPrinterSet);
+            QVERIFY((p.app.SystemFlags() & kFlagRollPaperPrinter) != 0);
+            QCOMPARE(p.app.MeasDataPrint(), kPrintAtStatistics);
+            QVERIFY(w.RollPaper().Output().IsSelected());
+            QVERIFY(p.op.Texts().empty());
+            ProfileFile ini(p.dir.File("KLV570.ini"));
+            QCOMPARE(ini.GetProfileInt("LinePrinter", "MeasDataPrint", 0), kPrintAtStatistics);
+            QCOMPARE(ini.GetProfileInt("General", "SystemFlags", 0) & int(kFlagRollPaperPrinter),
+                     int(kFlagRollPaperPrinter));
+        },
+        {"-siml=1", "-printer=siml"}));
 }
 
 }  // namespace klv

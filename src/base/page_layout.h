@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "output/print_geometry.h"
+#include "base/print_geometry.h"
 
 namespace klv {
 

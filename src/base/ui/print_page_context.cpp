@@ -1,4 +1,4 @@
-#include "output/ui/print_page_context.h"
+#include "base/ui/print_page_context.h"
 
 #include <QFontMetrics>
 

@@ -1,4 +1,4 @@
-#include "output/page_layout.h"
+#include "base/page_layout.h"
 
 #include <algorithm>
 

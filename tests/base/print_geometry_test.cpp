@@ -1,22 +1,20 @@
-#include "output/print_geometry.h"
+#include "base/print_geometry.h"
 
 #include <gtest/gtest.h>
 
-#include "output/page_layout.h"
+#include "base/page_layout.h"
 
 namespace klv {
 namespace {
 
-TEST(PrintGeometry, FontHeightsFromTenthsOfAPoint) {
+TEST(PrintGeometry, PageFontHeightFromTenthsOfAPoint) {
     struct Case {
-        int size, dpi, rollPaper, page;
+        int size, dpi, page;
     };
-    // 140 gives -18 roll-paper dots; the page height rounds before its division by ten.
-    for (const Case& c : {Case{140, 600, -18, -116}, Case{90, 300, -12, -37},
-                          Case{200, 96, -26, -26}, Case{100, 300, -13, -41}}) {
-        EXPECT_EQ(RollPaperFontHeight(c.size), c.rollPaper) << c.size;
+    // The height rounds before its division by ten.
+    for (const Case& c :
+         {Case{140, 600, -116}, Case{90, 300, -37}, Case{200, 96, -26}, Case{100, 300, -41}})
         EXPECT_EQ(PagePrinterFontHeight(c.size, c.dpi), c.page) << c.size << " at " << c.dpi;
-    }
     EXPECT_EQ(MulDiv(-5, 3, 2), -8);
     EXPECT_EQ(MulDiv(5, 3, -2), -8);
     EXPECT_EQ(MulDiv(7, 1, 0), -1);

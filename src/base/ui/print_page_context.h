@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "output/page_layout.h"
-#include "output/print_geometry.h"
+#include "base/page_layout.h"
+#include "base/print_geometry.h"
 
 class QWidget;
 
@@ -29,6 +29,16 @@ struct PrintPageContext {
 
 // Draws one page at the context's position; true when another page follows.
 using PageFunction = std::function<bool(QWidget* dialog, PrintPageContext& pc)>;
+
+// Where a window's report is printed: the chosen printer or its print image.
+class ReportPrinter {
+public:
+    virtual ~ReportPrinter() = default;
+    // Runs the page function once per page (or band); true when the report was printed.
+    virtual bool PrintReport(QWidget* dialog, const PageFunction& pageFunction) = 0;
+    // Separates the report from the next lines on the roll-paper printer.
+    virtual void FeedRollPaper() = 0;
+};
 
 // The font with its character width set to its height.
 QFont MakeWideFont(const QFont& font);

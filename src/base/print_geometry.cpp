@@ -1,4 +1,4 @@
-#include "output/print_geometry.h"
+#include "base/print_geometry.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,10 +11,6 @@ namespace {
 constexpr int kCoordinateLimit = 32767;
 
 }  // namespace
-
-int RollPaperFontHeight(int sizeTenths) {
-    return -(sizeTenths * 4 / 30);
-}
 
 int MulDiv(int a, int b, int c) {
     if (c == 0)

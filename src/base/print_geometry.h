@@ -7,9 +7,8 @@
 
 namespace klv {
 
-// Font heights (negative: character height without the leading) from a size in tenths of a
-// point.
-int RollPaperFontHeight(int sizeTenths);  // roll-paper dots, 203 dpi
+// The page printer's font height (negative: character height without the leading) from a
+// size in tenths of a point.
 int PagePrinterFontHeight(int sizeTenths, int dpiY);
 // a × b ÷ c rounded half away from zero; -1 when c is 0.
 int MulDiv(int a, int b, int c);
@@ -40,10 +39,6 @@ struct PageMargins {  // thousandths of an inch
 
 // The rectangle page functions draw in, in device dots from the printable area's corner.
 PrintRect GetPrintableRect(const PageDevice& device, const PageMargins& margins);
-
-// The roll-paper band every report is printed in.
-inline constexpr int kBandWidth = 576;
-inline constexpr int kBandHeight = 800;
 
 // The right-hand text of a title line: "  %4d/%2d/%2d %02d:%02d" with the date flag, then
 // "  P %d" with the page flag.
