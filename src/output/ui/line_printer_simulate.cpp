@@ -3,8 +3,11 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
+#include <climits>
 
 #include "base/ui/window_settings.h"
+#include "base/window_keys.h"
 #include "output/ui/roll_paper_drawer.h"
 
 namespace klv {
@@ -37,8 +40,15 @@ CLinePrinterSimulate::~CLinePrinterSimulate() {
 }
 
 void CLinePrinterSimulate::Open() {
+    const bool stored =
+        m_profile != nullptr && m_profile->GetProfileInt(kSection, ini::kWinLeft, INT_MIN) != INT_MIN;
     if (m_profile != nullptr)
         RestoreWindowPlacement(*this, *m_profile, kSection, true, false);
+    if (!stored && screen() != nullptr) {
+        // Beside the main window rather than over its results, as a receipt would come out.
+        const QRect area = screen()->availableGeometry();
+        move(area.right() - kStripWidth + 1, area.top());
+    }
     setFixedWidth(kStripWidth);
     show();
 }

@@ -112,6 +112,10 @@ CPrinterSetup::CPrinterSetup(const PrinterSetupValues& values, ModelProbe probe,
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CPrinterSetup::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPrinterSetup::reject);
+    grid->setColumnStretch(2, 1);
+    grid->setColumnMinimumWidth(0, 16);
+    m_pageSize->setFixedWidth(72);
+    m_rollSize->setFixedWidth(72);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(buttons);
