@@ -32,6 +32,9 @@ bool CRollPaperPrinter::PrintRasterRows(const MonoBitmap& bitmap, int rows) {
         return false;
     const bool sent = SendRows(bitmap, count);
     m_queue.Close();
+    // A queue that takes no job loses the line as a missing one would: the operator is told.
+    if (!sent)
+        m_op.ShowMessage(kMsgRollPaperUnusable, MsgIcon::Information, MsgButtons::Ok);
     return sent;
 }
 

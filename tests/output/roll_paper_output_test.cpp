@@ -110,6 +110,29 @@ TEST_F(RollPaperFixture, NoQueueIsToldAndNothingIsSent) {
     EXPECT_EQ(op.Texts().size(), 1u);
 }
 
+// Takes the document but refuses the row after `goodWrites`.
+struct RefusingQueue final : RawPrinterQueue {
+    int goodWrites = 0;
+    int writes = 0;
+    bool ended = false;
+    bool Open(const std::string& name) override { return name == "CT-S300_Partial_Cut"; }
+    bool StartDocument(const std::string&) override { return true; }
+    bool Write(std::span<const std::uint8_t>) override { return ++writes <= goodWrites; }
+    bool EndDocument() override { return ended = true; }
+    void Close() override {}
+};
+
+TEST(RollPaperPrinter, AFailedWriteStopsTheBitmapAndIsTold) {
+    test::ScriptedOperator op;
+    RefusingQueue queue;
+    queue.goodWrites = 2;
+    CRollPaperPrinter printer(queue, op);
+    EXPECT_FALSE(printer.PrintRasterRows(MakeWhiteBitmap(32, 10), 10));
+    EXPECT_EQ(queue.writes, 3);
+    EXPECT_TRUE(queue.ended);
+    EXPECT_EQ(op.Texts(), std::vector<std::string>{kMsgRollPaperUnusable});
+}
+
 struct RecordingSink final : RollPaperImageSink {
     void AppendRows(const MonoBitmap& bitmap, int count) override {
         heights.push_back(bitmap.height);

@@ -215,6 +215,8 @@ void CMainChannel::FlushRollPaperLine() {
 }
 
 void CMainChannel::DeleteData() {
+    // The pending values still go on paper before their data goes.
+    FlushRollPaperLine();
     if (!m_session || !m_app.Conditions().EraseChannelData(m_condition, m_index))
         return;
     m_session->ResetLayer();

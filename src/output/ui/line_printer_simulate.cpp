@@ -40,8 +40,8 @@ CLinePrinterSimulate::~CLinePrinterSimulate() {
 }
 
 void CLinePrinterSimulate::Open() {
-    const bool stored =
-        m_profile != nullptr && m_profile->GetProfileInt(kSection, ini::kWinLeft, INT_MIN) != INT_MIN;
+    const bool stored = m_profile != nullptr &&
+                        m_profile->GetProfileInt(kSection, ini::kWinLeft, INT_MIN) != INT_MIN;
     if (m_profile != nullptr)
         RestoreWindowPlacement(*this, *m_profile, kSection, true, false);
     if (!stored && screen() != nullptr) {

@@ -20,6 +20,7 @@ class PrinterRoadTest : public QObject {
 private slots:
     void layersAppearInThePrintImageAsTheyAreMeasured();
     void fiveDataLineIsPrintedWhenTheChannelCloses();
+    void cancellationAndModeChangePrintThePendingValuesFirst();
     void missingRollPaperPrinterIsToldAtStartUp();
     void printerSetAcceptsTheRollPaperPrinterUnderPrintSimulation();
 };
@@ -111,6 +112,40 @@ void PrinterRoadTest::fiveDataLineIsPrintedWhenTheChannelCloses() {
         QVERIFY(!road.Channel().IsOpen());
         QVERIFY(EndsWithLine(link, MakeFiveDataLine(open, 1, values)));
     });
+}
+
+void PrinterRoadTest::cancellationAndModeChangePrintThePendingValuesFirst() {
+    RunPrinterRoad(CopperCondition(), kPrintFiveDataPerLine, {"-siml=1", "-printer=siml"},
+                   [&](Road& road) {
+                       CRollPaperLink& link = road.w.RollPaper();
+                       std::uint32_t count = 0;
+                       for (int m = 0; m < 3; ++m)
+                           road.MeasureLayer(count);
+                       const MeasFileData open = *road.Channel().Condition();
+                       auto valueOf = [&](std::uint32_t n) {
+                           const MsrLogRecord r = road.Record(n);
+                           return GetFirstValueText(open, std::span<const MsrLogRecord>(&r, 1));
+                       };
+                       const std::vector<std::string> three = {valueOf(0), valueOf(1), valueOf(2)};
+                       road.p.op.Answer(IDYES);
+                       road.w.OnCommand(cmd::kCancelLastData);
+                       QCOMPARE(road.Channel().Condition()->nItemCt, 2u);
+                       QVERIFY(EndsWithLine(link, FormatCancellationLine(3)));
+                       QVERIFY(EndsWithLine(link, MakeFiveDataLine(open, 1, three), 1));
+
+                       road.MeasureLayer(count);
+                       QCOMPARE(link.Output().PendingCount(), 1);
+                       const std::string fourth = valueOf(2);
+                       ModalDriver modal;
+                       modal.When(QStringLiteral("CPrinterSetup"), [](QWidget& d) {
+                           Press(d, "ctl1224");
+                           Press(d, "okButton");
+                       });
+                       road.w.OnCommand(cmd::kPrinterSet);
+                       QCOMPARE(link.Output().PendingCount(), 0);
+                       QCOMPARE(link.Output().Mode(), kPrintOneDataPerLine);
+                       QVERIFY(EndsWithLine(link, MakeFiveDataLine(open, 3, {fourth})));
+                   });
 }
 
 void PrinterRoadTest::missingRollPaperPrinterIsToldAtStartUp() {
