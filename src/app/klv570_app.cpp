@@ -75,6 +75,11 @@ void CKLV570App::ReadSettings() {
                     {ini::kLinePrinterFontMin, ini::kLinePrinterFontMax}, m_linePrinterFont);
 }
 
+void CKLV570App::SetRollPaperPrinterFlag(bool rollPaper) {
+    m_systemFlags = rollPaper ? (m_systemFlags | kFlagRollPaperPrinter)
+                              : (m_systemFlags & ~kFlagRollPaperPrinter);
+}
+
 void CKLV570App::WriteSettings() {
     WriteSetting(m_profile, ini::kSystemFlags, static_cast<int>(m_systemFlags));
     WriteSetting(m_profile, ini::kPrinterName, m_printerName);

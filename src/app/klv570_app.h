@@ -15,6 +15,7 @@
 #include "base/event_sounds.h"
 #include "base/operator.h"
 #include "base/profile.h"
+#include "output/raw_printer_queue.h"
 #include "reference/calibration_store.h"
 #include "reference/condition_store.h"
 
@@ -50,8 +51,17 @@ public:
     ListViewStyle ListStyle() const { return ListViewStyleFor(m_systemFlags); }
     int PrinterName() const { return m_printerName; }
     int MeasDataPrint() const { return m_measDataPrint; }
+    // "Printer set": the printer kind bit, the roll-paper model and print mode.
+    void SetRollPaperPrinterFlag(bool rollPaper);
+    void SetPrinterName(int id) { m_printerName = id; }
+    void SetMeasDataPrint(int bits) { m_measDataPrint = bits; }
+    // Writes the flags, printer keys and printer fonts to the settings file.
+    void WritePrintSettings() { WriteSettings(); }
     PrinterFont& PagePrinterFont() { return m_pagePrinterFont; }
     PrinterFont& LinePrinterFont() { return m_linePrinterFont; }
+    // The platform's raw printer queues; none until the composition root gives them.
+    void SetPrinterQueue(RawPrinterQueue* queue) { m_printerQueue = queue; }
+    RawPrinterQueue& PrinterQueue() { return m_printerQueue ? *m_printerQueue : m_noPrinterQueue; }
 
     SoundTable& Sounds() { return m_eventSounds.Table(); }
     // Plays the table that start-up and the settings dialog load.
@@ -90,6 +100,8 @@ private:
     int m_measDataPrint = 0;
     PrinterFont m_pagePrinterFont;
     PrinterFont m_linePrinterFont;
+    RawPrinterQueue* m_printerQueue = nullptr;
+    CNoPrinterQueue m_noPrinterQueue;
     CEventSounds m_eventSounds;
     VersionBlock m_version;
     CalibrationStore m_calibration{};

@@ -2,6 +2,7 @@
 
 #include "app/klv570_app.h"
 #include "app/ui/main_channel.h"
+#include "app/ui/roll_paper_link.h"
 #include "stats/ui/data_over.h"
 #include "stats/ui/simple_stat.h"
 #include "stats/ui/stat_item_set.h"
@@ -25,6 +26,17 @@ bool CChannelOutput::DoStatisticsItemSet() {
 
 void CChannelOutput::RefreshTemporaryStatistics() {
     m_panel.Display();
+}
+
+void CChannelOutput::PrintLayer(const MeasFileData& d, int layer) {
+    if (m_rollPaper != nullptr)
+        m_rollPaper->PrintLayer(d, m_channel.Index(), layer);
+}
+
+void CChannelOutput::PrintMeasurement(const MeasFileData& d,
+                                      std::span<const MsrLogRecord> records) {
+    if (m_rollPaper != nullptr)
+        m_rollPaper->PrintMeasurement(d, m_channel.Index(), records);
 }
 
 void CChannelOutput::ResetTemporaryStatistics() {

@@ -12,6 +12,7 @@ namespace klv {
 
 class CKLV570App;
 class CMainChannel;
+class CRollPaperLink;
 class CSimpleStat;
 
 // Where the open channel's finished layers and measurements go: the temporary statistics
@@ -28,11 +29,14 @@ public:
     // "Setting of statistics items" on the open channel's condition; then the last result,
     // the panel and the enabling follow it. True when the items were changed.
     bool DoStatisticsItemSet();
+    // The roll-paper printer the lines go to; none prints nothing.
+    void SetRollPaper(CRollPaperLink* rollPaper) { m_rollPaper = rollPaper; }
+    CRollPaperLink* RollPaper() { return m_rollPaper; }
 
     // MeasurementOutput
     void RefreshTemporaryStatistics() override;
-    void PrintLayer(const MeasFileData&, int) override {}
-    void PrintMeasurement(const MeasFileData&, std::span<const MsrLogRecord>) override {}
+    void PrintLayer(const MeasFileData& d, int layer) override;
+    void PrintMeasurement(const MeasFileData& d, std::span<const MsrLogRecord> records) override;
     void TransmitMeasurement(const MeasFileData&, std::span<const MsrLogRecord>,
                              std::uint32_t) override {}
     bool RunGrossStatistics(const MeasFileData& d) override;
@@ -51,6 +55,7 @@ private:
     CSimpleStat& m_panel;
     QWidget& m_window;
     StatisticsWindow m_statisticsWindow;
+    CRollPaperLink* m_rollPaper = nullptr;
 };
 
 }  // namespace klv

@@ -20,6 +20,7 @@
 #include "app/ui/main_face.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/result_font_dialog.h"
+#include "app/ui/roll_paper_link.h"
 #include "app/ui/status_line.h"
 #include "base/ui/key_routing_table.h"
 #include "base/ui/tool_button.h"
@@ -66,8 +67,14 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* pare
     m_device = std::make_unique<CDeviceLink>(device, m_app.Profile(), m_app.Time(),
                                              (m_app.SystemFlags() & kFlagSimulator) != 0);
     m_instrument = std::make_unique<CProtocolRunInstrument>(m_device->Protocol());
+    m_rollPaper = std::make_unique<CRollPaperLink>(m_app);
     m_channel = std::make_unique<CMainChannel>(m_app, *m_face, *m_instrument, *this,
                                                [this] { UpdateControls(); });
+    m_channel->Output().SetRollPaper(m_rollPaper.get());
+    m_rollPaper->Reports().SetChannelSource([this] {
+        return m_channel ? OpenChannelRef{m_channel->Condition(), m_channel->Index()}
+                         : OpenChannelRef{};
+    });
     m_editContext = std::make_unique<ConditionEditContext>(
         ConditionEditContext{m_app.Conditions(),
                              m_app.Calibration(),
@@ -220,6 +227,9 @@ void CKLV570Dlg::BuildCommandHandlers() {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(m_app.HelpPath())));
     });
     on(cmd::kVersion, [this] { ShowVersion(); });
+    on(cmd::kPrinterSet, [this] {
+        m_rollPaper->RunPrinterSetup(this, {m_channel->Condition(), m_channel->Index()});
+    });
 }
 
 void CKLV570Dlg::DeleteConditionFiles() {
@@ -271,6 +281,7 @@ void CKLV570Dlg::ShowVersion() {
 void CKLV570Dlg::StartDevice() {
     if (m_shutDown)
         return;
+    m_rollPaper->StartUp(this);
     if (!m_device->Start(m_app.Op())) {
         Shutdown();
         close();
@@ -287,8 +298,10 @@ void CKLV570Dlg::Shutdown() {
     if (m_shutDown)
         return;
     m_shutDown = true;
+    m_channel->FlushRollPaperLine();
     m_channel.reset();
     m_device->Stop();
+    m_rollPaper->Shutdown();
     if (!m_initialised)
         return;
     // No key may reach a window that is going.

@@ -17,6 +17,7 @@ class CKLV570App;
 class CMainChannel;
 class CMainFace;
 class CProtocolRunInstrument;
+class CRollPaperLink;
 struct ConditionEditContext;
 
 // The main window. Closing asks "May the program be closed?"; on Yes the window settings are
@@ -36,6 +37,7 @@ public:
     CDeviceLink& Device() { return *m_device; }
     CMainChannel& Channel() { return *m_channel; }
     CMainFace& Face() { return *m_face; }
+    CRollPaperLink& RollPaper() { return *m_rollPaper; }
     // The program's key routing: F2 and F3 are the main window's until a window takes them.
     CKeyRoutingTable& Keys() { return m_keys; }
     // Opens the instrument once the window is up, takes F2 and F3, then opens the channel of
@@ -68,6 +70,7 @@ private:
     CKLV570App& m_app;
     std::unique_ptr<CDeviceLink> m_device;
     std::unique_ptr<CProtocolRunInstrument> m_instrument;
+    std::unique_ptr<CRollPaperLink> m_rollPaper;
     std::unique_ptr<CMainChannel> m_channel;
     std::unique_ptr<ConditionEditContext> m_editContext;
     CMainFace* m_face = nullptr;

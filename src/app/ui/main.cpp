@@ -13,6 +13,7 @@
 #include "device/libusb/libusb_platform.h"
 #include "device/ui/qt_device_seams.h"
 #include "device/ui/usb_msg_box_dialog.h"
+#include "output/cups/cups_printer_queue.h"
 
 // The one composition root: every seam of the program is made here and handed in.
 int main(int argc, char** argv) {
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     klv::SystemClock clock;
     klv::CQtSoundPlayer sounds;
     klv::CKLV570App app(klv::DataDirectoryFromEnvironment(), op, clock, sounds);
+    klv::CCupsPrinterQueue printerQueue;
+    app.SetPrinterQueue(&printerQueue);
     app.Hooks().checkRuntime = [] { return klv::CheckQtRuntime(); };
     app.Hooks().runMainWindow = [&] {
         klv::LibUsbPlatform usb(app.Profile());

@@ -10,6 +10,7 @@
 #include "app/ui/condition_table.h"
 #include "app/ui/main_face.h"
 #include "app/ui/meas_result_list.h"
+#include "app/ui/roll_paper_link.h"
 #include "base/fixed_text.h"
 #include "base/line_log.h"
 #include "base/ui/text_codec.h"
@@ -126,6 +127,7 @@ void CMainChannel::CloseChannel() {
 }
 
 void CMainChannel::EndCondition() {
+    FlushRollPaperLine();
     ForgetOpenChannel(m_app.Profile());
     LogPrint(1, "Channel %d closed\n", m_index + 1);
     m_endedSession = std::move(m_session);
@@ -192,7 +194,12 @@ void CMainChannel::OnPollingNotify() {
 void CMainChannel::CancelLastData() {
     if (!m_session)
         return;
-    if (CancelLastMeasurement(m_app.Conditions(), m_condition, m_index, nullptr) !=
+    // The pending values are printed while the log still holds the cancelled one.
+    FlushRollPaperLine();
+    CRollPaperLink* rollPaper = m_output.RollPaper();
+    CancellationPrinter* printer =
+        rollPaper != nullptr && rollPaper->Output().IsSelected() ? rollPaper : nullptr;
+    if (CancelLastMeasurement(m_app.Conditions(), m_condition, m_index, printer) !=
         CancelResult::Cancelled)
         return;
     m_session->ResetLayer();
@@ -202,7 +209,14 @@ void CMainChannel::CancelLastData() {
     m_output.RefreshTemporaryStatistics();
 }
 
+void CMainChannel::FlushRollPaperLine() {
+    if (m_output.RollPaper() != nullptr)
+        m_output.RollPaper()->Output().FlushFiveDataLine({Condition(), m_index});
+}
+
 void CMainChannel::DeleteData() {
+    // The pending values still go on paper before their data goes.
+    FlushRollPaperLine();
     if (!m_session || !m_app.Conditions().EraseChannelData(m_condition, m_index))
         return;
     m_session->ResetLayer();

@@ -64,6 +64,8 @@ public:
     void StopMeasurement();
     void OnPollingNotify();
     void CancelLastData();
+    // Prints the pending five-data line of the open channel.
+    void FlushRollPaperLine();
     void DeleteData();
 
     // MeasurementView

@@ -1,0 +1,56 @@
+#include "output/printer_setup_rules.h"
+
+#include <algorithm>
+
+#include "base/number_parse.h"
+#include "output/roll_paper_lines.h"
+
+namespace klv {
+
+std::vector<int> ListedPointSizes() {
+    constexpr int kStandard[] = {9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+    std::vector<int> sizes;
+    for (int s : kStandard) {
+        if (s <= 20)
+            sizes.push_back(s);
+    }
+    return sizes;
+}
+
+std::optional<int> CheckPointSize(std::string_view text, PointSizeRange range) {
+    const std::optional<int> n = ParseInt(text);
+    if (!n || *n < range.min || *n > range.max)
+        return std::nullopt;
+    return n;
+}
+
+int SelectedPrintMode(int word) {
+    for (int bit : {kPrintOneDataPerLine, kPrintFiveDataPerLine, kPrintAtStatistics}) {
+        if ((word & bit) != 0)
+            return bit;
+    }
+    return kPrintOneDataPerLine;
+}
+
+int WithPrintMode(int word, int modeBit) {
+    return (word & ~kPrintModeBits) | modeBit;
+}
+
+bool LeavesFiveDataMode(int oldWord, int newWord) {
+    return SelectedPrintMode(oldWord) == kPrintFiveDataPerLine &&
+           SelectedPrintMode(newWord) != kPrintFiveDataPerLine;
+}
+
+std::vector<FontFace> MergeFontFaces(std::vector<FontFace> faces) {
+    std::stable_sort(faces.begin(), faces.end(), [](const FontFace& a, const FontFace& b) {
+        if (a.face != b.face)
+            return a.face < b.face;
+        return a.charSet == kShiftJisFontCharSet && b.charSet != kShiftJisFontCharSet;
+    });
+    faces.erase(std::unique(faces.begin(), faces.end(),
+                            [](const FontFace& a, const FontFace& b) { return a.face == b.face; }),
+                faces.end());
+    return faces;
+}
+
+}  // namespace klv

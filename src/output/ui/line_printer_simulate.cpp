@@ -1,0 +1,110 @@
+#include "output/ui/line_printer_simulate.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <climits>
+
+#include "base/ui/window_settings.h"
+#include "base/window_keys.h"
+#include "output/ui/roll_paper_drawer.h"
+
+namespace klv {
+
+namespace {
+
+constexpr char kSection[] = "LinePrintSiml";
+constexpr int kInitialHeight = 400;
+constexpr int kMinimumHeight = 48;
+
+}  // namespace
+
+CLinePrinterSimulate::CLinePrinterSimulate(ProfileFile* profile, QWidget* parent)
+    : QDialog(parent), m_profile(profile) {
+    setObjectName(QStringLiteral("CLinePrinterSimulate"));
+    setWindowTitle(QStringLiteral("Roll-paper printer - print image"));
+    // No close box: the window goes with the program.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                   Qt::CustomizeWindowHint);
+    setModal(false);
+    setFixedWidth(kStripWidth);
+    setMinimumHeight(kMinimumHeight);
+    resize(kStripWidth, kInitialHeight);
+    m_strip = QImage(kStripWidth, kInitialHeight, QImage::Format_RGB32);
+    m_strip.fill(Qt::white);
+}
+
+CLinePrinterSimulate::~CLinePrinterSimulate() {
+    Shutdown();
+}
+
+void CLinePrinterSimulate::Open() {
+    const bool stored = m_profile != nullptr &&
+                        m_profile->GetProfileInt(kSection, ini::kWinLeft, INT_MIN) != INT_MIN;
+    if (m_profile != nullptr)
+        RestoreWindowPlacement(*this, *m_profile, kSection, true, false);
+    if (!stored && screen() != nullptr) {
+        // Beside the main window rather than over its results, as a receipt would come out.
+        const QRect area = screen()->availableGeometry();
+        move(area.right() - kStripWidth + 1, area.top());
+    }
+    setFixedWidth(kStripWidth);
+    show();
+}
+
+void CLinePrinterSimulate::Shutdown() {
+    if (m_closing)
+        return;
+    m_closing = true;
+    if (m_profile != nullptr && isVisible())
+        SaveWindowPlacement(*this, *m_profile, kSection, true, false);
+    close();
+}
+
+void CLinePrinterSimulate::AppendRows(const MonoBitmap& bitmap, int rows) {
+    const QImage added = ToImage(bitmap, rows);
+    const int h = m_strip.height();
+    QImage next(m_strip.size(), QImage::Format_RGB32);
+    next.fill(Qt::white);
+    {
+        QPainter p(&next);
+        p.drawImage(0, -added.height(), m_strip);
+        p.drawImage(0, h - added.height(), added);
+    }
+    m_strip = next;
+    update();
+}
+
+void CLinePrinterSimulate::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (size() == m_strip.size())
+        return;
+    QImage next(kStripWidth, std::max(1, height()), QImage::Format_RGB32);
+    next.fill(Qt::white);
+    {
+        // The latest lines stay in view at the bottom.
+        QPainter p(&next);
+        p.drawImage(0, next.height() - m_strip.height(), m_strip);
+    }
+    m_strip = next;
+}
+
+void CLinePrinterSimulate::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, m_strip);
+}
+
+void CLinePrinterSimulate::closeEvent(QCloseEvent* event) {
+    if (!m_closing)
+        event->ignore();
+}
+
+void CLinePrinterSimulate::keyPressEvent(QKeyEvent* event) {
+    // Escape would close the dialog.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace klv

@@ -1,0 +1,136 @@
+#include "output/ui/print_report.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "output/ui/page_printer_simulate.h"
+#include "output/ui/roll_paper_drawer.h"
+
+namespace klv {
+
+namespace {
+
+// The platform's default page setup: one inch on every side.
+constexpr PageMargins kDefaultMargins{1000, 1000, 1000, 1000};
+
+PageDevice DescribePage(const QPrinter& printer) {
+    const QPageLayout layout = printer.pageLayout();
+    const QSizeF portrait = layout.pageSize().size(QPageSize::Millimeter);
+    const int dpi = printer.resolution();
+    const QRect full = layout.fullRectPixels(dpi);
+    const QRect paint = layout.paintRectPixels(dpi);
+    PageDevice d;
+    d.dpiX = printer.logicalDpiX();
+    d.dpiY = printer.logicalDpiY();
+    d.paperWidthTenthMm = qRound(portrait.width() * 10);
+    d.paperLengthTenthMm = qRound(portrait.height() * 10);
+    d.landscape = layout.orientation() == QPageLayout::Landscape;
+    d.offsetX = paint.left() - full.left();
+    d.offsetY = paint.top() - full.top();
+    return d;
+}
+
+}  // namespace
+
+CPrintReporter::CPrintReporter(CRollPaperOutput& rollPaper, Operator& op, Clock& clock,
+                               ProfileFile* profile)
+    : m_rollPaper(rollPaper), m_op(op), m_clock(clock), m_profile(profile) {}
+
+CPrintReporter::~CPrintReporter() = default;
+
+bool CPrintReporter::PrintReport(QWidget* dialog, const PageFunction& pageFunction) {
+    if (m_rollPaper.IsSelected())
+        return PrintRollPaperBands(dialog, pageFunction);
+    if (m_simulation) {
+        CPagePrinterSimulate window(m_profile, dialog);
+        window.Run(dialog, pageFunction, m_clock.Now());
+        return true;
+    }
+    return PrintPages(dialog, pageFunction);
+}
+
+bool CPrintReporter::PrintRollPaperBands(QWidget* dialog, const PageFunction& pageFunction) {
+    if (!m_rollPaper.FlushFiveDataLine(m_channel ? m_channel() : OpenChannelRef{}))
+        return false;
+    if (m_rollPaper.IsFeedPending() && !m_rollPaper.FeedRollPaper())
+        return false;
+    PrintPageContext pc;
+    pc.font = MakeRollPaperFont(m_rollPaperFont.face, m_rollPaperFont.size, false);
+    pc.wideFont = MakeRollPaperFont(m_rollPaperFont.face, m_rollPaperFont.size, true);
+    pc.start = m_clock.Now();
+    QImage band(kBandWidth, kBandHeight, QImage::Format_RGB32);
+    for (pc.page = 1;; ++pc.page) {
+        band.fill(Qt::white);
+        bool more = false;
+        {
+            QPainter painter(&band);
+            pc.painter = &painter;
+            PreparePage(pc);
+            pc.rect = {0, 0, kBandWidth, kBandHeight};
+            more = pageFunction(dialog, pc);
+            pc.painter = nullptr;
+        }
+        const bool sent = m_rollPaper.Printer().PrintRasterRows(ToMonoBitmap(band), pc.rect.bottom);
+        if (!more || pc.end || !sent)
+            break;
+    }
+    return true;
+}
+
+bool CPrintReporter::HoldDefaultPrinter() {
+    if (m_printer)
+        return true;
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        m_op.ShowMessage(kMsgPagePrinterUnusable, MsgIcon::Information, MsgButtons::Ok);
+        return false;
+    }
+    m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    m_margins = kDefaultMargins;
+    return true;
+}
+
+bool CPrintReporter::PrintPages(QWidget* dialog, const PageFunction& pageFunction) {
+    if (!HoldDefaultPrinter())
+        return false;
+    QPrinter& printer = *m_printer;
+    {
+        QPrintDialog print(&printer, dialog);
+        print.setOption(QAbstractPrintDialog::PrintSelection, false);
+        print.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        print.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        if (print.exec() != QDialog::Accepted)
+            return false;
+    }
+    printer.setDocName(QString::fromLatin1(kPrintDocumentName));
+    const PrintRect area = GetPrintableRect(DescribePage(printer), m_margins);
+    PrintPageContext pc;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        m_op.ShowMessage(kMsgPagePrinterUnusable, MsgIcon::Information, MsgButtons::Ok);
+        return false;
+    }
+    const int dpiY = printer.logicalDpiY();
+    pc.font = QFont(m_pageFont.face);
+    pc.font.setPixelSize(std::max(1, -PagePrinterFontHeight(m_pageFont.size, dpiY)));
+    pc.wideFont = MakeWideFont(pc.font);
+    pc.start = m_clock.Now();
+    pc.painter = &painter;
+    for (pc.page = 1;; ++pc.page) {
+        painter.setClipRect(
+            QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1)));
+        PreparePage(pc);
+        pc.rect = area;
+        const bool more = pageFunction(dialog, pc);
+        if (!more)
+            break;
+        printer.newPage();
+    }
+    painter.end();
+    return true;
+}
+
+}  // namespace klv

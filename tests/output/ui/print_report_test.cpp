@@ -1,0 +1,207 @@
+#include "output/ui/print_report.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QTimer>
+#include <QtTest>
+
+#include "output/file_printer_queue.h"
+#include "output/recording_drawer.h"
+#include "output/ui/line_printer_simulate.h"
+#include "output/ui/page_printer_simulate.h"
+#include "output/ui/roll_paper_drawer.h"
+#include "reference/condition_store.h"
+#include "support/private_cupsd.h"
+#include "support/scripted_operator.h"
+#include "support/settable_clock.h"
+#include "support/temp_dir.h"
+#include "support/ui/modal_driver.h"
+
+namespace klv {
+
+using namespace test;
+
+class PrintReportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pagesPrintedToPdfReadBackWhereTheyWereDrawn();
+    void noDefaultPrinterIsTold();
+    void rollPaperReportsGoInBandsAfterTheFeed();
+    void printImageWindowShowsPageAfterPage();
+};
+
+namespace {
+
+// Title with date and page, then one line naming the page; two pages.
+bool TwoPages(QWidget*, PrintPageContext& pc) {
+    PrintTitleLine(pc, "Statistics report", false, true, true);
+    pc.painter->drawText(pc.rect.left, pc.rect.top + pc.charHeight,
+                         QStringLiteral("Body of page %1").arg(pc.page));
+    pc.rect.bottom = pc.rect.top + 2 * pc.charHeight;
+    return pc.page < 2;
+}
+
+struct Reporter {
+    TempDir dir;
+    ScriptedOperator op;
+    SettableClock clock;
+    ConditionStore store{dir.Path(), op};
+    CFilePrinterQueue queue{dir.Path()};
+    CRollPaperPrinter printer{queue, op};
+    CQtRollPaperDrawer drawer;
+    CRollPaperOutput rollPaper{printer, drawer, store};
+    CPrintReporter reporter{rollPaper, op, clock, nullptr};
+
+    Reporter() { clock.SetNow({2026, 3, 4, 9, 5, 0, 0, 3}); }
+};
+
+struct PdfWord {
+    QString text;
+    double xMin, yMin, xMax;
+};
+
+// The words of a PDF page with their boxes, in reading order.
+QList<PdfWord> PdfWords(const QString& pdf, int page) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
+             QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
+    p.waitForFinished(20000);
+    QList<PdfWord> words;
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                       "yMax=\"[0-9.]+\">([^<]*)</word>"));
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        words.push_back({m.captured(4), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                         m.captured(3).toDouble()});
+    }
+    return words;
+}
+
+int PdfPages(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.waitForFinished(20000);
+    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
+    return pages.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
+}
+
+}  // namespace
+
+void PrintReportTest::pagesPrintedToPdfReadBackWhereTheyWereDrawn() {
+    PrivateCupsd cupsd;
+    QCOMPARE(QString::fromStdString(cupsd.Error()), QString());
+    cupsd.AddQueue("Office_A4", "Office A4");
+    QVERIFY(cupsd.SetDefault("Office_A4"));
+    Reporter r;
+    const QString pdf = QString::fromStdString(r.dir.File("report.pdf"));
+    ModalDriver modal;
+    modal.When(QStringLiteral("QPrintDialog"), [&](QWidget& d) {
+        // The lab's delivery-note copy: the dialog's own "Print to File (PDF)".
+        auto* printers = d.findChild<QComboBox*>(QStringLiteral("printers"));
+        QVERIFY(printers != nullptr);
+        const int file = printers->findText(QStringLiteral("Print to File (PDF)"));
+        QVERIFY(file >= 0);
+        printers->setCurrentIndex(file);
+        auto* name = d.findChild<QLineEdit*>(QStringLiteral("filename"));
+        QVERIFY(name != nullptr);
+        name->setText(pdf);
+        static_cast<QDialog&>(d).accept();
+    });
+    QVERIFY(r.reporter.PrintReport(nullptr, TwoPages));
+    QVERIFY(r.reporter.PagePrinter() != nullptr);
+    QCOMPARE(PdfPages(pdf), 2);
+    const QSizeF paper = r.reporter.PagePrinter()->pageLayout().fullRect(QPageLayout::Point).size();
+    for (int page = 1; page <= 2; ++page) {
+        const QList<PdfWord> words = PdfWords(pdf, page);
+        QStringList texts;
+        for (const PdfWord& w : words)
+            texts << w.text;
+        QCOMPARE(texts,
+                 (QStringList{"Statistics", "report", "Body", "of", "page", QString::number(page),
+                              "2026/", "3/", "4", "09:05", "P", QString::number(page)}));
+        // The title one inch from the left edge, its right-hand text ending one inch from the
+        // right edge on the same line, the page's own line below it.
+        const PdfWord& title = words.front();
+        const PdfWord& number = words.back();
+        QVERIFY(qAbs(title.xMin - 72.0) < 1.0);
+        QVERIFY(qAbs(number.xMax - (paper.width() - 72.0)) < 3.0);
+        QVERIFY(qAbs(number.yMin - title.yMin) < 2.0);
+        QVERIFY(qAbs(title.yMin - 72.0) < 6.0);
+        QVERIFY(words[2].yMin > title.yMin + 10.0);
+        QVERIFY(qAbs(words[2].xMin - 72.0) < 1.0);
+    }
+    QVERIFY(r.op.Texts().empty());
+}
+
+void PrintReportTest::noDefaultPrinterIsTold() {
+    Reporter r;
+    QVERIFY(!r.reporter.PrintReport(nullptr, TwoPages));
+    QCOMPARE(r.op.Texts(), std::vector<std::string>{"Page printer can't be used."});
+}
+
+void PrintReportTest::rollPaperReportsGoInBandsAfterTheFeed() {
+    Reporter r;
+    WriteTestFile(r.dir.File("CT-S300_Partial_Cut"), "");
+    r.rollPaper.SetSelected(true);
+    QVERIFY(r.rollPaper.PrintRollPaperLine("   1   Ni      5.00 um"));
+    std::vector<int> bottoms;
+    QVERIFY(r.reporter.PrintReport(nullptr, [&](QWidget* w, PrintPageContext& pc) -> bool {
+        if (pc.rect.right != 576)
+            return false;
+        const bool more = TwoPages(w, pc);
+        bottoms.push_back(pc.rect.bottom);
+        return more;
+    }));
+    QVERIFY(!r.rollPaper.IsFeedPending());
+    QCOMPARE(bottoms.size(), std::size_t{2});
+    const DecodedRows rows = DecodeRasterRecords(ReadTestFile(r.dir.File("CT-S300_Partial_Cut")));
+    QVERIFY(rows.ok);
+    const int lineHeight = r.drawer.CharacterCell().height;
+    QCOMPARE(int(rows.rows.size()), 2 * lineHeight + bottoms[0] + bottoms[1]);
+    QCOMPARE(r.queue.Documents(), 4);
+    // The band rows carry the 576-dot width.
+    QCOMPARE(rows.rows.back().size(), std::size_t{72});
+}
+
+void PrintReportTest::printImageWindowShowsPageAfterPage() {
+    Reporter r;
+    r.reporter.SetPrintSimulation(true);
+    QList<int> shown;
+    QImage firstPage;
+    QTimer turner;
+    // The operator closes each page as soon as it is on screen.
+    connect(&turner, &QTimer::timeout, [&] {
+        auto* window = qobject_cast<CPagePrinterSimulate*>(QApplication::activeModalWidget());
+        if (window == nullptr || window->PageNumber() == 0 || shown.contains(window->PageNumber()))
+            return;
+        shown << window->PageNumber();
+        if (shown.size() == 1) {
+            firstPage = window->Page();
+            if (const char* shots = std::getenv("KLV_SHOT_DIR"))
+                window->grab().save(QString::fromLocal8Bit(shots) + "/page_print.png");
+        }
+        window->close();
+    });
+    turner.start(20);
+    QVERIFY(r.reporter.PrintReport(nullptr, TwoPages));
+    QCOMPARE(shown, (QList<int>{1, 2}));
+    QVERIFY(firstPage.pixelColor(0, 0) == Qt::white);
+    bool inked = false;
+    for (int y = 0; y < 60 && !inked; ++y)
+        for (int x = 0; x < firstPage.width() && !inked; ++x)
+            inked = firstPage.pixelColor(x, y) != Qt::white;
+    QVERIFY(inked);
+}
+
+}  // namespace klv
+
+QTEST_MAIN(klv::PrintReportTest)
+#include "print_report_test.moc"
