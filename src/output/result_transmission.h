@@ -34,6 +34,7 @@ public:
     void SendMeasurement(const MeasFileData& d, std::span<const MsrLogRecord> records,
                          std::uint32_t dataNumber);
     const MeasDataSendParam& Param() const { return m_param; }
+    CDdeServer& Dde() { return m_dde; }
 
 private:
     void WriteSerialLine(const std::string& bytes);

@@ -2,6 +2,7 @@
 
 #include "app/klv570_app.h"
 #include "app/ui/main_channel.h"
+#include "output/result_transmission.h"
 #include "stats/ui/data_over.h"
 #include "stats/ui/simple_stat.h"
 #include "stats/ui/stat_item_set.h"
@@ -25,6 +26,13 @@ bool CChannelOutput::DoStatisticsItemSet() {
 
 void CChannelOutput::RefreshTemporaryStatistics() {
     m_panel.Display();
+}
+
+void CChannelOutput::TransmitMeasurement(const MeasFileData& d,
+                                         std::span<const MsrLogRecord> records,
+                                         std::uint32_t recordNumber) {
+    if (CResultTransmission* transmission = m_app.Transmission())
+        transmission->SendMeasurement(d, records, recordNumber);
 }
 
 void CChannelOutput::ResetTemporaryStatistics() {

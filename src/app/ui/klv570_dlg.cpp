@@ -27,6 +27,7 @@
 #include "device/ui/usb_status_dialog.h"
 #include "measure/measurement_state.h"
 #include "measure/protocol_run_instrument.h"
+#include "output/result_transmission.h"
 #include "reference/alloy_content_table.h"
 #include "reference/coating_table.h"
 #include "reference/condition_rules.h"
@@ -117,6 +118,9 @@ void CKLV570Dlg::FillControlState() {
         state.alloyFactorApplies = HasAlloySn(d).has_value() || FindAlloyContent(d) != nullptr;
     }
     m_state = state;
+    // A client's command waits while a measurement runs.
+    if (CResultTransmission* transmission = m_app.Transmission())
+        transmission->Dde().SetBusy(state.running);
 }
 
 void CKLV570Dlg::UpdateControls() {
@@ -278,6 +282,8 @@ void CKLV570Dlg::StartDevice() {
     }
     m_keys.Register(kVkF2, this);
     m_keys.Register(kVkF3, this);
+    if (CResultTransmission* transmission = m_app.Transmission())
+        transmission->OpenSerialPort();
     m_channel->SelectMeasureFile(true);
     UpdateControls();
     m_initialised = true;
@@ -289,6 +295,8 @@ void CKLV570Dlg::Shutdown() {
     m_shutDown = true;
     m_channel.reset();
     m_device->Stop();
+    if (CResultTransmission* transmission = m_app.Transmission())
+        transmission->CloseSerialPort();
     if (!m_initialised)
         return;
     // No key may reach a window that is going.
