@@ -11,6 +11,7 @@
 #include "app/command_ids.h"
 #include "app/klv570_app.h"
 #include "app/messages.h"
+#include "app/send_param_profile.h"
 #include "app/settings_keys.h"
 #include "app/system_flags.h"
 #include "app/ui/about_dlg.h"
@@ -28,6 +29,7 @@
 #include "measure/measurement_state.h"
 #include "measure/protocol_run_instrument.h"
 #include "output/result_transmission.h"
+#include "output/ui/data_send_sheet.h"
 #include "reference/alloy_content_table.h"
 #include "reference/coating_table.h"
 #include "reference/condition_rules.h"
@@ -224,6 +226,8 @@ void CKLV570Dlg::BuildCommandHandlers() {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(m_app.HelpPath())));
     });
     on(cmd::kVersion, [this] { ShowVersion(); });
+    if (m_app.Transmission() != nullptr)
+        on(cmd::kTransmissionMethod, [this] { EditTransmissionMethod(); });
 }
 
 void CKLV570Dlg::DeleteConditionFiles() {
@@ -263,6 +267,14 @@ void CKLV570Dlg::EditItem(int id) {
     MeasFileData d = m_channel->WorkingCondition();
     if (EditConditionItem(id, *m_editContext, d, m_channel->Index(), this))
         m_channel->AdoptCondition(d);
+}
+
+void CKLV570Dlg::EditTransmissionMethod() {
+    CDataSendSheet sheet(LoadMeasDataSendParam(m_app.Profile()),
+                         CDataSendSheet::SystemSerialPorts(), this);
+    if (sheet.exec() == QDialog::Accepted)
+        SaveMeasDataSendParam(m_app.Profile(), sheet.Param());
+    m_app.Transmission()->OpenSerialPort();
 }
 
 void CKLV570Dlg::ShowVersion() {

@@ -1,9 +1,3 @@
-#include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include <QTest>
 #include <functional>
 
@@ -13,66 +7,11 @@
 #include "output/ui/qt_serial_line.h"
 #include "support/result_conditions.h"
 #include "support/settable_clock.h"
+#include "support/ui/pty_pair.h"
 
 namespace klv {
 
 using test::Measured;
-
-// A pseudo-terminal pair of the test: the program opens the slave by its path, the test reads
-// what arrives at the master.
-class PtyPair {
-public:
-    PtyPair() {
-        char name[256] = {};
-        if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0)
-            return;
-        termios raw{};
-        ::tcgetattr(m_slave, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(m_slave, TCSANOW, &raw);
-        m_path = name;
-    }
-    ~PtyPair() {
-        if (m_master >= 0)
-            ::close(m_master);
-        if (m_slave >= 0)
-            ::close(m_slave);
-    }
-    PtyPair(const PtyPair&) = delete;
-    PtyPair& operator=(const PtyPair&) = delete;
-
-    const std::string& Path() const { return m_path; }
-    // Writes at the slave until the terminal takes no more, as a receiver that stopped reading.
-    void Fill() {
-        ::fcntl(m_slave, F_SETFL, ::fcntl(m_slave, F_GETFL) | O_NONBLOCK);
-        const std::string block(4096, 'x');
-        // The kernel moves bytes on to the master a moment later: fill until a round takes none.
-        for (bool took = true; took;) {
-            took = false;
-            while (::write(m_slave, block.data(), block.size()) > 0)
-                took = true;
-            ::usleep(20000);
-        }
-    }
-    // Everything that has arrived, after waiting up to `ms` for the first byte.
-    std::string Drain(int ms = 2000) {
-        std::string data;
-        pollfd p{m_master, POLLIN, 0};
-        while (::poll(&p, 1, data.empty() ? ms : 50) > 0) {
-            char buffer[4096];
-            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            data.append(buffer, static_cast<std::size_t>(n));
-        }
-        return data;
-    }
-
-private:
-    int m_master = -1;
-    int m_slave = -1;
-    std::string m_path;
-};
 
 // Answers every box with a step of the test's own.
 class ActingOperator final : public Operator {
@@ -104,7 +43,7 @@ private:
 
 private slots:
     void oneMeasurementIsItsLineAndTheEndCharacters() {
-        PtyPair pty;
+        test::PtyPair pty;
         QVERIFY(!pty.Path().empty());
         const char* const ends[] = {"\r\n", "\r", "\n"};
         for (int delimitor = 0; delimitor < 3; ++delimitor) {
@@ -129,7 +68,7 @@ private slots:
 
     void theSettingsReachThePort() {
         // A pty carries 8-bit bytes only: 7 bits and parity are checked at the port's settings.
-        PtyPair pty;
+        test::PtyPair pty;
         struct Case {
             int speed, parity, dataBit, stopBit;
             qint32 baud;
@@ -162,7 +101,7 @@ private slots:
     }
 
     void aLineTheTerminalDoesNotTakeIsRetriedOrGivenUp() {
-        PtyPair pty;
+        test::PtyPair pty;
         test::MemorySendParamStore store;
         store.param = EightBitsOn(pty.Path());
         CQtSerialLine line(200);
