@@ -4,6 +4,7 @@
 
 #include "app/publish_statistics.h"
 #include "app/send_param_profile.h"
+#include "app/text_output_profile.h"
 #include "output/output_fakes.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
@@ -76,6 +77,26 @@ TEST(PublishStatistics, EverySlotReachesItsItemAndEveryItemIsNotified) {
     PublishStatistics(dde, nullptr);
     EXPECT_EQ(*dde.Request(DdeTopic::Stat, "AVERAGE3"), "AV3");
     EXPECT_EQ(server.notices.size(), dde.Items(DdeTopic::Stat).size());
+}
+
+TEST(TextOutputProfile, DefaultsResolveIntoGraphicsAndAFileThereIsStoredBare) {
+    test::TempDir dir;
+    ProfileFile ini(dir.File("KLV570.ini"));
+    TextOutputSettings s = LoadTextOutputSettings(ini, "/data/Graphics/");
+    EXPECT_EQ(s.items, 64u);
+    EXPECT_EQ(s.delimiter, 0);
+    EXPECT_TRUE(s.toClipboard);
+    EXPECT_EQ(s.filePath, "/data/Graphics/MeasData.txt");
+    s = {kItemDataNumber | kItemUnit, 2, 5, false, "/data/Graphics/Out.txt"};
+    SaveTextOutputSettings(ini, "/data/Graphics/", s);
+    EXPECT_EQ(ini.GetProfileString("MeasureDataOut", "FileName", ""), "Out.txt");
+    EXPECT_EQ(ini.GetProfileInt("MeasureDataOut", "ToClipboard", 9), 0);
+    const TextOutputSettings back = LoadTextOutputSettings(ini, "/data/Graphics/");
+    EXPECT_EQ(back.items, kItemDataNumber | kItemUnit);
+    EXPECT_EQ(back.delimiter, 2);
+    EXPECT_EQ(back.dateFormat, 5);
+    EXPECT_FALSE(back.toClipboard);
+    EXPECT_EQ(back.filePath, "/data/Graphics/Out.txt");
 }
 
 }  // namespace

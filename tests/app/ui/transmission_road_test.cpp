@@ -46,12 +46,11 @@ private:
     std::unique_ptr<PrivateSessionBus> m_bus;
 
     QString Request(const QString& path, const QString& item) {
-        QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(kDBusServiceName),
-                                                           path, QString::fromLatin1(kDBusTopicInterface),
-                                                           QStringLiteral("Request"));
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QString::fromLatin1(kDBusServiceName), path, QString::fromLatin1(kDBusTopicInterface),
+            QStringLiteral("Request"));
         call.setArguments({item});
-        QDBusPendingCall pending =
-            QDBusConnection(QStringLiteral("client")).asyncCall(call, 10000);
+        QDBusPendingCall pending = QDBusConnection(QStringLiteral("client")).asyncCall(call, 10000);
         if (!QTest::qWaitFor([&] { return pending.isFinished(); }, 10000))
             return QStringLiteral("<no answer>");
         const QDBusMessage reply = pending.reply();
@@ -88,8 +87,7 @@ private slots:
                 std::uint32_t count = 0;
                 road.MeasureLayer(count);
                 const MsrLogRecord r = road.Record(0);
-                const std::string value =
-                    FormatMeasDataValue(*road.Channel().Condition(), r, 0);
+                const std::string value = FormatMeasDataValue(*road.Channel().Condition(), r, 0);
                 QCOMPARE(pty.Drain(), "1," + value + "um\r\n");
                 QCOMPARE(Request(QStringLiteral("/MEAS"), QStringLiteral("RES1")),
                          QString::fromStdString(value));
