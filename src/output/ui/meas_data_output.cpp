@@ -36,6 +36,8 @@ QLineEdit* BoundEdit(const QString& name, int value, QWidget* parent) {
     auto* edit = new QLineEdit(QString::number(value), parent);
     edit->setObjectName(name);
     edit->setMaxLength(kBoundChars);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
+                        (kBoundChars + 2));
     return edit;
 }
 
@@ -96,6 +98,7 @@ CMeasDataOutput::CMeasDataOutput(const MeasFileData& d, std::span<const MsrLogRe
     grid->addWidget(m_coatingName, 3, 0);
     grid->addWidget(m_value, 4, 0);
     grid->addWidget(m_unit, 5, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Punctuation letter"), items), 6, 0);
     grid->addWidget(m_delimiter, 6, 1);
 
     auto* target = new QGroupBox(this);
@@ -172,6 +175,7 @@ TextOutputSettings CMeasDataOutput::Settings() const {
 
 void CMeasDataOutput::Refresh() {
     const LineFormat f = Format();
+    m_dateFormat->setEnabled(m_date->isChecked());
     m_sample->setText(ToQString(FormatSampleLine(m_condition, f)));
     m_ok->setEnabled(f.items != 0);
 }
