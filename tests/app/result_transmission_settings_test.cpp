@@ -6,6 +6,7 @@
 #include "app/send_param_profile.h"
 #include "app/text_output_profile.h"
 #include "output/output_fakes.h"
+#include "stats/stat_items.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
 
@@ -71,6 +72,11 @@ TEST(PublishStatistics, EverySlotReachesItsItemAndEveryItemIsNotified) {
     for (const auto& [item, text] : expected)
         EXPECT_EQ(*dde.Request(DdeTopic::Stat, item), text) << item;
     EXPECT_EQ(server.notices.size(), dde.Items(DdeTopic::Stat).size());
+    // The service lists exactly the items the statistics fill, in their order.
+    std::vector<std::string> names;
+    for (const StatItem& item : ListStatItems(block))
+        names.push_back(item.name);
+    EXPECT_EQ(dde.Items(DdeTopic::Stat), names);
 
     // Without a block the texts stay and are told again.
     server.notices.clear();
