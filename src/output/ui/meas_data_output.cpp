@@ -1,11 +1,8 @@
 #include "output/ui/meas_data_output.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,28 +75,8 @@ CMeasDataOutput::CMeasDataOutput(const MeasFileData& d, std::span<const MsrLogRe
     rangeRow->addWidget(new QLabel(QStringLiteral("--"), range));
     rangeRow->addWidget(m_to);
 
-    auto* items = new QGroupBox(this);
-    auto* grid = new QGridLayout(items);
-    m_dataNumber =
-        NamedCheck(QStringLiteral("Data number"), QStringLiteral("dataNumber7700"), items);
-    m_date = NamedCheck(QStringLiteral("Measurement data"), QStringLiteral("date7701"), items);
-    m_dateFormat = NamedCombo(QStringLiteral("dateFormat7702"), DateFormatTexts(), items);
-    m_coatingCount =
-        NamedCheck(QStringLiteral("Coating numbers"), QStringLiteral("coatingCount7703"), items);
-    m_coatingName =
-        NamedCheck(QStringLiteral("Name of coating"), QStringLiteral("coatingName7704"), items);
-    m_value = NamedCheck(QStringLiteral("Measurement value"), QStringLiteral("value7705"), items);
-    m_unit = NamedCheck(QStringLiteral("Unit"), QStringLiteral("unit7706"), items);
-    m_delimiter = NamedCombo(QStringLiteral("delimiter7713"), DelimiterTexts(), items);
-    grid->addWidget(m_dataNumber, 0, 0);
-    grid->addWidget(m_date, 1, 0);
-    grid->addWidget(m_dateFormat, 1, 1);
-    grid->addWidget(m_coatingCount, 2, 0);
-    grid->addWidget(m_coatingName, 3, 0);
-    grid->addWidget(m_value, 4, 0);
-    grid->addWidget(m_unit, 5, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Punctuation letter"), items), 6, 0);
-    grid->addWidget(m_delimiter, 6, 1);
+    m_items = std::make_unique<LineItemControls>(7700, 7713, QStringLiteral("Unit"),
+                                                 LineItemControls::UnitPlace::OwnRow, this);
 
     auto* target = new QGroupBox(this);
     auto* targetRow = new QHBoxLayout(target);
@@ -120,27 +97,18 @@ CMeasDataOutput::CMeasDataOutput(const MeasFileData& d, std::span<const MsrLogRe
 
     auto* page = new QVBoxLayout(this);
     page->addWidget(range);
-    page->addWidget(items);
+    page->addWidget(m_items->box);
     page->addWidget(target);
     page->addWidget(new QLabel(QStringLiteral("Note] Neglect alloy layer."), this));
     page->addWidget(m_sample);
     page->addWidget(buttons);
     page->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_dataNumber->setChecked((settings.items & kItemDataNumber) != 0);
-    m_date->setChecked((settings.items & kItemMeasDate) != 0);
-    m_coatingCount->setChecked((settings.items & kItemCoatingCount) != 0);
-    m_coatingName->setChecked((settings.items & kItemCoatingName) != 0);
-    m_value->setChecked((settings.items & kItemMeasValue) != 0);
-    m_unit->setChecked((settings.items & kItemUnit) != 0);
-    SelectIndex(m_delimiter, settings.delimiter);
-    SelectIndex(m_dateFormat, settings.dateFormat);
+    m_items->Show({settings.items, settings.delimiter, settings.dateFormat, false},
+                  (settings.items & kItemUnit) != 0);
     (settings.toClipboard ? m_clipboard : m_file)->setChecked(true);
 
-    for (QCheckBox* box : {m_dataNumber, m_date, m_coatingCount, m_coatingName, m_value, m_unit})
-        connect(box, &QCheckBox::toggled, this, &CMeasDataOutput::Refresh);
-    for (QComboBox* combo : {m_dateFormat, m_delimiter})
-        connect(combo, &QComboBox::currentIndexChanged, this, &CMeasDataOutput::Refresh);
+    m_items->OnChange(this, [this] { Refresh(); });
     Refresh();
 }
 
@@ -151,14 +119,9 @@ int CMeasDataOutput::exec() {
 }
 
 LineFormat CMeasDataOutput::Format() const {
-    LineFormat f;
-    f.items = (m_dataNumber->isChecked() ? kItemDataNumber : 0u) |
-              (m_date->isChecked() ? kItemMeasDate : 0u) |
-              (m_coatingCount->isChecked() ? kItemCoatingCount : 0u) |
-              (m_coatingName->isChecked() ? kItemCoatingName : 0u) |
-              (m_value->isChecked() ? kItemMeasValue : 0u) | (m_unit->isChecked() ? kItemUnit : 0u);
-    f.delimiter = m_delimiter->currentIndex();
-    f.dateFormat = m_dateFormat->currentIndex();
+    LineFormat f = m_items->Read();
+    if (m_items->unit->isChecked())
+        f.items |= kItemUnit;
     return f;
 }
 
@@ -175,7 +138,7 @@ TextOutputSettings CMeasDataOutput::Settings() const {
 
 void CMeasDataOutput::Refresh() {
     const LineFormat f = Format();
-    m_dateFormat->setEnabled(m_date->isChecked());
+    m_items->dateFormat->setEnabled(m_items->date->isChecked());
     m_sample->setText(ToQString(FormatSampleLine(m_condition, f)));
     m_ok->setEnabled(f.items != 0);
 }

@@ -1,15 +1,15 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <span>
 #include <string>
 
 #include "base/operator.h"
 #include "output/meas_data_line.h"
 #include "output/text_output_settings.h"
+#include "output/ui/output_controls.h"
 
-class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -54,14 +54,7 @@ private:
 
     QLineEdit* m_from = nullptr;
     QLineEdit* m_to = nullptr;
-    QCheckBox* m_dataNumber = nullptr;
-    QCheckBox* m_date = nullptr;
-    QCheckBox* m_coatingCount = nullptr;
-    QCheckBox* m_coatingName = nullptr;
-    QCheckBox* m_value = nullptr;
-    QCheckBox* m_unit = nullptr;
-    QComboBox* m_dateFormat = nullptr;
-    QComboBox* m_delimiter = nullptr;
+    std::unique_ptr<LineItemControls> m_items;
     QRadioButton* m_file = nullptr;
     QRadioButton* m_clipboard = nullptr;
     QLabel* m_sample = nullptr;

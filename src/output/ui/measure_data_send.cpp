@@ -9,7 +9,6 @@
 
 #include "base/ui/text_codec.h"
 #include "output/sample_line.h"
-#include "output/ui/output_controls.h"
 
 namespace klv {
 
@@ -62,50 +61,18 @@ CMeasureDataSend::CMeasureDataSend(Kind kind, const MeasDataSendParam& p, const 
     else
         group->hide();
 
-    auto* items = new QGroupBox(this);
-    auto* grid = new QGridLayout(items);
-    m_dataNumber =
-        NamedCheck(QStringLiteral("Data number"), QStringLiteral("dataNumber7800"), items);
-    m_date = NamedCheck(QStringLiteral("Measurement data"), QStringLiteral("date7801"), items);
-    m_dateFormat = NamedCombo(QStringLiteral("dateFormat7802"), DateFormatTexts(), items);
-    m_coatingCount =
-        NamedCheck(QStringLiteral("Coating numbers"), QStringLiteral("coatingCount7803"), items);
-    m_coatingName =
-        NamedCheck(QStringLiteral("Name of coating"), QStringLiteral("coatingName7804"), items);
-    m_value = NamedCheck(QStringLiteral("Measurement value"), QStringLiteral("value7805"), items);
-    m_unit = NamedCheck(QStringLiteral("Put on unit"), QStringLiteral("unit7806"), items);
-    m_delimiter = NamedCombo(QStringLiteral("delimiter7810"), DelimiterTexts(), items);
-    grid->addWidget(m_dataNumber, 0, 0);
-    grid->addWidget(m_date, 1, 0);
-    grid->addWidget(m_dateFormat, 1, 1);
-    grid->addWidget(m_coatingCount, 2, 0);
-    grid->addWidget(m_coatingName, 3, 0);
-    grid->addWidget(m_value, 4, 0);
-    grid->addWidget(m_unit, 4, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Punctuation letter"), items), 5, 0);
-    grid->addWidget(m_delimiter, 5, 1);
-    page->addWidget(items);
-
-    const LineFormat& f = record.format;
-    m_dataNumber->setChecked((f.items & kItemDataNumber) != 0);
-    m_date->setChecked((f.items & kItemMeasDate) != 0);
-    m_coatingCount->setChecked((f.items & kItemCoatingCount) != 0);
-    m_coatingName->setChecked((f.items & kItemCoatingName) != 0);
-    m_value->setChecked((f.items & kItemMeasValue) != 0);
-    m_unit->setChecked(f.unitAppended);
-    SelectIndex(m_dateFormat, f.dateFormat);
-    SelectIndex(m_delimiter, f.delimiter);
+    m_items = std::make_unique<LineItemControls>(7800, 7810, QStringLiteral("Put on unit"),
+                                                 LineItemControls::UnitPlace::BesideValue, this);
+    page->addWidget(m_items->box);
+    m_items->Show(record.format, record.format.unitAppended);
 
     page->addWidget(new QLabel(QStringLiteral("Note] Neglect alloy layer."), this));
     m_sample = NewSampleLabel(QStringLiteral("sample7812"), this);
     page->addWidget(m_sample);
     page->addStretch();
 
-    for (QCheckBox* box :
-         {m_output, m_dataNumber, m_date, m_coatingCount, m_coatingName, m_value, m_unit})
-        connect(box, &QCheckBox::toggled, this, &CMeasureDataSend::Refresh);
-    for (QComboBox* combo : {m_dateFormat, m_delimiter})
-        connect(combo, &QComboBox::currentIndexChanged, this, &CMeasureDataSend::Refresh);
+    connect(m_output, &QCheckBox::toggled, this, &CMeasureDataSend::Refresh);
+    m_items->OnChange(this, [this] { Refresh(); });
     Refresh();
 }
 
@@ -126,21 +93,14 @@ void CMeasureDataSend::FillSerialControls(const MeasDataSendParam& p, const QStr
 }
 
 LineFormat CMeasureDataSend::Format() const {
-    LineFormat f;
-    f.items = (m_dataNumber->isChecked() ? kItemDataNumber : 0u) |
-              (m_date->isChecked() ? kItemMeasDate : 0u) |
-              (m_coatingCount->isChecked() ? kItemCoatingCount : 0u) |
-              (m_coatingName->isChecked() ? kItemCoatingName : 0u) |
-              (m_value->isChecked() ? kItemMeasValue : 0u);
-    f.delimiter = m_delimiter->currentIndex();
-    f.dateFormat = m_dateFormat->currentIndex();
-    f.unitAppended = m_unit->isChecked();
+    LineFormat f = m_items->Read();
+    f.unitAppended = m_items->unit->isChecked();
     return f;
 }
 
 void CMeasureDataSend::Refresh() {
-    m_dateFormat->setEnabled(m_date->isChecked());
-    m_unit->setEnabled(m_value->isChecked());
+    m_items->dateFormat->setEnabled(m_items->date->isChecked());
+    m_items->unit->setEnabled(m_items->value->isChecked());
     m_sample->setText(ToQString(FormatSampleLine(SampleSendCondition(), Format())));
 }
 

@@ -2,8 +2,10 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 
 #include "output/send_param.h"
+#include "output/ui/output_controls.h"
 
 class QCheckBox;
 class QComboBox;
@@ -38,14 +40,7 @@ private:
     QComboBox* m_dataBits = nullptr;
     QComboBox* m_stopBits = nullptr;
     QComboBox* m_lineEnd = nullptr;
-    QCheckBox* m_dataNumber = nullptr;
-    QCheckBox* m_date = nullptr;
-    QComboBox* m_dateFormat = nullptr;
-    QCheckBox* m_coatingCount = nullptr;
-    QCheckBox* m_coatingName = nullptr;
-    QCheckBox* m_value = nullptr;
-    QCheckBox* m_unit = nullptr;
-    QComboBox* m_delimiter = nullptr;
+    std::unique_ptr<LineItemControls> m_items;
     QLabel* m_sample = nullptr;
 };
 
