@@ -24,6 +24,21 @@ public:
     }
 };
 
+// The serial output as the program makes it, on a port given by its settings.
+struct SerialRig {
+    explicit SerialRig(MeasDataSendParam p, int writeTimeoutMs = 5000) : line(writeTimeoutMs) {
+        store.param = std::move(p);
+        op.act = [] { return IDCANCEL; };
+    }
+    test::MemorySendParamStore store;
+    CQtSerialLine line;
+    test::RecordingPubSubServer server;
+    ActingOperator op;
+    CDdeServer dde{server, op};
+    test::SettableClock clock;
+    CResultTransmission tx{store, line, dde, op, clock};
+};
+
 class SerialLineTest : public QObject {
     Q_OBJECT
 
@@ -47,16 +62,10 @@ private slots:
         QVERIFY(!pty.Path().empty());
         const char* const ends[] = {"\r\n", "\r", "\n"};
         for (int delimitor = 0; delimitor < 3; ++delimitor) {
-            test::MemorySendParamStore store;
-            store.param = EightBitsOn(pty.Path());
-            store.param.delimitor = delimitor;
-            CQtSerialLine line;
-            test::RecordingPubSubServer server;
-            ActingOperator op;
-            op.act = [] { return IDCANCEL; };
-            CDdeServer dde(server, op);
-            test::SettableClock clock;
-            CResultTransmission tx(store, line, dde, op, clock);
+            MeasDataSendParam p = EightBitsOn(pty.Path());
+            p.delimitor = delimitor;
+            SerialRig rig(p);
+            auto& [store, line, server, op, dde, clock, tx] = rig;
             QVERIFY(tx.OpenSerialPort());
             tx.SendMeasurement(m_condition, m_records, 1);
             QCOMPARE(pty.Drain(), std::string("3.51,0.82") + ends[delimitor]);
@@ -102,14 +111,8 @@ private slots:
 
     void aLineTheTerminalDoesNotTakeIsRetriedOrGivenUp() {
         test::PtyPair pty;
-        test::MemorySendParamStore store;
-        store.param = EightBitsOn(pty.Path());
-        CQtSerialLine line(200);
-        test::RecordingPubSubServer server;
-        ActingOperator op;
-        CDdeServer dde(server, op);
-        test::SettableClock clock;
-        CResultTransmission tx(store, line, dde, op, clock);
+        SerialRig rig(EightBitsOn(pty.Path()), 200);
+        auto& [store, line, server, op, dde, clock, tx] = rig;
         QVERIFY(tx.OpenSerialPort());
         pty.Fill();
 
@@ -136,15 +139,8 @@ private slots:
     }
 
     void aPortThatCantBeOpenedIsToldAndSwitchedOff() {
-        test::MemorySendParamStore store;
-        store.param = EightBitsOn("/nonexistent/ttyKLV");
-        CQtSerialLine line;
-        test::RecordingPubSubServer server;
-        ActingOperator op;
-        op.act = [] { return IDOK; };
-        CDdeServer dde(server, op);
-        test::SettableClock clock;
-        CResultTransmission tx(store, line, dde, op, clock);
+        SerialRig rig(EightBitsOn("/nonexistent/ttyKLV"));
+        auto& [store, line, server, op, dde, clock, tx] = rig;
         QVERIFY(!tx.OpenSerialPort());
         QCOMPARE(op.texts, std::vector<std::string>{kMsgCantUseComPort});
         QVERIFY(!store.param.rs232c.enabled);
