@@ -16,6 +16,8 @@ struct AppHooks {
     std::function<bool()> createPotentialBuffer;
     // The result publishing service; false ends start-up without a message.
     std::function<bool()> startDdeServer;
+    // At exit after the settings are written, when start-up got that far.
+    std::function<void()> stopDdeServer;
     // Builds and runs the main window until it is closed.
     std::function<void()> runMainWindow;
     // At exit: releases what the hooks above created.

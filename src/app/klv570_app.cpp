@@ -141,8 +141,11 @@ bool CKLV570App::InitInstance(const std::vector<std::string>& args) {
 }
 
 int CKLV570App::ExitInstance() {
-    if (!m_startupPending)
+    if (!m_startupPending) {
         WriteSettings();
+        if (m_hooks.stopDdeServer)
+            m_hooks.stopDdeServer();
+    }
     if (m_hooks.releaseResources)
         m_hooks.releaseResources();
     m_instanceLock.Release();

@@ -22,6 +22,8 @@
 namespace klv {
 
 // The application object: the data directory, the settings, the start-up and the exit.
+class CResultTransmission;
+
 class CKLV570App {
 public:
     // `dataDir` ends with "/". Creates it and starts the line log.
@@ -74,6 +76,10 @@ public:
     SenderBlock& Sender() { return m_sender; }
     ConditionStore& Conditions() { return m_conditions; }
     const VersionBlock& Version() const { return m_version; }
+    // The serial line and the result service of finished measurements; none where main.cpp
+    // made none (tests of other parts).
+    CResultTransmission* Transmission() { return m_transmission; }
+    void SetTransmission(CResultTransmission* transmission) { m_transmission = transmission; }
 
 private:
     bool CheckSingleInstance();
@@ -107,6 +113,7 @@ private:
     CalibrationStore m_calibration{};
     SenderBlock m_sender{};
     ConditionStore m_conditions;
+    CResultTransmission* m_transmission = nullptr;
 };
 
 }  // namespace klv

@@ -59,6 +59,8 @@ inline constexpr int kPagePrinterFontMax = 200;
 
 // MeasDataSendParam
 inline constexpr IntKey kPortNbr{kMeasDataSendParam, "PortNbr", 0};
+// The device path of the port; "" opens /dev/ttyS<PortNbr>.
+inline constexpr StringKey kPortName{kMeasDataSendParam, "PortName", ""};
 inline constexpr IntKey kSpeed{kMeasDataSendParam, "Speed", 9600};
 inline constexpr IntKey kParity{kMeasDataSendParam, "Parity", 0};
 inline constexpr IntKey kDataBit{kMeasDataSendParam, "DataBit", 0};

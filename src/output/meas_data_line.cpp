@@ -23,14 +23,14 @@ std::string StripLeading(std::string_view text) {
     return std::string(text.substr(i));
 }
 
-std::string ValueText(const MeasFileData& d, const MsrLogRecord& r, int k) {
+}  // namespace
+
+std::string FormatMeasDataValue(const MeasFileData& d, const MsrLogRecord& r, int k) {
     if ((r.bFlags & kRecordNoValue) != 0)
         return "0";
     return StripLeading(
         FormatLayerValue(ToUnit(r.lMeasValue, d.bUnit), d, k, d.bGasket == kGasketWT, false));
 }
-
-}  // namespace
 
 const char* GetDelimiterText(int delimiter) {
     switch (delimiter) {
@@ -92,7 +92,7 @@ std::string FormatMeasDataLine(const MeasFileData& d, std::span<const MsrLogReco
             if ((items & kItemCoatingName) != 0)
                 line += RemoveControlCharacters(GetCoatName(d, k)) + delim;
             if ((items & kItemMeasValue) != 0)
-                line += ValueText(d, records[static_cast<std::size_t>(k)], k) +
+                line += FormatMeasDataValue(d, records[static_cast<std::size_t>(k)], k) +
                         (unitAppended ? unit : std::string()) + delim;
             if ((items & kItemUnit) != 0)
                 line += unit + delim;

@@ -4,7 +4,7 @@
 
 #include "base/check_messages.h"
 #include "base/number_parse.h"
-#include "output/meas_data_line.h"
+#include "output/meas_data_text.h"
 #include "reference/interrupted_measurement.h"
 #include "tool/tool_command.h"
 
@@ -86,22 +86,12 @@ int RunExport(ToolContext& context, std::span<const std::string> args) {
     const std::uint32_t first = static_cast<std::uint32_t>(from - 1) * layers;
     if (!ReadMsrLogFile(context.store, channel - 1, records.data(), first, count * layers, true))
         return kExitFailed;
-    const std::span<MsrLogRecord> all(records);
-    int status = kExitOk;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint32_t number = static_cast<std::uint32_t>(from) + i;
-        const std::span<MsrLogRecord> measurement = all.subspan(std::size_t{i} * layers, layers);
-        // A measurement with nothing stored is no measurement of 0: it is named, not written.
-        if (SettleUnrecordedLayers(measurement) == 0) {
-            context.err << NeverStoredMessage(number) << '\n';
-            status = kExitFailed;
-            continue;
-        }
-        context.out << FormatMeasDataLine(d, measurement, number, o.items, o.delimiter,
-                                          o.dateFormat, o.unit)
-                    << "\r\n";
-    }
-    return status;
+    std::vector<std::uint32_t> neverStored;
+    context.out << FormatMeasDataText(d, records, static_cast<std::uint32_t>(from),
+                                      {o.items, o.delimiter, o.dateFormat, o.unit}, neverStored);
+    for (std::uint32_t number : neverStored)
+        context.err << NeverStoredMessage(number) << '\n';
+    return neverStored.empty() ? kExitOk : kExitFailed;
 }
 
 }  // namespace klv::tool

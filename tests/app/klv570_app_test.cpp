@@ -147,6 +147,7 @@ TEST_F(AppTest, HooksRunInOrderAndTheirFailuresEndStartUp) {
         };
         app.Hooks().startDdeServer = [&] { return step("dde"); };
         app.Hooks().runMainWindow = [&] { step("window"); };
+        app.Hooks().stopDdeServer = [&] { step("stop dde"); };
         app.Hooks().releaseResources = [&] { step("release"); };
         bool ok = app.InitInstance({});
         app.ExitInstance();
@@ -155,7 +156,7 @@ TEST_F(AppTest, HooksRunInOrderAndTheirFailuresEndStartUp) {
     auto [ok, texts] = run("");
     EXPECT_TRUE(ok);
     EXPECT_EQ(calls, (std::vector<std::string>{"runtime", "resources", "potential", "dde", "window",
-                                               "release"}));
+                                               "stop dde", "release"}));
     std::tie(ok, texts) = run("runtime");
     EXPECT_FALSE(ok);
     EXPECT_EQ(texts, std::vector<std::string>{"old runtime"});

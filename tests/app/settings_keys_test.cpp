@@ -56,6 +56,7 @@ const StringCase kStringTable[] = {
     {ini::kCustomColors, "General", "CustomColors", ""},
     {ini::kToRS232C, "MeasDataSendParam", "ToRS232C", "0,64,1,0,0"},
     {ini::kToDDE, "MeasDataSendParam", "ToDDE", "1,64,0,0,0"},
+    {ini::kPortName, "MeasDataSendParam", "PortName", ""},
     {ini::kOutFileName, "MeasureDataOut", "FileName", "MeasData.txt"},
     {ini::kReverseCurrentValue, "ReverseCurrent", "Current", "0.1"},
     {ini::kGraphFileName, "PotentialGraph", "FileName", "Potential.gra"},

@@ -3,6 +3,7 @@
 #include "app/klv570_app.h"
 #include "app/ui/main_channel.h"
 #include "app/ui/roll_paper_link.h"
+#include "output/result_transmission.h"
 #include "stats/ui/data_over.h"
 #include "stats/ui/simple_stat.h"
 #include "stats/ui/stat_item_set.h"
@@ -37,6 +38,13 @@ void CChannelOutput::PrintMeasurement(const MeasFileData& d,
                                       std::span<const MsrLogRecord> records) {
     if (m_rollPaper != nullptr)
         m_rollPaper->PrintMeasurement(d, m_channel.Index(), records);
+}
+
+void CChannelOutput::TransmitMeasurement(const MeasFileData& d,
+                                         std::span<const MsrLogRecord> records,
+                                         std::uint32_t recordNumber) {
+    if (CResultTransmission* transmission = m_app.Transmission())
+        transmission->SendMeasurement(d, records, recordNumber);
 }
 
 void CChannelOutput::ResetTemporaryStatistics() {

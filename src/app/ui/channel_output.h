@@ -16,7 +16,7 @@ class CRollPaperLink;
 class CSimpleStat;
 
 // Where the open channel's finished layers and measurements go: the temporary statistics
-// panel and the gross statistics sequence. Printing and transmission have no outlet yet.
+// panel, the gross statistics sequence and the result transmission. Printing has no outlet yet.
 class CChannelOutput final : public MeasurementOutput, private GrossStatisticsSteps {
 public:
     // Shows the statistics window of the open channel with the caption.
@@ -37,8 +37,8 @@ public:
     void RefreshTemporaryStatistics() override;
     void PrintLayer(const MeasFileData& d, int layer) override;
     void PrintMeasurement(const MeasFileData& d, std::span<const MsrLogRecord> records) override;
-    void TransmitMeasurement(const MeasFileData&, std::span<const MsrLogRecord>,
-                             std::uint32_t) override {}
+    void TransmitMeasurement(const MeasFileData& d, std::span<const MsrLogRecord> records,
+                             std::uint32_t recordNumber) override;
     bool RunGrossStatistics(const MeasFileData& d) override;
     void ResetTemporaryStatistics() override;
 

@@ -11,6 +11,7 @@
 #include "app/command_ids.h"
 #include "app/klv570_app.h"
 #include "app/messages.h"
+#include "app/send_param_profile.h"
 #include "app/settings_keys.h"
 #include "app/system_flags.h"
 #include "app/ui/about_dlg.h"
@@ -28,6 +29,8 @@
 #include "device/ui/usb_status_dialog.h"
 #include "measure/measurement_state.h"
 #include "measure/protocol_run_instrument.h"
+#include "output/result_transmission.h"
+#include "output/ui/data_send_sheet.h"
 #include "reference/alloy_content_table.h"
 #include "reference/coating_table.h"
 #include "reference/condition_rules.h"
@@ -124,6 +127,9 @@ void CKLV570Dlg::FillControlState() {
         state.alloyFactorApplies = HasAlloySn(d).has_value() || FindAlloyContent(d) != nullptr;
     }
     m_state = state;
+    // A client's command waits while a measurement runs.
+    if (CResultTransmission* transmission = m_app.Transmission())
+        transmission->Dde().SetBusy(state.running);
 }
 
 void CKLV570Dlg::UpdateControls() {
@@ -230,6 +236,8 @@ void CKLV570Dlg::BuildCommandHandlers() {
     on(cmd::kPrinterSet, [this] {
         m_rollPaper->RunPrinterSetup(this, {m_channel->Condition(), m_channel->Index()});
     });
+    if (m_app.Transmission() != nullptr)
+        on(cmd::kTransmissionMethod, [this] { EditTransmissionMethod(); });
 }
 
 void CKLV570Dlg::DeleteConditionFiles() {
@@ -271,6 +279,14 @@ void CKLV570Dlg::EditItem(int id) {
         m_channel->AdoptCondition(d);
 }
 
+void CKLV570Dlg::EditTransmissionMethod() {
+    CDataSendSheet sheet(LoadMeasDataSendParam(m_app.Profile()),
+                         CDataSendSheet::SystemSerialPorts(), this);
+    if (sheet.exec() == QDialog::Accepted)
+        SaveMeasDataSendParam(m_app.Profile(), sheet.Param());
+    m_app.Transmission()->OpenSerialPort();
+}
+
 void CKLV570Dlg::ShowVersion() {
     if (!CAboutDlg::CanShow(m_app.Version()))
         return;
@@ -289,6 +305,8 @@ void CKLV570Dlg::StartDevice() {
     }
     m_keys.Register(kVkF2, this);
     m_keys.Register(kVkF3, this);
+    if (CResultTransmission* transmission = m_app.Transmission())
+        transmission->OpenSerialPort();
     m_channel->SelectMeasureFile(true);
     UpdateControls();
     m_initialised = true;
@@ -302,6 +320,8 @@ void CKLV570Dlg::Shutdown() {
     m_channel.reset();
     m_device->Stop();
     m_rollPaper->Shutdown();
+    if (CResultTransmission* transmission = m_app.Transmission())
+        transmission->CloseSerialPort();
     if (!m_initialised)
         return;
     // No key may reach a window that is going.

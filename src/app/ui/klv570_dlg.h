@@ -64,6 +64,7 @@ private:
     void ShowSurfaceTreatment();
     void ChooseFont();
     void ShowVersion();
+    void EditTransmissionMethod();
     void EditItem(int id);
     void EditOpenCondition();
 

@@ -1,10 +1,12 @@
 #include <QApplication>
+#include <QDBusConnection>
 #include <QTimer>
 #include <string>
 #include <vector>
 
 #include "app/data_directory.h"
 #include "app/klv570_app.h"
+#include "app/send_param_profile.h"
 #include "app/ui/klv570_dlg.h"
 #include "app/ui/qt_operator.h"
 #include "app/ui/runtime_check.h"
@@ -14,6 +16,8 @@
 #include "device/ui/qt_device_seams.h"
 #include "device/ui/usb_msg_box_dialog.h"
 #include "output/cups/cups_printer_queue.h"
+#include "output/ui/dbus_pub_sub_server.h"
+#include "output/ui/qt_serial_line.h"
 
 // The one composition root: every seam of the program is made here and handed in.
 int main(int argc, char** argv) {
@@ -29,6 +33,18 @@ int main(int argc, char** argv) {
     klv::CCupsPrinterQueue printerQueue;
     app.SetPrinterQueue(&printerQueue);
     app.Hooks().checkRuntime = [] { return klv::CheckQtRuntime(); };
+    klv::CQtSerialLine serial;
+    klv::CDBusPubSubServer bus(QDBusConnection::sessionBus());
+    klv::CDdeServer dde(bus, op);
+    klv::CProfileSendParamStore sendParams(app.Profile());
+    klv::CResultTransmission transmission(sendParams, serial, dde, op, clock);
+    app.SetTransmission(&transmission);
+    // Without the service the program still measures; the operator has been told why.
+    app.Hooks().startDdeServer = [&] {
+        dde.StartDdeServer();
+        return true;
+    };
+    app.Hooks().stopDdeServer = [&] { dde.StopDdeServer(); };
     app.Hooks().runMainWindow = [&] {
         klv::LibUsbPlatform usb(app.Profile());
         klv::QtUiPump pump;

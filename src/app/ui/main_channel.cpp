@@ -14,6 +14,7 @@
 #include "base/fixed_text.h"
 #include "base/line_log.h"
 #include "base/ui/text_codec.h"
+#include "output/result_transmission.h"
 #include "reference/condition_rules.h"
 #include "reference/layer_value_format.h"
 #include "reference/msr_log_file.h"
@@ -109,6 +110,8 @@ void CMainChannel::OpenChannel(int index, const MeasFileData& d) {
     ShowFileName();
     DisplayLastMeasureResult(true);
     m_output.ResetTemporaryStatistics();
+    if (CResultTransmission* transmission = m_app.Transmission())
+        transmission->Dde().ResetDdeHistory();
 }
 
 void CMainChannel::AdoptCondition(const MeasFileData& d) {
