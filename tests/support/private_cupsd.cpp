@@ -116,14 +116,28 @@ std::string PrivateCupsd::AddQueue(const std::string& name, const std::string& d
     const std::string out = m_dir + "/" + name + ".prn";
     WriteText(out, "");
     ::chmod(out.c_str(), 0666);
-    if (!Run("lpadmin -p '" + name + "' -D '" + description + "' -v 'file:" + out + "' -P '" +
-             m_dir + "/raw.ppd' -E >/dev/null 2>&1"))
-        m_error = "lpadmin refused " + name;
+    if (!RunAdmin("-p '" + name + "' -D '" + description + "' -v 'file:" + out + "' -P '" + m_dir +
+                  "/raw.ppd' -E")) {
+        std::ifstream said(m_dir + "/lpadmin.txt");
+        m_error = "lpadmin refused " + name + ": " +
+                  std::string(std::istreambuf_iterator<char>(said), {});
+    }
     return out;
 }
 
 bool PrivateCupsd::SetDefault(const std::string& name) const {
-    return Run("lpadmin -d '" + name + "' >/dev/null 2>&1");
+    return RunAdmin("-d '" + name + "'");
+}
+
+bool PrivateCupsd::RunAdmin(const std::string& arguments) const {
+    // A scheduler that has just answered may still drop the next connection while it settles
+    // (seen on loaded machines as "Unable to connect to server: Bad file descriptor").
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        if (Run("lpadmin " + arguments + " >" + m_dir + "/lpadmin.txt 2>&1"))
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
 }
 
 bool PrivateCupsd::WaitIdle(int timeoutMs) const {

@@ -26,6 +26,8 @@ public:
 
 private:
     bool Run(const std::string& command) const;
+    // lpadmin with these arguments; its last words are kept in lpadmin.txt of the folder.
+    bool RunAdmin(const std::string& arguments) const;
 
     std::string m_dir;
     pid_t m_pid = -1;

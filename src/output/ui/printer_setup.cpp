@@ -54,10 +54,7 @@ CPrinterSetup::CPrinterSetup(const PrinterSetupValues& values, ModelProbe probe,
     grid->addWidget(m_page, row++, 0, 1, 4);
     m_pageFace = MakeFontCombo("ctl1211", values.page);
     m_pageSize = MakeSizeCombo("ctl1212", values.page.sizeTenths);
-    grid->addWidget(new QLabel(QStringLiteral("Font")), row, 1);
-    grid->addWidget(m_pageFace, row, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Size")), row, 3);
-    grid->addWidget(m_pageSize, row++, 4);
+    AddFontRow(*grid, row++, m_pageFace, m_pageSize);
 
     m_rollPaper = MakeRadio(QStringLiteral("Using roll paper printer"), 1201);
     grid->addWidget(m_rollPaper, row++, 0, 1, 4);
@@ -74,10 +71,7 @@ CPrinterSetup::CPrinterSetup(const PrinterSetupValues& values, ModelProbe probe,
     grid->addWidget(m_model, row++, 2, 1, 3);
     m_rollFace = MakeFontCombo("ctl1221", values.rollPaperFont);
     m_rollSize = MakeSizeCombo("ctl1222", values.rollPaperFont.sizeTenths);
-    grid->addWidget(new QLabel(QStringLiteral("Font")), row, 1);
-    grid->addWidget(m_rollFace, row, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Size")), row, 3);
-    grid->addWidget(m_rollSize, row++, 4);
+    AddFontRow(*grid, row++, m_rollFace, m_rollSize);
 
     m_mode = new QButtonGroup(this);
     const struct {
@@ -119,6 +113,13 @@ CPrinterSetup::CPrinterSetup(const PrinterSetupValues& values, ModelProbe probe,
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(buttons);
+}
+
+void CPrinterSetup::AddFontRow(QGridLayout& grid, int row, QComboBox* face, QComboBox* size) {
+    grid.addWidget(new QLabel(QStringLiteral("Font")), row, 1);
+    grid.addWidget(face, row, 2);
+    grid.addWidget(new QLabel(QStringLiteral("Size")), row, 3);
+    grid.addWidget(size, row, 4);
 }
 
 QComboBox* CPrinterSetup::MakeFontCombo(const char* name, const PrintFontChoice& font) {

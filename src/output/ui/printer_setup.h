@@ -8,6 +8,7 @@
 
 class QButtonGroup;
 class QComboBox;
+class QGridLayout;
 class QRadioButton;
 
 namespace klv {
@@ -30,6 +31,7 @@ public:
     void accept() override;
 
 private:
+    static void AddFontRow(QGridLayout& grid, int row, QComboBox* face, QComboBox* size);
     QComboBox* MakeFontCombo(const char* name, const PrintFontChoice& font);
     QComboBox* MakeSizeCombo(const char* name, int sizeTenths);
     bool TakeFont(QComboBox* face, QComboBox* size, PointSizeRange range, PrintFontChoice& out);

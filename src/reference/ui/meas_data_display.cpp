@@ -48,7 +48,12 @@ CMeasDataDisplay::CMeasDataDisplay(ConditionEditContext& ctx, const MeasFileData
     cancel->setObjectName(QStringLiteral("cancelButton"));
     // Deleting is never what Enter does by itself.
     cancel->setDefault(true);
+    // The condition's print block comes with the statistics reports; until then it cannot print.
+    auto* print = new QPushButton(ToQString("Print out"), this);
+    print->setObjectName(QStringLiteral("printButton"));
+    print->setEnabled(false);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(print);
     buttons->addWidget(note);
     buttons->addStretch();
     buttons->addWidget(ok);

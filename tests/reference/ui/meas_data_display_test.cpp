@@ -130,6 +130,7 @@ private slots:
         QCOMPARE(Find<QPushButton>(dlg, QStringLiteral("cancelButton"))->text(),
                  QStringLiteral("Close"));
         QVERIFY(!Find<QLabel>(dlg, QStringLiteral("firstDateText"))->isEnabled());
+        QVERIFY(!Find<QPushButton>(dlg, QStringLiteral("printButton"))->isEnabled());
         QCOMPARE(Text(dlg, "calDateText"), QString());  // gasket B is not calibrated
         QVERIFY(player.Calls().empty());
     }
