@@ -1,6 +1,8 @@
 #include "output/printer_setup_rules.h"
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "base/number_parse.h"
 #include "output/roll_paper_lines.h"
@@ -42,11 +44,12 @@ bool LeavesFiveDataMode(int oldWord, int newWord) {
 }
 
 std::vector<FontFace> MergeFontFaces(std::vector<FontFace> faces) {
-    std::stable_sort(faces.begin(), faces.end(), [](const FontFace& a, const FontFace& b) {
-        if (a.face != b.face)
-            return a.face < b.face;
-        return a.charSet == kShiftJisFontCharSet && b.charSet != kShiftJisFontCharSet;
-    });
+    // By face; of one face the Shift-JIS entry first, which the merge keeps.
+    const auto key = [](const FontFace& f) {
+        return std::make_pair(std::cref(f.face), f.charSet != kShiftJisFontCharSet);
+    };
+    std::stable_sort(faces.begin(), faces.end(),
+                     [&](const FontFace& a, const FontFace& b) { return key(a) < key(b); });
     faces.erase(std::unique(faces.begin(), faces.end(),
                             [](const FontFace& a, const FontFace& b) { return a.face == b.face; }),
                 faces.end());

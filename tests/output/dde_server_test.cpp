@@ -99,6 +99,15 @@ TEST_F(DdeServerTest, AnAlloyLayerIsSkippedAndTheRestStayEmpty) {
     EXPECT_EQ(Meas("RES2"), "0");
     for (const char* item : {"COAT3", "COAT4", "COAT5", "RES3", "RES5"})
         EXPECT_EQ(Meas(item), " ") << item;
+
+    // A buffer longer than the condition's layers: only the layers count.
+    const MsrLogRecord five[] = {Measured(1.0f), Measured(2.0f), Measured(3.0f), Measured(4.0f),
+                                 Measured(5.0f)};
+    const MeasFileData two = Condition({Layer(kCoatNickel, "Ni"), Layer(kCoatCopper, "Cu")});
+    dde.UpdateMeasurement(two, five, 3, kTabValues, kNow);
+    EXPECT_EQ(Meas("RES2"), "2.0");
+    EXPECT_EQ(Meas("RES3"), " ");
+    EXPECT_EQ(Meas("COAT3"), " ");
 }
 
 TEST_F(DdeServerTest, NotificationsGoToTheCurrentGroupAndToNoButNotNo0) {

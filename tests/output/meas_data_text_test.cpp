@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "output/sample_line.h"
 #include "support/result_conditions.h"
 
 namespace klv {
@@ -20,6 +21,13 @@ TEST(MeasDataText, EveryLineEndsWithCrLfAndUnstoredMeasurementsAreNamed) {
     EXPECT_EQ(FormatMeasDataText(d, records, 5, f, neverStored),
               "5,1.5,2.5\r\n7,3.5,0\r\n8,4.5\r\n");
     EXPECT_EQ(neverStored, std::vector<std::uint32_t>{6});
+}
+
+TEST(MeasDataText, TheSampleLineIsDataNumber123OfTheLastDayOf2005) {
+    const MeasFileData d = test::Condition({test::Layer(kCoatNickel, "Ni")});
+    const std::string line =
+        FormatSampleLine(d, {kItemDataNumber | kItemMeasDate | kItemMeasValue, 0, 0, false});
+    EXPECT_EQ(line.rfind(" 123 2005/12/31 ", 0), 0u) << line;
 }
 
 }  // namespace

@@ -67,6 +67,9 @@ TEST(RasterRecord, A576DotRowIsEightyBytesWithInvertedBits) {
               (std::vector<std::uint8_t>{0x1D, 0x76, 0x30, 0x30, 0x48, 0x00, 0x01, 0x00}));
     EXPECT_EQ(r[8], 0xF0);
     EXPECT_EQ(r[79], 0x00);
+    const std::vector<std::uint8_t> wide = MakeRasterRecord(std::vector<std::uint8_t>(300));
+    EXPECT_EQ(wide[4], 0x2C);
+    EXPECT_EQ(wide[5], 0x01) << "the byte width's high byte";
     EXPECT_EQ(RoundUpToRasterWidth(0), 0);
     EXPECT_EQ(RoundUpToRasterWidth(33), 64);
 }
@@ -112,11 +115,12 @@ TEST_F(RollPaperFixture, NoQueueIsToldAndNothingIsSent) {
 
 // Takes the document but refuses the row after `goodWrites`.
 struct RefusingQueue final : RawPrinterQueue {
+    bool takesDocument = true;
     int goodWrites = 0;
     int writes = 0;
     bool ended = false;
     bool Open(const std::string& name) override { return name == "CT-S300_Partial_Cut"; }
-    bool StartDocument(const std::string&) override { return true; }
+    bool StartDocument(const std::string&) override { return takesDocument; }
     bool Write(std::span<const std::uint8_t>) override { return ++writes <= goodWrites; }
     bool EndDocument() override { return ended = true; }
     void Close() override {}
@@ -130,6 +134,11 @@ TEST(RollPaperPrinter, AFailedWriteStopsTheBitmapAndIsTold) {
     EXPECT_FALSE(printer.PrintRasterRows(MakeWhiteBitmap(32, 10), 10));
     EXPECT_EQ(queue.writes, 3);
     EXPECT_TRUE(queue.ended);
+    EXPECT_EQ(op.Texts(), std::vector<std::string>{kMsgRollPaperUnusable});
+
+    op.Clear();
+    queue.takesDocument = false;
+    EXPECT_FALSE(printer.PrintRasterRows(MakeWhiteBitmap(32, 1), 1)) << "a refused job";
     EXPECT_EQ(op.Texts(), std::vector<std::string>{kMsgRollPaperUnusable});
 }
 
@@ -146,6 +155,7 @@ TEST_F(RollPaperFixture, SimulationTakesTheImagesWithoutAQueue) {
     printer.SetSimulation(&sink);
     EXPECT_TRUE(output.PrintRollPaperLine("ABC"));
     EXPECT_TRUE(output.FeedRollPaper());
+    EXPECT_FALSE(output.IsFeedPending());
     EXPECT_EQ(sink.rows, (std::vector<int>{24, 24}));
     EXPECT_TRUE(op.Texts().empty());
 }
