@@ -9,7 +9,8 @@ target_compile_options(klv_warnings INTERFACE
   $<$<BOOL:${KLV_WERROR}>:-Werror>)
 # Debug builds check every index of the standard containers and views: a test that reads past an
 # array aborts instead of passing on whatever lies behind it.
-target_compile_definitions(klv_warnings INTERFACE $<$<CONFIG:Debug>:_GLIBCXX_ASSERTIONS>)
+target_compile_definitions(klv_warnings INTERFACE
+  $<$<OR:$<CONFIG:Debug>,$<BOOL:${KLV_FUZZ}>>:_GLIBCXX_ASSERTIONS>)
 
 # What every target of the project shares: the warnings and the one include root.
 function(klv_target_defaults target)
