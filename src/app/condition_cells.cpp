@@ -23,7 +23,9 @@ void CopyLines(const std::array<T, N>& lines, ConditionCell& cell) {
 
 std::array<ConditionCell, kConditionColumnCount> ConditionTableCells(
     const MeasFileData* d, const CalibrationStore* calibration) {
-    std::array<ConditionCell, kConditionColumnCount> cells{};
+    // Every string starts empty; no braces: clang 14 crashes on this aggregate's
+    // value-initialisation.
+    std::array<ConditionCell, kConditionColumnCount> cells;
     CopyLines(kLayerTextCaptions, cells[0]);
     CopyLines(kSideTextCaptions, cells[kLabelColumn]);
     if (d == nullptr)
