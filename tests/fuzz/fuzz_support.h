@@ -1,6 +1,7 @@
 #pragma once
 
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -19,9 +20,11 @@ public:
 };
 
 // One folder per fuzzing process, ending with "/"; the files in it are rewritten per input.
+// In memory where the machine has it: every settings write is synced to disk.
 inline const std::string& ScratchFolder() {
     static const std::string folder = [] {
-        std::string pattern = "/tmp/klvfuzzXXXXXX";
+        std::string pattern =
+            ::access("/dev/shm", W_OK) == 0 ? "/dev/shm/klvfuzzXXXXXX" : "/tmp/klvfuzzXXXXXX";
         if (::mkdtemp(pattern.data()) == nullptr)
             abort();
         return pattern + "/";
