@@ -27,8 +27,8 @@ std::string NeverStoredMessage(std::uint32_t number);
 
 // Brings the end of the channel's log into shape before it is measured again, keeping every
 // stored layer: a last measurement without any stored layer is dropped, a partly stored one is
-// completed by its missing layers without value. Writes what changes; false after a reported
-// failure.
+// completed by its missing layers without value. Reserved records that the file lost or holds
+// damaged count as missing layers. Writes what changes; false after a reported failure.
 bool CompleteInterruptedMeasurement(ConditionStore& store, int index, MeasFileData& d);
 
 }  // namespace klv

@@ -108,6 +108,56 @@ TEST(PrepareChannel, InterruptedMeasurementIsCompletedAsMeasuredWithoutValue) {
     EXPECT_TRUE(f.op.Messages().empty());
 }
 
+TEST(PrepareChannel, ReservedRecordsLostOrDamagedAreRepairedNotRefused) {
+    struct Case {
+        const char* what;
+        std::uint32_t keptRecords;  // of the file, the rest cut off
+        int damaged;                // record index given unknown flags, -1 none
+        std::uint32_t count;        // after the repair
+        bool firstLayerKept;
+    };
+    const Case cases[] = {
+        {"reserved records cut off", 7, -1, 9, true},
+        {"reserved record damaged", 9, 8, 9, true},
+        {"the stored layer damaged too", 7, 6, 6, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StoreFixture f;
+        ASSERT_TRUE(f.store.WriteConditionFile(0, MakeCondition(3, 7)));
+        auto log = ThreeLayerLog();
+        if (c.damaged >= 0)
+            log[static_cast<std::size_t>(c.damaged)].bFlags = 0x21;  // no flag of the log
+        ASSERT_TRUE(WriteMsrLogFile(f.store, 0, log.data(), 0, c.keptRecords));
+
+        MeasFileData d;
+        ASSERT_EQ(f.store.PrepareChannelForMeasurement(0, d), ChannelPrepareResult::Ready);
+        EXPECT_EQ(d.nItemCt, c.count);
+        MeasFileData onDisk;
+        ASSERT_TRUE(f.store.ReadConditionFile(0, onDisk, true));
+        EXPECT_EQ(onDisk.nItemCt, c.count);
+        std::vector<MsrLogRecord> read(c.count);
+        ASSERT_TRUE(ReadMsrLogFile(f.store, 0, read.data(), 0, c.count, true));
+        EXPECT_FLOAT_EQ(read[5].lMeasValue, 1.5f);  // the measurements before stay as they were
+        if (c.firstLayerKept) {
+            EXPECT_EQ(read[6].bFlags, kRecordMeasured);
+            EXPECT_EQ(read[8].bFlags, kRecordMeasured | kRecordNoValue);
+        }
+        EXPECT_TRUE(f.op.Messages().empty());
+    }
+}
+
+TEST(PrepareChannel, ALogShorterThanTheMeasurementsBeforeIsStillRefused) {
+    StoreFixture f;
+    ASSERT_TRUE(f.store.WriteConditionFile(0, MakeCondition(3, 7)));
+    auto log = ThreeLayerLog();
+    ASSERT_TRUE(WriteMsrLogFile(f.store, 0, log.data(), 0, 4));
+    MeasFileData d;
+    EXPECT_EQ(f.store.PrepareChannelForMeasurement(0, d), ChannelPrepareResult::Failed);
+    EXPECT_EQ(f.op.Texts(),
+              std::vector<std::string>{"Data can't be read, or some error in the data."});
+}
+
 TEST(PrepareChannel, CompleteCountsAreLeftAloneAndNewChannelsNeedTheWizard) {
     StoreFixture f;
     ASSERT_TRUE(f.store.WriteConditionFile(1, MakeCondition(2, 4)));
