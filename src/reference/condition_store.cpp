@@ -10,6 +10,7 @@
 #include "reference/condition_rules.h"
 #include "reference/interrupted_measurement.h"
 #include "reference/layer_setting_tables.h"
+#include "reference/log_move.h"
 #include "reference/msr_log_file.h"
 #include "reference/stored_texts.h"
 #include "reference/substance_table.h"
@@ -130,6 +131,10 @@ std::string ConditionStore::MakeMsrLogFileName(int index) const {
     return ChannelFileName(m_dataDir, "KlvMeasD/MeasD%03d.dat", index);
 }
 
+std::string ConditionStore::MakeLogMoveFileName(int index) const {
+    return ChannelFileName(m_dataDir, "KlvMeasD/MeasD%03d.mov", index);
+}
+
 bool ConditionStore::CreateConditionDirectories() {
     bool conditions = MakeDirectory(m_dataDir + "KlvMeasF");
     return CreateMsrLogFileDirectory() && conditions;
@@ -142,6 +147,7 @@ bool ConditionStore::CreateMsrLogFileDirectory() {
 void ConditionStore::ScanChannels() {
     for (int i = 0; i < kChannelCount; ++i) {
         m_channels.Set(i, false, false);
+        (void)FinishLogMove(*this, i);
         MeasFileData d;
         if (LoadConditionImage(MakeConditionFileName(i), d) == FileReadResult::Ok)
             m_channels.Set(i, true, d.nItemCt != 0);
@@ -189,8 +195,10 @@ bool ConditionStore::WriteConditionFile(int index, const MeasFileData& record) {
     }
     bool hasData = record.nItemCt != 0;
     m_channels.Set(index, true, hasData);
-    if (!hasData)
+    if (!hasData) {
         RemoveFile(MakeMsrLogFileName(index));
+        RemoveFile(MakeLogMoveFileName(index));
+    }
     return true;
 }
 
@@ -200,6 +208,7 @@ void ConditionStore::DeleteChannel(int index) {
     RemoveFile(MakeConditionFileName(index));
     m_channels.Set(index, false, false);
     RemoveFile(MakeMsrLogFileName(index));
+    RemoveFile(MakeLogMoveFileName(index));
 }
 
 bool ConditionStore::EraseChannelData(MeasFileData& record, int index) {

@@ -72,9 +72,12 @@ public:
     // Full paths of a channel's files; "" for an index outside 0-49.
     std::string MakeConditionFileName(int index) const;
     std::string MakeMsrLogFileName(int index) const;
+    // Records on their way down the log while measurements are removed.
+    std::string MakeLogMoveFileName(int index) const;
 
     bool CreateConditionDirectories();
     bool CreateMsrLogFileDirectory();
+    // Start-up: completes removals a crash interrupted, then reads every condition.
     void ScanChannels();
 
     bool ReadConditionFile(int index, MeasFileData& record, bool report);

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "base/file_messages.h"
+#include "reference/log_move.h"
 #include "results/measurement_log.h"
 
 namespace klv {
@@ -63,15 +64,20 @@ bool RemoveMeasurements(ConditionStore& store, MeasFileData& d, int index,
         else
             kept.insert(kept.end(), begin, begin + recordsOf(m));
     }
-    // First the later measurements move down, then the count shrinks: a crash in between leaves
-    // the log with the last measurement twice, never without one that was to stay.
+    // The later measurements move down, then the count shrinks. The moving records are first
+    // kept in a file of their own, so that the start after a crash in between finishes the
+    // removal instead of finding the last measurement twice or a half-moved log.
     const std::uint32_t start = firstRemoved * layers;
-    if (!kept.empty() &&
-        !WriteMsrLogFile(store, index, kept.data(), start, static_cast<std::uint32_t>(kept.size())))
-        return false;
+    if (!kept.empty()) {
+        if (!WriteLogMove(store, index, {d.nItemCt, start, kept}) ||
+            !WriteMsrLogFile(store, index, kept.data(), start,
+                             static_cast<std::uint32_t>(kept.size())))
+            return false;
+    }
     next.nItemCt = d.nItemCt - removedRecords;
     if (!store.WriteConditionFile(index, next))
         return false;
+    RemoveLogMove(store, index);
     d = next;
     return true;
 }

@@ -9,6 +9,7 @@
 
 #include "base/file_io.h"
 #include "reference/condition_store.h"
+#include "reference/log_move.h"
 #include "reference/unit_gasket_tables.h"
 #include "support/result_conditions.h"
 #include "support/scripted_operator.h"
@@ -341,6 +342,48 @@ TEST(RemoveMeasurements, FailedCountWriteLosesNoMeasurementThatStays) {
     const float expected[] = {10, 11, 30, 31, 40, 41, 40, 41};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(r[i].lMeasValue, expected[i]) << i;
+    EXPECT_TRUE(FileExists(f.store.MakeLogMoveFileName(kChannel))) << "for the next start";
+}
+
+TEST(RemoveMeasurements, TheStartAfterACrashFinishesTheRemovalOrDropsAForeignMoveFile) {
+    struct Case {
+        const char* what;
+        bool moved;           // the crash came after the records moved down
+        std::uint32_t count;  // the condition's count at the crash
+        bool garbage;         // the move file is not one of ours
+        std::uint32_t after;  // the count the start leaves
+    };
+    const Case cases[] = {
+        {"crash after the move file", false, 8, false, 6},
+        {"crash after the records moved", true, 8, false, 6},
+        {"crash after the count was written", true, 6, false, 6},
+        {"move file of other data", false, 4, false, 4},
+        {"damaged move file", false, 8, true, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LogFixture f(2);
+        f.Append(4);
+        const std::vector<MsrLogRecord> later = {f.FileRecords()[4], f.FileRecords()[5],
+                                                 f.FileRecords()[6], f.FileRecords()[7]};
+        ASSERT_TRUE(WriteLogMove(f.store, kChannel, {8, 2, later}));
+        if (c.garbage)
+            test::WriteTestFile(f.store.MakeLogMoveFileName(kChannel), "KLVMOVE1 torn");
+        if (c.moved) {
+            ASSERT_TRUE(WriteMsrLogFile(f.store, kChannel, later.data(), 2, 4));
+        }
+        f.d.nItemCt = c.count;
+        ASSERT_TRUE(f.store.WriteConditionFile(kChannel, f.d));
+
+        f.store.ScanChannels();
+        EXPECT_EQ(f.Stored().nItemCt, c.after);
+        EXPECT_FALSE(FileExists(f.store.MakeLogMoveFileName(kChannel)));
+        const auto r = f.FileRecords();
+        const float removed[] = {10, 11, 30, 31, 40, 41};
+        const float kept[] = {10, 11, 20, 21, 30, 31, 40, 41};
+        for (std::uint32_t i = 0; i < c.after; ++i)
+            EXPECT_EQ(r[i].lMeasValue, c.after == 6 ? removed[i] : kept[i]) << i;
+    }
 }
 
 TEST(RemoveMeasurements, AllSelectedDeletesTheLog) {
