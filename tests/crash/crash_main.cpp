@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <random>
 #include <string>
@@ -79,12 +80,21 @@ void ReadToEnd(int fd, std::string& pending) {
         pending.append(buffer, static_cast<std::size_t>(n));
 }
 
-void ApplyLines(std::string& pending, ExpectedState& state, std::optional<Report>& inFlight) {
+// Steps reported done, by kind, and kills that came while a step was in flight.
+struct Tally {
+    std::map<char, int> done;
+    int inFlight = 0;
+};
+
+void ApplyLines(std::string& pending, ExpectedState& state, std::optional<Report>& inFlight,
+                Tally& tally) {
     std::size_t start = 0;
     for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
         Report r;
-        if (ParseReport(pending.substr(start, end - start), r))
+        if (ParseReport(pending.substr(start, end - start), r)) {
             Apply(r, state, inFlight);
+            ++tally.done[static_cast<char>(r.kind)];
+        }
     }
     pending.erase(0, start);
 }
@@ -104,6 +114,7 @@ int main(int argc, char** argv) {
     std::mt19937 rng(o.seed);
     ExpectedState state;
     int killed = 0, checked = 0, lost = 0, unreadable = 0, stopped = 0;
+    Tally tally;
     for (int round = 0; round < o.kills; ++round) {
         int fds[2];
         if (::pipe(fds) != 0)
@@ -129,7 +140,8 @@ int main(int argc, char** argv) {
         ::waitpid(child, &status, 0);
         ReadToEnd(fds[0], pending);
         ::close(fds[0]);
-        ApplyLines(pending, state, inFlight);
+        ApplyLines(pending, state, inFlight, tally);
+        tally.inFlight += inFlight.has_value();
         if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) {
             ++killed;
         } else {
@@ -144,6 +156,11 @@ int main(int argc, char** argv) {
         for (const std::string& f : r.findings)
             std::fprintf(stderr, "round %d: %s\n", round, f.c_str());
     }
+    std::printf(
+        "steps done: %d layers, %d cancels, %d removals, %d condition writes, %d file "
+        "writes; %d kills with a step in flight\n",
+        tally.done['L'], tally.done['C'], tally.done['R'], tally.done['W'],
+        tally.done['K'] + tally.done['T'] + tally.done['S'], tally.inFlight);
     std::printf("killed %d checked %d lost %d unreadable %d (data in %s)\n", killed, checked, lost,
                 unreadable, o.dir.c_str());
     return lost == 0 && unreadable == 0 && stopped == 0 ? 0 : 1;
