@@ -1,0 +1,43 @@
+#include "stats/chart_values.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "reference/unit_conversion.h"
+#include "results/synthetic_result.h"
+
+namespace klv {
+
+ChartStatistics ToChartUnits(const LayerStatistics& s, const MeasFileData& d) {
+    const double factor = GetUnitDivisor(d.bUnit);
+    return {s.dMaximum * factor, s.dMinimum * factor, s.dAverage * factor, s.dStdDev * factor};
+}
+
+std::vector<double> LayerChartValues(std::span<const MsrLogRecord> formed, std::uint32_t dataCount,
+                                     const MeasFileData& d, int k) {
+    std::vector<double> values;
+    const auto layers = static_cast<std::size_t>(GetCoatCount(d));
+    if (layers == 0 || k < 0 || k >= kSyntheticItemCount)
+        return values;
+    const std::size_t data = std::min<std::size_t>(dataCount, formed.size() / layers);
+    values.reserve(data);
+    // The same items the statistics count, so that the charts and the lists agree.
+    const SyntheticValueMaker maker(d, false);
+    SyntheticValues made;
+    for (std::size_t i = 0; i < data; ++i) {
+        maker.Make(formed.subspan(i * layers, layers), made);
+        const SyntheticValue& item = made.item[k];
+        const bool counted = k < made.nCount && item.bUsed && item.uIsAlloy == kItemOfLayer;
+        values.push_back(counted ? FromUnit(item.lMeasValue, d.bUnit) : 0.0);
+    }
+    return values;
+}
+
+double ChartSpan(double lower, double upper) {
+    const double span = upper - lower;
+    if (std::fabs(span) >= 0.00001)
+        return span;
+    return span < 0 ? -0.00001 : 0.00001;
+}
+
+}  // namespace klv

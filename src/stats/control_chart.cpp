@@ -1,0 +1,241 @@
+#include "stats/control_chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "stats/chart_values.h"
+
+namespace klv {
+namespace {
+
+double Phi(double t) {
+    return std::exp(-t * t / 2) / std::sqrt(2 * std::numbers::pi);
+}
+
+int StepsTo(double x) {
+    return 1 + static_cast<int>(std::floor(2.5 * (x + 6)));
+}
+
+double NormalCdf(double x) {
+    return SimpsonIntegral(Phi, -6, x, StepsTo(x));
+}
+
+ChartBlock BlockOf(std::span<const float> values) {
+    ChartBlock b;
+    if (values.empty())
+        return b;
+    b.largest = *std::max_element(values.begin(), values.end());
+    b.smallest = *std::min_element(values.begin(), values.end());
+    for (float v : values)
+        b.sum += v;
+    return b;
+}
+
+void Add(ChartGroup& g, float v) {
+    if (g.count == 0) {
+        g.maximum = g.minimum = g.sum = v;
+        g.count = 1;
+        return;
+    }
+    g.maximum = std::max(g.maximum, v);
+    g.minimum = std::min(g.minimum, v);
+    g.sum += v;
+    ++g.count;
+}
+
+}  // namespace
+
+double SimpsonIntegral(const std::function<double(double)>& f, double a, double b, int m) {
+    const int steps = 2 * std::max(m, 1);
+    const double h = (b - a) / steps;
+    double sum = f(a) + f(b);
+    for (int i = 1; i < steps; ++i)
+        sum += (i % 2 == 1 ? 4.0 : 2.0) * f(a + h * i);
+    return h / 3 * sum;
+}
+
+ControlChartFactors ComputeControlChartFactors(int n) {
+    ControlChartFactors f;
+    if (n < 2)
+        return f;
+    const auto g = [n](double x) {
+        const double p = NormalCdf(x);
+        return 1 - std::pow(1 - p, n) - std::pow(p, n);
+    };
+    f.d2 = static_cast<float>(SimpsonIntegral(g, -6, 6, 30));
+    const auto q = [n](double x) {
+        const double px = NormalCdf(x);
+        const auto r = [n, px](double y) {
+            const double py = NormalCdf(y);
+            return 1 - std::pow(px, n) - std::pow(1 - py, n) + std::pow(px - py, n);
+        };
+        return SimpsonIntegral(r, -6, x, StepsTo(x));
+    };
+    const double e = SimpsonIntegral(q, -6, 6, 30);
+    const float d2Squared = f.d2 * f.d2;
+    f.d3 = static_cast<float>(std::sqrt(std::max(2 * e - d2Squared, 0.0)));
+    f.A2 = static_cast<float>(3 / (f.d2 * std::sqrt(static_cast<double>(n))));
+    const float t = 3 * f.d3 / f.d2;
+    f.D3 = std::max(1 - t, 0.0f);
+    f.D4 = 1 + t;
+    return f;
+}
+
+ChartGroups FormChartGroups(std::span<const MsrLogRecord> stored, std::uint32_t dataCount,
+                            const MeasFileData& d, int k, GroupMode mode, int groupSize,
+                            std::size_t maxGroups) {
+    ChartGroups out;
+    const auto layers = static_cast<std::size_t>(GetCoatCount(d));
+    if (layers == 0)
+        return out;
+    const std::size_t data = std::min<std::size_t>(dataCount, stored.size() / layers);
+    const std::vector<double> values =
+        LayerChartValues(stored, static_cast<std::uint32_t>(data), d, k);
+    if (mode == GroupMode::FixedGroupAverage) {
+        const auto size = static_cast<std::size_t>(std::max(groupSize, 1));
+        for (std::size_t i = 0; i < data && i / size < maxGroups; ++i) {
+            if (i % size == 0)
+                out.groups.emplace_back();
+            Add(out.groups.back(), static_cast<float>(values[i]));
+        }
+        out.n = static_cast<int>(size);
+        return out;
+    }
+    std::uint16_t date = 0;
+    for (std::size_t i = 0; i < data; ++i) {
+        const std::uint16_t day = stored[i * layers].wDate;
+        if (out.groups.empty() || day != date) {
+            if (out.groups.size() == maxGroups)
+                break;
+            out.groups.emplace_back();
+            date = day;
+        }
+        Add(out.groups.back(), static_cast<float>(values[i]));
+    }
+    if (!out.groups.empty()) {
+        out.n = static_cast<int>(out.groups.front().count);
+        for (const ChartGroup& g : out.groups)
+            if (static_cast<int>(g.count) != out.n)
+                out.n = 0;
+    }
+    return out;
+}
+
+void ApplyMinimumSpan(ChartBlock& b, bool rangeChart) {
+    if (b.top - b.bottom >= 0.0001f)
+        return;
+    const float centre = (b.top + b.bottom) / 2;
+    b.bottom = centre - 0.0001f;
+    b.top = centre + 0.0001f;
+    if (rangeChart && b.bottom < 0) {
+        b.bottom = 0;
+        b.top = 0.0002f;
+    }
+}
+
+ControlChart ComputeControlChart(std::span<const ChartGroup> groups, const ControlChartFactors& f) {
+    ControlChart c;
+    if (groups.empty())
+        return c;
+    std::vector<float> means;
+    std::vector<float> ranges;
+    float largest = groups.front().maximum;
+    float smallest = groups.front().minimum;
+    for (const ChartGroup& g : groups) {
+        means.push_back(g.Mean());
+        ranges.push_back(g.Range());
+        largest = std::max(largest, g.maximum);
+        smallest = std::min(smallest, g.minimum);
+    }
+    const auto k = static_cast<float>(groups.size());
+    c.x = BlockOf(means);
+    c.x.largest = largest;
+    c.x.smallest = smallest;
+    c.r = BlockOf(ranges);
+    c.x.centre = c.x.sum / k;
+    c.r.centre = c.r.sum / k;
+    c.x.ucl = c.x.centre + f.A2 * c.r.centre;
+    c.x.lcl = c.x.centre - f.A2 * c.r.centre;
+    c.r.ucl = f.D4 * c.r.centre;
+    c.r.lcl = std::max(f.D3 * c.r.centre, 0.0f);
+    c.x.top = std::max(c.x.largest, c.x.ucl);
+    c.x.bottom = std::min(c.x.smallest, c.x.lcl);
+    c.r.top = std::max(c.r.largest, c.r.ucl);
+    c.r.bottom = 0;
+    ApplyMinimumSpan(c.x, false);
+    ApplyMinimumSpan(c.r, true);
+    return c;
+}
+
+std::vector<unsigned> FindRunRuleBreaks(std::span<const ChartGroup> groups, const ControlChart& c,
+                                        const ControlChartFactors& f) {
+    std::vector<unsigned> rules(groups.size(), 0);
+    const double centre = c.x.centre;
+    const double twoSigma = 2 * (f.A2 * c.r.centre / 3.0);
+    auto side = [&](std::size_t i) {
+        const double m = groups[i].Mean();
+        return m > centre ? 1 : m < centre ? -1 : 0;
+    };
+    auto beyond = [&](std::size_t i) {
+        const double m = groups[i].Mean();
+        return m > centre + twoSigma ? 1 : m < centre - twoSigma ? -1 : 0;
+    };
+    int sideRun = 0;
+    int trendRun = 1;
+    int trend = 0;
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const int s = side(i);
+        sideRun = s != 0 && i > 0 && side(i - 1) == s ? sideRun + 1 : (s != 0 ? 1 : 0);
+        if (sideRun >= 9)
+            rules[i] |= kRuleNineOnOneSide;
+        if (i > 0) {
+            const float step = groups[i].Mean() - groups[i - 1].Mean();
+            const int t = step > 0 ? 1 : step < 0 ? -1 : 0;
+            trendRun = t != 0 && t == trend ? trendRun + 1 : (t != 0 ? 2 : 1);
+            trend = t;
+        }
+        if (trendRun >= 6)
+            rules[i] |= kRuleSixTrending;
+        if (i >= 2) {
+            int above = 0;
+            int below = 0;
+            for (std::size_t j = i - 2; j <= i; ++j) {
+                above += beyond(j) > 0;
+                below += beyond(j) < 0;
+            }
+            if (above >= 2 || below >= 2)
+                rules[i] |= kRuleTwoOfThree;
+        }
+    }
+    return rules;
+}
+
+std::string RunRuleNames(unsigned rules) {
+    std::string names;
+    const std::pair<unsigned, const char*> table[] = {{kRuleNineOnOneSide, "nine-on-one-side"},
+                                                      {kRuleSixTrending, "six-trending"},
+                                                      {kRuleTwoOfThree, "two-of-three"}};
+    for (const auto& [bit, name] : table) {
+        if ((rules & bit) == 0)
+            continue;
+        if (!names.empty())
+            names += ' ';
+        names += name;
+    }
+    return names;
+}
+
+std::vector<std::size_t> GroupAxisLabels(std::size_t k) {
+    std::vector<std::size_t> labels;
+    if (k == 0)
+        return labels;
+    const std::size_t every = k <= 5 ? 1 : k <= 24 ? 5 : 5 * (k / 25);
+    labels.push_back(1);
+    for (std::size_t g = every; g <= k; g += every)
+        if (g != 1)
+            labels.push_back(g);
+    return labels;
+}
+
+}  // namespace klv

@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "reference/layer_value_format.h"
+#include "stats/control_chart.h"
+#include "stats/histogram.h"
+#include "stats/profile_chart.h"
+#include "stats_test_support.h"
+
+namespace klv {
+namespace {
+
+using test::Layer;
+using test::Measured;
+
+ChartStatistics Stats(double min, double max, double average, double sd) {
+    return {max, min, average, sd};
+}
+
+TEST(Histogram, AutoScaleClassesAndCountAxis) {
+    EXPECT_EQ(AutoHistogramScale(Stats(1, 2, 1.5, 0), 30).divisions, 21u);
+    EXPECT_EQ(AutoHistogramScale(Stats(1, 2, 1.5, 0), 8).divisions, 8u);
+    EXPECT_EQ(AutoHistogramScale(Stats(1, 2, 1.5, 0), 0).divisions, 1u);
+    const std::pair<std::uint32_t, std::uint32_t> tops[] = {
+        {0, 2}, {1, 2}, {7, 8}, {10, 12}, {24, 28}};
+    for (const auto& [largest, top] : tops)
+        EXPECT_EQ(CountAxisTop(largest), top) << largest;
+}
+
+TEST(Histogram, ClassesAreCentredOnTheirValueAndCatchWhatLiesBeyond) {
+    // Five classes of width 2 centred on 0, 2, 4, 6 and 8.
+    const std::vector<double> values = {-50, 0.9, 1.1, 4.0, 7.2, 10.0, 1e30};
+    const Histogram h = ComputeHistogram(values, {0, 10, 5}, Stats(0, 10, 5, 0));
+    EXPECT_EQ(h.counts, (std::vector<std::uint32_t>{2, 1, 1, 0, 3}));
+    EXPECT_EQ(h.top, 4u);
+    EXPECT_EQ(h.sampleSum, 0.0) << "no standard deviation, no curve";
+}
+
+TEST(Histogram, EqualValuesFallIntoTheFirstClassWithoutACurve) {
+    const std::vector<double> values(6, 3.5);
+    const Histogram h = ComputeHistogram(values, {3.5, 3.5, 6}, Stats(3.5, 3.5, 3.5, 0));
+    EXPECT_EQ(h.counts[0], 6u);
+    EXPECT_EQ(CurveScale(h, 200), 0.0);
+    EXPECT_EQ(ChartSpan(3.5, 3.5), 0.00001);
+    EXPECT_EQ(ChartSpan(3.5, 3.4999999), -0.00001);
+}
+
+TEST(Histogram, TheCurveCoversTheBarsItIsDrawnOver) {
+    // Counts follow the density, so the curve's peak meets the middle bar's height.
+    const std::vector<double> values = {4, 5, 5, 5, 6};
+    const Histogram h = ComputeHistogram(values, {4, 7, 3}, Stats(4, 6, 5, 0.7071));
+    EXPECT_EQ(h.counts, (std::vector<std::uint32_t>{1, 3, 1}));
+    EXPECT_EQ(h.countedTotal, 15.0);
+    const int frame = 300;
+    const double peak = CurveScale(h, frame) * NormalDensity(5, 5, 0.7071);
+    const double bar = static_cast<double>(frame) * 3 / h.top;
+    EXPECT_NEAR(peak / bar, 1.0, 0.35);
+    EXPECT_NEAR(NormalDensity(0, 0, 1), 0.398942, 1e-6);
+}
+
+TEST(ProcessCapability, FromTheLimitsAndTheStandardDeviationOrNothing) {
+    MeasFileData d = test::NickelCopper();
+    d.limits[0].fUpperLimit = 12;
+    d.limits[0].fLowerLimit = 8;
+    LayerStatistics s{};
+    s.dAverage = 10.5;
+    s.dStdDev = 0.5;
+    s.fStdDevActive = 1;
+    EXPECT_FALSE(ComputeProcessCapability(d, 0, s).cp) << "limit check off";
+    d.bStatFlags = kStatLimitCheckOn;
+    const ProcessCapability pc = ComputeProcessCapability(d, 0, s);
+    ASSERT_TRUE(pc.cp && pc.cpk);
+    EXPECT_NEAR(*pc.cp, 4.0 / 3.0, 1e-9);
+    EXPECT_NEAR(*pc.cpk, 1.0, 1e-9);
+    s.dAverage = 8.3;  // nearer the lower limit
+    EXPECT_NEAR(*ComputeProcessCapability(d, 0, s).cpk, 0.2, 1e-6);
+    s.dStdDev = 0;
+    EXPECT_FALSE(ComputeProcessCapability(d, 0, s).cpk);
+    s.dStdDev = 0.5;
+    s.fStdDevActive = 0;
+    EXPECT_FALSE(ComputeProcessCapability(d, 0, s).cp);
+    s.fStdDevActive = 1;
+    d.limits[0].fLowerLimit = 12;  // no window between the limits
+    EXPECT_FALSE(ComputeProcessCapability(d, 0, s).cp);
+}
+
+TEST(Profile, LeadingDigitBoundsAndTheAutomaticAxis) {
+    const MeasFileData d = test::Condition({Layer(16, "Ni", test::kRange4_10)});
+    ASSERT_EQ(FormatLayerValue(12.34f, d, 0, false, false), " 12.34") << "two decimals";
+    struct Case {
+        double x;
+        BoundDirection direction;
+        double bound;
+    };
+    const Case cases[] = {
+        {12.34, BoundDirection::Up, 20},   {12.34, BoundDirection::Down, 10},
+        {0.95, BoundDirection::Up, 1},     {-3.4, BoundDirection::Down, -4},
+        {-3.4, BoundDirection::Up, -3},    {9.5, BoundDirection::Up, 10},
+        {-9.5, BoundDirection::Down, -10}, {20.0, BoundDirection::Up, 20},
+        {0.0, BoundDirection::Up, 0},      {0.004, BoundDirection::Up, 0.004},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(LeadingDigitBound(c.x, c.direction, d, 0), c.bound, 1e-5) << c.x;
+
+    const std::vector<double> values = {9.1, 12.34, 8.76, 10.0};
+    const ProfileValues v = WalkProfile(values);
+    EXPECT_EQ(v.first, 9.1);
+    EXPECT_EQ(v.last, 10.0);
+    EXPECT_NEAR(v.sum, 40.2, 1e-9);
+    const ProfileScale scale = AutoProfileScale(v, d, 0);
+    EXPECT_NEAR(scale.lower, 8 * 0.999999, 1e-6);
+    EXPECT_NEAR(scale.upper, 20 * 1.000001, 1e-6);
+}
+
+TEST(Profile, PointsSpanTheFrame) {
+    EXPECT_EQ(ProfilePointX(10, 110, 0, 2), 10);
+    EXPECT_EQ(ProfilePointX(10, 110, 1, 2), 110);
+    EXPECT_EQ(ProfilePointX(10, 110, 0, 1), 10) << "one value does not divide by zero";
+    EXPECT_EQ(ProfilePointX(10, 110, 2, 5), 60);
+    EXPECT_EQ(ChartValueY(200, 100, 15, 10, 20), 150);
+    EXPECT_EQ(ChartValueY(200, 100, 1e300, 10, 20), -1000000);
+}
+
+TEST(ControlChartFactors, MatchThePublishedConstants) {
+    struct Row {
+        int n;
+        float d2, d3, a2, d3Factor, d4;
+    };
+    const Row rows[] = {
+        {2, 1.128f, 0.853f, 1.880f, 0.0f, 3.267f},
+        {5, 2.326f, 0.864f, 0.577f, 0.0f, 2.114f},
+        {7, 2.704f, 0.833f, 0.419f, 0.076f, 1.924f},
+        {10, 3.078f, 0.797f, 0.308f, 0.223f, 1.777f},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.n);
+        const ControlChartFactors f = ComputeControlChartFactors(r.n);
+        EXPECT_NEAR(f.d2, r.d2, 0.001);
+        EXPECT_NEAR(f.d3, r.d3, 0.001);
+        EXPECT_NEAR(f.A2, r.a2, 0.001);
+        EXPECT_NEAR(f.D3, r.d3Factor, 0.001);
+        EXPECT_NEAR(f.D4, r.d4, 0.001);
+    }
+    EXPECT_EQ(ComputeControlChartFactors(6).D3, 0.0f) << "7 is the first with a positive D3";
+}
+
+TEST(ControlChart, FixedAndDailyGroups) {
+    const MeasFileData d = test::Condition({Layer(16, "Ni")});
+    test::StoredLog log;
+    for (int i = 0; i < 23; ++i)
+        log.Add({Measured(static_cast<float>(i))});
+    ChartGroups fixed =
+        FormChartGroups(log.items, 23, d, 0, GroupMode::FixedGroupAverage, 5, 99999);
+    ASSERT_EQ(fixed.groups.size(), 5u);
+    EXPECT_EQ(fixed.groups[4].count, 3u);
+    EXPECT_EQ(fixed.groups[4].sum, 20.0f + 21.0f + 22.0f);
+    EXPECT_EQ(fixed.groups[1].Range(), 4.0f);
+    EXPECT_EQ(fixed.n, 5);
+    EXPECT_EQ(
+        FormChartGroups(log.items, 23, d, 0, GroupMode::FixedGroupAverage, 5, 2).groups.size(), 2u);
+
+    const auto daily = [&](std::initializer_list<int> days) {
+        test::StoredLog byDay;
+        std::uint16_t date = 100;
+        for (int n : days) {
+            for (int i = 0; i < n; ++i)
+                byDay.Add({Measured(1.0f, date)});
+            ++date;
+        }
+        const auto data = static_cast<std::uint32_t>(byDay.items.size());
+        return FormChartGroups(byDay.items, data, d, 0, GroupMode::DailyAverage, 1, 99999);
+    };
+    EXPECT_EQ(daily({4, 4, 4}).n, 4);
+    EXPECT_EQ(daily({4, 4, 4}).groups.size(), 3u);
+    EXPECT_EQ(daily({4, 3, 4}).n, 0) << "the operator gives the group data number";
+}
+
+ChartGroup Group(float mean, float range) {
+    return {mean + range / 2, mean - range / 2, 2 * mean, 2};
+}
+
+TEST(ControlChart, LimitsAxesAndTheMinimumSpan) {
+    const ControlChartFactors f = ComputeControlChartFactors(2);
+    const std::vector<ChartGroup> groups = {Group(10, 1), Group(11, 2), Group(12, 0)};
+    const ControlChart c = ComputeControlChart(groups, f);
+    EXPECT_FLOAT_EQ(c.x.centre, 11.0f);
+    EXPECT_FLOAT_EQ(c.r.centre, 1.0f);
+    EXPECT_FLOAT_EQ(c.x.ucl, 11.0f + f.A2);
+    EXPECT_FLOAT_EQ(c.x.lcl, 11.0f - f.A2);
+    EXPECT_FLOAT_EQ(c.r.ucl, f.D4);
+    EXPECT_EQ(c.r.lcl, 0.0f);
+    EXPECT_FLOAT_EQ(c.x.top, std::max(12.0f, c.x.ucl));
+    EXPECT_FLOAT_EQ(c.x.bottom, std::min(9.5f, c.x.lcl));
+    EXPECT_FLOAT_EQ(c.r.top, std::max(2.0f, c.r.ucl));
+
+    const std::vector<ChartGroup> flat = {Group(5, 0), Group(5, 0)};
+    const ControlChart z = ComputeControlChart(flat, f);
+    EXPECT_EQ(z.r.bottom, 0.0f);
+    EXPECT_FLOAT_EQ(z.r.top, 0.0002f);
+    EXPECT_EQ(z.r.ucl, 0.0f);
+    EXPECT_NEAR(z.x.top - z.x.bottom, 0.0002f, 1e-5);
+}
+
+TEST(ControlChart, RunRulesFlagThePointThatEndsTheRun) {
+    const ControlChartFactors f = ComputeControlChartFactors(2);
+    // Centre 10, ranges 1: sigma = A2 / 3, two sigma about 1.25.
+    std::vector<ChartGroup> groups;
+    for (float m : {9.0f, 9.5f, 10.0f, 11.0f, 9.0f, 9.0f})
+        groups.push_back(Group(m, 1));
+    auto breaks = [&](const std::vector<ChartGroup>& g) {
+        return FindRunRuleBreaks(g, ComputeControlChart(g, f), f);
+    };
+    std::vector<ChartGroup> above = groups;  // then nine means above the centre
+    for (int i = 0; i < 9; ++i)
+        above.push_back(Group(10.3f + (i % 2) * 0.1f, 1));
+    for (int i = 0; i < 4; ++i)
+        above.push_back(Group(8.5f, 1));
+    const auto nine = breaks(above);
+    EXPECT_EQ(nine[13] & kRuleNineOnOneSide, 0u);
+    EXPECT_NE(nine[14] & kRuleNineOnOneSide, 0u);
+
+    std::vector<ChartGroup> rising = {Group(10, 1), Group(10, 1)};
+    for (float m : {9.0f, 9.2f, 9.4f, 9.6f, 9.8f, 10.0f, 10.0f})
+        rising.push_back(Group(m, 1));
+    const auto trend = breaks(rising);
+    EXPECT_EQ(trend[6] & kRuleSixTrending, 0u);
+    EXPECT_NE(trend[7] & kRuleSixTrending, 0u);
+    EXPECT_EQ(trend[8] & kRuleSixTrending, 0u) << "a flat step ends the run";
+
+    std::vector<ChartGroup> outside = {Group(10, 1),    Group(10, 1),    Group(10, 1),
+                                       Group(10, 1),    Group(11.5f, 1), Group(10, 1),
+                                       Group(11.5f, 1), Group(8.5f, 1)};
+    const auto twoOfThree = breaks(outside);
+    EXPECT_EQ(twoOfThree[5] & kRuleTwoOfThree, 0u);
+    EXPECT_NE(twoOfThree[6] & kRuleTwoOfThree, 0u);
+    EXPECT_EQ(RunRuleNames(kRuleNineOnOneSide | kRuleTwoOfThree), "nine-on-one-side two-of-three");
+}
+
+TEST(ControlChart, GroupAxisLabels) {
+    EXPECT_EQ(GroupAxisLabels(30), (std::vector<std::size_t>{1, 5, 10, 15, 20, 25, 30}));
+    EXPECT_EQ(GroupAxisLabels(12), (std::vector<std::size_t>{1, 5, 10}));
+    EXPECT_EQ(GroupAxisLabels(4), (std::vector<std::size_t>{1, 2, 3, 4}));
+    EXPECT_EQ(GroupAxisLabels(60).size(), 7u) << "every tenth of 60, and the first";
+}
+
+}  // namespace
+}  // namespace klv
