@@ -5,7 +5,7 @@
 namespace klv::tool {
 
 std::span<const ToolCommand> ToolCommands() {
-    static const std::array<ToolCommand, 6> commands = {{
+    static const std::array<ToolCommand, 9> commands = {{
         {"channels", "", RunChannels},
         {"condition", "N", RunCondition},
         {"export",
@@ -18,6 +18,12 @@ std::span<const ToolCommand> ToolCommands() {
          "N --layers C1[,C2...] [--name TEXT] [--base B] [--gasket 1-4] [--range 1-8] "
          "[--unit 1-9] [--alloy]",
          RunNew},
+        {"xbarr-factors", "[n ...]", RunXbarRFactors},
+        {"xbarr", "N [--layer K] [--group fixed:S|daily] [--n NUMBER]", RunXbarR},
+        {"histogram",
+         "N [--layer K] [--group all|partial:B-E|interval:B,I|fixed:S|daily] "
+         "[--lower A --upper B --divisions F]",
+         RunHistogram},
     }};
     return commands;
 }

@@ -37,6 +37,13 @@ int RunStats(ToolContext& context, std::span<const std::string> args);
 // Writes a complete condition from coating and base names into an empty channel.
 int RunNew(ToolContext& context, std::span<const std::string> args);
 
+// d2, d3, A2, D3 and D4 of the X-bar/R chart for each group data number (default 2 to 25).
+int RunXbarRFactors(ToolContext& context, std::span<const std::string> args);
+// The X-bar/R chart of a channel's layer: limits, scale and the groups with their run rules.
+int RunXbarR(ToolContext& context, std::span<const std::string> args);
+// The histogram classes of a channel's layer, on the automatic or a given scale.
+int RunHistogram(ToolContext& context, std::span<const std::string> args);
+
 // Channel number 1-50 as typed; -1 when it is not one.
 int ParseChannelNumber(const std::string& text);
 

@@ -1,0 +1,211 @@
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "base/check_messages.h"
+#include "base/number_parse.h"
+#include "reference/layer_value_format.h"
+#include "reference/unit_conversion.h"
+#include "reference/unit_gasket_tables.h"
+#include "stats/calc_statistics.h"
+#include "stats/control_chart.h"
+#include "stats/form_groups.h"
+#include "stats/histogram.h"
+#include "tool/group_argument.h"
+#include "tool/tool_command.h"
+
+namespace klv::tool {
+namespace {
+
+constexpr char kXbarRCondition[] =
+    "X-bar-R Expression condition for X-bar-R control chart.  1 group has more than 2 data, "
+    "and there are more than 2 groups' data.";
+constexpr char kGroupNotFixed[] = "Data number of the one group is not fixed";
+
+// "--name value" pairs after the channel number; false for a name not in `known`.
+bool ParseOptions(std::span<const std::string> args, std::initializer_list<const char*> known,
+                  std::map<std::string, std::string>& options) {
+    if (args.size() % 2 != 0)
+        return false;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        bool found = false;
+        for (const char* name : known)
+            found = found || args[i] == name;
+        if (!found)
+            return false;
+        options[args[i]] = args[i + 1];
+    }
+    return true;
+}
+
+// A channel's statistics data in one group mode, with the layer the chart shows.
+struct ChartSource {
+    MeasFileData d{};
+    int k = 0;
+    std::vector<MsrLogRecord> stored;
+    FormedData formed;
+    StatisticsSelection selection{GroupMode::AllData, 0, 0, 0, 1, 1};
+};
+
+// Reads channel, --layer and --group; the exit code when that fails.
+std::optional<int> LoadChartSource(ToolContext& context, const std::string& channelText,
+                                   const std::map<std::string, std::string>& options,
+                                   ChartSource& source) {
+    const int channel = ParseChannelNumber(channelText);
+    if (channel < 0)
+        return kExitUsage;
+    if (auto g = options.find("--group");
+        g != options.end() && !ParseGroupArgument(g->second, source.selection))
+        return kExitUsage;
+    if (!context.store.ReadConditionFile(channel - 1, source.d, true))
+        return kExitFailed;
+    if (auto l = options.find("--layer"); l != options.end()) {
+        const std::optional<int> layer = ParseInt(l->second);
+        const int layers = GetCoatCount(source.d);
+        if (!layer || *layer < 1 || *layer > layers) {
+            context.err << RangeMessage(1, layers) << '\n';
+            return kExitFailed;
+        }
+        source.k = *layer - 1;
+    }
+    if (!FormGroups(context.store, channel - 1, source.d, source.selection, source.stored,
+                    source.formed))
+        return kExitFailed;
+    return std::nullopt;
+}
+
+// A stored-unit value as the lists show it, without the leading blanks.
+std::string Shown(double stored, const ChartSource& s) {
+    const std::string text = FormatLayerValue(ToUnit(static_cast<float>(stored), s.d.bUnit), s.d,
+                                              s.k, s.d.bGasket == kGasketWT, false);
+    return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+}
+
+// A manual range bound typed in the displayed unit, in the stored unit.
+std::optional<double> ReadRangeBound(ToolContext& context, const std::string& text,
+                                     const MeasFileData& d) {
+    const std::optional<double> v = ParseFloat(text);
+    if (!v || *v < -99999 || *v > 999999) {
+        context.err << RangeMessage("-99999", "999999") << '\n';
+        return std::nullopt;
+    }
+    return FromUnit(static_cast<float>(*v), d.bUnit);
+}
+
+}  // namespace
+
+int RunXbarRFactors(ToolContext& context, std::span<const std::string> args) {
+    std::vector<int> sizes;
+    for (const std::string& a : args) {
+        const std::optional<int> n = ParseInt(a);
+        if (!n || *n < 2 || *n > 999)
+            return kExitUsage;
+        sizes.push_back(*n);
+    }
+    if (sizes.empty())
+        for (int n = 2; n <= 25; ++n)
+            sizes.push_back(n);
+    for (int n : sizes) {
+        const ControlChartFactors f = ComputeControlChartFactors(n);
+        char line[128];
+        std::snprintf(line, sizeof line, "%d\t%.6f\t%.6f\t%.6f\t%.6f\t%.6f\n", n,
+                      static_cast<double>(f.d2), static_cast<double>(f.d3),
+                      static_cast<double>(f.A2), static_cast<double>(f.D3),
+                      static_cast<double>(f.D4));
+        context.out << line;
+    }
+    return kExitOk;
+}
+
+int RunXbarR(ToolContext& context, std::span<const std::string> args) {
+    std::map<std::string, std::string> options;
+    if (args.empty() || !ParseOptions(args.subspan(1), {"--layer", "--group", "--n"}, options))
+        return kExitUsage;
+    ChartSource s;
+    s.selection = {GroupMode::FixedGroupAverage, 0, 0, 0, 1, 5};
+    if (const auto code = LoadChartSource(context, args[0], options, s))
+        return *code;
+    if (s.selection.mode != GroupMode::FixedGroupAverage &&
+        s.selection.mode != GroupMode::DailyAverage)
+        return kExitUsage;
+    if (!s.formed.bXbarR) {
+        context.err << kXbarRCondition << '\n';
+        return kExitFailed;
+    }
+    const auto layers = static_cast<std::uint32_t>(GetCoatCount(s.d));
+    const ChartGroups g =
+        FormChartGroups(s.stored, s.d.nItemCt / layers, s.d, s.k, s.selection.mode,
+                        s.selection.nGroupSize, s.formed.nDataCt);
+    int n = g.n;
+    if (auto given = options.find("--n"); n == 0 && given != options.end()) {
+        const std::optional<int> v = ParseInt(given->second);
+        if (!v || *v < 2 || *v > 999) {
+            context.err << RangeMessage(2, 999) << '\n';
+            return kExitFailed;
+        }
+        n = *v;
+    }
+    if (n == 0) {
+        context.err << kGroupNotFixed << '\n';
+        return kExitFailed;
+    }
+    const ControlChartFactors f = ComputeControlChartFactors(n);
+    const ControlChart c = ComputeControlChart(g.groups, f);
+    context.out << "k\t" << g.groups.size() << "\nn\t" << n << '\n';
+    const std::pair<const char*, float> rows[] = {
+        {"xbarbar", c.x.centre}, {"ucl-x", c.x.ucl},       {"lcl-x", c.x.lcl},
+        {"rbar", c.r.centre},    {"ucl-r", c.r.ucl},       {"lcl-r", c.r.lcl},
+        {"x-top", c.x.top},      {"x-bottom", c.x.bottom}, {"r-top", c.r.top},
+        {"r-bottom", c.r.bottom}};
+    for (const auto& [name, value] : rows)
+        context.out << name << '\t' << Shown(value, s) << '\n';
+    const std::vector<unsigned> rules = FindRunRuleBreaks(g.groups, c, f);
+    for (std::size_t i = 0; i < g.groups.size(); ++i) {
+        context.out << i + 1 << '\t' << Shown(g.groups[i].Mean(), s) << '\t'
+                    << Shown(g.groups[i].Range(), s);
+        if (rules[i] != 0)
+            context.out << '\t' << RunRuleNames(rules[i]);
+        context.out << '\n';
+    }
+    return kExitOk;
+}
+
+int RunHistogram(ToolContext& context, std::span<const std::string> args) {
+    std::map<std::string, std::string> options;
+    if (args.empty() ||
+        !ParseOptions(args.subspan(1), {"--layer", "--group", "--lower", "--upper", "--divisions"},
+                      options))
+        return kExitUsage;
+    const std::size_t manual =
+        options.count("--lower") + options.count("--upper") + options.count("--divisions");
+    if (manual != 0 && manual != 3)
+        return kExitUsage;
+    ChartSource s;
+    if (const auto code = LoadChartSource(context, args[0], options, s))
+        return *code;
+    const ChartStatistics stats = ToChartUnits(CalcStatistics(s.formed, s.d).layer[s.k], s.d);
+    HistogramScale scale = AutoHistogramScale(stats, s.formed.nDataCt);
+    if (manual == 3) {
+        const std::optional<double> lower = ReadRangeBound(context, options["--lower"], s.d);
+        const std::optional<double> upper = ReadRangeBound(context, options["--upper"], s.d);
+        if (!lower || !upper)
+            return kExitFailed;
+        const std::optional<double> divisions = ParseFloat(options["--divisions"]);
+        if (!divisions || *divisions < 1 || *divisions > 100) {
+            context.err << RangeMessage(1, 100) << '\n';
+            return kExitFailed;
+        }
+        scale = {std::min(*lower, *upper), std::max(*lower, *upper),
+                 static_cast<unsigned>(*divisions)};
+    }
+    const std::vector<double> values = LayerChartValues(s.formed.items, s.formed.nDataCt, s.d, s.k);
+    const Histogram h = ComputeHistogram(values, scale, stats);
+    context.out << "lower\t" << Shown(h.scale.lower, s) << "\nupper\t" << Shown(h.scale.upper, s)
+                << "\ndivisions\t" << h.scale.divisions << "\ntop\t" << h.top << '\n';
+    for (std::uint32_t count : h.counts)
+        context.out << count << '\n';
+    return kExitOk;
+}
+
+}  // namespace klv::tool
