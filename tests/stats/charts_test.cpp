@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "reference/layer_value_format.h"
+#include "stats/chart_geometry.h"
 #include "stats/control_chart.h"
 #include "stats/histogram.h"
 #include "stats/profile_chart.h"
@@ -243,6 +244,57 @@ TEST(ControlChart, GroupAxisLabels) {
     EXPECT_EQ(GroupAxisLabels(12), (std::vector<std::size_t>{1, 5, 10}));
     EXPECT_EQ(GroupAxisLabels(4), (std::vector<std::size_t>{1, 2, 3, 4}));
     EXPECT_EQ(GroupAxisLabels(60).size(), 7u) << "every tenth of 60, and the first";
+}
+
+}  // namespace
+}  // namespace klv
+
+namespace klv {
+namespace {
+
+TEST(ChartGeometry, BarsLeaveGapsAndStayInsideTheFrame) {
+    const ChartRect frame = ChartFrame({0, 0, 330, 230}, 10, 16, 5);
+    EXPECT_EQ(frame.left, 55);
+    EXPECT_EQ(frame.right, 320);
+    EXPECT_EQ(frame.top, 4);
+    EXPECT_EQ(frame.bottom, 230 - 18 - 4);
+    Histogram h;
+    h.scale = {0, 10, 5};
+    h.counts = {1, 4, 9, 0, 2};
+    h.top = 8;
+    const ChartRect first = HistogramBar(frame, h, 0, 2);
+    EXPECT_EQ(first.left, frame.left);
+    EXPECT_EQ(first.right, frame.left + frame.Width() / 5 - 2);
+    EXPECT_EQ(first.bottom - first.top, frame.Height() / 8);
+    EXPECT_EQ(HistogramBar(frame, h, 2, 2).top, frame.top) << "a count above the top is clipped";
+    EXPECT_EQ(HistogramBar(frame, h, 4, 2).right, frame.right) << "the last bar has no gap";
+    EXPECT_EQ(HistogramAverageX(frame, h.scale, 5.0), frame.left + frame.Width() / 2);
+    EXPECT_FALSE(HistogramAverageX(frame, h.scale, 10.5));
+}
+
+TEST(ChartGeometry, TheCurveStaysInsideTheFrameAndOutOfControlPointsAreFound) {
+    const ChartRect frame{0, 0, 200, 100};
+    const std::vector<double> values = {4, 5, 5, 5, 6};
+    const ChartStatistics s{6, 4, 5, 0.7071};
+    const Histogram h = ComputeHistogram(values, {4, 7, 3}, s);
+    const std::vector<ChartPoint> curve = HistogramCurve(frame, h, s);
+    ASSERT_FALSE(curve.empty());
+    for (const ChartPoint& p : curve) {
+        EXPECT_EQ(p.x % 2, 0);
+        EXPECT_GE(p.y, frame.top);
+        EXPECT_LE(p.y, frame.bottom);
+    }
+
+    const ControlChartFactors f = ComputeControlChartFactors(2);
+    const std::vector<ChartGroup> groups = {Group(10, 1), Group(10, 1), Group(10, 1), Group(10, 1),
+                                            Group(14, 1)};
+    const ControlChart c = ComputeControlChart(groups, f);
+    EXPECT_FALSE(IsOutOfControl(groups[0], c));
+    EXPECT_TRUE(IsOutOfControl(groups[4], c));
+    const ControlChartRects plots = ControlChartLayout({0, 0, 400, 300}, 8, 14);
+    EXPECT_LT(plots.x.bottom, plots.r.top);
+    EXPECT_EQ(ControlChartPoint(plots.x, c.x, 0, 5, c.x.bottom).y, plots.x.bottom);
+    EXPECT_EQ(ControlChartPoint(plots.x, c.x, 4, 5, c.x.top).x, plots.x.right);
 }
 
 }  // namespace
