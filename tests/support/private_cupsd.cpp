@@ -142,7 +142,8 @@ bool PrivateCupsd::RunAdmin(const std::string& arguments) const {
 
 bool PrivateCupsd::WaitIdle(int timeoutMs) const {
     for (int waited = 0; waited < timeoutMs; waited += 50) {
-        if (Run("test -z \"$(lpstat -o 2>/dev/null)\""))
+        // A scheduler that refuses the question lists no job either: that is not idle.
+        if (Run("jobs=$(lpstat -o 2>/dev/null) && test -z \"$jobs\""))
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
