@@ -82,7 +82,7 @@ int CMeasRun::StartLayer(const MeasFileData& d, int layer, int displayMode, bool
             return 0;
         }
     }
-    m_trace.PrepareLayer(fresh);
+    m_trace.PrepareLayer(d, layer, displayMode, fresh);
     return 1;
 }
 

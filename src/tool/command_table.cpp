@@ -5,7 +5,7 @@
 namespace klv::tool {
 
 std::span<const ToolCommand> ToolCommands() {
-    static const std::array<ToolCommand, 6> commands = {{
+    static const std::array<ToolCommand, 7> commands = {{
         {"channels", "", RunChannels},
         {"condition", "N", RunCondition},
         {"export",
@@ -18,6 +18,7 @@ std::span<const ToolCommand> ToolCommands() {
          "N --layers C1[,C2...] [--name TEXT] [--base B] [--gasket 1-4] [--range 1-8] "
          "[--unit 1-9] [--alloy]",
          RunNew},
+        {"graph", "FILE", RunGraph},
     }};
     return commands;
 }

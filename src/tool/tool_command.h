@@ -36,6 +36,8 @@ int RunResult(ToolContext& context, std::span<const std::string> args);
 int RunStats(ToolContext& context, std::span<const std::string> args);
 // Writes a complete condition from coating and base names into an empty channel.
 int RunNew(ToolContext& context, std::span<const std::string> args);
+// The header fields and samples of a potential graph file.
+int RunGraph(ToolContext& context, std::span<const std::string> args);
 
 // Channel number 1-50 as typed; -1 when it is not one.
 int ParseChannelNumber(const std::string& text);

@@ -95,7 +95,9 @@ public:
 
 class RecordingTrace final : public PotentialTraceHooks {
 public:
-    void PrepareLayer(bool fresh) override { prepared.push_back(fresh); }
+    void PrepareLayer(const MeasFileData&, int, int, bool fresh) override {
+        prepared.push_back(fresh);
+    }
     void AddSample(const PollingData&) override { ++samples; }
     void EndLayer() override { ++ends; }
     std::vector<bool> prepared;
