@@ -168,8 +168,8 @@ CursorReadouts MakeCursorReadouts(std::span<const std::int32_t> samples,
         r.cursors[k] = Printf("V%d", k + 1);
         if (columns[k] < 0)
             continue;
-        r.cursors[k] += "  " + PotentialLabel(PotentialAt(samples, columns[k], timePerPixel,
-                                                          interval)) +
+        r.cursors[k] += "  " +
+                        PotentialLabel(PotentialAt(samples, columns[k], timePerPixel, interval)) +
                         " " + ThicknessText(c, columns[k], timePerPixel) + " " + unit;
     }
     int n = 0;

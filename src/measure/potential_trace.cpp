@@ -43,8 +43,7 @@ CPotentialTrace::CPotentialTrace(Clock& clock) : m_clock(clock) {
     m_samples.reserve(kInitialCapacity);
 }
 
-void CPotentialTrace::PrepareLayer(const MeasFileData& d, int layer, int displayMode,
-                                   bool fresh) {
+void CPotentialTrace::PrepareLayer(const MeasFileData& d, int layer, int displayMode, bool fresh) {
     {
         std::lock_guard lock(m_lock);
         m_condition = DescribeCondition(d, layer, displayMode);

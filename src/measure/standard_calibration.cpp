@@ -5,8 +5,8 @@
 #include <numeric>
 
 #include "base/number_parse.h"
-#include "reference/condition_rules.h"
 #include "reference/coating_table.h"
+#include "reference/condition_rules.h"
 #include "reference/unit_conversion.h"
 #include "reference/unit_gasket_tables.h"
 
@@ -21,7 +21,6 @@ constexpr std::uint8_t kAutomaticSensitivity = 1;
 constexpr std::uint8_t kDefaultPumpHz = 6;
 constexpr std::uint8_t kDefaultBlankingSeconds = 5;
 constexpr std::uint8_t kBaseIron = 1;
-constexpr std::uint8_t kUnitMicrometre = 1;
 
 void SetName(char (&dest)[7], const char* name) {
     std::memset(dest, 0, sizeof dest);
@@ -80,8 +79,7 @@ CalibrationStep CCalibrationRun::AddLayerValue(const MeasFileData& d, float valu
     }
     m_layer = 0;
     m_deviation = CalibrationDeviation(m_sum * GetUnitFactor(d.bUnit), standardUm);
-    return IsWithinGuarantee(m_deviation) ? CalibrationStep::Accepted
-                                          : CalibrationStep::OutOfRange;
+    return IsWithinGuarantee(m_deviation) ? CalibrationStep::Accepted : CalibrationStep::OutOfRange;
 }
 
 GasketCalibrationRecord OpeningRecord(const CalibrationStore& store, const MeasFileData* current) {

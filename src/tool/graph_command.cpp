@@ -14,16 +14,11 @@ int RunGraph(ToolContext& context, std::span<const std::string> args) {
     }
     const GraHeader& h = file.header;
     const std::pair<const char*, std::int32_t> fields[] = {
-        {"layer", h.lLayer},
-        {"count", h.lCount},
-        {"interval", h.lInterval},
-        {"maximum", h.lMaximum},
-        {"minimum", h.lMinimum},
-        {"display-mode", h.lDisplayMode},
-        {"full-scale", h.lFullScale},
-        {"time-per-pixel", h.lTimePerPixel},
-        {"lower", h.lLower},
-        {"upper", h.lUpper},
+        {"layer", h.lLayer},          {"count", h.lCount},
+        {"interval", h.lInterval},    {"maximum", h.lMaximum},
+        {"minimum", h.lMinimum},      {"display-mode", h.lDisplayMode},
+        {"full-scale", h.lFullScale}, {"time-per-pixel", h.lTimePerPixel},
+        {"lower", h.lLower},          {"upper", h.lUpper},
     };
     for (const auto& [name, value] : fields)
         context.out << name << '\t' << value << '\n';

@@ -1,9 +1,10 @@
+#include "measure/gra_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "measure/gra_file.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace klv {
 namespace {

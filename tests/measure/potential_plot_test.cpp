@@ -1,8 +1,9 @@
+#include "measure/potential_plot.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "measure/potential_plot.h"
 #include "reference/resolution_table.h"
 
 namespace klv {
@@ -13,8 +14,12 @@ TEST(PotentialPlot, AutomaticAndFixedScale) {
         std::int32_t fullScale, minimum, maximum, lower, upper;
     };
     const Case cases[] = {
-        {0, -35, 241, -40, 260},     {0, 9995, 9995, 9980, 10000}, {0, 40, 40, 40, 60},
-        {0, -20, -20, -20, 0},       {0, 0, 10000, 0, 10000},      {5000, -35, 241, 0, 5000},
+        {0, -35, 241, -40, 260},
+        {0, 9995, 9995, 9980, 10000},
+        {0, 40, 40, 40, 60},
+        {0, -20, -20, -20, 0},
+        {0, 0, 10000, 0, 10000},
+        {5000, -35, 241, 0, 5000},
         {0, -10000, -9999, -10000, -9980},
     };
     for (const Case& c : cases) {

@@ -1,10 +1,11 @@
+#include "measure/potential_trace.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "measure/potential_trace.h"
-#include "settable_clock.h"
-#include "result_conditions.h"
+#include "support/result_conditions.h"
+#include "support/settable_clock.h"
 
 namespace klv {
 namespace {

@@ -1,8 +1,9 @@
+#include "measure/standard_calibration.h"
+
 #include <gtest/gtest.h>
 
-#include "measure/standard_calibration.h"
 #include "reference/calibration_date.h"
-#include "result_conditions.h"
+#include "support/result_conditions.h"
 
 namespace klv {
 namespace {

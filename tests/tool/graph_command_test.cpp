@@ -24,8 +24,8 @@ TEST(ToolGraph, HeaderFieldsThenSamplesAndInvalidFilesRefused) {
     h.lUpper = 260;
     const std::int32_t samples[] = {-35, 241};
     ASSERT_EQ(WriteGraFile(dir.File("a.gra"), h, samples), FileWriteResult::Ok);
-    test::ToolProcessResult r =
-        test::RunToolProcess(dir, "--data-dir '" + dir.Path() + "' graph '" + dir.File("a.gra") + "'");
+    test::ToolProcessResult r = test::RunToolProcess(
+        dir, "--data-dir '" + dir.Path() + "' graph '" + dir.File("a.gra") + "'");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
               "layer\t1\ncount\t2\ninterval\t100\nmaximum\t241\nminimum\t-35\ndisplay-mode\t3\n"

@@ -1,0 +1,20 @@
+#pragma once
+
+class QWidget;
+
+namespace klv {
+
+class CKLV570App;
+class CKeyRoutingTable;
+class CMainChannel;
+class RunInstrument;
+struct ConditionEditContext;
+
+// "Standard calibration": dialog 540 on the open channel's gasket; then the window refreshes.
+void RunStandardCalibration(CKLV570App& app, CMainChannel& channel, RunInstrument& instrument,
+                            CKeyRoutingTable& keys, ConditionEditContext& editContext,
+                            QWidget* parent);
+// "Guess calibration": dialog 541 with the open channel's gasket preselected.
+void RunGuessCalibration(CKLV570App& app, const CMainChannel& channel, QWidget* parent);
+
+}  // namespace klv
