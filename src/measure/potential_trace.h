@@ -27,6 +27,13 @@ struct TraceCondition {
     char underText[8] = {};
 };
 
+// The samples with what they were recorded with, while the lock is held.
+struct TraceSamples {
+    std::span<const std::int32_t> samples;
+    std::int32_t interval;
+    const TraceCondition& condition;
+};
+
 // The one potential trace of the program: a sample per sampling interval of every electrolysis
 // that a layer start began. Samples are appended and read under one lock.
 class CPotentialTrace final : public PotentialTraceHooks {
@@ -48,11 +55,11 @@ public:
     std::int32_t Minimum() const;
     TraceCondition Condition() const;
 
-    // Runs `read` with the samples while the lock is held.
+    // Runs `read` with the samples while the lock is held; it must not call the trace.
     template <typename F>
     auto ReadSamples(F&& read) const {
         std::lock_guard lock(m_lock);
-        return read(std::span<const std::int32_t>(m_samples));
+        return read(TraceSamples{m_samples, m_interval, m_condition});
     }
 
     // A loaded file replaces the whole trace.

@@ -9,7 +9,7 @@
 
 #include "measure/measurement_state.h"
 #include "reference/unit_gasket_tables.h"
-#include "run_fakes.h"
+#include "run_fixture.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
 

@@ -31,8 +31,8 @@ PollingData Reading(std::int16_t ad976) {
 }
 
 std::vector<std::int32_t> Samples(const CPotentialTrace& trace) {
-    return trace.ReadSamples([](std::span<const std::int32_t> s) {
-        return std::vector<std::int32_t>(s.begin(), s.end());
+    return trace.ReadSamples([](const TraceSamples& t) {
+        return std::vector<std::int32_t>(t.samples.begin(), t.samples.end());
     });
 }
 

@@ -4,12 +4,13 @@
 #include <QPointer>
 #include <functional>
 
+#include "measure/ui/potential_result_window.h"
+
 class QWidget;
 
 namespace klv {
 
 class CKLV570App;
-class CPotentialResult;
 class ProfileFile;
 class ReportPrinter;
 

@@ -209,11 +209,11 @@ QRect CPotentialGraph::PlotRectangle() const {
 
 void CPotentialGraph::PaintPlotArea(QPainter& p, const QRect& area) const {
     p.setFont(m_plot->font());
-    m_seams.trace.ReadSamples([&](std::span<const std::int32_t> samples) {
+    m_seams.trace.ReadSamples([&](const TraceSamples& t) {
         PlotFrame f;
-        f.samples = samples;
-        f.condition = m_seams.trace.Condition();
-        f.interval = m_seams.trace.Interval();
+        f.samples = t.samples;
+        f.condition = t.condition;
+        f.interval = t.interval;
         f.timePerPixel = m_settings.timePerPixel;
         f.limits = m_limits;
         f.scrollPosition = m_scroll;
@@ -337,9 +337,9 @@ QString CPotentialGraph::ReadoutLine(int index) const {
 }
 
 void CPotentialGraph::RefreshReadouts() {
-    const CursorReadouts r = m_seams.trace.ReadSamples([&](std::span<const std::int32_t> s) {
-        return MakeCursorReadouts(s, m_cursors, m_seams.trace.Condition(), m_settings.timePerPixel,
-                                  m_seams.trace.Interval());
+    const CursorReadouts r = m_seams.trace.ReadSamples([&](const TraceSamples& t) {
+        return MakeCursorReadouts(t.samples, m_cursors, t.condition, m_settings.timePerPixel,
+                                  t.interval);
     });
     for (int k = 0; k < kCursorCount; ++k)
         m_readouts[std::size_t(k)]->setText(QString::fromLatin1(r.cursors[k].c_str()));
@@ -499,7 +499,7 @@ bool CPotentialGraph::Save() {
     h.lLower = m_limits.lower;
     h.lUpper = m_limits.upper;
     const FileWriteResult r = m_seams.trace.ReadSamples(
-        [&](std::span<const std::int32_t> s) { return WriteGraFile(path, h, s); });
+        [&](const TraceSamples& t) { return WriteGraFile(path, h, t.samples); });
     if (r != FileWriteResult::Ok) {
         ShowFileError(m_seams.op, WriteFailureText(r));
         return false;

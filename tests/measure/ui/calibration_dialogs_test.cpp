@@ -20,9 +20,21 @@ using klv::test::Find;
 namespace {
 
 // One standard measurement: the gasket-A condition in µm on range 1/1, 10 counts a µm.
+// The run with every seam recorded.
+struct RunSeams {
+    klv::test::FakeRunInstrument instrument;
+    klv::test::ScriptedRunDialogs dialogs;
+    klv::test::RecordingTrace trace;
+    klv::test::RecordingSounds sounds;
+    klv::test::ScriptedOperator op;
+    klv::CalibrationStore calibration{};
+    klv::CMeasRun run{instrument, dialogs, trace, sounds, op, calibration};
+    klv::MeasFileData d = klv::test::Condition({klv::test::Layer(klv::kCoatNickel, "Ni")});
+};
+
 struct CalibrationRig {
     klv::test::TempDir dir;
-    klv::test::RunFixture fx;
+    RunSeams fx;
     klv::test::SettableClock clock;
     klv::ProfileFile profile{dir.File("KLV570.ini")};
     klv::CKeyRoutingTable keys;
