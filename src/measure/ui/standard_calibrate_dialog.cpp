@@ -72,6 +72,8 @@ CStandardCalibrate::CStandardCalibrate(const StandardCalibrateSeams& seams,
     : QDialog(parent), m_seams(seams), m_pollTarget(this) {
     setObjectName(QStringLiteral("CStandardCalibrate"));
     setWindowTitle(QStringLiteral("Standard calibration"));
+    // The main window waits; the simulator window must stay usable.
+    setWindowModality(Qt::WindowModal);
     m_record = OpeningRecord(m_seams.store, current);
 
     auto* grid = new QGridLayout;
@@ -89,7 +91,8 @@ CStandardCalibrate::CStandardCalibrate(const StandardCalibrateSeams& seams,
     for (const char* c : kLayerTextCaptions)
         captions << QString::fromLatin1(c);
     m_layers->setHeaderLabels(captions);
-    m_layers->setMinimumHeight(m_layers->fontMetrics().height() * 7);
+    // Five layers and the header, no more.
+    m_layers->setFixedHeight(m_layers->fontMetrics().height() * 7 + 8);
 
     auto* standardRow = new QHBoxLayout;
     standardRow->addWidget(new QLabel(QStringLiteral("Thickness value of Thickness Standard")));
