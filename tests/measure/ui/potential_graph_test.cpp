@@ -2,14 +2,18 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QTest>
 #include <QToolButton>
 
 #include "support/result_conditions.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
+#include "support/temp_dir.h"
+#include "support/ui/modal_driver.h"
 #include "support/ui/widget_find.h"
 
 using klv::test::Find;
@@ -34,8 +38,48 @@ struct GraphRig {
             f.samples.push_back(-35 + 276 * i / std::max(count - 1, 1));
         trace.Replace(std::move(f));
     }
-    klv::PotentialGraphSeams Seams() { return {trace, op, nullptr, {}, {}, {}, {}}; }
+    std::string fileName;
+    klv::PotentialGraphSeams Seams(klv::ReportPrinter* printer = nullptr) {
+        return {trace,
+                op,
+                printer,
+                {},
+                [this] { return fileName; },
+                [this](const std::string& path) { fileName = path; },
+                {}};
+    }
 };
+
+// Prints onto a picture, page by page.
+class PicturePrinter final : public klv::ReportPrinter {
+public:
+    bool PrintReport(QWidget* dialog, const klv::PageFunction& page) override {
+        QImage image(800, 1100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        klv::PrintPageContext pc;
+        pc.painter = &p;
+        pc.rect = {20, 20, 780, 1080};
+        pc.charHeight = p.fontMetrics().height();
+        pc.charWidth = p.fontMetrics().horizontalAdvance('X');
+        while (page(dialog, pc))
+            ++pages;
+        ++pages;
+        lastTop = pc.rect.top;
+        return true;
+    }
+    void FeedRollPaper() override {}
+    int pages = 0;
+    int lastTop = 0;
+};
+
+void ChooseFile(klv::test::ModalDriver& modal, const std::string& path) {
+    modal.When("fileDialog", [path](QWidget& w) {
+        auto& files = static_cast<QFileDialog&>(w);
+        files.selectFile(QString::fromStdString(path));
+        QMetaObject::invokeMethod(&files, "accept");
+    });
+}
 
 }  // namespace
 
@@ -47,6 +91,8 @@ private slots:
     void keysAndClicksPlaceCursorsAndLimits();
     void noticesDisableAndEnableTheFileButtons();
     void copyPutsAPictureOnTheClipboard();
+    void saveAndOpenRestoreTheTraceAndTheView();
+    void printDrawsTheReadoutsAndThePlot();
 };
 
 void PotentialGraphTest::pixelCountScaleAndCursorsFollowTheTimePerPixel() {
@@ -138,6 +184,69 @@ void PotentialGraphTest::copyPutsAPictureOnTheClipboard() {
     const QImage image = QGuiApplication::clipboard()->image();
     QCOMPARE(image.size(), graph.RenderSize());
     QVERIFY(rig.op.Texts().empty());
+}
+
+void PotentialGraphTest::saveAndOpenRestoreTheTraceAndTheView() {
+    klv::test::TempDir dir;
+    // Written before the first chooser lists the folder.
+    klv::test::WriteTestFile(dir.File("bad.gra"), std::string(380, 'x'));
+    GraphRig rig;
+    rig.Fill(300);
+    klv::PotentialGraphSettings s;
+    s.fullScale = 5000;
+    s.timePerPixel = 400;
+    klv::CPotentialGraph graph(rig.Seams(), s);
+    graph.resize(760, 560);
+    graph.show();
+    graph.PlaceCursor(0, 5);
+    klv::test::ModalDriver modal;
+    ChooseFile(modal, dir.File("trace.gra"));
+    QVERIFY(graph.Save());
+    QCOMPARE(rig.fileName, dir.File("trace.gra"));
+
+    // A fresh layer empties the trace; the file brings it back with its view.
+    rig.trace.PrepareLayer(klv::test::Condition({klv::test::Layer(klv::kCoatNickel, "Cu")}), 0, 0,
+                           true);
+    graph.SetFullScale(0);
+    graph.SetTimePerPixel(100);
+    QCOMPARE(graph.PixelCountNow(), 0);
+    ChooseFile(modal, dir.File("trace.gra"));
+    QVERIFY(graph.Open());
+    QCOMPARE(rig.trace.Count(), 300);
+    QCOMPARE(graph.Settings().fullScale, 5000);
+    QCOMPARE(graph.Settings().timePerPixel, 400);
+    QCOMPARE(graph.Limits().upper, 5000);
+    QCOMPARE(graph.PixelCountNow(), 75);
+    QCOMPARE(graph.Cursors()[0], -1);
+    QVERIFY(!graph.Follows());
+    QCOMPARE(graph.ScrollPosition(), 0);
+    QCOMPARE(Find<QLabel>(graph, "title")->text(), QString("Ni/Fe"));
+    QVERIFY(Find<QToolButton>(graph, "save")->isEnabled());
+
+    // A damaged file is refused and the trace stays. (The chooser starts on the remembered
+    // name and selects it once it has listed the folder, so the test names it first.)
+    rig.fileName = dir.File("bad.gra");
+    ChooseFile(modal, dir.File("bad.gra"));
+    const bool opened = graph.Open();
+    QCOMPARE(rig.fileName, dir.File("bad.gra"));
+    QVERIFY(!opened);
+    QCOMPARE(rig.op.Texts(),
+             std::vector<std::string>{"Data can't be read, or some error in the data."});
+    QCOMPARE(rig.trace.Count(), 300);
+}
+
+void PotentialGraphTest::printDrawsTheReadoutsAndThePlot() {
+    GraphRig rig;
+    rig.Fill(400);
+    PicturePrinter printer;
+    klv::CPotentialGraph graph(rig.Seams(&printer), {});
+    graph.resize(760, 560);
+    graph.show();
+    QVERIFY(Find<QToolButton>(graph, "print")->isEnabled());
+    QVERIFY(graph.Print());
+    QCOMPARE(printer.pages, 1);
+    // Below the title, the two headings and ten readout lines comes the plot.
+    QVERIFY(printer.lastTop > 20 + 14 * QFontMetrics(graph.font()).height());
 }
 
 QTEST_MAIN(PotentialGraphTest)
