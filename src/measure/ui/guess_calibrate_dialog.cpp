@@ -41,6 +41,7 @@ CGuessCalibrate::CGuessCalibrate(CalibrationStore& store, std::string path, Oper
     m_value = new QLineEdit;
     m_value->setObjectName(QStringLiteral("ctl4200"));
     m_value->setMaxLength(kValueChars);
+    m_value->setMaximumWidth(m_value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 9);
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Gasket")), 0, 0);
     grid->addWidget(m_gasket, 0, 1, 1, 2);
