@@ -1,3 +1,4 @@
+#include <QColorDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
@@ -52,6 +53,7 @@ class CalibrationRoadTest : public QObject {
 
 private slots:
     void standardCalibrationCorrectsTheNextTracedMeasurement();
+    void graphWindowKeepsItsSettingsAndTheCustomColours();
 };
 
 void CalibrationRoadTest::standardCalibrationCorrectsTheNextTracedMeasurement() {
@@ -90,6 +92,41 @@ void CalibrationRoadTest::standardCalibrationCorrectsTheNextTracedMeasurement() 
         QCOMPARE(road.w.Face().LevelMeter()->Level(), kLevelMeterTop);
         QTRY_COMPARE(road.w.Graph().Window()->Graph().PixelCountNow(),
                      PixelCount(trace.Interval(), trace.Count(), 200));
+    });
+}
+
+void CalibrationRoadTest::graphWindowKeepsItsSettingsAndTheCustomColours() {
+    RunRoad(0, NickelCondition(), [](Road& road) {
+        ProfileFile& ini = road.p.app.Profile();
+        QVERIFY(ini.WriteProfileInt("PotentialGraph", "SamplingTime", 300));  // not in the list
+        QVERIFY(ini.WriteProfileString("General", "CustomColors", "255,65280"));
+        road.w.OnCommand(cmd::kPotentialGraph);
+        CPotentialGraph& graph = road.w.Graph().Window()->Graph();
+        QCOMPARE(graph.Settings().timePerPixel, 200);
+        QCOMPARE(graph.Settings().graphColor, 32768u);
+        graph.SetTimePerPixel(1600);
+        graph.SetFullScale(500);
+
+        ModalDriver modal;
+        modal.When("QColorDialog", [](QWidget& w) {
+            auto& dialog = static_cast<QColorDialog&>(w);
+            QCOMPARE(QColorDialog::customColor(0), QColor(255, 0, 0));
+            QCOMPARE(QColorDialog::customColor(1), QColor(0, 255, 0));
+            QColorDialog::setCustomColor(2, QColor(0, 0, 255));
+            dialog.setCurrentColor(QColor(1, 2, 3));
+            dialog.accept();
+        });
+        QColor chosen(Qt::black);
+        QVERIFY(ChooseColorWithCustom(road.w.Graph().Window(), chosen, ini));
+        QCOMPARE(chosen, QColor(1, 2, 3));
+        QVERIFY(QString::fromStdString(ini.GetProfileString("General", "CustomColors", ""))
+                    .startsWith("255,65280,16711680,"));
+
+        road.w.OnCommand(cmd::kPotentialGraph);
+        QVERIFY(!road.w.Graph().IsOpen());
+        QCOMPARE(ini.GetProfileInt("PotentialGraph", "SamplingTime", 0), 1600);
+        QCOMPARE(ini.GetProfileInt("PotentialGraph", "FullScale", 0), 500);
+        QCOMPARE(ini.GetProfileInt("PotentialGraph", "crCursor", 0), 8388608);
     });
 }
 
