@@ -2,8 +2,10 @@
 
 #include "app/klv570_app.h"
 #include "app/ui/main_channel.h"
+#include "app/ui/potential_graph_link.h"
 #include "measure/event_run_sounds.h"
 #include "measure/ui/guess_calibrate_dialog.h"
+#include "measure/ui/potential_measure_dialog.h"
 #include "measure/ui/standard_calibrate_dialog.h"
 #include "reference/ui/edit_condition.h"
 
@@ -28,6 +30,23 @@ void RunStandardCalibration(CKLV570App& app, CMainChannel& channel, RunInstrumen
                                      return EditCondition(editContext, d, index, true, owner);
                                  }};
     CStandardCalibrate dialog(seams, channel.Condition(), parent);
+    dialog.exec();
+}
+
+void RunObservationMeasurement(CKLV570App& app, CMainChannel& channel, RunInstrument& instrument,
+                               CKeyRoutingTable& keys, ReportPrinter* printer, QWidget* parent) {
+    CMeasurementSession* session = channel.Session();
+    if (session == nullptr)
+        return;
+    const PotentialMeasureSeams seams{*session,
+                                      channel.WorkingCondition(),
+                                      instrument,
+                                      app.Op(),
+                                      app.Profile(),
+                                      keys,
+                                      MakeGraphSeams(app, printer),
+                                      LoadGraphSettings(app.Profile())};
+    CPotentialMeasure dialog(seams, parent);
     dialog.exec();
 }
 

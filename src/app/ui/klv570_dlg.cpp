@@ -242,6 +242,10 @@ void CKLV570Dlg::BuildCommandHandlers() {
     });
     on(cmd::kGuessCalibration, [this] { RunGuessCalibration(m_app, *m_channel, this); });
     on(cmd::kPotentialGraph, [this] { m_graph->Toggle(); });
+    on(cmd::kObservationMeasurement, [this] {
+        RunObservationMeasurement(m_app, *m_channel, *m_instrument, m_keys, &m_rollPaper->Reports(),
+                                  this);
+    });
     on(cmd::kPrinterSet, [this] {
         m_rollPaper->RunPrinterSetup(this, {m_channel->Condition(), m_channel->Index()});
     });

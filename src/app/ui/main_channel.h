@@ -51,6 +51,8 @@ public:
     CChannelOutput& Output() { return m_output; }
     // The run the calibration and the observation measurement share with the window.
     CMeasRun& Run() { return m_run; }
+    // The open channel's measurement; null while none is open.
+    CMeasurementSession* Session() { return m_session.get(); }
 
     // Opens a channel: the remembered one when `automatic` and it still exists, else the one
     // the operator picks. False when none was opened.

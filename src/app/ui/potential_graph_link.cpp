@@ -37,6 +37,34 @@ bool ChooseColorWithCustom(QWidget* owner, QColor& color, ProfileFile& ini) {
     return true;
 }
 
+PotentialGraphSeams MakeGraphSeams(CKLV570App& app, ReportPrinter* printer) {
+    ProfileFile& ini = app.Profile();
+    const std::string graphics = app.GraphicsDirectory();
+    return PotentialGraphSeams{
+        app.Trace(),
+        app.Op(),
+        printer,
+        [&ini](QWidget* owner, QColor& color) { return ChooseColorWithCustom(owner, color, ini); },
+        [&ini, graphics] {
+            return LoadFileNameProfile(ini, graphics, ini::kGraphFileName.section,
+                                       ini::kGraphFileName.key, ini::kGraphFileName.def);
+        },
+        [&ini, graphics](const std::string& path) {
+            SaveFileNameProfile(ini, graphics, ini::kGraphFileName.section, ini::kGraphFileName.key,
+                                path);
+        },
+        app.DataDirectory()};
+}
+
+PotentialGraphSettings LoadGraphSettings(const ProfileFile& ini) {
+    PotentialGraphSettings settings;
+    settings.fullScale = ReadSetting(ini, ini::kFullScale);
+    settings.timePerPixel = ReadSetting(ini, ini::kSamplingTime);
+    settings.graphColor = static_cast<std::uint32_t>(ReadSetting(ini, ini::kGraphColor));
+    settings.cursorColor = static_cast<std::uint32_t>(ReadSetting(ini, ini::kCursorColor));
+    return settings;
+}
+
 CPotentialGraphLink::CPotentialGraphLink(CKLV570App& app, ReportPrinter* printer, QWidget& window,
                                          std::function<void()> closed)
     : m_app(app), m_printer(printer), m_parent(window), m_closed(std::move(closed)) {}
@@ -58,26 +86,8 @@ void CPotentialGraphLink::Toggle() {
         return;
     }
     ProfileFile& ini = m_app.Profile();
-    const std::string graphics = m_app.GraphicsDirectory();
-    PotentialGraphSeams seams{
-        m_app.Trace(),
-        m_app.Op(),
-        m_printer,
-        [&ini](QWidget* owner, QColor& color) { return ChooseColorWithCustom(owner, color, ini); },
-        [&ini, graphics] {
-            return LoadFileNameProfile(ini, graphics, ini::kGraphFileName.section,
-                                       ini::kGraphFileName.key, ini::kGraphFileName.def);
-        },
-        [&ini, graphics](const std::string& path) {
-            SaveFileNameProfile(ini, graphics, ini::kGraphFileName.section, ini::kGraphFileName.key,
-                                path);
-        },
-        m_app.DataDirectory()};
-    PotentialGraphSettings settings;
-    settings.fullScale = ReadSetting(ini, ini::kFullScale);
-    settings.timePerPixel = ReadSetting(ini, ini::kSamplingTime);
-    settings.graphColor = static_cast<std::uint32_t>(ReadSetting(ini, ini::kGraphColor));
-    settings.cursorColor = static_cast<std::uint32_t>(ReadSetting(ini, ini::kCursorColor));
+    const PotentialGraphSettings settings = LoadGraphSettings(ini);
+    const PotentialGraphSeams seams = MakeGraphSeams(m_app, m_printer);
     m_window = new CPotentialResult(
         seams, settings, ini,
         [&ini](const PotentialGraphSettings& s) {

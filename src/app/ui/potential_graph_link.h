@@ -17,6 +17,10 @@ class ReportPrinter;
 // The colour dialog with the 16 custom colours the settings file keeps; true on OK.
 bool ChooseColorWithCustom(QWidget* owner, QColor& color, ProfileFile& ini);
 
+// The graph's seams and stored view settings of the program.
+PotentialGraphSeams MakeGraphSeams(CKLV570App& app, ReportPrinter* printer);
+PotentialGraphSettings LoadGraphSettings(const ProfileFile& ini);
+
 // The main window's "Potential graph" button: opens the graph window, or closes it.
 class CPotentialGraphLink {
 public:

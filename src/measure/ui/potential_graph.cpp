@@ -3,14 +3,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDrag>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -61,6 +64,33 @@ public:
 
 private:
     QPainter* m_painter;
+};
+
+// A readout line whose number can be dragged into a thickness field.
+class CReadoutLabel final : public QLabel {
+public:
+    CReadoutLabel() { setCursor(Qt::ArrowCursor); }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        const std::string number = ReadoutNumber(text().toStdString());
+        if (e->button() != Qt::LeftButton || number.empty()) {
+            QLabel::mousePressEvent(e);
+            return;
+        }
+        auto* mime = new QMimeData;
+        mime->setText(QString::fromStdString(number));
+        auto* drag = new QDrag(this);
+        drag->setMimeData(mime);
+        QPixmap image(fontMetrics().horizontalAdvance(mime->text()) + 6, fontMetrics().height());
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setFont(font());
+        p.drawText(image.rect(), Qt::AlignCenter, mime->text());
+        p.end();
+        drag->setPixmap(image);
+        drag->exec(Qt::CopyAction);
+    }
 };
 
 int CursorKey(int key) {
@@ -144,7 +174,7 @@ CPotentialGraph::CPotentialGraph(const PotentialGraphSeams& seams,
     auto* readouts = new QGridLayout;
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (std::size_t i = 0; i < m_readouts.size(); ++i) {
-        auto* line = new QLabel;
+        auto* line = new CReadoutLabel;
         line->setObjectName(QStringLiteral("readout%1").arg(i));
         line->setFont(fixed);
         line->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('0')) * 24);
@@ -195,12 +225,13 @@ CPotentialGraph::CPotentialGraph(const PotentialGraphSeams& seams,
     RecountPixels();
     Rescale();
     RefreshReadouts();
+    m_previousGraph = m_seams.trace.Graph();
     m_seams.trace.SetGraph(this);
 }
 
 CPotentialGraph::~CPotentialGraph() {
     if (m_seams.trace.Graph() == this)
-        m_seams.trace.SetGraph(nullptr);
+        m_seams.trace.SetGraph(m_previousGraph);
 }
 
 QRect CPotentialGraph::PlotRectangle() const {

@@ -114,6 +114,8 @@ private:
     bool PrintPage(PrintPageContext& pc);
 
     PotentialGraphSeams m_seams;
+    // The graph that took the notices before this one, given them back when this one goes.
+    PotentialGraphTarget* m_previousGraph = nullptr;
     PotentialGraphSettings m_settings;
     PlotLimits m_limits;
     bool m_manual = false;

@@ -18,8 +18,8 @@
 #include "base/ui/validation_message.h"
 #include "base/ui/window_settings.h"
 #include "measure/ui/cal_data_error_dialog.h"
+#include "measure/ui/layer_rows.h"
 #include "reference/condition_rules.h"
-#include "reference/condition_texts.h"
 #include "reference/layer_value_format.h"
 #include "reference/unit_conversion.h"
 #include "reference/unit_gasket_tables.h"
@@ -84,13 +84,6 @@ CStandardCalibrate::CStandardCalibrate(const StandardCalibrateSeams& seams,
     m_coatBase = Named(new QLabel, kCoatBaseText);
     grid->addWidget(m_coatBase, 1, 1, 1, 3);
     m_layers = Named(new QTreeWidget, kLayerList);
-    m_layers->setRootIsDecorated(false);
-    m_layers->setSelectionMode(QAbstractItemView::NoSelection);
-    m_layers->setFocusPolicy(Qt::NoFocus);
-    QStringList captions;
-    for (const char* c : kLayerTextCaptions)
-        captions << QString::fromLatin1(c);
-    m_layers->setHeaderLabels(captions);
     // Five layers and the header, no more.
     m_layers->setFixedHeight(m_layers->fontMetrics().height() * 7 + 8);
 
@@ -190,16 +183,7 @@ void CStandardCalibrate::ShowHeader() {
     m_gasket->setText(ToQString(std::string(GetGasketName(m_condition.bGasket))));
     m_coatBase->setText(CoatBaseText(m_condition));
     m_unit->setText(ToQString(std::string(GetUnitName(m_condition.bUnit))));
-    m_layers->clear();
-    for (int k = 0; k < GetCoatCount(m_condition); ++k) {
-        const LayerTexts texts = MakeLayerTexts(m_condition, k);
-        QStringList row;
-        for (const std::string& t : texts)
-            row << ToQString(t);
-        m_layers->addTopLevelItem(new QTreeWidgetItem(row));
-    }
-    for (int c = 0; c < m_layers->columnCount(); ++c)
-        m_layers->resizeColumnToContents(c);
+    ShowLayerRows(*m_layers, m_condition, Layer());
 }
 
 void CStandardCalibrate::SetIdle() {
@@ -214,14 +198,7 @@ void CStandardCalibrate::SetIdle() {
     if (m_values->count() == 0)
         m_average->clear();
     // The layer being measured next is highlighted.
-    for (int k = 0; k < m_layers->topLevelItemCount(); ++k) {
-        QTreeWidgetItem* item = m_layers->topLevelItem(k);
-        const bool current = k == Layer();
-        for (int c = 0; c < m_layers->columnCount(); ++c) {
-            item->setBackground(c, current ? palette().highlight() : palette().base());
-            item->setForeground(c, current ? palette().highlightedText() : palette().text());
-        }
-    }
+    HighlightLayerRow(*m_layers, Layer());
 }
 
 void CStandardCalibrate::SetMeasuringState() {

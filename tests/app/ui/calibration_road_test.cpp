@@ -8,6 +8,7 @@
 #include "app/ui/potential_graph_link.h"
 #include "measure/standard_calibration.h"
 #include "measure/ui/level_meter.h"
+#include "measure/ui/potential_measure_dialog.h"
 #include "measure/ui/standard_calibrate_dialog.h"
 #include "reference/coating_table.h"
 
@@ -29,6 +30,19 @@ void CountTo(Road& road, std::uint32_t target) {
         road.Sim().RunTimers();
     }
     QCoreApplication::processEvents();
+}
+
+// F2 in a dialog of the run, the blanking, `counts` counts, then "Trip".
+void MeasureInDialog(Road& road, QWidget& dialog, std::uint32_t counts) {
+    road.p.clock.SetAutoStep(50);
+    Press(dialog, "ctl32810");
+    QTRY_VERIFY(Find<QAbstractButton>(dialog, "ctl32811")->isEnabled());
+    road.p.clock.SetAutoStep(0);
+    road.p.clock.Advance(kBlankingSeconds * 1000 + 100);
+    QTRY_VERIFY(Find<QAbstractButton>(road.SimWindow(), "ctl1800")->isEnabled());
+    CountTo(road, counts);
+    Press(road.SimWindow(), "ctl1800");
+    QTRY_VERIFY(!Find<QAbstractButton>(dialog, "ctl32811")->isEnabled());
 }
 
 // One standard in dialog 540: F2, the blanking, `counts` counts, then "Trip".
@@ -54,6 +68,7 @@ class CalibrationRoadTest : public QObject {
 private slots:
     void standardCalibrationCorrectsTheNextTracedMeasurement();
     void graphWindowKeepsItsSettingsAndTheCustomColours();
+    void observationReadsNickelOverNickelOffTheGraph();
 };
 
 void CalibrationRoadTest::standardCalibrationCorrectsTheNextTracedMeasurement() {
@@ -127,6 +142,43 @@ void CalibrationRoadTest::graphWindowKeepsItsSettingsAndTheCustomColours() {
         QCOMPARE(ini.GetProfileInt("PotentialGraph", "SamplingTime", 0), 1600);
         QCOMPARE(ini.GetProfileInt("PotentialGraph", "FullScale", 0), 500);
         QCOMPARE(ini.GetProfileInt("PotentialGraph", "crCursor", 0), 8388608);
+    });
+}
+
+void CalibrationRoadTest::observationReadsNickelOverNickelOffTheGraph() {
+    const MeasFileData d =
+        DemoCondition({Layer(kCoatNickel, "Ni"), Layer(kCoatNickel, "Ni")}, "Ni on Ni");
+    RunRoad(0, d, [](Road& road) {
+        ModalDriver modal;
+        std::vector<MsrLogRecord> stored;
+        modal.When("CPotentialMeasure", [&](QWidget& w) {
+            auto& dialog = static_cast<CPotentialMeasure&>(w);
+            QCOMPARE(Find<QLabel>(w, "guidance")->text(), QString("Set a test sample and start."));
+            MeasureInDialog(road, w, 60);
+            // The first layer lies on nickel: its thickness is read off the graph.
+            QTRY_VERIFY(dialog.ThicknessInput() != nullptr);
+            CThicknessDrop& input = *dialog.ThicknessInput();
+            QVERIFY(input.findChild<QLineEdit*>("thickness1") == nullptr);
+            input.Field(0)->setText("-1");
+            Press(input, "ok");
+            QCOMPARE(road.p.op.Texts().back(), std::string("Value of minus can't be specified."));
+            input.Field(0)->setText("4.25");
+            Press(input, "ok");
+            QCOMPARE(road.Channel().Condition()->nItemCt, 1u);
+            QCOMPARE(Find<QLabel>(w, "guidance")->text(),
+                     QString("Change the test solution and re-start."));
+            // The second lies on the steel and is measured as the instrument counts.
+            MeasureInDialog(road, w, 30);
+            QCOMPARE(road.Channel().Condition()->nItemCt, 2u);
+            stored = {road.Record(0), road.Record(1)};
+            Press(w, "ctl32812");
+        });
+        road.w.OnCommand(cmd::kObservationMeasurement);
+        QCOMPARE(stored.size(), std::size_t{2});
+        QCOMPARE(stored[0].lMeasValue, 4.25f);
+        QCOMPARE(stored[1].lMeasValue, 3.0f);
+        QVERIFY(!road.Channel().Session()->IsObservation());
+        QVERIFY(road.p.app.Trace().Count() > 0);
     });
 }
 
