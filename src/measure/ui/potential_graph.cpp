@@ -93,6 +93,13 @@ protected:
     }
 };
 
+// "coating/under" of the traced layer; nothing before any layer was traced.
+QString TitleText(const TraceCondition& c) {
+    if (c.coatingText[0] == '\0')
+        return {};
+    return QString::fromLatin1(c.coatingText) + QLatin1Char('/') + QString::fromLatin1(c.underText);
+}
+
 int CursorKey(int key) {
     return key >= Qt::Key_1 && key <= Qt::Key_5 ? key - Qt::Key_1 : -1;
 }
@@ -220,8 +227,7 @@ CPotentialGraph::CPotentialGraph(const PotentialGraphSeams& seams,
     connect(&m_keyTimer, &QTimer::timeout, this, &CPotentialGraph::MoveHeldCursors);
 
     const TraceCondition c = m_seams.trace.Condition();
-    m_title->setText(QString::fromLatin1(c.coatingText) + QLatin1Char('/') +
-                     QString::fromLatin1(c.underText));
+    m_title->setText(TitleText(c));
     RecountPixels();
     Rescale();
     RefreshReadouts();
@@ -282,8 +288,7 @@ bool CPotentialGraph::event(QEvent* e) {
     }
     if (e->type() == kLayerStartEvent) {
         const TraceCondition c = m_seams.trace.Condition();
-        m_title->setText(QString::fromLatin1(c.coatingText) + QLatin1Char('/') +
-                         QString::fromLatin1(c.underText));
+        m_title->setText(TitleText(c));
         m_manual = false;
         m_cursors.fill(kCursorUnplaced);
         EnableFileButtons(false);
@@ -555,8 +560,7 @@ bool CPotentialGraph::Open() {
     const GraHeader h = file.header;
     m_seams.trace.Replace(std::move(file));
     const TraceCondition c = m_seams.trace.Condition();
-    m_title->setText(QString::fromLatin1(c.coatingText) + QLatin1Char('/') +
-                     QString::fromLatin1(c.underText));
+    m_title->setText(TitleText(c));
     m_settings.fullScale = kFullScales[FullScaleIndex(h.lFullScale)];
     m_fullScale->setCurrentIndex(FullScaleIndex(h.lFullScale));
     m_settings.timePerPixel = kTimesPerPixel[TimePerPixelIndex(h.lTimePerPixel)];

@@ -137,6 +137,9 @@ void CPotentialMeasure::OpenThicknessInput() {
     connect(m_input, &CThicknessDrop::valuesEntered, this, &CPotentialMeasure::TakeValues);
     connect(m_input, &CThicknessDrop::cancelled, this, [this] { TakeValues({}); });
     m_input->show();
+    // Beside the graph's readouts, so they stay in view for dragging.
+    const QRect frame = geometry();
+    m_input->move(frame.right() - m_input->width(), frame.top() + frame.height() / 3);
 }
 
 void CPotentialMeasure::CloseThicknessInput() {
