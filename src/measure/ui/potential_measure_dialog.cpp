@@ -6,7 +6,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "base/ui/window_settings.h"
 #include "measure/ui/layer_rows.h"
 #include "measure/ui/thickness_drop_dialog.h"
 
@@ -24,11 +23,10 @@ constexpr char kScaleHint[] =
 }  // namespace
 
 CPotentialMeasure::CPotentialMeasure(const PotentialMeasureSeams& seams, QWidget* parent)
-    : QDialog(parent), m_seams(seams), m_pollTarget(this) {
+    : CRunWindow(seams.instrument, seams.profile, seams.keys, kPlacementSection, parent),
+      m_seams(seams) {
     setObjectName(QStringLiteral("CPotentialMeasure"));
     setWindowTitle(QStringLiteral("Measurement by potential graph observation"));
-    // The simulator window and the thickness input stay usable.
-    setWindowModality(Qt::WindowModal);
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
 
     m_graph = new CPotentialGraph(m_seams.graph, m_seams.graphSettings, this);
@@ -67,15 +65,8 @@ CPotentialMeasure::CPotentialMeasure(const PotentialMeasureSeams& seams, QWidget
     connect(m_end, &QPushButton::clicked, this, &CPotentialMeasure::EndMeasurement);
 
     resize(780, 760);
-    RestoreWindowPlacement(*this, m_seams.profile, kPlacementSection, true, false);
-    m_previousTarget = m_seams.instrument.SetPollingWindow(nullptr);
-    m_seams.instrument.SetPollingWindow(m_previousTarget);
-    m_seams.instrument.EnterCommandScope();
-    m_seams.instrument.AllOutputsOffSilently();
-    m_seams.instrument.LeaveCommandScope();
-    m_seams.session.SetObservation(&m_pollTarget);
-    m_previousF2 = m_seams.keys.Register(kVkF2, this);
-    m_previousF3 = m_seams.keys.Register(kVkF3, this);
+    TakeRun(m_start, m_stop);
+    m_seams.session.SetObservation(&Target());
     ShowLayerRows(*m_layers, m_seams.condition, m_seams.session.Layer());
     SetIdle();
 }
@@ -175,10 +166,7 @@ void CPotentialMeasure::Finish(int result) {
     m_seams.instrument.StopMeasurement(false);
     m_seams.session.SetObservation(nullptr);
     m_seams.graph.trace.EndLayer();
-    m_seams.instrument.SetPollingWindow(m_previousTarget);
-    SaveWindowPlacement(*this, m_seams.profile, kPlacementSection, true, false);
-    m_seams.keys.Register(kVkF2, m_previousF2);
-    m_seams.keys.Register(kVkF3, m_previousF3);
+    GiveBackRun();
     QDialog::done(result);
 }
 
@@ -189,22 +177,6 @@ void CPotentialMeasure::done(int result) {
 void CPotentialMeasure::reject() {
     // The close box ends the observation like "Measurement end", but not mid-layer.
     EndMeasurement();
-}
-
-bool CPotentialMeasure::event(QEvent* e) {
-    if (e->type() == kWindowPollingEvent) {
-        OnPollingNotify();
-        return true;
-    }
-    if (e->type() == kKeyMessageEvent) {
-        const int key = static_cast<KeyMessageEvent*>(e)->VirtualKey();
-        if (key == kVkF2 && m_start->isEnabled())
-            StartMeasurement();
-        else if (key == kVkF3 && m_stop->isEnabled())
-            StopMeasurement();
-        return true;
-    }
-    return QDialog::event(e);
 }
 
 }  // namespace klv

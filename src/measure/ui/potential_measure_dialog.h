@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QDialog>
 #include <QPointer>
 
-#include "base/profile.h"
-#include "base/ui/key_routing_table.h"
 #include "measure/measurement_session.h"
 #include "measure/ui/potential_graph.h"
+#include "measure/ui/run_window.h"
 #include "measure/ui/thickness_drop_dialog.h"
-#include "measure/ui/window_poll_target.h"
 
 class QLabel;
 class QPushButton;
@@ -32,7 +29,7 @@ struct PotentialMeasureSeams {
 
 // "Measurement by potential graph observation" (580): the channel's measurement with the
 // operator watching the graph; nickel over nickel is read off the graph into dialog 584.
-class CPotentialMeasure final : public QDialog {
+class CPotentialMeasure final : public CRunWindow {
     Q_OBJECT
 public:
     explicit CPotentialMeasure(const PotentialMeasureSeams& seams, QWidget* parent = nullptr);
@@ -41,16 +38,13 @@ public:
     CPotentialGraph& Graph() { return *m_graph; }
     CThicknessDrop* ThicknessInput() const { return m_input; }
 
-    void StartMeasurement();
-    void StopMeasurement();
-    void OnPollingNotify();
+    void StartMeasurement() override;
+    void StopMeasurement() override;
+    void OnPollingNotify() override;
     void EndMeasurement();
 
     void done(int result) override;
     void reject() override;
-
-protected:
-    bool event(QEvent* e) override;
 
 private:
     void SetIdle();
@@ -61,10 +55,6 @@ private:
     void Finish(int result);
 
     PotentialMeasureSeams m_seams;
-    CWindowPollTarget m_pollTarget;
-    PollTarget* m_previousTarget = nullptr;
-    QWidget* m_previousF2 = nullptr;
-    QWidget* m_previousF3 = nullptr;
     bool m_closing = false;
 
     CPotentialGraph* m_graph = nullptr;

@@ -16,7 +16,6 @@
 #include "base/number_parse.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/validation_message.h"
-#include "base/ui/window_settings.h"
 #include "measure/ui/cal_data_error_dialog.h"
 #include "measure/ui/layer_rows.h"
 #include "reference/condition_rules.h"
@@ -69,11 +68,10 @@ QString CoatBaseText(const MeasFileData& d) {
 
 CStandardCalibrate::CStandardCalibrate(const StandardCalibrateSeams& seams,
                                        const MeasFileData* current, QWidget* parent)
-    : QDialog(parent), m_seams(seams), m_pollTarget(this) {
+    : CRunWindow(seams.instrument, seams.profile, seams.keys, kPlacementSection, parent),
+      m_seams(seams) {
     setObjectName(QStringLiteral("CStandardCalibrate"));
     setWindowTitle(QStringLiteral("Standard calibration"));
-    // The main window waits; the simulator window must stay usable.
-    setWindowModality(Qt::WindowModal);
     m_record = OpeningRecord(m_seams.store, current);
 
     auto* grid = new QGridLayout;
@@ -156,12 +154,7 @@ CStandardCalibrate::CStandardCalibrate(const StandardCalibrateSeams& seams,
     });
 
     resize(560, 520);
-    RestoreWindowPlacement(*this, m_seams.profile, kPlacementSection, true, false);
-    m_previousTarget = m_seams.instrument.SetPollingWindow(nullptr);
-    m_seams.instrument.SetPollingWindow(m_previousTarget);
-    m_seams.instrument.EnterCommandScope();
-    m_seams.instrument.AllOutputsOffSilently();
-    m_seams.instrument.LeaveCommandScope();
+    TakeRun(m_start, m_stop);
     ApplyCalibrationCondition(m_record.condition, m_condition);
     ShowHeader();
     m_standard->setText(
@@ -170,8 +163,6 @@ CStandardCalibrate::CStandardCalibrate(const StandardCalibrateSeams& seams,
                                           kStandardChars))
             : QString());
     SetIdle();
-    m_previousF2 = m_seams.keys.Register(kVkF2, this);
-    m_previousF3 = m_seams.keys.Register(kVkF3, this);
 }
 
 CStandardCalibrate::~CStandardCalibrate() {
@@ -236,7 +227,7 @@ void CStandardCalibrate::StartMeasurement() {
     if (!started)
         return;
     m_calibration.BeginLayer();
-    m_seams.instrument.SetPollingWindow(&m_pollTarget);
+    m_seams.instrument.SetPollingWindow(&Target());
     SetMeasuringState();
 }
 
@@ -368,11 +359,8 @@ void CStandardCalibrate::Finish(int result) {
     m_closing = true;
     m_seams.instrument.StopMeasurement(false);
     m_seams.trace.EndLayer();
-    m_seams.instrument.SetPollingWindow(m_previousTarget);
     m_seams.run.SetCalibrationMode(0);
-    SaveWindowPlacement(*this, m_seams.profile, kPlacementSection, true, false);
-    m_seams.keys.Register(kVkF2, m_previousF2);
-    m_seams.keys.Register(kVkF3, m_previousF3);
+    GiveBackRun();
     m_measuring = false;
     QDialog::done(result);
 }
@@ -385,22 +373,6 @@ void CStandardCalibrate::reject() {
     // Escape does not close a running calibration; the close box counts as "Close".
     if (!m_measuring)
         Finish(kCalibrationClosed);
-}
-
-bool CStandardCalibrate::event(QEvent* e) {
-    if (e->type() == kWindowPollingEvent) {
-        OnPollingNotify();
-        return true;
-    }
-    if (e->type() == kKeyMessageEvent) {
-        const int key = static_cast<KeyMessageEvent*>(e)->VirtualKey();
-        if (key == kVkF2 && m_start->isEnabled())
-            StartMeasurement();
-        else if (key == kVkF3 && m_stop->isEnabled())
-            StopMeasurement();
-        return true;
-    }
-    return QDialog::event(e);
 }
 
 }  // namespace klv

@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QDialog>
 #include <functional>
 #include <string>
 
 #include "base/clock.h"
 #include "base/profile.h"
-#include "base/ui/key_routing_table.h"
 #include "measure/meas_run.h"
 #include "measure/standard_calibration.h"
-#include "measure/ui/window_poll_target.h"
+#include "measure/ui/run_window.h"
 
 class QLabel;
 class QLineEdit;
@@ -42,7 +40,7 @@ struct StandardCalibrateSeams {
 
 // "Standard calibration" (dialog 540): measures a thickness standard with the gasket's
 // calibration condition and stores the mean deviation as the gasket's calibration value.
-class CStandardCalibrate final : public QDialog {
+class CStandardCalibrate final : public CRunWindow {
     Q_OBJECT
 public:
     CStandardCalibrate(const StandardCalibrateSeams& seams, const MeasFileData* current,
@@ -53,18 +51,15 @@ public:
     int Layer() const { return m_calibration.Layer(); }
     bool IsMeasuring() const { return m_measuring; }
 
-    void StartMeasurement();
-    void StopMeasurement();
-    void OnPollingNotify();
+    void StartMeasurement() override;
+    void StopMeasurement() override;
+    void OnPollingNotify() override;
     void ChangeSetting();
     void DeleteData();
     void EndCalibration();
 
     void done(int result) override;
     void reject() override;
-
-protected:
-    bool event(QEvent* e) override;
 
 private:
     void ShowHeader();
@@ -78,10 +73,6 @@ private:
     GasketCalibrationRecord m_record;
     MeasFileData m_condition{};
     CCalibrationRun m_calibration;
-    CWindowPollTarget m_pollTarget;
-    PollTarget* m_previousTarget = nullptr;
-    QWidget* m_previousF2 = nullptr;
-    QWidget* m_previousF3 = nullptr;
     bool m_measuring = false;
     bool m_closing = false;
 
