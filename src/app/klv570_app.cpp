@@ -18,7 +18,8 @@ CKLV570App::CKLV570App(std::string dataDir, Operator& op, Clock& clock, SoundPla
       m_op(op),
       m_clock(clock),
       m_eventSounds(sounds),
-      m_conditions(m_dataDir, op) {
+      m_conditions(m_dataDir, op),
+      m_trace(clock) {
     // The folder must exist before the log, or a first start leaves no log at all.
     MakeDirectoryTree(m_dataDir);
     // A second start must not wipe the running program's log: it appends to it instead.

@@ -15,6 +15,7 @@
 #include "base/event_sounds.h"
 #include "base/operator.h"
 #include "base/profile.h"
+#include "measure/potential_trace.h"
 #include "output/raw_printer_queue.h"
 #include "reference/calibration_store.h"
 #include "reference/condition_store.h"
@@ -73,6 +74,9 @@ public:
     // Reads the sound table from the settings again.
     void LoadSounds();
     CalibrationStore& Calibration() { return m_calibration; }
+    const std::string& CalibrationPath() const { return m_calibrationPath; }
+    // The one potential trace of the run.
+    CPotentialTrace& Trace() { return m_trace; }
     SenderBlock& Sender() { return m_sender; }
     ConditionStore& Conditions() { return m_conditions; }
     const VersionBlock& Version() const { return m_version; }
@@ -113,6 +117,7 @@ private:
     CalibrationStore m_calibration{};
     SenderBlock m_sender{};
     ConditionStore m_conditions;
+    CPotentialTrace m_trace;
     CResultTransmission* m_transmission = nullptr;
 };
 

@@ -65,7 +65,7 @@ int CMeasRun::StartLayer(const MeasFileData& d, int layer, int displayMode, bool
     float correction = 0.0f;
     if (d.bGasket != kGasketWT && m_calibrationMode == 0 && d.bGasket < kGasketRecordCount)
         correction = m_calibration.gasket[d.bGasket].fCalValue;
-    m_limits = ComputeCountLimits(d, layer);
+    m_limits = m_observation ? CountLimits{} : ComputeCountLimits(d, layer);
 
     {
         CommandScope scope(m_instrument);
@@ -82,7 +82,7 @@ int CMeasRun::StartLayer(const MeasFileData& d, int layer, int displayMode, bool
             return 0;
         }
     }
-    m_trace.PrepareLayer(fresh);
+    m_trace.PrepareLayer(d, layer, displayMode, fresh);
     return 1;
 }
 

@@ -37,6 +37,8 @@ public:
     void EvaluatePoll(const PollingData& poll, PollResult& result, bool acceptAtOnce);
 
     void SetCalibrationMode(int mode) { m_calibrationMode = mode; }
+    // The operator watches the potential: no auto stop, saturation or maximum count.
+    void SetObservationMode(bool on) { m_observation = on; }
     int CalibrationMode() const { return m_calibrationMode; }
     int DisplayMode() const { return m_displayMode; }
     void SetDisplayMode(int mode) { m_displayMode = mode; }
@@ -68,6 +70,7 @@ private:
     std::uint32_t m_layer = 0;
     std::int32_t m_displayMode = 0;
     std::int32_t m_calibrationMode = 0;
+    bool m_observation = false;
     std::int32_t m_pollGuard = 0;
     std::uint32_t m_commFailures = 0;
     std::uint32_t m_carriedCount = 0;

@@ -53,13 +53,53 @@ int CMeasurementSession::StartMeasurement() {
         m_seams.view.ClearResultList();
     const int displayMode = GetDisplayMode(m_condition, m_layer);
     SetMeasuring(true);
+    m_awaitingValues = 0;
     m_seams.run.SetCalibrationMode(0);
-    if (!m_seams.run.StartLayer(m_condition, m_layer, displayMode, true)) {
+    m_seams.run.SetObservationMode(IsObservation());
+    const int started = m_seams.run.StartLayer(m_condition, m_layer, displayMode, true);
+    m_seams.run.SetObservationMode(false);
+    if (!started) {
         SetMeasuring(false);
         return 0;
     }
-    m_seams.instrument.SetPollingWindow(&m_seams.pollTarget);
+    m_seams.instrument.SetPollingWindow(IsObservation() ? m_observationTarget
+                                                        : &m_seams.pollTarget);
     return 1;
+}
+
+void CMeasurementSession::SetObservation(PollTarget* target) {
+    m_observationTarget = target;
+    m_awaitingValues = 0;
+}
+
+int CMeasurementSession::ConsecutiveNickelLayers() const {
+    int n = 0;
+    while (m_layer + n < static_cast<int>(LayerCount()) &&
+           IsNickelOnNickel(m_condition, m_layer + n))
+        ++n;
+    return n;
+}
+
+void CMeasurementSession::StoreAwaitedValues(std::span<const float> values) {
+    const int count = m_awaitingValues;
+    m_awaitingValues = 0;
+    for (int i = 0; i < count && !m_ended; ++i) {
+        PollResult result{};
+        result.fHasResult = 1;
+        if (static_cast<std::size_t>(i) < values.size()) {
+            result.fValue = values[static_cast<std::size_t>(i)];
+            FormatPollTexts(m_condition, m_layer, result.fValue, m_seams.run.DisplayMode(), false,
+                            result);
+        } else {
+            MakeInvalidResult(m_condition, m_layer, m_seams.run.DisplayMode(), result);
+        }
+        m_seams.view.ShowLayerTexts(m_layer, result);
+        const int layer = m_layer;
+        StoreLayerResult(result);
+        // A layer that could not be stored stops the row: it is measured again.
+        if (m_layer == layer && !m_ended && layer + 1 < static_cast<int>(LayerCount()))
+            break;
+    }
 }
 
 void CMeasurementSession::StopMeasurement() {
@@ -87,7 +127,7 @@ void CMeasurementSession::Evaluate(const PollingData& poll, PollResult& result) 
     m_seams.view.ShowMeasurementNumber(m_condition.nItemCt / LayerCount() + 1);
     m_seams.view.SetBlinking(poll.status.IsBlanking());
 
-    m_seams.run.EvaluatePoll(poll, result, false);
+    m_seams.run.EvaluatePoll(poll, result, IsObservation());
     if (result.fStopped) {
         SetMeasuring(false);
         m_seams.view.SetBlinking(false);
@@ -97,6 +137,13 @@ void CMeasurementSession::Evaluate(const PollingData& poll, PollResult& result) 
     if (result.fHasResult) {
         m_seams.view.SetBlinking(false);
         m_seams.view.ShowLayerTexts(m_layer, result);
+        if (IsObservation() && !(result.fInvalid && m_layer == 0) &&
+            IsNickelOnNickel(m_condition, m_layer)) {
+            // The operator reads the nickel layers off the graph.
+            m_awaitingValues = ConsecutiveNickelLayers();
+            SetMeasuring(false);
+            return;
+        }
         StoreLayerResult(result);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "base/clock.h"
 #include "measure/meas_run.h"
@@ -29,6 +30,16 @@ public:
 
     // "Measurement(F2)": 1 when the layer's electrolysis runs.
     int StartMeasurement();
+    // The measurement by potential graph observation polls `target` and keeps a stopped
+    // layer's running value without asking; none returns to the main window's measurement.
+    void SetObservation(PollTarget* target);
+    bool IsObservation() const { return m_observationTarget != nullptr; }
+    // Nickel over nickel under observation: the layer's result waits for the operator's
+    // values (read off the graph); then each consecutive nickel layer takes one, in order.
+    bool IsAwaitingValues() const { return m_awaitingValues > 0; }
+    int AwaitedValueCount() const { return m_awaitingValues; }
+    // An empty span stores the awaited layers as invalid.
+    void StoreAwaitedValues(std::span<const float> values);
     // "Stop(F3)": the decision follows with the next poll.
     void StopMeasurement();
     void OnPollingNotify();
@@ -50,6 +61,7 @@ private:
     void FinishMeasurement(const PollResult& result);
     void SetMeasuring(bool measuring);
     std::uint32_t LayerCount() const;
+    int ConsecutiveNickelLayers() const;
 
     Seams m_seams;
     MeasFileData& m_condition;
@@ -58,6 +70,8 @@ private:
     bool m_measuring = false;
     bool m_ended = false;
     MeasurementBuffer m_buffer{};
+    PollTarget* m_observationTarget = nullptr;
+    int m_awaitingValues = 0;
 };
 
 }  // namespace klv

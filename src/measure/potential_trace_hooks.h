@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/device_status.h"
+#include "reference/meas_file_data.h"
 
 namespace klv {
 
@@ -9,7 +10,7 @@ class PotentialTraceHooks {
 public:
     virtual ~PotentialTraceHooks() = default;
     // A layer starts: fresh clears the trace, otherwise it continues after a solution change.
-    virtual void PrepareLayer(bool fresh) = 0;
+    virtual void PrepareLayer(const MeasFileData& d, int layer, int displayMode, bool fresh) = 0;
     virtual void AddSample(const PollingData& poll) = 0;
     // The polling has stopped: the end notice to the graph.
     virtual void EndLayer() = 0;
@@ -18,7 +19,7 @@ public:
 // No trace: the samples are dropped.
 class CNoPotentialTrace final : public PotentialTraceHooks {
 public:
-    void PrepareLayer(bool) override {}
+    void PrepareLayer(const MeasFileData&, int, int, bool) override {}
     void AddSample(const PollingData&) override {}
     void EndLayer() override {}
 };

@@ -3,7 +3,14 @@
 namespace klv {
 
 // The event sounds of a measurement; the values are the sound event ids of the settings.
-enum class RunSound : int { MeasEnd = 1, MeasStop = 2, AutoStop = 3, ProbeOpen = 4, MeasError = 5 };
+enum class RunSound : int {
+    MeasEnd = 1,
+    MeasStop = 2,
+    AutoStop = 3,
+    ProbeOpen = 4,
+    MeasError = 5,
+    CalError = 6
+};
 
 class RunSounds {
 public:

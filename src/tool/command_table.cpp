@@ -5,7 +5,7 @@
 namespace klv::tool {
 
 std::span<const ToolCommand> ToolCommands() {
-    static const std::array<ToolCommand, 9> commands = {{
+    static const std::array<ToolCommand, 10> commands = {{
         {"channels", "", RunChannels},
         {"condition", "N", RunCondition},
         {"export",
@@ -24,6 +24,7 @@ std::span<const ToolCommand> ToolCommands() {
          "N [--layer K] [--group all|partial:B-E|interval:B,I|fixed:S|daily] "
          "[--lower A --upper B --divisions F]",
          RunHistogram},
+        {"graph", "FILE", RunGraph},
     }};
     return commands;
 }

@@ -36,6 +36,8 @@ int RunResult(ToolContext& context, std::span<const std::string> args);
 int RunStats(ToolContext& context, std::span<const std::string> args);
 // Writes a complete condition from coating and base names into an empty channel.
 int RunNew(ToolContext& context, std::span<const std::string> args);
+// The header fields and samples of a potential graph file.
+int RunGraph(ToolContext& context, std::span<const std::string> args);
 
 // d2, d3, A2, D3 and D4 of the X-bar/R chart for each group data number (default 2 to 25).
 int RunXbarRFactors(ToolContext& context, std::span<const std::string> args);

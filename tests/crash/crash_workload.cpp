@@ -12,7 +12,7 @@
 #include "app/sender_block.h"
 #include "crash/crash_report.h"
 #include "measure/measurement_session.h"
-#include "measure/run_seam_fakes.h"
+#include "measure/run_fakes.h"
 #include "reference/calibration_store.h"
 #include "reference/unit_conversion.h"
 #include "results/measurement_log.h"

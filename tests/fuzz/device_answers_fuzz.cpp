@@ -8,7 +8,7 @@
 
 #include "device/output_current.h"
 #include "fuzz_support.h"
-#include "measure/run_seam_fakes.h"
+#include "measure/run_fakes.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "app/text_output_profile.h"
 #include "base/profile.h"
 #include "fuzz_support.h"
-#include "measure/run_seam_fakes.h"
+#include "measure/run_fakes.h"
 #include "output/meas_data_text.h"
 #include "output/send_param.h"
 

@@ -9,7 +9,7 @@
 
 #include "measure/measurement_state.h"
 #include "reference/unit_gasket_tables.h"
-#include "run_fakes.h"
+#include "run_fixture.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
 
@@ -350,6 +350,84 @@ TEST(MeasurementSession, StopAsksTheInstrumentOnlyWhileMeasuring) {
     ASSERT_EQ(f.session->StartMeasurement(), 1);
     f.session->StopMeasurement();
     EXPECT_EQ(f.instrument.calls.back(), "StopMeasurement 0");
+}
+
+}  // namespace
+}  // namespace klv
+
+namespace klv {
+namespace {
+
+TEST(ObservationSession, NoCountLimitsItsOwnTargetAndAStopKeepsTheValue) {
+    SessionFixture f(TwoLayers());
+    f.channel.coat[0].bLayerFlags |= kLayerAutoStopOn;
+    f.channel.coat[0].fAutoStop = 2.0f;
+    test::DummyTarget dialog;
+    f.session->SetObservation(&dialog);
+    ASSERT_EQ(f.session->StartMeasurement(), 1);
+    EXPECT_EQ(f.instrument.calls.back(), "StartElectrolysis 800 0 0 0");
+    EXPECT_EQ(f.instrument.target, &dialog);
+    EXPECT_EQ(f.run.Limits().maximum, 0u);
+    f.Notify(Ended(30, kEndOperatorStop));
+    EXPECT_TRUE(f.dialogs.asked.empty());
+    EXPECT_EQ(f.Stored().nItemCt, 1u);
+    EXPECT_EQ(f.session->Layer(), 1);
+    // Back with the main window: the limits and the question return.
+    f.session->SetObservation(nullptr);
+    ASSERT_EQ(f.session->StartMeasurement(), 1);
+    EXPECT_EQ(f.instrument.target, &f.window);
+    EXPECT_NE(f.run.Limits().maximum, 0u);
+}
+
+TEST(ObservationSession, NickelOverNickelWaitsForTheValuesReadOffTheGraph) {
+    SessionFixture f(
+        Condition({Layer(kCoatNickel, "Ni"), Layer(kCoatNickel, "Ni"), Layer(kCoatNickel, "Ni")}));
+    test::DummyTarget dialog;
+    f.session->SetObservation(&dialog);
+    ASSERT_EQ(f.session->StartMeasurement(), 1);
+    f.Notify(Ended(300, kEndPlating));
+    // Layers 1 and 2 lie on nickel; layer 3 on the steel is measured as usual.
+    ASSERT_TRUE(f.session->IsAwaitingValues());
+    EXPECT_EQ(f.session->AwaitedValueCount(), 2);
+    EXPECT_FALSE(f.view.measuring);
+    EXPECT_EQ(f.Stored().nItemCt, 0u);
+    const float values[] = {1.5f, 2.5f};
+    f.session->StoreAwaitedValues(values);
+    EXPECT_FALSE(f.session->IsAwaitingValues());
+    EXPECT_EQ(f.session->Layer(), 2);
+    const std::vector<MsrLogRecord> r = f.FileRecords();
+    ASSERT_EQ(f.Stored().nItemCt, 2u);
+    EXPECT_FLOAT_EQ(r[0].lMeasValue, 1.5f);
+    EXPECT_FLOAT_EQ(r[1].lMeasValue, 2.5f);
+
+    f.MeasureLayer(40);
+    EXPECT_FALSE(f.session->IsAwaitingValues());
+    EXPECT_EQ(f.Stored().nItemCt, 3u);
+    EXPECT_EQ(f.session->Layer(), 0);
+
+    // A cancelled input leaves the layers without values: on the first layer, as for any
+    // invalid first layer, nothing is stored and the measurement starts again.
+    ASSERT_EQ(f.session->StartMeasurement(), 1);
+    f.Notify(Ended(300, kEndPlating));
+    f.session->StoreAwaitedValues({});
+    EXPECT_EQ(f.Stored().nItemCt, 3u);
+    EXPECT_EQ(f.session->Layer(), 0);
+}
+
+TEST(ObservationSession, ACancelledInputOnALaterLayerStoresItWithoutValue) {
+    SessionFixture f(
+        Condition({Layer(kCoatCopper, "Cu"), Layer(kCoatNickel, "Ni"), Layer(kCoatNickel, "Ni")}));
+    test::DummyTarget dialog;
+    f.session->SetObservation(&dialog);
+    f.MeasureLayer(20);
+    EXPECT_FALSE(f.session->IsAwaitingValues());
+    ASSERT_EQ(f.session->StartMeasurement(), 1);
+    f.Notify(Ended(300, kEndPlating));
+    ASSERT_EQ(f.session->AwaitedValueCount(), 1);
+    f.session->StoreAwaitedValues({});
+    EXPECT_EQ(f.Stored().nItemCt, 2u);
+    EXPECT_NE(f.FileRecords()[1].bFlags & kRecordNoValue, 0);
+    EXPECT_EQ(f.session->Layer(), 2);
 }
 
 }  // namespace

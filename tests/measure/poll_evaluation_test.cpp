@@ -4,7 +4,7 @@
 #include <string>
 
 #include "measure/run_messages.h"
-#include "run_fakes.h"
+#include "run_fixture.h"
 
 namespace klv {
 namespace {

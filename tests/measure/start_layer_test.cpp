@@ -2,7 +2,7 @@
 
 #include "measure/count_limits.h"
 #include "reference/unit_gasket_tables.h"
-#include "run_fakes.h"
+#include "run_fixture.h"
 
 namespace klv {
 namespace {

@@ -15,11 +15,13 @@
 #include "app/settings_keys.h"
 #include "app/system_flags.h"
 #include "app/ui/about_dlg.h"
+#include "app/ui/calibration_commands.h"
 #include "app/ui/condition_table.h"
 #include "app/ui/hidden_key_sequence.h"
 #include "app/ui/main_channel.h"
 #include "app/ui/main_face.h"
 #include "app/ui/main_menu.h"
+#include "app/ui/potential_graph_link.h"
 #include "app/ui/result_font_dialog.h"
 #include "app/ui/roll_paper_link.h"
 #include "app/ui/status_line.h"
@@ -74,6 +76,8 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* pare
     m_channel = std::make_unique<CMainChannel>(m_app, *m_face, *m_instrument, *this,
                                                [this] { UpdateControls(); });
     m_channel->Output().SetRollPaper(m_rollPaper.get());
+    m_graph = std::make_unique<CPotentialGraphLink>(m_app, &m_rollPaper->Reports(), *this,
+                                                    [this] { UpdateControls(); });
     m_rollPaper->Reports().SetChannelSource([this] {
         return m_channel ? OpenChannelRef{m_channel->Condition(), m_channel->Index()}
                          : OpenChannelRef{};
@@ -140,8 +144,8 @@ void CKLV570Dlg::UpdateControls() {
         action->setEnabled(IsCommandEnabled(action->data().toInt(), m_state));
     for (auto it = m_face->Buttons().begin(); it != m_face->Buttons().end(); ++it)
         it.value()->setEnabled(IsCommandEnabled(it.key(), m_state));
-    // The button is pressed while the graph window is open, and none is.
-    m_face->Buttons().value(cmd::kPotentialGraph)->SetToggled(false);
+    // The button is pressed while the graph window is open.
+    m_face->Buttons().value(cmd::kPotentialGraph)->SetToggled(m_graph && m_graph->IsOpen());
     const RunStatusLine line = GetRunStatusLine(m_state.condition, m_state.running, m_state.layer);
     m_face->StatusLine()->SetStatusText(
         QString::fromLatin1(line.text.data(), qsizetype(line.text.size())), line.red, Qt::red);
@@ -233,6 +237,15 @@ void CKLV570Dlg::BuildCommandHandlers() {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(m_app.HelpPath())));
     });
     on(cmd::kVersion, [this] { ShowVersion(); });
+    on(cmd::kStandardCalibration, [this] {
+        RunStandardCalibration(m_app, *m_channel, *m_instrument, m_keys, *m_editContext, this);
+    });
+    on(cmd::kGuessCalibration, [this] { RunGuessCalibration(m_app, *m_channel, this); });
+    on(cmd::kPotentialGraph, [this] { m_graph->Toggle(); });
+    on(cmd::kObservationMeasurement, [this] {
+        RunObservationMeasurement(m_app, *m_channel, *m_instrument, m_keys, &m_rollPaper->Reports(),
+                                  this);
+    });
     on(cmd::kPrinterSet, [this] {
         m_rollPaper->RunPrinterSetup(this, {m_channel->Condition(), m_channel->Index()});
     });
@@ -316,6 +329,7 @@ void CKLV570Dlg::Shutdown() {
     if (m_shutDown)
         return;
     m_shutDown = true;
+    m_graph->Close();
     m_channel->FlushRollPaperLine();
     m_channel.reset();
     m_device->Stop();

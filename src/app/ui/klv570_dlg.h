@@ -16,6 +16,7 @@ namespace klv {
 class CKLV570App;
 class CMainChannel;
 class CMainFace;
+class CPotentialGraphLink;
 class CProtocolRunInstrument;
 class CRollPaperLink;
 struct ConditionEditContext;
@@ -38,6 +39,7 @@ public:
     CMainChannel& Channel() { return *m_channel; }
     CMainFace& Face() { return *m_face; }
     CRollPaperLink& RollPaper() { return *m_rollPaper; }
+    CPotentialGraphLink& Graph() { return *m_graph; }
     // The program's key routing: F2 and F3 are the main window's until a window takes them.
     CKeyRoutingTable& Keys() { return m_keys; }
     // Opens the instrument once the window is up, takes F2 and F3, then opens the channel of
@@ -73,6 +75,7 @@ private:
     std::unique_ptr<CProtocolRunInstrument> m_instrument;
     std::unique_ptr<CRollPaperLink> m_rollPaper;
     std::unique_ptr<CMainChannel> m_channel;
+    std::unique_ptr<CPotentialGraphLink> m_graph;
     std::unique_ptr<ConditionEditContext> m_editContext;
     CMainFace* m_face = nullptr;
     QHash<int, QAction*> m_actions;

@@ -14,6 +14,7 @@
 #include "base/fixed_text.h"
 #include "base/line_log.h"
 #include "base/ui/text_codec.h"
+#include "measure/ui/level_meter.h"
 #include "output/result_transmission.h"
 #include "reference/condition_rules.h"
 #include "reference/layer_value_format.h"
@@ -47,7 +48,7 @@ CMainChannel::CMainChannel(CKLV570App& app, CMainFace& face, RunInstrument& inst
       m_dialogs(&window, m_sounds, app.Op()),
       m_output(app, *this, *face.SimpleStat(), window),
       m_pollTarget(&window),
-      m_run(instrument, m_dialogs, m_trace, m_sounds, app.Op(), app.Calibration()) {
+      m_run(instrument, m_dialogs, app.Trace(), m_sounds, app.Op(), app.Calibration()) {
     m_face.SimpleStat()->SetSource([this] {
         return CSimpleStat::Source{&m_app.Conditions(), Condition(), m_index};
     });
@@ -100,7 +101,7 @@ void CMainChannel::OpenChannel(int index, const MeasFileData& d) {
     m_index = index;
     m_condition = d;
     m_lastCancellable = false;
-    const CMeasurementSession::Seams seams{m_run,        m_instrument, m_trace,
+    const CMeasurementSession::Seams seams{m_run,        m_instrument, m_app.Trace(),
                                            *this,        m_output,     m_app.Conditions(),
                                            m_app.Time(), m_pollTarget};
     m_session = std::make_unique<CMeasurementSession>(seams, m_condition, index);
@@ -260,9 +261,13 @@ void CMainChannel::SetBlinking(bool blinking) {
         list->StopBlink();
 }
 
-// The main window has no level meter: the samples are not shown.
-void CMainChannel::UpdateLevelMeter(const PollingData&) {}
-void CMainChannel::ResetLevelMeter() {}
+void CMainChannel::UpdateLevelMeter(const PollingData& poll) {
+    m_face.LevelMeter()->Update(poll);
+}
+
+void CMainChannel::ResetLevelMeter() {
+    m_face.LevelMeter()->Reset();
+}
 
 void CMainChannel::RedrawResultList() {
     m_face.ResultList()->viewport()->update();

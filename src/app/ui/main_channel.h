@@ -49,6 +49,10 @@ public:
     bool IsLastDataCancellable() const { return m_lastCancellable; }
     // The statistics of the open channel and where its measurements go.
     CChannelOutput& Output() { return m_output; }
+    // The run the calibration and the observation measurement share with the window.
+    CMeasRun& Run() { return m_run; }
+    // The open channel's measurement; null while none is open.
+    CMeasurementSession* Session() { return m_session.get(); }
 
     // Opens a channel: the remembered one when `automatic` and it still exists, else the one
     // the operator picks. False when none was opened.
@@ -97,7 +101,6 @@ private:
 
     CEventRunSounds m_sounds;
     CQtRunDialogs m_dialogs;
-    CNoPotentialTrace m_trace;
     CChannelOutput m_output;
     QtPollTarget m_pollTarget;
     CMeasRun m_run;

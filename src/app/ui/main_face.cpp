@@ -18,6 +18,7 @@
 #include "app/ui/status_line.h"
 #include "base/ui/tool_button.h"
 #include "base/ui/ui_resources.h"
+#include "measure/ui/level_meter.h"
 #include "stats/ui/simple_stat.h"
 
 namespace klv {
@@ -97,10 +98,17 @@ CMainFace::CMainFace(QWidget* parent) : QWidget(parent) {
     channelRow->addWidget(m_dataNumber);
     left->addLayout(channelRow);
     left->addWidget(m_conditionTable);
-    left->addWidget(m_resultList, 1);
+    // The meter's 13 cells stand beside the result list.
+    auto* resultRow = new QHBoxLayout;
+    resultRow->addWidget(m_resultList, 1);
     auto* meter = MakeFrame(leftColumn, kLevelMeterFrame);
     meter->setMinimumHeight(kLevelMeterHeight);
-    left->addWidget(meter);
+    m_levelMeter = new CLevelMeter(meter);
+    auto* meterLayout = new QVBoxLayout(meter);
+    meterLayout->setContentsMargins(1, 1, 1, 1);
+    meterLayout->addWidget(m_levelMeter);
+    resultRow->addWidget(meter);
+    left->addLayout(resultRow, 1);
 
     auto* stat =
         Named(new QGroupBox(QStringLiteral("Base of a simple statistics"), this), kSimpleStatFrame);

@@ -15,6 +15,7 @@ class CMeasResultList;
 class CSplitPane;
 class CStatusLine;
 class CSimpleStat;
+class CLevelMeter;
 class CToolButton;
 
 // The controls of the main window's client area, each named "ctl<id>" and laid out by layout
@@ -33,6 +34,7 @@ public:
     CConditionTable* ConditionTable() const { return m_conditionTable; }
     CMeasResultList* ResultList() const { return m_resultList; }
     CSimpleStat* SimpleStat() const { return m_simpleStat; }
+    CLevelMeter* LevelMeter() const { return m_levelMeter; }
 
     // The splitter's x in the client area, kept 150 pixels from either edge.
     void SetSplitPosition(int x);
@@ -60,6 +62,7 @@ private:
     CConditionTable* m_conditionTable = nullptr;
     CMeasResultList* m_resultList = nullptr;
     CSimpleStat* m_simpleStat = nullptr;
+    CLevelMeter* m_levelMeter = nullptr;
     CSplitPane* m_pane = nullptr;
     ResultFont m_resultFont;
 };

@@ -1,26 +1,17 @@
 #pragma once
 
-#include <QButtonGroup>
-#include <QDialog>
-#include <QPushButton>
-
 #include "measure/run_dialogs.h"
+#include "measure/ui/radio_choice_dialog.h"
 
 namespace klv {
 
 // "Stop measurement" (dialog 561): what becomes of a layer the operator stopped. Returns the
 // id of the chosen radio button, 5020 to 5023; it can't be closed without a choice.
-class CMeasureStop final : public QDialog {
+class CMeasureStop final : public CRadioChoiceDialog {
     Q_OBJECT
 public:
     static constexpr int kDialogId = kIdMeasureStopDialog;
     explicit CMeasureStop(QWidget* parent = nullptr);
-
-    void reject() override {}
-
-private:
-    QButtonGroup m_choices;
-    QPushButton* m_ok = nullptr;
 };
 
 }  // namespace klv

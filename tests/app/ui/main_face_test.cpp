@@ -9,6 +9,7 @@
 #include "app/klv570_app.h"
 #include "app/ui/klv570_dlg.h"
 #include "app/ui/main_window_harness.h"
+#include "app/ui/potential_graph_link.h"
 #include "app/ui/status_line.h"
 #include "base/ui/tool_button.h"
 #include "support/recording_sound_player.h"
@@ -68,7 +69,7 @@ private slots:
     void hiddenSequenceTogglesTheHiddenMenu();
     void statusLineBlinksSixTicksThenStaysRed();
     void commandsWithoutAHandlerAreDisabled();
-    void potentialGraphButtonStaysReleasedWithoutItsWindow();
+    void potentialGraphButtonShowsItsWindow();
 };
 
 void MainFaceTest::commandsWithoutAHandlerAreDisabled() {
@@ -81,17 +82,23 @@ void MainFaceTest::commandsWithoutAHandlerAreDisabled() {
     });
 }
 
-// No graph window can open: neither the menu nor a click leaves the button pressed.
-void MainFaceTest::potentialGraphButtonStaysReleasedWithoutItsWindow() {
+// The button is pressed exactly while the graph window is open, however it closes.
+void MainFaceTest::potentialGraphButtonShowsItsWindow() {
     WithMainWindow([](CKLV570Dlg& window) {
         auto* button = window.findChild<CToolButton*>(QStringLiteral("ctl32821"));
         auto* action = window.findChild<QAction*>(QStringLiteral("cmd32821"));
         QVERIFY(button && action);
         QVERIFY(!button->IsToggled());
         action->trigger();
+        QVERIFY(button->IsToggled());
+        QVERIFY(window.Graph().IsOpen());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!window.Graph().IsOpen());
         QVERIFY(!button->IsToggled());
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(!button->IsToggled());
+        QVERIFY(window.Graph().IsOpen());
+        window.Graph().Window()->close();
+        QTRY_VERIFY(!button->IsToggled());
     });
 }
 
@@ -174,10 +181,10 @@ void MainFaceTest::withoutAChannelOnlySelectionAndToolsAreEnabled() {
             auto* action = window.findChild<QAction*>(QStringLiteral("cmd%1").arg(id));
             return action != nullptr && action->isEnabled();
         };
-        for (int id : {32800, 32801, 32802, 57665, 32850, 32770, 57664})
+        for (int id : {32800, 32801, 32802, 57665, 32850, 32770, 57664, 32821, 32831})
             QVERIFY2(enabled(id), qPrintable(QString::number(id)));
         for (int id : {32803, 32804, 32810, 32811, 32812, 32814, 32815, 32816, 32820, 32830, 32840,
-                       32841, 32806, 32807, 32880, 32886, 32887, 32821})
+                       32841, 32806, 32807, 32880, 32886, 32887})
             QVERIFY2(!enabled(id), qPrintable(QString::number(id)));
         QVERIFY(!test::Find<CToolButton>(window, QStringLiteral("ctl32810"))->isEnabled());
         QVERIFY(test::Find<CToolButton>(window, QStringLiteral("ctl32802"))->isEnabled());
