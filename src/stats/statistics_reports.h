@@ -81,6 +81,8 @@ public:
                     const StatisticsResult& rangeResult, TitleMetrics title);
     // True while data lines remain for another page; `used` is the y below the last text.
     bool PrintPage(ReportPage& page, const PrintRect& area, int& used);
+    // The title font as the printer measures it, known once the job runs.
+    void SetTitle(TitleMetrics title) { m_title = title; }
 
 private:
     int PrintTop(ReportPage& page, const PrintRect& area);

@@ -42,6 +42,8 @@ public:
     void Recalculate();
 
     const MeasFileData& Condition() const { return m_condition; }
+    // The print items the reports store in it.
+    MeasFileData& EditCondition() { return m_condition; }
     int Index() const { return m_index; }
     StatisticsSelection& Selection() { return m_selection; }
     const StatisticsSelection& Selection() const { return m_selection; }

@@ -22,6 +22,7 @@
 #include "app/ui/main_menu.h"
 #include "app/ui/result_font_dialog.h"
 #include "app/ui/roll_paper_link.h"
+#include "app/ui/statistics_link.h"
 #include "app/ui/status_line.h"
 #include "base/ui/key_routing_table.h"
 #include "base/ui/tool_button.h"
@@ -74,6 +75,9 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* pare
     m_channel = std::make_unique<CMainChannel>(m_app, *m_face, *m_instrument, *this,
                                                [this] { UpdateControls(); });
     m_channel->Output().SetRollPaper(m_rollPaper.get());
+    m_channel->Output().SetStatisticsWindow([this](const std::string& caption) {
+        ShowStatisticsWindow(m_app, *m_channel, m_rollPaper->Reports(), caption, this);
+    });
     m_rollPaper->Reports().SetChannelSource([this] {
         return m_channel ? OpenChannelRef{m_channel->Condition(), m_channel->Index()}
                          : OpenChannelRef{};
@@ -208,6 +212,8 @@ void CKLV570Dlg::BuildCommandHandlers() {
         if (m_channel->Output().RunGrossStatistics(m_channel->WorkingCondition()))
             m_channel->CloseChannel();
     });
+    on(cmd::kTemporaryStatistics,
+       [this] { m_channel->Output().DoStatistics(kTemporaryStatisticsCaption); });
     on(cmd::kDeleteCondition, [this] { DeleteConditionFiles(); });
     on(cmd::kDeleteAll, [this] {
         CBulkErase dialog(m_app.Conditions(), this);
