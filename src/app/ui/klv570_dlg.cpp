@@ -89,7 +89,8 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* pare
                              m_app.Op(),
                              m_app.EventSounds().Player(),
                              m_app.ListStyle().oneClickActivate,
-                             {}});
+                             {},
+                             &m_rollPaper->Reports()});
     m_channel->SetConditionEditor([this](MeasFileData& d, int index) {
         return EditCondition(*m_editContext, d, index, false, this);
     });
