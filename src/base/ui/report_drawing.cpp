@@ -27,9 +27,9 @@ QFont ScaledReportFont(const PrintPageContext& pc, int points) {
 void DrawReportPage(PrintPageContext& pc, const ReportPage& page, const QFont& titleFont) {
     QPainter& p = *pc.painter;
     p.save();
-    p.setClipRect(QRect(QPoint(pc.rect.left, pc.rect.top),
-                        QPoint(pc.rect.right - 1, pc.rect.bottom - 1)),
-                  Qt::IntersectClip);
+    p.setClipRect(
+        QRect(QPoint(pc.rect.left, pc.rect.top), QPoint(pc.rect.right - 1, pc.rect.bottom - 1)),
+        Qt::IntersectClip);
     for (const ReportText& t : page.Texts()) {
         const QFont& font = t.title ? titleFont : pc.font;
         p.setFont(font);

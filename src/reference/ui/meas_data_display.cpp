@@ -9,9 +9,9 @@
 
 #include "base/event_sounds.h"
 #include "base/ui/report_drawing.h"
-#include "reference/condition_print_block.h"
 #include "base/ui/text_codec.h"
 #include "reference/condition_display_text.h"
+#include "reference/condition_print_block.h"
 #include "reference/ui/condition_text_fields.h"
 #include "reference/ui/glyph_label.h"
 
@@ -54,9 +54,8 @@ CMeasDataDisplay::CMeasDataDisplay(ConditionEditContext& ctx, const MeasFileData
     print->setObjectName(QStringLiteral("printButton"));
     print->setAutoDefault(false);
     print->setEnabled(ctx.reports != nullptr);
-    connect(print, &QPushButton::clicked, this, [this, &ctx, d] {
-        PrintCondition(*ctx.reports, d, &ctx.calibration, this);
-    });
+    connect(print, &QPushButton::clicked, this,
+            [this, &ctx, d] { PrintCondition(*ctx.reports, d, &ctx.calibration, this); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(print);
     buttons->addWidget(note);

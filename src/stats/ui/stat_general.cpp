@@ -55,7 +55,8 @@ CStatGeneral::CStatGeneral(CStatisticsSession& session, StatisticsLinks& links,
         grid->addWidget(value, r++, 1);
     }
     grid->setColumnStretch(1, 1);
-    m_note = new QLabel(QStringLiteral("Page of measurement data is object for all the data"), this);
+    m_note =
+        new QLabel(QStringLiteral("Page of measurement data is object for all the data"), this);
     m_note->setObjectName(QStringLiteral("allDataNote"));
 
     m_list = new QTreeWidget(this);
@@ -104,7 +105,8 @@ void CStatGeneral::OnStatisticsReCalc() {
     m_dataNumber->setText(ToQString(g.dataNumber));
     ShowGroupMode();
 
-    const StatisticsTexts t = BuildStatisticsTexts(m_session.Result(), d, m_session.Formed().nDataCt);
+    const StatisticsTexts t =
+        BuildStatisticsTexts(m_session.Result(), d, m_session.Formed().nDataCt);
     const int layers = m_session.Layers();
     QStringList headers{QString()};
     for (int k = 0; k < layers; ++k)

@@ -91,8 +91,8 @@ CStatModeSetting::CStatModeSetting(StatisticsSelection& selection, Operator& op,
     size->addWidget(m_edits[4]);
     grid->addLayout(size, 3, 1);
     grid->addWidget(
-        new GlyphLine(QStringLiteral("%5-R Expression condition for %5-R control chart"), group),
-        5, 0, 1, 2);
+        new GlyphLine(QStringLiteral("%5-R Expression condition for %5-R control chart"), group), 5,
+        0, 1, 2);
     grid->addWidget(
         new QLabel(QStringLiteral(".  1 group has more than 2 data, and there are more than 2 "
                                   "groups' data."),

@@ -52,8 +52,8 @@ CStatMsrd::CStatMsrd(CStatisticsSession& session, StatisticsLinks& links,
     m_view->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     m_view->installEventFilter(this);
 
-    auto* unitLabel = new QLabel(
-        ToQString(std::string(GetUnitName(session.Condition().bUnit))), this);
+    auto* unitLabel =
+        new QLabel(ToQString(std::string(GetUnitName(session.Condition().bUnit))), this);
     unitLabel->setObjectName(QStringLiteral("unitText"));
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("dataNumber"));
@@ -88,8 +88,8 @@ CStatMsrd::CStatMsrd(CStatisticsSession& session, StatisticsLinks& links,
     connect(m_delete, &QPushButton::clicked, this, &CStatMsrd::DeleteData);
     connect(cancelAll, &QPushButton::clicked, this, &CStatMsrd::DeleteAll);
     if (m_links.modifiable) {
-        auto* click = new CListClickMethod(*m_view, m_links.oneClickActivate,
-                                           m_links.oneClickActivate);
+        auto* click =
+            new CListClickMethod(*m_view, m_links.oneClickActivate, m_links.oneClickActivate);
         connect(click, &CListClickMethod::activated, this, [this] {
             if (SelectedRows().size() == 1)
                 ChangeData();
@@ -179,8 +179,8 @@ void CStatMsrd::ChangeData() {
         return;
     const std::uint32_t row = rows.front();
     const std::size_t layers = static_cast<std::size_t>(m_session.Layers());
-    CStatMsrdModify dialog(m_session.Condition(),
-                           m_session.Stored().subspan(row * layers, layers), m_links.op, this);
+    CStatMsrdModify dialog(m_session.Condition(), m_session.Stored().subspan(row * layers, layers),
+                           m_links.op, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!m_session.Correct(row, dialog.Values()))

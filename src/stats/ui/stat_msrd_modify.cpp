@@ -31,8 +31,8 @@ CStatMsrdModify::CStatMsrdModify(const MeasFileData& d, std::span<const MsrLogRe
         m_edits[k]->setMaxLength(6);
         grid->addWidget(name, k, 0);
         grid->addWidget(m_edits[k], k, 1);
-        grid->addWidget(new QLabel(IsAlloyLayer(d.coat[k]) ? QStringLiteral("CNT") : unit, this),
-                        k, 2);
+        grid->addWidget(new QLabel(IsAlloyLayer(d.coat[k]) ? QStringLiteral("CNT") : unit, this), k,
+                        2);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));

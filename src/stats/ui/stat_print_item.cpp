@@ -59,8 +59,8 @@ CStatPrintItem::CStatPrintItem(MeasFileData& d, bool senderPresent, Operator& op
         sender->setChecked(false);
 
     auto* range = new QHBoxLayout;
-    auto* rangeText = new QLabel(
-        QString::asprintf("Rage of data for print out ( %d -- %u )", 1, m_count), this);
+    auto* rangeText =
+        new QLabel(QString::asprintf("Rage of data for print out ( %d -- %u )", 1, m_count), this);
     rangeText->setObjectName(QStringLiteral("rangeText"));
     range->addWidget(rangeText);
     m_first = RangeEdit("firstData", 1, this);

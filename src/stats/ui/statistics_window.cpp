@@ -33,17 +33,16 @@ CStatistics::CStatistics(const std::string& caption, MeasFileData& condition, in
                          StatisticsLinks& links, QWidget* parent)
     : QDialog(parent),
       m_links(links),
-      m_session(links.store, condition, index,
-                InitialStatisticsSelection(condition,
-                                           links.ini.GetProfileInt(kSection, kIntervalKey, 1),
-                                           links.ini.GetProfileInt(kSection, kGroupSizeKey, 1))) {
+      m_session(
+          links.store, condition, index,
+          InitialStatisticsSelection(condition, links.ini.GetProfileInt(kSection, kIntervalKey, 1),
+                                     links.ini.GetProfileInt(kSection, kGroupSizeKey, 1))) {
     setObjectName(QStringLiteral("CStatistics"));
     setWindowTitle(QString::fromStdString(caption));
     m_session.Recalculate();
     if (m_links.publish)
-        m_links.publish(BuildStatisticsTexts(m_session.Result(), condition,
-                                             m_session.Formed().nDataCt)
-                            .block);
+        m_links.publish(
+            BuildStatisticsTexts(m_session.Result(), condition, m_session.Formed().nDataCt).block);
 
     m_tabs = new CSubclassTabCtrl(links.sounds, this);
     m_tabs->setObjectName(QStringLiteral("statisticsTabs"));
@@ -51,8 +50,10 @@ CStatistics::CStatistics(const std::string& caption, MeasFileData& condition, in
     for (const QString& title : kPageTitles)
         m_tabs->addTab(title);
     m_stack = new QStackedWidget(this);
-    auto* general = new CStatGeneral(m_session, links, [this] { Recalculate(); }, this);
-    auto* measData = new CStatMsrd(m_session, links, [this] { done(QDialog::Accepted); }, this);
+    auto* general = new CStatGeneral(
+        m_session, links, [this] { Recalculate(); }, this);
+    auto* measData = new CStatMsrd(
+        m_session, links, [this] { done(QDialog::Accepted); }, this);
     m_pages[kPageGeneral] = general;
     m_pages[kPageMeasData] = measData;
     for (CStatPage* page : m_pages) {
@@ -70,9 +71,8 @@ CStatistics::CStatistics(const std::string& caption, MeasFileData& condition, in
     }
     m_session.TakeRefresh(kPageGeneral);
     m_session.TakeRefresh(kPageMeasData);
-    m_tabs->SetChangeGuard([this](int page) {
-        return page == m_tabs->currentIndex() || ActivatePage(page);
-    });
+    m_tabs->SetChangeGuard(
+        [this](int page) { return page == m_tabs->currentIndex() || ActivatePage(page); });
     connect(m_tabs, &QTabBar::currentChanged, m_stack, &QStackedWidget::setCurrentIndex);
 
     m_copy = new QPushButton(QStringLiteral("Copy it on clipboard"), this);

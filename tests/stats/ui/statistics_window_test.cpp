@@ -1,3 +1,5 @@
+#include "stats/ui/statistics_window.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -6,6 +8,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTreeWidget>
 #include <QtTest>
@@ -15,7 +18,6 @@
 #include "reference/condition_store.h"
 #include "stats/statistics_texts.h"
 #include "stats/stats_test_support.h"
-#include "stats/ui/statistics_window.h"
 #include "support/recording_sound_player.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
@@ -177,17 +179,16 @@ void StatisticsWindowTest::groupModeDialogFormsTheDataAgain() {
         Click(dialog, "okButton");
     });
     modal.When("CStatistics", [&w](QWidget& window) {
+        const auto close = qScopeGuard([&window] { Click(window, "closeButton"); });
         auto* mode = Find<QListWidget>(window, "groupMode");
         emit mode->itemClicked(mode->item(0));
         QCOMPARE(w.op.Texts(), std::vector<std::string>{"Range of values are from  1  to  99999."});
-        QCOMPARE(mode->item(0)->text(),
-                 QStringLiteral("Partial data(Beginning= 3   End= 7 )"));
+        QCOMPARE(mode->item(0)->text(), QStringLiteral("Partial data(Beginning= 3   End= 7 )"));
         QCOMPARE(Find<QLabel>(window, "statisticsDataNumber")->text(), QStringLiteral("5"));
         QVERIFY(Find<QLabel>(window, "allDataNote")->isEnabled());
         auto& stats = static_cast<CStatistics&>(window);
         QVERIFY(stats.ActivatePage(kPageMeasData));
         QCOMPARE(Find<QTableView>(window, "measDataList")->model()->rowCount(), 10);
-        Click(window, "closeButton");
     });
     RunStatisticsWindow("Gross statistics", w.d, 0, w.links, nullptr);
     QCOMPARE(w.ini.GetProfileInt("Statistics", "PartDataCt", 0), 3);
