@@ -15,28 +15,20 @@ namespace klv {
 
 namespace {
 
-constexpr int kValueWidth = 6;
+constexpr int kDisplayWidth = 6;
 constexpr std::size_t kMinColumn = 6;
 constexpr const char* kColumnGap = "  ";
 constexpr const char* kInputLater = "Input later";
 
-struct ExtraItem {
-    std::string label, value;
-};
-
-std::string Number(float value) {
-    return FormatNumberWidth(value, kValueWidth);
-}
-
-std::string Measure(float value, const char* unit) {
-    return Number(value) + " " + unit;
-}
+using ExtraItem = ConditionExtraItem;
 
 std::string Later(const MeasFileData& d, std::uint8_t flag, std::string value) {
     return (d.bWtFlags & flag) != 0 ? std::string(kInputLater) : value;
 }
 
-void AddWtItems(const MeasFileData& d, std::vector<ExtraItem>& items) {
+void AddWtItems(const MeasFileData& d, int width, std::vector<ExtraItem>& items) {
+    auto Number = [width](float value) { return FormatNumberWidth(value, width); };
+    auto Measure = [&](float value, const char* unit) { return Number(value) + " " + unit; };
     switch (d.bWtMode) {
         case kWtModeRoundRod:
             items.push_back({"Diameter", Measure(d.fWtDiameter, "mm")});
@@ -58,7 +50,10 @@ void AddWtItems(const MeasFileData& d, std::vector<ExtraItem>& items) {
     }
 }
 
-std::vector<ExtraItem> ExtraItems(const MeasFileData& d) {
+}  // namespace
+
+std::vector<ConditionExtraItem> MakeConditionExtraItems(const MeasFileData& d, int width) {
+    auto Number = [width](float value) { return FormatNumberWidth(value, width); };
     std::vector<ExtraItem> items;
     if (const AlloyContentRow* row = FindAlloyContent(d))
         items.push_back(
@@ -69,9 +64,11 @@ std::vector<ExtraItem> ExtraItems(const MeasFileData& d) {
             items.push_back({"Coefficient of Cu", Number(d.fAlloyCoefCu)});
     }
     if (d.bGasket == kGasketWT)
-        AddWtItems(d, items);
+        AddWtItems(d, width, items);
     return items;
 }
+
+namespace {
 
 // Each column as wide as its label and value, at least six characters, two blanks apart; a
 // glyph escape takes one character on screen, so "mm%0" is measured as three.
@@ -113,7 +110,7 @@ ConditionDisplayTexts MakeConditionDisplayTexts(const MeasFileData& d, int index
     for (int k = 0; k < GetCoatCount(d); ++k)
         t.layers[k] = MakeLayerTexts(d, k);
     t.side = MakeSideTexts(d, &cal);
-    SetExtraLines(ExtraItems(d), t);
+    SetExtraLines(MakeConditionExtraItems(d, kDisplayWidth), t);
     return t;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "reference/calibration_store.h"
 #include "reference/condition_texts.h"
@@ -19,6 +20,13 @@ struct ConditionDisplayTexts {
     // The extra items as two aligned lines: labels, and below each its value.
     std::string extraLabels, extraValues;
 };
+
+// One extra item of a condition: alloy content and coefficients, the WT gasket's geometry.
+struct ConditionExtraItem {
+    std::string label, value;
+};
+// The extra items that apply, numbers in `width` characters.
+std::vector<ConditionExtraItem> MakeConditionExtraItems(const MeasFileData& d, int width);
 
 ConditionDisplayTexts MakeConditionDisplayTexts(const MeasFileData& d, int index,
                                                 const CalibrationStore& cal);

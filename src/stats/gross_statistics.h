@@ -10,6 +10,7 @@ namespace klv {
 inline constexpr char kMsgGrossStatisticsStage[] =
     "Gross statistics stage now.\n\nDoing statistics process?";
 inline constexpr char kGrossStatisticsCaption[] = "Gross statistics";
+inline constexpr char kTemporaryStatisticsCaption[] = "Temporary statistics";
 
 // The choices of the dialog "Data over".
 enum class DataOverChoice { DeleteData, AnotherChannel, ChangeItems };

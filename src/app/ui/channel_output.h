@@ -26,6 +26,9 @@ public:
 
     // Without one, the gross statistics go straight to "Data over".
     void SetStatisticsWindow(StatisticsWindow window) { m_statisticsWindow = std::move(window); }
+    bool HasStatisticsWindow() const { return bool(m_statisticsWindow); }
+    // The statistics window with the caption; then the last result and the panel follow it.
+    void DoStatistics(const std::string& caption) { ShowStatisticsWindow(caption); }
     // "Setting of statistics items" on the open channel's condition; then the last result,
     // the panel and the enabling follow it. True when the items were changed.
     bool DoStatisticsItemSet();

@@ -24,6 +24,7 @@
 #include "app/ui/potential_graph_link.h"
 #include "app/ui/result_font_dialog.h"
 #include "app/ui/roll_paper_link.h"
+#include "app/ui/statistics_link.h"
 #include "app/ui/status_line.h"
 #include "base/ui/key_routing_table.h"
 #include "base/ui/tool_button.h"
@@ -78,6 +79,9 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* pare
     m_channel->Output().SetRollPaper(m_rollPaper.get());
     m_graph = std::make_unique<CPotentialGraphLink>(m_app, &m_rollPaper->Reports(), *this,
                                                     [this] { UpdateControls(); });
+    m_channel->Output().SetStatisticsWindow([this](const std::string& caption) {
+        ShowStatisticsWindow(m_app, *m_channel, m_rollPaper->Reports(), caption, this);
+    });
     m_rollPaper->Reports().SetChannelSource([this] {
         return m_channel ? OpenChannelRef{m_channel->Condition(), m_channel->Index()}
                          : OpenChannelRef{};
@@ -89,7 +93,8 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* pare
                              m_app.Op(),
                              m_app.EventSounds().Player(),
                              m_app.ListStyle().oneClickActivate,
-                             {}});
+                             {},
+                             &m_rollPaper->Reports()});
     m_channel->SetConditionEditor([this](MeasFileData& d, int index) {
         return EditCondition(*m_editContext, d, index, false, this);
     });
@@ -212,6 +217,8 @@ void CKLV570Dlg::BuildCommandHandlers() {
         if (m_channel->Output().RunGrossStatistics(m_channel->WorkingCondition()))
             m_channel->CloseChannel();
     });
+    on(cmd::kTemporaryStatistics,
+       [this] { m_channel->Output().DoStatistics(kTemporaryStatisticsCaption); });
     on(cmd::kDeleteCondition, [this] { DeleteConditionFiles(); });
     on(cmd::kDeleteAll, [this] {
         CBulkErase dialog(m_app.Conditions(), this);

@@ -12,6 +12,8 @@ class QWidget;
 
 namespace klv {
 
+class ReportPrinter;
+
 // What the condition dialogs need of the program around them.
 struct ConditionEditContext {
     ConditionStore& store;
@@ -24,6 +26,8 @@ struct ConditionEditContext {
     // empty while the program has none, which disables the buttons that open it.
     std::function<void(float currentMa, const MeasFileData& d, int layer, QWidget* parent)>
         confirmOutputCurrent;
+    // Where "Print out" prints the condition; none disables it.
+    ReportPrinter* reports = nullptr;
 };
 
 }  // namespace klv

@@ -8,8 +8,10 @@
 #include <QVBoxLayout>
 
 #include "base/event_sounds.h"
+#include "base/ui/report_drawing.h"
 #include "base/ui/text_codec.h"
 #include "reference/condition_display_text.h"
+#include "reference/condition_print_block.h"
 #include "reference/ui/condition_text_fields.h"
 #include "reference/ui/glyph_label.h"
 
@@ -48,10 +50,12 @@ CMeasDataDisplay::CMeasDataDisplay(ConditionEditContext& ctx, const MeasFileData
     cancel->setObjectName(QStringLiteral("cancelButton"));
     // Deleting is never what Enter does by itself.
     cancel->setDefault(true);
-    // The condition's print block comes with the statistics reports; until then it cannot print.
     auto* print = new QPushButton(ToQString("Print out"), this);
     print->setObjectName(QStringLiteral("printButton"));
-    print->setEnabled(false);
+    print->setAutoDefault(false);
+    print->setEnabled(ctx.reports != nullptr);
+    connect(print, &QPushButton::clicked, this,
+            [this, &ctx, d] { PrintCondition(*ctx.reports, d, &ctx.calibration, this); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(print);
     buttons->addWidget(note);
@@ -68,6 +72,23 @@ CMeasDataDisplay::CMeasDataDisplay(ConditionEditContext& ctx, const MeasFileData
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool PrintCondition(ReportPrinter& printer, const MeasFileData& d,
+                    const CalibrationStore* calibration, QWidget* dialog) {
+    const std::string title = "[ " + FromQString(dialog->windowTitle()) + " ]";
+    const bool printed = printer.PrintReport(dialog, [&](QWidget*, PrintPageContext& pc) {
+        PrintTitleLine(pc, title, false, true, false);
+        ReportPage page(MetricsOf(pc));
+        const int bottom =
+            ConditionPrintBlock(page, pc.rect.left, pc.rect.top, pc.rect.right, d, calibration);
+        DrawReportPage(pc, page, pc.font);
+        pc.rect.bottom = std::min(pc.rect.bottom, bottom);
+        return false;
+    });
+    if (printed)
+        printer.FeedRollPaper();
+    return printed;
 }
 
 QLabel* CMeasDataDisplay::Value(const std::string& text, const QString& name, int chars) {

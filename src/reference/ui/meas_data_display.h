@@ -39,6 +39,12 @@ private:
     bool m_warned = false;
 };
 
+class ReportPrinter;
+
+// "[ caption ]" and the condition block on one page, then the roll-paper feed.
+bool PrintCondition(ReportPrinter& printer, const MeasFileData& d,
+                    const CalibrationStore* calibration, QWidget* dialog);
+
 // Shows the condition; true when the operator confirmed (in delete mode: the deletion). The
 // caller deletes.
 bool ShowCondition(ConditionEditContext& ctx, const MeasFileData& d, int index, bool deleteMode,

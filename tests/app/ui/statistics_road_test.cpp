@@ -1,11 +1,17 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QScopeGuard>
+#include <QTableView>
 #include <QtTest>
 
 #include "app/command_ids.h"
+#include "app/control_enabling.h"
 #include "app/ui/measurement_road.h"
+#include "stats/gross_statistics.h"
 #include "stats/statistics_mode.h"
 #include "stats/ui/simple_stat.h"
+#include "stats/ui/statistics_window.h"
 
 namespace klv {
 
@@ -51,6 +57,7 @@ private slots:
     void dataOverKeepsTheDataAndEndsTheChannel();
     void dataOverAsksAgainUntilTheDataAreDeleted();
     void panelSettingsAreReadAndWritten();
+    void temporaryStatisticsDeletesThroughTheWindow();
 };
 
 void StatisticsRoadTest::panelFollowsEveryStoredAndCancelledData() {
@@ -97,11 +104,16 @@ void StatisticsRoadTest::dataOverKeepsTheDataAndEndsTheChannel() {
         road.MeasureLayer(count);
         QVERIFY(road.Channel().IsOpen());
         ModalDriver modal;
+        // The offer is taken: the window shows both data under its caption.
+        modal.When("CStatistics", [](QWidget& window) {
+            const auto close = qScopeGuard([&window] { Click(window, "closeButton"); });
+            QCOMPARE(window.windowTitle(), QStringLiteral("Gross statistics"));
+            QCOMPARE(Find<QLabel>(window, "totalData")->text(), QStringLiteral("2"));
+        });
         AnswerDataOver(modal, "anotherChannel");
         road.MeasureLayer(count);
         QTRY_VERIFY(!road.Channel().IsOpen());
-        // No statistics window yet: nothing but "Data over" was asked.
-        QVERIFY(road.p.op.Messages().empty());
+        QCOMPARE(road.p.op.Texts(), std::vector<std::string>{kMsgGrossStatisticsStage});
         QVERIFY(!road.p.app.Profile().HasProfileKey("Measurement", "MeasFileNbr"));
         QVERIFY(Numbers(road).isEmpty());
         MeasFileData stored{};
@@ -125,6 +137,7 @@ void StatisticsRoadTest::dataOverAsksAgainUntilTheDataAreDeleted() {
         ModalDriver modal;
         // The items kept, then cancelled, a refused erase: "Data over" comes back each time.
         modal.When("CStatItemSet", [](QWidget& w) { Click(w, "okButton"); });
+        road.p.op.Answer(IDNO);  // no statistics window this time
         AnswerDataOver(modal, "changeItems");
         modal.When("CStatItemSet", [](QWidget& w) { Click(w, "cancelButton"); });
         AnswerDataOver(modal, "deleteData");
@@ -162,6 +175,31 @@ void StatisticsRoadTest::panelSettingsAreReadAndWritten() {
     QCOMPARE(ini.GetProfileInt("SimpleStat", "DataCt", 0), 100);
     QCOMPARE(ini.GetProfileInt("SimpleStat", "Col0Width", 0), 60);
     QCOMPARE(ini.GetProfileInt("SimpleStat", "Col1Width", 0), 269);
+}
+
+void StatisticsRoadTest::temporaryStatisticsDeletesThroughTheWindow() {
+    RunRoad(0, CountedCopper(50), [](Road& road) {
+        QVERIFY(!IsCommandEnabled(cmd::kTemporaryStatistics, road.w.State()));
+        std::uint32_t count = 0;
+        road.MeasureLayer(count);
+        road.MeasureLayer(count);
+        QVERIFY(IsCommandEnabled(cmd::kTemporaryStatistics, road.w.State()));
+        road.p.app.Calibration().dwFlags |= kStoreStatDataModifiable;
+        ModalDriver modal;
+        modal.When("CStatistics", [](QWidget& window) {
+            const auto close = qScopeGuard([&window] { Click(window, "closeButton"); });
+            QCOMPARE(window.windowTitle(), QStringLiteral("Temporary statistics"));
+            auto& stats = static_cast<CStatistics&>(window);
+            QVERIFY(stats.ActivatePage(kPageMeasData));
+            auto* view = Find<QTableView>(window, "measDataList");
+            view->selectRow(0);
+            Click(window, "delete");
+            QCOMPARE(view->model()->rowCount(), 1);
+        });
+        road.w.OnCommand(cmd::kTemporaryStatistics);
+        QCOMPARE(road.Channel().Condition()->nItemCt, 1u);
+        QCOMPARE(Numbers(road), QStringList{"1"});
+    });
 }
 
 }  // namespace klv

@@ -15,7 +15,7 @@ namespace klv::test {
 // The channel list's store (channels 1 and 3) with the context the condition dialogs take.
 struct ItemDialogFixture : ChannelListFixture {
     RecordingSoundPlayer player;
-    ConditionEditContext ctx{store, cal, ini, op, player, false, {}};
+    ConditionEditContext ctx{store, cal, ini, op, player, false, {}, nullptr};
 
     MeasFileData Channel(int index) {
         MeasFileData d{};

@@ -1,10 +1,12 @@
 #include "reference/ui/meas_data_display.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 
 #include "base/event_sounds.h"
 #include "base/fixed_text.h"
+#include "base/ui/print_page_context.h"
 #include "item_dialog_fixture.h"
 #include "reference/channel_list_rows.h"
 #include "reference/ui/glyph_label.h"
@@ -15,6 +17,32 @@ namespace klv {
 namespace {
 
 using test::Find;
+
+// Draws each page into an image, as the page print image does.
+struct ImagePrinter final : ReportPrinter {
+    bool PrintReport(QWidget* dialog, const PageFunction& pageFunction) override {
+        image = QImage(800, 1000, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PrintPageContext pc;
+        pc.painter = &painter;
+        pc.font = QFont(QStringLiteral("DejaVu Sans Mono"));
+        pc.font.setPixelSize(14);
+        pc.wideFont = MakeWideFont(pc.font);
+        PreparePage(pc);
+        pc.rect = {0, 0, 800, 1000};
+        more = pageFunction(dialog, pc);
+        used = pc.rect.bottom;
+        ++reports;
+        return true;
+    }
+    void FeedRollPaper() override { ++feeds; }
+    QImage image;
+    bool more = true;
+    int used = 0;
+    int reports = 0;
+    int feeds = 0;
+};
 
 QString Text(QWidget& w, const char* name) {
     return Find<QLabel>(w, name)->text();
@@ -130,9 +158,33 @@ private slots:
         QCOMPARE(Find<QPushButton>(dlg, QStringLiteral("cancelButton"))->text(),
                  QStringLiteral("Close"));
         QVERIFY(!Find<QLabel>(dlg, QStringLiteral("firstDateText"))->isEnabled());
+        // Without a printer it cannot print.
         QVERIFY(!Find<QPushButton>(dlg, QStringLiteral("printButton"))->isEnabled());
         QCOMPARE(Text(dlg, "calDateText"), QString());  // gasket B is not calibrated
         QVERIFY(player.Calls().empty());
+    }
+
+    void printOutPrintsTheConditionBlockOnOnePage() {
+        test::ItemDialogFixture f;
+        ImagePrinter printer;
+        f.ctx.reports = &printer;
+        const MeasFileData d = ThreeLayersWithData(f);
+        CMeasDataDisplay dlg(f.ctx, d, 0, false);
+        dlg.show();
+        auto* print = Find<QPushButton>(dlg, QStringLiteral("printButton"));
+        QVERIFY(print->isEnabled());
+        QTest::mouseClick(print, Qt::LeftButton);
+        QCOMPARE(printer.reports, 1);
+        QCOMPARE(printer.feeds, 1);
+        QVERIFY(!printer.more);
+        // The title line and the block were drawn, and the page ends below them.
+        QVERIFY(printer.used > 10 * 14 && printer.used < 1000);
+        int dark = 0;
+        for (int y = 0; y < printer.used; ++y)
+            for (int x = 0; x < 800; x += 2)
+                dark += qGray(printer.image.pixel(x, y)) < 128 ? 1 : 0;
+        QVERIFY(dark > 200);
+        QVERIFY(dlg.isVisible());
     }
 
     void deleteModeWarnsAndConfirmsWithOk() {

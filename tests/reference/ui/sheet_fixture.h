@@ -27,7 +27,7 @@ struct SheetFixture : StoreFixture {
     CalibrationStore cal = DefaultCalibrationStore();
     ProfileFile ini{dir.File("KLV570.ini")};
     RecordingSoundPlayer player;
-    ConditionEditContext ctx{store, cal, ini, op, player, false, {}};
+    ConditionEditContext ctx{store, cal, ini, op, player, false, {}, nullptr};
 
     struct CoatCall {
         int layer;

@@ -1,0 +1,1 @@
+#include "stats/ui/stat_page.h"

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+#include <span>
+
+#include "base/operator.h"
+#include "base/profile.h"
+#include "base/sound_player.h"
+#include "reference/calibration_store.h"
+#include "reference/condition_store.h"
+#include "reference/msr_log_file.h"
+#include "stats/statistics_reports.h"
+#include "stats/statistics_text_block.h"
+
+class QWidget;
+
+namespace klv {
+
+class ReportPrinter;
+
+// What the statistics window needs of the program around it.
+struct StatisticsLinks {
+    ConditionStore& store;
+    Operator& op;
+    ProfileFile& ini;
+    SoundPlayer& sounds;
+    ReportPrinter& reports;
+    const CalibrationStore* calibration = nullptr;
+    SenderRecord sender;
+    bool modifiable = false;  // the measurement data page may change and delete data
+    bool oneClickActivate = false;
+    // The statistics texts of every calculation for the result service.
+    std::function<void(const StatisticsTextBlock&)> publish;
+    // "Text output of measurement data" over the loaded records.
+    std::function<void(const MeasFileData&, std::span<const MsrLogRecord>, QWidget*)> textOutput;
+};
+
+}  // namespace klv

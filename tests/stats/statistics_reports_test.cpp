@@ -1,0 +1,183 @@
+#include "stats/statistics_reports.h"
+
+#include <gtest/gtest.h>
+
+#include "stats/calc_statistics.h"
+#include "stats_test_support.h"
+
+namespace klv {
+namespace {
+
+using test::Measured;
+
+constexpr ReportMetrics kM{10, 20};
+constexpr PrintRect kArea{100, 50, 900, 2000};
+
+// The page's texts as lines: texts on one y joined by " | " in x order.
+std::vector<std::string> Lines(const ReportPage& page) {
+    std::vector<ReportText> texts = page.Texts();
+    // Not stable_sort: its buffer comes from the nothrow new this test program leaves alone.
+    std::sort(texts.begin(), texts.end(), [](const ReportText& a, const ReportText& b) {
+        return a.y != b.y ? a.y < b.y : a.x < b.x;
+    });
+    std::vector<std::string> lines;
+    int y = -1;
+    for (const ReportText& t : texts) {
+        if (t.title)
+            continue;
+        if (t.y != y)
+            lines.push_back(t.text);
+        else
+            lines.back() += " | " + t.text;
+        y = t.y;
+    }
+    return lines;
+}
+
+bool Contains(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+struct Report : ::testing::Test {
+    MeasFileData d = test::NickelCopper();
+    SenderRecord sender;
+    std::vector<MsrLogRecord> stored;
+
+    // Data n on day n, first layer n µm, second 10 + n.
+    void Store(int count, int layers) {
+        for (int n = 1; n <= count; ++n)
+            for (int k = 0; k < layers; ++k)
+                stored.push_back(Measured(static_cast<float>(10 * k + n), PackDate(2026, 2, n)));
+        d.nItemCt = static_cast<std::uint32_t>(stored.size());
+    }
+    std::vector<std::vector<std::string>> Print(std::uint16_t items, PrintRange range,
+                                                int bottom = kArea.bottom) {
+        d.wPrintItems = items;
+        const ReportChannel ch{d, 0, nullptr, sender};
+        const StatisticsResult r = CalcRangeStatistics(d, stored, range);
+        CMeasDataReport report(ch, stored, range, r, {12, 30});
+        std::vector<std::vector<std::string>> pages;
+        PrintRect area = kArea;
+        area.bottom = bottom;
+        for (bool more = true; more && pages.size() < 20;) {
+            ReportPage page(kM);
+            int used = 0;
+            more = report.PrintPage(page, area, used);
+            pages.push_back(Lines(page));
+        }
+        return pages;
+    }
+};
+
+TEST_F(Report, RangeLineDatesAndVolumeCoverOnlyTheRange) {
+    Store(9, 2);
+    d.bPrintLineMode = 1;
+    const auto pages = Print(kPrintDate | kPrintRange | kPrintStatVolume, {3, 7});
+    ASSERT_EQ(pages.size(), 1u);
+    const auto& lines = pages[0];
+    EXPECT_TRUE(Contains(lines, "Measurement date | 2026/02/03--2026/02/07"));
+    EXPECT_TRUE(Contains(lines, "Data number (Range)    5 ( 3--7 )"));
+    // Total of the first layer over data 3 to 7: 3 + 4 + 5 + 6 + 7.
+    const auto total = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
+        return l.rfind("Total[um]", 0) == 0;
+    });
+    ASSERT_NE(total, lines.end());
+    EXPECT_EQ(*total, "Total[um] |   25.0 |   75.0");
+}
+
+TEST_F(Report, FiveDataLinesOfASingleLayer) {
+    d = test::Condition({test::Layer(5, "Cu")});
+    Store(12, 1);
+    d.bPrintLineMode = 5;
+    const auto pages = Print(kPrintMeasData, {1, 12});
+    ASSERT_EQ(pages.size(), 1u);
+    const auto& lines = pages[0];
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "Measure File | 1 : Test");
+    EXPECT_EQ(lines[1], "   1 |    1.0 |    2.0 |    3.0 |    4.0 |    5.0 | um");
+    EXPECT_EQ(lines[2].substr(0, 4), "   6");
+    EXPECT_EQ(lines[3], "  11 |   11.0 |   12.0 | um");
+}
+
+TEST_F(Report, DataLinesGoOnOnTheNextPage) {
+    Store(30, 2);
+    d.bPrintLineMode = 1;
+    // Room for the (empty) title, the file line, the column header and 10 lines.
+    const auto pages = Print(kPrintMeasData, {1, 30}, kArea.top + 55 + 25 + 30 + 10 * 25);
+    ASSERT_GE(pages.size(), 3u);
+    EXPECT_EQ(pages[0][1], "Ni | Cu |    Fe");
+    EXPECT_EQ(pages[0][2], "   1 |    1.0 |   11.0 | um");
+    EXPECT_EQ(pages[1][0].substr(0, 4), "  11");
+    EXPECT_EQ(pages.back().back().substr(0, 4), "  30");
+}
+
+TEST_F(Report, LimitVerdictOfASingleLayer) {
+    d = test::Condition({test::Layer(5, "Cu")});
+    d.bStatFlags = kStatTotalOn | kStatLimitCheckOn;
+    d.bStatMode = 2;
+    d.nStatTotal = 40;
+    d.limits[0].fUpperLimit = 2.5f;
+    d.limits[0].fLowerLimit = 1.5f;
+    Store(3, 1);
+    d.bPrintLineMode = 1;
+    const auto lines = Print(kPrintStatCondition | kPrintMeasData, {1, 3})[0];
+    EXPECT_TRUE(Contains(lines, "Statistics mode:N-1    Statistis total:40"));
+    EXPECT_TRUE(Contains(lines, "Upper limit | 2.5"));
+    EXPECT_TRUE(Contains(lines, "   1 |    1.0 | um   Less than lower limit"));
+    EXPECT_TRUE(Contains(lines, "   2 |    2.0 | um"));
+    EXPECT_TRUE(Contains(lines, "   3 |    3.0 | um   More than upper limit"));
+}
+
+TEST_F(Report, AlloyLayerHasNoLimitColumn) {
+    d = test::Condition({test::Layer(1, "Sn"), test::AlloyLayer()});
+    d.bStatFlags = kStatLimitCheckOn;
+    ReportPage page(kM);
+    StatisticsConditionBlock(page, 0, 0, d);
+    const auto lines = Lines(page);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "Statistics mode:None");
+    EXPECT_EQ(lines[1], "Coating | Sn");
+}
+
+TEST_F(Report, FirstPrintOfAChannelSelectsEveryItem) {
+    d.bPrintLineMode = 0;
+    d.wPrintItems = 0;
+    EXPECT_EQ(GetPrintItems(d), kPrintAllItems);
+    EXPECT_EQ(GetPrintLineMode(d), 1);
+    d.bPrintLineMode = 5;
+    EXPECT_EQ(GetPrintLineMode(d), 1);  // two layers print one data a line
+}
+
+TEST_F(Report, SenderBlockStandsBesideTheHeader) {
+    Store(2, 2);
+    sender.present = true;
+    sender.title = "ACME";
+    sender.lines = {"Lab", "", "123", "456", "", "", "x"};
+    d.bPrintLineMode = 1;
+    d.wPrintItems = kPrintSender;
+    ReportPage page(kM);
+    const ReportChannel ch{d, 0, nullptr, sender};
+    const int y =
+        PrintReportHead(page, kArea, kArea.top, ch, kPrintSender, {1, 2}, stored, {12, 30});
+    int titles = 0;
+    for (const ReportText& t : page.Texts())
+        titles += t.title ? 1 : 0;
+    EXPECT_EQ(titles, 4);
+    EXPECT_EQ(Lines(page), (std::vector<std::string>{"Measure File | 1 : Test | Lab", "Tel 123",
+                                                     "FAX 456", "x"}));
+    // Below the four sender lines, which run longer than the one header line.
+    EXPECT_EQ(y, kArea.top + 30 + 25 + 4 * 25);
+}
+
+TEST(ReportPageTabs, PartsMoveToTheNextStopRightOfTheText) {
+    ReportPage page(kM);
+    const int stops[] = {90};
+    page.Tabbed(5, 0, "Name of customer\tX\tY", stops);
+    ASSERT_EQ(page.Texts().size(), 3u);
+    EXPECT_EQ(page.Texts()[1].x, 5 + 180);  // 16 characters pass the first stop
+    EXPECT_EQ(page.Texts()[2].x, 5 + 270);
+    EXPECT_EQ(ShownTextLength("mm%0"), 3);
+}
+
+}  // namespace
+}  // namespace klv

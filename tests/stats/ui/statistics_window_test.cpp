@@ -1,0 +1,332 @@
+#include "stats/ui/statistics_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTableView>
+#include <QTreeWidget>
+#include <QtTest>
+#include <filesystem>
+
+#include "base/ui/print_page_context.h"
+#include "reference/condition_store.h"
+#include "stats/statistics_texts.h"
+#include "stats/stats_test_support.h"
+#include "support/recording_sound_player.h"
+#include "support/scripted_operator.h"
+#include "support/temp_dir.h"
+#include "support/ui/modal_driver.h"
+#include "support/ui/widget_find.h"
+
+namespace klv {
+
+using test::Click;
+using test::Find;
+
+namespace {
+
+// Prints every page into one PDF through QPrinter, as the page printer does.
+class PdfReportPrinter final : public ReportPrinter {
+public:
+    explicit PdfReportPrinter(QString path) : m_path(std::move(path)) {}
+    bool PrintReport(QWidget* dialog, const PageFunction& pageFunction) override {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_path);
+        QPainter painter(&printer);
+        PrintPageContext pc;
+        pc.painter = &painter;
+        pc.font = QFont(QStringLiteral("DejaVu Sans Mono"));
+        pc.font.setPixelSize(printer.logicalDpiY() / 6);
+        pc.wideFont = MakeWideFont(pc.font);
+        const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+        for (pc.page = 1;; ++pc.page) {
+            PreparePage(pc);
+            pc.rect = {0, 0, page.width(), page.height()};
+            if (!pageFunction(dialog, pc))
+                break;
+            printer.newPage();
+        }
+        ++reports;
+        return true;
+    }
+    void FeedRollPaper() override { ++feeds; }
+    int reports = 0;
+    int feeds = 0;
+
+private:
+    QString m_path;
+};
+
+// A copper channel of `count` data; data n holds n µm, measured on day n of 2026/01.
+struct Window {
+    test::TempDir dir;
+    test::ScriptedOperator op;
+    test::RecordingSoundPlayer sounds;
+    ConditionStore store{dir.Path(), op};
+    ProfileFile ini{dir.File("KLV570.ini")};
+    PdfReportPrinter printer{QString::fromStdString(dir.File("report.pdf"))};
+    MeasFileData d = test::Condition({test::Layer(5, "Cu")});
+    std::vector<StatisticsTextBlock> published;
+    StatisticsLinks links{store, op, ini, sounds, printer, nullptr, {}, true, false, {}, {}};
+
+    explicit Window(std::uint32_t count, bool modifiable = true) {
+        QVERIFY(store.CreateConditionDirectories());
+        QVERIFY(store.CreateMsrLogFileDirectory());
+        std::vector<MsrLogRecord> log;
+        for (std::uint32_t n = 1; n <= count; ++n)
+            log.push_back(test::Measured(static_cast<float>(n), PackDate(2026, 1, int(n))));
+        d.nItemCt = count;
+        d.wFirstDate = log.front().wDate;
+        d.wLastDate = log.back().wDate;
+        QVERIFY(store.WriteConditionFile(0, d));
+        QVERIFY(WriteMsrLogFile(store, 0, log.data(), 0, count));
+        links.modifiable = modifiable;
+        links.publish = [this](const StatisticsTextBlock& b) { published.push_back(b); };
+    }
+    std::vector<float> Logged() {
+        MeasFileData stored{};
+        if (!store.ReadConditionFile(0, stored, true))
+            return {};
+        std::vector<MsrLogRecord> log(stored.nItemCt);
+        if (!log.empty() && !ReadMsrLogFile(store, 0, log.data(), 0, stored.nItemCt, true))
+            return {};
+        std::vector<float> values;
+        for (const MsrLogRecord& r : log)
+            values.push_back(r.lMeasValue);
+        return values;
+    }
+};
+
+QStringList Column(const QTableView& view, int column) {
+    QStringList cells;
+    for (int r = 0; r < view.model()->rowCount(); ++r)
+        cells << view.model()->index(r, column).data().toString();
+    return cells;
+}
+
+void SelectRows(QTableView& view, std::initializer_list<int> rows) {
+    view.clearSelection();
+    for (int r : rows)
+        view.selectionModel()->select(view.model()->index(r, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+}  // namespace
+
+class StatisticsWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void generalPageShowsAndCopiesTheStatistics();
+    void groupModeDialogFormsTheDataAgain();
+    void deletingSelectedDataKeepsTheRest();
+    void correctionRefusesNegativeValues();
+    void cancellationOfAllEndsTheWindow();
+    void singleDataLeavesTheChartPagesDisabled();
+    void withoutPermissionTheListOnlyShows();
+    void generalReportReadsBackFromPdf();
+};
+
+void StatisticsWindowTest::generalPageShowsAndCopiesTheStatistics() {
+    Window w(10);
+    CStatistics window("Temporary statistics", w.d, 0, w.links);
+    window.show();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Temporary statistics"));
+    QCOMPARE(Find<QLabel>(window, "file")->text(), QStringLiteral("1 : Test"));
+    QCOMPARE(Find<QLabel>(window, "measurementDate")->text(),
+             QStringLiteral("2026/01/01--2026/01/10"));
+    QCOMPARE(Find<QLabel>(window, "statisticsDataNumber")->text(), QStringLiteral("10"));
+    auto* list = Find<QTreeWidget>(window, "statisticsList");
+    QCOMPARE(list->topLevelItemCount(), 8);
+    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Total[um]"));
+    QCOMPARE(list->topLevelItem(0)->text(1).trimmed(), QStringLiteral("55.0"));
+    QCOMPARE(list->topLevelItem(3)->text(1).trimmed(), QStringLiteral("5.5"));
+    QCOMPARE(w.published.size(), std::size_t{1});
+    QCOMPARE(QString::fromLatin1(w.published[0].szDataCt), QStringLiteral("10"));
+    QVERIFY(Find<QPushButton>(window, "copyButton")->isEnabled());
+    QApplication::clipboard()->clear();
+    Click(window, "copyButton");
+    const QStringList rows = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+    QCOMPARE(rows.size(), 9);
+    QCOMPARE(rows[0], QStringLiteral("Total[um]\t55.0"));
+    // Enter and Escape leave the window open; Close ends it.
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::keyClick(&window, Qt::Key_Return);
+    QVERIFY(window.isVisible());
+    Click(window, "closeButton");
+    QVERIFY(!window.isVisible());
+}
+
+void StatisticsWindowTest::groupModeDialogFormsTheDataAgain() {
+    Window w(10);
+    QVERIFY(w.ini.WriteProfileInt("Statistics", "PartDataCt", 4));
+    test::ModalDriver modal;
+    modal.When("CStatModeSetting", [](QWidget& dialog) {
+        QCOMPARE(Find<QLineEdit>(dialog, "groupSize")->text(), QStringLiteral("4"));
+        Find<QAbstractButton>(dialog, "mode1")->click();
+        test::Type(dialog, "firstData", "0");
+        Click(dialog, "okButton");
+        test::Type(dialog, "firstData", "7");
+        test::Type(dialog, "lastData", "3");
+        test::Type(dialog, "groupSize", "3");
+        Click(dialog, "okButton");
+    });
+    modal.When("CStatistics", [&w](QWidget& window) {
+        const auto close = qScopeGuard([&window] { Click(window, "closeButton"); });
+        auto* mode = Find<QListWidget>(window, "groupMode");
+        emit mode->itemClicked(mode->item(0));
+        QCOMPARE(w.op.Texts(), std::vector<std::string>{"Range of values are from  1  to  99999."});
+        QCOMPARE(mode->item(0)->text(), QStringLiteral("Partial data(Beginning= 3   End= 7 )"));
+        QCOMPARE(Find<QLabel>(window, "statisticsDataNumber")->text(), QStringLiteral("5"));
+        QVERIFY(Find<QLabel>(window, "allDataNote")->isEnabled());
+        auto& stats = static_cast<CStatistics&>(window);
+        QVERIFY(stats.ActivatePage(kPageMeasData));
+        QCOMPARE(Find<QTableView>(window, "measDataList")->model()->rowCount(), 10);
+    });
+    RunStatisticsWindow("Gross statistics", w.d, 0, w.links, nullptr);
+    QCOMPARE(w.ini.GetProfileInt("Statistics", "PartDataCt", 0), 3);
+    QCOMPARE(w.ini.GetProfileInt("Statistics", "CorrectInterval", 0), 1);
+}
+
+void StatisticsWindowTest::deletingSelectedDataKeepsTheRest() {
+    Window w(10);
+    CStatistics window("Temporary statistics", w.d, 0, w.links);
+    window.show();
+    auto* tabs = Find<QTabBar>(window, "statisticsTabs");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kPageMeasData).center());
+    QCOMPARE(window.CurrentPage(), int{kPageMeasData});
+    auto* view = Find<QTableView>(window, "measDataList");
+    auto* copy = Find<QPushButton>(window, "copyButton");
+    QVERIFY(!copy->isEnabled());
+    QVERIFY(!Find<QPushButton>(window, "delete")->isEnabled());
+    SelectRows(*view, {6, 2});
+    QVERIFY(copy->isEnabled());
+    QVERIFY(!Find<QPushButton>(window, "change")->isEnabled());
+    QApplication::clipboard()->clear();
+    Click(window, "copyButton");
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("3\t3.0 um\t2026/01/03\r\n7\t7.0 um\t2026/01/07\r\n"));
+    w.op.Answer(IDCANCEL);
+    Click(window, "delete");
+    QCOMPARE(w.Logged().size(), std::size_t{10});
+    Click(window, "delete");
+    QCOMPARE(w.op.Texts().back(), std::string(kMsgDeleteSelected));
+    QCOMPARE(w.Logged(), (std::vector<float>{1, 2, 4, 5, 6, 8, 9, 10}));
+    QCOMPARE(Column(*view, 0).last().trimmed(), QStringLiteral("8"));
+    QCOMPARE(Column(*view, 1)[2], QStringLiteral("   4.0 um"));
+    QCOMPARE(Find<QLabel>(window, "dataNumber")->text(), QStringLiteral("8"));
+    QCOMPARE(w.d.nItemCt, 8u);
+    QCOMPARE(QString::fromLatin1(w.published.back().szDataCt), QStringLiteral("8"));
+    QVERIFY(!copy->isEnabled());
+    // Ctrl+C without a selection does nothing.
+    QApplication::clipboard()->setText(QStringLiteral("kept"));
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
+    QVERIFY(window.ActivatePage(kPageGeneral));
+    QCOMPARE(Find<QLabel>(window, "totalData")->text(), QStringLiteral("8"));
+}
+
+void StatisticsWindowTest::correctionRefusesNegativeValues() {
+    Window w(3);
+    CStatistics window("Temporary statistics", w.d, 0, w.links);
+    window.show();
+    QVERIFY(window.ActivatePage(kPageMeasData));
+    auto* view = Find<QTableView>(window, "measDataList");
+    SelectRows(*view, {1});
+    test::ModalDriver modal;
+    modal.When("CStatMsrdModify", [&w](QWidget& dialog) {
+        auto* edit = Find<QLineEdit>(dialog, "value1");
+        QCOMPARE(edit->text(), QStringLiteral("2.0"));
+        test::Type(edit, "-1");
+        Click(dialog, "okButton");
+        QCOMPARE(w.op.Texts().back(), std::string("Value of minus can't be specified."));
+        QVERIFY(dialog.isVisible());
+        test::Type(edit, "2.5");
+        Click(dialog, "okButton");
+    });
+    Click(window, "change");
+    QCOMPARE(w.Logged(), (std::vector<float>{1, 2.5f, 3}));
+    QCOMPARE(Column(*view, 1)[1], QStringLiteral("   2.5 um"));
+    QCOMPARE(QString::fromLatin1(w.published.back().szTotal[0]), QStringLiteral("6.5"));
+}
+
+void StatisticsWindowTest::cancellationOfAllEndsTheWindow() {
+    Window w(4);
+    CStatistics window("Temporary statistics", w.d, 0, w.links);
+    window.show();
+    QVERIFY(window.ActivatePage(kPageMeasData));
+    w.op.Answer(IDCANCEL);
+    Click(window, "cancelAll");
+    QVERIFY(window.isVisible());
+    Click(window, "cancelAll");
+    QCOMPARE(w.op.Texts().back(), std::string(kMsgDeleteAllData));
+    QVERIFY(!window.isVisible());
+    QCOMPARE(w.d.nItemCt, 0u);
+    QVERIFY(w.Logged().empty());
+    QVERIFY(!std::filesystem::exists(w.store.MakeMsrLogFileName(0)));
+}
+
+void StatisticsWindowTest::singleDataLeavesTheChartPagesDisabled() {
+    Window w(1);
+    CStatistics window("Temporary statistics", w.d, 0, w.links);
+    window.show();
+    auto* list = Find<QTreeWidget>(window, "statisticsList");
+    QCOMPARE(list->topLevelItem(3)->text(1).trimmed(), QStringLiteral("1.0"));
+    QCOMPARE(list->topLevelItem(5)->text(1), QString());
+    QVERIFY(!window.ActivatePage(kPageHistogram));
+    QCOMPARE(window.CurrentPage(), int{kPageGeneral});
+    QCOMPARE(w.sounds.Calls(), std::vector<std::string>{"beep"});
+}
+
+void StatisticsWindowTest::withoutPermissionTheListOnlyShows() {
+    Window w(5, false);
+    CStatistics window("Temporary statistics", w.d, 0, w.links);
+    window.show();
+    QVERIFY(window.ActivatePage(kPageMeasData));
+    QVERIFY(Find<QPushButton>(window, "change")->isHidden());
+    QVERIFY(Find<QPushButton>(window, "delete")->isHidden());
+    auto* view = Find<QTableView>(window, "measDataList");
+    const QRect cell = view->visualRect(view->model()->index(1, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    QVERIFY(view->selectionModel()->selectedRows().isEmpty());
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(view->selectionModel()->selectedRows().isEmpty());
+    SelectRows(*view, {1});
+    QTest::keyClick(view, Qt::Key_Delete);
+    QCOMPARE(w.Logged().size(), std::size_t{5});
+}
+
+void StatisticsWindowTest::generalReportReadsBackFromPdf() {
+    Window w(10);
+    CStatistics window("Temporary statistics", w.d, 0, w.links);
+    window.show();
+    Click(window, "printButton");
+    QCOMPARE(w.printer.reports, 1);
+    QCOMPARE(w.printer.feeds, 1);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), QString::fromStdString(w.dir.File("report.pdf")),
+                     QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(20000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(text.contains(QStringLiteral("[ Statistics volume ]")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("All the data")));
+    // Every cell of the general page's list stands in the report.
+    auto* list = Find<QTreeWidget>(window, "statisticsList");
+    for (int r = 0; r < list->topLevelItemCount(); ++r)
+        for (int c = 0; c < list->columnCount(); ++c)
+            QVERIFY2(text.contains(list->topLevelItem(r)->text(c).trimmed()),
+                     qPrintable(list->topLevelItem(r)->text(c)));
+}
+
+}  // namespace klv
+
+QTEST_MAIN(klv::StatisticsWindowTest)
+#include "statistics_window_test.moc"
