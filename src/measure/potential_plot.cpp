@@ -1,6 +1,7 @@
 #include "measure/potential_plot.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -41,8 +42,10 @@ std::string Printf(const char* format, int a, int b = 0) {
     return text;
 }
 
-std::string PlainMv(std::int32_t mv) {
-    return Printf("%5dmV", mv);
+std::string PlainMv(std::int64_t mv) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%5lldmV", static_cast<long long>(mv));
+    return text;
 }
 
 double ThicknessValue(const TraceCondition& c, int column, std::int32_t timePerPixel) {
@@ -70,6 +73,9 @@ int TimePerPixelIndex(std::int32_t timePerPixel) {
 PlotLimits ComputeScale(std::int32_t fullScale, std::int32_t minimum, std::int32_t maximum) {
     if (fullScale != 0)
         return {0, fullScale};
+    // The instrument reads ±10 V; a damaged file's samples beyond it must not overflow the scale.
+    minimum = std::clamp(minimum, -kTopMv, kTopMv);
+    maximum = std::clamp(maximum, -kTopMv, kTopMv);
     PlotLimits l{FloorTo(minimum, kScaleStep), CeilTo(maximum, kScaleStep)};
     if (l.upper - l.lower < kScaleStep) {
         l.upper = l.lower + kScaleStep;
@@ -124,16 +130,18 @@ std::vector<ColumnExtremes> VisibleColumns(std::span<const std::int32_t> samples
 }
 
 int PlotY(std::int32_t mv, PlotLimits limits, int top, int bottom) {
-    const std::int64_t span = std::max(limits.upper - limits.lower, 1);
+    const std::int64_t span = std::max<std::int64_t>(std::int64_t{limits.upper} - limits.lower, 1);
     const std::int64_t height = bottom - top;
-    return static_cast<int>(bottom - (std::int64_t{mv} - limits.lower) * (height - 1) / span - 1);
+    const std::int64_t y = bottom - (std::int64_t{mv} - limits.lower) * (height - 1) / span - 1;
+    return static_cast<int>(std::clamp<std::int64_t>(y, INT32_MIN / 2, INT32_MAX / 2));
 }
 
 std::int32_t PotentialAtY(int y, PlotLimits limits, int top, int bottom) {
     if (bottom <= top)
         return limits.lower;
-    return static_cast<std::int32_t>(limits.lower + std::int64_t{limits.upper - limits.lower} *
-                                                        (bottom - y) / (bottom - top));
+    const std::int64_t mv =
+        limits.lower + (std::int64_t{limits.upper} - limits.lower) * (bottom - y) / (bottom - top);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(mv, INT32_MIN, INT32_MAX));
 }
 
 std::string PotentialLabel(std::int32_t mv) {
@@ -179,8 +187,10 @@ CursorReadouts MakeCursorReadouts(std::span<const std::int32_t> samples,
             line = Printf("%d-%d", i + 1, j + 1);
             if (columns[i] < 0 || columns[j] < 0)
                 continue;
-            const std::int32_t dv = PotentialAt(samples, columns[i], timePerPixel, interval) -
-                                    PotentialAt(samples, columns[j], timePerPixel, interval);
+            // Wide enough for the samples of a damaged file.
+            const std::int64_t dv =
+                std::int64_t{PotentialAt(samples, columns[i], timePerPixel, interval)} -
+                PotentialAt(samples, columns[j], timePerPixel, interval);
             const double dt = std::abs(ThicknessValue(c, columns[i], timePerPixel) -
                                        ThicknessValue(c, columns[j], timePerPixel));
             line += " " + PlainMv(dv) + " " + ThicknessNumber(c, dt) + " " + unit;

@@ -28,7 +28,7 @@ int LayerTable(ReportPage& page, int x, int y, const MeasFileData& d) {
     const std::array<int, 6> stops = {
         s, s + 9 * m.c, s + 18 * m.c, s + 27 * m.c, s + 36 * m.c, s + 45 * m.c};
     const int layers = GetCoatCount(d);
-    std::array<LayerTexts, kMaxLayers> texts{};
+    std::array<LayerTexts, kMaxLayers> texts;  // no braces: clang 14 crashes on them here
     for (int k = 0; k < layers; ++k)
         texts[k] = MakeLayerTexts(d, k);
     for (int row = 0; row < kLayerTextCount; ++row) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 #include "reference/resolution_table.h"
@@ -21,12 +22,24 @@ TEST(PotentialPlot, AutomaticAndFixedScale) {
         {0, 0, 10000, 0, 10000},
         {5000, -35, 241, 0, 5000},
         {0, -10000, -9999, -10000, -9980},
+        // A damaged file's samples beyond the instrument's ±10 V.
+        {0, INT32_MIN, INT32_MAX, -10000, 10000},
+        {0, -545324540, 2147241240, -10000, 10000},
     };
     for (const Case& c : cases) {
         const PlotLimits l = ComputeScale(c.fullScale, c.minimum, c.maximum);
         EXPECT_EQ(l.lower, c.lower) << c.minimum << ".." << c.maximum;
         EXPECT_EQ(l.upper, c.upper) << c.minimum << ".." << c.maximum;
     }
+}
+
+TEST(PotentialPlot, LimitsOfADamagedFileMapWithoutOverflow) {
+    const PlotLimits wide{INT32_MIN, INT32_MAX};
+    EXPECT_EQ(PlotY(INT32_MIN, wide, 0, 101), 100);
+    EXPECT_EQ(PlotY(INT32_MAX, wide, 0, 101), 0);
+    EXPECT_EQ(PlotY(0, {5, 5}, 0, 101), 600) << "an empty span counts as one mV";
+    EXPECT_EQ(PotentialAtY(0, wide, 0, 100), INT32_MAX);
+    EXPECT_EQ(PotentialAtY(100, wide, 0, 100), INT32_MIN);
 }
 
 TEST(PotentialPlot, PixelCountAndCursorsFollowTheTimePerPixel) {
@@ -102,6 +115,11 @@ TEST(PotentialPlot, CursorReadoutsAndTheirNumbers) {
     EXPECT_EQ(ReadoutNumber("V3"), "");
     c.displayMode = 3;
     EXPECT_EQ(MakeCursorReadouts(s, cols, c, 400, 100).cursors[1], "V2      0mV    1.0 CNT");
+    // A damaged file's samples: the difference is shown as it is, not wrapped around.
+    s[20] = INT32_MAX;
+    s[80] = INT32_MIN;
+    EXPECT_EQ(MakeCursorReadouts(s, cols, c, 400, 100).differences[0].substr(0, 17),
+              "1-2 4294967295mV ");
 }
 
 }  // namespace
