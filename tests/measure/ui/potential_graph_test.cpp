@@ -13,6 +13,7 @@
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
+#include "support/ui/file_dialog_choice.h"
 #include "support/ui/modal_driver.h"
 #include "support/ui/widget_find.h"
 
@@ -75,9 +76,7 @@ public:
 
 void ChooseFile(klv::test::ModalDriver& modal, const std::string& path) {
     modal.When("fileDialog", [path](QWidget& w) {
-        auto& files = static_cast<QFileDialog&>(w);
-        files.selectFile(QString::fromStdString(path));
-        QMetaObject::invokeMethod(&files, "accept");
+        klv::test::ChooseFileAndAccept(w, QString::fromStdString(path));
     });
 }
 

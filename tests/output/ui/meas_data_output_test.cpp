@@ -13,6 +13,7 @@
 #include "support/result_conditions.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
+#include "support/ui/file_dialog_choice.h"
 #include "support/ui/modal_driver.h"
 #include "support/ui/widget_find.h"
 
@@ -109,8 +110,7 @@ private slots:
             QCOMPARE(QDir(files.directory()).absolutePath() + '/',
                      QString::fromStdString(dir.Path()));
             QCOMPARE(files.defaultSuffix(), QStringLiteral("txt"));
-            files.selectFile(QString::fromStdString(chosen));
-            QMetaObject::invokeMethod(&files, "accept");
+            test::ChooseFileAndAccept(files, QString::fromStdString(chosen));
         });
         test::Type(dialog, QStringLiteral("from7707"), QStringLiteral("4"));
         dialog.accept();
