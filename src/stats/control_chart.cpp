@@ -197,16 +197,12 @@ std::vector<unsigned> FindRunRuleBreaks(std::span<const ChartGroup> groups, cons
         }
         if (trendRun >= 6)
             rules[i] |= kRuleSixTrending;
-        if (i >= 2) {
-            int above = 0;
-            int below = 0;
-            for (std::size_t j = i - 2; j <= i; ++j) {
-                above += beyond(j) > 0;
-                below += beyond(j) < 0;
-            }
-            if (above >= 2 || below >= 2)
-                rules[i] |= kRuleTwoOfThree;
-        }
+        // The point flagged is the second one beyond, so that the flag sits on a point that
+        // is itself out of the two-sigma band.
+        if (const int b = beyond(i); b != 0)
+            for (std::size_t j = i >= 2 ? i - 2 : 0; j < i; ++j)
+                if (beyond(j) == b)
+                    rules[i] |= kRuleTwoOfThree;
     }
     return rules;
 }

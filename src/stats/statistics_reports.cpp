@@ -11,6 +11,7 @@
 #include "reference/unit_gasket_tables.h"
 #include "results/synthetic_result.h"
 #include "stats/calc_statistics.h"
+#include "stats/chart_lists.h"
 #include "stats/stat_item_rules.h"
 #include "stats/statistics_mode.h"
 #include "stats/statistics_texts.h"
@@ -158,14 +159,23 @@ int StatisticsConditionBlock(ReportPage& page, int x, int y, const MeasFileData&
     return y + 3 * m.h / 2;
 }
 
+namespace {
+
+// Where the layer columns of the statistics volume start.
+int VolumeColumn(const ReportMetrics& m, int x, const StatisticsTexts& t) {
+    int longest = 0;
+    for (const std::string& label : t.rowLabels)
+        longest = std::max(longest, ShownTextLength(label));
+    return x + m.c * (longest + 8);
+}
+
+}  // namespace
+
 int StatisticsVolumeTable(ReportPage& page, int x, int y, const StatisticsResult& r,
                           const MeasFileData& d) {
     const ReportMetrics& m = page.Metrics();
     const StatisticsTexts t = BuildStatisticsTexts(r, d, r.nDataCt);
-    int longest = 0;
-    for (const std::string& label : t.rowLabels)
-        longest = std::max(longest, ShownTextLength(label));
-    const int column = x + m.c * (longest + 8);
+    const int column = VolumeColumn(m, x, t);
     const int layers = GetCoatCount(d);
     page.Text(x, y, "Coating");
     for (int k = 0; k < layers; ++k)
@@ -177,6 +187,23 @@ int StatisticsVolumeTable(ReportPage& page, int x, int y, const StatisticsResult
             page.Text(column + 14 * m.c * k, rowY, t.cells[j][k]);
     }
     return y + 10 * m.h + 3 * m.h / 2;
+}
+
+int ProcessCapabilityTable(ReportPage& page, int x, int y, const StatisticsResult& r,
+                           const MeasFileData& d) {
+    if ((d.bStatFlags & kStatLimitCheckOn) == 0)
+        return y;
+    const ReportMetrics& m = page.Metrics();
+    const int column = VolumeColumn(m, x, BuildStatisticsTexts(r, d, r.nDataCt));
+    page.Text(x, y, "Cp");
+    page.Text(x, y + 5 * m.h / 4, "Cpk");
+    for (int k = 0; k < GetCoatCount(d); ++k) {
+        const CapabilityTexts c =
+            FormatProcessCapability(ComputeProcessCapability(d, k, r.layer[k]));
+        page.Text(column + 14 * m.c * k, y, c.cp);
+        page.Text(column + 14 * m.c * k, y + 5 * m.h / 4, c.cpk);
+    }
+    return y + 5 * m.h / 2 + 3 * m.h / 4;
 }
 
 StatisticsResult CalcRangeStatistics(const MeasFileData& d, std::span<const MsrLogRecord> stored,
@@ -314,7 +341,8 @@ int PrintStatisticsGeneral(ReportPage& page, const PrintRect& area, const Report
         y += 5 * m.h / 4;
     }
     y += 2 * m.h;
-    return StatisticsVolumeTable(page, x, y, r, d);
+    y = StatisticsVolumeTable(page, x, y, r, d);
+    return ProcessCapabilityTable(page, x, y, r, d);
 }
 
 }  // namespace klv

@@ -73,6 +73,10 @@ int StatisticsConditionBlock(ReportPage& page, int x, int y, const MeasFileData&
 int StatisticsVolumeTable(ReportPage& page, int x, int y, const StatisticsResult& r,
                           const MeasFileData& d);
 
+// With limit check on: Cp and Cpk of every layer in the columns of the statistics volume.
+int ProcessCapabilityTable(ReportPage& page, int x, int y, const StatisticsResult& r,
+                           const MeasFileData& d);
+
 // The measurement-data report of data first ... last, page by page: the head on the first
 // page, then as many data lines as fit on each page.
 class CMeasDataReport {

@@ -43,6 +43,14 @@ bool CStatisticsSession::IsPageEnabled(int page) const {
     }
 }
 
+void CStatisticsSession::SelectLayer(int k) {
+    if (k == m_selectedLayer)
+        return;
+    m_selectedLayer = k;
+    for (int page : {kPageHistogram, kPageProfile, kPageXbarR})
+        m_refresh |= 1u << page;
+}
+
 bool CStatisticsSession::TakeRefresh(int page) {
     const unsigned bit = 1u << page;
     const bool marked = (m_refresh & bit) != 0;

@@ -54,6 +54,11 @@ public:
     // Complete data stored: the rows of the measurement data page.
     std::uint32_t DataCount() const;
 
+    // The layer the histogram, profile and X-bar/R pages show.
+    int SelectedLayer() const { return m_selectedLayer; }
+    // A new layer marks every chart page for refresh.
+    void SelectLayer(int k);
+
     bool IsPageEnabled(int page) const;
     // True once after each recalculation for each page: the page then refreshes.
     bool TakeRefresh(int page);
@@ -76,6 +81,7 @@ private:
     FormedData m_formed;
     StatisticsResult m_result{};
     unsigned m_refresh = 0;
+    int m_selectedLayer = 0;
 };
 
 // The stored records of a correction: the values in µm, recorded, with a value.

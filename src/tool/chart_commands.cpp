@@ -5,10 +5,9 @@
 
 #include "base/check_messages.h"
 #include "base/number_parse.h"
-#include "reference/layer_value_format.h"
-#include "reference/unit_conversion.h"
-#include "reference/unit_gasket_tables.h"
 #include "stats/calc_statistics.h"
+#include "stats/chart_lists.h"
+#include "stats/chart_scale_input.h"
 #include "stats/control_chart.h"
 #include "stats/form_groups.h"
 #include "stats/histogram.h"
@@ -75,22 +74,19 @@ std::optional<int> LoadChartSource(ToolContext& context, const std::string& chan
     return std::nullopt;
 }
 
-// A stored-unit value as the lists show it, without the leading blanks.
+// A stored-unit value as the lists show it.
 std::string Shown(double stored, const ChartSource& s) {
-    const std::string text = FormatLayerValue(ToUnit(static_cast<float>(stored), s.d.bUnit), s.d,
-                                              s.k, s.d.bGasket == kGasketWT, false);
-    return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+    return ChartValueText(stored, s.d, s.k);
 }
 
 // A manual range bound typed in the displayed unit, in the stored unit.
 std::optional<double> ReadRangeBound(ToolContext& context, const std::string& text,
                                      const MeasFileData& d) {
-    const std::optional<double> v = ParseFloat(text);
-    if (!v || *v < -99999 || *v > 999999) {
-        context.err << RangeMessage("-99999", "999999") << '\n';
-        return std::nullopt;
-    }
-    return FromUnit(static_cast<float>(*v), d.bUnit);
+    std::string message;
+    const std::optional<double> v = ParseChartBound(text, d, false, message);
+    if (!v)
+        context.err << message << '\n';
+    return v;
 }
 
 }  // namespace
@@ -139,9 +135,10 @@ int RunXbarR(ToolContext& context, std::span<const std::string> args) {
                         s.selection.nGroupSize, s.formed.nDataCt);
     int n = g.n;
     if (auto given = options.find("--n"); n == 0 && given != options.end()) {
-        const std::optional<int> v = ParseInt(given->second);
-        if (!v || *v < 2 || *v > 999) {
-            context.err << RangeMessage(2, 999) << '\n';
+        std::string message;
+        const std::optional<int> v = ParseGroupDataNumber(given->second, message);
+        if (!v) {
+            context.err << message << '\n';
             return kExitFailed;
         }
         n = *v;
@@ -191,13 +188,14 @@ int RunHistogram(ToolContext& context, std::span<const std::string> args) {
         const std::optional<double> upper = ReadRangeBound(context, options["--upper"], s.d);
         if (!lower || !upper)
             return kExitFailed;
-        const std::optional<double> divisions = ParseFloat(options["--divisions"]);
-        if (!divisions || *divisions < 1 || *divisions > 100) {
-            context.err << RangeMessage(1, 100) << '\n';
+        std::string message;
+        const std::optional<unsigned> divisions =
+            ParseDivisionNumber(options["--divisions"], message);
+        if (!divisions) {
+            context.err << message << '\n';
             return kExitFailed;
         }
-        scale = {std::min(*lower, *upper), std::max(*lower, *upper),
-                 static_cast<unsigned>(*divisions)};
+        scale = {std::min(*lower, *upper), std::max(*lower, *upper), *divisions};
     }
     const std::vector<double> values = LayerChartValues(s.formed.items, s.formed.nDataCt, s.d, s.k);
     const Histogram h = ComputeHistogram(values, scale, stats);

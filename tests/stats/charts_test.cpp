@@ -236,6 +236,10 @@ TEST(ControlChart, RunRulesFlagThePointThatEndsTheRun) {
     const auto twoOfThree = breaks(outside);
     EXPECT_EQ(twoOfThree[5] & kRuleTwoOfThree, 0u);
     EXPECT_NE(twoOfThree[6] & kRuleTwoOfThree, 0u);
+    // The flag sits on the second point beyond, never on a point inside the band after it.
+    const auto paired = breaks({Group(11.5f, 1), Group(11.5f, 1), Group(10, 1), Group(10, 1),
+                                Group(8.5f, 1), Group(8.5f, 1), Group(10, 1)});
+    EXPECT_EQ(paired, (std::vector<unsigned>{0, kRuleTwoOfThree, 0, 0, 0, kRuleTwoOfThree, 0}));
     EXPECT_EQ(RunRuleNames(kRuleNineOnOneSide | kRuleTwoOfThree), "nine-on-one-side two-of-three");
 }
 

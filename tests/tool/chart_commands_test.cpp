@@ -63,8 +63,9 @@ TEST(ToolXbarR, DailyGroupsGiveLimitsScaleAndGroupLines) {
     for (std::size_t i = 0; i < head.size(); ++i)
         EXPECT_EQ(lines[i], head[i]);
     EXPECT_EQ(lines[12], "1\t2.0\t2.0");
-    // The two equal means lie more than two sigma below the centre.
-    EXPECT_EQ(lines[14], "3\t4.0\t2.0\ttwo-of-three");
+    // The two equal means lie more than two sigma below the centre: the second is flagged.
+    EXPECT_EQ(lines[13], "2\t2.0\t0.0\ttwo-of-three");
+    EXPECT_EQ(lines[14], "3\t4.0\t2.0");
 }
 
 TEST(ToolXbarR, UnequalGroupsNeedTheGroupDataNumber) {

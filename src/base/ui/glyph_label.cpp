@@ -1,4 +1,4 @@
-#include "reference/ui/glyph_label.h"
+#include "base/ui/glyph_label.h"
 
 #include <QPainter>
 

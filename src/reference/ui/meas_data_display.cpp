@@ -8,12 +8,12 @@
 #include <QVBoxLayout>
 
 #include "base/event_sounds.h"
+#include "base/ui/glyph_label.h"
 #include "base/ui/report_drawing.h"
 #include "base/ui/text_codec.h"
 #include "reference/condition_display_text.h"
 #include "reference/condition_print_block.h"
 #include "reference/ui/condition_text_fields.h"
-#include "reference/ui/glyph_label.h"
 
 namespace klv {
 

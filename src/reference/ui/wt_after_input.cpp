@@ -9,9 +9,9 @@
 
 #include "base/number_format.h"
 #include "base/number_parse.h"
+#include "base/ui/glyph_label.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/validation_message.h"
-#include "reference/ui/glyph_label.h"
 #include "reference/wt_after_input.h"
 
 namespace klv {

@@ -5,14 +5,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "base/glyph_text.h"
 #include "base/number_parse.h"
-#include "base/ui/draw_glyph_text.h"
+#include "base/ui/glyph_label.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/validation_message.h"
 
@@ -29,24 +27,10 @@ constexpr const char* kModeTexts[] = {"All data", "Partial data", "Data of regul
                                       "Average value of each regular data",
                                       "Average value of each measurement date"};
 
-// A one-line text with its glyph escapes drawn.
-class GlyphLine : public QWidget {
-public:
-    GlyphLine(const QString& text, QWidget* parent) : QWidget(parent), m_text(text) {
-        setObjectName(QStringLiteral("xbarRCondition"));
-        setMinimumSize(GlyphTextExtent(fontMetrics(), m_text) + 4, fontMetrics().height() + 2);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setPen(palette().color(QPalette::WindowText));
-        DrawGlyphText(p, m_text, rect(), kGlyphAlignVCenter);
-    }
-
-private:
-    QString m_text;
-};
+QWidget* Named(QWidget* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
 
 QLineEdit* Edit(const char* name, int value, QWidget* parent) {
     auto* edit = new QLineEdit(QString::number(value), parent);
@@ -91,8 +75,10 @@ CStatModeSetting::CStatModeSetting(StatisticsSelection& selection, Operator& op,
     size->addWidget(m_edits[4]);
     grid->addLayout(size, 3, 1);
     grid->addWidget(
-        new GlyphLine(QStringLiteral("%5-R Expression condition for %5-R control chart"), group), 5,
-        0, 1, 2);
+        Named(new CGlyphLabel(QStringLiteral("%5-R Expression condition for %5-R control chart"),
+                              group),
+              "xbarRCondition"),
+        5, 0, 1, 2);
     grid->addWidget(
         new QLabel(QStringLiteral(".  1 group has more than 2 data, and there are more than 2 "
                                   "groups' data."),

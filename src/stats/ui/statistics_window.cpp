@@ -11,7 +11,10 @@
 #include "base/ui/subclass_tab_ctrl.h"
 #include "stats/statistics_texts.h"
 #include "stats/ui/stat_general.h"
+#include "stats/ui/stat_histogram.h"
 #include "stats/ui/stat_msrd.h"
+#include "stats/ui/stat_profile.h"
+#include "stats/ui/stat_xbarr.h"
 
 namespace klv {
 
@@ -21,7 +24,7 @@ constexpr char kSection[] = "Statistics";
 constexpr char kIntervalKey[] = "CorrectInterval";
 constexpr char kGroupSizeKey[] = "PartDataCt";
 
-// The page titles in tab order; the chart pages come with their own windows' work.
+// The page titles in tab order.
 const QString kPageTitles[kStatisticsPageCount] = {
     QStringLiteral("Statistics volume"), QStringLiteral("Measurement data"),
     QStringLiteral("Histogram"), QStringLiteral("Profile"),
@@ -56,6 +59,9 @@ CStatistics::CStatistics(const std::string& caption, MeasFileData& condition, in
         m_session, links, [this] { done(QDialog::Accepted); }, this);
     m_pages[kPageGeneral] = general;
     m_pages[kPageMeasData] = measData;
+    m_pages[kPageHistogram] = new CStatHistogram(m_session, links, this);
+    m_pages[kPageProfile] = new CStatProfile(m_session, links, this);
+    m_pages[kPageXbarR] = new CStatXbarR(m_session, links, this);
     for (CStatPage* page : m_pages) {
         if (page == nullptr) {
             m_stack->addWidget(new QWidget(this));

@@ -6,10 +6,10 @@
 
 #include "base/event_sounds.h"
 #include "base/fixed_text.h"
+#include "base/ui/glyph_label.h"
 #include "base/ui/print_page_context.h"
 #include "item_dialog_fixture.h"
 #include "reference/channel_list_rows.h"
-#include "reference/ui/glyph_label.h"
 #include "reference/wt_coefficient.h"
 #include "support/recording_sound_player.h"
 

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "base/ui/glyph_label.h"
 #include "item_dialog_fixture.h"
-#include "reference/ui/glyph_label.h"
 #include "reference/wt_coefficient.h"
 
 namespace klv {

@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTableView>
@@ -14,13 +12,9 @@
 #include <QtTest>
 #include <filesystem>
 
-#include "base/ui/print_page_context.h"
 #include "reference/condition_store.h"
 #include "stats/statistics_texts.h"
-#include "stats/stats_test_support.h"
-#include "support/recording_sound_player.h"
-#include "support/scripted_operator.h"
-#include "support/temp_dir.h"
+#include "stats/ui/statistics_window_fixture.h"
 #include "support/ui/modal_driver.h"
 #include "support/ui/widget_find.h"
 
@@ -30,79 +24,6 @@ using test::Click;
 using test::Find;
 
 namespace {
-
-// Prints every page into one PDF through QPrinter, as the page printer does.
-class PdfReportPrinter final : public ReportPrinter {
-public:
-    explicit PdfReportPrinter(QString path) : m_path(std::move(path)) {}
-    bool PrintReport(QWidget* dialog, const PageFunction& pageFunction) override {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(m_path);
-        QPainter painter(&printer);
-        PrintPageContext pc;
-        pc.painter = &painter;
-        pc.font = QFont(QStringLiteral("DejaVu Sans Mono"));
-        pc.font.setPixelSize(printer.logicalDpiY() / 6);
-        pc.wideFont = MakeWideFont(pc.font);
-        const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-        for (pc.page = 1;; ++pc.page) {
-            PreparePage(pc);
-            pc.rect = {0, 0, page.width(), page.height()};
-            if (!pageFunction(dialog, pc))
-                break;
-            printer.newPage();
-        }
-        ++reports;
-        return true;
-    }
-    void FeedRollPaper() override { ++feeds; }
-    int reports = 0;
-    int feeds = 0;
-
-private:
-    QString m_path;
-};
-
-// A copper channel of `count` data; data n holds n µm, measured on day n of 2026/01.
-struct Window {
-    test::TempDir dir;
-    test::ScriptedOperator op;
-    test::RecordingSoundPlayer sounds;
-    ConditionStore store{dir.Path(), op};
-    ProfileFile ini{dir.File("KLV570.ini")};
-    PdfReportPrinter printer{QString::fromStdString(dir.File("report.pdf"))};
-    MeasFileData d = test::Condition({test::Layer(5, "Cu")});
-    std::vector<StatisticsTextBlock> published;
-    StatisticsLinks links{store, op, ini, sounds, printer, nullptr, {}, true, false, {}, {}};
-
-    explicit Window(std::uint32_t count, bool modifiable = true) {
-        QVERIFY(store.CreateConditionDirectories());
-        QVERIFY(store.CreateMsrLogFileDirectory());
-        std::vector<MsrLogRecord> log;
-        for (std::uint32_t n = 1; n <= count; ++n)
-            log.push_back(test::Measured(static_cast<float>(n), PackDate(2026, 1, int(n))));
-        d.nItemCt = count;
-        d.wFirstDate = log.front().wDate;
-        d.wLastDate = log.back().wDate;
-        QVERIFY(store.WriteConditionFile(0, d));
-        QVERIFY(WriteMsrLogFile(store, 0, log.data(), 0, count));
-        links.modifiable = modifiable;
-        links.publish = [this](const StatisticsTextBlock& b) { published.push_back(b); };
-    }
-    std::vector<float> Logged() {
-        MeasFileData stored{};
-        if (!store.ReadConditionFile(0, stored, true))
-            return {};
-        std::vector<MsrLogRecord> log(stored.nItemCt);
-        if (!log.empty() && !ReadMsrLogFile(store, 0, log.data(), 0, stored.nItemCt, true))
-            return {};
-        std::vector<float> values;
-        for (const MsrLogRecord& r : log)
-            values.push_back(r.lMeasValue);
-        return values;
-    }
-};
 
 QStringList Column(const QTableView& view, int column) {
     QStringList cells;
@@ -310,12 +231,7 @@ void StatisticsWindowTest::generalReportReadsBackFromPdf() {
     Click(window, "printButton");
     QCOMPARE(w.printer.reports, 1);
     QCOMPARE(w.printer.feeds, 1);
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), QString::fromStdString(w.dir.File("report.pdf")),
-                     QStringLiteral("-")});
-    QVERIFY(pdftotext.waitForFinished(20000));
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QString text = PdfText(w.dir.File("report.pdf"));
     QVERIFY2(text.contains(QStringLiteral("[ Statistics volume ]")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("All the data")));
     // Every cell of the general page's list stands in the report.

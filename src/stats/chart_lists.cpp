@@ -1,0 +1,112 @@
+#include "stats/chart_lists.h"
+
+#include <algorithm>
+
+#include "base/number_format.h"
+#include "reference/condition_texts.h"
+#include "reference/layer_value_format.h"
+#include "reference/unit_conversion.h"
+#include "reference/unit_gasket_tables.h"
+
+namespace klv {
+
+namespace {
+
+std::string TrimLeft(std::string text) {
+    text.erase(0, std::min(text.find_first_not_of(' '), text.size()));
+    return text;
+}
+
+std::string InUnitText(double inUnit, const MeasFileData& d, int k) {
+    return TrimLeft(
+        FormatLayerValue(static_cast<float>(inUnit), d, k, d.bGasket == kGasketWT, false));
+}
+
+// A header of `threshold` or more characters takes its length plus `extra`.
+ChartListColumn Column(const char* header, int chars, std::size_t threshold, int extra) {
+    const std::string text = header;
+    const int length = static_cast<int>(text.size());
+    return {text, text.size() >= threshold ? length + extra : chars};
+}
+
+// Widths that follow the header lengths, at least 8.
+ChartListColumn HeaderWide(const char* header) {
+    const std::string text = header;
+    return {text, std::max(8, static_cast<int>(text.size()))};
+}
+
+}  // namespace
+
+std::string ChartValueText(double stored, const MeasFileData& d, int k) {
+    return InUnitText(ToUnit(static_cast<float>(stored), d.bUnit), d, k);
+}
+
+ChartList HistogramList(const MeasFileData& d, int k, std::uint32_t dataCount,
+                        const LayerStatistics& s, const Histogram& h) {
+    ChartList list;
+    list.columns = {Column("Unit", 7, 4, 4),
+                    Column("Data number", 8, 5, 4),
+                    Column("Average", 10, 7, 4),
+                    Column("Division number", 8, 5, 4),
+                    HeaderWide("Cp"),
+                    HeaderWide("Cpk")};
+    const CapabilityTexts pc = FormatProcessCapability(ComputeProcessCapability(d, k, s));
+    list.rows.push_back({GetLayerUnitName(d, k), std::to_string(dataCount),
+                         InUnitText(s.dAverage, d, k), std::to_string(h.scale.divisions), pc.cp,
+                         pc.cpk});
+    return list;
+}
+
+ChartList ProfileList(const MeasFileData& d, int k, const ProfileValues& v) {
+    ChartList list;
+    list.columns = {Column("Unit", 5, 4, 2),        Column("Maximum", 8, 7, 2),
+                    Column("Minimum", 8, 7, 2),     Column("Average", 8, 7, 2),
+                    Column("Data number", 7, 6, 2), Column("Start point", 8, 7, 2),
+                    Column("End point", 8, 7, 2)};
+    const double average = v.count != 0 ? v.sum / static_cast<double>(v.count) : 0;
+    list.rows.push_back({GetLayerUnitName(d, k), ChartValueText(v.maximum, d, k),
+                         ChartValueText(v.minimum, d, k), ChartValueText(average, d, k),
+                         std::to_string(v.count), ChartValueText(v.first, d, k),
+                         ChartValueText(v.last, d, k)});
+    return list;
+}
+
+ChartList ControlLimitList(const MeasFileData& d, int k, const ControlChart& c) {
+    ChartList list;
+    list.columns = {{"", 8},
+                    HeaderWide("Average"),
+                    HeaderWide("UCL"),
+                    HeaderWide("LCL"),
+                    HeaderWide("Range indication")};
+    const auto row = [&](const char* name, const ChartBlock& b) {
+        return std::vector<std::string>{
+            name, ChartValueText(b.centre, d, k), ChartValueText(b.ucl, d, k),
+            ChartValueText(b.lcl, d, k),
+            ChartValueText(b.bottom, d, k) + "--" + ChartValueText(b.top, d, k)};
+    };
+    list.rows = {row("%5", c.x), row("R", c.r)};
+    return list;
+}
+
+ChartList ControlFactorList(const ControlChartFactors& f) {
+    ChartList list;
+    list.columns = {{"", 8}, HeaderWide("Factor")};
+    for (const auto& [name, value] :
+         {std::pair{"A2", f.A2}, std::pair{"D3", f.D3}, std::pair{"D4", f.D4}})
+        list.rows.push_back(
+            {name, FitNumberText(FormatFixed(static_cast<double>(value), kPrintfDecimals), 6)});
+    return list;
+}
+
+CapabilityTexts FormatProcessCapability(const ProcessCapability& pc) {
+    const auto text = [](const std::optional<double>& v) {
+        return v ? FormatFixed(*v, 3) : std::string("-");
+    };
+    return {text(pc.cp), text(pc.cpk)};
+}
+
+std::string RunRuleLine(std::size_t group, unsigned rules) {
+    return std::to_string(group + 1) + ": " + RunRuleNames(rules);
+}
+
+}  // namespace klv

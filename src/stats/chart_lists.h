@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "reference/meas_file_data.h"
+#include "stats/control_chart.h"
+#include "stats/histogram.h"
+#include "stats/profile_chart.h"
+#include "stats/statistics_result.h"
+
+namespace klv {
+
+// A stored-unit value as the chart pages show it: displayed unit, layer value formatter,
+// without the leading blanks.
+std::string ChartValueText(double stored, const MeasFileData& d, int k);
+
+// The lists beside the charts: headers with their widths in average character widths, and
+// the rows; every column but the first is right-aligned.
+struct ChartListColumn {
+    std::string header;
+    int chars = 8;
+};
+struct ChartList {
+    std::vector<ChartListColumn> columns;
+    std::vector<std::vector<std::string>> rows;
+};
+
+// Unit, data number, the layer's average (as the statistics computed it), the classes, and the
+// process capability.
+ChartList HistogramList(const MeasFileData& d, int k, std::uint32_t dataCount,
+                        const LayerStatistics& s, const Histogram& h);
+ChartList ProfileList(const MeasFileData& d, int k, const ProfileValues& v);
+// "%5" and "R": centre, limits and the axis range of both charts.
+ChartList ControlLimitList(const MeasFileData& d, int k, const ControlChart& c);
+// "A2", "D3" and "D4" in 6 characters.
+ChartList ControlFactorList(const ControlChartFactors& f);
+
+// "Cp" and "Cpk" with three decimals, or "-" where there is no capability.
+struct CapabilityTexts {
+    std::string cp;
+    std::string cpk;
+};
+CapabilityTexts FormatProcessCapability(const ProcessCapability& pc);
+
+// A run rule break of group `group` (0-based) as listed under the control chart.
+std::string RunRuleLine(std::size_t group, unsigned rules);
+
+}  // namespace klv

@@ -1,0 +1,270 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "base/check_messages.h"
+#include "stats/ui/chart_view.h"
+#include "stats/ui/stat_histogram.h"
+#include "stats/ui/stat_profile.h"
+#include "stats/ui/stat_xbarr.h"
+#include "stats/ui/statistics_window.h"
+#include "stats/ui/statistics_window_fixture.h"
+#include "support/ui/modal_driver.h"
+#include "support/ui/widget_find.h"
+
+namespace klv {
+
+using test::Click;
+using test::Find;
+using test::Type;
+
+namespace {
+
+// The group mode dialog of the general page, answered with `mode` and the group size.
+void ChooseGroupMode(CStatistics& window, const char* mode, const char* groupSize) {
+    test::ModalDriver modal;
+    modal.When("CStatModeSetting", [&](QWidget& dialog) {
+        Find<QAbstractButton>(dialog, mode)->click();
+        Type(dialog, "groupSize", groupSize);
+        Click(dialog, "okButton");
+    });
+    auto* list = Find<QListWidget>(window, "groupMode");
+    emit list->itemClicked(list->item(0));
+}
+
+QStringList Row(const QTreeWidget& list, int row) {
+    QStringList cells;
+    for (int c = 0; c < list.columnCount(); ++c)
+        cells << list.topLevelItem(row)->text(c);
+    return cells;
+}
+
+std::vector<MsrLogRecord> Days(std::initializer_list<int> perDay) {
+    std::vector<MsrLogRecord> log;
+    int day = 1;
+    for (int count : perDay) {
+        for (int i = 0; i < count; ++i)
+            log.push_back(
+                test::Measured(static_cast<float>(log.size() % 7 + 1), PackDate(2026, 3, day)));
+        ++day;
+    }
+    return log;
+}
+
+}  // namespace
+
+class ChartPagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void histogramCountsIntoAutomaticAndManualClasses();
+    void profileScaleFollowsTheLeadingDigits();
+    void layerChosenOnOnePageIsShownOnTheOthers();
+    void controlChartOfFixedGroupsMarksTheLimitsAndRules();
+    void groupsOfDifferentDaysAskTheGroupDataNumber();
+    void controlChartScaleIsCheckedAndOrdered();
+    void chartIsCopiedAsAPictureAndPrintedWithItsList();
+};
+
+void ChartPagesTest::histogramCountsIntoAutomaticAndManualClasses() {
+    Window w(30);
+    CStatistics window("Gross statistics", w.d, 0, w.links);
+    window.show();
+    QVERIFY(window.ActivatePage(kPageHistogram));
+    auto* page = window.findChild<CStatHistogram*>();
+    auto* autoScale = Find<QPushButton>(*page, "autoScale");
+    QCOMPARE(page->Shown().scale.divisions, 21u);
+    QVERIFY(autoScale->isChecked() && !autoScale->isEnabled());
+    QCOMPARE(Row(page->List(), 0), (QStringList{"um", "30", "15.5", "21", "-", "-"}));
+
+    test::ModalDriver modal;
+    modal.When("CHistogramSetting", [&w](QWidget& dialog) {
+        QCOMPARE(Find<QLineEdit>(dialog, "lower")->text(), QStringLiteral("1.0"));
+        QCOMPARE(Find<QLineEdit>(dialog, "upper")->selectedText(), QString());
+        Type(dialog, "lower", "5");
+        Type(dialog, "upper", "2");
+        for (const char* refused : {"0", "101"}) {
+            Type(dialog, "divisions", refused);
+            Click(dialog, "okButton");
+            QCOMPARE(w.op.Texts().back(), RangeMessage(1, 100));
+            QVERIFY(dialog.isVisible());
+        }
+        Type(dialog, "divisions", "4.9");
+        Click(dialog, "okButton");
+    });
+    Click(*page, "scaleSet");
+    const Histogram& h = page->Shown();
+    QCOMPARE(h.scale.lower, 2.0);
+    QCOMPARE(h.scale.upper, 5.0);
+    // 1 and 2 in the first class, 5 and everything above in the last.
+    QCOMPARE(h.counts, (std::vector<std::uint32_t>{2, 1, 0, 27}));
+    QCOMPARE(h.top, 32u);
+    QVERIFY(!autoScale->isChecked() && autoScale->isEnabled());
+    // OK without a change keeps the manual scale as it is.
+    modal.When("CHistogramSetting", [](QWidget& dialog) { Click(dialog, "okButton"); });
+    Click(*page, "scaleSet");
+    QCOMPARE(page->Shown().scale.divisions, 4u);
+    Click(*page, "autoScale");
+    QCOMPARE(page->Shown().scale.divisions, 21u);
+    QVERIFY(autoScale->isChecked() && !autoScale->isEnabled());
+}
+
+void ChartPagesTest::profileScaleFollowsTheLeadingDigits() {
+    Window w({test::Measured(8.8f), test::Measured(12.3f)});
+    CStatistics window("Gross statistics", w.d, 0, w.links);
+    window.show();
+    QVERIFY(window.ActivatePage(kPageProfile));
+    auto* page = window.findChild<CStatProfile*>();
+    QCOMPARE(page->Scale().lower, 8.0 * 0.999999);
+    QCOMPARE(page->Scale().upper, 20.0 * 1.000001);
+    QCOMPARE(Row(page->List(), 0), (QStringList{"um", "12.3", "8.8", "10.6", "2", "8.8", "12.3"}));
+    test::ModalDriver modal;
+    modal.When("CProfileSetting", [&w](QWidget& dialog) {
+        QCOMPARE(Find<QLineEdit>(dialog, "lower")->maxLength(), 8);
+        Type(dialog, "lower", "-100000");
+        Click(dialog, "okButton");
+        QCOMPARE(w.op.Texts().back(), RangeMessage("-99999", "999999"));
+        Type(dialog, "lower", "30");
+        Type(dialog, "upper", "10");
+        Click(dialog, "okButton");
+    });
+    Click(*page, "scaleSet");
+    QCOMPARE(page->Scale().lower, 10.0);
+    QCOMPARE(page->Scale().upper, 30.0);
+    QVERIFY(Find<QPushButton>(*page, "autoScale")->isEnabled());
+}
+
+void ChartPagesTest::layerChosenOnOnePageIsShownOnTheOthers() {
+    test::StoredLog log;
+    for (int i = 1; i <= 5; ++i)
+        log.Add({test::Measured(float(i)), test::Measured(float(10 * i))});
+    Window w(test::NickelCopper(), log.items);
+    CStatistics window("Gross statistics", w.d, 0, w.links);
+    window.show();
+    QVERIFY(window.ActivatePage(kPageHistogram));
+    auto* histogram = window.findChild<CStatHistogram*>();
+    test::Choose(*histogram, "coating", 1);
+    QCOMPARE(window.Session().SelectedLayer(), 1);
+    QCOMPARE(histogram->Shown().scale.upper, 50.0);
+    QVERIFY(window.ActivatePage(kPageProfile));
+    auto* profile = window.findChild<CStatProfile*>();
+    QCOMPARE(Find<QComboBox>(*profile, "coating")->currentText(), QStringLiteral("Cu"));
+    QCOMPARE(profile->Scale().upper, 50.0 * 1.000001);
+}
+
+void ChartPagesTest::controlChartOfFixedGroupsMarksTheLimitsAndRules() {
+    Window w(23);
+    CStatistics window("Gross statistics", w.d, 0, w.links);
+    window.show();
+    QVERIFY(!window.ActivatePage(kPageXbarR));
+    ChooseGroupMode(window, "mode3", "5");
+    QVERIFY(window.ActivatePage(kPageXbarR));
+    auto* page = window.findChild<CStatXbarR*>();
+    QCOMPARE(page->Groups().size(), std::size_t{5});
+    QCOMPARE(page->Groups().back().count, 3u);
+    QCOMPARE(page->GroupDataNumber(), 5);
+    QCOMPARE(Find<QLabel>(*page, "groupCount")->text(), QStringLiteral("5"));
+    QCOMPARE(Find<QLabel>(*page, "groupDataNumber")->text(), QStringLiteral("5"));
+    // Means 3, 8, 13, 18 and 22, ranges 4, 4, 4, 4 and 2.
+    const QStringList x = Row(page->LimitList(), 0);
+    QCOMPARE(x.mid(0, 2), (QStringList{"%5", "12.8"}));
+    QCOMPARE(Row(page->LimitList(), 1).mid(0, 2), (QStringList{"R", "3.6"}));
+    QCOMPARE(x[4], QStringLiteral("1.0--23.0"));
+    QVERIFY(page->Chart().x.ucl < 18);
+    QCOMPARE(page->RuleList().count(), 2);
+    QCOMPARE(page->RuleList().item(0)->text(), QStringLiteral("2: two-of-three"));
+}
+
+void ChartPagesTest::groupsOfDifferentDaysAskTheGroupDataNumber() {
+    Window even(Days({4, 4, 4}));
+    CStatistics first("Gross statistics", even.d, 0, even.links);
+    ChooseGroupMode(first, "mode5", "1");
+    QVERIFY(first.ActivatePage(kPageXbarR));
+    QCOMPARE(first.findChild<CStatXbarR*>()->GroupDataNumber(), 4);
+    QVERIFY(even.sounds.Calls().empty());
+
+    Window uneven(Days({4, 3, 4}));
+    CStatistics window("Gross statistics", uneven.d, 0, uneven.links);
+    ChooseGroupMode(window, "mode5", "1");
+    test::ModalDriver modal;
+    modal.When("CCtPerPack", [&uneven](QWidget& dialog) {
+        auto* edit = Find<QLineEdit>(dialog, "groupDataNumber");
+        QCOMPARE(edit->selectedText(), QStringLiteral("2"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
+        for (const char* refused : {"1", "1000", "2.5"}) {
+            Type(edit, refused);
+            Click(dialog, "okButton");
+            QCOMPARE(uneven.op.Texts().back(), RangeMessage(2, 999));
+        }
+        Type(edit, "4");
+        Click(dialog, "okButton");
+    });
+    QVERIFY(window.ActivatePage(kPageXbarR));
+    QCOMPARE(uneven.sounds.Calls(), std::vector<std::string>{"beep"});
+    QCOMPARE(window.findChild<CStatXbarR*>()->GroupDataNumber(), 4);
+}
+
+void ChartPagesTest::controlChartScaleIsCheckedAndOrdered() {
+    Window w(20);
+    CStatistics window("Gross statistics", w.d, 0, w.links);
+    window.show();
+    ChooseGroupMode(window, "mode3", "4");
+    QVERIFY(window.ActivatePage(kPageXbarR));
+    auto* page = window.findChild<CStatXbarR*>();
+    const ControlChart before = page->Chart();
+    test::ModalDriver modal;
+    modal.When("CXbarRSetting", [](QWidget& dialog) { Click(dialog, "okButton"); });
+    Click(*page, "scaleSet");
+    QCOMPARE(page->Chart().x.top, before.x.top);
+    modal.When("CXbarRSetting", [&w](QWidget& dialog) {
+        Type(dialog, "r-bottom", "-1");
+        Click(dialog, "okButton");
+        QCOMPARE(w.op.Texts().back(), RangeMessage("0", "999999"));
+        Type(dialog, "r-bottom", "0");
+        Type(dialog, "x-bottom", "10");
+        Type(dialog, "x-top", "5");
+        Click(dialog, "okButton");
+    });
+    Click(*page, "scaleSet");
+    QCOMPARE(page->Chart().x.bottom, 5.0f);
+    QCOMPARE(page->Chart().x.top, 10.0f);
+    QCOMPARE(Row(page->LimitList(), 0)[4], QStringLiteral("5.0--10.0"));
+    // A refresh computes the scale again.
+    page->Refresh();
+    QCOMPARE(page->Chart().x.top, before.x.top);
+}
+
+void ChartPagesTest::chartIsCopiedAsAPictureAndPrintedWithItsList() {
+    Window w(30);
+    CStatistics window("Gross statistics", w.d, 0, w.links);
+    window.resize(700, 560);
+    window.show();
+    QVERIFY(window.ActivatePage(kPageHistogram));
+    QApplication::clipboard()->clear();
+    Click(window, "copyButton");
+    const QImage image = QApplication::clipboard()->image();
+    auto* page = window.findChild<CStatHistogram*>();
+    QCOMPARE(image.size(), page->ChartView().size());
+    // The bars are green.
+    bool green = false;
+    for (int x = 0; x < image.width() && !green; ++x)
+        green = image.pixelColor(x, image.height() * 3 / 4) == QColor(0, 128, 0);
+    QVERIFY(green);
+    Click(window, "printButton");
+    QCOMPARE(w.printer.feeds, 1);
+    const QString text = PdfText(w.dir.File("report.pdf"));
+    for (const char* expected : {"[ Histogram ]", "1 : Test", "Division number", "Data number"})
+        QVERIFY2(text.contains(QLatin1String(expected)), qPrintable(text));
+}
+
+}  // namespace klv
+
+QTEST_MAIN(klv::ChartPagesTest)
+#include "chart_pages_test.moc"
