@@ -60,7 +60,7 @@ int PrintChartReportHead(ReportPage& page, const PrintRect& area, const std::str
     // Rows of several values keep the list's columns apart.
     std::vector<int> stops;
     for (int j = 0; j < 5; ++j)
-        stops.push_back(m.c * (longest + 2 + 14 * j));
+        stops.push_back(m.c * (longest + 2 + 11 * j));
     for (const std::string& line : all) {
         page.Tabbed(x, y, line, stops);
         y += 5 * m.h / 4;

@@ -26,7 +26,9 @@ void DrawHistogramChart(QPainter& p, const QRect& area, const HistogramChart& ch
 
     p.setPen(Qt::black);
     const int countRight = area.left() + cv.c + 4 * cv.c;
-    TextRightAt(cv, countRight, frame.top, QString::number(hist.top));
+    // The top label stays whole inside the area.
+    TextRightAt(cv, countRight, std::max(frame.top, area.top() + cv.h / 2),
+                QString::number(hist.top));
     TextRightAt(cv, countRight, (frame.top + frame.bottom) / 2, QString::number(hist.top / 2));
     TextRightAt(cv, countRight, frame.bottom, QStringLiteral("0"));
 

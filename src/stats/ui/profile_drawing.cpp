@@ -26,8 +26,10 @@ void DrawProfileChart(QPainter& p, const QRect& area, const ProfileChart& chart,
     const ProfileScale& s = chart.scale;
     p.setPen(Qt::black);
     const int labelX = area.left() + cv.c;
-    TextLeftAt(cv, labelX, frame.top, ChartLabel(s.upper, d, chart.k));
-    TextLeftAt(cv, labelX, frame.top + cv.h, ToQString(GetLayerUnitName(d, chart.k)));
+    // The top label stays whole inside the area.
+    const int topY = std::max(frame.top, area.top() + cv.h / 2);
+    TextLeftAt(cv, labelX, topY, ChartLabel(s.upper, d, chart.k));
+    TextLeftAt(cv, labelX, topY + cv.h, ToQString(GetLayerUnitName(d, chart.k)));
     TextLeftAt(cv, labelX, (frame.top + frame.bottom) / 2,
                ChartLabel((s.upper + s.lower) / 2, d, chart.k));
     TextLeftAt(cv, labelX, frame.bottom - cv.h / 2, ChartLabel(s.lower, d, chart.k));

@@ -150,9 +150,12 @@ void CStatChartPage::FillList(QTreeWidget& list, const ChartList& content) {
     for (const ChartListColumn& c : content.columns)
         headers << ToQString(c.header);
     list.setHeaderLabels(headers);
-    const int c = list.fontMetrics().averageCharWidth();
+    const QFontMetrics fm = list.header()->fontMetrics();
+    const int c = fm.averageCharWidth();
     for (std::size_t i = 0; i < content.columns.size(); ++i) {
-        list.setColumnWidth(static_cast<int>(i), content.columns[i].chars * c);
+        // A header wider than its share of average characters is never cut.
+        const int header = fm.horizontalAdvance(headers[static_cast<int>(i)]) + 2 * c;
+        list.setColumnWidth(static_cast<int>(i), std::max(content.columns[i].chars * c, header));
         list.headerItem()->setTextAlignment(static_cast<int>(i),
                                             i == 0 ? Qt::AlignLeft : Qt::AlignRight);
     }
