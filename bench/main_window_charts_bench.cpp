@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QImage>
 
-#include "base/ui/print_page_context.h"
+#include "main_window_bench_support.h"
 #include "results_bench_support.h"
 #include "stats/ui/chart_view.h"
 #include "stats/ui/stat_chart_page.h"
@@ -17,24 +17,13 @@ using namespace klv;
 
 constexpr std::uint32_t kData = 200;
 
-struct Silent final : SoundPlayer {
-    bool Play(const std::string&, bool) override { return true; }
-    void Stop() override {}
-    void Beep() override {}
-};
-
-struct NoPrinter final : ReportPrinter {
-    bool PrintReport(QWidget*, const PageFunction&) override { return false; }
-    void FeedRollPaper() override {}
-};
-
 struct Setup {
     bench::ScratchDirectory dir;
     bench::SilentOperator op;
     ConditionStore store{dir.Path(), op};
     ProfileFile ini{dir.Path() + "KLV570.ini"};
-    Silent sounds;
-    NoPrinter printer;
+    bench::SilentSounds sounds;
+    bench::NoPrinter printer;
     StatisticsLinks links{store, op, ini, sounds, printer, nullptr, {}, true, false, {}, {}};
     MeasFileData d = bench::BenchCondition(1);
     bool ok = false;
@@ -69,7 +58,10 @@ void BM_ChartPage(::benchmark::State& state) {
         state.SkipWithError("page not shown");
         return;
     }
-    auto* chart = window.findChildren<CStatChartPage*>()[page - kPageHistogram];
+    // The page takes its place in the window before its chart is drawn.
+    QApplication::processEvents();
+    const char* names[] = {"CStatHistogram", "CStatProfile", "CStatXbarR"};
+    auto* chart = window.findChild<CStatChartPage*>(names[page - kPageHistogram]);
     const bool refresh = state.range(1) != 0;
     for (auto _ : state) {
         if (refresh)

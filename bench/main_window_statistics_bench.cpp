@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <QTableView>
 
-#include "base/ui/print_page_context.h"
+#include "main_window_bench_support.h"
 #include "results_bench_support.h"
 #include "stats/ui/statistics_window.h"
 
@@ -15,22 +15,11 @@ namespace {
 
 using namespace klv;
 
-struct Silent final : SoundPlayer {
-    bool Play(const std::string&, bool) override { return true; }
-    void Stop() override {}
-    void Beep() override {}
-};
-
-struct NoPrinter final : ReportPrinter {
-    bool PrintReport(QWidget*, const PageFunction&) override { return false; }
-    void FeedRollPaper() override {}
-};
-
 struct Setup {
     bench::FullLog log{5};
     ProfileFile ini{log.dir.Path() + "KLV570.ini"};
-    Silent sounds;
-    NoPrinter printer;
+    bench::SilentSounds sounds;
+    bench::NoPrinter printer;
     StatisticsLinks links{log.store, log.op, ini,   sounds, printer, nullptr,
                           {},        true,   false, {},     {}};
 };

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "base/ui/ok_cancel_buttons.h"
 #include "output/ui/measure_data_send.h"
 
 namespace klv {
@@ -22,11 +23,7 @@ CDataSendSheet::CDataSendSheet(const MeasDataSendParam& param, const QStringList
     m_tabs->addTab(m_rs232c, QStringLiteral("Output for RS-232C"));
     m_tabs->addTab(m_dde, QStringLiteral("Output for DDE"));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = MakeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "base/ui/ok_cancel_buttons.h"
 #include "base/ui/text_codec.h"
 #include "reference/free_name_rule.h"
-#include "reference/ui/ok_cancel_buttons.h"
 
 namespace klv {
 

@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "base/fixed_text.h"
+#include "base/ui/ok_cancel_buttons.h"
 #include "base/ui/text_codec.h"
 #include "reference/condition_copy.h"
 #include "reference/layer_value_format.h"
 #include "reference/ui/condition_text_fields.h"
-#include "reference/ui/ok_cancel_buttons.h"
 
 namespace klv {
 namespace {

@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 
 #include "base/check_messages.h"
+#include "base/ui/ok_cancel_buttons.h"
 #include "base/ui/text_codec.h"
 #include "reference/condition_rules.h"
 #include "reference/layer_setting_tables.h"
 #include "reference/solution_defaults.h"
-#include "reference/ui/ok_cancel_buttons.h"
 
 namespace klv {
 namespace {

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "base/ui/glyph_label.h"
+#include "base/ui/ok_cancel_buttons.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/validation_message.h"
 #include "reference/condition_texts.h"
@@ -52,11 +53,7 @@ bool CChartScaleDialog::AnyEdited() const {
 }
 
 void CChartScaleDialog::Finish(QGridLayout* grid) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = MakeOkCancelButtons(*this);
     auto* page = new QVBoxLayout(this);
     page->addLayout(grid);
     page->addWidget(buttons);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "base/number_parse.h"
+#include "base/ui/ok_cancel_buttons.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/validation_message.h"
 #include "reference/condition_rules.h"
@@ -105,11 +106,7 @@ CStatItemSet::CStatItemSet(MeasFileData& condition, ConditionStore& store, int i
         connect(row.lower, &QLineEdit::textEdited, this, [&row] { row.lowerEdited = true; });
     }
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = MakeOkCancelButtons(*this);
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(top);

@@ -11,6 +11,7 @@
 
 #include "base/number_parse.h"
 #include "base/ui/glyph_label.h"
+#include "base/ui/ok_cancel_buttons.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/validation_message.h"
 
@@ -85,11 +86,7 @@ CStatModeSetting::CStatModeSetting(StatisticsSelection& selection, Operator& op,
                    group),
         6, 0, 1, 2);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = MakeOkCancelButtons(*this);
     auto* page = new QVBoxLayout(this);
     page->addWidget(group);
     page->addWidget(buttons);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/ui/ok_cancel_buttons.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/validation_message.h"
 #include "reference/condition_rules.h"
@@ -34,11 +35,7 @@ CStatMsrdModify::CStatMsrdModify(const MeasFileData& d, std::span<const MsrLogRe
         grid->addWidget(new QLabel(IsAlloyLayer(d.coat[k]) ? QStringLiteral("CNT") : unit, this), k,
                         2);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = MakeOkCancelButtons(*this);
     auto* page = new QVBoxLayout(this);
     page->addLayout(grid);
     page->addWidget(buttons);

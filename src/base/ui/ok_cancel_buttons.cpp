@@ -1,4 +1,4 @@
-#include "reference/ui/ok_cancel_buttons.h"
+#include "base/ui/ok_cancel_buttons.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
