@@ -13,6 +13,7 @@
 #include "app/ui/runtime_check.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/window_settings.h"
+#include "measure/run_messages.h"
 #include "support/recording_sound_player.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
@@ -216,6 +217,10 @@ void MainWindowTest::operatorShowsTheBoxAndReturnsThePressedId() {
     press(QMessageBox::Ok);
     QCOMPARE(op.ShowMessage("\xb5m", MsgIcon::Information, MsgButtons::Ok), int(IDOK));
     QCOMPARE(text, QString::fromUtf8("\xc2\xb5m"));
+    // The maximum-count question ends in the full-width question mark, not in three letters.
+    press(QMessageBox::Yes);
+    QCOMPARE(op.ShowMessage(kMsgMaximumCount, MsgIcon::Question, MsgButtons::YesNo), int(IDYES));
+    QVERIFY2(text.endsWith(QStringLiteral("measurement data\uFF1F")), qPrintable(text));
 }
 
 void MainWindowTest::codecConvertsWindows1252BothWays() {
