@@ -59,21 +59,14 @@ CStatistics::CStatistics(const std::string& caption, MeasFileData& condition, in
         m_session, links, [this] { done(QDialog::Accepted); }, this);
     m_pages[kPageGeneral] = general;
     m_pages[kPageMeasData] = measData;
-    m_pages[kPageHistogram] = new CStatHistogram(m_session, links, this);
-    m_pages[kPageProfile] = new CStatProfile(m_session, links, this);
-    m_pages[kPageXbarR] = new CStatXbarR(m_session, links, this);
+    // The chart pages are made when they first come up: most windows never show them.
     for (CStatPage* page : m_pages) {
         if (page == nullptr) {
             m_stack->addWidget(new QWidget(this));
             continue;
         }
         m_stack->addWidget(page);
-        connect(page, &CStatPage::copyEnablingChanged, this, &CStatistics::UpdateCopyButton);
-        connect(page, &CStatPage::copyRequested, this, [this] {
-            if (m_copy->isEnabled() && QWidget::mouseGrabber() == nullptr)
-                OnCopy();
-        });
-        connect(page, &CStatPage::dataModified, this, [this] { Recalculate(); });
+        ConnectPage(page);
     }
     m_session.TakeRefresh(kPageGeneral);
     m_session.TakeRefresh(kPageMeasData);
@@ -126,9 +119,44 @@ CStatPage* CStatistics::Page(int page) const {
     return page >= 0 && page < kStatisticsPageCount ? m_pages[page] : nullptr;
 }
 
+void CStatistics::ConnectPage(CStatPage* page) {
+    connect(page, &CStatPage::copyEnablingChanged, this, &CStatistics::UpdateCopyButton);
+    connect(page, &CStatPage::copyRequested, this, [this] {
+        if (m_copy->isEnabled() && QWidget::mouseGrabber() == nullptr)
+            OnCopy();
+    });
+    connect(page, &CStatPage::dataModified, this, [this] { Recalculate(); });
+}
+
+CStatPage* CStatistics::MakePage(int page) {
+    if (CStatPage* p = Page(page))
+        return p;
+    CStatPage* made = nullptr;
+    switch (page) {
+        case kPageHistogram:
+            made = new CStatHistogram(m_session, m_links, this);
+            break;
+        case kPageProfile:
+            made = new CStatProfile(m_session, m_links, this);
+            break;
+        case kPageXbarR:
+            made = new CStatXbarR(m_session, m_links, this);
+            break;
+        default:
+            return nullptr;
+    }
+    QWidget* placeholder = m_stack->widget(page);
+    m_stack->insertWidget(page, made);
+    m_stack->removeWidget(placeholder);
+    delete placeholder;
+    ConnectPage(made);
+    m_pages[page] = made;
+    return made;
+}
+
 bool CStatistics::ActivatePage(int page) {
-    CStatPage* p = Page(page);
-    if (p == nullptr || !m_session.IsPageEnabled(page)) {
+    CStatPage* p = m_session.IsPageEnabled(page) ? MakePage(page) : nullptr;
+    if (p == nullptr) {
         m_links.sounds.Beep();
         return false;
     }
@@ -153,7 +181,7 @@ void CStatistics::Recalculate() {
 
 void CStatistics::UpdateTabs() {
     for (int i = 0; i < kStatisticsPageCount; ++i)
-        m_tabs->setTabEnabled(i, Page(i) != nullptr && m_session.IsPageEnabled(i));
+        m_tabs->setTabEnabled(i, m_session.IsPageEnabled(i));
 }
 
 void CStatistics::UpdateCopyButton() {

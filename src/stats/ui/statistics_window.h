@@ -46,6 +46,9 @@ private:
     void OnCopy();
     void UpdateCopyButton();
     CStatPage* Page(int page) const;
+    // The page, made at its first use.
+    CStatPage* MakePage(int page);
+    void ConnectPage(CStatPage* page);
 
     StatisticsLinks& m_links;
     CStatisticsSession m_session;
