@@ -5,7 +5,7 @@
 namespace klv::tool {
 
 std::span<const ToolCommand> ToolCommands() {
-    static const std::array<ToolCommand, 11> commands = {{
+    static const std::array<ToolCommand, 10> commands = {{
         {"channels", "", RunChannels},
         {"condition", "N", RunCondition},
         {"export",
@@ -25,7 +25,6 @@ std::span<const ToolCommand> ToolCommands() {
          "[--lower A --upper B --divisions F]",
          RunHistogram},
         {"graph", "FILE", RunGraph},
-        {"udev-rule", "[--vendor HEX --product HEX]", RunUdevRule},
     }};
     return commands;
 }

@@ -46,9 +46,6 @@ int RunXbarR(ToolContext& context, std::span<const std::string> args);
 // The histogram classes of a channel's layer, on the automatic or a given scale.
 int RunHistogram(ToolContext& context, std::span<const std::string> args);
 
-// The udev rule for the instrument of the settings file's ids, or of the ids given.
-int RunUdevRule(ToolContext& context, std::span<const std::string> args);
-
 // Channel number 1-50 as typed; -1 when it is not one.
 int ParseChannelNumber(const std::string& text);
 

@@ -45,4 +45,7 @@ private:
     Pipe m_out;
 };
 
+// Parses a hexadecimal id of the settings file ("04D8", "0x04d8"); 0 when it is not one.
+std::uint16_t ParseUsbId(const std::string& text);
+
 }  // namespace klv
