@@ -54,14 +54,10 @@ void RestoreWindowPlacement(QWidget& window, const ProfileFile& ini, const std::
                             bool withSize, bool fullPlacement, std::optional<WindowSize> minimum) {
     WindowPlacement p = ReadWindowPlacement(ini, section, ToWindowRect(CentredOnParent(window)),
                                             UsableArea(window), withSize, fullPlacement, minimum);
-    // Every window is placed and stored by its client rectangle, the one geometry() and
-    // setGeometry() speak of: move() and pos() would place the frame, so a window stored by
-    // one and placed by the other would creep by its title bar at every start.
-    if (!withSize) {
-        p.normal.width = window.width();
-        p.normal.height = window.height();
-    }
-    window.setGeometry(ToQRect(p.normal));
+    if (withSize)
+        window.setGeometry(ToQRect(p.normal));
+    else
+        window.move(p.normal.x, p.normal.y);
     if (fullPlacement && p.showCmd == kShowMaximized)
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }
