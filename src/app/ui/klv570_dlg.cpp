@@ -17,6 +17,7 @@
 #include "app/ui/about_dlg.h"
 #include "app/ui/calibration_commands.h"
 #include "app/ui/condition_table.h"
+#include "app/ui/customize_dialog.h"
 #include "app/ui/hidden_key_sequence.h"
 #include "app/ui/main_channel.h"
 #include "app/ui/main_face.h"
@@ -26,6 +27,8 @@
 #include "app/ui/roll_paper_link.h"
 #include "app/ui/statistics_link.h"
 #include "app/ui/status_line.h"
+#include "base/line_log.h"
+#include "base/profile.h"
 #include "base/ui/key_routing_table.h"
 #include "base/ui/tool_button.h"
 #include "base/ui/window_settings.h"
@@ -235,6 +238,11 @@ void CKLV570Dlg::BuildCommandHandlers() {
         on(id, [this, id] { EditItem(id); });
     on(cmd::kSurfaceTreatment, [this] { ShowSurfaceTreatment(); });
     on(cmd::kResultFont, [this] { ChooseFont(); });
+    on(cmd::kEnvironmentSet, [this] {
+        // Lists made from now on follow the click method.
+        if (EditEnvironment(m_app, this))
+            m_editContext->oneClickActivate = m_app.ListStyle().oneClickActivate;
+    });
     on(cmd::kUsbStatus, [this] {
         CUsbStatus dialog(m_device->Transport(), this);
         dialog.exec();
@@ -348,8 +356,11 @@ void CKLV570Dlg::Shutdown() {
     // No key may reach a window that is going.
     m_keys.Register(kVkF2, nullptr);
     m_keys.Register(kVkF3, nullptr);
+    ProfileBatch batch(m_app.Profile());
     SaveWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, true);
     m_face->SaveSettings(m_app.Profile());
+    if (!batch.Commit())
+        LogPrint(1, "Window settings not written: %s", m_app.Profile().Path().c_str());
 }
 
 void CKLV570Dlg::closeEvent(QCloseEvent* event) {
