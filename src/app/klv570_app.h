@@ -7,7 +7,6 @@
 #include "app/app_hooks.h"
 #include "app/font_record.h"
 #include "app/instance_lock.h"
-#include "app/sender_block.h"
 #include "app/sound_table.h"
 #include "app/system_flags.h"
 #include "app/version_block.h"
@@ -19,6 +18,7 @@
 #include "output/raw_printer_queue.h"
 #include "reference/calibration_store.h"
 #include "reference/condition_store.h"
+#include "stats/sender_block.h"
 
 namespace klv {
 

@@ -76,8 +76,7 @@ public:
 void ChooseFile(klv::test::ModalDriver& modal, const std::string& path) {
     modal.When("fileDialog", [path](QWidget& w) {
         auto& files = static_cast<QFileDialog&>(w);
-        files.selectFile(QString::fromStdString(path));
-        QMetaObject::invokeMethod(&files, "accept");
+        klv::test::AnswerFileDialog(files, QString::fromStdString(path));
     });
 }
 

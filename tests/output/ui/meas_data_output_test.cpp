@@ -109,8 +109,7 @@ private slots:
             QCOMPARE(QDir(files.directory()).absolutePath() + '/',
                      QString::fromStdString(dir.Path()));
             QCOMPARE(files.defaultSuffix(), QStringLiteral("txt"));
-            files.selectFile(QString::fromStdString(chosen));
-            QMetaObject::invokeMethod(&files, "accept");
+            test::AnswerFileDialog(files, QString::fromStdString(chosen));
         });
         test::Type(dialog, QStringLiteral("from7707"), QStringLiteral("4"));
         dialog.accept();

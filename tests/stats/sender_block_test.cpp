@@ -1,4 +1,4 @@
-#include "app/sender_block.h"
+#include "stats/sender_block.h"
 
 #include <gtest/gtest.h>
 
