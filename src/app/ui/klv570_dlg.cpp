@@ -27,6 +27,7 @@
 #include "app/ui/roll_paper_link.h"
 #include "app/ui/statistics_link.h"
 #include "app/ui/status_line.h"
+#include "app/ui/surface_dispose_dialog.h"
 #include "base/line_log.h"
 #include "base/profile.h"
 #include "base/ui/key_routing_table.h"
@@ -283,8 +284,8 @@ void CKLV570Dlg::ShowSurfaceTreatment() {
     const MeasFileData* d = m_channel->Condition();
     if (d == nullptr || m_channel->Layer() >= kMaxLayers)
         return;
-    const std::string_view text = GetSurfaceText(d->coat[m_channel->Layer()].bCode);
-    m_app.Op().ShowMessage(std::string(text), MsgIcon::Information, MsgButtons::Ok);
+    CSurfaceDispose dialog(d->coat[m_channel->Layer()].bCode, this);
+    dialog.exec();
 }
 
 void CKLV570Dlg::ChooseFont() {
