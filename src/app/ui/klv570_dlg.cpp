@@ -16,6 +16,7 @@
 #include "app/system_flags.h"
 #include "app/ui/about_dlg.h"
 #include "app/ui/calibration_commands.h"
+#include "app/ui/check_commands.h"
 #include "app/ui/condition_table.h"
 #include "app/ui/customize_dialog.h"
 #include "app/ui/hidden_key_sequence.h"
@@ -36,6 +37,7 @@
 #include "device/ui/usb_status_dialog.h"
 #include "measure/measurement_state.h"
 #include "measure/protocol_run_instrument.h"
+#include "measure/ui/confirm_current_dialog.h"
 #include "output/result_transmission.h"
 #include "output/ui/data_send_sheet.h"
 #include "reference/alloy_content_table.h"
@@ -90,15 +92,13 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* pare
         return m_channel ? OpenChannelRef{m_channel->Condition(), m_channel->Index()}
                          : OpenChannelRef{};
     });
-    m_editContext = std::make_unique<ConditionEditContext>(
-        ConditionEditContext{m_app.Conditions(),
-                             m_app.Calibration(),
-                             m_app.Profile(),
-                             m_app.Op(),
-                             m_app.EventSounds().Player(),
-                             m_app.ListStyle().oneClickActivate,
-                             {},
-                             &m_rollPaper->Reports()});
+    m_editContext = std::make_unique<ConditionEditContext>(ConditionEditContext{
+        m_app.Conditions(), m_app.Calibration(), m_app.Profile(), m_app.Op(),
+        m_app.EventSounds().Player(), m_app.ListStyle().oneClickActivate,
+        [this](float mA, const MeasFileData&, int, QWidget* owner) {
+            ConfirmOutputCurrent(m_device->Protocol(), m_app.EventSounds(), mA, false, owner);
+        },
+        &m_rollPaper->Reports()});
     m_channel->SetConditionEditor([this](MeasFileData& d, int index) {
         return EditCondition(*m_editContext, d, index, false, this);
     });
@@ -239,6 +239,10 @@ void CKLV570Dlg::BuildCommandHandlers() {
         on(id, [this, id] { EditItem(id); });
     on(cmd::kSurfaceTreatment, [this] { ShowSurfaceTreatment(); });
     on(cmd::kResultFont, [this] { ChooseFont(); });
+    on(cmd::kReverseCurrent, [this] { RunReverseCurrent(m_app, m_device->Protocol(), this); });
+    on(cmd::kPumpCheck, [this] { RunPumpCheck(m_app, m_device->Protocol(), this); });
+    on(cmd::kConstantCurrentCheck, [this] { RunCurrentCheck(m_app, m_device->Protocol(), this); });
+    on(cmd::kDeviceCondition, [this] { RunDeviceStatus(m_device->Protocol(), this); });
     on(cmd::kEnvironmentSet, [this] {
         // Lists made from now on follow the click method.
         if (EditEnvironment(m_app, this))

@@ -1,0 +1,164 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+
+#include "app/ui/measurement_road.h"
+#include "device/device_status.h"
+#include "measure/ui/confirm_current_dialog.h"
+
+namespace klv {
+
+namespace {
+
+void Trigger(CKLV570Dlg& w, int id) {
+    auto* action = w.findChild<QAction*>(QStringLiteral("cmd%1").arg(id));
+    QVERIFY2(action != nullptr && action->isEnabled(), qPrintable(QString::number(id)));
+    action->trigger();
+}
+
+// Runs `body` on the dialog once it is up; a failed check leaves the lambda early, and the
+// dialog is rejected afterwards so the test ends instead of waiting on it.
+void When(test::ModalDriver& modal, const char* name, std::function<void(QWidget&)> body) {
+    modal.When(name, [body](QWidget& d) {
+        body(d);
+        QMetaObject::invokeMethod(&d, "reject", Qt::QueuedConnection);
+    });
+}
+
+// Port B is active low: the outputs are off when bits 3-6 are set.
+bool OutputsOff(const DeviceStatus& s) {
+    return (s.bPortB() & 0x78) == 0x78 && s.wAd5541() == 0 && (s.bPortA() & kPortAPump) == 0;
+}
+
+}  // namespace
+
+class CheckRoadTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pumpCheckRunsThePumpAtTheChosenFrequency();
+    void currentCheckPutsOutTheChosenCurrentUntilClosed();
+    void reverseCurrentRefusesAboveTenAndEndsAfterItsTime();
+    void confirmationPutsOutTheConditionsCurrent();
+    void deviceConditionShowsTheRawStateUntilClosed();
+};
+
+void CheckRoadTest::pumpCheckRunsThePumpAtTheChosenFrequency() {
+    test::RunRoad(1, test::CopperCondition(), [](test::Road& r) {
+        test::ModalDriver modal;
+        When(modal, "CPumpCheck", [&](QWidget& d) {
+            test::Press(d, "on");
+            QCOMPARE(r.Sim().Status().wPumpPeriod(), 10000);
+            test::Choose(d, QStringLiteral("frequency"), 9);
+            QCOMPARE(test::Find<QComboBox>(d, QStringLiteral("frequency"))->currentText(),
+                     QStringLiteral("10 Hz"));
+            QCOMPARE(r.Sim().Status().wPumpPeriod(), 1000);
+            QTest::keyClick(&d, Qt::Key_Return);
+            QVERIFY(d.isVisible());
+            test::Press(d, "on");
+            QVERIFY(OutputsOff(r.Sim().Status()));
+            test::Press(d, "on");
+            test::Press(d, "close");
+        });
+        Trigger(r.w, 32860);
+        QVERIFY(OutputsOff(r.Sim().Status()));
+    });
+}
+
+void CheckRoadTest::currentCheckPutsOutTheChosenCurrentUntilClosed() {
+    test::RunRoad(1, test::CopperCondition(), [](test::Road& r) {
+        test::ModalDriver modal;
+        When(modal, "CCurrentCheck", [&](QWidget& d) {
+            auto* current = test::Find<QLabel>(d, QStringLiteral("current"));
+            QCOMPARE(current->text(), QStringLiteral("177.20 mA"));  // Cr, A, 2/1
+            test::Press(d, "coating1");                              // Ni
+            test::Press(d, "range1");                                // 1/1
+            QCOMPARE(current->text(), QStringLiteral("34.200 mA"));
+            QVERIFY(OutputsOff(r.Sim().Status()));
+            test::Press(d, "power");
+            const std::uint16_t dac = r.Sim().Status().wAd5541();
+            QVERIFY(dac != 0);
+            test::Press(d, "gasket1");  // B: half the area, half the current
+            QCOMPARE(current->text(), QStringLiteral("17.100 mA"));
+            QVERIFY(r.Sim().Status().wAd5541() != dac);
+            test::Press(d, "close");
+        });
+        Trigger(r.w, 32861);
+        QVERIFY(OutputsOff(r.Sim().Status()));
+    });
+}
+
+void CheckRoadTest::reverseCurrentRefusesAboveTenAndEndsAfterItsTime() {
+    test::RunRoad(1, test::CopperCondition(), [](test::Road& r) {
+        test::ModalDriver modal;
+        When(modal, "CReverseCurrent", [&](QWidget& d) {
+            QCOMPARE(test::Find<QLineEdit>(d, QStringLiteral("current"))->text(),
+                     QStringLiteral("0.1"));
+            QCOMPARE(test::Find<QLineEdit>(d, QStringLiteral("seconds"))->text(),
+                     QStringLiteral("10"));
+            test::Type(d, QStringLiteral("current"), QStringLiteral("10.1"));
+            test::Press(d, "start");
+            QCOMPARE(r.p.op.Texts().back(), std::string("Range of values are from  0  to  10."));
+            QVERIFY(OutputsOff(r.Sim().Status()));
+            test::Type(d, QStringLiteral("current"), QStringLiteral("10"));
+            test::Type(d, QStringLiteral("seconds"), QStringLiteral("2"));
+            r.p.player.Clear();
+            test::Press(d, "start");
+            QCOMPARE(r.p.app.Profile().GetProfileString("ReverseCurrent", "Current", ""),
+                     std::string("10"));
+            QCOMPARE(r.p.app.Profile().GetProfileInt("ReverseCurrent", "OutputTime", 0), 2);
+            QVERIFY((r.Sim().Status().bPortB() & kPortBReverse) == 0);
+            QVERIFY(!test::Find<QPushButton>(d, QStringLiteral("start"))->isEnabled());
+            r.p.clock.Advance(1000);
+            QTRY_COMPARE(test::Find<QProgressBar>(d, QStringLiteral("progress"))->value(), 1000);
+            QVERIFY(!OutputsOff(r.Sim().Status()));
+            r.p.clock.Advance(1500);
+            QTRY_VERIFY(test::Find<QPushButton>(d, QStringLiteral("start"))->isEnabled());
+            QVERIFY(OutputsOff(r.Sim().Status()));
+            QVERIFY(test::Played(r.p, "Buzzer7.wav"));
+            test::Press(d, "close");
+        });
+        Trigger(r.w, 32805);
+    });
+}
+
+void CheckRoadTest::confirmationPutsOutTheConditionsCurrent() {
+    test::RunRoad(1, test::CopperCondition(), [](test::Road& r) {
+        test::ModalDriver modal;
+        When(modal, "CConfirmCurrent", [&](QWidget& d) {
+            QVERIFY(OutputsOff(r.Sim().Status()));
+            test::Press(d, "start");
+            QVERIFY(r.Sim().Status().wAd5541() != 0);
+            QVERIFY((r.Sim().Status().bPortB() & kPortBReverse) != 0);  // forward
+            QVERIFY(!test::Find<QPushButton>(d, QStringLiteral("start"))->isEnabled());
+            test::Press(d, "close");
+        });
+        ConfirmOutputCurrent(r.w.Device().Protocol(), r.p.app.EventSounds(), 31.3f, false, &r.w);
+        QVERIFY(OutputsOff(r.Sim().Status()));
+    });
+}
+
+void CheckRoadTest::deviceConditionShowsTheRawStateUntilClosed() {
+    test::RunRoad(1, test::CopperCondition(), [](test::Road& r) {
+        test::ModalDriver modal;
+        When(modal, "CDeviceStatus", [&](QWidget& d) {
+            QTRY_COMPARE(test::Find<QLabel>(d, QStringLiteral("adc0804"))->text(),
+                         QStringLiteral("0x80"));
+            QCOMPARE(test::Find<QLabel>(d, QStringLiteral("ad976"))->text(),
+                     QStringLiteral("0x0000"));
+            QVERIFY(test::Find<QLabel>(d, QStringLiteral("PC2"))->isEnabled());  // probe on
+            QVERIFY(!test::Find<QLabel>(d, QStringLiteral("PA7"))->isEnabled());
+            test::Press(d, "close");
+            QVERIFY(!test::Find<QPushButton>(d, QStringLiteral("close"))->isEnabled());
+        });
+        r.w.ToggleHiddenMenu();
+        Trigger(r.w, 32870);
+    });
+}
+
+}  // namespace klv
+
+QTEST_MAIN(klv::CheckRoadTest)
+#include "check_road_test.moc"
