@@ -5,8 +5,10 @@
 #include "app/settings_keys.h"
 #include "measure/ui/current_check_dialog.h"
 #include "measure/ui/device_status_dialog.h"
+#include "measure/ui/mechanical_check_dialog.h"
 #include "measure/ui/pump_check_dialog.h"
 #include "measure/ui/reverse_current_dialog.h"
+#include "measure/ui/sensitive_test_dialog.h"
 
 namespace klv {
 
@@ -32,6 +34,16 @@ void RunPumpCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent) {
 
 void RunCurrentCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent) {
     CCurrentCheck dialog(protocol, app.EventSounds(), nullptr, parent);
+    dialog.exec();
+}
+
+void RunSensitivityTest(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent) {
+    CSensitiveTest dialog(protocol, app.EventSounds(), parent);
+    dialog.exec();
+}
+
+void RunDeviceCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent) {
+    CMechanicalCheck dialog(protocol, app.EventSounds(), parent);
     dialog.exec();
 }
 

@@ -11,6 +11,8 @@ class CKLV570App;
 void RunReverseCurrent(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
 void RunPumpCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
 void RunCurrentCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
+void RunSensitivityTest(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
+void RunDeviceCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
 void RunDeviceStatus(CDeviceProtocol& protocol, QWidget* parent);
 
 }  // namespace klv

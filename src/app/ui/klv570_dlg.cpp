@@ -242,6 +242,8 @@ void CKLV570Dlg::BuildCommandHandlers() {
     on(cmd::kReverseCurrent, [this] { RunReverseCurrent(m_app, m_device->Protocol(), this); });
     on(cmd::kPumpCheck, [this] { RunPumpCheck(m_app, m_device->Protocol(), this); });
     on(cmd::kConstantCurrentCheck, [this] { RunCurrentCheck(m_app, m_device->Protocol(), this); });
+    on(cmd::kSensitivityTest, [this] { RunSensitivityTest(m_app, m_device->Protocol(), this); });
+    on(cmd::kDeviceCheck, [this] { RunDeviceCheck(m_app, m_device->Protocol(), this); });
     on(cmd::kDeviceCondition, [this] { RunDeviceStatus(m_device->Protocol(), this); });
     on(cmd::kEnvironmentSet, [this] {
         // Lists made from now on follow the click method.

@@ -18,10 +18,12 @@ CCheckDialog::CCheckDialog(CDeviceProtocol& protocol, CEventSounds& sounds, cons
     setWindowTitle(QString::fromLatin1(caption));
 }
 
-bool CCheckDialog::Send(const std::function<bool()>& commands) {
+bool CCheckDialog::Send(const std::function<bool()>& commands, bool stopElectrolysisOnFailure) {
     CBusyScope scope(m_protocol.Busy(), !m_protocol.Transport().IsSimulation());
     if (commands())
         return true;
+    if (stopElectrolysisOnFailure)
+        m_protocol.StopElectrolysis(true, false);
     m_protocol.AllOutputsOff(false);
     return false;
 }

@@ -29,8 +29,8 @@ protected:
     CEventSounds& Sounds() { return m_sounds; }
 
     // Runs the commands, each returning 1 on success, until one fails; false then, after the
-    // outputs were switched off without a box.
-    bool Send(const std::function<bool()>& commands);
+    // outputs were switched off without a box (and the test electrolysis stopped first).
+    bool Send(const std::function<bool()>& commands, bool stopElectrolysisOnFailure = false);
     // The ordinary switch-off, which may show the communication error box.
     void OutputsOff();
 

@@ -39,6 +39,7 @@ QButtonGroup* CCheckSettingGroups::AddGroup(const char* title, const char* name,
                                             const std::function<QString(int)>& caption) {
     auto* box = new QGroupBox(QString::fromLatin1(title), this);
     auto* grid = new QGridLayout(box);
+    grid->setAlignment(Qt::AlignTop);
     auto* group = new QButtonGroup(box);
     const int perColumn = (count + columns - 1) / columns;
     for (int i = 0; i < count; ++i) {

@@ -42,6 +42,8 @@ CDeviceStatus::CDeviceStatus(CDeviceProtocol& protocol, QWidget* parent)
     m_adc0804 = reading(1, "ADC0804", "adc0804", nullptr);
     m_ad5541 = reading(2, "AD5541", "ad5541", nullptr);
     m_pump = reading(3, "Pump", "pump", "x0.1mS");
+    auto* bits = new QGridLayout;
+    grid->addLayout(bits, 4, 0, 1, 3);
     const char ports[] = {'A', 'B', 'C'};
     for (int p = 0; p < 3; ++p)
         for (int bit = 0; bit < 8; ++bit) {
@@ -50,7 +52,7 @@ CDeviceStatus::CDeviceStatus(CDeviceProtocol& protocol, QWidget* parent)
             label->setObjectName(name);
             label->setEnabled(false);
             m_bits[static_cast<std::size_t>(8 * p + bit)] = label;
-            grid->addWidget(label, 4 + p, 3 + bit);
+            bits->addWidget(label, p, bit);
         }
     m_close = new QPushButton(QStringLiteral("Close"), this);
     m_close->setObjectName(QStringLiteral("close"));
@@ -59,7 +61,7 @@ CDeviceStatus::CDeviceStatus(CDeviceProtocol& protocol, QWidget* parent)
         m_close->setEnabled(false);
         m_endAsked = true;
     });
-    grid->addWidget(m_close, 7, 10);
+    grid->addWidget(m_close, 5, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &CDeviceStatus::Tick);

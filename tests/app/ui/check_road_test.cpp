@@ -43,6 +43,8 @@ private slots:
     void reverseCurrentRefusesAboveTenAndEndsAfterItsTime();
     void confirmationPutsOutTheConditionsCurrent();
     void deviceConditionShowsTheRawStateUntilClosed();
+    void sensitivityTestLightsAJumpOnceAndResetRearmsIt();
+    void deviceCheckShowsAnOpenCordWhileTheElectrolysisGoesOn();
 };
 
 void CheckRoadTest::pumpCheckRunsThePumpAtTheChosenFrequency() {
@@ -155,6 +157,61 @@ void CheckRoadTest::deviceConditionShowsTheRawStateUntilClosed() {
         });
         r.w.ToggleHiddenMenu();
         Trigger(r.w, 32870);
+    });
+}
+
+void CheckRoadTest::sensitivityTestLightsAJumpOnceAndResetRearmsIt() {
+    test::RunRoad(1, test::CopperCondition(), [](test::Road& r) {
+        test::ModalDriver modal;
+        When(modal, "CSensitiveTest", [&](QWidget& d) {
+            auto* detected = test::Find<QLabel>(d, QStringLiteral("detected"));
+            auto* reset = test::Find<QPushButton>(d, QStringLiteral("reset"));
+            test::Press(d, "power");
+            QVERIFY(r.Sim().Status().IsRunning());
+            QTRY_COMPARE(test::Find<QLabel>(d, QStringLiteral("levelMv"))->text(),
+                         QStringLiteral("0 mV"));
+            r.p.player.Clear();
+            r.Sim().Trip();
+            QTRY_VERIFY(detected->isEnabled());
+            QVERIFY(reset->isEnabled());
+            QTest::qWait(300);  // later polls still carry the latched jump
+            QCOMPARE(r.p.player.Calls().size(), std::size_t{1});
+            QVERIFY(test::Played(r.p, "Buzzer7.wav"));
+            QVERIFY(r.Sim().Status().IsRunning());
+            test::Press(d, "reset");
+            QVERIFY(!detected->isEnabled() && !reset->isEnabled());
+            QVERIFY(!r.Sim().Status().IsEndDetected());
+            r.Sim().Trip();
+            QTRY_VERIFY(detected->isEnabled());
+            QCOMPARE(r.p.player.Calls().size(), std::size_t{2});
+            test::Press(d, "close");
+        });
+        Trigger(r.w, 32862);
+        QVERIFY(!r.Sim().Status().IsRunning());
+        QVERIFY(OutputsOff(r.Sim().Status()));
+    });
+}
+
+void CheckRoadTest::deviceCheckShowsAnOpenCordWhileTheElectrolysisGoesOn() {
+    test::RunRoad(1, test::CopperCondition(), [](test::Road& r) {
+        test::ModalDriver modal;
+        When(modal, "CMechanicalCheck", [&](QWidget& d) {
+            auto* cord = test::Find<QLabel>(d, QStringLiteral("cordOpen"));
+            QCOMPARE(test::Find<QLabel>(d, QStringLiteral("current"))->text(),
+                     QStringLiteral("34.200 mA"));
+            test::Press(d, "power");
+            QVERIFY(r.Sim().Status().IsRunning());
+            QTest::qWait(200);
+            QVERIFY(!cord->isEnabled());
+            r.Sim().SetProbe(false);
+            QTRY_VERIFY(cord->isEnabled());
+            QVERIFY(r.Sim().Status().IsRunning());
+            r.Sim().SetProbe(true);
+            QTRY_VERIFY(!cord->isEnabled());
+            test::Press(d, "close");
+        });
+        Trigger(r.w, 32863);
+        QVERIFY(!r.Sim().Status().IsRunning());
     });
 }
 
