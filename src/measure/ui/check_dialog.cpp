@@ -16,6 +16,8 @@ CCheckDialog::CCheckDialog(CDeviceProtocol& protocol, CEventSounds& sounds, cons
     : QDialog(parent), m_protocol(protocol), m_sounds(sounds), m_pollTarget(this) {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(QString::fromLatin1(caption));
+    // The main window waits; the simulator window must stay usable.
+    setWindowModality(Qt::WindowModal);
 }
 
 bool CCheckDialog::Send(const std::function<bool()>& commands, bool stopElectrolysisOnFailure) {
