@@ -37,3 +37,44 @@ TEST(CheckReadouts, OutputCurrentIsFactorTimesAreaRatioTimesRangeFactor) {
 
 }  // namespace
 }  // namespace klv
+
+#include "measure/current_calibration_sheet.h"
+
+namespace klv {
+namespace {
+
+TEST(CurrentCalibrationSheet, ReadValuesAndErrorsInTheUnitOfTheirRange) {
+    const OutputPoint hi210 = OutputPointAt(0), lo21uA = OutputPointAt(7);
+    EXPECT_FLOAT_EQ(NominalMa(hi210), 210.0f);
+    EXPECT_FLOAT_EQ(NominalMa(lo21uA), 0.021f);
+    EXPECT_EQ(FormatReadValue(hi210, 0.0f), "210.0");
+    EXPECT_EQ(FormatReadValue(OutputPointAt(1), 0.0f), "21.00");
+    EXPECT_EQ(FormatReadValue(OutputPointAt(4), 0.0f), "2100.");  // 2.1 mA in µA
+    EXPECT_EQ(FormatReadValue(lo21uA, 0.0f), "21.00");
+    EXPECT_EQ(FormatReadValue(OutputPointAt(9), 0.0f), "2.100");
+    EXPECT_EQ(FormatReadValue(hi210, 0.01f), "212.1");
+    EXPECT_EQ(FormatReadError(hi210, 210.0), "0");
+    EXPECT_EQ(FormatReadError(hi210, 212.1), "+1.00%");
+    EXPECT_EQ(FormatReadError(hi210, 207.9), "-1.00%");
+    EXPECT_EQ(FormatReadError(hi210, 1000.0), "+99.99%");
+    EXPECT_EQ(FormatReadError(lo21uA, 21.21), "+1.00%");
+}
+
+TEST(CurrentCalibrationSheet, TheBlockHoldsEachPointsRelativeErrorOrNothing) {
+    std::array<std::string, kOutputPointCount> typed = {
+        "212.1", "21.00", "21.21", "2.100", "2100", "210.0", "210.0", "21.00", "21.00", "2.100"};
+    int bad = -1;
+    std::optional<CurrentCalibration> cal = CalibrationFromReadings(typed, &bad);
+    ASSERT_TRUE(cal.has_value());
+    EXPECT_NEAR(cal->HighError(0), 0.01f, 1e-6);
+    EXPECT_NEAR(cal->HighError(1), 0.01f, 1e-6);
+    EXPECT_NEAR(cal->LowError(1), 0.0f, 1e-6);
+    EXPECT_NEAR(cal->HighError(2), 0.0f, 1e-6);
+    EXPECT_NEAR(cal->LowError(4), 0.0f, 1e-6);
+    typed[6] = "2l0";
+    EXPECT_FALSE(CalibrationFromReadings(typed, &bad).has_value());
+    EXPECT_EQ(bad, 6);
+}
+
+}  // namespace
+}  // namespace klv

@@ -3,6 +3,7 @@
 #include "app/klv570_app.h"
 #include "app/settings_access.h"
 #include "app/settings_keys.h"
+#include "measure/ui/current_calibrate_dialog.h"
 #include "measure/ui/current_check_dialog.h"
 #include "measure/ui/device_status_dialog.h"
 #include "measure/ui/mechanical_check_dialog.h"
@@ -45,6 +46,10 @@ void RunSensitivityTest(CKLV570App& app, CDeviceProtocol& protocol, QWidget* par
 void RunDeviceCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent) {
     CMechanicalCheck dialog(protocol, app.EventSounds(), parent);
     dialog.exec();
+}
+
+void RunCurrentCalibrate(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent) {
+    RunCurrentCalibration(protocol, app.EventSounds(), app.Op(), parent);
 }
 
 void RunDeviceStatus(CDeviceProtocol& protocol, QWidget* parent) {

@@ -13,6 +13,7 @@ void RunPumpCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
 void RunCurrentCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
 void RunSensitivityTest(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
 void RunDeviceCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
+void RunCurrentCalibrate(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
 void RunDeviceStatus(CDeviceProtocol& protocol, QWidget* parent);
 
 }  // namespace klv

@@ -81,7 +81,8 @@ void CCheckDialog::done(int result) {
         return;
     m_closing = true;
     BeforeClose();
-    OutputsOff();
+    CBusyScope scope(m_protocol.Busy(), !m_protocol.Transport().IsSimulation());
+    m_protocol.AllOutputsOff(!m_silentOffAtClose);
     if (m_polling)
         m_protocol.SetPollingWindow(m_previousTarget);
     m_polling = false;

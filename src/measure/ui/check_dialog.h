@@ -39,6 +39,8 @@ protected:
     // Before the outputs go off at closing (the checks stop their electrolysis here).
     virtual void BeforeClose() {}
 
+    // Closing switches the outputs off without the communication error box.
+    void SetSilentOffAtClose() { m_silentOffAtClose = true; }
     // "Close", which ends the dialog.
     QPushButton* MakeCloseButton();
     // A "Turn on electricity" box; `toggled` gets the new state.
@@ -55,6 +57,7 @@ private:
     PollTarget* m_previousTarget = nullptr;
     bool m_polling = false;
     bool m_closing = false;
+    bool m_silentOffAtClose = false;
 };
 
 }  // namespace klv

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTimer>
+#include <cstring>
 
 #include "app/ui/measurement_road.h"
 #include "device/device_status.h"
@@ -45,6 +47,7 @@ private slots:
     void deviceConditionShowsTheRawStateUntilClosed();
     void sensitivityTestLightsAJumpOnceAndResetRearmsIt();
     void deviceCheckShowsAnOpenCordWhileTheElectrolysisGoesOn();
+    void currentCalibrationNeedsTheCodeAndStoresTheReadErrors();
 };
 
 void CheckRoadTest::pumpCheckRunsThePumpAtTheChosenFrequency() {
@@ -212,6 +215,60 @@ void CheckRoadTest::deviceCheckShowsAnOpenCordWhileTheElectrolysisGoesOn() {
         });
         Trigger(r.w, 32863);
         QVERIFY(!r.Sim().Status().IsRunning());
+    });
+}
+
+void CheckRoadTest::currentCalibrationNeedsTheCodeAndStoresTheReadErrors() {
+    test::RunRoad(1, test::CopperCondition(), [](test::Road& r) {
+        test::ModalDriver modal;
+        auto answer = [&](const char* code) {
+            When(modal, "CPasswordInput", [code](QWidget& d) {
+                test::Type(d, QStringLiteral("ctl1420"), QString::fromLatin1(code));
+                test::Press(d, "ok");
+            });
+        };
+        bool opened = false;
+        auto* guard = new QTimer(&r.w);
+        QObject::connect(guard, &QTimer::timeout, [&opened] {
+            QWidget* d = QApplication::activeModalWidget();
+            if (d != nullptr && d->objectName() == QStringLiteral("CCurrentCalibrate")) {
+                opened = true;
+                QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection);
+            }
+        });
+        guard->start(20);
+        answer("9439");
+        Trigger(r.w, 32864);
+        QTest::qWait(100);
+        QVERIFY(!opened);
+        guard->stop();
+
+        answer("9438");
+        When(modal, "CCurrentCalibrate", [&](QWidget& d) {
+            auto* read = test::Find<QLineEdit>(d, QStringLiteral("read0"));
+            QCOMPARE(read->text(), QStringLiteral("210.0"));
+            QCOMPARE(test::Find<QLabel>(d, QStringLiteral("error0"))->text(), QStringLiteral("0"));
+            QCOMPARE(test::Find<QLineEdit>(d, QStringLiteral("read4"))->text(),
+                     QStringLiteral("2100."));
+            test::Type(read, QStringLiteral("212.1"));
+            emit read->editingFinished();
+            QCOMPARE(test::Find<QLabel>(d, QStringLiteral("error0"))->text(),
+                     QStringLiteral("+1.00%"));
+            test::Press(d, "output0");
+            QVERIFY(r.Sim().Status().wAd5541() != 0);
+            QCOMPARE(r.Sim().Status().bPortB() & 0x07, 0);
+            test::Press(d, "output3");
+            QVERIFY(!test::Find<QPushButton>(d, QStringLiteral("output0"))->isChecked());
+            QCOMPARE(r.Sim().Status().bPortB() & 0x07, 1);
+            test::Press(d, "ok");
+            QVERIFY(!d.isVisible());
+        });
+        Trigger(r.w, 32864);
+        const auto stored = r.Sim().CalibrationStore();
+        float highError = 0;
+        std::memcpy(&highError, stored.data(), sizeof highError);
+        QVERIFY(std::abs(highError - 0.01f) < 1e-6f);
+        QVERIFY(OutputsOff(r.Sim().Status()));
     });
 }
 
