@@ -14,6 +14,7 @@
 #include "app/klv570_app.h"
 #include "app/messages.h"
 #include "base/event_sounds.h"
+#include "base/ui/control_name.h"
 #include "base/ui/file_dialogs.h"
 
 namespace klv {
@@ -33,16 +34,6 @@ QString PathText(const std::string& path) {
 
 std::string PathOf(const QLabel* label) {
     return QFile::encodeName(label->text()).toStdString();
-}
-
-QString ControlName(int id) {
-    return QStringLiteral("ctl%1").arg(id);
-}
-
-template <typename T>
-T* Named(T* widget, int id) {
-    widget->setObjectName(ControlName(id));
-    return widget;
 }
 
 }  // namespace
