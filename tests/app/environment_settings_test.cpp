@@ -36,6 +36,7 @@ TEST(Environment, OnlyWhatChangedIsWrittenAndPathsCompareWithoutCase) {
     ASSERT_TRUE(ApplyEnvironment(s.app, c));
     EXPECT_EQ(s.Ini(), before);
 
+    c.makeSound[0] = false;
     c.makeSound[2] = false;
     c.shownFile[3] = s.dir.Path() + "Graphics/probe.wav";
     c.selectBySingleClick = !c.selectBySingleClick;
@@ -43,9 +44,9 @@ TEST(Environment, OnlyWhatChangedIsWrittenAndPathsCompareWithoutCase) {
     ASSERT_TRUE(ApplyEnvironment(s.app, c));
     EXPECT_EQ(s.Ini(),
               "[Sounds]\r\nMeasStop=/mnt/Usb/Stop.wav\r\nProbeOpen=probe.wav\r\n\r\n"
-              "[General]\r\nSystemFlags=1280\r\n\r\n[Silent]\r\nAutoStop=1\r\n");
+              "[General]\r\nSystemFlags=1280\r\n\r\n[Silent]\r\nMeasEnd=1\r\nAutoStop=1\r\n");
     EXPECT_EQ(s.app.SystemFlags(), flags ^ 1u);
-    EXPECT_TRUE(s.app.Sounds()[2].silent);
+    EXPECT_TRUE(s.app.Sounds()[0].silent && s.app.Sounds()[2].silent);
     EXPECT_EQ(s.app.Sounds()[3].path, s.dir.Path() + "Graphics/probe.wav");
 }
 

@@ -45,5 +45,18 @@ TEST(SenderBlock, ShortOrMissingFilesReadAsZeroAndFailuresAreShown) {
     EXPECT_EQ(op.Messages()[0].icon, MsgIcon::Stop);
 }
 
+TEST(SenderBlock, TheReportsGetTitleSizeAndEveryLine) {
+    SenderBlock block{};
+    SetFixedText(block.szTitle, "ACME");
+    for (int i = 0; i < kSenderLineCount; ++i)
+        SetFixedText(block.szLine[i], std::string(1, static_cast<char>('a' + i)));
+    block.lTitleFontSize = 16;
+    const SenderRecord r = MakeSenderRecord(block, true);
+    EXPECT_TRUE(r.present);
+    EXPECT_EQ(r.title, "ACME");
+    EXPECT_EQ(r.titleSize, 16);
+    EXPECT_EQ(r.lines, (std::array<std::string, 7>{"a", "b", "c", "d", "e", "f", "g"}));
+}
+
 }  // namespace
 }  // namespace klv
