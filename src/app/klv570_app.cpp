@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include "app/data_directory.h"
+#include "app/default_sounds.h"
 #include "app/messages.h"
 #include "app/settings_access.h"
 #include "base/file_io.h"
@@ -81,7 +82,8 @@ void CKLV570App::SetRollPaperPrinterFlag(bool rollPaper) {
                               : (m_systemFlags & ~kFlagRollPaperPrinter);
 }
 
-void CKLV570App::WriteSettings() {
+bool CKLV570App::WriteSettings() {
+    ProfileBatch batch(m_profile);
     WriteSetting(m_profile, ini::kSystemFlags, static_cast<int>(m_systemFlags));
     WriteSetting(m_profile, ini::kPrinterName, m_printerName);
     WriteSetting(m_profile, ini::kMeasDataPrint, m_measDataPrint);
@@ -89,6 +91,10 @@ void CKLV570App::WriteSettings() {
                                  FormatFontRecord(m_pagePrinterFont));
     m_profile.WriteProfileString(ini::kLinePrinter, ini::kPrinterFontKey,
                                  FormatFontRecord(m_linePrinterFont));
+    if (batch.Commit())
+        return true;
+    LogPrint(1, "Settings not written: %s", m_profile.Path().c_str());
+    return false;
 }
 
 bool CKLV570App::InitInstance(const std::vector<std::string>& args) {
@@ -106,6 +112,9 @@ bool CKLV570App::InitInstance(const std::vector<std::string>& args) {
     if (!version)
         return false;
     m_version = *version;
+    // A new user hears the events, not seven identical beeps.
+    if (InstallMissingSounds(m_graphicsDir) > 0)
+        LogPrint(1, "Sound files not installed in %s", m_graphicsDir.c_str());
     LoadSounds();
     ReadSettings();
 

@@ -7,7 +7,6 @@
 #include "app/app_hooks.h"
 #include "app/font_record.h"
 #include "app/instance_lock.h"
-#include "app/sender_block.h"
 #include "app/sound_table.h"
 #include "app/system_flags.h"
 #include "app/version_block.h"
@@ -19,6 +18,7 @@
 #include "output/raw_printer_queue.h"
 #include "reference/calibration_store.h"
 #include "reference/condition_store.h"
+#include "stats/sender_block.h"
 
 namespace klv {
 
@@ -54,12 +54,13 @@ public:
     ListViewStyle ListStyle() const { return ListViewStyleFor(m_systemFlags); }
     int PrinterName() const { return m_printerName; }
     int MeasDataPrint() const { return m_measDataPrint; }
+    void SetSystemFlags(std::uint32_t flags) { m_systemFlags = flags; }
     // "Printer set": the printer kind bit, the roll-paper model and print mode.
     void SetRollPaperPrinterFlag(bool rollPaper);
     void SetPrinterName(int id) { m_printerName = id; }
     void SetMeasDataPrint(int bits) { m_measDataPrint = bits; }
     // Writes the flags, printer keys and printer fonts to the settings file.
-    void WritePrintSettings() { WriteSettings(); }
+    bool WritePrintSettings() { return WriteSettings(); }
     PrinterFont& PagePrinterFont() { return m_pagePrinterFont; }
     PrinterFont& LinePrinterFont() { return m_linePrinterFont; }
     // The platform's raw printer queues; none until the composition root gives them.
@@ -89,7 +90,7 @@ private:
     bool CheckSingleInstance();
     void SetUpPaths();
     void ReadSettings();
-    void WriteSettings();
+    bool WriteSettings();
 
     std::string m_dataDir;
     std::string m_graphicsDir;

@@ -31,10 +31,11 @@ std::vector<int> ReadListColumnWidths(const ProfileFile& ini, const std::string&
 
 bool WriteListColumnWidths(ProfileFile& ini, const std::string& section,
                            std::span<const int> widths) {
+    ProfileBatch batch(ini);
     bool ok = true;
     for (std::size_t i = 0; i < widths.size(); ++i)
         ok = ini.WriteProfileInt(section, ColumnWidthKey(static_cast<int>(i)), widths[i]) && ok;
-    return ok;
+    return batch.Commit() && ok;
 }
 
 }  // namespace klv

@@ -143,11 +143,43 @@ std::string ValueOf(const std::string& line) {
     return v;
 }
 
+// Sets or removes one key in the image; false when the image did not change.
+bool Apply(IniText& ini, const std::string& section, const std::string& key,
+           const std::optional<std::string>& value) {
+    Location loc = Find(ini, section, key);
+    if (!value) {
+        if (!loc.key)
+            return false;
+        ini.lines.erase(ini.lines.begin() + static_cast<long>(*loc.key));
+        return true;
+    }
+    if (loc.key) {
+        std::string line = ini.lines[*loc.key];
+        ini.lines[*loc.key] = Trim(line.substr(0, line.find('='))) + "=" + *value;
+    } else if (loc.section) {
+        ini.lines.insert(ini.lines.begin() + static_cast<long>(loc.insertAt), key + "=" + *value);
+    } else {
+        if (!ini.lines.empty() && !Trim(ini.lines.back()).empty())
+            ini.lines.push_back("");
+        ini.lines.push_back("[" + section + "]");
+        ini.lines.push_back(key + "=" + *value);
+    }
+    return true;
+}
+
+// The file as a read sees it: with the writes a batch still keeps.
+IniText Current(const std::string& path, const std::vector<ProfileWrite>& pending) {
+    IniText ini = Load(path);
+    for (const auto& w : pending)
+        Apply(ini, w.section, w.key, w.value);
+    return ini;
+}
+
 }  // namespace
 
 std::string ProfileFile::GetProfileString(const std::string& section, const std::string& key,
                                           const std::string& def, std::size_t maxChars) const {
-    IniText ini = Load(m_path);
+    IniText ini = Current(m_path, m_pending);
     Location loc = Find(ini, section, key);
     std::string value = loc.key ? ValueOf(ini.lines[*loc.key]) : def;
     if (value.size() > maxChars)
@@ -156,12 +188,12 @@ std::string ProfileFile::GetProfileString(const std::string& section, const std:
 }
 
 bool ProfileFile::HasProfileKey(const std::string& section, const std::string& key) const {
-    IniText ini = Load(m_path);
+    IniText ini = Current(m_path, m_pending);
     return Find(ini, section, key).key.has_value();
 }
 
 int ProfileFile::GetProfileInt(const std::string& section, const std::string& key, int def) const {
-    IniText ini = Load(m_path);
+    IniText ini = Current(m_path, m_pending);
     Location loc = Find(ini, section, key);
     if (!loc.key)
         return def;
@@ -185,23 +217,7 @@ bool ProfileFile::WriteProfileString(const std::string& section, const std::stri
                                      const std::string& value) {
     if (!IsWritableName(section, key) || !IsSingleLine(value))
         return false;
-    bool readable = false;
-    IniText ini = Load(m_path, &readable);
-    if (!readable)
-        return false;
-    Location loc = Find(ini, section, key);
-    if (loc.key) {
-        std::string line = ini.lines[*loc.key];
-        ini.lines[*loc.key] = Trim(line.substr(0, line.find('='))) + "=" + value;
-    } else if (loc.section) {
-        ini.lines.insert(ini.lines.begin() + static_cast<long>(loc.insertAt), key + "=" + value);
-    } else {
-        if (!ini.lines.empty() && !Trim(ini.lines.back()).empty())
-            ini.lines.push_back("");
-        ini.lines.push_back("[" + section + "]");
-        ini.lines.push_back(key + "=" + value);
-    }
-    return Save(m_path, ini);
+    return Write(section, key, value);
 }
 
 bool ProfileFile::WriteProfileInt(const std::string& section, const std::string& key, int value) {
@@ -209,15 +225,39 @@ bool ProfileFile::WriteProfileInt(const std::string& section, const std::string&
 }
 
 bool ProfileFile::DeleteProfileKey(const std::string& section, const std::string& key) {
+    return Write(section, key, std::nullopt);
+}
+
+bool ProfileFile::Write(const std::string& section, const std::string& key,
+                        std::optional<std::string> value) {
+    if (m_batchDepth > 0) {
+        m_pending.push_back({section, key, std::move(value)});
+        return true;
+    }
     bool readable = false;
     IniText ini = Load(m_path, &readable);
     if (!readable)
         return false;
-    Location loc = Find(ini, section, key);
-    if (!loc.key)
+    return !Apply(ini, section, key, value) || Save(m_path, ini);
+}
+
+void ProfileFile::BeginBatch() {
+    ++m_batchDepth;
+}
+
+bool ProfileFile::EndBatch() {
+    if (m_batchDepth == 0 || --m_batchDepth > 0)
         return true;
-    ini.lines.erase(ini.lines.begin() + static_cast<long>(*loc.key));
-    return Save(m_path, ini);
+    std::vector<ProfileWrite> pending;
+    pending.swap(m_pending);
+    bool readable = false;
+    IniText ini = Load(m_path, &readable);
+    if (!readable)
+        return false;
+    bool changed = false;
+    for (const auto& w : pending)
+        changed = Apply(ini, w.section, w.key, w.value) || changed;
+    return !changed || Save(m_path, ini);
 }
 
 }  // namespace klv

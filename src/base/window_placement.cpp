@@ -68,6 +68,7 @@ WindowPlacement ReadWindowPlacement(const ProfileFile& ini, const std::string& s
 
 bool WriteWindowPlacement(ProfileFile& ini, const std::string& section, const WindowPlacement& p,
                           bool withSize, bool fullPlacement) {
+    ProfileBatch batch(ini);
     bool ok = ini.WriteProfileInt(section, ini::kWinLeft, p.normal.x);
     ok = ini.WriteProfileInt(section, ini::kWinTop, p.normal.y) && ok;
     if (withSize) {
@@ -82,7 +83,7 @@ bool WriteWindowPlacement(ProfileFile& ini, const std::string& section, const Wi
         ok = ini.WriteProfileInt(section, ini::kWinFlags, p.flags) && ok;
         ok = ini.WriteProfileInt(section, ini::kWinShow, p.showCmd) && ok;
     }
-    return ok;
+    return batch.Commit() && ok;
 }
 
 }  // namespace klv

@@ -7,10 +7,12 @@ inline constexpr char kMsgCommErrorContinuing[] =
 inline constexpr char kMsgProbeOpen[] =
     "Error.  Please check following item.\n\n  .  Anode & cathode cord might be came off ?\n\n"
     "  .  Bubble in cell?\n\n  .  Using different test solution ?";
-// Ends in the full-width question mark U+FF1F, kept as its UTF-8 bytes.
+// The full-width question mark it ends with has no place in the single-byte texts of the boxes
+// (it came out as three stray characters, or as a box in fonts without full-width forms);
+// the plain question mark reads the same.
 inline constexpr char kMsgMaximumCount[] =
     "Not possible to test coating thickness any more.  \n\nTake this value as measurement "
-    "data\xEF\xBC\x9F";
+    "data?";
 inline constexpr char kMsgChangeSolution[] =
     "Please change test solution.\n\n If you click OK, measurement is continued.";
 inline constexpr char kMsgSaturation[] =

@@ -5,7 +5,7 @@
 namespace klv::tool {
 
 std::span<const ToolCommand> ToolCommands() {
-    static const std::array<ToolCommand, 10> commands = {{
+    static const std::array<ToolCommand, 12> commands = {{
         {"channels", "", RunChannels},
         {"condition", "N", RunCondition},
         {"export",
@@ -25,6 +25,8 @@ std::span<const ToolCommand> ToolCommands() {
          "[--lower A --upper B --divisions F]",
          RunHistogram},
         {"graph", "FILE", RunGraph},
+        {"sounds", "FOLDER", RunSounds},
+        {"udev-rule", "", RunUdevRule},
     }};
     return commands;
 }

@@ -46,6 +46,11 @@ int RunXbarR(ToolContext& context, std::span<const std::string> args);
 // The histogram classes of a channel's layer, on the automatic or a given scale.
 int RunHistogram(ToolContext& context, std::span<const std::string> args);
 
+// Writes the program's seven default wave files into a folder, keeping files already there.
+int RunSounds(ToolContext& context, std::span<const std::string> args);
+// The udev rule for the instrument with the ids the program looks for (section "USB").
+int RunUdevRule(ToolContext& context, std::span<const std::string> args);
+
 // Channel number 1-50 as typed; -1 when it is not one.
 int ParseChannelNumber(const std::string& text);
 

@@ -214,9 +214,28 @@ TEST_F(AppTest, EventSoundsPlayTheTableReadAtStartUpAndAfterEachReload) {
     m_player.Clear();
     app.Profile().WriteProfileInt("Silent", "MeasError", 0);
     app.LoadSounds();
-    app.PlayEventSound(kSoundMeasError);  // Buzzer3.wav is not there
+    app.PlayEventSound(kSoundMeasError);
+    ASSERT_TRUE(RemoveFile(Data() + "Graphics/Buzzer3.wav"));
+    app.PlayEventSound(kSoundMeasError);
     app.StopEventSound();
-    EXPECT_EQ(m_player.Calls(), (std::vector<std::string>{"beep", "stop"}));
+    EXPECT_EQ(m_player.Calls(), (std::vector<std::string>{"play " + Data() + "Graphics/Buzzer3.wav",
+                                                          "beep", "stop"}));
+    app.ExitInstance();
+}
+
+TEST_F(AppTest, StartUpInstallsTheMissingDefaultSoundsAndKeepsTheOperatorsOwn) {
+    MakeDirectoryTree(Data() + "Graphics/");
+    const std::string own = test::TestWaveBytes(80);
+    test::WriteTestFile(Data() + "Graphics/Buzzer5.wav", own);
+    CKLV570App app(Data(), m_op, m_clock, m_player);
+    ASSERT_TRUE(app.InitInstance({}));
+    EXPECT_EQ(test::ReadTestFile(Data() + "Graphics/Buzzer5.wav"), own);
+    std::vector<std::string> played;
+    for (const SoundEvent& e : kSoundEvents) {
+        app.PlayEventSound(e.id);
+        played.push_back((e.repeat ? "loop " : "play ") + Data() + "Graphics/" + e.defaultFile);
+    }
+    EXPECT_EQ(m_player.Calls(), played);
     app.ExitInstance();
 }
 

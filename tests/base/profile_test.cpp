@@ -76,3 +76,58 @@ TEST(ProfileFile, WritesThatWouldCorruptTheFileAreRefused) {
 
 }  // namespace
 }  // namespace klv
+
+namespace klv {
+namespace {
+
+// The same writes, once key by key and once in a batch, give the same file.
+void WriteStep(ProfileFile& ini) {
+    ini.WriteProfileInt("Measurement", "WinLeft", 12);
+    ini.WriteProfileInt("measurement", "WINLEFT", -3);
+    ini.WriteProfileString("Sounds", "MeasEnd", "Buzzer7.wav");
+    ini.DeleteProfileKey("General", "Obsolete");
+    ini.WriteProfileInt("General", "SystemFlags", 1281);
+}
+
+TEST(ProfileBatch, OneRewriteLandsEveryKeyAndKeepsOtherWritersKeys) {
+    test::TempDir dir;
+    const std::string seed = "; kept\r\n[General]\r\nObsolete=1\r\nSystemFlags=5\r\n";
+    std::string single = dir.File("single.ini"), batched = dir.File("batched.ini");
+    test::WriteTestFile(single, seed + "\r\n[Other]\r\nKept=9\r\n");
+    test::WriteTestFile(batched, seed);
+    ProfileFile keyByKey(single);
+    WriteStep(keyByKey);
+
+    ProfileFile ini(batched);
+    {
+        ProfileBatch batch(ini);
+        WriteStep(ini);
+        EXPECT_EQ(test::ReadTestFile(batched), seed);
+        EXPECT_EQ(ini.GetProfileInt("Measurement", "WinLeft", 0), -3);
+        EXPECT_FALSE(ini.HasProfileKey("General", "Obsolete"));
+        EXPECT_FALSE(ini.WriteProfileString("General", "A", "1\r\n[Evil]"));
+        // Another writer during the batch: its key must not be lost by the rewrite.
+        ProfileFile other(batched);
+        ASSERT_TRUE(other.WriteProfileInt("Other", "Kept", 9));
+        EXPECT_TRUE(batch.Commit());
+    }
+    EXPECT_EQ(test::ReadTestFile(batched), test::ReadTestFile(single));
+}
+
+TEST(ProfileBatch, AFailedRewriteLosesNothingStored) {
+    test::TempDir dir;
+    // The temporary file's name gets too long for the folder, so only the rewrite fails.
+    std::string path = dir.File(std::string(246, 'k') + ".ini");
+    const std::string stored = "[General]\r\nSystemFlags=7\r\n";
+    test::WriteTestFile(path, stored);
+    ProfileFile ini(path);
+    EXPECT_FALSE(ini.WriteProfileInt("General", "SystemFlags", 1));
+    ProfileBatch batch(ini);
+    WriteStep(ini);
+    EXPECT_FALSE(batch.Commit());
+    EXPECT_EQ(test::ReadTestFile(path), stored);
+    EXPECT_EQ(ini.GetProfileInt("General", "SystemFlags", 0), 7);
+}
+
+}  // namespace
+}  // namespace klv

@@ -5,13 +5,13 @@
 #include <filesystem>
 
 #include "app/data_directory.h"
-#include "app/sender_block.h"
 #include "base/file_io.h"
 #include "crash/crash_workload.h"
 #include "reference/calibration_store.h"
 #include "reference/condition_store.h"
 #include "reference/msr_log_file.h"
 #include "reference/unit_gasket_tables.h"
+#include "stats/sender_block.h"
 
 namespace klv::crash {
 namespace {

@@ -9,13 +9,13 @@
 #include <random>
 
 #include "app/data_directory.h"
-#include "app/sender_block.h"
 #include "crash/crash_report.h"
 #include "measure/measurement_session.h"
 #include "measure/run_fakes.h"
 #include "reference/calibration_store.h"
 #include "reference/unit_conversion.h"
 #include "results/measurement_log.h"
+#include "stats/sender_block.h"
 #include "support/settable_clock.h"
 
 namespace klv::crash {

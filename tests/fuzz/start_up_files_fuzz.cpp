@@ -1,6 +1,6 @@
-#include "app/sender_block.h"
 #include "fuzz_support.h"
 #include "reference/calibration_store.h"
+#include "stats/sender_block.h"
 
 // KLV570.dat and tester.dat as start-up finds them: a calibration store that reads must write
 // back and read again; the sender block is taken as it comes.

@@ -16,7 +16,9 @@
 #include "app/system_flags.h"
 #include "app/ui/about_dlg.h"
 #include "app/ui/calibration_commands.h"
+#include "app/ui/check_commands.h"
 #include "app/ui/condition_table.h"
+#include "app/ui/customize_dialog.h"
 #include "app/ui/hidden_key_sequence.h"
 #include "app/ui/main_channel.h"
 #include "app/ui/main_face.h"
@@ -26,12 +28,16 @@
 #include "app/ui/roll_paper_link.h"
 #include "app/ui/statistics_link.h"
 #include "app/ui/status_line.h"
+#include "app/ui/surface_dispose_dialog.h"
+#include "base/line_log.h"
+#include "base/profile.h"
 #include "base/ui/key_routing_table.h"
 #include "base/ui/tool_button.h"
 #include "base/ui/window_settings.h"
 #include "device/ui/usb_status_dialog.h"
 #include "measure/measurement_state.h"
 #include "measure/protocol_run_instrument.h"
+#include "measure/ui/confirm_current_dialog.h"
 #include "output/result_transmission.h"
 #include "output/ui/data_send_sheet.h"
 #include "reference/alloy_content_table.h"
@@ -86,15 +92,13 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* pare
         return m_channel ? OpenChannelRef{m_channel->Condition(), m_channel->Index()}
                          : OpenChannelRef{};
     });
-    m_editContext = std::make_unique<ConditionEditContext>(
-        ConditionEditContext{m_app.Conditions(),
-                             m_app.Calibration(),
-                             m_app.Profile(),
-                             m_app.Op(),
-                             m_app.EventSounds().Player(),
-                             m_app.ListStyle().oneClickActivate,
-                             {},
-                             &m_rollPaper->Reports()});
+    m_editContext = std::make_unique<ConditionEditContext>(ConditionEditContext{
+        m_app.Conditions(), m_app.Calibration(), m_app.Profile(), m_app.Op(),
+        m_app.EventSounds().Player(), m_app.ListStyle().oneClickActivate,
+        [this](float mA, const MeasFileData&, int, QWidget* owner) {
+            ConfirmOutputCurrent(m_device->Protocol(), m_app.EventSounds(), mA, false, owner);
+        },
+        &m_rollPaper->Reports()});
     m_channel->SetConditionEditor([this](MeasFileData& d, int index) {
         return EditCondition(*m_editContext, d, index, false, this);
     });
@@ -235,6 +239,19 @@ void CKLV570Dlg::BuildCommandHandlers() {
         on(id, [this, id] { EditItem(id); });
     on(cmd::kSurfaceTreatment, [this] { ShowSurfaceTreatment(); });
     on(cmd::kResultFont, [this] { ChooseFont(); });
+    on(cmd::kReverseCurrent, [this] { RunReverseCurrent(m_app, m_device->Protocol(), this); });
+    on(cmd::kPumpCheck, [this] { RunPumpCheck(m_app, m_device->Protocol(), this); });
+    on(cmd::kConstantCurrentCheck, [this] { RunCurrentCheck(m_app, m_device->Protocol(), this); });
+    on(cmd::kSensitivityTest, [this] { RunSensitivityTest(m_app, m_device->Protocol(), this); });
+    on(cmd::kDeviceCheck, [this] { RunDeviceCheck(m_app, m_device->Protocol(), this); });
+    on(cmd::kConstantCurrentCalibration,
+       [this] { RunCurrentCalibrate(m_app, m_device->Protocol(), this); });
+    on(cmd::kDeviceCondition, [this] { RunDeviceStatus(m_device->Protocol(), this); });
+    on(cmd::kEnvironmentSet, [this] {
+        // Lists made from now on follow the click method.
+        if (EditEnvironment(m_app, this))
+            m_editContext->oneClickActivate = m_app.ListStyle().oneClickActivate;
+    });
     on(cmd::kUsbStatus, [this] {
         CUsbStatus dialog(m_device->Transport(), this);
         dialog.exec();
@@ -275,8 +292,8 @@ void CKLV570Dlg::ShowSurfaceTreatment() {
     const MeasFileData* d = m_channel->Condition();
     if (d == nullptr || m_channel->Layer() >= kMaxLayers)
         return;
-    const std::string_view text = GetSurfaceText(d->coat[m_channel->Layer()].bCode);
-    m_app.Op().ShowMessage(std::string(text), MsgIcon::Information, MsgButtons::Ok);
+    CSurfaceDispose dialog(d->coat[m_channel->Layer()].bCode, this);
+    dialog.exec();
 }
 
 void CKLV570Dlg::ChooseFont() {
@@ -348,8 +365,11 @@ void CKLV570Dlg::Shutdown() {
     // No key may reach a window that is going.
     m_keys.Register(kVkF2, nullptr);
     m_keys.Register(kVkF3, nullptr);
+    ProfileBatch batch(m_app.Profile());
     SaveWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, true);
     m_face->SaveSettings(m_app.Profile());
+    if (!batch.Commit())
+        LogPrint(1, "Window settings not written: %s", m_app.Profile().Path().c_str());
 }
 
 void CKLV570Dlg::closeEvent(QCloseEvent* event) {

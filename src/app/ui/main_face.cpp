@@ -16,6 +16,7 @@
 #include "app/ui/split_bar.h"
 #include "app/ui/split_pane.h"
 #include "app/ui/status_line.h"
+#include "base/ui/control_name.h"
 #include "base/ui/tool_button.h"
 #include "base/ui/ui_resources.h"
 #include "measure/ui/level_meter.h"
@@ -58,16 +59,6 @@ const char* TextOf(int id) {
         if (b.id == id)
             return b.text;
     return "";
-}
-
-QString ControlName(int id) {
-    return QStringLiteral("ctl%1").arg(id);
-}
-
-template <typename W>
-W* Named(W* widget, int id) {
-    widget->setObjectName(ControlName(id));
-    return widget;
 }
 
 QFrame* MakeFrame(QWidget* parent, int id) {

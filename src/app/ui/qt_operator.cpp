@@ -82,7 +82,7 @@ int ToAnswer(int button, MsgButtons buttons) {
 
 int QtOperator::ShowMessage(const std::string& text, MsgIcon icon, MsgButtons buttons) {
     QWidget* parent = m_parent ? m_parent.data() : QApplication::activeWindow();
-    QMessageBox box(ToQtIcon(icon), QString::fromLatin1(kMessageCaption), MessageToQString(text),
+    QMessageBox box(ToQtIcon(icon), QString::fromLatin1(kMessageCaption), ToQString(text),
                     ToQtButtons(buttons), parent);
     box.setObjectName(QStringLiteral("klvMessageBox"));
     return ToAnswer(box.exec(), buttons);

@@ -4,24 +4,14 @@
 
 #include "app/klv570_app.h"
 #include "app/publish_statistics.h"
-#include "app/sender_block.h"
 #include "app/ui/main_channel.h"
 #include "app/ui/text_output.h"
 #include "base/fixed_text.h"
 #include "output/result_transmission.h"
+#include "stats/sender_block.h"
 #include "stats/ui/statistics_window.h"
 
 namespace klv {
-
-SenderRecord MakeSenderRecord(const SenderBlock& block, bool present) {
-    SenderRecord r;
-    r.present = present;
-    r.title = GetFixedText(block.szTitle);
-    r.titleSize = block.lTitleFontSize;
-    for (int i = 0; i < kSenderLineCount; ++i)
-        r.lines[static_cast<std::size_t>(i)] = GetFixedText(block.szLine[i]);
-    return r;
-}
 
 void ShowStatisticsWindow(CKLV570App& app, CMainChannel& channel, ReportPrinter& reports,
                           const std::string& caption, QWidget* parent) {

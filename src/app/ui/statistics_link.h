@@ -9,12 +9,6 @@ namespace klv {
 class CKLV570App;
 class CMainChannel;
 class ReportPrinter;
-struct SenderBlock;
-struct SenderRecord;
-
-// The sender block as the reports print it; `present` when tester.dat exists.
-SenderRecord MakeSenderRecord(const SenderBlock& block, bool present);
-
 // The statistics window over the open channel's working condition, with the caption.
 void ShowStatisticsWindow(CKLV570App& app, CMainChannel& channel, ReportPrinter& reports,
                           const std::string& caption, QWidget* parent);

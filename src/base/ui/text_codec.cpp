@@ -2,8 +2,6 @@
 
 #include <iconv.h>
 
-#include <QStringDecoder>
-#include <algorithm>
 #include <cerrno>
 
 namespace klv {
@@ -70,19 +68,6 @@ QString TextCodec::ToQString(const std::string& bytes) const {
 std::string TextCodec::FromQString(const QString& text) const {
     QByteArray utf8 = text.toUtf8();
     return Convert("UTF-8", m_charset, std::string(utf8.constData(), utf8.size()), "?", true);
-}
-
-QString MessageToQString(const std::string& text) {
-    const bool ascii = std::all_of(text.begin(), text.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString decoded =
-            utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-        if (!utf8.hasError())
-            return decoded;
-    }
-    return ToQString(text);
 }
 
 const TextCodec& UiTextCodec() {

@@ -35,9 +35,4 @@ inline std::string FromQString(const QString& text) {
     return UiTextCodec().FromQString(text);
 }
 
-// A message of the program: its own texts may carry a character the single-byte charset has
-// not (the full-width question mark of the maximum-count question) as UTF-8. A text that is
-// valid UTF-8 with such a character is read as UTF-8, any other through the codec.
-QString MessageToQString(const std::string& text);
-
 }  // namespace klv

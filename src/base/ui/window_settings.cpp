@@ -54,10 +54,12 @@ void RestoreWindowPlacement(QWidget& window, const ProfileFile& ini, const std::
                             bool withSize, bool fullPlacement, std::optional<WindowSize> minimum) {
     WindowPlacement p = ReadWindowPlacement(ini, section, ToWindowRect(CentredOnParent(window)),
                                             UsableArea(window), withSize, fullPlacement, minimum);
+    // The stored origin is the client area's, as SaveWindowPlacement takes it; move() would
+    // place the frame there and the window would creep by the frame on every start.
     if (withSize)
         window.setGeometry(ToQRect(p.normal));
     else
-        window.move(p.normal.x, p.normal.y);
+        window.setGeometry(QRect(QPoint(p.normal.x, p.normal.y), window.size()));
     if (fullPlacement && p.showCmd == kShowMaximized)
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }

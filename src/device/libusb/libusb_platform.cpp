@@ -12,23 +12,6 @@ namespace {
 constexpr int kFlushWaitRounds = 50;  // × 10 ms for a cancelled transfer to come back
 }  // namespace
 
-std::uint16_t ParseUsbId(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    if (text.compare(i, 2, "0x") == 0 || text.compare(i, 2, "0X") == 0)
-        i += 2;
-    unsigned value = 0;
-    std::size_t digits = 0;
-    for (; i < text.size() && std::isxdigit(static_cast<unsigned char>(text[i])); ++i, ++digits) {
-        char c = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
-        value = value * 16 + static_cast<unsigned>(c <= '9' ? c - '0' : c - 'a' + 10);
-        if (value > 0xFFFF)
-            return 0;
-    }
-    return digits ? static_cast<std::uint16_t>(value) : 0;
-}
-
 LibUsbPlatform::LibUsbPlatform(const ProfileFile& profile) : m_profile(profile) {
     m_lastError = libusb_init(&m_context);
     if (m_lastError != 0)
@@ -45,8 +28,9 @@ UsbOpenResult LibUsbPlatform::Open() {
     Close();
     if (!m_context)
         return {UsbOpenResult::Failed, m_lastError};
-    std::uint16_t vid = ParseUsbId(m_profile.GetProfileString("USB", "VendorId", ""));
-    std::uint16_t pid = ParseUsbId(m_profile.GetProfileString("USB", "ProductId", ""));
+    const UsbDeviceIds ids = ReadUsbDeviceIds(m_profile);
+    const std::uint16_t vid = ids.vendor;
+    const std::uint16_t pid = ids.product;
     libusb_device** list = nullptr;
     ssize_t count = libusb_get_device_list(m_context, &list);
     if (count < 0)

@@ -6,6 +6,7 @@
 #include "base/profile.h"
 #include "device/libusb/libusb_transfer.h"
 #include "device/libusb/pipe_transfers.h"
+#include "device/usb_device_ids.h"
 #include "device/usb_platform.h"
 
 struct libusb_context;
@@ -44,8 +45,5 @@ private:
     Pipe m_in;
     Pipe m_out;
 };
-
-// Parses a hexadecimal id of the settings file ("04D8", "0x04d8"); 0 when it is not one.
-std::uint16_t ParseUsbId(const std::string& text);
 
 }  // namespace klv

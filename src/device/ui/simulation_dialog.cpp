@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/ui/window_settings.h"
+
 namespace klv {
 
 namespace {
@@ -152,12 +154,8 @@ void CSimulation::Refresh() {
 }
 
 void CSimulation::Open() {
-    if (m_profile) {
-        QPoint p = pos();
-        int x = m_profile->GetProfileInt(kSection, "WinLeft", p.x());
-        int y = m_profile->GetProfileInt(kSection, "WinTop", p.y());
-        move(std::max(0, x), std::max(0, y));
-    }
+    if (m_profile)
+        RestoreWindowPlacement(*this, *m_profile, kSection, false, false);
     m_initialising = false;
     showMinimized();
 }
@@ -167,10 +165,8 @@ void CSimulation::Shutdown() {
         return;
     m_closing = true;
     m_timer.stop();
-    if (!m_initialising && m_profile) {
-        m_profile->WriteProfileInt(kSection, "WinLeft", pos().x());
-        m_profile->WriteProfileInt(kSection, "WinTop", pos().y());
-    }
+    if (!m_initialising && m_profile)
+        SaveWindowPlacement(*this, *m_profile, kSection, false, false);
     close();
 }
 

@@ -13,15 +13,6 @@
 namespace klv::test {
 namespace {
 
-TEST(LibUsbPlatformTest, ParsesHexadecimalIds) {
-    EXPECT_EQ(ParseUsbId("04D8"), 0x04D8);
-    EXPECT_EQ(ParseUsbId(" 0x04d8"), 0x04D8);
-    EXPECT_EQ(ParseUsbId("ffff"), 0xFFFF);
-    EXPECT_EQ(ParseUsbId("10000"), 0);
-    EXPECT_EQ(ParseUsbId(""), 0);
-    EXPECT_EQ(ParseUsbId("xyz"), 0);
-}
-
 // This machine has no instrument attached: the real backend must say so, not fail oddly.
 TEST(LibUsbPlatformTest, AbsentInstrumentIsNotFoundAndTransportGives512) {
     TempDir dir;

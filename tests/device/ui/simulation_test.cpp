@@ -97,14 +97,14 @@ void SimulationTest::refusesCloseEnterAndEscapeAndKeepsItsPlace() {
         CSimulation window(state, &profile);
         window.Open();
         QVERIFY(window.isMinimized());
-        QCOMPARE(window.pos(), QPoint(40, 30));
+        QCOMPARE(window.normalGeometry().topLeft(), QPoint(40, 30));
         window.showNormal();
         window.close();
         QVERIFY(window.isVisible());
         QTest::keyClick(&window, Qt::Key_Escape);
         QTest::keyClick(&window, Qt::Key_Return);
         QVERIFY(window.isVisible());
-        window.move(60, 70);
+        window.setGeometry(QRect(QPoint(60, 70), window.size()));
         if (qEnvironmentVariableIsSet("KLV_HOLD_MS"))
             QTest::qWait(qEnvironmentVariableIntValue("KLV_HOLD_MS"));
         window.Shutdown();

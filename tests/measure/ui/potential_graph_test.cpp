@@ -13,7 +13,6 @@
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
-#include "support/ui/file_dialog_choice.h"
 #include "support/ui/modal_driver.h"
 #include "support/ui/widget_find.h"
 
@@ -76,7 +75,8 @@ public:
 
 void ChooseFile(klv::test::ModalDriver& modal, const std::string& path) {
     modal.When("fileDialog", [path](QWidget& w) {
-        klv::test::ChooseFileAndAccept(w, QString::fromStdString(path));
+        auto& files = static_cast<QFileDialog&>(w);
+        klv::test::AnswerFileDialog(files, QString::fromStdString(path));
     });
 }
 

@@ -13,7 +13,6 @@
 #include "support/result_conditions.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
-#include "support/ui/file_dialog_choice.h"
 #include "support/ui/modal_driver.h"
 #include "support/ui/widget_find.h"
 
@@ -110,7 +109,7 @@ private slots:
             QCOMPARE(QDir(files.directory()).absolutePath() + '/',
                      QString::fromStdString(dir.Path()));
             QCOMPARE(files.defaultSuffix(), QStringLiteral("txt"));
-            test::ChooseFileAndAccept(files, QString::fromStdString(chosen));
+            test::AnswerFileDialog(files, QString::fromStdString(chosen));
         });
         test::Type(dialog, QStringLiteral("from7707"), QStringLiteral("4"));
         dialog.accept();

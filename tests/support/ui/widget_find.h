@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QString>
 #include <QTest>
@@ -43,6 +44,13 @@ inline void Choose(QComboBox* combo, int index) {
 
 inline void Choose(QWidget& parent, const QString& name, int index) {
     Choose(Find<QComboBox>(parent, name), index);
+}
+
+// The operator's answer in a file chooser: the path typed into the name field, then Open or
+// Save. A full path given to selectFile() was at times dropped for the proposed name.
+inline void AnswerFileDialog(QFileDialog& files, const QString& path) {
+    Find<QLineEdit>(files, QStringLiteral("fileNameEdit"))->setText(path);
+    QMetaObject::invokeMethod(&files, "accept");
 }
 
 }  // namespace klv::test

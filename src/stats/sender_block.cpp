@@ -1,9 +1,10 @@
-#include "app/sender_block.h"
+#include "stats/sender_block.h"
 
 #include <cstring>
 
-#include "app/messages.h"
 #include "base/file_io.h"
+#include "base/file_messages.h"
+#include "base/fixed_text.h"
 
 namespace klv {
 
@@ -24,13 +25,23 @@ bool WriteSenderBlock(const std::string& path, const SenderBlock& block, Operato
         case FileWriteResult::Ok:
             return true;
         case FileWriteResult::CannotCreate:
-            op.ShowMessage(kMsgCannotMakeFile, MsgIcon::Stop, MsgButtons::Ok);
+            op.ShowMessage(kMsgFileNotMade, MsgIcon::Stop, MsgButtons::Ok);
             return false;
         case FileWriteResult::WriteFailed:
             break;
     }
-    op.ShowMessage(kMsgCannotInputData, MsgIcon::Stop, MsgButtons::Ok);
+    op.ShowMessage(kMsgDataNotInput, MsgIcon::Stop, MsgButtons::Ok);
     return false;
+}
+
+SenderRecord MakeSenderRecord(const SenderBlock& block, bool present) {
+    SenderRecord r;
+    r.present = present;
+    r.title = GetFixedText(block.szTitle);
+    r.titleSize = block.lTitleFontSize;
+    for (int i = 0; i < kSenderLineCount; ++i)
+        r.lines[static_cast<std::size_t>(i)] = GetFixedText(block.szLine[i]);
+    return r;
 }
 
 }  // namespace klv

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/operator.h"
+#include "stats/statistics_reports.h"
 
 namespace klv {
 
@@ -26,5 +27,8 @@ SenderBlock LoadSenderBlock(const std::string& path);
 // Writes the 252 bytes at the start of the file, keeping any bytes after them; failures are
 // shown with the stop icon.
 bool WriteSenderBlock(const std::string& path, const SenderBlock& block, Operator& op);
+
+// The block as the reports print it; `present` tells whether the file exists.
+SenderRecord MakeSenderRecord(const SenderBlock& block, bool present);
 
 }  // namespace klv

@@ -1,4 +1,4 @@
-#include "app/sender_block.h"
+#include "stats/sender_block.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +43,19 @@ TEST(SenderBlock, ShortOrMissingFilesReadAsZeroAndFailuresAreShown) {
     EXPECT_FALSE(WriteSenderBlock(dir.File("no/such/tester.dat"), zero, op));
     EXPECT_EQ(op.Texts(), std::vector<std::string>{"The file can't be made."});
     EXPECT_EQ(op.Messages()[0].icon, MsgIcon::Stop);
+}
+
+TEST(SenderBlock, TheReportsGetTitleSizeAndEveryLine) {
+    SenderBlock block{};
+    SetFixedText(block.szTitle, "ACME");
+    for (int i = 0; i < kSenderLineCount; ++i)
+        SetFixedText(block.szLine[i], std::string(1, static_cast<char>('a' + i)));
+    block.lTitleFontSize = 16;
+    const SenderRecord r = MakeSenderRecord(block, true);
+    EXPECT_TRUE(r.present);
+    EXPECT_EQ(r.title, "ACME");
+    EXPECT_EQ(r.titleSize, 16);
+    EXPECT_EQ(r.lines, (std::array<std::string, 7>{"a", "b", "c", "d", "e", "f", "g"}));
 }
 
 }  // namespace

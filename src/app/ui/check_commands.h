@@ -1,0 +1,19 @@
+#pragma once
+
+class QWidget;
+
+namespace klv {
+
+class CDeviceProtocol;
+class CKLV570App;
+
+// The maintenance dialogs of the main window, each on the instrument of the device link.
+void RunReverseCurrent(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
+void RunPumpCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
+void RunCurrentCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
+void RunSensitivityTest(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
+void RunDeviceCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
+void RunCurrentCalibrate(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
+void RunDeviceStatus(CDeviceProtocol& protocol, QWidget* parent);
+
+}  // namespace klv

@@ -1,0 +1,70 @@
+#include "measure/current_calibration_sheet.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "base/number_parse.h"
+
+namespace klv {
+namespace {
+
+constexpr double kMicroPerMilli = 1000.0;
+
+double InPointUnit(const OutputPoint& p, double mA) {
+    return IsMicroAmpRange(p.range) ? mA * kMicroPerMilli : mA;
+}
+
+}  // namespace
+
+OutputPoint OutputPointAt(int index) {
+    return {index / 2, index % 2 == 0};
+}
+
+float NominalMa(const OutputPoint& p) {
+    const OutputRange& r = OutputRangeTable[static_cast<std::size_t>(p.range)];
+    return p.high ? r.highMa : r.lowMa;
+}
+
+bool IsMicroAmpRange(int range) {
+    return range >= 2;
+}
+
+std::string FormatReadValue(const OutputPoint& p, float errorFraction) {
+    const double mA = (1.0 + static_cast<double>(errorFraction)) * NominalMa(p);
+    const double shown = IsMicroAmpRange(p.range) ? mA * 1000.01 : mA * 1.00001;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4f", shown);
+    std::string s(text);
+    s.resize(std::min<std::size_t>(s.size(), 5));
+    return s;
+}
+
+std::string FormatReadError(const OutputPoint& p, double typed) {
+    const double nominal = InPointUnit(p, NominalMa(p));
+    const double percent = std::clamp((typed - nominal) / nominal * 100.0, -99.99, 99.99);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", percent);
+    const std::string s(text);
+    if (s == "0.00" || s == "-0.00")
+        return "0";
+    return (percent > 0 ? "+" : "") + s + "%";
+}
+
+std::optional<CurrentCalibration> CalibrationFromReadings(
+    const std::array<std::string, kOutputPointCount>& typed, int* badPoint) {
+    CurrentCalibration cal;
+    for (int i = 0; i < kOutputPointCount; ++i) {
+        const std::optional<double> value = ParseFloat(typed[static_cast<std::size_t>(i)]);
+        if (!value) {
+            if (badPoint != nullptr)
+                *badPoint = i;
+            return std::nullopt;
+        }
+        const OutputPoint p = OutputPointAt(i);
+        cal.fErrors[static_cast<std::size_t>(i)] =
+            static_cast<float>(*value / InPointUnit(p, NominalMa(p)) - 1.0);
+    }
+    return cal;
+}
+
+}  // namespace klv

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "device/output_current.h"
+
+namespace klv {
+
+// One output point of the current calibration: range 0-4, high or low point.
+struct OutputPoint {
+    int range;
+    bool high;
+};
+
+inline constexpr int kOutputPointCount = 2 * kOutputRangeCount;
+OutputPoint OutputPointAt(int index);  // index 0-9: range by range, high then low
+float NominalMa(const OutputPoint& p);
+// Ranges 3-5 (index 2-4) are read and typed in µA.
+bool IsMicroAmpRange(int range);
+
+// The read value of a point as the edit shows it: "%.4f" (nudged up against a float just below
+// the decimal) cut to 5 characters, in mA or µA.
+std::string FormatReadValue(const OutputPoint& p, float errorFraction);
+// The "Error" column of a typed value in the point's unit: (read − nominal) ÷ nominal × 100,
+// limited to ±99.99, "%.2f" with "+" before positive values and "%" after; no error is "0".
+std::string FormatReadError(const OutputPoint& p, double typed);
+// The block from a typed value per point (in the point's unit); none when one is no number.
+std::optional<CurrentCalibration> CalibrationFromReadings(
+    const std::array<std::string, kOutputPointCount>& typed, int* badPoint = nullptr);
+
+}  // namespace klv

@@ -1,0 +1,80 @@
+#include "measure/check_readouts.h"
+
+#include <gtest/gtest.h>
+
+namespace klv {
+namespace {
+
+TEST(CheckReadouts, LevelIndicationDividesBy127FromReading128AndBy128Below) {
+    const struct {
+        int reading;
+        int mv;
+    } cases[] = {{0, -5000}, {1, -4960}, {127, -39}, {128, 0}, {129, 39}, {255, 5000}};
+    for (const auto& c : cases)
+        EXPECT_EQ(LevelIndicationMv(static_cast<std::uint8_t>(c.reading)), c.mv) << c.reading;
+}
+
+TEST(CheckReadouts, GraphIndicationDividesBy32767AboveZeroAndBy32768Below) {
+    const struct {
+        int reading;
+        int mv;
+    } cases[] = {{32767, 10000},  {-32768, -10000}, {-32767, -9999}, {16384, 5000},
+                 {-16384, -5000}, {-4, -1},         {3, 0},          {0, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(GraphIndicationMv(static_cast<std::int16_t>(c.reading)), c.mv) << c.reading;
+    EXPECT_EQ(FormatMv(-39), "-39 mV");
+}
+
+TEST(CheckReadouts, OutputCurrentIsFactorTimesAreaRatioTimesRangeFactor) {
+    EXPECT_FLOAT_EQ(CheckOutputCurrent(10, 1, 2), 34.2f);         // Ni, A, 1/1
+    EXPECT_FLOAT_EQ(CheckOutputCurrent(3, 2, 1), 88.6f);          // Cr, B, 2/1
+    EXPECT_NEAR(CheckOutputCurrent(13, 3, 8), 0.0201567f, 1e-6);  // BCr, C, 1/100
+    EXPECT_EQ(FormatCheckCurrent(34.2f), "34.200 mA");
+    EXPECT_EQ(FormatCheckCurrent(177.2f), "177.20 mA");
+    EXPECT_EQ(FormatCheckCurrent(0.0201567f), "0.0202 mA");
+    EXPECT_EQ(FormatCheckCurrent(123456.0f), "123456 mA");
+}
+
+}  // namespace
+}  // namespace klv
+
+#include "measure/current_calibration_sheet.h"
+
+namespace klv {
+namespace {
+
+TEST(CurrentCalibrationSheet, ReadValuesAndErrorsInTheUnitOfTheirRange) {
+    const OutputPoint hi210 = OutputPointAt(0), lo21uA = OutputPointAt(7);
+    EXPECT_FLOAT_EQ(NominalMa(hi210), 210.0f);
+    EXPECT_FLOAT_EQ(NominalMa(lo21uA), 0.021f);
+    EXPECT_EQ(FormatReadValue(hi210, 0.0f), "210.0");
+    EXPECT_EQ(FormatReadValue(OutputPointAt(1), 0.0f), "21.00");
+    EXPECT_EQ(FormatReadValue(OutputPointAt(4), 0.0f), "2100.");  // 2.1 mA in µA
+    EXPECT_EQ(FormatReadValue(lo21uA, 0.0f), "21.00");
+    EXPECT_EQ(FormatReadValue(OutputPointAt(9), 0.0f), "2.100");
+    EXPECT_EQ(FormatReadValue(hi210, 0.01f), "212.1");
+    EXPECT_EQ(FormatReadError(hi210, 210.0), "0");
+    EXPECT_EQ(FormatReadError(hi210, 212.1), "+1.00%");
+    EXPECT_EQ(FormatReadError(hi210, 207.9), "-1.00%");
+    EXPECT_EQ(FormatReadError(hi210, 1000.0), "+99.99%");
+    EXPECT_EQ(FormatReadError(lo21uA, 21.21), "+1.00%");
+}
+
+TEST(CurrentCalibrationSheet, TheBlockHoldsEachPointsRelativeErrorOrNothing) {
+    std::array<std::string, kOutputPointCount> typed = {
+        "212.1", "21.00", "21.21", "2.100", "2100", "210.0", "210.0", "21.00", "21.00", "2.100"};
+    int bad = -1;
+    std::optional<CurrentCalibration> cal = CalibrationFromReadings(typed, &bad);
+    ASSERT_TRUE(cal.has_value());
+    EXPECT_NEAR(cal->HighError(0), 0.01f, 1e-6);
+    EXPECT_NEAR(cal->HighError(1), 0.01f, 1e-6);
+    EXPECT_NEAR(cal->LowError(1), 0.0f, 1e-6);
+    EXPECT_NEAR(cal->HighError(2), 0.0f, 1e-6);
+    EXPECT_NEAR(cal->LowError(4), 0.0f, 1e-6);
+    typed[6] = "2l0";
+    EXPECT_FALSE(CalibrationFromReadings(typed, &bad).has_value());
+    EXPECT_EQ(bad, 6);
+}
+
+}  // namespace
+}  // namespace klv
