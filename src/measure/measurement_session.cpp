@@ -1,6 +1,7 @@
 #include "measure/measurement_session.h"
 
 #include "base/line_log.h"
+#include "measure/additional_electrolysis.h"
 #include "measure/measurement_state.h"
 #include "reference/condition_rules.h"
 #include "reference/unit_gasket_tables.h"
@@ -216,6 +217,27 @@ void CMeasurementSession::FinishMeasurement(const PollResult& result) {
     SetMeasuring(false);
     if (m_seams.output.RunGrossStatistics(m_condition))
         EndMeasurement();
+}
+
+bool CMeasurementSession::AddElectrolysisCounts(std::uint32_t counts) {
+    if (counts == 0 || m_measuring || m_layer <= 0)
+        return false;
+    const int k = m_layer - 1;
+    const MsrLogRecord& stored = m_buffer[static_cast<std::size_t>(k)];
+    // A layer stored without a value has nothing the counts could be added to.
+    if ((stored.bFlags & kRecordNoValue) != 0)
+        return false;
+    int displayMode = m_seams.run.DisplayMode();
+    const float value = AddedLayerValue(m_condition, k, stored.lMeasValue, counts, displayMode);
+    if (!RestoreLastLayerRecord(m_seams.store, m_condition, m_index, m_buffer, k, value))
+        return false;
+    PollResult result{};
+    FormatPollTexts(m_condition, k, value, displayMode, false, result);
+    m_seams.view.ShowLayerTexts(k, result);
+    if (!HasAlloyLayer(m_condition) && !IsWtAfterwards(m_condition))
+        m_seams.output.RefreshTemporaryStatistics();
+    m_seams.view.RedrawResultList();
+    return true;
 }
 
 void CMeasurementSession::ResetLayer() {

@@ -47,6 +47,10 @@ public:
     void EndMeasurement();
     // The stored data changed under the session (cancelled or erased): layer 0 comes next.
     void ResetLayer();
+    // After an additional electrolysis of the layer before the current one: its value grows by
+    // `counts`, is shown and stored again in place; the current layer stays. False when nothing
+    // changed (no such layer, no value to add to, or the log could not be written).
+    bool AddElectrolysisCounts(std::uint32_t counts);
 
     int Layer() const { return m_layer; }
     bool IsMeasuring() const { return m_measuring; }

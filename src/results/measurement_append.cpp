@@ -67,3 +67,29 @@ bool AddMsrLogRecord(ConditionStore& store, Clock& clock, MeasFileData& d, int i
 }
 
 }  // namespace klv
+
+namespace klv {
+
+bool RestoreLastLayerRecord(ConditionStore& store, const MeasFileData& d, int index,
+                            MeasurementBuffer& buffer, int k, float valueInUnit) {
+    const auto layers = static_cast<std::uint32_t>(GetCoatCount(d));
+    // Only the layer stored last, in a measurement not yet complete.
+    if (layers == 0 || k < 0 || static_cast<std::uint32_t>(k) + 1 >= layers ||
+        d.nItemCt % layers != static_cast<std::uint32_t>(k) + 1) {
+        ShowFileError(store.Op(), kMsgDataNotInput);
+        return false;
+    }
+    MeasurementBuffer next = buffer;
+    MsrLogRecord& r = next[static_cast<std::size_t>(k)];
+    r.bFlags = kRecordMeasured;
+    r.lMeasValue = FromUnit(valueInUnit, d.bUnit);
+    // The records go back where they were and the count stays: no moment of the rewrite
+    // leaves the layer out of the log.
+    const std::uint32_t start = d.nItemCt - d.nItemCt % layers;
+    if (!WriteMsrLogFile(store, index, next.data(), start, layers))
+        return false;
+    buffer = next;
+    return true;
+}
+
+}  // namespace klv

@@ -29,6 +29,12 @@ bool CanAcceptMeasurement(const MeasFileData& d);
 bool AddMsrLogRecord(ConditionStore& store, Clock& clock, MeasFileData& d, int index,
                      MeasurementBuffer& buffer, int k, float valueInUnit, bool noValue);
 
+// Stores layer k, the one stored last of the running measurement, again with a new value
+// (after an additional electrolysis): its records are rewritten in place, the count stays.
+// On failure the buffer and the log are left as they were.
+bool RestoreLastLayerRecord(ConditionStore& store, const MeasFileData& d, int index,
+                            MeasurementBuffer& buffer, int k, float valueInUnit);
+
 // Where the roll-paper printer takes the cancellation line.
 class CancellationPrinter {
 public:

@@ -112,6 +112,33 @@ TEST(AddMsrLogRecord, ValueInTheUnitIsStoredInMicrometresAndNoValueAsZero) {
     EXPECT_EQ(r[1].bFlags, kRecordMeasured | kRecordNoValue);
 }
 
+TEST(RestoreLastLayerRecord, TheLayerStoredLastGetsItsNewValueInPlace) {
+    LogFixture f(3);
+    f.Append(2);
+    f.clock.SetDate(2022, 3, 4);
+    ASSERT_TRUE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 0, 30.0f, false));
+    ASSERT_TRUE(AddMsrLogRecord(f.store, f.clock, f.d, kChannel, f.buffer, 1, 31.0f, false));
+    const auto before = f.FileRecords();
+    // Only the layer stored last of an unfinished measurement.
+    EXPECT_FALSE(RestoreLastLayerRecord(f.store, f.d, kChannel, f.buffer, 0, 1.0f));
+    EXPECT_FALSE(RestoreLastLayerRecord(f.store, f.d, kChannel, f.buffer, 2, 1.0f));
+    EXPECT_EQ(f.FileRecords().size(), before.size());
+    ASSERT_TRUE(RestoreLastLayerRecord(f.store, f.d, kChannel, f.buffer, 1, 31.5f));
+    const auto after = f.FileRecords();
+    ASSERT_EQ(after.size(), 9u);
+    EXPECT_EQ(std::memcmp(before.data(), after.data(), 7 * sizeof(MsrLogRecord)), 0);
+    EXPECT_EQ(after[7].lMeasValue, 31.5f);
+    EXPECT_EQ(after[7].wDate, PackDate(2022, 3, 4));
+    EXPECT_EQ(after[8].bFlags, kRecordNoValue) << "the layer still to come stays reserved";
+    EXPECT_EQ(f.Stored().nItemCt, 8u);
+    EXPECT_EQ(f.buffer[1].lMeasValue, 31.5f);
+    // A log that cannot be written keeps the buffer and the old value.
+    std::filesystem::remove(f.LogPath());
+    std::filesystem::create_directory(f.LogPath());
+    EXPECT_FALSE(RestoreLastLayerRecord(f.store, f.d, kChannel, f.buffer, 1, 40.0f));
+    EXPECT_EQ(f.buffer[1].lMeasValue, 31.5f);
+}
+
 TEST(AddMsrLogRecord, SecondLayerOfTheFifthMeasurementRewritesRecordsEightAndNine) {
     LogFixture f(2);
     f.Append(4);

@@ -3,6 +3,7 @@
 #include "app/klv570_app.h"
 #include "app/settings_access.h"
 #include "app/settings_keys.h"
+#include "measure/ui/add_electrolyze_dialog.h"
 #include "measure/ui/current_calibrate_dialog.h"
 #include "measure/ui/current_check_dialog.h"
 #include "measure/ui/device_status_dialog.h"
@@ -26,6 +27,14 @@ void RunReverseCurrent(CKLV570App& app, CDeviceProtocol& protocol, QWidget* pare
         },
         parent);
     dialog.exec();
+}
+
+std::uint32_t RunAdditionalElectrolysis(CKLV570App& app, CDeviceProtocol& protocol,
+                                        const MeasFileData& d, int layer, QWidget* parent) {
+    CAddElectrolyze dialog(protocol, app.EventSounds(), app.Op(), d, layer, app.Calibration(),
+                           parent);
+    dialog.exec();
+    return dialog.AccumulatedCount();
 }
 
 void RunPumpCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent) {

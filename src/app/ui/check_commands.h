@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+
+#include "reference/meas_file_data.h"
+
 class QWidget;
 
 namespace klv {
@@ -9,6 +13,9 @@ class CKLV570App;
 
 // The maintenance dialogs of the main window, each on the instrument of the device link.
 void RunReverseCurrent(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
+// "Additional electrolysis" of layer `layer` of the condition: the counts its runs added.
+std::uint32_t RunAdditionalElectrolysis(CKLV570App& app, CDeviceProtocol& protocol,
+                                        const MeasFileData& d, int layer, QWidget* parent);
 void RunPumpCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
 void RunCurrentCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
 void RunSensitivityTest(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);

@@ -240,6 +240,16 @@ void CKLV570Dlg::BuildCommandHandlers() {
     on(cmd::kSurfaceTreatment, [this] { ShowSurfaceTreatment(); });
     on(cmd::kResultFont, [this] { ChooseFont(); });
     on(cmd::kReverseCurrent, [this] { RunReverseCurrent(m_app, m_device->Protocol(), this); });
+    for (int id : {cmd::kAdditionalElectrolysis, cmd::kEditAdditionalElectrolysis})
+        on(id, [this] {
+            CMeasurementSession* session = m_channel->Session();
+            if (session == nullptr || session->Layer() <= 0)
+                return;
+            const std::uint32_t counts = RunAdditionalElectrolysis(m_app, m_device->Protocol(),
+                                                                   m_channel->WorkingCondition(),
+                                                                   session->Layer() - 1, this);
+            session->AddElectrolysisCounts(counts);
+        });
     on(cmd::kPumpCheck, [this] { RunPumpCheck(m_app, m_device->Protocol(), this); });
     on(cmd::kConstantCurrentCheck, [this] { RunCurrentCheck(m_app, m_device->Protocol(), this); });
     on(cmd::kSensitivityTest, [this] { RunSensitivityTest(m_app, m_device->Protocol(), this); });

@@ -48,6 +48,7 @@ private slots:
     void sensitivityTestLightsAJumpOnceAndResetRearmsIt();
     void deviceCheckShowsAnOpenCordWhileTheElectrolysisGoesOn();
     void currentCalibrationNeedsTheCodeAndStoresTheReadErrors();
+    void additionalElectrolysisAddsItsCountsToTheLayerBefore();
 };
 
 void CheckRoadTest::pumpCheckRunsThePumpAtTheChosenFrequency() {
@@ -269,6 +270,58 @@ void CheckRoadTest::currentCalibrationNeedsTheCodeAndStoresTheReadErrors() {
         std::memcpy(&highError, stored.data(), sizeof highError);
         QVERIFY(std::abs(highError - 0.01f) < 1e-6f);
         QVERIFY(OutputsOff(r.Sim().Status()));
+    });
+}
+
+}  // namespace klv
+
+namespace klv {
+
+void CheckRoadTest::additionalElectrolysisAddsItsCountsToTheLayerBefore() {
+    const MeasFileData d = test::DemoCondition(
+        {test::Layer(kCoatNickel, "Ni"), test::Layer(kCoatCopper, "Cu")}, "Ni over Cu");
+    test::RunRoad(1, d, [](test::Road& r) {
+        auto* action = r.w.findChild<QAction*>(QStringLiteral("cmd32806"));
+        QVERIFY(!action->isEnabled());
+        std::uint32_t count = 0;
+        r.MeasureLayer(count);
+        const float before = r.Record(0).lMeasValue;
+        QCOMPARE(r.Channel().Session()->Layer(), 1);
+        test::ModalDriver modal;
+        When(modal, "CAddElectrolyze", [&](QWidget& dlg) {
+            auto* start = test::Find<QPushButton>(dlg, QStringLiteral("start"));
+            QVERIFY(!start->isEnabled());
+            test::Press(dlg, "byCount");
+            QVERIFY(!test::Find<QLineEdit>(dlg, QStringLiteral("seconds"))->isEnabled());
+            test::Press(dlg, "start");
+            QCOMPARE(r.p.op.Texts().back(), std::string("Range of values are from  1  to  999."));
+            QVERIFY(!r.Sim().Status().IsRunning());
+            test::Type(dlg, QStringLiteral("count"), QStringLiteral("3"));
+            r.p.player.Clear();
+            // The output's settling waits need a moving clock.
+            r.p.clock.SetAutoStep(50);
+            test::Press(dlg, "start");
+            r.p.clock.SetAutoStep(0);
+            QVERIFY(!start->isEnabled());
+            QVERIFY(r.Sim().Status().IsRunning());
+            // The instrument stops at the third count; the run can be made again.
+            for (int i = 0; i < 100 && !start->isEnabled(); ++i) {
+                r.p.clock.Advance(200);
+                QTest::qWait(20);
+            }
+            QVERIFY(start->isEnabled());
+            QCOMPARE(test::Find<QLabel>(dlg, QStringLiteral("status"))->text(),
+                     QStringLiteral("   3 CNT"));
+            QVERIFY(test::Played(r.p, "Buzzer7.wav"));
+            test::Press(dlg, "close");
+        });
+        Trigger(r.w, 32806);
+        QVERIFY(OutputsOff(r.Sim().Status()));
+        // Three counts of a layer whose last digit is a tenth add 0.3, stored in place.
+        QCOMPARE(r.Channel().Session()->Layer(), 1);
+        QCOMPARE(r.Channel().Condition()->nItemCt, 1u);
+        QCOMPARE(r.Record(0).lMeasValue, before + r.ValueOf(3, 0));
+        QVERIFY((r.Record(0).bFlags & kRecordNoValue) == 0);
     });
 }
 
