@@ -56,10 +56,14 @@ void RestoreWindowPlacement(QWidget& window, const ProfileFile& ini, const std::
                                             UsableArea(window), withSize, fullPlacement, minimum);
     // The stored origin is the client area's, as SaveWindowPlacement takes it; move() would
     // place the frame there and the window would creep by the frame on every start.
-    if (withSize)
+    if (withSize) {
         window.setGeometry(ToQRect(p.normal));
-    else
+    } else {
+        // A window not yet shown has no size of its own: it takes its layout's.
+        if (!window.isVisible() && !window.testAttribute(Qt::WA_Resized))
+            window.adjustSize();
         window.setGeometry(QRect(QPoint(p.normal.x, p.normal.y), window.size()));
+    }
     if (fullPlacement && p.showCmd == kShowMaximized)
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }
