@@ -98,6 +98,8 @@ void SimulationTest::refusesCloseEnterAndEscapeAndKeepsItsPlace() {
         window.Open();
         QVERIFY(window.isMinimized());
         QCOMPARE(window.normalGeometry().topLeft(), QPoint(40, 30));
+        // Placed before it was shown, it still has its layout's size.
+        QCOMPARE(window.normalGeometry().size(), window.sizeHint());
         window.showNormal();
         window.close();
         QVERIFY(window.isVisible());
