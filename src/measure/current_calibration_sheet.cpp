@@ -67,4 +67,29 @@ std::optional<CurrentCalibration> CalibrationFromReadings(
     return cal;
 }
 
+const char* PointCaption(int index) {
+    static constexpr std::array<const char*, kOutputPointCount> kCaptions = {
+        "210.0mA", "21.00mA", "21.00mA", "2.100mA", "2100um",
+        "210.0um", "210.0um", "21.00um", "21.00um", "2.100um"};
+    return index >= 0 && index < kOutputPointCount ? kCaptions[static_cast<std::size_t>(index)]
+                                                   : "";
+}
+
+std::optional<std::vector<std::string>> CalibrationPrintLines(
+    const std::array<std::string, kOutputPointCount>& typed) {
+    if (!CalibrationFromReadings(typed))
+        return std::nullopt;
+    std::vector<std::string> lines = {"Hi output\tRead value\tError\tLo output\tRead value\tError"};
+    for (int range = 0; range < kOutputRangeCount; ++range) {
+        std::string line;
+        for (int i = 2 * range; i < 2 * range + 2; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            line += (line.empty() ? "" : "\t") + std::string(PointCaption(i)) + "\t" + typed[k] +
+                    "\t" + FormatReadError(OutputPointAt(i), *ParseFloat(typed[k]));
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 }  // namespace klv

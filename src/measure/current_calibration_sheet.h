@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "device/output_current.h"
 
@@ -25,6 +27,13 @@ std::string FormatReadValue(const OutputPoint& p, float errorFraction);
 // The "Error" column of a typed value in the point's unit: (read − nominal) ÷ nominal × 100,
 // limited to ±99.99, "%.2f" with "+" before positive values and "%" after; no error is "0".
 std::string FormatReadError(const OutputPoint& p, double typed);
+// The nominal value as the point's button names it ("210.0mA" ... "2.100um").
+const char* PointCaption(int index);
+// The printed table: the column captions, then one tab-separated line per range with both
+// points' caption, typed value and error; none while a typed value is no number.
+std::optional<std::vector<std::string>> CalibrationPrintLines(
+    const std::array<std::string, kOutputPointCount>& typed);
+
 // The block from a typed value per point (in the point's unit); none when one is no number.
 std::optional<CurrentCalibration> CalibrationFromReadings(
     const std::array<std::string, kOutputPointCount>& typed, int* badPoint = nullptr);

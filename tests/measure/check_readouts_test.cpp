@@ -71,9 +71,16 @@ TEST(CurrentCalibrationSheet, TheBlockHoldsEachPointsRelativeErrorOrNothing) {
     EXPECT_NEAR(cal->LowError(1), 0.0f, 1e-6);
     EXPECT_NEAR(cal->HighError(2), 0.0f, 1e-6);
     EXPECT_NEAR(cal->LowError(4), 0.0f, 1e-6);
+    const std::optional<std::vector<std::string>> lines = CalibrationPrintLines(typed);
+    ASSERT_TRUE(lines.has_value());
+    ASSERT_EQ(lines->size(), 6u);
+    EXPECT_EQ(lines->front(), "Hi output\tRead value\tError\tLo output\tRead value\tError");
+    EXPECT_EQ((*lines)[1], "210.0mA\t212.1\t+1.00%\t21.00mA\t21.00\t0");
+    EXPECT_EQ((*lines)[5], "21.00um\t21.00\t0\t2.100um\t2.100\t0");
     typed[6] = "2l0";
     EXPECT_FALSE(CalibrationFromReadings(typed, &bad).has_value());
     EXPECT_EQ(bad, 6);
+    EXPECT_FALSE(CalibrationPrintLines(typed).has_value()) << "nothing printed with a bad value";
 }
 
 }  // namespace

@@ -57,8 +57,9 @@ void RunDeviceCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent)
     dialog.exec();
 }
 
-void RunCurrentCalibrate(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent) {
-    RunCurrentCalibration(protocol, app.EventSounds(), app.Op(), parent);
+void RunCurrentCalibrate(CKLV570App& app, CDeviceProtocol& protocol, ReportPrinter* printer,
+                         QWidget* parent) {
+    RunCurrentCalibration(protocol, app.EventSounds(), app.Op(), printer, parent);
 }
 
 void RunDeviceStatus(CDeviceProtocol& protocol, QWidget* parent) {

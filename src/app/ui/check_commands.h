@@ -10,6 +10,7 @@ namespace klv {
 
 class CDeviceProtocol;
 class CKLV570App;
+class ReportPrinter;
 
 // The maintenance dialogs of the main window, each on the instrument of the device link.
 void RunReverseCurrent(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
@@ -20,7 +21,8 @@ void RunPumpCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
 void RunCurrentCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
 void RunSensitivityTest(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
 void RunDeviceCheck(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
-void RunCurrentCalibrate(CKLV570App& app, CDeviceProtocol& protocol, QWidget* parent);
+void RunCurrentCalibrate(CKLV570App& app, CDeviceProtocol& protocol, ReportPrinter* printer,
+                         QWidget* parent);
 void RunDeviceStatus(CDeviceProtocol& protocol, QWidget* parent);
 
 }  // namespace klv

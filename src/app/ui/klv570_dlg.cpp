@@ -255,7 +255,7 @@ void CKLV570Dlg::BuildCommandHandlers() {
     on(cmd::kSensitivityTest, [this] { RunSensitivityTest(m_app, m_device->Protocol(), this); });
     on(cmd::kDeviceCheck, [this] { RunDeviceCheck(m_app, m_device->Protocol(), this); });
     on(cmd::kConstantCurrentCalibration,
-       [this] { RunCurrentCalibrate(m_app, m_device->Protocol(), this); });
+       [this] { RunCurrentCalibrate(m_app, m_device->Protocol(), &m_rollPaper->Reports(), this); });
     on(cmd::kDeviceCondition, [this] { RunDeviceStatus(m_device->Protocol(), this); });
     on(cmd::kEnvironmentSet, [this] {
         // Lists made from now on follow the click method.

@@ -10,6 +10,8 @@
 #include "base/number_parse.h"
 #include "base/operator.h"
 #include "base/ui/password_input.h"
+#include "base/ui/print_page_context.h"
+#include "base/ui/report_drawing.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/validation_message.h"
 #include "device/busy_scope.h"
@@ -23,18 +25,14 @@ namespace {
 constexpr const char* kEepromFailed =
     "Not possible to input for EEPROM of device.\n\nPossibility of data error.";
 
-// The nominal values as the buttons name them, range by range, high then low.
-constexpr std::array<const char*, kOutputPointCount> kPointCaptions = {
-    "210.0mA", "21.00mA", "21.00mA", "2.100mA", "2100um",
-    "210.0um", "210.0um", "21.00um", "21.00um", "2.100um"};
-
 }  // namespace
 
 CCurrentCalibrate::CCurrentCalibrate(CDeviceProtocol& protocol, CEventSounds& sounds, Operator& op,
-                                     QWidget* parent)
+                                     ReportPrinter* printer, QWidget* parent)
     : CCheckDialog(protocol, sounds, "CCurrentCalibrate", "Calibration of constant current",
                    parent),
-      m_op(op) {
+      m_op(op),
+      m_printer(printer) {
     SetSilentOffAtClose();
     auto* grid = new QGridLayout(this);
     const char* headers[] = {"Hi output", "Read value", "Error",
@@ -44,8 +42,7 @@ CCurrentCalibrate::CCurrentCalibrate(CDeviceProtocol& protocol, CEventSounds& so
     for (int i = 0; i < kOutputPointCount; ++i) {
         const OutputPoint p = OutputPointAt(i);
         Point& point = m_points[static_cast<std::size_t>(i)];
-        point.output =
-            new QPushButton(QString::fromLatin1(kPointCaptions[static_cast<std::size_t>(i)]), this);
+        point.output = new QPushButton(QString::fromLatin1(PointCaption(i)), this);
         point.output->setObjectName(QStringLiteral("output%1").arg(i));
         point.output->setCheckable(true);
         point.output->setAutoDefault(false);
@@ -71,10 +68,11 @@ CCurrentCalibrate::CCurrentCalibrate(CDeviceProtocol& protocol, CEventSounds& so
     check->setObjectName(QStringLiteral("currentCheck"));
     check->setAutoDefault(false);
     connect(check, &QPushButton::clicked, this, &CCurrentCalibrate::TryInCurrentCheck);
-    // The page printer is not reachable from here yet.
     auto* print = new QPushButton(QStringLiteral("Print out"), this);
     print->setObjectName(QStringLiteral("print"));
-    print->setEnabled(false);
+    print->setAutoDefault(false);
+    print->setEnabled(m_printer != nullptr);
+    connect(print, &QPushButton::clicked, this, &CCurrentCalibrate::Print);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setAutoDefault(false);
@@ -88,6 +86,26 @@ CCurrentCalibrate::CCurrentCalibrate(CDeviceProtocol& protocol, CEventSounds& so
     grid->addWidget(ok, 7, 5);
     grid->addWidget(cancel, 7, 6);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CCurrentCalibrate::Print() {
+    const std::optional<std::vector<std::string>> lines = CalibrationPrintLines(Typed());
+    if (!lines || m_printer == nullptr)
+        return;
+    m_printer->PrintReport(this, [&](QWidget*, PrintPageContext& pc) {
+        ReportPage page(MetricsOf(pc));
+        const int stops[] = {pc.charWidth * 12};
+        int y = pc.rect.top;
+        for (const std::string& line : *lines) {
+            page.Tabbed(pc.rect.left, y, line, stops);
+            y += 5 * pc.charHeight / 4;
+        }
+        DrawReportPage(pc, page, pc.font);
+        pc.rect.bottom = std::min(pc.rect.bottom, y);
+        pc.end = true;
+        return false;
+    });
+    m_printer->FeedRollPaper();
 }
 
 bool CCurrentCalibrate::Load() {
@@ -182,11 +200,11 @@ void CCurrentCalibrate::accept() {
 }
 
 void RunCurrentCalibration(CDeviceProtocol& protocol, CEventSounds& sounds, Operator& op,
-                           QWidget* parent) {
+                           ReportPrinter* printer, QWidget* parent) {
     const std::optional<std::string> code = AskPassword(parent);
     if (!code || *code != CCurrentCalibrate::kAccessCode)
         return;
-    CCurrentCalibrate dialog(protocol, sounds, op, parent);
+    CCurrentCalibrate dialog(protocol, sounds, op, printer, parent);
     if (dialog.Load())
         dialog.exec();
 }

@@ -11,6 +11,7 @@ class QLineEdit;
 namespace klv {
 
 class Operator;
+class ReportPrinter;
 
 // "Calibration of constant current": each output point is put out at its nominal value, the
 // operator types what the meter reads, and OK stores the errors in the instrument.
@@ -20,8 +21,9 @@ public:
     static constexpr int kTemplateId = 447;
     static constexpr const char* kAccessCode = "9438";
 
+    // Without a printer "Print out" stays disabled.
     CCurrentCalibrate(CDeviceProtocol& protocol, CEventSounds& sounds, Operator& op,
-                      QWidget* parent = nullptr);
+                      ReportPrinter* printer, QWidget* parent = nullptr);
 
     // Reads the stored block into the edits; false when that failed.
     bool Load();
@@ -39,13 +41,16 @@ private:
     void ShowError(int index);
     std::array<std::string, kOutputPointCount> Typed() const;
     void TryInCurrentCheck();
+    // The typed values and their errors on the page printer, when all are numbers.
+    void Print();
 
     Operator& m_op;
+    ReportPrinter* m_printer;
     std::array<Point, kOutputPointCount> m_points;
 };
 
 // Asks for the access code, then runs the dialog; a wrong code or a failed read ends it.
 void RunCurrentCalibration(CDeviceProtocol& protocol, CEventSounds& sounds, Operator& op,
-                           QWidget* parent);
+                           ReportPrinter* printer, QWidget* parent);
 
 }  // namespace klv
