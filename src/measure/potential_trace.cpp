@@ -43,6 +43,17 @@ CPotentialTrace::CPotentialTrace(Clock& clock) : m_clock(clock) {
     m_samples.reserve(kInitialCapacity);
 }
 
+bool CPotentialTrace::ReserveBuffer() {
+    constexpr std::size_t kStartBufferBytes = 65536;
+    try {
+        std::lock_guard lock(m_lock);
+        m_samples.reserve(kStartBufferBytes / sizeof(std::int32_t));
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
 void CPotentialTrace::PrepareLayer(const MeasFileData& d, int layer, int displayMode, bool fresh) {
     {
         std::lock_guard lock(m_lock);

@@ -40,6 +40,10 @@ class CPotentialTrace final : public PotentialTraceHooks {
 public:
     explicit CPotentialTrace(Clock& clock);
 
+    // The sample buffer the program starts with (64 KiB, some 27 minutes at 100 ms); false when
+    // memory is short.
+    bool ReserveBuffer();
+
     // The open graph window, or none.
     void SetGraph(PotentialGraphTarget* graph) { m_graph = graph; }
     PotentialGraphTarget* Graph() const { return m_graph; }

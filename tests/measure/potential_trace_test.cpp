@@ -112,3 +112,24 @@ TEST_F(TraceFixture, ALoadedFileReplacesTraceAndCondition) {
 
 }  // namespace
 }  // namespace klv
+
+namespace klv {
+namespace {
+
+TEST_F(TraceFixture, TheStartBufferHoldsTheFirstSamplesWithoutMovingThem) {
+    ASSERT_TRUE(trace.ReserveBuffer());
+    trace.PrepareLayer(d, 0, 0, true);
+    clock.SetTick(1000);
+    trace.AddSample(Reading(100));
+    const std::int32_t* first =
+        trace.ReadSamples([](const TraceSamples& t) { return t.samples.data(); });
+    for (int i = 0; i < 16000; ++i) {
+        clock.Advance(100);
+        trace.AddSample(Reading(100));
+    }
+    EXPECT_EQ(trace.Count(), 16001);
+    EXPECT_EQ(trace.ReadSamples([](const TraceSamples& t) { return t.samples.data(); }), first);
+}
+
+}  // namespace
+}  // namespace klv

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     klv::CCupsPrinterQueue printerQueue;
     app.SetPrinterQueue(&printerQueue);
     app.Hooks().checkRuntime = [] { return klv::CheckQtRuntime(); };
+    app.Hooks().createPotentialBuffer = [&app] { return app.Trace().ReserveBuffer(); };
     klv::CQtSerialLine serial;
     klv::CDBusPubSubServer bus(QDBusConnection::sessionBus());
     klv::CDdeServer dde(bus, op);
