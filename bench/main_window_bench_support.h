@@ -1,5 +1,8 @@
 #pragma once
 
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
 #include <string>
 
 #include "base/sound_player.h"
@@ -18,5 +21,17 @@ struct NoPrinter final : ReportPrinter {
     bool PrintReport(QWidget*, const PageFunction&) override { return false; }
     void FeedRollPaper() override {}
 };
+
+// The main of a window benchmark: the benchmarks run in an offscreen application.
+inline int RunWindowBenchmarks(int argc, char** argv) {
+    ::benchmark::Initialize(&argc, argv);
+    if (::benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    return 0;
+}
 
 }  // namespace klv::bench

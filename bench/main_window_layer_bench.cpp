@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "app/command_ids.h"
 #include "app/klv570_app.h"
 #include "app/open_channel_key.h"
-#include "app/ui/command_ids.h"
 #include "app/ui/klv570_dlg.h"
 #include "app/ui/main_channel.h"
 #include "app/ui/main_face.h"
@@ -25,6 +25,7 @@
 #include "app/ui/meas_result_list.h"
 #include "device/poll_target.h"
 #include "device/ui/simulation_dialog.h"
+#include "main_window_bench_support.h"
 #include "reference/condition_store.h"
 #include "reference/solution_defaults.h"
 #include "results_bench_support.h"
@@ -254,12 +255,5 @@ BENCHMARK(BM_TripToLayerResult)
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return klv::bench::RunWindowBenchmarks(argc, argv);
 }

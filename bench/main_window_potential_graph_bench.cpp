@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <memory>
 
+#include "main_window_bench_support.h"
 #include "measure/potential_plot.h"
 #include "measure/ui/potential_graph.h"
 #include "support/scripted_operator.h"
@@ -87,12 +88,5 @@ BENCHMARK(BM_AppendWhileOpen)->Arg(10)->Arg(kTenHours);
 }  // namespace klv
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return klv::bench::RunWindowBenchmarks(argc, argv);
 }
