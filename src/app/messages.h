@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/file_messages.h"
+
 // Texts of the application shell's message boxes.
 namespace klv {
 
@@ -8,7 +10,6 @@ inline constexpr const char* kMsgCannotCreateMutex = "Failed to generate Mutexob
 inline constexpr const char* kMsgCannotMakeFile = "The file can't be made.";
 inline constexpr const char* kMsgCannotInputData = "The data can't be input";
 inline constexpr const char* kMsgCannotMakeDirectory = "The directory can't be made.";
-inline constexpr const char* kMsgShortOfMemory = "Short of memory";
 inline constexpr const char* kMsgMayClose = "May the program be closed?";
 
 }  // namespace klv

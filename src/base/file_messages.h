@@ -12,6 +12,9 @@ inline constexpr const char kMsgFileNotFound[] = "The file can't be found.";
 inline constexpr const char kMsgDataUnreadable[] = "Data can't be read, or some error in the data.";
 inline constexpr const char kMsgFileNotMade[] = "The file can't be made.";
 inline constexpr const char kMsgDataNotInput[] = "The data can't be input";
+// Where memory or the clipboard fail, in every window alike.
+inline constexpr const char kMsgShortOfMemory[] = "Short of memory";
+inline constexpr const char kMsgCopyFailed[] = "It can't be copying on clipboard.";
 
 inline const char* ReadFailureText(FileReadResult r) {
     return r == FileReadResult::CannotOpen ? kMsgFileNotFound : kMsgDataUnreadable;

@@ -10,8 +10,6 @@ namespace klv {
 
 namespace {
 
-constexpr char kMsgShortOfMemory[] = "Short of memory";
-
 bool MagicMatches(const char (&magic)[16]) {
     for (std::size_t i = 0; i < sizeof magic; ++i) {
         const auto a = static_cast<unsigned char>(magic[i]);

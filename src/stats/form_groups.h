@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "base/file_messages.h"
 #include "base/operator.h"
 #include "reference/meas_file_data.h"
 #include "reference/msr_log_file.h"
@@ -12,8 +13,6 @@
 namespace klv {
 
 class ConditionStore;
-
-inline constexpr char kMsgShortOfMemory[] = "Short of memory";
 
 // The statistics data: nDataCt data of L stored-item-shaped entries each, copies of stored
 // items or, in the averaging modes, the first data of each group with the group's average.

@@ -29,8 +29,6 @@ namespace klv {
 namespace {
 
 constexpr char kGraFilter[] = "Potential graph (*.gra)|*.gra|All of the file (*.*)|*.*||";
-constexpr char kMsgNotCopied[] = "It can't be copying on clipboard.";
-constexpr char kMsgShortOfMemory[] = "Short of memory";
 constexpr char kPrintHeading[] = "     Potential      Coating thickness";
 constexpr char kPrintDifferenceHeading[] =
     "     Potential difference    Coating thickness difference";
@@ -609,7 +607,7 @@ bool CPotentialGraph::Copy() {
     QCoreApplication::sendEvent(this, &query);
     QImage image(query.size, QImage::Format_RGB32);
     if (image.isNull()) {
-        m_seams.op.ShowMessage(kMsgNotCopied, MsgIcon::Stop, MsgButtons::Ok);
+        m_seams.op.ShowMessage(kMsgCopyFailed, MsgIcon::Stop, MsgButtons::Ok);
         return false;
     }
     {
@@ -619,7 +617,7 @@ bool CPotentialGraph::Copy() {
     }
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) {
-        m_seams.op.ShowMessage(kMsgNotCopied, MsgIcon::Stop, MsgButtons::Ok);
+        m_seams.op.ShowMessage(kMsgCopyFailed, MsgIcon::Stop, MsgButtons::Ok);
         return false;
     }
     clipboard->setImage(image);

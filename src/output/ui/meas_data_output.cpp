@@ -26,8 +26,6 @@ namespace {
 
 constexpr int kBoundChars = 8;
 constexpr const char* kTextFilter = "Text file (*.txt)|*.txt|All of the file (*.*)|*.*||";
-constexpr const char* kMsgShortOfMemory = "Short of memory";
-constexpr const char* kMsgClipboardFailed = "It can't be copying on clipboard.";
 
 QLineEdit* BoundEdit(const QString& name, int value, QWidget* parent) {
     auto* edit = new QLineEdit(QString::number(value), parent);
@@ -189,7 +187,7 @@ bool CMeasDataOutput::CopyToClipboard(const std::string& text) {
     // The clipboard tells no failure; what it holds afterwards does.
     if (clipboard->text() == block)
         return true;
-    ShowFileError(m_op, kMsgClipboardFailed);
+    ShowFileError(m_op, kMsgCopyFailed);
     return false;
 }
 

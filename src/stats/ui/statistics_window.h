@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "base/file_messages.h"
 #include "stats/statistics_session.h"
 #include "stats/ui/statistics_links.h"
 
@@ -16,8 +17,6 @@ class CStatGeneral;
 class CStatMsrd;
 class CStatPage;
 class CSubclassTabCtrl;
-
-inline constexpr char kMsgCopyFailed[] = "It can't be copying on clipboard.";
 
 // The statistics window over one channel: the general page, the measurement data page and
 // the places of the chart pages, with "Copy it on clipboard", "Close" and "Print out".
