@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstring>
 #include <new>
+#include <stdexcept>
 
 #include "base/file_messages.h"
 
@@ -50,6 +51,9 @@ const char* GraReadFailureText(GraReadResult r) {
 bool IsValidGraHeader(const GraHeader& header, std::uint64_t fileSize) {
     if (fileSize < kGraHeaderSize || !MagicMatches(header.szMagic) || header.lCount < 0)
         return false;
+    // The trace holds its samples with room for 99 more in a 32-bit count.
+    if (header.lCount > kGraMaximumCount)
+        return false;
     // Every column and cursor divides by the interval.
     if (header.lInterval <= 0)
         return false;
@@ -74,19 +78,30 @@ GraReadResult ReadGraFile(const std::string& path, GraFile& out) {
     if (size < 0)
         return GraReadResult::CannotOpen;
     GraHeader header;
-    if (static_cast<std::uint64_t>(size) < kGraHeaderSize ||
-        ReadFileAt(path, 0, &header, sizeof header) != FileReadResult::Ok ||
+    if (static_cast<std::uint64_t>(size) < kGraHeaderSize)
+        return GraReadResult::Invalid;
+    const FileReadResult headRead = ReadFileAt(path, 0, &header, sizeof header);
+    if (headRead == FileReadResult::CannotOpen)
+        return GraReadResult::CannotOpen;
+    if (headRead != FileReadResult::Ok ||
         !IsValidGraHeader(header, static_cast<std::uint64_t>(size)))
         return GraReadResult::Invalid;
-    // The size is checked first, so only a file that is what it claims is read whole.
-    std::string contents;
-    const FileReadResult read = ReadWholeFile(path, contents);
-    if (read == FileReadResult::CannotOpen)
-        return GraReadResult::CannotOpen;
-    if (read != FileReadResult::Ok)
+    // The samples go straight into the trace's buffer: a file is never held twice, and only a
+    // file that is as long as its header says is read at all.
+    std::vector<std::int32_t> samples;
+    try {
+        samples.resize(static_cast<std::size_t>(header.lCount));
+    } catch (const std::bad_alloc&) {
+        return GraReadResult::ShortOfMemory;
+    } catch (const std::length_error&) {
+        return GraReadResult::ShortOfMemory;
+    }
+    if (!samples.empty() && ReadFileAt(path, kGraHeaderSize, samples.data(),
+                                       samples.size() * sizeof(std::int32_t)) != FileReadResult::Ok)
         return GraReadResult::Invalid;
-    return ParseGraFile({reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()},
-                        out);
+    out.header = header;
+    out.samples = std::move(samples);
+    return GraReadResult::Ok;
 }
 
 GraHeader MakeGraHeader() {

@@ -30,6 +30,8 @@ struct GraHeader {
     std::uint8_t reserved312[64];
 };
 inline constexpr std::size_t kGraHeaderSize = 376;
+// The most samples a trace can take from a file: it grows to the count plus 99 in 32 bits.
+inline constexpr std::int32_t kGraMaximumCount = INT32_MAX - 99;
 static_assert(sizeof(GraHeader) == kGraHeaderSize);
 static_assert(offsetof(GraHeader, condition) == 16);
 static_assert(offsetof(GraHeader, lLayer) == 272);

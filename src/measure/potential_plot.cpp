@@ -85,6 +85,15 @@ PlotLimits ComputeScale(std::int32_t fullScale, std::int32_t minimum, std::int32
     return l;
 }
 
+PlotLimits LimitsFromFile(PlotLimits stored, std::int32_t fullScale, std::int32_t minimum,
+                          std::int32_t maximum) {
+    const PlotLimits l{std::clamp(stored.lower, -kTopMv, kTopMv),
+                       std::clamp(stored.upper, -kTopMv, kTopMv)};
+    if (l.upper - l.lower < 1)
+        return ComputeScale(fullScale, minimum, maximum);
+    return l;
+}
+
 std::int32_t PixelCount(std::int32_t interval, std::int32_t count, std::int32_t timePerPixel) {
     if (timePerPixel <= 0)
         return 0;

@@ -27,6 +27,10 @@ struct PlotLimits {
 };
 // The automatic scale snaps to 20 mV steps and spans at least 20 mV.
 PlotLimits ComputeScale(std::int32_t fullScale, std::int32_t minimum, std::int32_t maximum);
+// The limits a file brings, each kept inside the instrument's ±10 V; the computed scale when
+// they leave no span.
+PlotLimits LimitsFromFile(PlotLimits stored, std::int32_t fullScale, std::int32_t minimum,
+                          std::int32_t maximum);
 
 // Pixel columns that the samples fill.
 std::int32_t PixelCount(std::int32_t interval, std::int32_t count, std::int32_t timePerPixel);

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "support/failing_allocation.h"
 #include "support/temp_dir.h"
 
 namespace klv {
@@ -47,6 +48,8 @@ TEST(GraFile, ValidityRules) {
         {"header cut", Image(0, 0).substr(0, 375), false},
         {"other magic", badMagic, false},
         {"zero interval", zeroInterval, false},
+        // The trace could not grow past it in 32 bits.
+        {"count above the trace's limit", Image(kGraMaximumCount + 1, 0), false},
     };
     for (const Case& c : cases) {
         GraFile out;
@@ -77,6 +80,29 @@ TEST(GraFile, WriteReadsBackAndMessages) {
     EXPECT_EQ(ReadGraFile(dir.File("none.gra"), file), GraReadResult::CannotOpen);
     EXPECT_STREQ(GraReadFailureText(GraReadResult::CannotOpen), "The file can't be found.");
     EXPECT_EQ(WriteGraFile(dir.File("no/dir.gra"), h, samples), FileWriteResult::CannotCreate);
+}
+
+TEST(GraFile, AFileTooLargeForMemoryIsShortOfMemoryAndAHugeClaimIsNeverRead) {
+    test::TempDir dir;
+    GraHeader h = MakeGraHeader();
+    h.lInterval = 100;
+    const std::vector<std::int32_t> samples(100000, 5);
+    ASSERT_EQ(WriteGraFile(dir.File("a.gra"), h, samples), FileWriteResult::Ok);
+    GraFile file;
+    file.samples = {9};
+    test::FailAllocationsOfAtLeast(samples.size() * sizeof samples[0]);
+    const GraReadResult r = ReadGraFile(dir.File("a.gra"), file);
+    test::StopFailingAllocations();
+    EXPECT_EQ(r, GraReadResult::ShortOfMemory);
+    EXPECT_STREQ(GraReadFailureText(r), "Short of memory");
+    EXPECT_EQ(file.samples, std::vector<std::int32_t>{9});
+
+    // A sparse file as long as its header claims beyond the limit: refused from the header.
+    const std::string huge = dir.File("huge.gra");
+    test::WriteTestFile(huge, Image(kGraMaximumCount + 1, 0));
+    ASSERT_EQ(TruncateFileTo(huge, kGraHeaderSize + 4ull * (kGraMaximumCount + 1ull)),
+              FileWriteResult::Ok);
+    EXPECT_EQ(ReadGraFile(huge, file), GraReadResult::Invalid);
 }
 
 }  // namespace

@@ -42,6 +42,28 @@ TEST(PotentialPlot, LimitsOfADamagedFileMapWithoutOverflow) {
     EXPECT_EQ(PotentialAtY(100, wide, 0, 100), INT32_MIN);
 }
 
+TEST(PotentialPlot, LimitsFromAFileStayInsideTheInstrumentsRange) {
+    struct Case {
+        PlotLimits stored;
+        std::int32_t lower, upper;
+    };
+    const Case cases[] = {
+        {{-40, 260}, -40, 260},
+        {{INT32_MIN, INT32_MAX}, -10000, 10000},
+        {{-20000, 3}, -10000, 3},
+        {{7, 99999}, 7, 10000},
+        // No span left: the scale of the samples (-35..241, "AUTO").
+        {{300, 300}, -40, 260},
+        {{INT32_MAX, INT32_MIN}, -40, 260},
+        {{20000, 30000}, -40, 260},
+    };
+    for (const Case& c : cases) {
+        const PlotLimits l = LimitsFromFile(c.stored, 0, -35, 241);
+        EXPECT_EQ(l.lower, c.lower) << c.stored.lower << ".." << c.stored.upper;
+        EXPECT_EQ(l.upper, c.upper) << c.stored.lower << ".." << c.stored.upper;
+    }
+}
+
 TEST(PotentialPlot, PixelCountAndCursorsFollowTheTimePerPixel) {
     EXPECT_EQ(PixelCount(100, 200, 400), 50);
     EXPECT_EQ(PixelCount(100, 200, 100), 200);

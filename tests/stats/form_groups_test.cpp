@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "failing_allocation.h"
 #include "reference/condition_store.h"
 #include "results/measurement_log.h"
 #include "stats_test_support.h"
+#include "support/failing_allocation.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"

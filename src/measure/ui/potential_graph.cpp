@@ -563,10 +563,8 @@ bool CPotentialGraph::Open() {
     m_fullScale->setCurrentIndex(FullScaleIndex(h.lFullScale));
     m_settings.timePerPixel = kTimesPerPixel[TimePerPixelIndex(h.lTimePerPixel)];
     m_timePerPixel->setCurrentIndex(TimePerPixelIndex(h.lTimePerPixel));
-    m_limits = {h.lLower, h.lUpper};
-    if (m_limits.upper - m_limits.lower < 1)
-        m_limits =
-            ComputeScale(m_settings.fullScale, m_seams.trace.Minimum(), m_seams.trace.Maximum());
+    m_limits = LimitsFromFile({h.lLower, h.lUpper}, m_settings.fullScale, m_seams.trace.Minimum(),
+                              m_seams.trace.Maximum());
     m_manual = false;
     m_cursors.fill(kCursorUnplaced);
     RecountPixels();
