@@ -69,19 +69,24 @@ WindowPlacement ReadWindowPlacement(const ProfileFile& ini, const std::string& s
 bool WriteWindowPlacement(ProfileFile& ini, const std::string& section, const WindowPlacement& p,
                           bool withSize, bool fullPlacement) {
     ProfileBatch batch(ini);
-    bool ok = ini.WriteProfileInt(section, ini::kWinLeft, p.normal.x);
-    ok = ini.WriteProfileInt(section, ini::kWinTop, p.normal.y) && ok;
+    // Inside the batch a write fails only on a name the file cannot hold; every key counts.
+    bool ok = true;
+    const auto put = [&](const char* key, int value) {
+        ok = ini.WriteProfileInt(section, key, value) && ok;
+    };
+    put(ini::kWinLeft, p.normal.x);
+    put(ini::kWinTop, p.normal.y);
     if (withSize) {
-        ok = ini.WriteProfileInt(section, ini::kWinWidth, p.normal.width) && ok;
-        ok = ini.WriteProfileInt(section, ini::kWinHeight, p.normal.height) && ok;
+        put(ini::kWinWidth, p.normal.width);
+        put(ini::kWinHeight, p.normal.height);
     }
     if (fullPlacement) {
-        ok = ini.WriteProfileInt(section, ini::kWinMinX, p.minX) && ok;
-        ok = ini.WriteProfileInt(section, ini::kWinMinY, p.minY) && ok;
-        ok = ini.WriteProfileInt(section, ini::kWinMaxX, p.maxX) && ok;
-        ok = ini.WriteProfileInt(section, ini::kWinMaxY, p.maxY) && ok;
-        ok = ini.WriteProfileInt(section, ini::kWinFlags, p.flags) && ok;
-        ok = ini.WriteProfileInt(section, ini::kWinShow, p.showCmd) && ok;
+        put(ini::kWinMinX, p.minX);
+        put(ini::kWinMinY, p.minY);
+        put(ini::kWinMaxX, p.maxX);
+        put(ini::kWinMaxY, p.maxY);
+        put(ini::kWinFlags, p.flags);
+        put(ini::kWinShow, p.showCmd);
     }
     return batch.Commit() && ok;
 }

@@ -20,7 +20,7 @@ std::string JoinedByTab(std::initializer_list<const char*> names) {
 
 std::string TimeText(const LocalTime& now) {
     char text[16];
-    // Even seconds, as the original service's two-second clock gave them.
+    // The history items carry their time with the seconds cut down to an even number.
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", now.hour % 100, now.minute % 100,
                   (now.second & ~1) % 100);
     return text;

@@ -103,6 +103,11 @@ TEST(TextOutputProfile, DefaultsResolveIntoGraphicsAndAFileThereIsStoredBare) {
     EXPECT_EQ(back.dateFormat, 5);
     EXPECT_FALSE(back.toClipboard);
     EXPECT_EQ(back.filePath, "/data/Graphics/Out.txt");
+    // Other settings readers take the clipboard flag as exactly 1.
+    s.toClipboard = true;
+    SaveTextOutputSettings(ini, "/data/Graphics/", s);
+    EXPECT_EQ(ini.GetProfileInt("MeasureDataOut", "ToClipboard", 9), 1);
+    EXPECT_TRUE(LoadTextOutputSettings(ini, "/data/Graphics/").toClipboard);
 }
 
 }  // namespace

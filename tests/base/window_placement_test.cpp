@@ -55,6 +55,18 @@ TEST(WindowPlacement, ReadsWithCurrentDefaultsAndWritesBack) {
     EXPECT_EQ(ini.GetProfileInt("PotentialDlg", "WinMaxY", 0), -1);
 }
 
+TEST(WindowPlacement, AWriteThatCannotBeStoredIsReportedAndChangesNothing) {
+    test::TempDir dir;
+    ProfileFile ini(dir.File("KLV570.ini"));
+    ASSERT_TRUE(ini.WriteProfileInt("Other", "Key", 1));
+    const std::string before = test::ReadTestFile(ini.Path());
+    WindowPlacement out;
+    out.normal = {7, 8, 300, 200};
+    for (bool full : {false, true})
+        EXPECT_FALSE(WriteWindowPlacement(ini, "Bad]Section", out, full, full));
+    EXPECT_EQ(test::ReadTestFile(ini.Path()), before);
+}
+
 const ListColumn kColumns[] = {
     {"No.", ColumnAlign::Left, 40},  {"Name", ColumnAlign::Left, 120},
     {"L", ColumnAlign::Right, 30},   {"Data", ColumnAlign::Right, 60},

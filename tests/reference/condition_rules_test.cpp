@@ -76,6 +76,12 @@ TEST(ConditionRules, UnderSubstanceFollowsTheLayerBelowSkippingAnAlloyLayer) {
     EXPECT_EQ(GetUnderSubstance(deep, 4).coating, 11);
     EXPECT_EQ(GetUnderSubstance(deep, 4).substance, 4);
     EXPECT_EQ(GetUnderSubstance(deep, 1).substance, 5);
+
+    // A damaged file with an alloy layer on top has no layer above it to look up: nothing
+    // before the first layer (the file name) is taken for one.
+    MeasFileData top = Layers({kAlloyLayerCode, 5}, 1);
+    std::memset(top.szFileName, 'x', sizeof top.szFileName - 1);
+    EXPECT_EQ(GetUnderSubstance(top, 0).coating, 0);
 }
 
 TEST(ConditionRules, DisplayMode) {

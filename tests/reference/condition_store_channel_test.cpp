@@ -179,6 +179,18 @@ TEST(PrepareChannel, CompleteCountsAreLeftAloneAndNewChannelsNeedTheWizard) {
     EXPECT_TRUE(f.op.Messages().empty());
 }
 
+TEST(PrepareChannel, AConditionWrittenSinceTheStartEntersTheChannelTable) {
+    StoreFixture f;
+    const MeasFileData other = MakeCondition(2, 0);
+    test::WriteTestFile(f.store.MakeConditionFileName(4),
+                        std::string(reinterpret_cast<const char*>(&other), sizeof other));
+    ASSERT_FALSE(f.store.Channels().Exists(4));
+    MeasFileData d;
+    EXPECT_EQ(f.store.PrepareChannelForMeasurement(4, d), ChannelPrepareResult::Ready);
+    EXPECT_TRUE(f.store.Channels().Exists(4));
+    EXPECT_FALSE(f.store.Channels().HasData(4));
+}
+
 TEST(PrepareChannel, MissingLogOrBadIndexFailsWithTheMessageAndKeepsTheRecord) {
     StoreFixture f;
     ASSERT_TRUE(f.store.WriteConditionFile(0, MakeCondition(3, 7)));

@@ -1,4 +1,6 @@
 // What selecting a channel makes of the end of its log after an interrupted measurement.
+#include "reference/interrupted_measurement.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -71,6 +73,17 @@ TEST(PrepareChannel, KeepsEveryStoredLayerAndDropsWhatNeverLanded) {
                 << c.what;
         }
         EXPECT_TRUE(f.op.Messages().empty()) << c.what;
+    }
+}
+
+TEST(PrepareChannel, NothingToCompleteWithoutLayersOrWithoutData) {
+    StoreFixture f;
+    const MeasFileData cases[] = {MakeCondition(0, 3), MakeCondition(2, 0)};
+    for (const MeasFileData& before : cases) {
+        MeasFileData d = before;
+        EXPECT_TRUE(CompleteInterruptedMeasurement(f.store, 0, d));
+        EXPECT_EQ(std::memcmp(&d, &before, sizeof d), 0);
+        EXPECT_FALSE(FileExists(f.store.MakeMsrLogFileName(0)));
     }
 }
 

@@ -71,6 +71,14 @@ TEST(FreeNameRule, AcceptsLettersDigitsAndNationalLettersOfOtherNames) {
     EXPECT_EQ(CheckFreeName("\xC4\xF6\x8A", CoatBaseKind::Base), "");  // Ä ö Š
 }
 
+TEST(FreeNameRule, EveryEdgeOfTheLetterAndDigitRangesCounts) {
+    // The first and last character of each accepted range, and the neighbours outside it.
+    for (const char* name : {"0", "9", "A", "Z", "a", "z", "\xC0", "\xFF", "\x8A", "\x9F"})
+        EXPECT_EQ(CheckFreeName(name, CoatBaseKind::Base), "") << name;
+    for (const char* name : {"/", ":", "@", "[", "`", "{", "\xBF", "\xF7", "\x8B", "\xA0"})
+        EXPECT_EQ(CheckFreeName(name, CoatBaseKind::Base), kMsgSymbolsInName) << name;
+}
+
 TEST(FreeNameRule, TrimsOnlyOuterBlanks) {
     EXPECT_EQ(TrimBlanks("  Ab c "), "Ab c");
     EXPECT_EQ(TrimBlanks("   "), "");
