@@ -55,6 +55,13 @@ TEST(GraFile, ValidityRules) {
         GraFile out;
         EXPECT_EQ(Parse(c.bytes, out) == GraReadResult::Ok, c.valid) << c.what;
     }
+    GraHeader h = MakeGraHeader();
+    h.lInterval = 100;
+    for (const std::int32_t count : {kGraMaximumCount, kGraMaximumCount + 1}) {
+        h.lCount = count;
+        EXPECT_EQ(IsValidGraHeader(h, kGraHeaderSize + 4ull * static_cast<std::uint64_t>(count)),
+                  count == kGraMaximumCount);
+    }
 }
 
 TEST(GraFile, WriteReadsBackAndMessages) {

@@ -70,6 +70,8 @@ TEST(PotentialPlot, PixelCountAndCursorsFollowTheTimePerPixel) {
     EXPECT_EQ(ConvertCursor(10, 400, 100), 40);
     EXPECT_EQ(ConvertCursor(40, 100, 3200), 1);
     EXPECT_EQ(ConvertCursor(kCursorUnplaced, 400, 100), kCursorUnplaced);
+    EXPECT_EQ(ConvertCursor(10, 400, 0), 10) << "no time per pixel leaves the cursor";
+    EXPECT_EQ(ConvertCursor(10, 400, 1), 4000);
     // Ten hours at 100 ms do not overflow.
     EXPECT_EQ(PixelCount(100, 360000, 100), 360000);
     EXPECT_EQ(FullScaleIndex(500), 4);

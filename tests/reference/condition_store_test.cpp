@@ -171,6 +171,39 @@ TEST(ConditionStoreRead, MissingShortAndGarbageFilesAreRefusedAndZeroed) {
     EXPECT_TRUE(f.op.Messages().empty());
 }
 
+TEST(ConditionStoreRead, EachCodeIsSoundUpToItsLastValueAndNotOneBeyond) {
+    using Edit = void (*)(MeasFileData&, int);
+    struct Case {
+        const char* field;
+        int last;
+        Edit set;
+    };
+    const Case cases[] = {
+        {"base", 34, [](MeasFileData& d, int v) { d.bBaseCode = static_cast<std::uint8_t>(v); }},
+        {"unit", 4, [](MeasFileData& d, int v) { d.bUnit = static_cast<std::uint8_t>(v); }},
+        {"gasket", 4, [](MeasFileData& d, int v) { d.bGasket = static_cast<std::uint8_t>(v); }},
+        {"content", 100, [](MeasFileData& d, int v) { d.bContent = static_cast<std::uint8_t>(v); }},
+        {"wt mode", 4, [](MeasFileData& d, int v) { d.bWtMode = static_cast<std::uint8_t>(v); }},
+        {"stat mode", 2,
+         [](MeasFileData& d, int v) { d.bStatMode = static_cast<std::uint8_t>(v); }},
+        // Two layers hold at most 99,999 measurements.
+        {"records", 2 * 99999,
+         [](MeasFileData& d, int v) { d.nItemCt = static_cast<std::uint32_t>(v); }},
+    };
+    for (const Case& c : cases) {
+        MeasFileData d = MakeCondition(2, 0);
+        c.set(d, c.last);
+        EXPECT_TRUE(IsSoundCondition(d)) << c.field;
+        c.set(d, c.last + 1);
+        EXPECT_FALSE(IsSoundCondition(d)) << c.field;
+    }
+    MeasFileData d = MakeCondition(2, 0);
+    d.nStatTotal = 0;
+    EXPECT_TRUE(IsSoundCondition(d));
+    d.nStatTotal = -1;
+    EXPECT_FALSE(IsSoundCondition(d));
+}
+
 TEST(ConditionStoreRead, RandomBytesNeverCrashAndSoundOnesGiveUsableCounts) {
     StoreFixture f;
     std::mt19937 rng(570);
