@@ -298,17 +298,18 @@ int CMeasDataReport::PrintLine(ReportPage& page, int left, int y) {
 }
 
 bool CMeasDataReport::PrintPage(ReportPage& page, const PrintRect& area, int& used) {
-    const ReportMetrics& m = page.Metrics();
-    int y = area.top;
     if (m_firstPage) {
-        y = PrintTop(page, area);
+        // Laid out whole, then handed out over as many pages as it needs.
+        ReportPage all(page.Metrics());
+        int y = PrintTop(all, area);
+        if ((m_items & kPrintMeasData) != 0 && m_ch.d.nItemCt != 0)
+            while (m_next <= m_range.last)
+                y = PrintLine(all, area.left, y);
+        m_flow = ReportFlow(std::move(all), area.top, y, area.left, area.right);
         m_firstPage = false;
     }
-    const bool lines = (m_items & kPrintMeasData) != 0 && m_ch.d.nItemCt != 0;
-    while (lines && m_next <= m_range.last && y + m.h <= area.bottom)
-        y = PrintLine(page, area.left, y);
-    used = std::min(y, area.bottom);
-    return lines && m_next <= m_range.last;
+    used = std::min(m_flow.Place(page, area.top, area.top, area.bottom), area.bottom);
+    return !m_flow.Done();
 }
 
 int PrintStatisticsGeneral(ReportPage& page, const PrintRect& area, const ReportChannel& ch,
