@@ -183,6 +183,7 @@ void CStatMsrd::ChangeData() {
                            m_links.op, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    FlushPendingLine();
     if (!m_session.Correct(row, dialog.Values()))
         return;
     Refresh();
@@ -204,6 +205,7 @@ void CStatMsrd::DeleteData() {
     m_change->setEnabled(false);
     m_delete->setEnabled(false);
     m_view->clearSelection();
+    FlushPendingLine();
     const bool deleted = m_session.Delete(rows);
     if (deleted && m_session.Condition().nItemCt == 0) {
         m_closeWindow();
@@ -216,9 +218,11 @@ void CStatMsrd::DeleteData() {
 void CStatMsrd::DeleteAll() {
     if (m_links.op.ShowMessage(kMsgDeleteAllData, MsgIcon::Question, MsgButtons::OkCancel) != IDOK)
         return;
-    std::vector<std::uint32_t> rows(m_session.DataCount());
+    // A partly stored last measurement goes too: nothing may outlive "all".
+    std::vector<std::uint32_t> rows(GetDataQuantity(m_session.Condition()));
     for (std::uint32_t i = 0; i < rows.size(); ++i)
         rows[i] = i;
+    FlushPendingLine();
     const bool deleted = rows.empty() || m_session.Delete(rows);
     if (deleted && m_session.Condition().nItemCt == 0) {
         m_closeWindow();
@@ -226,6 +230,11 @@ void CStatMsrd::DeleteAll() {
     }
     Refresh();
     emit dataModified();
+}
+
+void CStatMsrd::FlushPendingLine() {
+    if (m_links.flushPendingLine)
+        m_links.flushPendingLine();
 }
 
 bool CStatMsrd::Copy() {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 #include <string>
 #include <vector>
@@ -17,7 +19,8 @@
 
 namespace klv {
 
-// Prints every page into one PDF through QPrinter, as the page printer does.
+// Prints every page into one PDF through QPrinter, as the page printer does, or every
+// roll-paper band as a page of its own (576 x 800 dots at 72 per inch, so a dot is a point).
 class PdfReportPrinter final : public ReportPrinter {
 public:
     explicit PdfReportPrinter(QString path) : m_path(std::move(path)) {}
@@ -25,17 +28,28 @@ public:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(m_path);
+        if (rollPaper) {
+            printer.setFullPage(true);
+            printer.setPageSize(QPageSize(QSizeF(576, 800), QPageSize::Point));
+            printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            printer.setResolution(72);
+        }
+        printer.setPageOrientation(orientation);
         QPainter painter(&printer);
         PrintPageContext pc;
         pc.painter = &painter;
         pc.font = QFont(QStringLiteral("DejaVu Sans Mono"));
-        pc.font.setPixelSize(printer.logicalDpiY() / 6);
+        pc.font.setPixelSize(rollPaper ? 18 : printer.logicalDpiY() / 6);
         pc.wideFont = MakeWideFont(pc.font);
         const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+        areas.clear();
         for (pc.page = 1;; ++pc.page) {
             PreparePage(pc);
             pc.rect = {0, 0, page.width(), page.height()};
-            if (!pageFunction(dialog, pc))
+            const bool more = pageFunction(dialog, pc);
+            areas.push_back(QRectF(0, 0, page.width() * 72.0 / printer.resolution(),
+                                   page.height() * 72.0 / printer.resolution()));
+            if (!more)
                 break;
             printer.newPage();
         }
@@ -45,6 +59,9 @@ public:
     void FeedRollPaper() override { ++feeds; }
     int reports = 0;
     int feeds = 0;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    bool rollPaper = false;
+    std::vector<QRectF> areas;  // each page's drawing area in points
 
 private:
     QString m_path;
@@ -60,7 +77,7 @@ struct Window {
     PdfReportPrinter printer{QString::fromStdString(dir.File("report.pdf"))};
     MeasFileData d = test::Condition({test::Layer(5, "Cu")});
     std::vector<StatisticsTextBlock> published;
-    StatisticsLinks links{store, op, ini, sounds, printer, nullptr, {}, true, false, {}, {}};
+    StatisticsLinks links{store, op, ini, sounds, printer, nullptr, {}, true, false, {}, {}, {}};
 
     // Data n holds n µm, measured on day n of 2026/01.
     explicit Window(std::uint32_t count, bool modifiable = true)
@@ -105,6 +122,38 @@ struct Window {
         return values;
     }
 };
+
+struct PdfWord {
+    int page;
+    QString text;
+    QRectF box;  // points from the page's top left
+};
+
+// Every word of a printed PDF with its box, page by page.
+inline std::vector<PdfWord> PdfWords(const std::string& path) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-bbox"), QString::fromStdString(path), QStringLiteral("-")});
+    if (!p.waitForFinished(20000))
+        return {};
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression item(
+        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    std::vector<PdfWord> words;
+    int page = 0;
+    for (auto it = item.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(5).isNull() && m.captured(1).isEmpty()) {
+            ++page;
+            continue;
+        }
+        words.push_back({page, m.captured(5),
+                         QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return words;
+}
 
 // The text of a printed PDF, in its layout.
 inline QString PdfText(const std::string& path) {
