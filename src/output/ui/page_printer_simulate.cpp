@@ -36,6 +36,8 @@ void CPagePrinterSimulate::Run(QWidget* dialog, const PageFunction& pageFunction
     show();
     PrintPageContext pc;
     pc.font = font();
+    if (!m_face.isEmpty())
+        pc.font.setFamily(m_face);
     pc.wideFont = MakeWideFont(pc.font);
     pc.start = start;
     bool more = true;

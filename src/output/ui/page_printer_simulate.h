@@ -21,6 +21,8 @@ public:
     CPagePrinterSimulate(ProfileFile* profile, QWidget* parent = nullptr);
     ~CPagePrinterSimulate() override;
 
+    // The page printer's face, drawn at the window's font size.
+    void SetPrintFace(const QString& face) { m_face = face; }
     // Shows every page of the report; returns when the last one was closed.
     void Run(QWidget* dialog, const PageFunction& pageFunction, const LocalTime& start);
     const QImage& Page() const { return m_page; }
@@ -37,6 +39,7 @@ protected:
 
 private:
     ProfileFile* m_profile;
+    QString m_face;
     QImage m_page;
     int m_pageNumber = 0;
     bool m_nextPage = false;

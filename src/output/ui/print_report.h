@@ -42,14 +42,16 @@ public:
     // ReportPrinter
     bool PrintReport(QWidget* dialog, const PageFunction& pageFunction) override;
     void FeedRollPaper() override { m_rollPaper.FeedRollPaper(); }
-    // The page setup held for the run; null until the first page report.
+    // The page setup held for the run (a PDF file's while no printer is configured); null until
+    // the first page report.
     QPrinter* PagePrinter() { return m_printer.get(); }
     const PageMargins& Margins() const { return m_margins; }
 
 private:
     bool PrintRollPaperBands(QWidget* dialog, const PageFunction& pageFunction);
     bool PrintPages(QWidget* dialog, const PageFunction& pageFunction);
-    bool HoldDefaultPrinter();
+    // The default printer's setup, or a PDF file's where the system has no printer.
+    void HoldDefaultPrinter();
 
     CRollPaperOutput& m_rollPaper;
     Operator& m_op;
@@ -60,6 +62,7 @@ private:
     bool m_simulation = false;
     ChannelSource m_channel;
     std::unique_ptr<QPrinter> m_printer;
+    bool m_fileOnly = false;  // no printer was there when the setup was taken
     PageMargins m_margins;
 };
 

@@ -30,8 +30,10 @@ class PrintReportTest : public QObject {
 
 private slots:
     void pagesPrintedToPdfReadBackWhereTheyWereDrawn();
-    void noDefaultPrinterIsTold();
+    void withoutPrinterTheDialogFilesThePdf();
+    void pageReportsPrintInAFixedPitchFace();
     void rollPaperReportsGoInBandsAfterTheFeed();
+    void rollPaperFailuresAreToldAndNotPrinted();
     void printImageWindowShowsPageAfterPage();
 };
 
@@ -46,12 +48,30 @@ bool TwoPages(QWidget*, PrintPageContext& pc) {
     return pc.page < 2;
 }
 
+// The file sink, refusing every write once told to, as a queue that stops taking data does.
+class RefusingQueue final : public RawPrinterQueue {
+public:
+    explicit RefusingQueue(RawPrinterQueue& files) : m_files(files) {}
+    bool Open(const std::string& name) override { return m_files.Open(name); }
+    bool StartDocument(const std::string& name) override { return m_files.StartDocument(name); }
+    bool Write(std::span<const std::uint8_t> bytes) override {
+        return !refuse && m_files.Write(bytes);
+    }
+    bool EndDocument() override { return m_files.EndDocument(); }
+    void Close() override { m_files.Close(); }
+    bool refuse = false;
+
+private:
+    RawPrinterQueue& m_files;
+};
+
 struct Reporter {
     TempDir dir;
     ScriptedOperator op;
     SettableClock clock;
     ConditionStore store{dir.Path(), op};
-    CFilePrinterQueue queue{dir.Path()};
+    CFilePrinterQueue files{dir.Path()};
+    RefusingQueue queue{files};
     CRollPaperPrinter printer{queue, op};
     CQtRollPaperDrawer drawer;
     CRollPaperOutput rollPaper{printer, drawer, store};
@@ -85,6 +105,24 @@ QList<PdfWord> PdfWords(const QString& pdf, int page) {
     return words;
 }
 
+// The operator files the report as a PDF from the print dialog; `shown` gets the printer the
+// dialog offered first.
+void FileAsPdf(ModalDriver& modal, const QString& pdf, QString* shown = nullptr) {
+    modal.When(QStringLiteral("QPrintDialog"), [=](QWidget& d) {
+        auto* printers = d.findChild<QComboBox*>(QStringLiteral("printers"));
+        QVERIFY(printers != nullptr);
+        if (shown != nullptr)
+            *shown = printers->currentText();
+        const int file = printers->findText(QStringLiteral("Print to File (PDF)"));
+        QVERIFY(file >= 0);
+        printers->setCurrentIndex(file);
+        auto* name = d.findChild<QLineEdit*>(QStringLiteral("filename"));
+        QVERIFY(name != nullptr);
+        name->setText(pdf);
+        static_cast<QDialog&>(d).accept();
+    });
+}
+
 int PdfPages(const QString& pdf) {
     QProcess p;
     p.start(QStringLiteral("pdfinfo"), {pdf});
@@ -103,18 +141,8 @@ void PrintReportTest::pagesPrintedToPdfReadBackWhereTheyWereDrawn() {
     Reporter r;
     const QString pdf = QString::fromStdString(r.dir.File("report.pdf"));
     ModalDriver modal;
-    modal.When(QStringLiteral("QPrintDialog"), [&](QWidget& d) {
-        // The lab's delivery-note copy: the dialog's own "Print to File (PDF)".
-        auto* printers = d.findChild<QComboBox*>(QStringLiteral("printers"));
-        QVERIFY(printers != nullptr);
-        const int file = printers->findText(QStringLiteral("Print to File (PDF)"));
-        QVERIFY(file >= 0);
-        printers->setCurrentIndex(file);
-        auto* name = d.findChild<QLineEdit*>(QStringLiteral("filename"));
-        QVERIFY(name != nullptr);
-        name->setText(pdf);
-        static_cast<QDialog&>(d).accept();
-    });
+    // The lab's delivery-note copy: the dialog's own "Print to File (PDF)".
+    FileAsPdf(modal, pdf);
     QVERIFY(r.reporter.PrintReport(nullptr, TwoPages));
     QVERIFY(r.reporter.PagePrinter() != nullptr);
     QCOMPARE(PdfPages(pdf), 2);
@@ -141,10 +169,47 @@ void PrintReportTest::pagesPrintedToPdfReadBackWhereTheyWereDrawn() {
     QVERIFY(r.op.Texts().empty());
 }
 
-void PrintReportTest::noDefaultPrinterIsTold() {
+void PrintReportTest::withoutPrinterTheDialogFilesThePdf() {
     Reporter r;
+    const QString pdf = QString::fromStdString(r.dir.File("filed.pdf"));
+    ModalDriver modal;
+    QString offered;
+    FileAsPdf(modal, pdf, &offered);
+    QVERIFY(r.reporter.PrintReport(nullptr, TwoPages));
+    QCOMPARE(offered, QStringLiteral("Print to File (PDF)"));
+    QCOMPARE(PdfPages(pdf), 2);
+    QVERIFY(r.op.Texts().empty());
+    // Cancelled, nothing is printed and nothing is said.
+    modal.When(QStringLiteral("QPrintDialog"),
+               [](QWidget& d) { static_cast<QDialog&>(d).reject(); });
     QVERIFY(!r.reporter.PrintReport(nullptr, TwoPages));
-    QCOMPARE(r.op.Texts(), std::vector<std::string>{"Page printer can't be used."});
+    QVERIFY(r.op.Texts().empty());
+}
+
+void PrintReportTest::pageReportsPrintInAFixedPitchFace() {
+    Reporter r;
+    // The stored default names a proportional face (or one that is not installed).
+    r.reporter.SetPageFont({QStringLiteral("Times New Roman"), 120});
+    const QString pdf = QString::fromStdString(r.dir.File("column.pdf"));
+    ModalDriver modal;
+    FileAsPdf(modal, pdf);
+    QVERIFY(r.reporter.PrintReport(nullptr, [](QWidget*, PrintPageContext& pc) {
+        // A column of numbers padded with blanks, as every report lays out its values.
+        int y = pc.rect.top;
+        for (const char* cell : {"   5.9", "  12.5", "1234.5"}) {
+            pc.painter->drawText(pc.rect.left, y + pc.charHeight, QString::fromLatin1(cell));
+            y += pc.charHeight;
+        }
+        return false;
+    }));
+    const QList<PdfWord> words = PdfWords(pdf, 1);
+    QCOMPARE(words.size(), 3);
+    // The decimal points stand one above the other.
+    auto point = [](const PdfWord& w) {
+        return w.xMin + (w.xMax - w.xMin) * w.text.indexOf('.') / w.text.size();
+    };
+    for (const PdfWord& w : words)
+        QVERIFY2(qAbs(point(w) - point(words[0])) < 0.3, qPrintable(w.text));
 }
 
 void PrintReportTest::rollPaperReportsGoInBandsAfterTheFeed() {
@@ -166,9 +231,33 @@ void PrintReportTest::rollPaperReportsGoInBandsAfterTheFeed() {
     QVERIFY(rows.ok);
     const int lineHeight = r.drawer.CharacterCell().height;
     QCOMPARE(int(rows.rows.size()), 2 * lineHeight + bottoms[0] + bottoms[1]);
-    QCOMPARE(r.queue.Documents(), 4);
+    QCOMPARE(r.files.Documents(), 4);
     // The band rows carry the 576-dot width.
     QCOMPARE(rows.rows.back().size(), std::size_t{72});
+}
+
+void PrintReportTest::rollPaperFailuresAreToldAndNotPrinted() {
+    Reporter r;
+    r.rollPaper.SetSelected(true);
+    int bands = 0;
+    auto band = [&](QWidget* w, PrintPageContext& pc) {
+        ++bands;
+        r.queue.refuse = true;
+        return TwoPages(w, pc);
+    };
+    // A line went out before the printer was there, so a feed is pending.
+    QVERIFY(!r.rollPaper.PrintRollPaperLine("   1   Ni      5.00 um"));
+    QVERIFY(r.rollPaper.IsFeedPending());
+    r.op.Clear();
+    QVERIFY(!r.reporter.PrintReport(nullptr, band));
+    QCOMPARE(r.op.Texts(), std::vector<std::string>{"Roll-paper type printer can't be used."});
+    QCOMPARE(bands, 0);
+    // The printer stops taking data in the first band: the second is not drawn.
+    WriteTestFile(r.dir.File("CT-S300_Partial_Cut"), "");
+    r.op.Clear();
+    QVERIFY(!r.reporter.PrintReport(nullptr, band));
+    QCOMPARE(r.op.Texts(), std::vector<std::string>{"Roll-paper type printer can't be used."});
+    QCOMPARE(bands, 1);
 }
 
 void PrintReportTest::printImageWindowShowsPageAfterPage() {
