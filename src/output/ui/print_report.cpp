@@ -34,7 +34,19 @@ PageDevice DescribePage(const QPrinter& printer) {
     return d;
 }
 
+// The paper the page print image stands for when no printer was used yet.
+constexpr QSizeF kA4Inches{8.268, 11.693};
+
 }  // namespace
+
+QMarginsF CPrintReporter::MarginParts() const {
+    QSizeF paper = kA4Inches;
+    if (m_printer)
+        paper = m_printer->pageLayout().fullRect(QPageLayout::Inch).size();
+    const PageMargins& m = m_printer ? m_margins : kDefaultMargins;
+    return {m.left / 1000.0 / paper.width(), m.top / 1000.0 / paper.height(),
+            m.right / 1000.0 / paper.width(), m.bottom / 1000.0 / paper.height()};
+}
 
 CPrintReporter::CPrintReporter(CRollPaperOutput& rollPaper, Operator& op, Clock& clock,
                                ProfileFile* profile)
@@ -48,6 +60,7 @@ bool CPrintReporter::PrintReport(QWidget* dialog, const PageFunction& pageFuncti
     if (m_simulation) {
         CPagePrinterSimulate window(m_profile, dialog);
         window.SetPrintFace(ResolvePrintFace(m_pageFont.face));
+        window.SetMargins(MarginParts());
         window.Run(dialog, pageFunction, m_clock.Now());
         return true;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMarginsF>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -50,6 +51,8 @@ public:
 private:
     bool PrintRollPaperBands(QWidget* dialog, const PageFunction& pageFunction);
     bool PrintPages(QWidget* dialog, const PageFunction& pageFunction);
+    // The page's margins as parts of the paper, for the page print image.
+    QMarginsF MarginParts() const;
     // The default printer's setup, or a PDF file's where the system has no printer.
     void HoldDefaultPrinter();
 

@@ -282,12 +282,19 @@ void PrintReportTest::printImageWindowShowsPageAfterPage() {
     turner.start(20);
     QVERIFY(r.reporter.PrintReport(nullptr, TwoPages));
     QCOMPARE(shown, (QList<int>{1, 2}));
-    QVERIFY(firstPage.pixelColor(0, 0) == Qt::white);
-    bool inked = false;
-    for (int y = 0; y < 60 && !inked; ++y)
-        for (int x = 0; x < firstPage.width() && !inked; ++x)
-            inked = firstPage.pixelColor(x, y) != Qt::white;
-    QVERIFY(inked);
+    // The ink keeps the one-inch margins of an A4 page, as the printer would.
+    QRect ink;
+    for (int y = 0; y < firstPage.height(); ++y)
+        for (int x = 0; x < firstPage.width(); ++x)
+            if (firstPage.pixelColor(x, y) != Qt::white)
+                ink |= QRect(x, y, 1, 1);
+    QVERIFY(!ink.isEmpty());
+    const double left = firstPage.width() / 8.268;
+    QVERIFY2(ink.left() >= left - 1 && ink.left() < left + 4,
+             qPrintable(QString::number(ink.left())));
+    QVERIFY(ink.top() >= firstPage.height() / 11.693 - 1);
+    QVERIFY(ink.right() <= firstPage.width() - left + 1);
+    QVERIFY(ink.right() > firstPage.width() - left - 4);
 }
 
 }  // namespace klv

@@ -155,6 +155,21 @@ inline std::vector<PdfWord> PdfWords(const std::string& path) {
     return words;
 }
 
+// The first word that lies outside its page's drawing area, as "word on page N at x,y"; empty
+// when every word lies inside. pdftotext boxes a line a few points lower than the line's own box.
+inline QString WordOutside(const std::vector<PdfWord>& words, const std::vector<QRectF>& areas) {
+    for (const PdfWord& w : words) {
+        const QRectF area = areas.at(std::size_t(w.page - 1)).adjusted(-0.5, -0.5, 0.5, 5.0);
+        if (!area.contains(w.box))
+            return QStringLiteral("%1 on page %2 at %3,%4")
+                .arg(w.text)
+                .arg(w.page)
+                .arg(w.box.right())
+                .arg(w.box.bottom());
+    }
+    return {};
+}
+
 // The text of a printed PDF, in its layout.
 inline QString PdfText(const std::string& path) {
     QProcess pdftotext;
