@@ -101,8 +101,11 @@ bool CPrintReporter::PrintRollPaperBands(QWidget* dialog, const PageFunction& pa
 }
 
 void CPrintReporter::HoldDefaultPrinter() {
+    if (m_printer && !m_fileOnly)
+        return;
+    // Still without a printer, the PDF setup is kept with the file name chosen last.
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (m_printer && (!m_fileOnly || info.isNull()))
+    if (m_printer && info.isNull())
         return;
     if (info.isNull()) {
         // A lab without a printer still files its reports: the dialog offers the PDF file.

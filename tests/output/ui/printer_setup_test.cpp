@@ -149,6 +149,10 @@ void PrinterSetupTest::theFaceReallyUsedIsShown() {
     // The old default: missing here, and proportional where it is installed.
     stored.page.face = "Times New Roman";
     CPrinterSetup d(stored, {}, op);
+    if (const char* shots = std::getenv("KLV_SHOT_DIR")) {
+        d.show();
+        d.grab().save(QString::fromLocal8Bit(shots) + "/printer_set.png");
+    }
     auto* page = Find<QLabel>(d, "pageFaceUsed");
     QCOMPARE(page->text(), QStringLiteral("Printed in DejaVu Sans Mono"));
     QCOMPARE(Find<QLabel>(d, "rollFaceUsed")->text(),
