@@ -227,6 +227,13 @@ TEST_F(Report, SenderBlockStandsBesideTheHeader) {
                                                      "FAX 456", "x"}));
     // Below the four sender lines, which run longer than the one header line.
     EXPECT_EQ(y, kArea.top + 30 + 25 + 4 * 25);
+    // Where "Lab" would end past the right edge, the block goes below the header.
+    ReportPage narrow(kM);
+    const PrintRect roll{kArea.left, kArea.top, kArea.left + 51 * kM.c, kArea.bottom};
+    EXPECT_EQ(PrintReportHead(narrow, roll, roll.top, ch, kPrintSender, {1, 2}, stored, {12, 30}),
+              kArea.top + 30 + 25 + 5 * 25);
+    EXPECT_EQ(Lines(narrow), (std::vector<std::string>{"Measure File | 1 : Test", "Lab", "Tel 123",
+                                                       "FAX 456", "x"}));
 }
 
 TEST(ReportPageTabs, PartsMoveToTheNextStopRightOfTheText) {

@@ -381,6 +381,12 @@ void StatisticsWindowTest::longestReportsGoOnOverPagesInsideTheArea() {
     QCOMPARE(w.printer.reports, 1);
     const std::vector<PdfWord> words = PdfWords(w.dir.File("report.pdf"));
     QVERIFY(!words.empty());
+    if (const char* shots = std::getenv("KLV_SHOT_DIR"))
+        QFile::copy(QString::fromStdString(w.dir.File("report.pdf")),
+                    QStringLiteral("%1/report_%2_%3.pdf")
+                        .arg(QString::fromLocal8Bit(shots))
+                        .arg(page)
+                        .arg(paper));
     QCOMPARE(WordOutside(words, w.printer.areas), QString());
     if (paper == 2 || (paper == 1 && page == kPageMeasData))
         QVERIFY(w.printer.areas.size() > 1);
