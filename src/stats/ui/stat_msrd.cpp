@@ -192,12 +192,13 @@ void CStatMsrd::ChangeData() {
 }
 
 void CStatMsrd::DeleteData() {
-    const std::vector<std::uint32_t> rows = SelectedRows();
+    std::vector<std::uint32_t> rows = SelectedRows();
     if (!m_links.modifiable || rows.empty())
         return;
     if (m_session.CoversAllData(rows.size())) {
         if (m_links.op.ShowMessage(kMsgDataRunOut, MsgIcon::Question, MsgButtons::OkCancel) != IDOK)
             return;
+        rows = m_session.AllRows();
     } else if (m_links.op.ShowMessage(kMsgDeleteSelected, MsgIcon::Question,
                                       MsgButtons::OkCancel) != IDOK) {
         return;
@@ -218,10 +219,7 @@ void CStatMsrd::DeleteData() {
 void CStatMsrd::DeleteAll() {
     if (m_links.op.ShowMessage(kMsgDeleteAllData, MsgIcon::Question, MsgButtons::OkCancel) != IDOK)
         return;
-    // A partly stored last measurement goes too: nothing may outlive "all".
-    std::vector<std::uint32_t> rows(GetDataQuantity(m_session.Condition()));
-    for (std::uint32_t i = 0; i < rows.size(); ++i)
-        rows[i] = i;
+    const std::vector<std::uint32_t> rows = m_session.AllRows();
     FlushPendingLine();
     const bool deleted = rows.empty() || m_session.Delete(rows);
     if (deleted && m_session.Condition().nItemCt == 0) {

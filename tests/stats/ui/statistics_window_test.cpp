@@ -207,16 +207,23 @@ void StatisticsWindowTest::cancellationOfAllRemovesAPartlyStoredLast() {
         log.Add({test::Measured(float(i)), test::Measured(float(10 * i))});
     // The fourth measurement stopped after its first layer.
     log.Add({test::Measured(4.0f)});
-    Window w(test::NickelCopper(), log.items);
-    CStatistics window("Temporary statistics", w.d, 0, w.links);
-    window.show();
-    QVERIFY(window.ActivatePage(kPageMeasData));
-    QCOMPARE(Find<QTableView>(window, "measDataList")->model()->rowCount(), 3);
-    Click(window, "cancelAll");
-    QVERIFY(!window.isVisible());
-    QCOMPARE(w.d.nItemCt, 0u);
-    QVERIFY(w.Logged().empty());
-    QVERIFY(!std::filesystem::exists(w.store.MakeMsrLogFileName(0)));
+    // By "Cancellation of all", and by deleting every row of the list.
+    for (const char* button : {"cancelAll", "delete"}) {
+        Window w(test::NickelCopper(), log.items);
+        CStatistics window("Temporary statistics", w.d, 0, w.links);
+        window.show();
+        QVERIFY(window.ActivatePage(kPageMeasData));
+        auto* view = Find<QTableView>(window, "measDataList");
+        QCOMPARE(view->model()->rowCount(), 3);
+        SelectRows(*view, {0, 1, 2});
+        Click(window, button);
+        QCOMPARE(w.op.Texts().back(),
+                 std::string(button == std::string("delete") ? kMsgDataRunOut : kMsgDeleteAllData));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(w.d.nItemCt, 0u);
+        QVERIFY(w.Logged().empty());
+        QVERIFY(!std::filesystem::exists(w.store.MakeMsrLogFileName(0)));
+    }
 }
 
 void StatisticsWindowTest::pendingLineIsPrintedBeforeDataChange() {
