@@ -5,7 +5,6 @@
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QTimer>
 #include <QtTest>
 
@@ -20,6 +19,7 @@
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
 #include "support/ui/modal_driver.h"
+#include "support/ui/pdf_text.h"
 
 namespace klv {
 
@@ -80,31 +80,6 @@ struct Reporter {
     Reporter() { clock.SetNow({2026, 3, 4, 9, 5, 0, 0, 3}); }
 };
 
-struct PdfWord {
-    QString text;
-    double xMin, yMin, xMax;
-};
-
-// The words of a PDF page with their boxes, in reading order.
-QList<PdfWord> PdfWords(const QString& pdf, int page) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
-             QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
-    p.waitForFinished(20000);
-    QList<PdfWord> words;
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
-                       "yMax=\"[0-9.]+\">([^<]*)</word>"));
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        words.push_back({m.captured(4), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                         m.captured(3).toDouble()});
-    }
-    return words;
-}
-
 // The operator files the report as a PDF from the print dialog; `shown` gets the printer the
 // dialog offered first.
 void FileAsPdf(ModalDriver& modal, const QString& pdf, QString* shown = nullptr) {
@@ -121,14 +96,6 @@ void FileAsPdf(ModalDriver& modal, const QString& pdf, QString* shown = nullptr)
         name->setText(pdf);
         static_cast<QDialog&>(d).accept();
     });
-}
-
-int PdfPages(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
-    p.waitForFinished(20000);
-    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
-    return pages.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
 }
 
 }  // namespace
@@ -148,7 +115,7 @@ void PrintReportTest::pagesPrintedToPdfReadBackWhereTheyWereDrawn() {
     QCOMPARE(PdfPages(pdf), 2);
     const QSizeF paper = r.reporter.PagePrinter()->pageLayout().fullRect(QPageLayout::Point).size();
     for (int page = 1; page <= 2; ++page) {
-        const QList<PdfWord> words = PdfWords(pdf, page);
+        const std::vector<PdfWord> words = PdfWords(pdf, page);
         QStringList texts;
         for (const PdfWord& w : words)
             texts << w.text;
@@ -159,12 +126,12 @@ void PrintReportTest::pagesPrintedToPdfReadBackWhereTheyWereDrawn() {
         // right edge on the same line, the page's own line below it.
         const PdfWord& title = words.front();
         const PdfWord& number = words.back();
-        QVERIFY(qAbs(title.xMin - 72.0) < 1.0);
-        QVERIFY(qAbs(number.xMax - (paper.width() - 72.0)) < 3.0);
-        QVERIFY(qAbs(number.yMin - title.yMin) < 2.0);
-        QVERIFY(qAbs(title.yMin - 72.0) < 6.0);
-        QVERIFY(words[2].yMin > title.yMin + 10.0);
-        QVERIFY(qAbs(words[2].xMin - 72.0) < 1.0);
+        QVERIFY(qAbs(title.box.left() - 72.0) < 1.0);
+        QVERIFY(qAbs(number.box.right() - (paper.width() - 72.0)) < 3.0);
+        QVERIFY(qAbs(number.box.top() - title.box.top()) < 2.0);
+        QVERIFY(qAbs(title.box.top() - 72.0) < 6.0);
+        QVERIFY(words[2].box.top() > title.box.top() + 10.0);
+        QVERIFY(qAbs(words[2].box.left() - 72.0) < 1.0);
     }
     QVERIFY(r.op.Texts().empty());
 }
@@ -202,14 +169,11 @@ void PrintReportTest::pageReportsPrintInAFixedPitchFace() {
         }
         return false;
     }));
-    const QList<PdfWord> words = PdfWords(pdf, 1);
-    QCOMPARE(words.size(), 3);
+    const std::vector<PdfWord> words = PdfWords(pdf, 1);
+    QCOMPARE(words.size(), std::size_t{3});
     // The decimal points stand one above the other.
-    auto point = [](const PdfWord& w) {
-        return w.xMin + (w.xMax - w.xMin) * w.text.indexOf('.') / w.text.size();
-    };
     for (const PdfWord& w : words)
-        QVERIFY2(qAbs(point(w) - point(words[0])) < 0.3, qPrintable(w.text));
+        QVERIFY2(qAbs(DecimalPoint(w) - DecimalPoint(words[0])) < 0.3, qPrintable(w.text));
 }
 
 void PrintReportTest::rollPaperReportsGoInBandsAfterTheFeed() {

@@ -3,8 +3,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QtTest>
 #include <string>
 #include <vector>
@@ -16,6 +14,7 @@
 #include "support/recording_sound_player.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
+#include "support/ui/pdf_text.h"
 
 namespace klv {
 
@@ -123,42 +122,11 @@ struct Window {
     }
 };
 
-struct PdfWord {
-    int page;
-    QString text;
-    QRectF box;  // points from the page's top left
-};
-
-// Every word of a printed PDF with its box, page by page.
-inline std::vector<PdfWord> PdfWords(const std::string& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-bbox"), QString::fromStdString(path), QStringLiteral("-")});
-    if (!p.waitForFinished(20000))
-        return {};
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression item(
-        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
-                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
-    std::vector<PdfWord> words;
-    int page = 0;
-    for (auto it = item.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(5).isNull() && m.captured(1).isEmpty()) {
-            ++page;
-            continue;
-        }
-        words.push_back({page, m.captured(5),
-                         QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
-    }
-    return words;
-}
-
 // The first word that lies outside its page's drawing area, as "word on page N at x,y"; empty
 // when every word lies inside. pdftotext boxes a line a few points lower than the line's own box.
-inline QString WordOutside(const std::vector<PdfWord>& words, const std::vector<QRectF>& areas) {
-    for (const PdfWord& w : words) {
+inline QString WordOutside(const std::vector<test::PdfWord>& words,
+                           const std::vector<QRectF>& areas) {
+    for (const test::PdfWord& w : words) {
         const QRectF area = areas.at(std::size_t(w.page - 1)).adjusted(-0.5, -0.5, 0.5, 5.0);
         if (!area.contains(w.box))
             return QStringLiteral("%1 on page %2 at %3,%4")
@@ -172,12 +140,11 @@ inline QString WordOutside(const std::vector<PdfWord>& words, const std::vector<
 
 // The text of a printed PDF, in its layout.
 inline QString PdfText(const std::string& path) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), QString::fromStdString(path), QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(20000))
-        return {};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+    return test::PdfText(QString::fromStdString(path));
+}
+
+inline std::vector<test::PdfWord> PdfWords(const std::string& path) {
+    return test::PdfWords(QString::fromStdString(path));
 }
 
 }  // namespace klv

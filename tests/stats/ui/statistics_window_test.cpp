@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTableView>
 #include <QTreeWidget>
@@ -328,22 +329,19 @@ void StatisticsWindowTest::measurementDataReportOfAFreshChannel() {
 namespace {
 
 // The words on the line of the word `label`, left to right, without it.
-std::vector<PdfWord> RowOf(const std::vector<PdfWord>& words, const QString& label) {
-    std::vector<PdfWord> row;
-    const auto at =
-        std::find_if(words.begin(), words.end(), [&](const PdfWord& w) { return w.text == label; });
+std::vector<test::PdfWord> RowOf(const std::vector<test::PdfWord>& words, const QString& label) {
+    std::vector<test::PdfWord> row;
+    const auto at = std::find_if(words.begin(), words.end(),
+                                 [&](const test::PdfWord& w) { return w.text == label; });
     if (at == words.end())
         return row;
-    for (const PdfWord& w : words)
+    for (const test::PdfWord& w : words)
         if (w.page == at->page && qAbs(w.box.top() - at->box.top()) < 1.0 && w.text != label)
             row.push_back(w);
-    std::sort(row.begin(), row.end(),
-              [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
+    std::sort(row.begin(), row.end(), [](const test::PdfWord& a, const test::PdfWord& b) {
+        return a.box.left() < b.box.left();
+    });
     return row;
-}
-
-double DecimalPoint(const PdfWord& w) {
-    return w.box.left() + w.box.width() * w.text.indexOf('.') / w.text.size();
 }
 
 }  // namespace
@@ -386,7 +384,7 @@ void StatisticsWindowTest::longestReportsGoOnOverPagesInsideTheArea() {
         modal.When("CStatPrintItem", [](QWidget& dialog) { Click(dialog, "okButton"); });
     Click(window, "printButton");
     QCOMPARE(w.printer.reports, 1);
-    const std::vector<PdfWord> words = PdfWords(w.dir.File("report.pdf"));
+    const std::vector<test::PdfWord> words = PdfWords(w.dir.File("report.pdf"));
     QVERIFY(!words.empty());
     if (const char* shots = std::getenv("KLV_SHOT_DIR"))
         QFile::copy(QString::fromStdString(w.dir.File("report.pdf")),
@@ -403,14 +401,14 @@ void StatisticsWindowTest::longestReportsGoOnOverPagesInsideTheArea() {
     if (page == kPageMeasData)
         QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\n +4 +4\\.0 +14\\.0 +um"))));
     // Numbers padded with blanks keep their decimal points in the column.
-    const std::vector<PdfWord> total = RowOf(words, QStringLiteral("Total[um]"));
-    const std::vector<PdfWord> average = RowOf(words, QStringLiteral("Average[um]"));
+    const std::vector<test::PdfWord> total = RowOf(words, QStringLiteral("Total[um]"));
+    const std::vector<test::PdfWord> average = RowOf(words, QStringLiteral("Average[um]"));
     QCOMPARE(total.size(), std::size_t{2});
     QCOMPARE(average.size(), std::size_t{2});
     QCOMPARE(average[0].text, QStringLiteral("2.5"));
     QCOMPARE(total[1].text, QStringLiteral("50.0"));
     for (std::size_t k = 0; k < 2; ++k)
-        QVERIFY(qAbs(DecimalPoint(total[k]) - DecimalPoint(average[k])) < 0.3);
+        QVERIFY(qAbs(test::DecimalPoint(total[k]) - test::DecimalPoint(average[k])) < 0.3);
 }
 
 }  // namespace klv
