@@ -24,7 +24,7 @@ struct Setup {
     ProfileFile ini{dir.Path() + "KLV570.ini"};
     bench::SilentSounds sounds;
     bench::NoPrinter printer;
-    StatisticsLinks links{store, op, ini, sounds, printer, nullptr, {}, true, false, {}, {}};
+    StatisticsLinks links{store, op, ini, sounds, printer, nullptr, {}, true, false, {}, {}, {}};
     MeasFileData d = bench::BenchCondition(1);
     bool ok = false;
 

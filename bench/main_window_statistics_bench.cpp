@@ -21,7 +21,7 @@ struct Setup {
     bench::SilentSounds sounds;
     bench::NoPrinter printer;
     StatisticsLinks links{log.store, log.op, ini,   sounds, printer, nullptr,
-                          {},        true,   false, {},     {}};
+                          {},        true,   false, {},     {},      {}};
 };
 
 Setup& Get() {

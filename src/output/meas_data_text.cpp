@@ -1,6 +1,7 @@
 #include "output/meas_data_text.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "reference/interrupted_measurement.h"
 
@@ -22,6 +23,13 @@ std::string FormatMeasDataText(const MeasFileData& d, std::span<const MsrLogReco
         text += FormatMeasDataLine(d, measurement, number, format);
         text += "\r\n";
     }
+    return text;
+}
+
+std::string LeftOutMessage(std::size_t count) {
+    char text[128];
+    std::snprintf(text, sizeof text,
+                  "%zu data were left out: interrupted before any layer was stored.", count);
     return text;
 }
 

@@ -17,4 +17,8 @@ std::string FormatMeasDataText(const MeasFileData& d, std::span<const MsrLogReco
                                std::uint32_t firstNumber, const LineFormat& format,
                                std::vector<std::uint32_t>& neverStored);
 
+// What an output tells after writing when measurements were left out for holding no stored
+// layer.
+std::string LeftOutMessage(std::size_t count);
+
 }  // namespace klv

@@ -28,13 +28,14 @@ bool CRollPaperOutput::FeedRollPaper() {
         m_feedPending = false;
         return false;
     }
+    bool fed = true;
     if (m_selected) {
         const RollPaperTextDrawer::Cell x = m_drawer.CharacterCell();
         const MonoBitmap bitmap = m_drawer.DrawLine(" ", RoundUpToRasterWidth(x.width), x.height);
-        m_printer.PrintRasterRows(bitmap, bitmap.height);
+        fed = m_printer.PrintRasterRows(bitmap, bitmap.height);
     }
     m_feedPending = false;
-    return true;
+    return fed;
 }
 
 bool CRollPaperOutput::PrintMeasurementLines(const OpenChannelRef& channel,

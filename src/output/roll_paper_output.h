@@ -47,7 +47,8 @@ public:
     int Mode() const { return m_mode; }
 
     bool PrintRollPaperLine(const std::string& text);
-    // One blank line after lines were printed; false when no printer is there.
+    // One blank line after lines were printed; false when no printer is there or the line
+    // was not taken.
     bool FeedRollPaper();
     bool IsFeedPending() const { return m_feedPending; }
 

@@ -85,14 +85,20 @@ int PrintHeaderLines(ReportPage& page, int x, int y, const ReportChannel& ch, st
     return y;
 }
 
-int PrintSenderBlock(ReportPage& page, int x, int y, const SenderRecord& sender) {
-    const ReportMetrics& m = page.Metrics();
+// The sender lines as printed; an empty line is left out.
+std::vector<std::string> SenderLines(const SenderRecord& sender) {
     static constexpr const char* kPrefix[] = {"", "", "Tel ", "FAX ", "", "", ""};
-    for (std::size_t i = 0; i < sender.lines.size(); ++i) {
-        if (sender.lines[i].empty())
-            continue;
-        page.Text(x, y, kPrefix[i] + sender.lines[i]);
-        y += 5 * m.h / 4;
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < sender.lines.size(); ++i)
+        if (!sender.lines[i].empty())
+            lines.push_back(kPrefix[i] + sender.lines[i]);
+    return lines;
+}
+
+int PrintSenderBlock(ReportPage& page, int x, int y, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        page.Text(x, y, line);
+        y += 5 * page.Metrics().h / 4;
     }
     return y;
 }
@@ -125,9 +131,16 @@ int PrintReportHead(ReportPage& page, const PrintRect& area, int y, const Report
     const int header = PrintHeaderLines(page, area.left, y, ch, items, range, stored);
     if ((items & kPrintSender) == 0 || !ch.sender.present)
         return header;
+    const std::vector<std::string> lines = SenderLines(ch.sender);
+    const int beside = area.left + 49 * page.Metrics().c;
+    int widest = 0;
+    for (const std::string& line : lines)
+        widest = std::max(widest, page.Width(line));
+    // Paper too narrow for it beside the header (the roll paper) takes it below the header.
+    if (beside + widest > area.right)
+        return PrintSenderBlock(page, area.left, header, lines);
     // Below the longer of the two, so that what follows overprints neither.
-    return std::max(header,
-                    PrintSenderBlock(page, area.left + 49 * page.Metrics().c, y, ch.sender));
+    return std::max(header, PrintSenderBlock(page, beside, y, lines));
 }
 
 int StatisticsConditionBlock(ReportPage& page, int x, int y, const MeasFileData& d) {
@@ -298,17 +311,18 @@ int CMeasDataReport::PrintLine(ReportPage& page, int left, int y) {
 }
 
 bool CMeasDataReport::PrintPage(ReportPage& page, const PrintRect& area, int& used) {
-    const ReportMetrics& m = page.Metrics();
-    int y = area.top;
     if (m_firstPage) {
-        y = PrintTop(page, area);
+        // Laid out whole, then handed out over as many pages as it needs.
+        ReportPage all(page.Metrics());
+        int y = PrintTop(all, area);
+        if ((m_items & kPrintMeasData) != 0 && m_ch.d.nItemCt != 0)
+            while (m_next <= m_range.last)
+                y = PrintLine(all, area.left, y);
+        m_flow = ReportFlow(std::move(all), area.top, y, area.left, area.right);
         m_firstPage = false;
     }
-    const bool lines = (m_items & kPrintMeasData) != 0 && m_ch.d.nItemCt != 0;
-    while (lines && m_next <= m_range.last && y + m.h <= area.bottom)
-        y = PrintLine(page, area.left, y);
-    used = std::min(y, area.bottom);
-    return lines && m_next <= m_range.last;
+    used = std::min(m_flow.Place(page, area.top, area.top, area.bottom), area.bottom);
+    return !m_flow.Done();
 }
 
 int PrintStatisticsGeneral(ReportPage& page, const PrintRect& area, const ReportChannel& ch,

@@ -77,8 +77,8 @@ int StatisticsVolumeTable(ReportPage& page, int x, int y, const StatisticsResult
 int ProcessCapabilityTable(ReportPage& page, int x, int y, const StatisticsResult& r,
                            const MeasFileData& d);
 
-// The measurement-data report of data first ... last, page by page: the head on the first
-// page, then as many data lines as fit on each page.
+// The measurement-data report of data first ... last, page by page: the head, then the data
+// lines, each page holding the lines that fit.
 class CMeasDataReport {
 public:
     CMeasDataReport(const ReportChannel& ch, std::span<const MsrLogRecord> stored, PrintRange range,
@@ -100,6 +100,7 @@ private:
     std::uint16_t m_items;
     int m_lineMode;
     bool m_firstPage = true;
+    ReportFlow m_flow;  // what of the report is still to print
     bool m_headerDone = false;
     std::uint32_t m_next;  // 1-based number of the next data line
 };

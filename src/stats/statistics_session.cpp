@@ -82,7 +82,14 @@ bool CStatisticsSession::Delete(std::span<const std::uint32_t> rows) {
 }
 
 bool CStatisticsSession::CoversAllData(std::size_t selectedRows) const {
-    return static_cast<std::uint64_t>(Layers()) * selectedRows >= m_condition.nItemCt;
+    return selectedRows >= DataCount();
+}
+
+std::vector<std::uint32_t> CStatisticsSession::AllRows() const {
+    std::vector<std::uint32_t> rows(GetDataQuantity(m_condition));
+    for (std::uint32_t i = 0; i < rows.size(); ++i)
+        rows[i] = i;
+    return rows;
 }
 
 std::vector<MsrLogRecord> MakeCorrectedRecords(std::span<const MsrLogRecord> stored,

@@ -69,8 +69,11 @@ public:
     // Removes the data of the given rows (0-based, any order) and writes the condition. False
     // after a shown message.
     bool Delete(std::span<const std::uint32_t> rows);
-    // True when the rows cover every stored record, so deleting them ends the window.
+    // True when the rows are every row of the list, so deleting them ends the window.
     bool CoversAllData(std::size_t selectedRows) const;
+    // Every measurement, a partly stored last one too: what deleting all of them removes, so
+    // that nothing outlives "all".
+    std::vector<std::uint32_t> AllRows() const;
 
 private:
     ConditionStore& m_store;

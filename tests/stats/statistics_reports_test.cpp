@@ -111,6 +111,66 @@ TEST_F(Report, DataLinesGoOnOnTheNextPage) {
     EXPECT_EQ(pages.back().back().substr(0, 4), "  30");
 }
 
+TEST_F(Report, TheTopGoesOnOverPagesAndLosesNoLine) {
+    Store(4, 2);
+    d.bPrintLineMode = 1;
+    d.bStatFlags = kStatTotalOn | kStatLimitCheckOn;
+    d.limits[0] = {{}, 5.0f, 1.0f};
+    d.limits[1] = {{}, 20.0f, 10.0f};
+    sender.present = true;
+    sender.lines = {"Lab", "", "123", "456", "", "", ""};
+    const auto whole = Print(kPrintAllItems, {1, 4});
+    ASSERT_EQ(whole.size(), 1u);
+    ASSERT_GT(whole[0].size(), 30u);
+    // A page of 12 lines: the top alone takes several.
+    const int bottom = kArea.top + 12 * kM.h;
+    const auto pages = Print(kPrintAllItems, {1, 4}, bottom);
+    ASSERT_GT(pages.size(), 2u);
+    std::vector<std::string> joined;
+    for (const auto& page : pages) {
+        EXPECT_LE(page.size(), 12u);
+        joined.insert(joined.end(), page.begin(), page.end());
+    }
+    EXPECT_EQ(joined, whole[0]);
+}
+
+TEST(ReportFlowTest, LinesStayInsideEveryPage) {
+    ReportPage all(kM);
+    for (int i = 0; i < 10; ++i)
+        all.Text(100, 50 + 25 * i, "line " + std::to_string(i));
+    ReportFlow flow(all, 50, 50 + 25 * 10 + 30, 100, 900);
+    std::vector<int> perPage;
+    int end = 0;
+    while (!flow.Done() && perPage.size() < 10) {
+        ReportPage page(kM);
+        end = flow.Place(page, 0, 0, 100);
+        for (const ReportText& t : page.Texts())
+            EXPECT_LE(t.y + kM.h, 100) << t.text;
+        perPage.push_back(static_cast<int>(page.Texts().size()));
+    }
+    // 0, 25, 50 and 75 end by 100: four lines a page; the end keeps the part's spacing.
+    EXPECT_EQ(perPage, (std::vector<int>{4, 4, 2}));
+    EXPECT_EQ(end, 25 + 25 + 30);
+}
+
+TEST(ReportFlowTest, TextsPastTheRightEdgeGoOnLinesOfTheirOwn) {
+    ReportPage page(kM);
+    page.Text(100, 50, "Label");
+    page.Text(200, 50, "(Data number of one set= 3)");  // 27 characters from 200: to 470
+    page.Text(100, 75, "Next %0");
+    // 30 characters a line between 100 and 400.
+    EXPECT_EQ(WrapLongTexts(page, 100, 400), 25);
+    EXPECT_EQ(page.Texts(), (std::vector<ReportText>{{100, 50, "Label"},
+                                                     {100, 75, "(Data number of one set= 3)"},
+                                                     {100, 100, "Next %0"}}));
+    ReportPage longer(kM);
+    longer.Text(100, 50, std::string(29, 'x') + "%0" + std::string(31, 'y'));
+    EXPECT_EQ(WrapLongTexts(longer, 100, 400), 75);
+    EXPECT_EQ(longer.Texts(), (std::vector<ReportText>{{100, 75, std::string(29, 'x') + "%0"},
+                                                       {100, 100, std::string(30, 'y')},
+                                                       {100, 125, "y"}}));
+}
+
 TEST_F(Report, LimitVerdictOfASingleLayer) {
     d = test::Condition({test::Layer(5, "Cu")});
     d.bStatFlags = kStatTotalOn | kStatLimitCheckOn;
@@ -167,6 +227,13 @@ TEST_F(Report, SenderBlockStandsBesideTheHeader) {
                                                      "FAX 456", "x"}));
     // Below the four sender lines, which run longer than the one header line.
     EXPECT_EQ(y, kArea.top + 30 + 25 + 4 * 25);
+    // Where "Lab" would end past the right edge, the block goes below the header.
+    ReportPage narrow(kM);
+    const PrintRect roll{kArea.left, kArea.top, kArea.left + 51 * kM.c, kArea.bottom};
+    EXPECT_EQ(PrintReportHead(narrow, roll, roll.top, ch, kPrintSender, {1, 2}, stored, {12, 30}),
+              kArea.top + 30 + 25 + 5 * 25);
+    EXPECT_EQ(Lines(narrow), (std::vector<std::string>{"Measure File | 1 : Test", "Lab", "Tel 123",
+                                                       "FAX 456", "x"}));
 }
 
 TEST(ReportPageTabs, PartsMoveToTheNextStopRightOfTheText) {

@@ -30,7 +30,8 @@ void ShowStatisticsWindow(CKLV570App& app, CMainChannel& channel, ReportPrinter&
                           (app.Calibration().dwFlags & kStoreStatDataModifiable) != 0,
                           app.ListStyle().oneClickActivate,
                           {},
-                          {}};
+                          {},
+                          [&channel] { channel.FlushRollPaperLine(); }};
     if (CResultTransmission* transmission = app.Transmission())
         links.publish = [transmission](const StatisticsTextBlock& block) {
             PublishStatistics(transmission->Dde(), &block);

@@ -159,8 +159,10 @@ std::string CMeasDataOutput::Text(int from, int to) {
     const std::size_t count =
         std::min(static_cast<std::size_t>(to - from + 1) * layers, m_records.size() - first);
     std::vector<std::uint32_t> neverStored;
-    return FormatMeasDataText(m_condition, m_records.subspan(first, count),
-                              static_cast<std::uint32_t>(from), Format(), neverStored);
+    std::string text = FormatMeasDataText(m_condition, m_records.subspan(first, count),
+                                          static_cast<std::uint32_t>(from), Format(), neverStored);
+    m_leftOut = neverStored.size();
+    return text;
 }
 
 bool CMeasDataOutput::WriteFile(const std::string& text) {
@@ -209,8 +211,12 @@ void CMeasDataOutput::accept() {
         return;
     }
     const bool done = m_file->isChecked() ? WriteFile(text) : CopyToClipboard(text);
-    if (done)
-        QDialog::accept();
+    if (!done)
+        return;
+    // Written is not all there: the operator learns what the output lacks.
+    if (m_leftOut > 0)
+        m_op.ShowMessage(LeftOutMessage(m_leftOut), MsgIcon::Exclamation, MsgButtons::Ok);
+    QDialog::accept();
 }
 
 }  // namespace klv

@@ -51,6 +51,7 @@ private:
     std::string m_dataDir;
     Operator& m_op;
     int m_count = 0;
+    std::size_t m_leftOut = 0;  // measurements of the last text without a stored layer
 
     QLineEdit* m_from = nullptr;
     QLineEdit* m_to = nullptr;

@@ -36,6 +36,8 @@ void CPagePrinterSimulate::Run(QWidget* dialog, const PageFunction& pageFunction
     show();
     PrintPageContext pc;
     pc.font = font();
+    if (!m_face.isEmpty())
+        pc.font.setFamily(m_face);
     pc.wideFont = MakeWideFont(pc.font);
     pc.start = start;
     bool more = true;
@@ -46,7 +48,10 @@ void CPagePrinterSimulate::Run(QWidget* dialog, const PageFunction& pageFunction
             QPainter painter(&m_page);
             pc.painter = &painter;
             PreparePage(pc);
-            pc.rect = {0, 0, m_page.width(), m_page.height()};
+            const int w = m_page.width();
+            const int h = m_page.height();
+            pc.rect = {qRound(w * m_margins.left()), qRound(h * m_margins.top()),
+                       w - qRound(w * m_margins.right()), h - qRound(h * m_margins.bottom())};
             more = pageFunction(dialog, pc);
             pc.painter = nullptr;
         }

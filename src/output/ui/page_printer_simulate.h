@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QMarginsF>
 
 #include "base/clock.h"
 #include "base/profile.h"
@@ -21,6 +22,10 @@ public:
     CPagePrinterSimulate(ProfileFile* profile, QWidget* parent = nullptr);
     ~CPagePrinterSimulate() override;
 
+    // The page printer's face, drawn at the window's font size.
+    void SetPrintFace(const QString& face) { m_face = face; }
+    // The page's margins as parts of its width and height, left as the printer leaves them.
+    void SetMargins(const QMarginsF& parts) { m_margins = parts; }
     // Shows every page of the report; returns when the last one was closed.
     void Run(QWidget* dialog, const PageFunction& pageFunction, const LocalTime& start);
     const QImage& Page() const { return m_page; }
@@ -37,6 +42,8 @@ protected:
 
 private:
     ProfileFile* m_profile;
+    QString m_face;
+    QMarginsF m_margins;
     QImage m_page;
     int m_pageNumber = 0;
     bool m_nextPage = false;

@@ -7,6 +7,7 @@
 #include <QPrinterInfo>
 
 #include "output/ui/page_printer_simulate.h"
+#include "output/ui/print_face.h"
 #include "output/ui/roll_paper_drawer.h"
 
 namespace klv {
@@ -33,7 +34,19 @@ PageDevice DescribePage(const QPrinter& printer) {
     return d;
 }
 
+// The paper the page print image stands for when no printer was used yet.
+constexpr QSizeF kA4Inches{8.268, 11.693};
+
 }  // namespace
+
+QMarginsF CPrintReporter::MarginParts() const {
+    QSizeF paper = kA4Inches;
+    if (m_printer)
+        paper = m_printer->pageLayout().fullRect(QPageLayout::Inch).size();
+    const PageMargins& m = m_printer ? m_margins : kDefaultMargins;
+    return {m.left / 1000.0 / paper.width(), m.top / 1000.0 / paper.height(),
+            m.right / 1000.0 / paper.width(), m.bottom / 1000.0 / paper.height()};
+}
 
 CPrintReporter::CPrintReporter(CRollPaperOutput& rollPaper, Operator& op, Clock& clock,
                                ProfileFile* profile)
@@ -46,6 +59,8 @@ bool CPrintReporter::PrintReport(QWidget* dialog, const PageFunction& pageFuncti
         return PrintRollPaperBands(dialog, pageFunction);
     if (m_simulation) {
         CPagePrinterSimulate window(m_profile, dialog);
+        window.SetPrintFace(ResolvePrintFace(m_pageFont.face));
+        window.SetMargins(MarginParts());
         window.Run(dialog, pageFunction, m_clock.Now());
         return true;
     }
@@ -53,6 +68,10 @@ bool CPrintReporter::PrintReport(QWidget* dialog, const PageFunction& pageFuncti
 }
 
 bool CPrintReporter::PrintRollPaperBands(QWidget* dialog, const PageFunction& pageFunction) {
+    CRollPaperPrinter& printer = m_rollPaper.Printer();
+    // Without its printer a report is told at once, before a pending line or feed is lost.
+    if (!printer.IsSimulation() && !printer.ProbeRollPaperPrinter(true, true))
+        return false;
     if (!m_rollPaper.FlushFiveDataLine(m_channel ? m_channel() : OpenChannelRef{}))
         return false;
     if (m_rollPaper.IsFeedPending() && !m_rollPaper.FeedRollPaper())
@@ -73,29 +92,34 @@ bool CPrintReporter::PrintRollPaperBands(QWidget* dialog, const PageFunction& pa
             more = pageFunction(dialog, pc);
             pc.painter = nullptr;
         }
-        const bool sent = m_rollPaper.Printer().PrintRasterRows(ToMonoBitmap(band), pc.rect.bottom);
-        if (!more || pc.end || !sent)
-            break;
+        // A band the printer did not take has been told; the report is not printed.
+        if (!printer.PrintRasterRows(ToMonoBitmap(band), pc.rect.bottom))
+            return false;
+        if (!more || pc.end)
+            return true;
     }
-    return true;
 }
 
-bool CPrintReporter::HoldDefaultPrinter() {
-    if (m_printer)
-        return true;
+void CPrintReporter::HoldDefaultPrinter() {
+    if (m_printer && !m_fileOnly)
+        return;
+    // Still without a printer, the PDF setup is kept with the file name chosen last.
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (m_printer && info.isNull())
+        return;
     if (info.isNull()) {
-        m_op.ShowMessage(kMsgPagePrinterUnusable, MsgIcon::Information, MsgButtons::Ok);
-        return false;
+        // A lab without a printer still files its reports: the dialog offers the PDF file.
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+    } else {
+        m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     }
-    m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    m_fileOnly = info.isNull();
     m_margins = kDefaultMargins;
-    return true;
 }
 
 bool CPrintReporter::PrintPages(QWidget* dialog, const PageFunction& pageFunction) {
-    if (!HoldDefaultPrinter())
-        return false;
+    HoldDefaultPrinter();
     QPrinter& printer = *m_printer;
     {
         QPrintDialog print(&printer, dialog);
@@ -114,22 +138,29 @@ bool CPrintReporter::PrintPages(QWidget* dialog, const PageFunction& pageFunctio
         return false;
     }
     const int dpiY = printer.logicalDpiY();
-    pc.font = QFont(m_pageFont.face);
+    pc.font = QFont(ResolvePrintFace(m_pageFont.face));
     pc.font.setPixelSize(std::max(1, -PagePrinterFontHeight(m_pageFont.size, dpiY)));
     pc.wideFont = MakeWideFont(pc.font);
     pc.start = m_clock.Now();
     pc.painter = &painter;
+    bool pagesTaken = true;
     for (pc.page = 1;; ++pc.page) {
         painter.setClipRect(
             QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1)));
         PreparePage(pc);
         pc.rect = area;
-        const bool more = pageFunction(dialog, pc);
-        if (!more)
+        if (!pageFunction(dialog, pc))
             break;
-        printer.newPage();
+        if (!printer.newPage()) {
+            pagesTaken = false;
+            break;
+        }
     }
-    painter.end();
+    // A page or a document the printer refused leaves the report unprinted, and says so.
+    if (!painter.end() || !pagesTaken) {
+        m_op.ShowMessage(kMsgPagePrinterUnusable, MsgIcon::Information, MsgButtons::Ok);
+        return false;
+    }
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMarginsF>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -42,14 +43,18 @@ public:
     // ReportPrinter
     bool PrintReport(QWidget* dialog, const PageFunction& pageFunction) override;
     void FeedRollPaper() override { m_rollPaper.FeedRollPaper(); }
-    // The page setup held for the run; null until the first page report.
+    // The page setup held for the run (a PDF file's while no printer is configured); null until
+    // the first page report.
     QPrinter* PagePrinter() { return m_printer.get(); }
     const PageMargins& Margins() const { return m_margins; }
 
 private:
     bool PrintRollPaperBands(QWidget* dialog, const PageFunction& pageFunction);
     bool PrintPages(QWidget* dialog, const PageFunction& pageFunction);
-    bool HoldDefaultPrinter();
+    // The page's margins as parts of the paper, for the page print image.
+    QMarginsF MarginParts() const;
+    // The default printer's setup, or a PDF file's where the system has no printer.
+    void HoldDefaultPrinter();
 
     CRollPaperOutput& m_rollPaper;
     Operator& m_op;
@@ -60,6 +65,7 @@ private:
     bool m_simulation = false;
     ChannelSource m_channel;
     std::unique_ptr<QPrinter> m_printer;
+    bool m_fileOnly = false;  // no printer was there when the setup was taken
     PageMargins m_margins;
 };
 

@@ -14,6 +14,7 @@
 #include "base/ui/validation_message.h"
 #include "output/roll_paper_lines.h"
 #include "output/roll_paper_model.h"
+#include "output/ui/print_face.h"
 
 namespace klv {
 
@@ -55,6 +56,7 @@ CPrinterSetup::CPrinterSetup(const PrinterSetupValues& values, ModelProbe probe,
     m_pageFace = MakeFontCombo("ctl1211", values.page);
     m_pageSize = MakeSizeCombo("ctl1212", values.page.sizeTenths);
     AddFontRow(*grid, row++, m_pageFace, m_pageSize);
+    AddFaceUsed(*grid, row++, m_pageFace, "pageFaceUsed");
 
     m_rollPaper = MakeRadio(QStringLiteral("Using roll paper printer"), 1201);
     grid->addWidget(m_rollPaper, row++, 0, 1, 4);
@@ -72,6 +74,7 @@ CPrinterSetup::CPrinterSetup(const PrinterSetupValues& values, ModelProbe probe,
     m_rollFace = MakeFontCombo("ctl1221", values.rollPaperFont);
     m_rollSize = MakeSizeCombo("ctl1222", values.rollPaperFont.sizeTenths);
     AddFontRow(*grid, row++, m_rollFace, m_rollSize);
+    AddFaceUsed(*grid, row++, m_rollFace, "rollFaceUsed");
 
     m_mode = new QButtonGroup(this);
     const struct {
@@ -120,6 +123,18 @@ void CPrinterSetup::AddFontRow(QGridLayout& grid, int row, QComboBox* face, QCom
     grid.addWidget(face, row, 2);
     grid.addWidget(new QLabel(QStringLiteral("Size")), row, 3);
     grid.addWidget(size, row, 4);
+}
+
+void CPrinterSetup::AddFaceUsed(QGridLayout& grid, int row, QComboBox* face, const char* name) {
+    // A face that is missing or proportional is replaced when printing: the operator sees by what.
+    auto* used = new QLabel;
+    used->setObjectName(QString::fromLatin1(name));
+    auto show = [used](const QString& chosen) {
+        used->setText(QStringLiteral("Printed in ") + ResolvePrintFace(chosen.trimmed()));
+    };
+    show(face->currentText());
+    connect(face, &QComboBox::currentTextChanged, used, show);
+    grid.addWidget(used, row, 2, 1, 3);
 }
 
 QComboBox* CPrinterSetup::MakeFontCombo(const char* name, const PrintFontChoice& font) {

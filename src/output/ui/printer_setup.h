@@ -32,6 +32,7 @@ public:
 
 private:
     static void AddFontRow(QGridLayout& grid, int row, QComboBox* face, QComboBox* size);
+    static void AddFaceUsed(QGridLayout& grid, int row, QComboBox* face, const char* name);
     QComboBox* MakeFontCombo(const char* name, const PrintFontChoice& font);
     QComboBox* MakeSizeCombo(const char* name, int sizeTenths);
     bool TakeFont(QComboBox* face, QComboBox* size, PointSizeRange range, PrintFontChoice& out);

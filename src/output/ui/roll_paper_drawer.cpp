@@ -7,11 +7,12 @@
 #include "base/ui/print_page_context.h"
 #include "base/ui/text_codec.h"
 #include "output/roll_paper_model.h"
+#include "output/ui/print_face.h"
 
 namespace klv {
 
 QFont MakeRollPaperFont(const QString& face, int sizeTenths, bool wide) {
-    QFont font(face);
+    QFont font(ResolvePrintFace(face));
     font.setStyleHint(QFont::TypeWriter);
     // Thermal dots are black or white: grey edges would print as a ragged outline.
     font.setStyleStrategy(QFont::NoAntialias);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -189,8 +190,9 @@ void CStatChartPage::Print() {
     const MeasFileData& d = m_session.Condition();
     const bool printed = m_links.reports.PrintReport(window(), [&](QWidget*, PrintPageContext& pc) {
         ReportPage page(MetricsOf(pc));
-        const int top = PrintChartReportHead(page, pc.rect, m_reportTitle, d, m_session.Index(),
-                                             Layer(), lines);
+        int top = PrintChartReportHead(page, pc.rect, m_reportTitle, d, m_session.Index(), Layer(),
+                                       lines);
+        top += WrapLongTexts(page, pc.rect.left, pc.rect.right);
         DrawReportPage(pc, page, pc.font);
         const PrintRect r = ChartReportArea(pc.rect, top, screen.width(), screen.height());
         if (r.bottom > r.top) {
@@ -198,7 +200,13 @@ void CStatChartPage::Print() {
             p.save();
             p.setClipRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top));
             p.setFont(m_chart->CustomFont().value_or(pc.font));
-            Draw(p, QRect(r.left, r.top, r.right - r.left, r.bottom - r.top),
+            // The labels at the frame's top and right ends stand half outside it: the printed
+            // chart leaves them room, so none is cut at the page's edge.
+            const QFontMetrics fm(p.font(), p.device());
+            const int c = fm.horizontalAdvance(QLatin1Char('X'));
+            const int h = fm.height();
+            Draw(p,
+                 QRect(r.left, r.top + h / 2, r.right - r.left - 4 * c, r.bottom - r.top - h / 2),
                  DeviceRatio(*p.device()), true);
             p.restore();
         }

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "base/ui/text_codec.h"
 #include "stats/general_page_texts.h"
@@ -150,11 +151,18 @@ void CStatGeneral::Print() {
     const ReportChannel ch{d, m_session.Index(), m_links.calibration, m_links.sender};
     const GeneralPageTexts g = BuildGeneralPageTexts(d, m_session.Index(), m_session.Selection(),
                                                      m_session.Formed().nDataCt);
+    std::optional<ReportFlow> flow;
     RunReport(m_links.reports, window(), m_links.sender.titleSize,
               [&](ReportPage& page, const PrintRect& area, TitleMetrics title, int& used) {
-                  used = PrintStatisticsGeneral(page, area, ch, m_session.Stored(), g,
-                                                m_session.Result(), title);
-                  return false;
+                  // Laid out once, then continued on as many pages or bands as it takes.
+                  if (!flow) {
+                      ReportPage all(page.Metrics());
+                      const int end = PrintStatisticsGeneral(all, area, ch, m_session.Stored(), g,
+                                                             m_session.Result(), title);
+                      flow.emplace(std::move(all), area.top, end, area.left, area.right);
+                  }
+                  used = std::min(flow->Place(page, area.top, area.top, area.bottom), area.bottom);
+                  return !flow->Done();
               });
 }
 

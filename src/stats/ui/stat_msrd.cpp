@@ -183,6 +183,7 @@ void CStatMsrd::ChangeData() {
                            m_links.op, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    FlushPendingLine();
     if (!m_session.Correct(row, dialog.Values()))
         return;
     Refresh();
@@ -191,12 +192,13 @@ void CStatMsrd::ChangeData() {
 }
 
 void CStatMsrd::DeleteData() {
-    const std::vector<std::uint32_t> rows = SelectedRows();
+    std::vector<std::uint32_t> rows = SelectedRows();
     if (!m_links.modifiable || rows.empty())
         return;
     if (m_session.CoversAllData(rows.size())) {
         if (m_links.op.ShowMessage(kMsgDataRunOut, MsgIcon::Question, MsgButtons::OkCancel) != IDOK)
             return;
+        rows = m_session.AllRows();
     } else if (m_links.op.ShowMessage(kMsgDeleteSelected, MsgIcon::Question,
                                       MsgButtons::OkCancel) != IDOK) {
         return;
@@ -204,6 +206,7 @@ void CStatMsrd::DeleteData() {
     m_change->setEnabled(false);
     m_delete->setEnabled(false);
     m_view->clearSelection();
+    FlushPendingLine();
     const bool deleted = m_session.Delete(rows);
     if (deleted && m_session.Condition().nItemCt == 0) {
         m_closeWindow();
@@ -216,9 +219,8 @@ void CStatMsrd::DeleteData() {
 void CStatMsrd::DeleteAll() {
     if (m_links.op.ShowMessage(kMsgDeleteAllData, MsgIcon::Question, MsgButtons::OkCancel) != IDOK)
         return;
-    std::vector<std::uint32_t> rows(m_session.DataCount());
-    for (std::uint32_t i = 0; i < rows.size(); ++i)
-        rows[i] = i;
+    const std::vector<std::uint32_t> rows = m_session.AllRows();
+    FlushPendingLine();
     const bool deleted = rows.empty() || m_session.Delete(rows);
     if (deleted && m_session.Condition().nItemCt == 0) {
         m_closeWindow();
@@ -226,6 +228,11 @@ void CStatMsrd::DeleteAll() {
     }
     Refresh();
     emit dataModified();
+}
+
+void CStatMsrd::FlushPendingLine() {
+    if (m_links.flushPendingLine)
+        m_links.flushPendingLine();
 }
 
 bool CStatMsrd::Copy() {

@@ -40,6 +40,7 @@ private:
     void ChangeData();
     void DeleteData();
     void DeleteAll();
+    void FlushPendingLine();
     void ShowCount();
 
     CStatisticsSession& m_session;

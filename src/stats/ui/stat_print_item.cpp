@@ -91,6 +91,9 @@ CStatPrintItem::CStatPrintItem(MeasFileData& d, bool senderPresent, Operator& op
 }
 
 void CStatPrintItem::UpdatePrintButton() {
+    // Unticking "Sender Name" toggles before the button exists.
+    if (m_print == nullptr)
+        return;
     bool any = false;
     for (const QCheckBox* box : m_items)
         any = any || box->isChecked();

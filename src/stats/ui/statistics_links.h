@@ -33,6 +33,9 @@ struct StatisticsLinks {
     std::function<void(const StatisticsTextBlock&)> publish;
     // "Text output of measurement data" over the loaded records.
     std::function<void(const MeasFileData&, std::span<const MsrLogRecord>, QWidget*)> textOutput;
+    // Prints the roll paper's pending five-data line while the data it numbers are still there;
+    // called before every correction and removal.
+    std::function<void()> flushPendingLine;
 };
 
 }  // namespace klv

@@ -1,3 +1,5 @@
+#include <QScopeGuard>
+#include <QTableView>
 #include <QtTest>
 
 #include "app/command_ids.h"
@@ -8,6 +10,8 @@
 #include "output/ui/roll_paper_drawer.h"
 #include "reference/coating_table.h"
 #include "results/measurement_log.h"
+#include "stats/statistics_mode.h"
+#include "stats/ui/statistics_window.h"
 
 namespace klv {
 
@@ -21,6 +25,7 @@ private slots:
     void layersAppearInThePrintImageAsTheyAreMeasured();
     void fiveDataLineIsPrintedWhenTheChannelCloses();
     void cancellationAndModeChangePrintThePendingValuesFirst();
+    void statisticsDeletionPrintsThePendingValuesFirst();
     void missingRollPaperPrinterIsToldAtStartUp();
     void printerSetAcceptsTheRollPaperPrinterUnderPrintSimulation();
 };
@@ -146,6 +151,38 @@ void PrinterRoadTest::cancellationAndModeChangePrintThePendingValuesFirst() {
                        QCOMPARE(link.Output().Mode(), kPrintOneDataPerLine);
                        QVERIFY(EndsWithLine(link, MakeFiveDataLine(open, 3, {fourth})));
                    });
+}
+
+void PrinterRoadTest::statisticsDeletionPrintsThePendingValuesFirst() {
+    MeasFileData d = CopperCondition();
+    d.bStatFlags = kStatTotalOn;
+    d.bStatMode = kStatModeN;
+    d.nStatTotal = 50;
+    RunPrinterRoad(d, kPrintFiveDataPerLine, {"-siml=1", "-printer=siml"}, [&](Road& road) {
+        CRollPaperLink& link = road.w.RollPaper();
+        std::uint32_t count = 0;
+        for (int m = 0; m < 3; ++m)
+            road.MeasureLayer(count);
+        const MeasFileData open = *road.Channel().Condition();
+        std::vector<std::string> three;
+        for (std::uint32_t n = 0; n < 3; ++n) {
+            const MsrLogRecord r = road.Record(n);
+            three.push_back(GetFirstValueText(open, std::span<const MsrLogRecord>(&r, 1)));
+        }
+        road.p.app.Calibration().dwFlags |= kStoreStatDataModifiable;
+        ModalDriver modal;
+        modal.When("CStatistics", [](QWidget& window) {
+            const auto close = qScopeGuard([&window] { Click(window, "closeButton"); });
+            QVERIFY(static_cast<CStatistics&>(window).ActivatePage(kPageMeasData));
+            Find<QTableView>(window, "measDataList")->selectRow(0);
+            Click(window, "delete");
+        });
+        road.w.OnCommand(cmd::kTemporaryStatistics);
+        QCOMPARE(road.Channel().Condition()->nItemCt, 2u);
+        QCOMPARE(link.Output().PendingCount(), 0);
+        // Numbered and valued as they were measured, not as the log holds them now.
+        QVERIFY(EndsWithLine(link, MakeFiveDataLine(open, 1, three)));
+    });
 }
 
 void PrinterRoadTest::missingRollPaperPrinterIsToldAtStartUp() {

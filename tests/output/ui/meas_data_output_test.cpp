@@ -80,6 +80,22 @@ private slots:
         QVERIFY(m_op.Messages().empty());
     }
 
+    void measurementsWithoutAStoredLayerAreLeftOutAndTold() {
+        init();
+        // Data 2 and 4 were interrupted before their first layer reached the log.
+        for (std::size_t at : {2u, 3u, 6u, 7u})
+            m_records[at] = MsrLogRecord{};
+        CMeasDataOutput dialog(m_condition, m_records,
+                               Settings(kItemDataNumber | kItemMeasValue, true), "/", m_op);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("1,1.00,0.50\r\n3,3.00,0.50\r\n5,5.00,0.50\r\n"));
+        QCOMPARE(m_op.Texts(),
+                 std::vector<std::string>{
+                     "2 data were left out: interrupted before any layer was stored."});
+    }
+
     void aBoundOutsideTheDataIsToldAndTheDialogStays() {
         init();
         CMeasDataOutput dialog(m_condition, m_records, TextOutputSettings{}, "/", m_op);

@@ -5,7 +5,6 @@
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QTimer>
 #include <QtTest>
 
@@ -20,6 +19,7 @@
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
 #include "support/ui/modal_driver.h"
+#include "support/ui/pdf_text.h"
 
 namespace klv {
 
@@ -30,8 +30,10 @@ class PrintReportTest : public QObject {
 
 private slots:
     void pagesPrintedToPdfReadBackWhereTheyWereDrawn();
-    void noDefaultPrinterIsTold();
+    void withoutPrinterTheDialogFilesThePdf();
+    void pageReportsPrintInAFixedPitchFace();
     void rollPaperReportsGoInBandsAfterTheFeed();
+    void rollPaperFailuresAreToldAndNotPrinted();
     void printImageWindowShowsPageAfterPage();
 };
 
@@ -46,12 +48,30 @@ bool TwoPages(QWidget*, PrintPageContext& pc) {
     return pc.page < 2;
 }
 
+// The file sink, refusing every write once told to, as a queue that stops taking data does.
+class RefusingQueue final : public RawPrinterQueue {
+public:
+    explicit RefusingQueue(RawPrinterQueue& files) : m_files(files) {}
+    bool Open(const std::string& name) override { return m_files.Open(name); }
+    bool StartDocument(const std::string& name) override { return m_files.StartDocument(name); }
+    bool Write(std::span<const std::uint8_t> bytes) override {
+        return !refuse && m_files.Write(bytes);
+    }
+    bool EndDocument() override { return m_files.EndDocument(); }
+    void Close() override { m_files.Close(); }
+    bool refuse = false;
+
+private:
+    RawPrinterQueue& m_files;
+};
+
 struct Reporter {
     TempDir dir;
     ScriptedOperator op;
     SettableClock clock;
     ConditionStore store{dir.Path(), op};
-    CFilePrinterQueue queue{dir.Path()};
+    CFilePrinterQueue files{dir.Path()};
+    RefusingQueue queue{files};
     CRollPaperPrinter printer{queue, op};
     CQtRollPaperDrawer drawer;
     CRollPaperOutput rollPaper{printer, drawer, store};
@@ -60,37 +80,22 @@ struct Reporter {
     Reporter() { clock.SetNow({2026, 3, 4, 9, 5, 0, 0, 3}); }
 };
 
-struct PdfWord {
-    QString text;
-    double xMin, yMin, xMax;
-};
-
-// The words of a PDF page with their boxes, in reading order.
-QList<PdfWord> PdfWords(const QString& pdf, int page) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
-             QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
-    p.waitForFinished(20000);
-    QList<PdfWord> words;
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
-                       "yMax=\"[0-9.]+\">([^<]*)</word>"));
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        words.push_back({m.captured(4), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                         m.captured(3).toDouble()});
-    }
-    return words;
-}
-
-int PdfPages(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
-    p.waitForFinished(20000);
-    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
-    return pages.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).toInt();
+// The operator files the report as a PDF from the print dialog; `shown` gets the printer the
+// dialog offered first.
+void FileAsPdf(ModalDriver& modal, const QString& pdf, QString* shown = nullptr) {
+    modal.When(QStringLiteral("QPrintDialog"), [=](QWidget& d) {
+        auto* printers = d.findChild<QComboBox*>(QStringLiteral("printers"));
+        QVERIFY(printers != nullptr);
+        if (shown != nullptr)
+            *shown = printers->currentText();
+        const int file = printers->findText(QStringLiteral("Print to File (PDF)"));
+        QVERIFY(file >= 0);
+        printers->setCurrentIndex(file);
+        auto* name = d.findChild<QLineEdit*>(QStringLiteral("filename"));
+        QVERIFY(name != nullptr);
+        name->setText(pdf);
+        static_cast<QDialog&>(d).accept();
+    });
 }
 
 }  // namespace
@@ -103,24 +108,14 @@ void PrintReportTest::pagesPrintedToPdfReadBackWhereTheyWereDrawn() {
     Reporter r;
     const QString pdf = QString::fromStdString(r.dir.File("report.pdf"));
     ModalDriver modal;
-    modal.When(QStringLiteral("QPrintDialog"), [&](QWidget& d) {
-        // The lab's delivery-note copy: the dialog's own "Print to File (PDF)".
-        auto* printers = d.findChild<QComboBox*>(QStringLiteral("printers"));
-        QVERIFY(printers != nullptr);
-        const int file = printers->findText(QStringLiteral("Print to File (PDF)"));
-        QVERIFY(file >= 0);
-        printers->setCurrentIndex(file);
-        auto* name = d.findChild<QLineEdit*>(QStringLiteral("filename"));
-        QVERIFY(name != nullptr);
-        name->setText(pdf);
-        static_cast<QDialog&>(d).accept();
-    });
+    // The lab's delivery-note copy: the dialog's own "Print to File (PDF)".
+    FileAsPdf(modal, pdf);
     QVERIFY(r.reporter.PrintReport(nullptr, TwoPages));
     QVERIFY(r.reporter.PagePrinter() != nullptr);
     QCOMPARE(PdfPages(pdf), 2);
     const QSizeF paper = r.reporter.PagePrinter()->pageLayout().fullRect(QPageLayout::Point).size();
     for (int page = 1; page <= 2; ++page) {
-        const QList<PdfWord> words = PdfWords(pdf, page);
+        const std::vector<PdfWord> words = PdfWords(pdf, page);
         QStringList texts;
         for (const PdfWord& w : words)
             texts << w.text;
@@ -131,20 +126,54 @@ void PrintReportTest::pagesPrintedToPdfReadBackWhereTheyWereDrawn() {
         // right edge on the same line, the page's own line below it.
         const PdfWord& title = words.front();
         const PdfWord& number = words.back();
-        QVERIFY(qAbs(title.xMin - 72.0) < 1.0);
-        QVERIFY(qAbs(number.xMax - (paper.width() - 72.0)) < 3.0);
-        QVERIFY(qAbs(number.yMin - title.yMin) < 2.0);
-        QVERIFY(qAbs(title.yMin - 72.0) < 6.0);
-        QVERIFY(words[2].yMin > title.yMin + 10.0);
-        QVERIFY(qAbs(words[2].xMin - 72.0) < 1.0);
+        QVERIFY(qAbs(title.box.left() - 72.0) < 1.0);
+        QVERIFY(qAbs(number.box.right() - (paper.width() - 72.0)) < 3.0);
+        QVERIFY(qAbs(number.box.top() - title.box.top()) < 2.0);
+        QVERIFY(qAbs(title.box.top() - 72.0) < 6.0);
+        QVERIFY(words[2].box.top() > title.box.top() + 10.0);
+        QVERIFY(qAbs(words[2].box.left() - 72.0) < 1.0);
     }
     QVERIFY(r.op.Texts().empty());
 }
 
-void PrintReportTest::noDefaultPrinterIsTold() {
+void PrintReportTest::withoutPrinterTheDialogFilesThePdf() {
     Reporter r;
+    const QString pdf = QString::fromStdString(r.dir.File("filed.pdf"));
+    ModalDriver modal;
+    QString offered;
+    FileAsPdf(modal, pdf, &offered);
+    QVERIFY(r.reporter.PrintReport(nullptr, TwoPages));
+    QCOMPARE(offered, QStringLiteral("Print to File (PDF)"));
+    QCOMPARE(PdfPages(pdf), 2);
+    QVERIFY(r.op.Texts().empty());
+    // Cancelled, nothing is printed and nothing is said.
+    modal.When(QStringLiteral("QPrintDialog"),
+               [](QWidget& d) { static_cast<QDialog&>(d).reject(); });
     QVERIFY(!r.reporter.PrintReport(nullptr, TwoPages));
-    QCOMPARE(r.op.Texts(), std::vector<std::string>{"Page printer can't be used."});
+    QVERIFY(r.op.Texts().empty());
+}
+
+void PrintReportTest::pageReportsPrintInAFixedPitchFace() {
+    Reporter r;
+    // The stored default names a proportional face (or one that is not installed).
+    r.reporter.SetPageFont({QStringLiteral("Times New Roman"), 120});
+    const QString pdf = QString::fromStdString(r.dir.File("column.pdf"));
+    ModalDriver modal;
+    FileAsPdf(modal, pdf);
+    QVERIFY(r.reporter.PrintReport(nullptr, [](QWidget*, PrintPageContext& pc) {
+        // A column of numbers padded with blanks, as every report lays out its values.
+        int y = pc.rect.top;
+        for (const char* cell : {"   5.9", "  12.5", "1234.5"}) {
+            pc.painter->drawText(pc.rect.left, y + pc.charHeight, QString::fromLatin1(cell));
+            y += pc.charHeight;
+        }
+        return false;
+    }));
+    const std::vector<PdfWord> words = PdfWords(pdf, 1);
+    QCOMPARE(words.size(), std::size_t{3});
+    // The decimal points stand one above the other.
+    for (const PdfWord& w : words)
+        QVERIFY2(qAbs(DecimalPoint(w) - DecimalPoint(words[0])) < 0.3, qPrintable(w.text));
 }
 
 void PrintReportTest::rollPaperReportsGoInBandsAfterTheFeed() {
@@ -166,9 +195,33 @@ void PrintReportTest::rollPaperReportsGoInBandsAfterTheFeed() {
     QVERIFY(rows.ok);
     const int lineHeight = r.drawer.CharacterCell().height;
     QCOMPARE(int(rows.rows.size()), 2 * lineHeight + bottoms[0] + bottoms[1]);
-    QCOMPARE(r.queue.Documents(), 4);
+    QCOMPARE(r.files.Documents(), 4);
     // The band rows carry the 576-dot width.
     QCOMPARE(rows.rows.back().size(), std::size_t{72});
+}
+
+void PrintReportTest::rollPaperFailuresAreToldAndNotPrinted() {
+    Reporter r;
+    r.rollPaper.SetSelected(true);
+    int bands = 0;
+    auto band = [&](QWidget* w, PrintPageContext& pc) {
+        ++bands;
+        r.queue.refuse = true;
+        return TwoPages(w, pc);
+    };
+    // A line went out before the printer was there, so a feed is pending.
+    QVERIFY(!r.rollPaper.PrintRollPaperLine("   1   Ni      5.00 um"));
+    QVERIFY(r.rollPaper.IsFeedPending());
+    r.op.Clear();
+    QVERIFY(!r.reporter.PrintReport(nullptr, band));
+    QCOMPARE(r.op.Texts(), std::vector<std::string>{"Roll-paper type printer can't be used."});
+    QCOMPARE(bands, 0);
+    // The printer stops taking data in the first band: the second is not drawn.
+    WriteTestFile(r.dir.File("CT-S300_Partial_Cut"), "");
+    r.op.Clear();
+    QVERIFY(!r.reporter.PrintReport(nullptr, band));
+    QCOMPARE(r.op.Texts(), std::vector<std::string>{"Roll-paper type printer can't be used."});
+    QCOMPARE(bands, 1);
 }
 
 void PrintReportTest::printImageWindowShowsPageAfterPage() {
@@ -193,12 +246,19 @@ void PrintReportTest::printImageWindowShowsPageAfterPage() {
     turner.start(20);
     QVERIFY(r.reporter.PrintReport(nullptr, TwoPages));
     QCOMPARE(shown, (QList<int>{1, 2}));
-    QVERIFY(firstPage.pixelColor(0, 0) == Qt::white);
-    bool inked = false;
-    for (int y = 0; y < 60 && !inked; ++y)
-        for (int x = 0; x < firstPage.width() && !inked; ++x)
-            inked = firstPage.pixelColor(x, y) != Qt::white;
-    QVERIFY(inked);
+    // The ink keeps the one-inch margins of an A4 page, as the printer would.
+    QRect ink;
+    for (int y = 0; y < firstPage.height(); ++y)
+        for (int x = 0; x < firstPage.width(); ++x)
+            if (firstPage.pixelColor(x, y) != Qt::white)
+                ink |= QRect(x, y, 1, 1);
+    QVERIFY(!ink.isEmpty());
+    const double left = firstPage.width() / 8.268;
+    QVERIFY2(ink.left() >= left - 1 && ink.left() < left + 4,
+             qPrintable(QString::number(ink.left())));
+    QVERIFY(ink.top() >= firstPage.height() / 11.693 - 1);
+    QVERIFY(ink.right() <= firstPage.width() - left + 1);
+    QVERIFY(ink.right() > firstPage.width() - left - 4);
 }
 
 }  // namespace klv

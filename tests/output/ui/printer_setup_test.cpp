@@ -1,11 +1,13 @@
 #include "output/ui/printer_setup.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
 #include "output/roll_paper_lines.h"
+#include "output/ui/print_face.h"
 #include "support/scripted_operator.h"
 #include "support/ui/widget_find.h"
 
@@ -23,6 +25,7 @@ private slots:
     void sizesOutsideTheirRangeAreRefused();
     void pagePrinterClearsTheKindAndKeepsTheRollPaperSettings();
     void fontListsHoldFixedPitchFacesOnly();
+    void theFaceReallyUsedIsShown();
 };
 
 namespace {
@@ -138,6 +141,29 @@ void PrinterSetupTest::fontListsHoldFixedPitchFacesOnly() {
         QCOMPARE(faces->findText(QStringLiteral("DejaVu Sans")), -1);
         QCOMPARE(faces->currentText(), QStringLiteral("DejaVu Sans Mono"));
     }
+}
+
+void PrinterSetupTest::theFaceReallyUsedIsShown() {
+    ScriptedOperator op;
+    PrinterSetupValues stored = Stored();
+    // The old default: missing here, and proportional where it is installed.
+    stored.page.face = "Times New Roman";
+    CPrinterSetup d(stored, {}, op);
+    if (const char* shots = std::getenv("KLV_SHOT_DIR")) {
+        d.show();
+        d.grab().save(QString::fromLocal8Bit(shots) + "/printer_set.png");
+    }
+    auto* page = Find<QLabel>(d, "pageFaceUsed");
+    QCOMPARE(page->text(), QStringLiteral("Printed in DejaVu Sans Mono"));
+    QCOMPARE(Find<QLabel>(d, "rollFaceUsed")->text(),
+             QStringLiteral("Printed in DejaVu Sans Mono"));
+    // Installed but proportional is replaced too; a fixed-pitch face is kept in its own spelling.
+    auto* faces = Find<QComboBox>(d, "ctl1211");
+    faces->setEditText(QStringLiteral("DejaVu Sans"));
+    QCOMPARE(page->text(), QStringLiteral("Printed in DejaVu Sans Mono"));
+    faces->setEditText(QStringLiteral("dejavu sans mono"));
+    QCOMPARE(page->text(), QStringLiteral("Printed in DejaVu Sans Mono"));
+    QCOMPARE(ResolvePrintFace(QStringLiteral("DejaVu Sans")), QStringLiteral("DejaVu Sans Mono"));
 }
 
 }  // namespace klv

@@ -179,6 +179,9 @@ void ChartPagesTest::controlChartOfFixedGroupsMarksTheLimitsAndRules() {
     QVERIFY(page->Chart().x.ucl < 18);
     QCOMPARE(page->RuleList().count(), 2);
     QCOMPARE(page->RuleList().item(0)->text(), QStringLiteral("2: two-of-three"));
+    // Printed on a page, its axis labels and list rows stay inside the page.
+    Click(window, "printButton");
+    QCOMPARE(WordOutside(PdfWords(w.dir.File("report.pdf")), w.printer.areas), QString());
 }
 
 void ChartPagesTest::groupsOfDifferentDaysAskTheGroupDataNumber() {
@@ -262,6 +265,12 @@ void ChartPagesTest::chartIsCopiedAsAPictureAndPrintedWithItsList() {
     const QString text = PdfText(w.dir.File("report.pdf"));
     for (const char* expected : {"[ Histogram ]", "1 : Test", "Division number", "Data number"})
         QVERIFY2(text.contains(QLatin1String(expected)), qPrintable(text));
+    // The axis labels at the chart's edges stay on the page.
+    for (int chart : {int{kPageHistogram}, int{kPageProfile}}) {
+        QVERIFY(window.ActivatePage(chart));
+        Click(window, "printButton");
+        QCOMPARE(WordOutside(PdfWords(w.dir.File("report.pdf")), w.printer.areas), QString());
+    }
 }
 
 }  // namespace klv

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
 #include <QtTest>
 #include <string>
 #include <vector>
@@ -14,10 +14,12 @@
 #include "support/recording_sound_player.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
+#include "support/ui/pdf_text.h"
 
 namespace klv {
 
-// Prints every page into one PDF through QPrinter, as the page printer does.
+// Prints every page into one PDF through QPrinter, as the page printer does, or every
+// roll-paper band as a page of its own (576 x 800 dots at 72 per inch, so a dot is a point).
 class PdfReportPrinter final : public ReportPrinter {
 public:
     explicit PdfReportPrinter(QString path) : m_path(std::move(path)) {}
@@ -25,17 +27,28 @@ public:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(m_path);
+        if (rollPaper) {
+            printer.setFullPage(true);
+            printer.setPageSize(QPageSize(QSizeF(576, 800), QPageSize::Point));
+            printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            printer.setResolution(72);
+        }
+        printer.setPageOrientation(orientation);
         QPainter painter(&printer);
         PrintPageContext pc;
         pc.painter = &painter;
         pc.font = QFont(QStringLiteral("DejaVu Sans Mono"));
-        pc.font.setPixelSize(printer.logicalDpiY() / 6);
+        pc.font.setPixelSize(rollPaper ? 18 : printer.logicalDpiY() / 6);
         pc.wideFont = MakeWideFont(pc.font);
         const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+        areas.clear();
         for (pc.page = 1;; ++pc.page) {
             PreparePage(pc);
             pc.rect = {0, 0, page.width(), page.height()};
-            if (!pageFunction(dialog, pc))
+            const bool more = pageFunction(dialog, pc);
+            areas.push_back(QRectF(0, 0, page.width() * 72.0 / printer.resolution(),
+                                   page.height() * 72.0 / printer.resolution()));
+            if (!more)
                 break;
             printer.newPage();
         }
@@ -45,6 +58,9 @@ public:
     void FeedRollPaper() override { ++feeds; }
     int reports = 0;
     int feeds = 0;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    bool rollPaper = false;
+    std::vector<QRectF> areas;  // each page's drawing area in points
 
 private:
     QString m_path;
@@ -60,7 +76,7 @@ struct Window {
     PdfReportPrinter printer{QString::fromStdString(dir.File("report.pdf"))};
     MeasFileData d = test::Condition({test::Layer(5, "Cu")});
     std::vector<StatisticsTextBlock> published;
-    StatisticsLinks links{store, op, ini, sounds, printer, nullptr, {}, true, false, {}, {}};
+    StatisticsLinks links{store, op, ini, sounds, printer, nullptr, {}, true, false, {}, {}, {}};
 
     // Data n holds n µm, measured on day n of 2026/01.
     explicit Window(std::uint32_t count, bool modifiable = true)
@@ -106,14 +122,29 @@ struct Window {
     }
 };
 
+// The first word that lies outside its page's drawing area, as "word on page N at x,y"; empty
+// when every word lies inside. pdftotext boxes a line a few points lower than the line's own box.
+inline QString WordOutside(const std::vector<test::PdfWord>& words,
+                           const std::vector<QRectF>& areas) {
+    for (const test::PdfWord& w : words) {
+        const QRectF area = areas.at(std::size_t(w.page - 1)).adjusted(-0.5, -0.5, 0.5, 5.0);
+        if (!area.contains(w.box))
+            return QStringLiteral("%1 on page %2 at %3,%4")
+                .arg(w.text)
+                .arg(w.page)
+                .arg(w.box.right())
+                .arg(w.box.bottom());
+    }
+    return {};
+}
+
 // The text of a printed PDF, in its layout.
 inline QString PdfText(const std::string& path) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), QString::fromStdString(path), QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(20000))
-        return {};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+    return test::PdfText(QString::fromStdString(path));
+}
+
+inline std::vector<test::PdfWord> PdfWords(const std::string& path) {
+    return test::PdfWords(QString::fromStdString(path));
 }
 
 }  // namespace klv
