@@ -29,7 +29,9 @@ bool CQtSerialLine::Open(const SerialParameters& p) {
         m_port.setDataBits(p.dataBits == 8 ? QSerialPort::Data8 : QSerialPort::Data7) &&
         m_port.setStopBits(p.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
         m_port.setFlowControl(QSerialPort::NoFlowControl);
-    if (!configured || !m_port.open(QIODevice::ReadWrite)) {
+    // Nothing is read from the line: opened for reading, whatever a device sends back would
+    // pile up in the port's buffer for the whole run.
+    if (!configured || !m_port.open(QIODevice::WriteOnly)) {
         m_port.close();
         return false;
     }

@@ -161,6 +161,18 @@ private slots:
         QVERIFY(line.IsOpen());
     }
 
+    void whatADeviceSendsBackIsNotKept() {
+        test::SocatPair pair;
+        CQtSerialLine line;
+        MeasDataSendParam p = EightBitsOn(pair.Port());
+        QVERIFY(line.Open(MakeSerialParameters(p)));
+        QVERIFY(pair.WritePeer(std::string(1000, 'a')));
+        QTest::qWait(200);
+        QCOMPARE(line.Port().bytesAvailable(), qint64{0});
+        QCOMPARE(line.Write("1\r\n"), std::int64_t{3});
+        QCOMPARE(pair.ReadPeer(), std::string("1\r\n"));
+    }
+
     void aPortThatCantBeOpenedIsToldAndSwitchedOff() {
         SerialRig rig(EightBitsOn("/nonexistent/ttyKLV"));
         auto& [store, line, server, op, dde, clock, tx] = rig;
