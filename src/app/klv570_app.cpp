@@ -168,7 +168,8 @@ int CKLV570App::ExitInstance() {
     m_instanceLock.Release();
     if (m_senderWritable && std::memcmp(&m_sender, &m_senderAsLoaded, sizeof m_sender) != 0)
         WriteSenderBlock(m_senderPath, m_sender, m_op);
-    return 0;
+    // A refused or failed start must not look like success to the desktop or a script.
+    return m_startupPending ? 1 : 0;
 }
 
 }  // namespace klv

@@ -39,7 +39,7 @@ public:
     // has been shown then.
     bool InitInstance(const std::vector<std::string>& args);
     // Writes the settings (only after a complete start-up), releases the instance lock and
-    // writes a changed sender block.
+    // writes a changed sender block; the process's exit status, 1 when start-up never ended.
     int ExitInstance();
 
     bool StartupPending() const { return m_startupPending; }

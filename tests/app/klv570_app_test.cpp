@@ -77,16 +77,16 @@ TEST_F(AppTest, SecondInstanceIsRefusedAndLeavesTheFirstUntouched) {
         EXPECT_FALSE(windowRan);
         ASSERT_EQ(op2.Texts(), std::vector<std::string>{"KLV-570 has already been functioning."});
         EXPECT_EQ(op2.Messages()[0].icon, MsgIcon::Stop);
-        second.ExitInstance();
+        EXPECT_EQ(second.ExitInstance(), 1);
     }
     EXPECT_EQ(test::ReadTestFile(Data() + "tester.dat"), std::string(252, 'S'));
     EXPECT_FALSE(FileExists(Data() + "KLV570.ini"));
     // The running program's log was continued, not wiped.
     EXPECT_EQ(Lines(Data() + "mylog.log").size(), 4u);
-    first.ExitInstance();
+    EXPECT_EQ(first.ExitInstance(), 0);
     CKLV570App third(Data(), m_op, m_clock, m_player);
     EXPECT_TRUE(third.InitInstance({}));
-    third.ExitInstance();
+    EXPECT_EQ(third.ExitInstance(), 0);
 }
 
 TEST_F(AppTest, ShortCalibrationFileEndsStartUpWithoutWritingAnything) {
@@ -101,7 +101,7 @@ TEST_F(AppTest, ShortCalibrationFileEndsStartUpWithoutWritingAnything) {
     EXPECT_EQ(m_op.Texts(),
               std::vector<std::string>{"Data can't be read, or some error in the data."});
     EXPECT_TRUE(app.StartupPending());
-    app.ExitInstance();
+    EXPECT_EQ(app.ExitInstance(), 1);
     EXPECT_EQ(test::ReadTestFile(Data() + "KLV570.dat"), std::string(1535, '\x11'));
     EXPECT_EQ(test::ReadTestFile(Data() + "tester.dat"), std::string(252, 'T'));
     EXPECT_FALSE(FileExists(Data() + "KLV570.ini"));
@@ -179,7 +179,7 @@ TEST_F(AppTest, HooksRunInOrderAndTheirFailuresEndStartUp) {
         app.Hooks().stopDdeServer = [&] { step("stop dde"); };
         app.Hooks().releaseResources = [&] { step("release"); };
         bool ok = app.InitInstance({});
-        app.ExitInstance();
+        EXPECT_EQ(app.ExitInstance(), ok ? 0 : 1) << failing;
         return std::make_pair(ok, op.Texts());
     };
     auto [ok, texts] = run("");
