@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cstring>
+
 #include "app/data_directory.h"
 #include "app/default_sounds.h"
 #include "app/messages.h"
@@ -122,8 +124,13 @@ bool CKLV570App::InitInstance(const std::vector<std::string>& args) {
     if (cal != CalibrationLoadResult::Loaded && cal != CalibrationLoadResult::Created)
         return false;
 
-    m_sender = LoadSenderBlock(m_senderPath);
-    m_senderLoaded = true;
+    if (LoadSenderBlock(m_senderPath, m_sender) == SenderLoadResult::Unreadable) {
+        LogPrint(1, "Sender block not readable: %s", m_senderPath.c_str());
+        m_op.ShowMessage(kMsgSenderUnreadable, MsgIcon::Exclamation, MsgButtons::Ok);
+    } else {
+        m_senderWritable = true;
+    }
+    m_senderAsLoaded = m_sender;
 
     if (m_hooks.createSharedResources && !m_hooks.createSharedResources())
         return false;
@@ -159,10 +166,10 @@ int CKLV570App::ExitInstance() {
     if (m_hooks.releaseResources)
         m_hooks.releaseResources();
     m_instanceLock.Release();
-    // A start-up that ended before reading tester.dat must not overwrite it with zeros.
-    if (m_senderLoaded)
+    if (m_senderWritable && std::memcmp(&m_sender, &m_senderAsLoaded, sizeof m_sender) != 0)
         WriteSenderBlock(m_senderPath, m_sender, m_op);
-    return 0;
+    // A refused or failed start must not look like success to the desktop or a script.
+    return m_startupPending ? 1 : 0;
 }
 
 }  // namespace klv

@@ -39,7 +39,7 @@ public:
     // has been shown then.
     bool InitInstance(const std::vector<std::string>& args);
     // Writes the settings (only after a complete start-up), releases the instance lock and
-    // writes the sender block.
+    // writes a changed sender block; the process's exit status, 1 when start-up never ended.
     int ExitInstance();
 
     bool StartupPending() const { return m_startupPending; }
@@ -104,7 +104,9 @@ private:
     InstanceLockResult m_lockResult = InstanceLockResult::Failed;
     ProfileFile m_profile;
     bool m_startupPending = true;
-    bool m_senderLoaded = false;
+    // tester.dat is written at exit only where it was read or missing, and only when changed.
+    bool m_senderWritable = false;
+    SenderBlock m_senderAsLoaded{};
 
     std::uint32_t m_systemFlags = 0;
     int m_printerName = 0;

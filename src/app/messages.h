@@ -10,6 +10,9 @@ inline constexpr const char* kMsgCannotCreateMutex = "Failed to generate Mutexob
 inline constexpr const char* kMsgCannotMakeFile = "The file can't be made.";
 inline constexpr const char* kMsgCannotInputData = "The data can't be input";
 inline constexpr const char* kMsgCannotMakeDirectory = "The directory can't be made.";
+// Not one of the system's texts: tester.dat is otherwise read silently.
+inline constexpr const char* kMsgSenderUnreadable =
+    "The sender settings (tester.dat) can't be read.\n\nThey are not saved in this run.";
 inline constexpr const char* kMsgMayClose = "May the program be closed?";
 
 }  // namespace klv

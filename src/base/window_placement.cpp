@@ -18,15 +18,36 @@ void ClampAxis(int& start, int& extent, int areaStart, int areaExtent) {
 
 }  // namespace
 
-WindowRect ClampWindowRect(WindowRect r, const WindowRect& area,
-                           std::optional<WindowSize> minimum) {
-    ClampAxis(r.x, r.width, area.x, area.width);
-    ClampAxis(r.y, r.height, area.y, area.height);
+WindowRect ClampWindowRect(WindowRect r, const WindowRect& area, std::optional<WindowSize> minimum,
+                           const FrameMargins& frame) {
+    // The client rectangle's room is the area less the frame around it.
+    ClampAxis(r.x, r.width, area.x + frame.left, area.width - frame.left - frame.right);
+    ClampAxis(r.y, r.height, area.y + frame.top, area.height - frame.top - frame.bottom);
     if (minimum) {
         r.width = std::max(r.width, minimum->width);
         r.height = std::max(r.height, minimum->height);
     }
     return r;
+}
+
+WindowRect ChooseScreenArea(const WindowRect& r, std::span<const WindowRect> areas) {
+    if (areas.empty())
+        return r;
+    for (const WindowRect& a : areas) {
+        if (r.x >= a.x && r.x < a.x + a.width && r.y >= a.y && r.y < a.y + a.height)
+            return a;
+    }
+    const auto overlap = [&r](const WindowRect& a) {
+        const long w = std::min(r.x + r.width, a.x + a.width) - std::max(r.x, a.x);
+        const long h = std::min(r.y + r.height, a.y + a.height) - std::max(r.y, a.y);
+        return w > 0 && h > 0 ? w * h : 0L;
+    };
+    const WindowRect* best = &areas.front();
+    for (const WindowRect& a : areas) {
+        if (overlap(a) > overlap(*best))
+            best = &a;
+    }
+    return *best;
 }
 
 int MainWindowShowCommand(int stored) {
@@ -45,6 +66,14 @@ WindowPlacement ReadWindowPlacement(const ProfileFile& ini, const std::string& s
                                     const WindowRect& current, const WindowRect& area,
                                     bool withSize, bool fullPlacement,
                                     std::optional<WindowSize> minimum) {
+    return ReadWindowPlacement(ini, section, current, std::span<const WindowRect>(&area, 1), {},
+                               withSize, fullPlacement, minimum);
+}
+
+WindowPlacement ReadWindowPlacement(const ProfileFile& ini, const std::string& section,
+                                    const WindowRect& current, std::span<const WindowRect> areas,
+                                    const FrameMargins& frame, bool withSize, bool fullPlacement,
+                                    std::optional<WindowSize> minimum) {
     WindowRect r = current;
     r.x = ini.GetProfileInt(section, ini::kWinLeft, current.x);
     r.y = ini.GetProfileInt(section, ini::kWinTop, current.y);
@@ -53,7 +82,7 @@ WindowPlacement ReadWindowPlacement(const ProfileFile& ini, const std::string& s
         r.height = ini.GetProfileInt(section, ini::kWinHeight, current.height);
     }
     WindowPlacement p;
-    p.normal = ClampWindowRect(r, area, minimum);
+    p.normal = ClampWindowRect(r, ChooseScreenArea(r, areas), minimum, frame);
     if (fullPlacement) {
         p.minX = ini.GetProfileInt(section, ini::kWinMinX, -1);
         p.minY = ini.GetProfileInt(section, ini::kWinMinY, -1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "base/profile.h"
@@ -43,10 +44,24 @@ struct WindowPlacement {
     int showCmd = kShowNormal;
 };
 
-// Keeps the rectangle on the usable screen area `area`: width and height at least 32 and at
-// most the area's, the window moved back inside it; then raised to `minimum` when given.
+// The window's frame (title bar and borders) around its client rectangle.
+struct FrameMargins {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// Keeps the client rectangle on the usable screen area `area` with its frame: width and
+// height at least 32 and at most what the area leaves, the window moved back inside it; then
+// raised to `minimum` when given.
 WindowRect ClampWindowRect(WindowRect r, const WindowRect& area,
-                           std::optional<WindowSize> minimum = std::nullopt);
+                           std::optional<WindowSize> minimum = std::nullopt,
+                           const FrameMargins& frame = {});
+
+// The usable area of the screen a window at `r` belongs on: the screen holding its origin,
+// else the one it overlaps most, else the first of `areas` (the primary screen's).
+WindowRect ChooseScreenArea(const WindowRect& r, std::span<const WindowRect> areas);
 
 // Reads the section's window keys, defaulting to `current`, and clamps the rectangle. Without
 // `withSize` only the position is read; without `fullPlacement` the rest keeps its defaults.
@@ -54,6 +69,12 @@ WindowRect ClampWindowRect(WindowRect r, const WindowRect& area,
 WindowPlacement ReadWindowPlacement(const ProfileFile& ini, const std::string& section,
                                     const WindowRect& current, const WindowRect& area,
                                     bool withSize, bool fullPlacement,
+                                    std::optional<WindowSize> minimum = std::nullopt);
+// As above on several screens: the rectangle is kept, frame and all, on the screen that holds
+// the stored position.
+WindowPlacement ReadWindowPlacement(const ProfileFile& ini, const std::string& section,
+                                    const WindowRect& current, std::span<const WindowRect> areas,
+                                    const FrameMargins& frame, bool withSize, bool fullPlacement,
                                     std::optional<WindowSize> minimum = std::nullopt);
 
 bool WriteWindowPlacement(ProfileFile& ini, const std::string& section,

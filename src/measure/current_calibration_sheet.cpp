@@ -1,6 +1,7 @@
 #include "measure/current_calibration_sheet.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "base/number_parse.h"
@@ -50,19 +51,39 @@ std::string FormatReadError(const OutputPoint& p, double typed) {
     return (percent > 0 ? "+" : "") + s + "%";
 }
 
+ReadValueRange ReadValueRangeOf(const OutputPoint& p) {
+    const double nominal = InPointUnit(p, NominalMa(p));
+    return {nominal * (1.0 - kReadValueBand), nominal * (1.0 + kReadValueBand)};
+}
+
+std::string ReadValueRangeText(const OutputPoint& p) {
+    const ReadValueRange range = ReadValueRangeOf(p);
+    char text[96];
+    std::snprintf(text, sizeof text, "Range of values are from  %.4g  to  %.4g.", range.lowest,
+                  range.highest);
+    return text;
+}
+
 std::optional<CurrentCalibration> CalibrationFromReadings(
-    const std::array<std::string, kOutputPointCount>& typed, int* badPoint) {
+    const std::array<std::string, kOutputPointCount>& typed, int* badPoint, ReadingFault* fault) {
     CurrentCalibration cal;
     for (int i = 0; i < kOutputPointCount; ++i) {
+        const OutputPoint p = OutputPointAt(i);
         const std::optional<double> value = ParseFloat(typed[static_cast<std::size_t>(i)]);
-        if (!value) {
+        const double error = value ? *value / InPointUnit(p, NominalMa(p)) - 1.0 : 0.0;
+        // The ends of the band are values one may read.
+        const ReadingFault found = !value ? ReadingFault::NotANumber
+                                   : std::fabs(error) > kReadValueBand + 1e-9
+                                       ? ReadingFault::OutOfRange
+                                       : ReadingFault::None;
+        if (found != ReadingFault::None) {
             if (badPoint != nullptr)
                 *badPoint = i;
+            if (fault != nullptr)
+                *fault = found;
             return std::nullopt;
         }
-        const OutputPoint p = OutputPointAt(i);
-        cal.fErrors[static_cast<std::size_t>(i)] =
-            static_cast<float>(*value / InPointUnit(p, NominalMa(p)) - 1.0);
+        cal.fErrors[static_cast<std::size_t>(i)] = static_cast<float>(error);
     }
     return cal;
 }
@@ -77,8 +98,11 @@ const char* PointCaption(int index) {
 
 std::optional<std::vector<std::string>> CalibrationPrintLines(
     const std::array<std::string, kOutputPointCount>& typed) {
-    if (!CalibrationFromReadings(typed))
-        return std::nullopt;
+    // Any numbers are printed: the sheet records what was read, right or wrong.
+    for (const std::string& t : typed) {
+        if (!ParseFloat(t))
+            return std::nullopt;
+    }
     std::vector<std::string> lines = {"Hi output\tRead value\tError\tLo output\tRead value\tError"};
     for (int range = 0; range < kOutputRangeCount; ++range) {
         std::string line;

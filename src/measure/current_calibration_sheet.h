@@ -34,8 +34,24 @@ const char* PointCaption(int index);
 std::optional<std::vector<std::string>> CalibrationPrintLines(
     const std::array<std::string, kOutputPointCount>& typed);
 
-// The block from a typed value per point (in the point's unit); none when one is no number.
+// A read value further than this fraction from its output point is a misreading, not an
+// error of the instrument: stored, it would bend every later current of the range by as much.
+inline constexpr double kReadValueBand = 0.20;
+
+struct ReadValueRange {
+    double lowest;  // in the point's unit
+    double highest;
+};
+ReadValueRange ReadValueRangeOf(const OutputPoint& p);
+// "Range of values are from  168  to  252." for the 210 mA point.
+std::string ReadValueRangeText(const OutputPoint& p);
+
+enum class ReadingFault { None, NotANumber, OutOfRange };
+
+// The block from a typed value per point (in the point's unit); none when one is no number
+// or lies outside its point's range, which `badPoint` and `fault` then name.
 std::optional<CurrentCalibration> CalibrationFromReadings(
-    const std::array<std::string, kOutputPointCount>& typed, int* badPoint = nullptr);
+    const std::array<std::string, kOutputPointCount>& typed, int* badPoint = nullptr,
+    ReadingFault* fault = nullptr);
 
 }  // namespace klv

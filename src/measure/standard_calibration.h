@@ -10,8 +10,6 @@
 
 namespace klv {
 
-// The correction is guaranteed within this many percent either way.
-inline constexpr float kCalibrationGuarantee = 19.0f;
 // From this deviation on a gasket should be replaced.
 inline constexpr float kGasketWornPercent = 15.0f;
 

@@ -46,6 +46,10 @@ void CResultTransmission::WriteSerialLine(const std::string& bytes) {
             m_line.Purge();
             return;
         }
+        // The line may have gone and come back (an adaptor plugged in again): only a port
+        // opened anew reaches it.
+        m_line.Close();
+        m_line.Open(MakeSerialParameters(m_param));
     }
 }
 

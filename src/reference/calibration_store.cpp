@@ -12,13 +12,15 @@ namespace klv {
 namespace {
 
 // A gasket record is sound when its condition part would be a sound condition and its
-// calibration numbers are usable.
+// calibration numbers are usable: no calibration stores a value beyond the guaranteed range,
+// and every layer start would correct its current by it.
 bool IsSoundGasketRecord(const GasketCalibrationRecord& g) {
     MeasFileData d;
     std::memset(&d, 0, sizeof d);
     ApplyCalibrationCondition(g.condition, d);
     return IsSoundCondition(d) && std::isfinite(g.fStandardThickness) &&
-           std::isfinite(g.fCalValue) && IsPlausiblePackedDate(g.wCalDate);
+           std::isfinite(g.fCalValue) && std::fabs(g.fCalValue) <= kCalibrationGuarantee &&
+           IsPlausiblePackedDate(g.wCalDate);
 }
 
 bool IsSoundStore(const CalibrationStore& s) {

@@ -44,6 +44,8 @@ static_assert(offsetof(CalibrationCondition, fAlloyCoefCu) ==
               offsetof(MeasFileData, fAlloyCoefCu) - kCalibrationConditionOffset);
 
 inline constexpr std::uint8_t kGasketHasCalibration = 0x01;
+// The correction is guaranteed within this many percent either way.
+inline constexpr float kCalibrationGuarantee = 19.0f;
 
 // One gasket's calibration; 280 bytes of KLV570.dat.
 struct GasketCalibrationRecord {

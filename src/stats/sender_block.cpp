@@ -8,11 +8,21 @@
 
 namespace klv {
 
-SenderBlock LoadSenderBlock(const std::string& path) {
-    SenderBlock block{};
-    if (ReadFileAt(path, 0, &block, sizeof block) != FileReadResult::Ok)
-        block = SenderBlock{};
-    return block;
+SenderLoadResult LoadSenderBlock(const std::string& path, SenderBlock& block) {
+    block = SenderBlock{};
+    std::string image;
+    switch (ReadWholeFile(path, image)) {
+        case FileReadResult::CannotOpen:
+            return SenderLoadResult::Absent;
+        case FileReadResult::ReadFailed:
+            return SenderLoadResult::Unreadable;
+        case FileReadResult::Ok:
+            break;
+    }
+    if (image.size() < sizeof block)
+        return SenderLoadResult::Absent;
+    std::memcpy(&block, image.data(), sizeof block);
+    return SenderLoadResult::Loaded;
 }
 
 bool WriteSenderBlock(const std::string& path, const SenderBlock& block, Operator& op) {

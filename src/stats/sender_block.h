@@ -21,8 +21,14 @@ static_assert(sizeof(SenderBlock) == 252);
 static_assert(offsetof(SenderBlock, szLine) == 24);
 static_assert(offsetof(SenderBlock, lTitleFontSize) == 248);
 
+enum class SenderLoadResult {
+    Loaded,      // the first 252 bytes were read
+    Absent,      // missing or shorter: an all-zero block
+    Unreadable,  // there, but it cannot be read: an all-zero block that must not replace it
+};
+
 // Reads the first 252 bytes of the file; a missing or shorter file gives an all-zero block.
-SenderBlock LoadSenderBlock(const std::string& path);
+SenderLoadResult LoadSenderBlock(const std::string& path, SenderBlock& block);
 
 // Writes the 252 bytes at the start of the file, keeping any bytes after them; failures are
 // shown with the stop icon.

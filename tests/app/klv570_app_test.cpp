@@ -6,7 +6,9 @@
 #include <filesystem>
 
 #include "app/data_directory.h"
+#include "app/messages.h"
 #include "base/file_io.h"
+#include "base/fixed_text.h"
 #include "support/recording_sound_player.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
@@ -54,7 +56,8 @@ TEST_F(AppTest, FirstStartOnAnEmptyDiskBuildsTheTreeAndLogsTwoLines) {
         (std::vector<std::string>{"Starting ... ", "2026/12/09,10:30:15.250,CKLV570 Start ..."}));
     EXPECT_FALSE(FileExists(Data() + "tester.dat"));
     app.ExitInstance();
-    EXPECT_EQ(FileSize(Data() + "tester.dat"), 252);
+    // No sender settings were made: there is nothing to write.
+    EXPECT_FALSE(FileExists(Data() + "tester.dat"));
     ProfileFile ini(Data() + "KLV570.ini");
     EXPECT_EQ(ini.GetProfileInt("General", "SystemFlags", 0), 1281);
     EXPECT_EQ(ini.GetProfileString("PagePrinter", "PrinterFont", "").rfind("120,0,0,0,", 0), 0u);
@@ -74,16 +77,16 @@ TEST_F(AppTest, SecondInstanceIsRefusedAndLeavesTheFirstUntouched) {
         EXPECT_FALSE(windowRan);
         ASSERT_EQ(op2.Texts(), std::vector<std::string>{"KLV-570 has already been functioning."});
         EXPECT_EQ(op2.Messages()[0].icon, MsgIcon::Stop);
-        second.ExitInstance();
+        EXPECT_EQ(second.ExitInstance(), 1);
     }
     EXPECT_EQ(test::ReadTestFile(Data() + "tester.dat"), std::string(252, 'S'));
     EXPECT_FALSE(FileExists(Data() + "KLV570.ini"));
     // The running program's log was continued, not wiped.
     EXPECT_EQ(Lines(Data() + "mylog.log").size(), 4u);
-    first.ExitInstance();
+    EXPECT_EQ(first.ExitInstance(), 0);
     CKLV570App third(Data(), m_op, m_clock, m_player);
     EXPECT_TRUE(third.InitInstance({}));
-    third.ExitInstance();
+    EXPECT_EQ(third.ExitInstance(), 0);
 }
 
 TEST_F(AppTest, ShortCalibrationFileEndsStartUpWithoutWritingAnything) {
@@ -98,7 +101,7 @@ TEST_F(AppTest, ShortCalibrationFileEndsStartUpWithoutWritingAnything) {
     EXPECT_EQ(m_op.Texts(),
               std::vector<std::string>{"Data can't be read, or some error in the data."});
     EXPECT_TRUE(app.StartupPending());
-    app.ExitInstance();
+    EXPECT_EQ(app.ExitInstance(), 1);
     EXPECT_EQ(test::ReadTestFile(Data() + "KLV570.dat"), std::string(1535, '\x11'));
     EXPECT_EQ(test::ReadTestFile(Data() + "tester.dat"), std::string(252, 'T'));
     EXPECT_FALSE(FileExists(Data() + "KLV570.ini"));
@@ -122,7 +125,33 @@ TEST_F(AppTest, SettingsAndSwitchesAreReadAndTheWholeWordIsWrittenAtExit) {
     ProfileFile ini(Data() + "KLV570.ini");
     EXPECT_EQ(ini.GetProfileInt("General", "SystemFlags", 0), 0x10502);
     EXPECT_EQ(ini.GetProfileInt("LinePrinter", "MeasDataPrint", 0), 1);
-    EXPECT_EQ(test::ReadTestFile(Data() + "tester.dat"), std::string(252, '\0'));
+    EXPECT_EQ(test::ReadTestFile(Data() + "tester.dat"), std::string(251, 'T'));
+}
+
+TEST_F(AppTest, TheSenderBlockIsWrittenWhenChangedAndNeverOverAFileThatCannotBeRead) {
+    MakeDirectoryTree(Data());
+    const std::string sender = Data() + "tester.dat";
+    {
+        // A folder in its place: said once, and left there.
+        ASSERT_TRUE(MakeDirectory(sender));
+        CKLV570App app(Data(), m_op, m_clock, m_player);
+        ASSERT_TRUE(app.InitInstance({}));
+        EXPECT_EQ(m_op.Texts(), std::vector<std::string>{kMsgSenderUnreadable});
+        SetFixedText(app.Sender().szTitle, "QC lab");
+        app.ExitInstance();
+        EXPECT_EQ(m_op.Texts().size(), 1u);
+        EXPECT_TRUE(DirectoryExists(sender));
+        ASSERT_TRUE(std::filesystem::remove(sender));
+    }
+    m_op.Clear();
+    CKLV570App app(Data(), m_op, m_clock, m_player);
+    ASSERT_TRUE(app.InitInstance({}));
+    SetFixedText(app.Sender().szTitle, "QC lab");
+    app.ExitInstance();
+    EXPECT_TRUE(m_op.Texts().empty());
+    std::string image = test::ReadTestFile(sender);
+    ASSERT_EQ(image.size(), 252u);
+    EXPECT_EQ(image.substr(0, 7), std::string("QC lab\0", 7));
 }
 
 TEST_F(AppTest, HooksRunInOrderAndTheirFailuresEndStartUp) {
@@ -150,7 +179,7 @@ TEST_F(AppTest, HooksRunInOrderAndTheirFailuresEndStartUp) {
         app.Hooks().stopDdeServer = [&] { step("stop dde"); };
         app.Hooks().releaseResources = [&] { step("release"); };
         bool ok = app.InitInstance({});
-        app.ExitInstance();
+        EXPECT_EQ(app.ExitInstance(), ok ? 0 : 1) << failing;
         return std::make_pair(ok, op.Texts());
     };
     auto [ok, texts] = run("");

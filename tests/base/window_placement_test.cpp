@@ -20,6 +20,36 @@ TEST(ClampWindowRect, KeepsTheWindowUsableAndOnTheScreen) {
               (WindowRect{100, 50, 100, 100}));
 }
 
+TEST(ClampWindowRect, KeepsTheWholeFrameOnTheScreen) {
+    const FrameMargins frame{4, 24, 4, 4};
+    // The title bar stays below the screen's top, the borders inside its edges.
+    EXPECT_EQ(ClampWindowRect({10, 5, 200, 100}, kScreen, std::nullopt, frame),
+              (WindowRect{10, 24, 200, 100}));
+    EXPECT_EQ(ClampWindowRect({1200, 1000, 200, 100}, kScreen, std::nullopt, frame),
+              (WindowRect{1076, 920, 200, 100}));
+    EXPECT_EQ(ClampWindowRect({0, 0, 3000, 2000}, kScreen, std::nullopt, frame),
+              (WindowRect{4, 24, 1272, 996}));
+}
+
+TEST(WindowPlacement, AWindowComesBackOnTheScreenOfItsStoredPosition) {
+    // The primary screen first; a second one to its right, a third above it.
+    const WindowRect areas[] = {kScreen, {1280, 0, 1920, 1080}, {0, -900, 1600, 900}};
+    EXPECT_EQ(ChooseScreenArea({1500, 100, 400, 300}, areas), areas[1]);
+    EXPECT_EQ(ChooseScreenArea({100, -500, 400, 300}, areas), areas[2]);
+    EXPECT_EQ(ChooseScreenArea({100, 100, 400, 300}, areas), areas[0]);
+    // An origin off every screen: the one the window overlaps most, else the primary.
+    EXPECT_EQ(ChooseScreenArea({1200, 1050, 400, 100}, areas), areas[1]);
+    EXPECT_EQ(ChooseScreenArea({5000, 5000, 400, 300}, areas), areas[0]);
+
+    test::TempDir dir;
+    ProfileFile ini(dir.File("KLV570.ini"));
+    ini.WriteProfileInt("Measurement", "WinLeft", 3000);
+    ini.WriteProfileInt("Measurement", "WinTop", 10);
+    const WindowPlacement p = ReadWindowPlacement(ini, "Measurement", {100, 120, 640, 480}, areas,
+                                                  FrameMargins{4, 24, 4, 4}, true, false);
+    EXPECT_EQ(p.normal, (WindowRect{2556, 24, 640, 480}));
+}
+
 TEST(WindowPlacement, ReadsWithCurrentDefaultsAndWritesBack) {
     test::TempDir dir;
     ProfileFile ini(dir.File("KLV570.ini"));

@@ -203,9 +203,11 @@ private:
     }
 
     void CheckSender() {
-        const SenderBlock block = LoadSenderBlock(m_dir + kSenderFileName);
+        SenderBlock block;
+        const SenderLoadResult loaded = LoadSenderBlock(m_dir + kSenderFileName, block);
         unsigned value = 0;
-        if (block.szLine[0][0] != 0 && std::sscanf(block.szLine[0], "Gen %u", &value) != 1) {
+        if (loaded == SenderLoadResult::Unreadable ||
+            (block.szLine[0][0] != 0 && std::sscanf(block.szLine[0], "Gen %u", &value) != 1)) {
             Unreadable(kSenderFileName);
             return;
         }

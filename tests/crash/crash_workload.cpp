@@ -108,7 +108,8 @@ private:
             LoadCalibrationStore(m_dir + kCalibrationFileName, m_calibration, m_op);
         if (loaded != CalibrationLoadResult::Loaded && loaded != CalibrationLoadResult::Created)
             return false;
-        const SenderBlock sender = LoadSenderBlock(m_dir + kSenderFileName);
+        SenderBlock sender;
+        LoadSenderBlock(m_dir + kSenderFileName, sender);
         if (std::sscanf(sender.szLine[0], "Gen %u", &m_senderGeneration) != 1)
             m_senderGeneration = 0;
         return true;

@@ -18,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             LoadCalibrationStore(calibration, again, op) != CalibrationLoadResult::Loaded)
             std::abort();
     }
-    LoadSenderBlock(sender);
+    SenderBlock block;
+    LoadSenderBlock(sender, block);
     return 0;
 }

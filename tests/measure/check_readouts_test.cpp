@@ -83,5 +83,38 @@ TEST(CurrentCalibrationSheet, TheBlockHoldsEachPointsRelativeErrorOrNothing) {
     EXPECT_FALSE(CalibrationPrintLines(typed).has_value()) << "nothing printed with a bad value";
 }
 
+TEST(CurrentCalibrationSheet, ReadValuesFurtherThanTwentyPercentFromTheirPointAreRefused) {
+    const std::array<std::string, kOutputPointCount> good = {
+        "210.0", "21.00", "21.00", "2.100", "2100", "210.0", "210.0", "21.00", "21.00", "2.100"};
+    struct Case {
+        int point;
+        const char* typed;
+        ReadingFault fault;
+    };
+    // 0, a negative value and a misplaced decimal point at 210 mA; the ends of the band.
+    const Case cases[] = {
+        {0, "0", ReadingFault::OutOfRange},    {0, "-210", ReadingFault::OutOfRange},
+        {0, "21.0", ReadingFault::OutOfRange}, {0, "167.9", ReadingFault::OutOfRange},
+        {0, "168", ReadingFault::None},        {0, "252", ReadingFault::None},
+        {3, "2.53", ReadingFault::OutOfRange}, {4, "1680", ReadingFault::None},
+        {9, "1.67", ReadingFault::OutOfRange}, {9, "x", ReadingFault::NotANumber},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + " at point " + std::to_string(c.point));
+        std::array<std::string, kOutputPointCount> typed = good;
+        typed[static_cast<std::size_t>(c.point)] = c.typed;
+        int bad = -1;
+        ReadingFault fault = ReadingFault::None;
+        EXPECT_EQ(CalibrationFromReadings(typed, &bad, &fault).has_value(),
+                  c.fault == ReadingFault::None);
+        EXPECT_EQ(fault, c.fault);
+        EXPECT_EQ(bad, c.fault != ReadingFault::None ? c.point : -1);
+        // What was read is printed all the same, as long as it is a number.
+        EXPECT_EQ(CalibrationPrintLines(typed).has_value(), c.fault != ReadingFault::NotANumber);
+    }
+    EXPECT_EQ(ReadValueRangeText(OutputPointAt(0)), "Range of values are from  168  to  252.");
+    EXPECT_EQ(ReadValueRangeText(OutputPointAt(9)), "Range of values are from  1.68  to  2.52.");
+}
+
 }  // namespace
 }  // namespace klv

@@ -65,6 +65,10 @@ TEST_F(ResultTransmissionTest, AFailedWriteIsRetriedWholeOrGivenUp) {
     EXPECT_EQ(line.written, "3.51,0.82\r\n");
     EXPECT_EQ(line.errorClears, 1);
     EXPECT_EQ(line.purges, 0);
+    // Retry opens the same port anew, so a line that came back is reached.
+    ASSERT_EQ(line.opened.size(), 2u);
+    EXPECT_EQ(line.opened[1].portName, line.opened[0].portName);
+    EXPECT_EQ(line.closes, 1);
 
     line.failures = 5;
     op.Answer(IDRETRY);

@@ -66,6 +66,13 @@ TEST(CalibrationStoreLoad, MissingFileIsCreatedAndFlagsWaitForTheNextStart) {
     EXPECT_EQ(LoadCalibrationStore(path, s, op), CalibrationLoadResult::Loaded);
     EXPECT_EQ(s.dwFlags, 0x500u);
     EXPECT_TRUE(op.Messages().empty());
+
+    // The ends of the guaranteed range are values a calibration stores.
+    s.gasket[1].fCalValue = 19.0f;
+    s.gasket[2].fCalValue = -19.0f;
+    ASSERT_TRUE(WriteCalibrationStore(path, s, op));
+    EXPECT_EQ(LoadCalibrationStore(path, s, op), CalibrationLoadResult::Loaded);
+    EXPECT_EQ(s.gasket[2].fCalValue, -19.0f);
 }
 
 TEST(CalibrationStoreLoad, ShortLongAndGarbageFilesGiveDefaultsAndTheMessage) {
@@ -77,12 +84,18 @@ TEST(CalibrationStoreLoad, ShortLongAndGarbageFilesGiveDefaultsAndTheMessage) {
     nan.gasket[2].fCalValue = std::nanf("");
     CalibrationStore badCode = DefaultCalibrationStore();
     badCode.gasket[1].condition.coat[0].bCode = 200;
+    // A value no calibration stores would correct every current of the gasket by it.
+    CalibrationStore beyondRange = DefaultCalibrationStore();
+    beyondRange.gasket[1].bCalFlags = kGasketHasCalibration;
+    beyondRange.gasket[1].fCalValue = 19.01f;
+    CalibrationStore belowRange = DefaultCalibrationStore();
+    belowRange.gasket[3].fCalValue = -100.0f;
     std::mt19937 rng(1536);
     std::string random(1536, '\0');
     for (char& b : random)
         b = static_cast<char>(rng());
-    for (const std::string& bytes :
-         {good.substr(0, 1535), good + '\0', Image(nan), Image(badCode), random}) {
+    for (const std::string& bytes : {good.substr(0, 1535), good + '\0', Image(nan), Image(badCode),
+                                     Image(beyondRange), Image(belowRange), random}) {
         op.Clear();
         test::WriteTestFile(path, bytes);
         CalibrationStore s;

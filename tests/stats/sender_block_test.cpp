@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/fixed_text.h"
+#include "support/damaged_files.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
 
@@ -23,7 +24,8 @@ TEST(SenderBlock, WrittenOverTheStartAndReadBack) {
     std::string image = test::ReadTestFile(path);
     ASSERT_EQ(image.size(), 260u);
     EXPECT_EQ(image.substr(252), std::string(8, 'x'));
-    SenderBlock back = LoadSenderBlock(path);
+    SenderBlock back;
+    EXPECT_EQ(LoadSenderBlock(path, back), SenderLoadResult::Loaded);
     EXPECT_EQ(GetFixedText(back.szTitle), "QC lab");
     EXPECT_EQ(GetFixedText(back.szLine[6]), "line 7");
     EXPECT_EQ(back.lTitleFontSize, 140);
@@ -35,10 +37,19 @@ TEST(SenderBlock, ShortOrMissingFilesReadAsZeroAndFailuresAreShown) {
     test::ScriptedOperator op;
     test::WriteTestFile(dir.File("short.dat"), std::string(251, 'T'));
     SenderBlock zero{};
-    SenderBlock shortRead = LoadSenderBlock(dir.File("short.dat"));
+    SenderBlock shortRead;
+    std::memset(&shortRead, 'x', sizeof shortRead);
+    EXPECT_EQ(LoadSenderBlock(dir.File("short.dat"), shortRead), SenderLoadResult::Absent);
     EXPECT_EQ(std::memcmp(&shortRead, &zero, sizeof zero), 0);
-    SenderBlock missing = LoadSenderBlock(dir.File("none.dat"));
+    SenderBlock missing;
+    EXPECT_EQ(LoadSenderBlock(dir.File("none.dat"), missing), SenderLoadResult::Absent);
     EXPECT_EQ(std::memcmp(&missing, &zero, sizeof zero), 0);
+    // What is there but cannot be read is no absent file: it must not be written over.
+    test::ForEachNonRegularFile("tester.dat", [&](const std::string& path) {
+        SenderBlock unreadable;
+        EXPECT_EQ(LoadSenderBlock(path, unreadable), SenderLoadResult::Unreadable);
+        EXPECT_EQ(std::memcmp(&unreadable, &zero, sizeof zero), 0);
+    });
 
     EXPECT_FALSE(WriteSenderBlock(dir.File("no/such/tester.dat"), zero, op));
     EXPECT_EQ(op.Texts(), std::vector<std::string>{"The file can't be made."});

@@ -8,9 +8,19 @@
 
 namespace klv::test {
 
-TempDir::TempDir() {
+namespace {
+
+std::string TestTempRoot() {
     const char* base = std::getenv("KLV_TEST_TMP");
-    std::string root = base && *base ? base : std::filesystem::temp_directory_path().string();
+    return base && *base ? base : std::filesystem::temp_directory_path().string();
+}
+
+}  // namespace
+
+TempDir::TempDir() : TempDir(std::string()) {}
+
+TempDir::TempDir(const std::string& rootOrEmpty) {
+    const std::string root = rootOrEmpty.empty() ? TestTempRoot() : rootOrEmpty;
     std::filesystem::create_directories(root);
     std::string pattern = root + "/klvXXXXXX";
     if (!::mkdtemp(pattern.data()))

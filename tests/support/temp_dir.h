@@ -8,6 +8,8 @@ namespace klv::test {
 class TempDir {
 public:
     TempDir();
+    // Inside `root` rather than the tests' own temporary folder ("" for that one).
+    explicit TempDir(const std::string& root);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

@@ -28,7 +28,7 @@ struct ToolFixture {
     test::ScriptedOperator op;
     ConditionStore store{data.Path(), op};
 
-    ToolFixture() {
+    explicit ToolFixture(const std::string& dataRoot = "") : data(dataRoot) {
         store.CreateConditionDirectories();
         MeasFileData a = NewMeasFileData();
         SetFixedText(a.szFileName, "Sn on Cu \xB5m");  // µ in the single-byte code page
@@ -170,7 +170,11 @@ std::string Limited(const test::FileDamage& kind) {
 TEST(Tool, AChannelWhoseConditionCannotBeReadIsReportedAndNeverOverwritten) {
     for (const test::FileDamage& kind : test::DamagedConditionFiles()) {
         SCOPED_TRACE(kind.what);
-        ToolFixture f;
+        test::OpenToolArea area;
+        ToolFixture f(area.Root());
+        const auto run = [&](const std::string& args) {
+            return test::RunToolProcess(f.scratch, f.Dir() + args, Limited(kind), area.Tool());
+        };
         const std::string path = f.store.MakeConditionFileName(2);
         const std::string logPath = f.store.MakeMsrLogFileName(2);
         const std::string log(56, '\x22');
@@ -182,19 +186,19 @@ TEST(Tool, AChannelWhoseConditionCannotBeReadIsReportedAndNeverOverwritten) {
         for (const char* folder : {"", "KlvMeasF", "KlvMeasD"})
             ::chmod(f.data.File(folder).c_str(), 0777);
 
-        RunResult made = RunTool(f.scratch, f.Dir() + " new 3 --layers Cu", Limited(kind));
+        RunResult made = run(" new 3 --layers Cu");
         EXPECT_EQ(made.status, 1);
         EXPECT_EQ(made.err, std::string("channel 3 has a condition that can't be read: ") +
                                 kUnreadable + "\n");
         EXPECT_EQ(test::DescribeEntry(path), before);
         EXPECT_EQ(test::ReadTestFile(logPath), log);
 
-        RunResult listed = RunTool(f.scratch, f.Dir() + " channels", Limited(kind));
+        RunResult listed = run(" channels");
         EXPECT_EQ(listed.status, 1);
         EXPECT_EQ(listed.out, "50\tNew\t0\t0\n");
         EXPECT_EQ(listed.err, std::string("channel 3: ") + kUnreadable + "\n");
 
-        RunResult shown = RunTool(f.scratch, f.Dir() + " condition 3", Limited(kind));
+        RunResult shown = run(" condition 3");
         EXPECT_EQ(shown.status, 1);
         EXPECT_EQ(shown.err, std::string(kUnreadable) + "\n");
     }
@@ -212,7 +216,8 @@ TEST(Tool, ALogThatIsNoFileIsRefusedAtOnce) {
 }
 
 TEST(Tool, FoldersThatCannotBeMadeOrReadAreReported) {
-    ToolFixture f;
+    test::OpenToolArea area;
+    ToolFixture f(area.Root());
     test::WriteTestFile(f.scratch.File("file"), "");
     RunResult made =
         RunTool(f.scratch, "--data-dir '" + f.scratch.File("file/dir") + "' new 1 --layers Cu");
@@ -221,7 +226,8 @@ TEST(Tool, FoldersThatCannotBeMadeOrReadAreReported) {
 
     ::chmod(f.data.Path().c_str(), 0777);
     ::chmod(f.data.File("KlvMeasF").c_str(), 0);
-    RunResult listed = RunTool(f.scratch, f.Dir() + " channels", test::UnprivilegedPrefix());
+    RunResult listed = test::RunToolProcess(f.scratch, f.Dir() + " channels",
+                                            test::UnprivilegedPrefix(), area.Tool());
     EXPECT_EQ(listed.status, 1);
     EXPECT_EQ(listed.out, "");
     EXPECT_EQ(listed.err, std::string(kUnreadable) + "\n");

@@ -20,18 +20,38 @@ QRect ToQRect(const WindowRect& r) {
     return {r.x, r.y, r.width, r.height};
 }
 
-// The room a maximised window has: the screen's available area less the sizing frames.
-WindowRect UsableArea(const QWidget& window) {
-    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    int frame = window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    return {area.x(), area.y(), area.width() - 2 * frame, area.height() - 2 * frame};
+// Every screen's available area, the primary screen's first.
+std::vector<WindowRect> ScreenAreas() {
+    std::vector<WindowRect> areas;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary)
+        areas.push_back(ToWindowRect(primary->availableGeometry()));
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            areas.push_back(ToWindowRect(screen->availableGeometry()));
+    }
+    if (areas.empty())
+        areas.push_back({0, 0, 1024, 768});
+    return areas;
+}
+
+// The frame around the client area: the window's own once it has one, else what the style
+// gives a title bar and a border, so no title bar is restored above the screen.
+FrameMargins FrameOf(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    if (frame != client)
+        return {client.left() - frame.left(), client.top() - frame.top(),
+                frame.right() - client.right(), frame.bottom() - client.bottom()};
+    const int border = window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return {border, title + border, border, border};
 }
 
 QRect CentredOnParent(const QWidget& window) {
     QRect r = window.geometry();
     const QWidget* parent = window.parentWidget();
-    QRect around = parent ? parent->window()->geometry() : ToQRect(UsableArea(window));
+    QRect around = parent ? parent->window()->geometry() : ToQRect(ScreenAreas().front());
     r.moveCenter(around.center());
     return r;
 }
@@ -52,8 +72,10 @@ Qt::Alignment ToQtAlignment(ColumnAlign align) {
 
 void RestoreWindowPlacement(QWidget& window, const ProfileFile& ini, const std::string& section,
                             bool withSize, bool fullPlacement, std::optional<WindowSize> minimum) {
-    WindowPlacement p = ReadWindowPlacement(ini, section, ToWindowRect(CentredOnParent(window)),
-                                            UsableArea(window), withSize, fullPlacement, minimum);
+    const std::vector<WindowRect> areas = ScreenAreas();
+    WindowPlacement p =
+        ReadWindowPlacement(ini, section, ToWindowRect(CentredOnParent(window)), areas,
+                            FrameOf(window), withSize, fullPlacement, minimum);
     // The stored origin is the client area's, as SaveWindowPlacement takes it; move() would
     // place the frame there and the window would creep by the frame on every start.
     if (withSize) {

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <cstring>
 
 #include "base/check_messages.h"
 #include "base/number_parse.h"
@@ -17,6 +16,7 @@
 #include "device/busy_scope.h"
 #include "device/device_protocol.h"
 #include "device/usb_transport.h"
+#include "measure/current_calibration_write.h"
 #include "measure/ui/current_check_dialog.h"
 
 namespace klv {
@@ -117,14 +117,29 @@ bool CCurrentCalibrate::Load() {
     }
     if (ok != 1)
         return false;
-    const CurrentCalibration cal = CurrentCalibration::FromBlock(block.data());
+    ShowReadValues(CurrentCalibration::FromBlock(block.data()));
+    return true;
+}
+
+void CCurrentCalibrate::ShowReadValues(const CurrentCalibration& cal) {
     for (int i = 0; i < kOutputPointCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
         m_points[k].read->setText(
             QString::fromStdString(FormatReadValue(OutputPointAt(i), cal.fErrors[k])));
         ShowError(i);
     }
-    return true;
+}
+
+std::optional<CurrentCalibration> CCurrentCalibrate::CheckedReadings() {
+    int bad = 0;
+    ReadingFault fault = ReadingFault::None;
+    std::optional<CurrentCalibration> cal = CalibrationFromReadings(Typed(), &bad, &fault);
+    if (!cal)
+        ShowValidationMessage(m_op, m_points[static_cast<std::size_t>(bad)].read,
+                              fault == ReadingFault::OutOfRange
+                                  ? ReadValueRangeText(OutputPointAt(bad))
+                                  : std::string(kMsgNumericError));
+    return cal;
 }
 
 void CCurrentCalibrate::ChoosePoint(int index) {
@@ -166,7 +181,7 @@ std::array<std::string, kOutputPointCount> CCurrentCalibrate::Typed() const {
 void CCurrentCalibrate::TryInCurrentCheck() {
     OutputsOff();
     ClearPoints();
-    const std::optional<CurrentCalibration> workingCopy = CalibrationFromReadings(Typed());
+    const std::optional<CurrentCalibration> workingCopy = CheckedReadings();
     if (!workingCopy)
         return;
     CCurrentCheck check(Protocol(), Sounds(), &*workingCopy, this);
@@ -174,26 +189,19 @@ void CCurrentCalibrate::TryInCurrentCheck() {
 }
 
 void CCurrentCalibrate::accept() {
-    int bad = 0;
-    const std::optional<CurrentCalibration> cal = CalibrationFromReadings(Typed(), &bad);
-    if (!cal) {
-        ShowValidationMessage(m_op, m_points[static_cast<std::size_t>(bad)].read,
-                              std::string(kMsgNumericError));
+    const std::optional<CurrentCalibration> cal = CheckedReadings();
+    if (!cal)
         return;
-    }
-    std::array<std::uint8_t, kCalibrationLength> block{};
-    std::memcpy(block.data(), cal->fErrors.data(), block.size());
-    DeviceStatus status;
-    int ok = 0;
+    CurrentCalibrationWrite written;
     {
         CBusyScope scope(Protocol().Busy(), !Protocol().Transport().IsSimulation());
-        ok = Protocol().MechaSetCurrentCalibrate(block.data(), true) == 1 &&
-             Protocol().GetDeviceStatus(status, 3, true) == 1;
+        written = WriteCurrentCalibration(Protocol(), *cal);
     }
-    if (!ok)
-        return;
-    if (status.IsEepromFailed()) {
+    if (!written.stored) {
         m_op.ShowMessage(kEepromFailed, MsgIcon::Stop, MsgButtons::Ok);
+        // What the instrument holds now, so nobody takes the typed values for stored ones.
+        if (written.held)
+            ShowReadValues(*written.held);
         return;
     }
     CCheckDialog::accept();

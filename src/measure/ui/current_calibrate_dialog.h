@@ -40,6 +40,9 @@ private:
     void ClearPoints();
     void ShowError(int index);
     std::array<std::string, kOutputPointCount> Typed() const;
+    void ShowReadValues(const CurrentCalibration& cal);
+    // The typed block, or none after the message that names the point to correct.
+    std::optional<CurrentCalibration> CheckedReadings();
     void TryInCurrentCheck();
     // The typed values and their errors on the page printer, when all are numbers.
     void Print();

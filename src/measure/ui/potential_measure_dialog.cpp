@@ -143,8 +143,12 @@ void CPotentialMeasure::CloseThicknessInput() {
 }
 
 void CPotentialMeasure::TakeValues(const std::vector<float>& values) {
-    if (m_input)
+    // Called from the input's own signal: the input closes itself once that has returned (and
+    // goes on close), so it is only let go here; deleted now, it would close freed memory.
+    if (m_input) {
         m_input->disconnect(this);
+        m_input = nullptr;
+    }
     m_seams.session.StoreAwaitedValues(values);
     if (m_seams.session.IsEnded()) {
         Finish(QDialog::Accepted);

@@ -242,9 +242,12 @@ void CStandardCalibrate::OnPollingNotify() {
     PollingData poll;
     m_seams.instrument.GetPollingData(poll);
     PollResult result{};
-    if (!m_seams.run.PreparePollResult(poll, result)) {
-        if (result.fEndRequested)
+    if (!m_seams.run.PreparePollResult(poll, result) || result.fEndRequested) {
+        if (result.fEndRequested) {
+            // Ended after failed polls: the instrument may still electrolyse.
+            m_seams.instrument.AllOutputsOffSilently();
             EndCalibration();
+        }
         return;
     }
     const auto showTexts = [&] {

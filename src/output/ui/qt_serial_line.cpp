@@ -29,7 +29,9 @@ bool CQtSerialLine::Open(const SerialParameters& p) {
         m_port.setDataBits(p.dataBits == 8 ? QSerialPort::Data8 : QSerialPort::Data7) &&
         m_port.setStopBits(p.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
         m_port.setFlowControl(QSerialPort::NoFlowControl);
-    if (!configured || !m_port.open(QIODevice::ReadWrite)) {
+    // Nothing is read from the line: opened for reading, whatever a device sends back would
+    // pile up in the port's buffer for the whole run.
+    if (!configured || !m_port.open(QIODevice::WriteOnly)) {
         m_port.close();
         return false;
     }
@@ -53,18 +55,23 @@ std::int64_t CQtSerialLine::Write(std::string_view bytes) {
     if (!m_port.isOpen())
         return -1;
     const auto size = static_cast<qint64>(bytes.size());
+    // What the line did not take is dropped: left in the port's buffer, it would be retried
+    // without end by every event loop (the error box's too) and sent again behind a retry.
+    const auto fail = [this] {
+        m_port.clear(QSerialPort::Output);
+        return std::int64_t{-1};
+    };
     if (m_port.write(bytes.data(), size) != size)
-        return -1;
+        return fail();
     QElapsedTimer timer;
     timer.start();
     const qint64 limit = m_writeTimeoutMs + size;
     while (m_port.bytesToWrite() > 0 && timer.elapsed() < limit) {
         if (!m_port.waitForBytesWritten(static_cast<int>(limit - timer.elapsed())) &&
             m_port.error() != QSerialPort::TimeoutError && m_port.error() != QSerialPort::NoError)
-            return -1;
+            return fail();
     }
     const qint64 left = m_port.bytesToWrite();
-    // What the line did not take within the time-out is not sent later behind a retry.
     if (left > 0)
         m_port.clear(QSerialPort::Output);
     return size - left;

@@ -11,6 +11,8 @@
 #include "measure/ui/potential_measure_dialog.h"
 #include "measure/ui/standard_calibrate_dialog.h"
 #include "reference/coating_table.h"
+#include "stats/gross_statistics.h"
+#include "stats/statistics_mode.h"
 
 namespace klv {
 
@@ -71,6 +73,7 @@ private slots:
     void standardCalibrationCorrectsTheNextTracedMeasurement();
     void graphWindowKeepsItsSettingsAndTheCustomColours();
     void observationReadsNickelOverNickelOffTheGraph();
+    void grossStatisticsEndingAnObservationLeavesTheInputToClose();
 };
 
 void CalibrationRoadTest::standardCalibrationCorrectsTheNextTracedMeasurement() {
@@ -181,6 +184,44 @@ void CalibrationRoadTest::observationReadsNickelOverNickelOffTheGraph() {
         QCOMPARE(stored[1].lMeasValue, 3.0f);
         QVERIFY(!road.Channel().Session()->IsObservation());
         QVERIFY(road.p.app.Trace().Count() > 0);
+    });
+}
+
+// The last layer's value typed in ends the channel's gross statistics, and with it the
+// observation, from inside the input's own OK.
+void CalibrationRoadTest::grossStatisticsEndingAnObservationLeavesTheInputToClose() {
+    MeasFileData d = NickelCondition();
+    d.bBaseCode = 5;  // nickel: the only layer is read off the graph
+    SetFixedText(d.baseName, "Ni");
+    d.bStatFlags = kStatTotalOn;
+    d.bStatMode = kStatModeN;
+    d.nStatTotal = 1;
+    RunRoad(0, d, [](Road& road) {
+        ModalDriver modal;
+        bool inputAccepted = false;
+        modal.When("CPotentialMeasure", [&](QWidget& w) {
+            auto& dialog = static_cast<CPotentialMeasure&>(w);
+            MeasureInDialog(road, w, 60);
+            QTRY_VERIFY(dialog.ThicknessInput() != nullptr);
+            QPointer<CThicknessDrop> input = dialog.ThicknessInput();
+            connect(input, &QDialog::accepted, [&] { inputAccepted = true; });
+            road.p.op.Answer(IDNO);  // no statistics window
+            modal.When("CDataOver", [](QWidget& over) {
+                Press(over, "anotherChannel");
+                Press(over, "ok");
+            });
+            input->Field(0)->setText("4.25");
+            Press(*input, "ok");
+            QVERIFY(!w.isVisible());
+            QTRY_VERIFY(input.isNull());
+        });
+        road.w.OnCommand(cmd::kObservationMeasurement);
+        QVERIFY(inputAccepted);
+        QCOMPARE(road.p.op.Texts().back(), std::string(kMsgGrossStatisticsStage));
+        QVERIFY(!road.Channel().IsOpen());
+        MeasFileData stored{};
+        QVERIFY(road.p.app.Conditions().ReadConditionFile(0, stored, true));
+        QCOMPARE(stored.nItemCt, 1u);
     });
 }
 

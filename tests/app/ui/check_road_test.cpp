@@ -261,6 +261,14 @@ void CheckRoadTest::currentCalibrationNeedsTheCodeAndStoresTheReadErrors() {
             test::Press(d, "output3");
             QVERIFY(!test::Find<QPushButton>(d, QStringLiteral("output0"))->isChecked());
             QCOMPARE(r.Sim().Status().bPortB() & 0x07, 1);
+            // A misread 21.0 at the 210 mA point never reaches the instrument.
+            test::Type(read, QStringLiteral("21.0"));
+            test::Press(d, "ok");
+            QVERIFY(d.isVisible());
+            QCOMPARE(r.p.op.Texts().back(), std::string("Range of values are from  168  to  252."));
+            QCOMPARE(read->selectedText(), QStringLiteral("21.0"));
+            QCOMPARE(r.Sim().CalibrationStore(), decltype(r.Sim().CalibrationStore()){});
+            test::Type(read, QStringLiteral("212.1"));
             test::Press(d, "ok");
             QVERIFY(!d.isVisible());
         });

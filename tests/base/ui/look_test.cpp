@@ -285,6 +285,44 @@ private slots:
         QCOMPARE(player.Calls(), std::vector<std::string>{"beep"});  // allowed: no second beep
     }
 
+    void arrowKeysAndTheWheelAskTheOwnerToo() {
+        test::RecordingSoundPlayer player;
+        CSubclassTabCtrl tabs(player);
+        for (const char* name : {"General", "Measurement data", "Histogram"})
+            tabs.addTab(QString::fromLatin1(name));
+        std::vector<int> asked;
+        bool allow = false;
+        tabs.SetChangeGuard([&](int index) {
+            asked.push_back(index);
+            return allow;
+        });
+        QSignalSpy changes(&tabs, &QTabBar::currentChanged);
+        tabs.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+        const auto wheel = [&](int delta) {
+            QWheelEvent event(QPointF(tabs.tabRect(0).center()),
+                              tabs.mapToGlobal(QPointF(tabs.tabRect(0).center())), QPoint(),
+                              QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(&tabs, &event);
+        };
+        QTest::keyClick(&tabs, Qt::Key_Right);
+        wheel(-120);
+        QCOMPARE(tabs.currentIndex(), 0);
+        QCOMPARE(asked, (std::vector<int>{1, 1}));
+        QCOMPARE(player.Calls(), (std::vector<std::string>{"beep", "beep"}));
+        QCOMPARE(changes.count(), 0);
+        allow = true;
+        QTest::keyClick(&tabs, Qt::Key_Right);
+        QCOMPARE(tabs.currentIndex(), 1);
+        wheel(-120);
+        QCOMPARE(tabs.currentIndex(), 2);
+        QTest::keyClick(&tabs, Qt::Key_Left);
+        QCOMPARE(tabs.currentIndex(), 1);
+        QCOMPARE(changes.count(), 3);
+        QCOMPARE(asked, (std::vector<int>{1, 1, 1, 2, 1}));
+    }
+
     void oneClickListActivatesOnASingleClickAndTracksTheHotRow() {
         CSubclassListCtrl list(true);
         QVERIFY(ShowThreeRows(list));

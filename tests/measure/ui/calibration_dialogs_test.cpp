@@ -83,6 +83,7 @@ private slots:
     void beyondNineteenPercentIsABadCalibration();
     void twoLayersNeedTwoPressesAndAddUp();
     void failedWriteKeepsTheDialogAndTheOldValue();
+    void failingLineAskedToEndClosesWithOutputsOff();
     void guessValueRangeAndGaskets();
 };
 
@@ -212,6 +213,44 @@ void CalibrationDialogsTest::failedWriteKeepsTheDialogAndTheOldValue() {
     QCOMPARE(rig.fx.op.Texts().size(), std::size_t{1});
     QCOMPARE(rig.fx.calibration.gasket[klv::kGasketA].fCalValue, 3.0f);
     QVERIFY(Find<QPushButton>(dialog, "ctl32812")->isEnabled());
+}
+
+namespace {
+
+// Polls fail until the operator is asked whether to end; returns how many polls that took.
+int FailPollsUntilAsked(CalibrationRig& rig, klv::CStandardCalibrate& dialog, int answer) {
+    rig.fx.op.Answer(answer);
+    rig.fx.instrument.polling = klv::test::Failed();
+    const std::size_t asked = rig.fx.op.Messages().size();
+    int polls = 0;
+    while (rig.fx.op.Messages().size() == asked && polls < 100) {
+        dialog.OnPollingNotify();
+        ++polls;
+    }
+    return polls;
+}
+
+}  // namespace
+
+void CalibrationDialogsTest::failingLineAskedToEndClosesWithOutputsOff() {
+    CalibrationRig rig;
+    klv::CStandardCalibrate dialog(rig.Seams(rig.dir.File("KLV570.dat")), &rig.fx.d);
+    dialog.show();
+    Find<QLineEdit>(dialog, "ctl4112")->setText("10");
+    Click(dialog, "ctl32810");
+    QCOMPARE(FailPollsUntilAsked(rig, dialog, klv::IDNO), 40);
+    // "No" goes on measuring: the line that comes back is evaluated again.
+    rig.fx.instrument.polling = klv::test::Ended(112, klv::kEndPlating);
+    dialog.OnPollingNotify();
+    QCOMPARE(Values(dialog), QStringList{" +12%"});
+    Click(dialog, "ctl32810");
+    QVERIFY(dialog.IsMeasuring());
+    const int outputsOff = rig.fx.instrument.Count("AllOutputsOff");
+    QVERIFY(FailPollsUntilAsked(rig, dialog, klv::IDYES) < 100);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), klv::kCalibrationClosed);
+    QCOMPARE(rig.fx.instrument.Count("AllOutputsOff"), outputsOff + 1);
+    QVERIFY(std::abs(rig.fx.calibration.gasket[klv::kGasketA].fCalValue - 12.0f) < 1e-3f);
 }
 
 void CalibrationDialogsTest::guessValueRangeAndGaskets() {

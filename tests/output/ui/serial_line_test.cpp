@@ -8,6 +8,7 @@
 #include "support/result_conditions.h"
 #include "support/settable_clock.h"
 #include "support/ui/pty_pair.h"
+#include "support/ui/socat_pair.h"
 
 namespace klv {
 
@@ -136,6 +137,40 @@ private slots:
         tx.SendMeasurement(m_condition, m_records, 3);
         QCOMPARE(pty.Drain(), std::string("3.51,0.82\r\n"));
         QVERIFY(store.param.rs232c.enabled);
+    }
+
+    void aLineThatGoesAndComesBackIsReopenedByRetry() {
+        test::SocatPair pair;
+        SerialRig rig(EightBitsOn(pair.Port()));
+        auto& [store, line, server, op, dde, clock, tx] = rig;
+        QVERIFY(tx.OpenSerialPort());
+        pair.Stop();  // the other end is gone
+        std::vector<qint64> leftInPort;
+        op.act = [&] {
+            leftInPort.push_back(line.Port().bytesToWrite());
+            // The first retry meets the line still gone; the line is back for the second.
+            if (op.texts.size() == 2 && !pair.Start())
+                return IDCANCEL;
+            return IDRETRY;
+        };
+        tx.SendMeasurement(m_condition, m_records, 1);
+        QCOMPARE(op.texts, std::vector<std::string>(2, kMsgCantTransmitRs232c));
+        // Nothing failed stays behind to be written again and again, or twice.
+        QCOMPARE(leftInPort, (std::vector<qint64>{0, 0}));
+        QCOMPARE(pair.ReadPeer(), std::string("3.51,0.82\r\n"));
+        QVERIFY(line.IsOpen());
+    }
+
+    void whatADeviceSendsBackIsNotKept() {
+        test::SocatPair pair;
+        CQtSerialLine line;
+        MeasDataSendParam p = EightBitsOn(pair.Port());
+        QVERIFY(line.Open(MakeSerialParameters(p)));
+        QVERIFY(pair.WritePeer(std::string(1000, 'a')));
+        QTest::qWait(200);
+        QCOMPARE(line.Port().bytesAvailable(), qint64{0});
+        QCOMPARE(line.Write("1\r\n"), std::int64_t{3});
+        QCOMPARE(pair.ReadPeer(), std::string("1\r\n"));
     }
 
     void aPortThatCantBeOpenedIsToldAndSwitchedOff() {
