@@ -81,8 +81,11 @@ bool CStatXbarR::Compute(bool) {
     }
     m_factors = ComputeControlChartFactors(std::max(m_n, 2));
     m_chart = ComputeControlChart(m_groups, m_factors);
-    m_ruleBreaks = FindRunRuleBreaks(m_groups, m_chart, m_factors);
     return true;
+}
+
+std::vector<unsigned> CStatXbarR::RuleBreaks() const {
+    return FindRunRuleBreaks(m_groups, m_chart, m_factors);
 }
 
 bool CStatXbarR::EditScale() {
@@ -102,9 +105,10 @@ void CStatXbarR::ShowLists() {
     FillList(*m_limits, ControlLimitList(d, Layer(), m_chart));
     FillList(*m_factorList, ControlFactorList(m_factors));
     m_rules->clear();
-    for (std::size_t i = 0; i < m_ruleBreaks.size(); ++i)
-        if (m_ruleBreaks[i] != 0)
-            m_rules->addItem(ToQString(RunRuleLine(i, m_ruleBreaks[i])));
+    const std::vector<unsigned> rules = RuleBreaks();
+    for (std::size_t i = 0; i < rules.size(); ++i)
+        if (rules[i] != 0)
+            m_rules->addItem(ToQString(RunRuleLine(i, rules[i])));
     m_rules->setVisible(m_rules->count() != 0);
 }
 
@@ -115,8 +119,9 @@ std::vector<std::string> CStatXbarR::ReportLines() const {
 }
 
 void CStatXbarR::Draw(QPainter& p, const QRect& area, int ratio, bool) const {
-    DrawControlChart(p, area, {&m_session.Condition(), Layer(), m_groups, m_chart, m_ruleBreaks},
-                     ratio, palette().color(QPalette::Base));
+    const std::vector<unsigned> rules = RuleBreaks();
+    DrawControlChart(p, area, {&m_session.Condition(), Layer(), m_groups, m_chart, rules}, ratio,
+                     palette().color(QPalette::Base));
 }
 
 }  // namespace klv

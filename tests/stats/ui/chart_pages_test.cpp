@@ -179,6 +179,15 @@ void ChartPagesTest::controlChartOfFixedGroupsMarksTheLimitsAndRules() {
     QVERIFY(page->Chart().x.ucl < 18);
     QCOMPARE(page->RuleList().count(), 2);
     QCOMPARE(page->RuleList().item(0)->text(), QStringLiteral("2: two-of-three"));
+    // A centre line set above every mean puts each from the second on two of three below it.
+    test::ModalDriver modal;
+    modal.When("CXbarRSetting", [](QWidget& dialog) {
+        Type(dialog, "x-centre", "30");
+        Click(dialog, "okButton");
+    });
+    Click(*page, "scaleSet");
+    QCOMPARE(page->RuleList().count(), 4);
+    QCOMPARE(page->RuleList().item(3)->text(), QStringLiteral("5: two-of-three"));
 }
 
 void ChartPagesTest::groupsOfDifferentDaysAskTheGroupDataNumber() {
