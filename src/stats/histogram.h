@@ -21,7 +21,7 @@ struct HistogramScale {
 
 struct Histogram {
     HistogramScale scale;
-    std::vector<std::uint32_t> counts;  // one per class; class j is centred on lower + j·w
+    std::vector<std::uint32_t> counts;  // one per class; class j holds lower + j·w … + w
     std::uint32_t top = 2;              // of the count axis; its bottom is 0
     double countedTotal = 0;            // the normal curve's sums; 0 without a curve
     double sampleSum = 0;
@@ -33,7 +33,8 @@ HistogramScale AutoHistogramScale(const ChartStatistics& s, std::size_t dataCoun
 // The count axis top for the largest class count: at least 2, a fifth above it, even.
 std::uint32_t CountAxisTop(std::uint32_t largest);
 
-// Counts the values into the classes; values beyond the range fall into the end classes.
+// Counts the values into the classes their bars are drawn over; the upper limit and values
+// beyond the range fall into the end classes.
 // Without a standard deviation there is no curve.
 Histogram ComputeHistogram(std::span<const double> values, HistogramScale scale,
                            const ChartStatistics& s);

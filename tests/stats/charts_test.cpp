@@ -30,13 +30,20 @@ TEST(Histogram, AutoScaleClassesAndCountAxis) {
         EXPECT_EQ(CountAxisTop(largest), top) << largest;
 }
 
-TEST(Histogram, ClassesAreCentredOnTheirValueAndCatchWhatLiesBeyond) {
-    // Five classes of width 2 centred on 0, 2, 4, 6 and 8.
-    const std::vector<double> values = {-50, 0.9, 1.1, 4.0, 7.2, 10.0, 1e30};
+TEST(Histogram, ClassesHoldTheValuesTheirBarsStandOverAndCatchWhatLiesBeyond) {
+    // Five classes of width 2: 0-2, 2-4, 4-6, 6-8 and 8-10.
+    const std::vector<double> values = {-50, 0.9, 1.1, 1.99, 2.0, 4.0, 7.2, 9.9, 10.0, 1e30};
     const Histogram h = ComputeHistogram(values, {0, 10, 5}, Stats(0, 10, 5, 0));
-    EXPECT_EQ(h.counts, (std::vector<std::uint32_t>{2, 1, 1, 0, 3}));
+    EXPECT_EQ(h.counts, (std::vector<std::uint32_t>{4, 1, 1, 1, 3}));
     EXPECT_EQ(h.top, 4u);
     EXPECT_EQ(h.sampleSum, 0.0) << "no standard deviation, no curve";
+
+    // 0, 0.01, … 10: 200 values in each class, the upper limit in the last one.
+    std::vector<double> even;
+    for (int i = 0; i <= 1000; ++i)
+        even.push_back(i / 100.0);
+    EXPECT_EQ(ComputeHistogram(even, {0, 10, 5}, Stats(0, 10, 5, 0)).counts,
+              (std::vector<std::uint32_t>{200, 200, 200, 200, 201}));
 }
 
 TEST(Histogram, EqualValuesFallIntoTheFirstClassWithoutACurve) {
@@ -59,6 +66,11 @@ TEST(Histogram, TheCurveCoversTheBarsItIsDrawnOver) {
     const double bar = static_cast<double>(frame) * 3 / h.top;
     EXPECT_NEAR(peak / bar, 1.0, 0.35);
     EXPECT_NEAR(NormalDensity(0, 0, 1), 0.398942, 1e-6);
+
+    // One class 0-2 is sampled at 0, 1 and 2: 2·φ(1) + φ(0) for mean 1 and sigma 1.
+    const std::vector<double> one = {1};
+    EXPECT_NEAR(ComputeHistogram(one, {0, 2, 1}, Stats(0, 2, 1, 1)).sampleSum,
+                2 * 0.2419707 + 0.3989423, 1e-6);
 }
 
 TEST(ProcessCapability, FromTheLimitsAndTheStandardDeviationOrNothing) {

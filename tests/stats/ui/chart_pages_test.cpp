@@ -102,8 +102,8 @@ void ChartPagesTest::histogramCountsIntoAutomaticAndManualClasses() {
     const Histogram& h = page->Shown();
     QCOMPARE(h.scale.lower, 2.0);
     QCOMPARE(h.scale.upper, 5.0);
-    // 1 and 2 in the first class, 5 and everything above in the last.
-    QCOMPARE(h.counts, (std::vector<std::uint32_t>{2, 1, 0, 27}));
+    // Classes of 0.75 from 2: 1 and 2 in the first, 3 and 4 in their own, 5 and above in the last.
+    QCOMPARE(h.counts, (std::vector<std::uint32_t>{2, 1, 1, 26}));
     QCOMPARE(h.top, 32u);
     QVERIFY(!autoScale->isChecked() && autoScale->isEnabled());
     // OK without a change keeps the manual scale as it is.
