@@ -12,8 +12,8 @@ namespace klv {
 struct FormedData;
 
 // Counts every layer item of each of the `dataCount` statistics data (L entries each) that its
-// result shows for a layer of its own; the totals of an alloy split never count. A variance that
-// rounding leaves below zero counts as 0.
+// result shows for a layer of its own; the totals of an alloy split never count. The standard
+// deviation is taken about the mean in double precision, so a small spread keeps its digits.
 StatisticsResult CalcStatistics(std::span<const MsrLogRecord> formed, std::uint32_t dataCount,
                                 const MeasFileData& d);
 StatisticsResult CalcStatistics(const FormedData& formed, const MeasFileData& d);
