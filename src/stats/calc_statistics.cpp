@@ -59,7 +59,7 @@ StatisticsResult CalcStatistics(std::span<const MsrLogRecord> formed, std::uint3
         const int items = std::min(values.nCount, kMaxLayers);
         for (int k = 0; k < items; ++k) {
             const SyntheticValue& item = values.item[k];
-            if (item.bUsed && item.uIsAlloy == kItemOfLayer)
+            if (item.bUsed && item.uIsAlloy == kItemOfLayer && !item.bNoValue)
                 Count(r.layer[k], spreads[k], item.lMeasValue);
         }
     }

@@ -13,9 +13,10 @@ ChartStatistics ToChartUnits(const LayerStatistics& s, const MeasFileData& d) {
     return {s.dMaximum * factor, s.dMinimum * factor, s.dAverage * factor, s.dStdDev * factor};
 }
 
-std::vector<double> LayerChartValues(std::span<const MsrLogRecord> formed, std::uint32_t dataCount,
-                                     const MeasFileData& d, int k) {
-    std::vector<double> values;
+std::vector<std::optional<double>> LayerChartValuesByData(std::span<const MsrLogRecord> formed,
+                                                          std::uint32_t dataCount,
+                                                          const MeasFileData& d, int k) {
+    std::vector<std::optional<double>> values;
     const auto layers = static_cast<std::size_t>(GetCoatCount(d));
     if (layers == 0 || k < 0 || k >= kSyntheticItemCount)
         return values;
@@ -27,9 +28,20 @@ std::vector<double> LayerChartValues(std::span<const MsrLogRecord> formed, std::
     for (std::size_t i = 0; i < data; ++i) {
         maker.Make(formed.subspan(i * layers, layers), made);
         const SyntheticValue& item = made.item[k];
-        const bool counted = k < made.nCount && item.bUsed && item.uIsAlloy == kItemOfLayer;
-        values.push_back(counted ? FromUnit(item.lMeasValue, d.bUnit) : 0.0);
+        const bool counted =
+            k < made.nCount && item.bUsed && item.uIsAlloy == kItemOfLayer && !item.bNoValue;
+        values.push_back(counted ? std::optional<double>(FromUnit(item.lMeasValue, d.bUnit))
+                                 : std::nullopt);
     }
+    return values;
+}
+
+std::vector<double> LayerChartValues(std::span<const MsrLogRecord> formed, std::uint32_t dataCount,
+                                     const MeasFileData& d, int k) {
+    std::vector<double> values;
+    for (const std::optional<double>& v : LayerChartValuesByData(formed, dataCount, d, k))
+        if (v)
+            values.push_back(*v);
     return values;
 }
 

@@ -54,10 +54,11 @@ SimpleStatTexts BuildSimpleStatTexts(const MeasFileData& d, std::uint32_t first,
             if (data * layers + k >= d.nItemCt)
                 break;
             const MsrLogRecord& item = items[r * layers + k];
-            const float v =
-                (item.bFlags & kRecordNoValue) != 0 ? 0.0f : ToUnit(item.lMeasValue, d.bUnit);
-            sums[k].Add(v);
-            row.cells[k] = CellText(FormatLayerValue(v, d, static_cast<int>(k), wt, false));
+            const bool noValue = (item.bFlags & kRecordNoValue) != 0;
+            const float v = ToUnit(item.lMeasValue, d.bUnit);
+            if (!noValue)
+                sums[k].Add(v);
+            row.cells[k] = CellText(FormatLayerValue(v, d, static_cast<int>(k), wt, noValue));
         }
     }
     for (std::size_t k = 0; k < layers; ++k) {

@@ -86,8 +86,37 @@ TEST(CalcStatistics, OneValueHasAnAverageButNoStandardDeviation) {
     EXPECT_EQ(r.layer[0].dRange, 0.0);
     EXPECT_EQ(r.layer[0].fStdDevActive, 0);
     EXPECT_EQ(r.layer[0].dStdDev, 0.0);
-    EXPECT_EQ(r.layer[1].nCount, 1u) << "a layer without value counts as 0";
-    EXPECT_EQ(r.layer[1].dTotal, 0.0);
+    EXPECT_EQ(r.layer[1].nCount, 0u) << "a layer without value is left out";
+}
+
+// A failed layer leaves its layer's count, extremes, average and spread as if it were not there;
+// the other layers of the same data still count. Values 2, 4, 6 have mean 4 and spread √(8/3).
+TEST(CalcStatistics, LayersWithoutAValueAreLeftOut) {
+    MeasFileData d = NickelCopper();
+    StoredLog log;
+    log.Add({Measured(2.0f), Measured(1.0f)});
+    log.Add({test::NoValue(), Measured(2.0f)});
+    log.Add({Measured(4.0f), test::NoValue()});
+    log.Add({Measured(6.0f), Measured(3.0f)});
+    const StatisticsResult r = Calc(log, d, 4);
+    const LayerStatistics& ni = r.layer[0];
+    EXPECT_EQ(ni.nCount, 3u);
+    EXPECT_EQ(ni.dMinimum, 2.0);
+    EXPECT_EQ(ni.dAverage, 4.0);
+    EXPECT_NEAR(ni.dStdDev, std::sqrt(8.0 / 3.0), 1e-12);
+    EXPECT_EQ(r.layer[1].nCount, 3u);
+    EXPECT_EQ(r.layer[1].dAverage, 2.0);
+
+    // Tin over alloy over copper: an alloy layer without a value leaves every item made of it
+    // out, solid tin and solid copper still count.
+    MeasFileData alloy =
+        test::Condition({Layer(kCoatTin, "Sn"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
+    StoredLog split;
+    split.Add({Measured(2.0f), test::NoValue(), Measured(3.0f)});
+    const StatisticsResult a = Calc(split, alloy, 1);
+    EXPECT_EQ(a.layer[0].nCount, 1u);
+    EXPECT_EQ(a.layer[1].nCount, 0u);
+    EXPECT_EQ(a.layer[3].nCount, 1u);
 }
 
 TEST(CalcStatistics, TwoValuesOfAOneLayerConditionHaveASpread) {

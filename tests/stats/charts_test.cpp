@@ -5,6 +5,7 @@
 
 #include "reference/layer_value_format.h"
 #include "stats/chart_geometry.h"
+#include "stats/chart_values.h"
 #include "stats/control_chart.h"
 #include "stats/histogram.h"
 #include "stats/profile_chart.h"
@@ -188,6 +189,21 @@ TEST(ControlChart, FixedAndDailyGroups) {
     EXPECT_EQ(daily({4, 4, 4}).n, 4);
     EXPECT_EQ(daily({4, 4, 4}).groups.size(), 3u);
     EXPECT_EQ(daily({4, 3, 4}).n, 0) << "the operator gives the group data number";
+}
+
+TEST(ChartValues, LayersWithoutAValueAreNoValueOfAnyChart) {
+    const MeasFileData d = test::Condition({Layer(16, "Ni")});
+    test::StoredLog log;
+    for (float v : {1.0f, 5.0f, 0.0f, 0.0f, 7.0f, 0.0f})
+        log.Add({v == 0 ? test::NoValue() : Measured(v)});
+    EXPECT_EQ(LayerChartValues(log.items, 6, d, 0), (std::vector<double>{1, 5, 7}));
+    // Groups of two: 1 and 5, none, 7 alone.
+    const ChartGroups g = FormChartGroups(log.items, 6, d, 0, GroupMode::FixedGroupAverage, 2, 99);
+    ASSERT_EQ(g.groups.size(), 2u);
+    EXPECT_EQ(g.groups[0].Mean(), 3.0f);
+    EXPECT_EQ(g.groups[0].minimum, 1.0f);
+    EXPECT_EQ(g.groups[1].count, 1u);
+    EXPECT_EQ(g.groups[1].sum, 7.0f);
 }
 
 ChartGroup Group(float mean, float range) {

@@ -116,6 +116,15 @@ TEST(ToolStats, GroupModesSelectAndAverageTheData) {
         EXPECT_EQ(items.text.at("DATACT"), k.dataCount) << k.group;
         EXPECT_EQ(items.text.at("TOTAL1"), k.nickelTotal) << k.group;
     }
+    // A nickel layer stored without a value is no value: the minimum stays 1.
+    ASSERT_TRUE(AddMsrLogRecord(c.store, c.clock, c.d, 4, c.buffer, 0, 0.0f, true));
+    ASSERT_TRUE(AddMsrLogRecord(c.store, c.clock, c.d, 4, c.buffer, 1, 3.0f, false));
+    const Items failed = ParseItems(c.Run("stats 5").out);
+    EXPECT_EQ(failed.text.at("DATACT"), "4");
+    EXPECT_EQ(failed.text.at("MIN1"), "1.0");
+    EXPECT_EQ(failed.text.at("AVERAGE1"), "2.3");
+    EXPECT_EQ(failed.text.at("STDEV"), "1.5275");
+    EXPECT_EQ(failed.text.at("AVERAGE2"), "3.0");
     // An incomplete data at the end is never a statistics data.
     ASSERT_TRUE(AddMsrLogRecord(c.store, c.clock, c.d, 4, c.buffer, 0, 50.0f, false));
     EXPECT_EQ(ParseItems(c.Run("stats 5").out).text.at("MAX1"), "4.0");
