@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 #include "results/synthetic_result.h"
 #include "stats/form_groups.h"
 #include "stats/spread.h"
+#include "stats/stat_columns.h"
 
 namespace klv {
 
@@ -52,15 +54,15 @@ StatisticsResult CalcStatistics(std::span<const MsrLogRecord> formed, std::uint3
     const std::size_t data = std::min<std::size_t>(dataCount, formed.size() / layers);
     r.nDataCt = static_cast<std::uint32_t>(data);
     const SyntheticValueMaker maker(d, false);
+    const std::vector<StatColumn> columns = GetStatColumns(d);
     SyntheticValues values;
     std::array<RunningSpread, kMaxLayers> spreads{};
     for (std::size_t i = 0; i < data; ++i) {
         maker.Make(formed.subspan(i * layers, layers), values);
-        const int items = std::min(values.nCount, kMaxLayers);
-        for (int k = 0; k < items; ++k) {
-            const SyntheticValue& item = values.item[k];
-            if (item.bUsed && item.uIsAlloy == kItemOfLayer && !item.bNoValue)
-                Count(r.layer[k], spreads[k], item.lMeasValue);
+        for (std::size_t c = 0; c < columns.size() && c < kMaxLayers; ++c) {
+            const SyntheticValue& item = values.item[columns[c].item];
+            if (item.bUsed && !item.bNoValue)
+                Count(r.layer[c], spreads[c], item.lMeasValue);
         }
     }
     for (int k = 0; k < kMaxLayers; ++k)

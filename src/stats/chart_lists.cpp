@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "base/number_format.h"
-#include "reference/condition_texts.h"
 #include "reference/layer_value_format.h"
 #include "reference/unit_conversion.h"
 #include "reference/unit_gasket_tables.h"
+#include "stats/stat_columns.h"
 
 namespace klv {
 
@@ -18,8 +18,8 @@ std::string TrimLeft(std::string text) {
 }
 
 std::string InUnitText(double inUnit, const MeasFileData& d, int k) {
-    return TrimLeft(
-        FormatLayerValue(static_cast<float>(inUnit), d, k, d.bGasket == kGasketWT, false));
+    return TrimLeft(FormatLayerValue(static_cast<float>(inUnit), d, GetStatColumn(d, k).formatLayer,
+                                     d.bGasket == kGasketWT, false));
 }
 
 // A header of `threshold` or more characters takes its length plus `extra`.
@@ -51,7 +51,7 @@ ChartList HistogramList(const MeasFileData& d, int k, std::uint32_t dataCount,
                     HeaderWide("Cp"),
                     HeaderWide("Cpk")};
     const CapabilityTexts pc = FormatProcessCapability(ComputeProcessCapability(d, k, s));
-    list.rows.push_back({GetLayerUnitName(d, k), std::to_string(dataCount),
+    list.rows.push_back({GetStatUnitName(d, k), std::to_string(dataCount),
                          InUnitText(s.dAverage, d, k), std::to_string(h.scale.divisions), pc.cp,
                          pc.cpk});
     return list;
@@ -64,7 +64,7 @@ ChartList ProfileList(const MeasFileData& d, int k, const ProfileValues& v) {
                     Column("Data number", 7, 6, 2), Column("Start point", 8, 7, 2),
                     Column("End point", 8, 7, 2)};
     const double average = v.count != 0 ? v.sum / static_cast<double>(v.count) : 0;
-    list.rows.push_back({GetLayerUnitName(d, k), ChartValueText(v.maximum, d, k),
+    list.rows.push_back({GetStatUnitName(d, k), ChartValueText(v.maximum, d, k),
                          ChartValueText(v.minimum, d, k), ChartValueText(average, d, k),
                          std::to_string(v.count), ChartValueText(v.first, d, k),
                          ChartValueText(v.last, d, k)});

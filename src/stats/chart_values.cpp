@@ -5,6 +5,7 @@
 
 #include "reference/unit_conversion.h"
 #include "results/synthetic_result.h"
+#include "stats/stat_columns.h"
 
 namespace klv {
 
@@ -18,8 +19,9 @@ std::vector<std::optional<double>> LayerChartValuesByData(std::span<const MsrLog
                                                           const MeasFileData& d, int k) {
     std::vector<std::optional<double>> values;
     const auto layers = static_cast<std::size_t>(GetCoatCount(d));
-    if (layers == 0 || k < 0 || k >= kSyntheticItemCount)
+    if (layers == 0 || k < 0 || k >= GetStatColumnCount(d))
         return values;
+    const int itemIndex = GetStatColumn(d, k).item;
     const std::size_t data = std::min<std::size_t>(dataCount, formed.size() / layers);
     values.reserve(data);
     // The same items the statistics count, so that the charts and the lists agree.
@@ -27,9 +29,8 @@ std::vector<std::optional<double>> LayerChartValuesByData(std::span<const MsrLog
     SyntheticValues made;
     for (std::size_t i = 0; i < data; ++i) {
         maker.Make(formed.subspan(i * layers, layers), made);
-        const SyntheticValue& item = made.item[k];
-        const bool counted =
-            k < made.nCount && item.bUsed && item.uIsAlloy == kItemOfLayer && !item.bNoValue;
+        const SyntheticValue& item = made.item[itemIndex];
+        const bool counted = item.bUsed && !item.bNoValue;
         values.push_back(counted ? std::optional<double>(FromUnit(item.lMeasValue, d.bUnit))
                                  : std::nullopt);
     }

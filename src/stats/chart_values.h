@@ -20,8 +20,8 @@ struct ChartStatistics {
 
 ChartStatistics ToChartUnits(const LayerStatistics& s, const MeasFileData& d);
 
-// The value of layer k of each statistics data (L entries each), stored unit, in data order;
-// none for a data whose layer the statistics do not count (no value, or not measured).
+// The value of statistics column k (GetStatColumns) of each statistics data (L entries each),
+// stored unit, in data order; none where the statistics count nothing (no value, not measured).
 std::vector<std::optional<double>> LayerChartValuesByData(std::span<const MsrLogRecord> formed,
                                                           std::uint32_t dataCount,
                                                           const MeasFileData& d, int k);

@@ -12,6 +12,7 @@
 #include "results/synthetic_result.h"
 #include "stats/calc_statistics.h"
 #include "stats/chart_lists.h"
+#include "stats/stat_columns.h"
 #include "stats/stat_item_rules.h"
 #include "stats/statistics_mode.h"
 #include "stats/statistics_texts.h"
@@ -176,7 +177,7 @@ int StatisticsVolumeTable(ReportPage& page, int x, int y, const StatisticsResult
     const ReportMetrics& m = page.Metrics();
     const StatisticsTexts t = BuildStatisticsTexts(r, d, r.nDataCt);
     const int column = VolumeColumn(m, x, t);
-    const int layers = GetCoatCount(d);
+    const int layers = GetStatColumnCount(d);
     page.Text(x, y, "Coating");
     for (int k = 0; k < layers; ++k)
         page.Text(column + 14 * m.c * k, y, t.columnTitles[k]);
@@ -197,7 +198,7 @@ int ProcessCapabilityTable(ReportPage& page, int x, int y, const StatisticsResul
     const int column = VolumeColumn(m, x, BuildStatisticsTexts(r, d, r.nDataCt));
     page.Text(x, y, "Cp");
     page.Text(x, y + 5 * m.h / 4, "Cpk");
-    for (int k = 0; k < GetCoatCount(d); ++k) {
+    for (int k = 0; k < GetStatColumnCount(d); ++k) {
         const CapabilityTexts c =
             FormatProcessCapability(ComputeProcessCapability(d, k, r.layer[k]));
         page.Text(column + 14 * m.c * k, y, c.cp);

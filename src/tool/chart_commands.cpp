@@ -11,6 +11,7 @@
 #include "stats/control_chart.h"
 #include "stats/form_groups.h"
 #include "stats/histogram.h"
+#include "stats/stat_columns.h"
 #include "tool/group_argument.h"
 #include "tool/tool_command.h"
 
@@ -61,7 +62,7 @@ std::optional<int> LoadChartSource(ToolContext& context, const std::string& chan
         return kExitFailed;
     if (auto l = options.find("--layer"); l != options.end()) {
         const std::optional<int> layer = ParseInt(l->second);
-        const int layers = GetCoatCount(source.d);
+        const int layers = GetStatColumnCount(source.d);
         if (!layer || *layer < 1 || *layer > layers) {
             context.err << RangeMessage(1, layers) << '\n';
             return kExitFailed;

@@ -9,9 +9,11 @@
 #include <QListWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/ui/text_codec.h"
 #include "stats/general_page_texts.h"
+#include "stats/stat_columns.h"
 #include "stats/statistics_texts.h"
 #include "stats/ui/report_job.h"
 #include "stats/ui/stat_mode_setting.h"
@@ -107,7 +109,7 @@ void CStatGeneral::OnStatisticsReCalc() {
 
     const StatisticsTexts t =
         BuildStatisticsTexts(m_session.Result(), d, m_session.Formed().nDataCt);
-    const int layers = m_session.Layers();
+    const int layers = GetStatColumnCount(d);
     QStringList headers{QString()};
     for (int k = 0; k < layers; ++k)
         headers << ToQString(t.columnTitles[k]);
@@ -126,8 +128,10 @@ void CStatGeneral::OnStatisticsReCalc() {
     }
     m_list->resizeColumnToContents(0);
     const int c = m_list->fontMetrics().averageCharWidth();
-    for (int k = 0; k < layers; ++k)
-        m_list->setColumnWidth(k + 1, 8 * c + 16);
+    for (int k = 0; k < layers; ++k) {
+        const int chars = std::max(8, static_cast<int>(t.columnTitles[k].size()) + 1);
+        m_list->setColumnWidth(k + 1, chars * c + 16);
+    }
 }
 
 bool CStatGeneral::Copy() {

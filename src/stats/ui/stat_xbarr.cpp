@@ -10,8 +10,8 @@
 
 #include "base/ui/list_row_delegate.h"
 #include "base/ui/text_codec.h"
-#include "reference/condition_texts.h"
 #include "stats/chart_report.h"
+#include "stats/stat_columns.h"
 #include "stats/ui/chart_scale_dialogs.h"
 #include "stats/ui/chart_view.h"
 #include "stats/ui/control_chart_drawing.h"
@@ -99,7 +99,7 @@ bool CStatXbarR::EditScale() {
 
 void CStatXbarR::ShowLists() {
     const MeasFileData& d = m_session.Condition();
-    m_unit->setText(ToQString(GetLayerUnitName(d, Layer())));
+    m_unit->setText(ToQString(GetStatUnitName(d, Layer())));
     m_groupCount->setText(QString::number(m_groups.size()));
     m_groupSize->setText(QString::number(m_n));
     FillList(*m_limits, ControlLimitList(d, Layer(), m_chart));

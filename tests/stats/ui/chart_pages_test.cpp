@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "base/check_messages.h"
+#include "reference/coating_table.h"
 #include "stats/ui/chart_view.h"
 #include "stats/ui/stat_histogram.h"
 #include "stats/ui/stat_profile.h"
@@ -66,6 +67,7 @@ private slots:
     void histogramCountsIntoAutomaticAndManualClasses();
     void profileScaleFollowsTheLeadingDigits();
     void layerChosenOnOnePageIsShownOnTheOthers();
+    void tinAlloyChartsOfferEveryFigureOfTheSplit();
     void controlChartOfFixedGroupsMarksTheLimitsAndRules();
     void groupsOfDifferentDaysAskTheGroupDataNumber();
     void controlChartScaleIsCheckedAndOrdered();
@@ -156,6 +158,31 @@ void ChartPagesTest::layerChosenOnOnePageIsShownOnTheOthers() {
     auto* profile = window.findChild<CStatProfile*>();
     QCOMPARE(Find<QComboBox>(*profile, "coating")->currentText(), QStringLiteral("Cu"));
     QCOMPARE(profile->Scale().upper, 50.0 * 1.000001);
+}
+
+// Tin over alloy over copper (tin 0.25, copper 0.323 of the alloy), copper 3 and 5 µm.
+void ChartPagesTest::tinAlloyChartsOfferEveryFigureOfTheSplit() {
+    test::StoredLog log;
+    log.Add({test::Measured(2.0f), test::Measured(1.2f), test::Measured(3.0f)});
+    log.Add({test::Measured(1.0f), test::Measured(0.4f), test::Measured(5.0f)});
+    Window w(test::Condition(
+                 {test::Layer(kCoatTin, "Sn"), test::AlloyLayer(), test::Layer(kCoatCopper, "Cu")}),
+             log.items);
+    CStatistics window("Gross statistics", w.d, 0, w.links);
+    window.show();
+    QVERIFY(window.ActivatePage(kPageHistogram));
+    auto* histogram = window.findChild<CStatHistogram*>();
+    auto* coating = Find<QComboBox>(*histogram, "coating");
+    QStringList names;
+    for (int i = 0; i < coating->count(); ++i)
+        names << coating->itemText(i);
+    QCOMPARE(names, (QStringList{"Solid Sn", "Sn of alloy", "All Sn", "Solid Cu", "All Cu"}));
+    test::Choose(*histogram, "coating", 3);
+    QCOMPARE(histogram->Shown().scale.lower, 3.0);
+    QCOMPARE(histogram->Shown().scale.upper, 5.0);
+    QCOMPARE(Row(histogram->List(), 0)[2], QStringLiteral("4.0"));
+    // Thicknesses of the split, not the counts a layer next to the alloy runs in.
+    QCOMPARE(Row(histogram->List(), 0)[0], QStringLiteral("um"));
 }
 
 void ChartPagesTest::controlChartOfFixedGroupsMarksTheLimitsAndRules() {
