@@ -42,18 +42,20 @@ std::string ChartValueText(double stored, const MeasFileData& d, int k) {
 }
 
 ChartList HistogramList(const MeasFileData& d, int k, std::uint32_t dataCount,
-                        const LayerStatistics& s, const Histogram& h) {
+                        const LayerStatistics& s, const Histogram& h, const CapabilityFigures& c) {
     ChartList list;
     list.columns = {Column("Unit", 7, 4, 4),
                     Column("Data number", 8, 5, 4),
                     Column("Average", 10, 7, 4),
                     Column("Division number", 8, 5, 4),
                     HeaderWide("Cp"),
-                    HeaderWide("Cpk")};
-    const CapabilityTexts pc = FormatProcessCapability(ComputeProcessCapability(d, k, s));
+                    HeaderWide("Cpk"),
+                    HeaderWide("Pp"),
+                    HeaderWide("Ppk")};
+    const CapabilityTexts pc = FormatCapability(c);
     list.rows.push_back({GetStatUnitName(d, k), std::to_string(dataCount),
                          InUnitText(s.dAverage, d, k), std::to_string(h.scale.divisions), pc.cp,
-                         pc.cpk});
+                         pc.cpk, pc.pp, pc.ppk});
     return list;
 }
 
@@ -98,11 +100,11 @@ ChartList ControlFactorList(const ControlChartFactors& f) {
     return list;
 }
 
-CapabilityTexts FormatProcessCapability(const ProcessCapability& pc) {
+CapabilityTexts FormatCapability(const CapabilityFigures& c) {
     const auto text = [](const std::optional<double>& v) {
         return v ? FormatFixed(*v, 3) : std::string("-");
     };
-    return {text(pc.cp), text(pc.cpk)};
+    return {text(c.cp), text(c.cpk), text(c.pp), text(c.ppk)};
 }
 
 std::string RunRuleLine(std::size_t group, unsigned rules) {

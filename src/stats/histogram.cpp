@@ -4,8 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "reference/unit_conversion.h"
-
 namespace klv {
 
 HistogramScale AutoHistogramScale(const ChartStatistics& s, std::size_t dataCount) {
@@ -60,19 +58,6 @@ double CurveScale(const Histogram& h, int frameHeight) {
     if (h.sampleSum == 0)
         return 0;
     return static_cast<double>(frameHeight) / h.top * (h.countedTotal / h.sampleSum);
-}
-
-ProcessCapability ComputeProcessCapability(const MeasFileData& d, int k, const LayerStatistics& s) {
-    if ((d.bStatFlags & kStatLimitCheckOn) == 0 || k < 0 || k >= kMaxLayers || !s.fStdDevActive ||
-        !(s.dStdDev > 0))
-        return {};
-    const double upper = ToUnit(d.limits[k].fUpperLimit, d.bUnit);
-    const double lower = ToUnit(d.limits[k].fLowerLimit, d.bUnit);
-    if (!(upper > lower))
-        return {};
-    const double sigma = s.dStdDev;
-    return {(upper - lower) / (6 * sigma),
-            std::min(upper - s.dAverage, s.dAverage - lower) / (3 * sigma)};
 }
 
 }  // namespace klv

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -44,14 +43,5 @@ double NormalDensity(double x, double mean, double stdDev);
 
 // Pixels per unit of density that lay the curve over bars `frameHeight` high.
 double CurveScale(const Histogram& h, int frameHeight);
-
-// Process capability of the shown layer from its limits (stored unit) and its statistics
-// (displayed unit, as the lists show them): nothing while the limit check is off, the limits
-// leave no window or the standard deviation is not active or 0.
-struct ProcessCapability {
-    std::optional<double> cp;
-    std::optional<double> cpk;
-};
-ProcessCapability ComputeProcessCapability(const MeasFileData& d, int k, const LayerStatistics& s);
 
 }  // namespace klv

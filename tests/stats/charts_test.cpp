@@ -74,32 +74,6 @@ TEST(Histogram, TheCurveCoversTheBarsItIsDrawnOver) {
                 2 * 0.2419707 + 0.3989423, 1e-6);
 }
 
-TEST(ProcessCapability, FromTheLimitsAndTheStandardDeviationOrNothing) {
-    MeasFileData d = test::NickelCopper();
-    d.limits[0].fUpperLimit = 12;
-    d.limits[0].fLowerLimit = 8;
-    LayerStatistics s{};
-    s.dAverage = 10.5;
-    s.dStdDev = 0.5;
-    s.fStdDevActive = 1;
-    EXPECT_FALSE(ComputeProcessCapability(d, 0, s).cp) << "limit check off";
-    d.bStatFlags = kStatLimitCheckOn;
-    const ProcessCapability pc = ComputeProcessCapability(d, 0, s);
-    ASSERT_TRUE(pc.cp && pc.cpk);
-    EXPECT_NEAR(*pc.cp, 4.0 / 3.0, 1e-9);
-    EXPECT_NEAR(*pc.cpk, 1.0, 1e-9);
-    s.dAverage = 8.3;  // nearer the lower limit
-    EXPECT_NEAR(*ComputeProcessCapability(d, 0, s).cpk, 0.2, 1e-6);
-    s.dStdDev = 0;
-    EXPECT_FALSE(ComputeProcessCapability(d, 0, s).cpk);
-    s.dStdDev = 0.5;
-    s.fStdDevActive = 0;
-    EXPECT_FALSE(ComputeProcessCapability(d, 0, s).cp);
-    s.fStdDevActive = 1;
-    d.limits[0].fLowerLimit = 12;  // no window between the limits
-    EXPECT_FALSE(ComputeProcessCapability(d, 0, s).cp);
-}
-
 TEST(Profile, LeadingDigitBoundsAndTheAutomaticAxis) {
     const MeasFileData d = test::Condition({Layer(16, "Ni", test::kRange4_10)});
     ASSERT_EQ(FormatLayerValue(12.34f, d, 0, false, false), " 12.34") << "two decimals";

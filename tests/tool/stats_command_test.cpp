@@ -130,6 +130,30 @@ TEST(ToolStats, GroupModesSelectAndAverageTheData) {
     EXPECT_EQ(ParseItems(c.Run("stats 5").out).text.at("MAX1"), "4.0");
 }
 
+// Nickel 1, 2, 4 against 0.5 … 5: moving ranges 1 and 2 over 1.128 within, √(7/3) overall.
+TEST(ToolCapability, SigmasAndTheFourFiguresOfALayer) {
+    StatsChannel c;
+    const test::ToolProcessResult r = c.Run("capability 5");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "n\t3\nmean\t2.33333\nsigma-within\t1.32979\nsigma-overall\t1.52753\ncp\t0.564\n"
+              "cpk\t0.460\npp\t0.491\nppk\t0.400\n");
+    const Items copper = ParseItems(c.Run("capability 5 --layer 2").out);
+    EXPECT_EQ(copper.text.at("sigma-overall"), "1.73205");
+    EXPECT_EQ(copper.text.at("ppk"), "0.385");
+    const Items groups = ParseItems(c.Run("capability 5 --group fixed:2").out);
+    EXPECT_EQ(groups.text.at("n"), "3") << "the individual values behind the groups";
+    // Groups 1 2 and 4: one range of 1 over d2 of two (1.1284).
+    EXPECT_EQ(groups.text.at("sigma-within"), "0.88623");
+    EXPECT_EQ(c.Run("capability 5 --layer 3").status, 1);
+    EXPECT_EQ(c.Run("capability 5 --mode all").status, 2);
+    c.d.bStatFlags = kStatTotalOn;
+    ASSERT_TRUE(c.store.WriteConditionFile(4, c.d));
+    const Items off = ParseItems(c.Run("capability 5").out);
+    EXPECT_EQ(off.text.at("sigma-within"), "1.32979");
+    EXPECT_EQ(off.text.at("cp"), "-") << "no limits without the limit check";
+}
+
 TEST(ToolStats, BadArgumentsAreUsageErrorsAndUnreadableChannelsGiveTheMessage) {
     StatsChannel c;
     for (const char* bad :

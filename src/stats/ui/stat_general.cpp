@@ -154,10 +154,11 @@ void CStatGeneral::Print() {
     const ReportChannel ch{d, m_session.Index(), m_links.calibration, m_links.sender};
     const GeneralPageTexts g = BuildGeneralPageTexts(d, m_session.Index(), m_session.Selection(),
                                                      m_session.Formed().nDataCt);
+    const std::vector<CapabilityFigures> capability = m_session.Capabilities();
     RunReport(m_links.reports, window(), m_links.sender.titleSize,
               [&](ReportPage& page, const PrintRect& area, TitleMetrics title, int& used) {
                   used = PrintStatisticsGeneral(page, area, ch, m_session.Stored(), g,
-                                                m_session.Result(), title);
+                                                m_session.Result(), capability, title);
                   return false;
               });
 }

@@ -83,7 +83,7 @@ void ChartPagesTest::histogramCountsIntoAutomaticAndManualClasses() {
     auto* autoScale = Find<QPushButton>(*page, "autoScale");
     QCOMPARE(page->Shown().scale.divisions, 21u);
     QVERIFY(autoScale->isChecked() && !autoScale->isEnabled());
-    QCOMPARE(Row(page->List(), 0), (QStringList{"um", "30", "15.5", "21", "-", "-"}));
+    QCOMPARE(Row(page->List(), 0), (QStringList{"um", "30", "15.5", "21", "-", "-", "-", "-"}));
 
     test::ModalDriver modal;
     modal.When("CHistogramSetting", [&w](QWidget& dialog) {
