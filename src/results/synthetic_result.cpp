@@ -31,7 +31,8 @@ struct ItemPlan {
         0;  // weigh the thickness as this coating; 0: as formatLayer's total
     std::int8_t uIsAlloy = kItemOfLayer;
     bool used = false;
-    bool noValue = false;
+    bool noValue = false;  // the value text shows the dashes
+    bool missing = false;  // a record it is made of has no value
     bool bValid = false;
     bool verdict = false;  // judged against formatLayer's limits
 };
@@ -67,6 +68,10 @@ ItemPlan Total(int formatLayer, const char* title, float micrometres, int uIsAll
             .verdict = true};
 }
 
+bool HasNoValue(const MsrLogRecord& r) {
+    return (r.bFlags & kRecordNoValue) != 0;
+}
+
 // Solid tin, tin of the alloy and all tin; with the copper layer measured the same for copper.
 void PlanTinAlloyResult(const MeasFileData& d, const LayerShape& shape,
                         std::span<const MsrLogRecord> records, int n, ResultPlan& p) {
@@ -79,6 +84,9 @@ void PlanTinAlloyResult(const MeasFileData& d, const LayerShape& shape,
     p.item[2] =
         Total(0, solder ? "Coating thickness value of all SO" : "Coating thickness value of all Sn",
               GetLayerThickness(shape, records, 0), kItemAllTin);
+    p.item[0].missing = HasNoValue(records[0]);
+    p.item[1].missing = HasNoValue(records[1]);
+    p.item[2].missing = p.item[0].missing || p.item[1].missing;
     p.nCount = 3;
     if (n != 3)
         return;
@@ -87,6 +95,9 @@ void PlanTinAlloyResult(const MeasFileData& d, const LayerShape& shape,
     p.item[4] = Part(0, "Cu layer of alloy", t1 * d.fAlloyCoefCu, kCoatCopper);
     p.item[5] = Total(2, "Coating thickness value of all Cu", GetLayerThickness(shape, records, 2),
                       kItemAllCopper);
+    p.item[3].missing = HasNoValue(records[2]);
+    p.item[4].missing = p.item[1].missing;
+    p.item[5].missing = p.item[3].missing || p.item[1].missing;
     p.nCount = 5;
 }
 
@@ -97,7 +108,13 @@ void PlanPlainResult(const LayerShape& shape, std::span<const MsrLogRecord> reco
             continue;
         ItemPlan& item = p.item[k];
         item = Total(k, nullptr, GetLayerThickness(shape, records, k), kItemOfLayer);
-        item.noValue = (records[k].bFlags & kRecordNoValue) != 0;
+        item.noValue = HasNoValue(records[k]);
+        item.missing = item.noValue;
+        // A share of an alloy layer without a value leaves the total unknown.
+        for (int alloy : {k - 1, k + 1})
+            if (alloy >= 0 && alloy < shape.layers &&
+                static_cast<std::size_t>(alloy) < records.size() && shape.alloy[alloy])
+                item.missing = item.missing || HasNoValue(records[alloy]);
         item.bValid = true;
     }
 }
@@ -187,7 +204,8 @@ void SyntheticValueMaker::Make(std::span<const MsrLogRecord> records,
         values = SyntheticValues{};
         values.nCount = CountMeasured(m_shape, records);
         for (int k = 0; k < values.nCount; ++k)
-            values.item[k] = {true, kItemOfLayer, records[k].lMeasValue / m_unitDivisor};
+            values.item[k] = {true, kItemOfLayer, records[k].lMeasValue / m_unitDivisor,
+                              HasNoValue(records[k])};
         return;
     }
     const ResultPlan p = PlanResult(m_d, m_shape, records, m_plain);
@@ -196,7 +214,7 @@ void SyntheticValueMaker::Make(std::span<const MsrLogRecord> records,
         const ItemPlan& item = p.item[i];
         // As ToUnit does.
         values.item[i] = {item.used, item.uIsAlloy,
-                          item.used ? item.micrometres / m_unitDivisor : 0.0f};
+                          item.used ? item.micrometres / m_unitDivisor : 0.0f, item.missing};
     }
 }
 

@@ -60,6 +60,7 @@ struct SyntheticValue {
     bool bUsed;  // the item of EditSyntheticResult has a title
     int uIsAlloy;
     float lMeasValue;  // in the condition's unit
+    bool bNoValue;     // a layer it is made of was stored without a value
 };
 struct SyntheticValues {
     int nCount;

@@ -1,18 +1,20 @@
 #include "stats/calc_statistics.h"
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 #include <cstring>
+#include <vector>
 
 #include "results/synthetic_result.h"
 #include "stats/form_groups.h"
-#include "stats/statistics_mode.h"
+#include "stats/spread.h"
+#include "stats/stat_columns.h"
 
 namespace klv {
 
 namespace {
 
-void Count(LayerStatistics& s, float v) {
+void Count(LayerStatistics& s, RunningSpread& spread, float v) {
     if (s.nCount == 0) {
         s.dMaximum = v;
         s.dMinimum = v;
@@ -22,22 +24,19 @@ void Count(LayerStatistics& s, float v) {
     }
     ++s.nCount;
     s.dTotal += v;
-    // The instrument squares in single precision and adds in double; its digits follow that.
+    // Kept as the record has always held it; the spread does not come from it.
     const float square = v * v;
     s.dSquareTotal += square;
+    spread.Add(v);
 }
 
-void Conclude(LayerStatistics& s, const MeasFileData& d) {
+void Conclude(LayerStatistics& s, const RunningSpread& spread, const MeasFileData& d) {
     s.dRange = s.dMaximum - s.dMinimum;
     if (s.nCount >= 1)
         s.dAverage = s.dTotal / s.nCount;
     if (s.nCount < 2)
         return;
-    double variance = s.dSquareTotal / s.nCount - s.dAverage * s.dAverage;
-    // Equal values leave a tiny negative difference of two rounded numbers.
-    if (!(variance > 0.0))
-        variance = 0.0;
-    s.dStdDev = std::sqrt(StdDevFactor(d, static_cast<int>(s.nCount)) * variance);
+    s.dStdDev = spread.StdDev(d);
     s.d3SigmaLow = s.dAverage - 3.0 * s.dStdDev;
     s.d3SigmaHigh = 3.0 * s.dStdDev + s.dAverage;
     s.fStdDevActive = 1;
@@ -55,18 +54,19 @@ StatisticsResult CalcStatistics(std::span<const MsrLogRecord> formed, std::uint3
     const std::size_t data = std::min<std::size_t>(dataCount, formed.size() / layers);
     r.nDataCt = static_cast<std::uint32_t>(data);
     const SyntheticValueMaker maker(d, false);
+    const std::vector<StatColumn> columns = GetStatColumns(d);
     SyntheticValues values;
+    std::array<RunningSpread, kMaxLayers> spreads{};
     for (std::size_t i = 0; i < data; ++i) {
         maker.Make(formed.subspan(i * layers, layers), values);
-        const int items = std::min(values.nCount, kMaxLayers);
-        for (int k = 0; k < items; ++k) {
-            const SyntheticValue& item = values.item[k];
-            if (item.bUsed && item.uIsAlloy == kItemOfLayer)
-                Count(r.layer[k], item.lMeasValue);
+        for (std::size_t c = 0; c < columns.size() && c < kMaxLayers; ++c) {
+            const SyntheticValue& item = values.item[columns[c].item];
+            if (item.bUsed && !item.bNoValue)
+                Count(r.layer[c], spreads[c], item.lMeasValue);
         }
     }
-    for (LayerStatistics& s : r.layer)
-        Conclude(s, d);
+    for (int k = 0; k < kMaxLayers; ++k)
+        Conclude(r.layer[k], spreads[k], d);
     return r;
 }
 

@@ -11,9 +11,10 @@ namespace klv {
 
 struct FormedData;
 
-// Counts every layer item of each of the `dataCount` statistics data (L entries each) that its
-// result shows for a layer of its own; the totals of an alloy split never count. A variance that
-// rounding leaves below zero counts as 0.
+// Counts the value of each statistics column (GetStatColumns) of each of the `dataCount`
+// statistics data (L entries each) that has a value; each column's average divides by its own
+// count. The standard deviation is taken about the mean in double precision, so a small spread
+// keeps its digits.
 StatisticsResult CalcStatistics(std::span<const MsrLogRecord> formed, std::uint32_t dataCount,
                                 const MeasFileData& d);
 StatisticsResult CalcStatistics(const FormedData& formed, const MeasFileData& d);

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "base/number_format.h"
-#include "reference/condition_texts.h"
 #include "reference/layer_value_format.h"
 #include "reference/unit_conversion.h"
 #include "reference/unit_gasket_tables.h"
+#include "stats/stat_columns.h"
 
 namespace klv {
 
@@ -18,8 +18,8 @@ std::string TrimLeft(std::string text) {
 }
 
 std::string InUnitText(double inUnit, const MeasFileData& d, int k) {
-    return TrimLeft(
-        FormatLayerValue(static_cast<float>(inUnit), d, k, d.bGasket == kGasketWT, false));
+    return TrimLeft(FormatLayerValue(static_cast<float>(inUnit), d, GetStatColumn(d, k).formatLayer,
+                                     d.bGasket == kGasketWT, false));
 }
 
 // A header of `threshold` or more characters takes its length plus `extra`.
@@ -42,18 +42,20 @@ std::string ChartValueText(double stored, const MeasFileData& d, int k) {
 }
 
 ChartList HistogramList(const MeasFileData& d, int k, std::uint32_t dataCount,
-                        const LayerStatistics& s, const Histogram& h) {
+                        const LayerStatistics& s, const Histogram& h, const CapabilityFigures& c) {
     ChartList list;
     list.columns = {Column("Unit", 7, 4, 4),
                     Column("Data number", 8, 5, 4),
                     Column("Average", 10, 7, 4),
                     Column("Division number", 8, 5, 4),
                     HeaderWide("Cp"),
-                    HeaderWide("Cpk")};
-    const CapabilityTexts pc = FormatProcessCapability(ComputeProcessCapability(d, k, s));
-    list.rows.push_back({GetLayerUnitName(d, k), std::to_string(dataCount),
+                    HeaderWide("Cpk"),
+                    HeaderWide("Pp"),
+                    HeaderWide("Ppk")};
+    const CapabilityTexts pc = FormatCapability(c);
+    list.rows.push_back({GetStatUnitName(d, k), std::to_string(dataCount),
                          InUnitText(s.dAverage, d, k), std::to_string(h.scale.divisions), pc.cp,
-                         pc.cpk});
+                         pc.cpk, pc.pp, pc.ppk});
     return list;
 }
 
@@ -64,7 +66,7 @@ ChartList ProfileList(const MeasFileData& d, int k, const ProfileValues& v) {
                     Column("Data number", 7, 6, 2), Column("Start point", 8, 7, 2),
                     Column("End point", 8, 7, 2)};
     const double average = v.count != 0 ? v.sum / static_cast<double>(v.count) : 0;
-    list.rows.push_back({GetLayerUnitName(d, k), ChartValueText(v.maximum, d, k),
+    list.rows.push_back({GetStatUnitName(d, k), ChartValueText(v.maximum, d, k),
                          ChartValueText(v.minimum, d, k), ChartValueText(average, d, k),
                          std::to_string(v.count), ChartValueText(v.first, d, k),
                          ChartValueText(v.last, d, k)});
@@ -98,11 +100,11 @@ ChartList ControlFactorList(const ControlChartFactors& f) {
     return list;
 }
 
-CapabilityTexts FormatProcessCapability(const ProcessCapability& pc) {
+CapabilityTexts FormatCapability(const CapabilityFigures& c) {
     const auto text = [](const std::optional<double>& v) {
         return v ? FormatFixed(*v, 3) : std::string("-");
     };
-    return {text(pc.cp), text(pc.cpk)};
+    return {text(c.cp), text(c.cpk), text(c.pp), text(c.ppk)};
 }
 
 std::string RunRuleLine(std::size_t group, unsigned rules) {

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "reference/condition_rules.h"
-#include "reference/condition_texts.h"
 #include "reference/layer_value_format.h"
+#include "stats/stat_columns.h"
 
 namespace klv {
 
@@ -29,7 +28,7 @@ std::vector<std::string> ChartListLines(const ChartList& list) {
 
 std::vector<std::string> ControlChartLines(const MeasFileData& d, int k, std::size_t groups, int n,
                                            const ChartList& limits, const ChartList& factors) {
-    std::vector<std::string> lines = {"Unit\t" + GetLayerUnitName(d, k),
+    std::vector<std::string> lines = {"Unit\t" + GetStatUnitName(d, k),
                                       "Number of groups\t" + std::to_string(groups),
                                       "Data number of one group\t" + std::to_string(n)};
     std::vector<std::string> header;
@@ -52,7 +51,7 @@ int PrintChartReportHead(ReportPage& page, const PrintRect& area, const std::str
     y += 3 * m.h / 2;
     page.Text(x, y, FormatFileTitle(index + 1, d));
     y += 3 * m.h / 2;
-    std::vector<std::string> all = {"Coating\t" + GetCoatName(d, k)};
+    std::vector<std::string> all = {"Coating\t" + GetStatColumn(d, k).title};
     all.insert(all.end(), lines.begin(), lines.end());
     int longest = 0;
     for (const std::string& line : all)

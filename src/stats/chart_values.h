@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -19,7 +20,12 @@ struct ChartStatistics {
 
 ChartStatistics ToChartUnits(const LayerStatistics& s, const MeasFileData& d);
 
-// The value of layer k of each statistics data (L entries each), stored unit, in data order.
+// The value of statistics column k (GetStatColumns) of each statistics data (L entries each),
+// stored unit, in data order; none where the statistics count nothing (no value, not measured).
+std::vector<std::optional<double>> LayerChartValuesByData(std::span<const MsrLogRecord> formed,
+                                                          std::uint32_t dataCount,
+                                                          const MeasFileData& d, int k);
+// The values that exist, in data order.
 std::vector<double> LayerChartValues(std::span<const MsrLogRecord> formed, std::uint32_t dataCount,
                                      const MeasFileData& d, int k);
 

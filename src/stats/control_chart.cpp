@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "stats/chart_values.h"
 
@@ -90,15 +91,25 @@ ChartGroups FormChartGroups(std::span<const MsrLogRecord> stored, std::uint32_t 
     if (layers == 0)
         return out;
     const std::size_t data = std::min<std::size_t>(dataCount, stored.size() / layers);
-    const std::vector<double> values =
-        LayerChartValues(stored, static_cast<std::uint32_t>(data), d, k);
+    const std::vector<std::optional<double>> values =
+        LayerChartValuesByData(stored, static_cast<std::uint32_t>(data), d, k);
+    // A layer stored without a value is no value of its group; a group left without any is no
+    // point of the chart.
+    const auto add = [&values](ChartGroup& g, std::size_t i) {
+        if (values[i])
+            Add(g, static_cast<float>(*values[i]));
+    };
+    const auto dropEmpty = [&out] {
+        std::erase_if(out.groups, [](const ChartGroup& g) { return g.count == 0; });
+    };
     if (mode == GroupMode::FixedGroupAverage) {
         const auto size = static_cast<std::size_t>(std::max(groupSize, 1));
         for (std::size_t i = 0; i < data && i / size < maxGroups; ++i) {
             if (i % size == 0)
                 out.groups.emplace_back();
-            Add(out.groups.back(), static_cast<float>(values[i]));
+            add(out.groups.back(), i);
         }
+        dropEmpty();
         out.n = static_cast<int>(size);
         return out;
     }
@@ -111,8 +122,9 @@ ChartGroups FormChartGroups(std::span<const MsrLogRecord> stored, std::uint32_t 
             out.groups.emplace_back();
             date = day;
         }
-        Add(out.groups.back(), static_cast<float>(values[i]));
+        add(out.groups.back(), i);
     }
+    dropEmpty();
     if (!out.groups.empty()) {
         out.n = static_cast<int>(out.groups.front().count);
         for (const ChartGroup& g : out.groups)

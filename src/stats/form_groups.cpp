@@ -102,7 +102,9 @@ MsrLogRecord AverageItem(std::span<const MsrLogRecord> stored, std::uint32_t lay
         }
     }
     item.lMeasValue = n == 0 ? 0.0f : sum / static_cast<float>(n);
-    item.bFlags = static_cast<std::uint8_t>(item.bFlags & ~kRecordNoValue);
+    // A group without any value has none either, so that the statistics leave it out.
+    item.bFlags = static_cast<std::uint8_t>(n == 0 ? item.bFlags | kRecordNoValue
+                                                   : item.bFlags & ~kRecordNoValue);
     return item;
 }
 

@@ -4,8 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "reference/unit_conversion.h"
-
 namespace klv {
 
 HistogramScale AutoHistogramScale(const ChartStatistics& s, std::size_t dataCount) {
@@ -35,7 +33,8 @@ Histogram ComputeHistogram(std::span<const double> values, HistogramScale scale,
     const double w = span / f;
     for (double value : values) {
         const auto v = static_cast<float>(value);
-        const double q = (v - scale.lower + w / 2) / w;
+        // The class whose drawn bar lies over the value.
+        const double q = (v - scale.lower) / w;
         // Compared before the conversion, so that no value beyond the range overflows it.
         const unsigned j = !(q >= 1) ? 0 : q >= f ? f - 1 : static_cast<unsigned>(q);
         ++h.counts[j];
@@ -43,11 +42,11 @@ Histogram ComputeHistogram(std::span<const double> values, HistogramScale scale,
     h.top = CountAxisTop(*std::max_element(h.counts.begin(), h.counts.end()));
     if (s.dStdDev == 0)
         return h;
+    // Each class at its left edge, centre and right edge.
     const double b = span / (2.0 * f);
-    const double x0 = scale.lower - b;
     for (unsigned j = 0; j < f; ++j) {
         h.countedTotal += 3.0 * h.counts[j];
-        const double x = x0 + 2 * b * j;
+        const double x = scale.lower + 2 * b * j;
         h.sampleSum += NormalDensity(x, s.dAverage, s.dStdDev) +
                        NormalDensity(x + b, s.dAverage, s.dStdDev) +
                        NormalDensity(x + 2 * b, s.dAverage, s.dStdDev);
@@ -59,19 +58,6 @@ double CurveScale(const Histogram& h, int frameHeight) {
     if (h.sampleSum == 0)
         return 0;
     return static_cast<double>(frameHeight) / h.top * (h.countedTotal / h.sampleSum);
-}
-
-ProcessCapability ComputeProcessCapability(const MeasFileData& d, int k, const LayerStatistics& s) {
-    if ((d.bStatFlags & kStatLimitCheckOn) == 0 || k < 0 || k >= kMaxLayers || !s.fStdDevActive ||
-        !(s.dStdDev > 0))
-        return {};
-    const double upper = ToUnit(d.limits[k].fUpperLimit, d.bUnit);
-    const double lower = ToUnit(d.limits[k].fLowerLimit, d.bUnit);
-    if (!(upper > lower))
-        return {};
-    const double sigma = s.dStdDev;
-    return {(upper - lower) / (6 * sigma),
-            std::min(upper - s.dAverage, s.dAverage - lower) / (3 * sigma)};
 }
 
 }  // namespace klv

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -21,7 +20,7 @@ struct HistogramScale {
 
 struct Histogram {
     HistogramScale scale;
-    std::vector<std::uint32_t> counts;  // one per class; class j is centred on lower + j·w
+    std::vector<std::uint32_t> counts;  // one per class; class j holds lower + j·w … + w
     std::uint32_t top = 2;              // of the count axis; its bottom is 0
     double countedTotal = 0;            // the normal curve's sums; 0 without a curve
     double sampleSum = 0;
@@ -33,7 +32,8 @@ HistogramScale AutoHistogramScale(const ChartStatistics& s, std::size_t dataCoun
 // The count axis top for the largest class count: at least 2, a fifth above it, even.
 std::uint32_t CountAxisTop(std::uint32_t largest);
 
-// Counts the values into the classes; values beyond the range fall into the end classes.
+// Counts the values into the classes their bars are drawn over; the upper limit and values
+// beyond the range fall into the end classes.
 // Without a standard deviation there is no curve.
 Histogram ComputeHistogram(std::span<const double> values, HistogramScale scale,
                            const ChartStatistics& s);
@@ -43,14 +43,5 @@ double NormalDensity(double x, double mean, double stdDev);
 
 // Pixels per unit of density that lay the curve over bars `frameHeight` high.
 double CurveScale(const Histogram& h, int frameHeight);
-
-// Process capability of the shown layer from its limits (stored unit) and its statistics
-// (displayed unit, as the lists show them): nothing while the limit check is off, the limits
-// leave no window or the standard deviation is not active or 0.
-struct ProcessCapability {
-    std::optional<double> cp;
-    std::optional<double> cpk;
-};
-ProcessCapability ComputeProcessCapability(const MeasFileData& d, int k, const LayerStatistics& s);
 
 }  // namespace klv

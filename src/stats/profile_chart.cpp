@@ -9,12 +9,14 @@
 #include "reference/unit_conversion.h"
 #include "reference/unit_gasket_tables.h"
 #include "stats/chart_values.h"
+#include "stats/stat_columns.h"
 
 namespace klv {
 
 double LeadingDigitBound(double x, BoundDirection direction, const MeasFileData& d, int k) {
-    std::string text = " " + FormatLayerValue(ToUnit(static_cast<float>(x), d.bUnit), d, k,
-                                              d.bGasket == kGasketWT, false);
+    std::string text =
+        " " + FormatLayerValue(ToUnit(static_cast<float>(x), d.bUnit), d,
+                               GetStatColumn(d, k).formatLayer, d.bGasket == kGasketWT, false);
     const std::size_t lead = text.find_first_of("123456789");
     if (lead == std::string::npos)
         return x;

@@ -1,13 +1,12 @@
 #include "stats/simple_stat_rows.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "base/number_format.h"
 #include "reference/layer_value_format.h"
 #include "reference/unit_conversion.h"
 #include "reference/unit_gasket_tables.h"
-#include "stats/statistics_mode.h"
+#include "stats/spread.h"
 
 namespace klv {
 
@@ -15,28 +14,14 @@ namespace {
 
 constexpr int kSpreadWidth = 6;
 
-struct LayerSums {
-    int count = 0;
-    float sum = 0.0f;
-    float squares = 0.0f;
-};
-
 std::string CellText(std::string text) {
     if (text.size() > kSimpleStatCellChars)
         text.resize(kSimpleStatCellChars);
     return text;
 }
 
-// The panel counts in single precision, as the instrument's own display does.
-std::string SpreadText(const MeasFileData& d, const LayerSums& s) {
-    const float n = static_cast<float>(s.count);
-    const float average = s.sum / n;
-    float variance = s.squares / n - average * average;
-    // Equal values leave a tiny negative difference of two rounded numbers.
-    if (!(variance > 0.0f))
-        variance = 0.0f;
-    const double spread = std::sqrt(StdDevFactor(d, s.count) * static_cast<double>(variance));
-    return FitNumberText(FormatFixed(static_cast<float>(spread), -1), kSpreadWidth);
+std::string SpreadText(const MeasFileData& d, const RunningSpread& s) {
+    return FitNumberText(FormatFixed(static_cast<float>(s.StdDev(d)), -1), kSpreadWidth);
 }
 
 }  // namespace
@@ -58,7 +43,7 @@ SimpleStatTexts BuildSimpleStatTexts(const MeasFileData& d, std::uint32_t first,
     if (layers == 0)
         return t;
     const bool wt = d.bGasket == kGasketWT;
-    std::array<LayerSums, kMaxLayers> sums{};
+    std::array<RunningSpread, kMaxLayers> sums{};
     const std::size_t rows = items.size() / layers;
     t.rows.resize(rows);
     for (std::size_t r = 0; r < rows; ++r) {
@@ -69,20 +54,18 @@ SimpleStatTexts BuildSimpleStatTexts(const MeasFileData& d, std::uint32_t first,
             if (data * layers + k >= d.nItemCt)
                 break;
             const MsrLogRecord& item = items[r * layers + k];
-            const float v =
-                (item.bFlags & kRecordNoValue) != 0 ? 0.0f : ToUnit(item.lMeasValue, d.bUnit);
-            LayerSums& s = sums[k];
-            ++s.count;
-            s.sum += v;
-            s.squares += v * v;
-            row.cells[k] = CellText(FormatLayerValue(v, d, static_cast<int>(k), wt, false));
+            const bool noValue = (item.bFlags & kRecordNoValue) != 0;
+            const float v = ToUnit(item.lMeasValue, d.bUnit);
+            if (!noValue)
+                sums[k].Add(v);
+            row.cells[k] = CellText(FormatLayerValue(v, d, static_cast<int>(k), wt, noValue));
         }
     }
     for (std::size_t k = 0; k < layers; ++k) {
-        const LayerSums& s = sums[k];
+        const RunningSpread& s = sums[k];
         if (s.count >= 1)
-            t.average[k] = CellText(FormatLayerValue(s.sum / static_cast<float>(s.count), d,
-                                                     static_cast<int>(k), wt, false));
+            t.average[k] = CellText(
+                FormatLayerValue(static_cast<float>(s.mean), d, static_cast<int>(k), wt, false));
         if (s.count >= 2)
             t.stdDev[k] = CellText(SpreadText(d, s));
     }

@@ -37,8 +37,9 @@ struct SimpleStatTexts {
 };
 
 // The rows of the data from `first` on, `items` holding their stored layer items in order,
-// and the footer of their per-layer statistics in single precision. A value without a value
-// counts as 0; items at or past the condition's record count are neither shown nor counted.
+// and the footer of their per-layer average and standard deviation. A layer stored without a
+// value shows the dashes and is not counted; items at or past the condition's record count are
+// neither shown nor counted.
 SimpleStatTexts BuildSimpleStatTexts(const MeasFileData& d, std::uint32_t first,
                                      std::span<const MsrLogRecord> items);
 

@@ -12,6 +12,7 @@
 #include "results/synthetic_result.h"
 #include "stats/calc_statistics.h"
 #include "stats/chart_lists.h"
+#include "stats/stat_columns.h"
 #include "stats/stat_item_rules.h"
 #include "stats/statistics_mode.h"
 #include "stats/statistics_texts.h"
@@ -189,7 +190,7 @@ int StatisticsVolumeTable(ReportPage& page, int x, int y, const StatisticsResult
     const ReportMetrics& m = page.Metrics();
     const StatisticsTexts t = BuildStatisticsTexts(r, d, r.nDataCt);
     const int column = VolumeColumn(m, x, t);
-    const int layers = GetCoatCount(d);
+    const int layers = GetStatColumnCount(d);
     page.Text(x, y, "Coating");
     for (int k = 0; k < layers; ++k)
         page.Text(column + 14 * m.c * k, y, t.columnTitles[k]);
@@ -203,20 +204,22 @@ int StatisticsVolumeTable(ReportPage& page, int x, int y, const StatisticsResult
 }
 
 int ProcessCapabilityTable(ReportPage& page, int x, int y, const StatisticsResult& r,
-                           const MeasFileData& d) {
+                           const MeasFileData& d, std::span<const CapabilityFigures> capability) {
     if ((d.bStatFlags & kStatLimitCheckOn) == 0)
         return y;
     const ReportMetrics& m = page.Metrics();
     const int column = VolumeColumn(m, x, BuildStatisticsTexts(r, d, r.nDataCt));
-    page.Text(x, y, "Cp");
-    page.Text(x, y + 5 * m.h / 4, "Cpk");
-    for (int k = 0; k < GetCoatCount(d); ++k) {
-        const CapabilityTexts c =
-            FormatProcessCapability(ComputeProcessCapability(d, k, r.layer[k]));
-        page.Text(column + 14 * m.c * k, y, c.cp);
-        page.Text(column + 14 * m.c * k, y + 5 * m.h / 4, c.cpk);
+    const char* labels[] = {"Cp", "Cpk", "Pp", "Ppk"};
+    for (int row = 0; row < 4; ++row)
+        page.Text(x, y + 5 * m.h / 4 * row, labels[row]);
+    const int columns = std::min(GetStatColumnCount(d), static_cast<int>(capability.size()));
+    for (int k = 0; k < columns; ++k) {
+        const CapabilityTexts c = FormatCapability(capability[static_cast<std::size_t>(k)]);
+        const std::string* texts[] = {&c.cp, &c.cpk, &c.pp, &c.ppk};
+        for (int row = 0; row < 4; ++row)
+            page.Text(column + 14 * m.c * k, y + 5 * m.h / 4 * row, *texts[row]);
     }
-    return y + 5 * m.h / 2 + 3 * m.h / 4;
+    return y + 5 * m.h + 3 * m.h / 4;
 }
 
 StatisticsResult CalcRangeStatistics(const MeasFileData& d, std::span<const MsrLogRecord> stored,
@@ -327,7 +330,8 @@ bool CMeasDataReport::PrintPage(ReportPage& page, const PrintRect& area, int& us
 
 int PrintStatisticsGeneral(ReportPage& page, const PrintRect& area, const ReportChannel& ch,
                            std::span<const MsrLogRecord> stored, const GeneralPageTexts& texts,
-                           const StatisticsResult& r, TitleMetrics title) {
+                           const StatisticsResult& r, std::span<const CapabilityFigures> capability,
+                           TitleMetrics title) {
     const ReportMetrics& m = page.Metrics();
     const MeasFileData& d = ch.d;
     const std::uint32_t layers = Layers(d);
@@ -356,7 +360,7 @@ int PrintStatisticsGeneral(ReportPage& page, const PrintRect& area, const Report
     }
     y += 2 * m.h;
     y = StatisticsVolumeTable(page, x, y, r, d);
-    return ProcessCapabilityTable(page, x, y, r, d);
+    return ProcessCapabilityTable(page, x, y, r, d, capability);
 }
 
 }  // namespace klv

@@ -10,6 +10,7 @@
 #include "reference/calibration_store.h"
 #include "reference/meas_file_data.h"
 #include "reference/msr_log_file.h"
+#include "stats/capability.h"
 #include "stats/general_page_texts.h"
 #include "stats/statistics_result.h"
 
@@ -69,13 +70,14 @@ int PrintReportHead(ReportPage& page, const PrintRect& area, int y, const Report
 
 // "Statistics mode" and, with limit check, the limits of every layer that is not an alloy layer.
 int StatisticsConditionBlock(ReportPage& page, int x, int y, const MeasFileData& d);
-// The statistics of every layer under the coating names.
+// The statistics of every statistics column under its title.
 int StatisticsVolumeTable(ReportPage& page, int x, int y, const StatisticsResult& r,
                           const MeasFileData& d);
 
-// With limit check on: Cp and Cpk of every layer in the columns of the statistics volume.
+// With limit check on: Cp, Cpk, Pp and Ppk of every column in the columns of the statistics
+// volume, `capability` holding one entry per column.
 int ProcessCapabilityTable(ReportPage& page, int x, int y, const StatisticsResult& r,
-                           const MeasFileData& d);
+                           const MeasFileData& d, std::span<const CapabilityFigures> capability);
 
 // The measurement-data report of data first ... last, page by page: the head, then the data
 // lines, each page holding the lines that fit.
@@ -109,7 +111,8 @@ private:
 // and the statistics volume.
 int PrintStatisticsGeneral(ReportPage& page, const PrintRect& area, const ReportChannel& ch,
                            std::span<const MsrLogRecord> stored, const GeneralPageTexts& texts,
-                           const StatisticsResult& r, TitleMetrics title);
+                           const StatisticsResult& r, std::span<const CapabilityFigures> capability,
+                           TitleMetrics title);
 
 // The statistics over data first ... last as stored, not formed into groups.
 StatisticsResult CalcRangeStatistics(const MeasFileData& d, std::span<const MsrLogRecord> stored,

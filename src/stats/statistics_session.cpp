@@ -8,6 +8,7 @@
 #include "reference/unit_conversion.h"
 #include "results/measurement_log.h"
 #include "stats/calc_statistics.h"
+#include "stats/stat_columns.h"
 
 namespace klv {
 
@@ -24,6 +25,17 @@ void CStatisticsSession::Recalculate() {
 std::uint32_t CStatisticsSession::DataCount() const {
     const auto layers = static_cast<std::uint32_t>(Layers());
     return layers == 0 ? 0 : m_condition.nItemCt / layers;
+}
+
+CapabilityFigures CStatisticsSession::Capability(int k) const {
+    return ComputeCapability(m_condition, m_stored, DataCount(), m_formed, m_selection, k);
+}
+
+std::vector<CapabilityFigures> CStatisticsSession::Capabilities() const {
+    std::vector<CapabilityFigures> all;
+    for (int k = 0; k < GetStatColumnCount(m_condition); ++k)
+        all.push_back(Capability(k));
+    return all;
 }
 
 bool CStatisticsSession::IsPageEnabled(int page) const {

@@ -7,6 +7,7 @@
 
 #include "reference/meas_file_data.h"
 #include "reference/msr_log_file.h"
+#include "stats/capability.h"
 #include "stats/form_groups.h"
 #include "stats/statistics_result.h"
 #include "stats/statistics_selection.h"
@@ -53,6 +54,9 @@ public:
     int Layers() const { return GetCoatCount(m_condition); }
     // Complete data stored: the rows of the measurement data page.
     std::uint32_t DataCount() const;
+    // The process capability of statistics column k, and of every column.
+    CapabilityFigures Capability(int k) const;
+    std::vector<CapabilityFigures> Capabilities() const;
 
     // The layer the histogram, profile and X-bar/R pages show.
     int SelectedLayer() const { return m_selectedLayer; }

@@ -2,13 +2,14 @@
 
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 #include "base/fixed_text.h"
 #include "base/number_format.h"
-#include "reference/condition_rules.h"
 #include "reference/layer_value_format.h"
 #include "reference/unit_conversion.h"
 #include "reference/unit_gasket_tables.h"
+#include "stats/stat_columns.h"
 
 namespace klv {
 
@@ -28,11 +29,13 @@ std::string SpreadText(double value) {
     return FitNumberText(FormatFixed(static_cast<float>(value), kPrintfDecimals), kWidth);
 }
 
-void FillLayer(const LayerStatistics& s, const MeasFileData& d, int k, StatisticsTexts& t) {
+void FillLayer(const LayerStatistics& s, const MeasFileData& d, int k, const StatColumn& column,
+               StatisticsTexts& t) {
     const bool wt = d.bGasket == kGasketWT;
     const double values[] = {s.dTotal, s.dMaximum, s.dMinimum, s.dAverage, s.dRange};
     for (int row = kTotal; row <= kRange; ++row)
-        t.cells[row][k] = FormatLayerValue(static_cast<float>(values[row]), d, k, wt, false);
+        t.cells[row][k] =
+            FormatLayerValue(static_cast<float>(values[row]), d, column.formatLayer, wt, false);
     if (s.fStdDevActive) {
         t.cells[kStdDev][k] = SpreadText(s.dStdDev);
         t.cells[k3SigmaLow][k] = SpreadText(s.d3SigmaLow);
@@ -47,8 +50,8 @@ void FillLayer(const LayerStatistics& s, const MeasFileData& d, int k, Statistic
     SetFixedText(b.szStdDev[k], t.cells[kStdDev][k]);
     SetFixedText(b.sz3SigmaLow[k], t.cells[k3SigmaLow][k]);
     SetFixedText(b.sz3SigmaHigh[k], t.cells[k3SigmaHigh][k]);
-    if ((d.bStatFlags & kStatLimitCheckOn) != 0) {
-        const LayerLimits& limits = d.limits[k];
+    if ((d.bStatFlags & kStatLimitCheckOn) != 0 && column.limitLayer >= 0) {
+        const LayerLimits& limits = d.limits[column.limitLayer];
         SetFixedText(b.szUpperLimit[k], DropLeading(FormatFixed(ToUnit(limits.fUpperLimit, d.bUnit),
                                                                 kPrintfDecimals)));
         SetFixedText(b.szLowerLimit[k], DropLeading(FormatFixed(ToUnit(limits.fLowerLimit, d.bUnit),
@@ -69,11 +72,11 @@ StatisticsTexts BuildStatisticsTexts(const StatisticsResult& r, const MeasFileDa
     SetFixedText(t.block.szBase, GetFixedText(d.baseName));
     SetFixedText(t.block.szUnit, unit);
     SetFixedText(t.block.szDataCt, std::to_string(dataCount));
-    const int layers = GetCoatCount(d);
-    for (int k = 0; k < layers; ++k) {
-        t.columnTitles[k] = GetCoatName(d, k);
+    const std::vector<StatColumn> columns = GetStatColumns(d);
+    for (std::size_t k = 0; k < columns.size() && k < kMaxLayers; ++k) {
+        t.columnTitles[k] = columns[k].title;
         SetFixedText(t.block.szCoat[k], t.columnTitles[k]);
-        FillLayer(r.layer[k], d, k, t);
+        FillLayer(r.layer[k], d, static_cast<int>(k), columns[k], t);
     }
     return t;
 }

@@ -16,7 +16,7 @@ inline constexpr int kStatisticsListRows = 8;
 // whose value cells keep the leading blanks the block drops.
 struct StatisticsTexts {
     StatisticsTextBlock block;
-    std::array<std::string, kMaxLayers> columnTitles;  // coating names, "" beyond the layers
+    std::array<std::string, kMaxLayers> columnTitles;  // of GetStatColumns, "" beyond them
     std::array<std::string, kStatisticsListRows> rowLabels;
     std::array<std::array<std::string, kMaxLayers>, kStatisticsListRows> cells;
 };

@@ -6,11 +6,13 @@
 #include "base/check_messages.h"
 #include "base/number_parse.h"
 #include "stats/calc_statistics.h"
+#include "stats/capability.h"
 #include "stats/chart_lists.h"
 #include "stats/chart_scale_input.h"
 #include "stats/control_chart.h"
 #include "stats/form_groups.h"
 #include "stats/histogram.h"
+#include "stats/stat_columns.h"
 #include "tool/group_argument.h"
 #include "tool/tool_command.h"
 
@@ -61,7 +63,7 @@ std::optional<int> LoadChartSource(ToolContext& context, const std::string& chan
         return kExitFailed;
     if (auto l = options.find("--layer"); l != options.end()) {
         const std::optional<int> layer = ParseInt(l->second);
-        const int layers = GetCoatCount(source.d);
+        const int layers = GetStatColumnCount(source.d);
         if (!layer || *layer < 1 || *layer > layers) {
             context.err << RangeMessage(1, layers) << '\n';
             return kExitFailed;
@@ -203,6 +205,31 @@ int RunHistogram(ToolContext& context, std::span<const std::string> args) {
                 << "\ndivisions\t" << h.scale.divisions << "\ntop\t" << h.top << '\n';
     for (std::uint32_t count : h.counts)
         context.out << count << '\n';
+    return kExitOk;
+}
+
+int RunCapability(ToolContext& context, std::span<const std::string> args) {
+    std::map<std::string, std::string> options;
+    if (args.empty() || !ParseOptions(args.subspan(1), {"--layer", "--group"}, options))
+        return kExitUsage;
+    ChartSource s;
+    if (const auto code = LoadChartSource(context, args[0], options, s))
+        return *code;
+    const auto layers = static_cast<std::uint32_t>(GetCoatCount(s.d));
+    const CapabilityFigures c =
+        ComputeCapability(s.d, s.stored, s.d.nItemCt / layers, s.formed, s.selection, s.k);
+    const auto number = [](const std::optional<double>& v) {
+        if (!v)
+            return std::string("-");
+        char text[32];
+        std::snprintf(text, sizeof text, "%.6g", *v);
+        return std::string(text);
+    };
+    const CapabilityTexts t = FormatCapability(c);
+    context.out << "n\t" << c.n << "\nmean\t" << (c.n == 0 ? std::string("-") : number(c.mean))
+                << "\nsigma-within\t" << number(c.sigmaWithin) << "\nsigma-overall\t"
+                << number(c.sigmaOverall) << "\ncp\t" << t.cp << "\ncpk\t" << t.cpk << "\npp\t"
+                << t.pp << "\nppk\t" << t.ppk << '\n';
     return kExitOk;
 }
 

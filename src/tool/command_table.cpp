@@ -5,7 +5,7 @@
 namespace klv::tool {
 
 std::span<const ToolCommand> ToolCommands() {
-    static const std::array<ToolCommand, 12> commands = {{
+    static const std::array<ToolCommand, 13> commands = {{
         {"channels", "", RunChannels},
         {"condition", "N", RunCondition},
         {"export",
@@ -24,6 +24,8 @@ std::span<const ToolCommand> ToolCommands() {
          "N [--layer K] [--group all|partial:B-E|interval:B,I|fixed:S|daily] "
          "[--lower A --upper B --divisions F]",
          RunHistogram},
+        {"capability", "N [--layer K] [--group all|partial:B-E|interval:B,I|fixed:S|daily]",
+         RunCapability},
         {"graph", "FILE", RunGraph},
         {"sounds", "FOLDER", RunSounds},
         {"udev-rule", "", RunUdevRule},

@@ -45,6 +45,7 @@ int RunXbarRFactors(ToolContext& context, std::span<const std::string> args);
 int RunXbarR(ToolContext& context, std::span<const std::string> args);
 // The histogram classes of a channel's layer, on the automatic or a given scale.
 int RunHistogram(ToolContext& context, std::span<const std::string> args);
+int RunCapability(ToolContext& context, std::span<const std::string> args);
 
 // Writes the program's seven default wave files into a folder, keeping files already there.
 int RunSounds(ToolContext& context, std::span<const std::string> args);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "stats/statistics_mode.h"
+#include "stats/statistics_texts.h"
 #include "stats_test_support.h"
 
 namespace klv {
@@ -86,8 +87,37 @@ TEST(CalcStatistics, OneValueHasAnAverageButNoStandardDeviation) {
     EXPECT_EQ(r.layer[0].dRange, 0.0);
     EXPECT_EQ(r.layer[0].fStdDevActive, 0);
     EXPECT_EQ(r.layer[0].dStdDev, 0.0);
-    EXPECT_EQ(r.layer[1].nCount, 1u) << "a layer without value counts as 0";
-    EXPECT_EQ(r.layer[1].dTotal, 0.0);
+    EXPECT_EQ(r.layer[1].nCount, 0u) << "a layer without value is left out";
+}
+
+// A failed layer leaves its layer's count, extremes, average and spread as if it were not there;
+// the other layers of the same data still count. Values 2, 4, 6 have mean 4 and spread √(8/3).
+TEST(CalcStatistics, LayersWithoutAValueAreLeftOut) {
+    MeasFileData d = NickelCopper();
+    StoredLog log;
+    log.Add({Measured(2.0f), Measured(1.0f)});
+    log.Add({test::NoValue(), Measured(2.0f)});
+    log.Add({Measured(4.0f), test::NoValue()});
+    log.Add({Measured(6.0f), Measured(3.0f)});
+    const StatisticsResult r = Calc(log, d, 4);
+    const LayerStatistics& ni = r.layer[0];
+    EXPECT_EQ(ni.nCount, 3u);
+    EXPECT_EQ(ni.dMinimum, 2.0);
+    EXPECT_EQ(ni.dAverage, 4.0);
+    EXPECT_NEAR(ni.dStdDev, std::sqrt(8.0 / 3.0), 1e-12);
+    EXPECT_EQ(r.layer[1].nCount, 3u);
+    EXPECT_EQ(r.layer[1].dAverage, 2.0);
+
+    // Tin over alloy over copper: an alloy layer without a value leaves every item made of it
+    // out, solid tin and solid copper still count.
+    MeasFileData alloy =
+        test::Condition({Layer(kCoatTin, "Sn"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
+    StoredLog split;
+    split.Add({Measured(2.0f), test::NoValue(), Measured(3.0f)});
+    const StatisticsResult a = Calc(split, alloy, 1);
+    EXPECT_EQ(a.layer[0].nCount, 1u);
+    EXPECT_EQ(a.layer[1].nCount, 0u);
+    EXPECT_EQ(a.layer[3].nCount, 1u);
 }
 
 TEST(CalcStatistics, TwoValuesOfAOneLayerConditionHaveASpread) {
@@ -114,19 +144,35 @@ TEST(CalcStatistics, ValuesAreInTheConditionsUnitAndNoDataGiveZeros) {
     EXPECT_EQ(Calc(ThreeData(), d, 9).nDataCt, 3u) << "never past the entries given";
 }
 
-// Tin over an alloy layer over copper: solid tin and the alloy's tin share count for the first
-// two layers, the all-tin total for none; copper's items lie beyond the layers.
-TEST(CalcStatistics, AlloyTotalsNeverCount) {
+// Tin over an alloy layer over copper (tin 0.25, copper 0.323 of the alloy): the columns are
+// solid tin, tin of the alloy, all tin, solid copper and all copper, each under its own title,
+// the totals with the limits of the tin and the copper layer.
+TEST(CalcStatistics, TinAlloyColumnsAreTheFiguresOfTheSplit) {
     MeasFileData d =
         test::Condition({Layer(kCoatTin, "Sn"), test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
+    d.bStatFlags = kStatLimitCheckOn;
+    d.limits[0].fUpperLimit = 9;
+    d.limits[2].fUpperLimit = 20;
     StoredLog log;
     log.Add({Measured(2.0f), Measured(1.2f), Measured(3.0f)});
     log.Add({Measured(1.0f), Measured(0.4f), Measured(5.0f)});
-    const StatisticsResult r = Calc(log, d, 2);
-    EXPECT_EQ(r.layer[0].dTotal, 3.0);
-    EXPECT_NEAR(r.layer[1].dTotal, 0.4, 1e-6) << "0.3 + 0.1 of alloy tin";
-    EXPECT_EQ(r.layer[2].nCount, 0u);
+    log.Add({Measured(4.0f), Measured(0.8f), MsrLogRecord{}});  // copper never measured
+    const StatisticsResult r = Calc(log, d, 3);
+    EXPECT_EQ(r.layer[0].dTotal, 7.0);
+    EXPECT_NEAR(r.layer[1].dTotal, 0.6, 1e-6) << "0.3 + 0.1 + 0.2 of alloy tin";
+    EXPECT_NEAR(r.layer[2].dTotal, 7.6, 1e-5);
+    EXPECT_EQ(r.layer[2].nCount, 3u);
     EXPECT_EQ(r.layer[3].dTotal, 8.0) << "solid copper";
+    EXPECT_EQ(r.layer[3].nCount, 2u);
+    EXPECT_NEAR(r.layer[4].dTotal, 8.0 + 1.6 * 0.323, 1e-5) << "all copper";
+    const StatisticsTexts t = BuildStatisticsTexts(r, d, 3);
+    EXPECT_EQ(t.columnTitles, (std::array<std::string, kMaxLayers>{
+                                  "Solid Sn", "Sn of alloy", "All Sn", "Solid Cu", "All Cu"}));
+    EXPECT_STREQ(t.block.szCoat[4], "All Cu");
+    EXPECT_STREQ(t.block.szAverage[4], "4.3");
+    EXPECT_STREQ(t.block.szUpperLimit[0], "") << "solid tin is judged by nothing";
+    EXPECT_STREQ(t.block.szUpperLimit[2], "9.000000");
+    EXPECT_STREQ(t.block.szUpperLimit[4], "20.000000");
 
     // Nickel, tin, alloy, copper: the alloy layer's own item is empty and counts nothing.
     MeasFileData plain = test::Condition(

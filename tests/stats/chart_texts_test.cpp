@@ -31,10 +31,15 @@ TEST(ChartLists, ColumnsWidenWithTheirHeadersAndRowsShowTheLayer) {
     s.dAverage = 5.04;
     Histogram h;
     h.scale.divisions = 21;
-    const ChartList hist = HistogramList(d, 0, 30, s, h);
-    EXPECT_EQ(Headers(hist), (std::vector<std::string>{"Unit:8", "Data number:15", "Average:11",
-                                                       "Division number:19", "Cp:8", "Cpk:8"}));
-    EXPECT_EQ(hist.rows.at(0), (std::vector<std::string>{"um", "30", "5.0", "21", "-", "-"}));
+    CapabilityFigures capability;
+    capability.cp = 1.33333;
+    capability.ppk = 0.5;
+    const ChartList hist = HistogramList(d, 0, 30, s, h, capability);
+    EXPECT_EQ(Headers(hist),
+              (std::vector<std::string>{"Unit:8", "Data number:15", "Average:11",
+                                        "Division number:19", "Cp:8", "Cpk:8", "Pp:8", "Ppk:8"}));
+    EXPECT_EQ(hist.rows.at(0),
+              (std::vector<std::string>{"um", "30", "5.0", "21", "1.333", "-", "-", "0.500"}));
 
     const ChartList profile = ProfileList(d, 0, {4, 12.34, 8.76, 42.0, 9.0, 12.0});
     EXPECT_EQ(Headers(profile),
@@ -55,10 +60,7 @@ TEST(ChartLists, ColumnsWidenWithTheirHeadersAndRowsShowTheLayer) {
     EXPECT_EQ(factors.rows.at(1), (std::vector<std::string>{"D3", "0.0000"}));
 }
 
-TEST(ChartLists, CapabilityTextsAndRuleLines) {
-    EXPECT_EQ(FormatProcessCapability({1.33333, 0.5}).cp, "1.333");
-    EXPECT_EQ(FormatProcessCapability({1.33333, 0.5}).cpk, "0.500");
-    EXPECT_EQ(FormatProcessCapability({}).cpk, "-");
+TEST(ChartLists, RuleLines) {
     EXPECT_EQ(RunRuleLine(4, kRuleTwoOfThree | kRuleSixTrending), "5: six-trending two-of-three");
 }
 
@@ -150,21 +152,25 @@ TEST(ChartReport, ControlChartLinesFollowTheStaticsWithBothLists) {
 TEST(ChartReport, CapabilityRowsOnlyWithTheLimitCheck) {
     MeasFileData d = Copper();
     StatisticsResult r{};
-    r.layer[0].dAverage = 10;
-    r.layer[0].dStdDev = 1;
-    r.layer[0].fStdDevActive = 1;
-    d.limits[0].fUpperLimit = 16;
-    d.limits[0].fLowerLimit = 7;
+    CapabilityFigures c;
+    c.cp = 1.5;
+    c.cpk = 1.0;
+    c.pp = 1.25;
+    const CapabilityFigures figures[] = {c};
     ReportPage off({10, 20});
-    EXPECT_EQ(ProcessCapabilityTable(off, 0, 100, r, d), 100);
+    EXPECT_EQ(ProcessCapabilityTable(off, 0, 100, r, d, figures), 100);
     EXPECT_TRUE(off.Texts().empty());
     d.bStatFlags |= kStatLimitCheckOn;
     ReportPage on({10, 20});
-    EXPECT_GT(ProcessCapabilityTable(on, 0, 100, r, d), 100 + 25);
-    ASSERT_EQ(on.Texts().size(), 4u);
-    EXPECT_EQ(on.Texts()[2].text, "1.500");
-    EXPECT_EQ(on.Texts()[3].text, "1.000");
-    EXPECT_EQ(on.Texts()[3].x, on.Texts()[2].x);
+    EXPECT_GT(ProcessCapabilityTable(on, 0, 100, r, d, figures), 100 + 4 * 25);
+    ASSERT_EQ(on.Texts().size(), 8u);
+    std::vector<std::string> texts;
+    for (const auto& t : on.Texts())
+        texts.push_back(t.text);
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"Cp", "Cpk", "Pp", "Ppk", "1.500", "1.000", "1.250", "-"}));
+    EXPECT_EQ(on.Texts()[7].x, on.Texts()[4].x);
+    EXPECT_GT(on.Texts()[7].y, on.Texts()[6].y);
 }
 
 }  // namespace

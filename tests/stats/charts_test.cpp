@@ -5,6 +5,7 @@
 
 #include "reference/layer_value_format.h"
 #include "stats/chart_geometry.h"
+#include "stats/chart_values.h"
 #include "stats/control_chart.h"
 #include "stats/histogram.h"
 #include "stats/profile_chart.h"
@@ -30,13 +31,20 @@ TEST(Histogram, AutoScaleClassesAndCountAxis) {
         EXPECT_EQ(CountAxisTop(largest), top) << largest;
 }
 
-TEST(Histogram, ClassesAreCentredOnTheirValueAndCatchWhatLiesBeyond) {
-    // Five classes of width 2 centred on 0, 2, 4, 6 and 8.
-    const std::vector<double> values = {-50, 0.9, 1.1, 4.0, 7.2, 10.0, 1e30};
+TEST(Histogram, ClassesHoldTheValuesTheirBarsStandOverAndCatchWhatLiesBeyond) {
+    // Five classes of width 2: 0-2, 2-4, 4-6, 6-8 and 8-10.
+    const std::vector<double> values = {-50, 0.9, 1.1, 1.99, 2.0, 4.0, 7.2, 9.9, 10.0, 1e30};
     const Histogram h = ComputeHistogram(values, {0, 10, 5}, Stats(0, 10, 5, 0));
-    EXPECT_EQ(h.counts, (std::vector<std::uint32_t>{2, 1, 1, 0, 3}));
+    EXPECT_EQ(h.counts, (std::vector<std::uint32_t>{4, 1, 1, 1, 3}));
     EXPECT_EQ(h.top, 4u);
     EXPECT_EQ(h.sampleSum, 0.0) << "no standard deviation, no curve";
+
+    // 0, 0.01, … 10: 200 values in each class, the upper limit in the last one.
+    std::vector<double> even;
+    for (int i = 0; i <= 1000; ++i)
+        even.push_back(i / 100.0);
+    EXPECT_EQ(ComputeHistogram(even, {0, 10, 5}, Stats(0, 10, 5, 0)).counts,
+              (std::vector<std::uint32_t>{200, 200, 200, 200, 201}));
 }
 
 TEST(Histogram, EqualValuesFallIntoTheFirstClassWithoutACurve) {
@@ -59,32 +67,11 @@ TEST(Histogram, TheCurveCoversTheBarsItIsDrawnOver) {
     const double bar = static_cast<double>(frame) * 3 / h.top;
     EXPECT_NEAR(peak / bar, 1.0, 0.35);
     EXPECT_NEAR(NormalDensity(0, 0, 1), 0.398942, 1e-6);
-}
 
-TEST(ProcessCapability, FromTheLimitsAndTheStandardDeviationOrNothing) {
-    MeasFileData d = test::NickelCopper();
-    d.limits[0].fUpperLimit = 12;
-    d.limits[0].fLowerLimit = 8;
-    LayerStatistics s{};
-    s.dAverage = 10.5;
-    s.dStdDev = 0.5;
-    s.fStdDevActive = 1;
-    EXPECT_FALSE(ComputeProcessCapability(d, 0, s).cp) << "limit check off";
-    d.bStatFlags = kStatLimitCheckOn;
-    const ProcessCapability pc = ComputeProcessCapability(d, 0, s);
-    ASSERT_TRUE(pc.cp && pc.cpk);
-    EXPECT_NEAR(*pc.cp, 4.0 / 3.0, 1e-9);
-    EXPECT_NEAR(*pc.cpk, 1.0, 1e-9);
-    s.dAverage = 8.3;  // nearer the lower limit
-    EXPECT_NEAR(*ComputeProcessCapability(d, 0, s).cpk, 0.2, 1e-6);
-    s.dStdDev = 0;
-    EXPECT_FALSE(ComputeProcessCapability(d, 0, s).cpk);
-    s.dStdDev = 0.5;
-    s.fStdDevActive = 0;
-    EXPECT_FALSE(ComputeProcessCapability(d, 0, s).cp);
-    s.fStdDevActive = 1;
-    d.limits[0].fLowerLimit = 12;  // no window between the limits
-    EXPECT_FALSE(ComputeProcessCapability(d, 0, s).cp);
+    // One class 0-2 is sampled at 0, 1 and 2: 2·φ(1) + φ(0) for mean 1 and sigma 1.
+    const std::vector<double> one = {1};
+    EXPECT_NEAR(ComputeHistogram(one, {0, 2, 1}, Stats(0, 2, 1, 1)).sampleSum,
+                2 * 0.2419707 + 0.3989423, 1e-6);
 }
 
 TEST(Profile, LeadingDigitBoundsAndTheAutomaticAxis) {
@@ -176,6 +163,21 @@ TEST(ControlChart, FixedAndDailyGroups) {
     EXPECT_EQ(daily({4, 4, 4}).n, 4);
     EXPECT_EQ(daily({4, 4, 4}).groups.size(), 3u);
     EXPECT_EQ(daily({4, 3, 4}).n, 0) << "the operator gives the group data number";
+}
+
+TEST(ChartValues, LayersWithoutAValueAreNoValueOfAnyChart) {
+    const MeasFileData d = test::Condition({Layer(16, "Ni")});
+    test::StoredLog log;
+    for (float v : {1.0f, 5.0f, 0.0f, 0.0f, 7.0f, 0.0f})
+        log.Add({v == 0 ? test::NoValue() : Measured(v)});
+    EXPECT_EQ(LayerChartValues(log.items, 6, d, 0), (std::vector<double>{1, 5, 7}));
+    // Groups of two: 1 and 5, none, 7 alone.
+    const ChartGroups g = FormChartGroups(log.items, 6, d, 0, GroupMode::FixedGroupAverage, 2, 99);
+    ASSERT_EQ(g.groups.size(), 2u);
+    EXPECT_EQ(g.groups[0].Mean(), 3.0f);
+    EXPECT_EQ(g.groups[0].minimum, 1.0f);
+    EXPECT_EQ(g.groups[1].count, 1u);
+    EXPECT_EQ(g.groups[1].sum, 7.0f);
 }
 
 ChartGroup Group(float mean, float range) {

@@ -114,8 +114,9 @@ TEST_F(Forming, AveragesLeaveOutItemsWithoutValueAndKeepTheFirstItemsDateAndFlag
     EXPECT_EQ(f.items[0].lMeasValue, 1.75f);
     EXPECT_EQ(f.items[0].bFlags, kRecordMeasured) << "the no-value flag is cleared";
     EXPECT_EQ(f.items[0].wDate, first);
-    EXPECT_EQ(f.items[1].lMeasValue, 0.0f) << "no layer with a value";
-    EXPECT_EQ(f.items[1].bFlags, kRecordMeasured);
+    EXPECT_EQ(f.items[1].lMeasValue, 0.0f);
+    EXPECT_EQ(f.items[1].bFlags, kRecordMeasured | kRecordNoValue)
+        << "no layer with a value: the average has none either";
 }
 
 TEST_F(Forming, DailyAveragesFollowTheDayOfEachData) {

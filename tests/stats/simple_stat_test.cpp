@@ -39,20 +39,20 @@ SimpleStatTexts Build(MeasFileData d, const StoredLog& log, std::uint32_t itemCt
     return BuildSimpleStatTexts(d, 0, log.items);
 }
 
-TEST(SimpleStatRows, CellsCountNoValueAsZeroAndLeaveUnstoredLayersOut) {
+TEST(SimpleStatRows, CellsLeaveNoValueAndUnstoredLayersOut) {
     const SimpleStatTexts t = Build(WithMode(kStatModeN), MixedLog(), 7);
     ASSERT_EQ(t.rows.size(), 4u);
     EXPECT_EQ(t.rows[0].number, "1");
     EXPECT_EQ(t.rows[3].number, "4");
     EXPECT_EQ(t.rows[0].cells[0], "   1.0");
-    EXPECT_EQ(t.rows[1].cells[1], "   0.0");
+    EXPECT_EQ(t.rows[1].cells[1], " -----");
     EXPECT_EQ(t.rows[3].cells[0], "   4.0");
     EXPECT_EQ(t.rows[3].cells[1], "");
-    // Ni: mean 2.5, population spread sqrt(7.5 - 6.25); Cu: 10, 0, 30 only.
+    // Ni: mean 2.5, population spread sqrt(7.5 - 6.25); Cu: 10 and 30 only.
     EXPECT_EQ(t.average[0], "   2.5");
     EXPECT_EQ(t.stdDev[0], "1.1180");
-    EXPECT_EQ(t.average[1], "  13.3");
-    EXPECT_EQ(t.stdDev[1], "12.472");
+    EXPECT_EQ(t.average[1], "  20.0");
+    EXPECT_EQ(t.stdDev[1], "10.000");
     EXPECT_EQ(t.average[2], "");
 }
 

@@ -116,9 +116,42 @@ TEST(ToolStats, GroupModesSelectAndAverageTheData) {
         EXPECT_EQ(items.text.at("DATACT"), k.dataCount) << k.group;
         EXPECT_EQ(items.text.at("TOTAL1"), k.nickelTotal) << k.group;
     }
+    // A nickel layer stored without a value is no value: the minimum stays 1.
+    ASSERT_TRUE(AddMsrLogRecord(c.store, c.clock, c.d, 4, c.buffer, 0, 0.0f, true));
+    ASSERT_TRUE(AddMsrLogRecord(c.store, c.clock, c.d, 4, c.buffer, 1, 3.0f, false));
+    const Items failed = ParseItems(c.Run("stats 5").out);
+    EXPECT_EQ(failed.text.at("DATACT"), "4");
+    EXPECT_EQ(failed.text.at("MIN1"), "1.0");
+    EXPECT_EQ(failed.text.at("AVERAGE1"), "2.3");
+    EXPECT_EQ(failed.text.at("STDEV"), "1.5275");
+    EXPECT_EQ(failed.text.at("AVERAGE2"), "3.0");
     // An incomplete data at the end is never a statistics data.
     ASSERT_TRUE(AddMsrLogRecord(c.store, c.clock, c.d, 4, c.buffer, 0, 50.0f, false));
     EXPECT_EQ(ParseItems(c.Run("stats 5").out).text.at("MAX1"), "4.0");
+}
+
+// Nickel 1, 2, 4 against 0.5 … 5: moving ranges 1 and 2 over 1.128 within, √(7/3) overall.
+TEST(ToolCapability, SigmasAndTheFourFiguresOfALayer) {
+    StatsChannel c;
+    const test::ToolProcessResult r = c.Run("capability 5");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "n\t3\nmean\t2.33333\nsigma-within\t1.32979\nsigma-overall\t1.52753\ncp\t0.564\n"
+              "cpk\t0.460\npp\t0.491\nppk\t0.400\n");
+    const Items copper = ParseItems(c.Run("capability 5 --layer 2").out);
+    EXPECT_EQ(copper.text.at("sigma-overall"), "1.73205");
+    EXPECT_EQ(copper.text.at("ppk"), "0.385");
+    const Items groups = ParseItems(c.Run("capability 5 --group fixed:2").out);
+    EXPECT_EQ(groups.text.at("n"), "3") << "the individual values behind the groups";
+    // Groups 1 2 and 4: one range of 1 over d2 of two (1.1284).
+    EXPECT_EQ(groups.text.at("sigma-within"), "0.88623");
+    EXPECT_EQ(c.Run("capability 5 --layer 3").status, 1);
+    EXPECT_EQ(c.Run("capability 5 --mode all").status, 2);
+    c.d.bStatFlags = kStatTotalOn;
+    ASSERT_TRUE(c.store.WriteConditionFile(4, c.d));
+    const Items off = ParseItems(c.Run("capability 5").out);
+    EXPECT_EQ(off.text.at("sigma-within"), "1.32979");
+    EXPECT_EQ(off.text.at("cp"), "-") << "no limits without the limit check";
 }
 
 TEST(ToolStats, BadArgumentsAreUsageErrorsAndUnreadableChannelsGiveTheMessage) {

@@ -11,9 +11,9 @@
 #include "base/ui/ok_cancel_buttons.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/validation_message.h"
-#include "reference/condition_texts.h"
 #include "stats/chart_lists.h"
 #include "stats/chart_scale_input.h"
+#include "stats/stat_columns.h"
 
 namespace klv {
 
@@ -77,7 +77,7 @@ CHistogramSetting::CHistogramSetting(const MeasFileData& d, int k, HistogramScal
     grid->addWidget(m_lower, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("--"), this), 0, 2);
     grid->addWidget(m_upper, 0, 3);
-    grid->addWidget(new QLabel(ToQString(GetLayerUnitName(d, k)), this), 0, 4);
+    grid->addWidget(new QLabel(ToQString(GetStatUnitName(d, k)), this), 0, 4);
     grid->addWidget(new QLabel(QStringLiteral("Division number"), this), 1, 0);
     grid->addWidget(m_divisions, 1, 1);
     Finish(grid);
@@ -112,7 +112,7 @@ CProfileSetting::CProfileSetting(const MeasFileData& d, int k, ProfileScale& sca
     grid->addWidget(m_lower, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("--"), this), 0, 2);
     grid->addWidget(m_upper, 0, 3);
-    grid->addWidget(new QLabel(ToQString(GetLayerUnitName(d, k)), this), 0, 4);
+    grid->addWidget(new QLabel(ToQString(GetStatUnitName(d, k)), this), 0, 4);
     Finish(grid);
 }
 

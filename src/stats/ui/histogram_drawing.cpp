@@ -3,8 +3,8 @@
 #include <QPainter>
 
 #include "base/ui/text_codec.h"
-#include "reference/condition_texts.h"
 #include "stats/chart_geometry.h"
+#include "stats/stat_columns.h"
 #include "stats/ui/chart_drawing.h"
 
 namespace klv {
@@ -36,7 +36,7 @@ void DrawHistogramChart(QPainter& p, const QRect& area, const HistogramChart& ch
     const HistogramScale& s = hist.scale;
     TextLeftAt(cv, frame.left - cv.c, labelY,
                ChartLabel(s.lower, d, chart.k) + QLatin1Char(' ') +
-                   ToQString(GetLayerUnitName(d, chart.k)));
+                   ToQString(GetStatUnitName(d, chart.k)));
     TextCentredAt(cv, (frame.left + frame.right) / 2, labelY,
                   ChartLabel((s.lower + s.upper) / 2, d, chart.k));
     TextRightAt(cv, frame.right + cv.c / 2, labelY, ChartLabel(s.upper, d, chart.k));

@@ -3,8 +3,8 @@
 #include <QPainter>
 
 #include "base/ui/text_codec.h"
-#include "reference/condition_texts.h"
 #include "stats/chart_geometry.h"
+#include "stats/stat_columns.h"
 #include "stats/ui/chart_drawing.h"
 
 namespace klv {
@@ -29,7 +29,7 @@ void DrawProfileChart(QPainter& p, const QRect& area, const ProfileChart& chart,
     // The top label stays whole inside the area.
     const int topY = std::max(frame.top, area.top() + cv.h / 2);
     TextLeftAt(cv, labelX, topY, ChartLabel(s.upper, d, chart.k));
-    TextLeftAt(cv, labelX, topY + cv.h, ToQString(GetLayerUnitName(d, chart.k)));
+    TextLeftAt(cv, labelX, topY + cv.h, ToQString(GetStatUnitName(d, chart.k)));
     TextLeftAt(cv, labelX, (frame.top + frame.bottom) / 2,
                ChartLabel((s.upper + s.lower) / 2, d, chart.k));
     TextLeftAt(cv, labelX, frame.bottom - cv.h / 2, ChartLabel(s.lower, d, chart.k));

@@ -16,9 +16,9 @@
 #include "base/ui/print_page_context.h"
 #include "base/ui/report_drawing.h"
 #include "base/ui/text_codec.h"
-#include "reference/condition_rules.h"
 #include "stats/chart_report.h"
 #include "stats/form_groups.h"
+#include "stats/stat_columns.h"
 #include "stats/ui/chart_view.h"
 
 namespace klv {
@@ -74,8 +74,9 @@ CStatChartPage::CStatChartPage(CStatisticsSession& session, StatisticsLinks& lin
 void CStatChartPage::FillCoatings() {
     const QSignalBlocker block(m_coating);
     m_coating->clear();
-    for (int k = 0; k < m_session.Layers(); ++k)
-        m_coating->addItem(ToQString(GetCoatName(m_session.Condition(), k)), k);
+    const std::vector<StatColumn> columns = GetStatColumns(m_session.Condition());
+    for (std::size_t k = 0; k < columns.size(); ++k)
+        m_coating->addItem(ToQString(columns[k].title), static_cast<int>(k));
     m_coating->setCurrentIndex(m_coating->findData(Layer()));
 }
 

@@ -9,10 +9,12 @@
 #include <QListWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 #include "base/ui/text_codec.h"
 #include "stats/general_page_texts.h"
+#include "stats/stat_columns.h"
 #include "stats/statistics_texts.h"
 #include "stats/ui/report_job.h"
 #include "stats/ui/stat_mode_setting.h"
@@ -108,7 +110,7 @@ void CStatGeneral::OnStatisticsReCalc() {
 
     const StatisticsTexts t =
         BuildStatisticsTexts(m_session.Result(), d, m_session.Formed().nDataCt);
-    const int layers = m_session.Layers();
+    const int layers = GetStatColumnCount(d);
     QStringList headers{QString()};
     for (int k = 0; k < layers; ++k)
         headers << ToQString(t.columnTitles[k]);
@@ -127,8 +129,10 @@ void CStatGeneral::OnStatisticsReCalc() {
     }
     m_list->resizeColumnToContents(0);
     const int c = m_list->fontMetrics().averageCharWidth();
-    for (int k = 0; k < layers; ++k)
-        m_list->setColumnWidth(k + 1, 8 * c + 16);
+    for (int k = 0; k < layers; ++k) {
+        const int chars = std::max(8, static_cast<int>(t.columnTitles[k].size()) + 1);
+        m_list->setColumnWidth(k + 1, chars * c + 16);
+    }
 }
 
 bool CStatGeneral::Copy() {
@@ -151,6 +155,7 @@ void CStatGeneral::Print() {
     const ReportChannel ch{d, m_session.Index(), m_links.calibration, m_links.sender};
     const GeneralPageTexts g = BuildGeneralPageTexts(d, m_session.Index(), m_session.Selection(),
                                                      m_session.Formed().nDataCt);
+    const std::vector<CapabilityFigures> capability = m_session.Capabilities();
     std::optional<ReportFlow> flow;
     RunReport(m_links.reports, window(), m_links.sender.titleSize,
               [&](ReportPage& page, const PrintRect& area, TitleMetrics title, int& used) {
@@ -158,7 +163,7 @@ void CStatGeneral::Print() {
                   if (!flow) {
                       ReportPage all(page.Metrics());
                       const int end = PrintStatisticsGeneral(all, area, ch, m_session.Stored(), g,
-                                                             m_session.Result(), title);
+                                                             m_session.Result(), capability, title);
                       flow.emplace(std::move(all), area.top, end, area.left, area.right);
                   }
                   used = std::min(flow->Place(page, area.top, area.top, area.bottom), area.bottom);

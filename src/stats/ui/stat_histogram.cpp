@@ -28,6 +28,7 @@ bool CStatHistogram::Compute(bool autoScale) {
     try {
         m_hist =
             ComputeHistogram(LayerChartValues(formed.items, formed.nDataCt, d, k), scale, m_stats);
+        m_capability = m_session.Capability(k);
     } catch (const std::bad_alloc&) {
         ShortOfMemory();
         return false;
@@ -46,7 +47,7 @@ bool CStatHistogram::EditScale() {
 
 ChartList CStatHistogram::Content() const {
     return HistogramList(m_session.Condition(), Layer(), m_session.Formed().nDataCt,
-                         m_session.Result().layer[Layer()], m_hist);
+                         m_session.Result().layer[Layer()], m_hist, m_capability);
 }
 
 void CStatHistogram::ShowLists() {

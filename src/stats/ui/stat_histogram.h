@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stats/capability.h"
 #include "stats/histogram.h"
 #include "stats/ui/stat_chart_page.h"
 
@@ -26,6 +27,7 @@ private:
 
     Histogram m_hist;
     ChartStatistics m_stats;
+    CapabilityFigures m_capability;
     QTreeWidget* m_list;
 };
 

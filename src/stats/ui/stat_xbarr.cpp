@@ -10,8 +10,8 @@
 
 #include "base/ui/list_row_delegate.h"
 #include "base/ui/text_codec.h"
-#include "reference/condition_texts.h"
 #include "stats/chart_report.h"
+#include "stats/stat_columns.h"
 #include "stats/ui/chart_scale_dialogs.h"
 #include "stats/ui/chart_view.h"
 #include "stats/ui/control_chart_drawing.h"
@@ -81,8 +81,11 @@ bool CStatXbarR::Compute(bool) {
     }
     m_factors = ComputeControlChartFactors(std::max(m_n, 2));
     m_chart = ComputeControlChart(m_groups, m_factors);
-    m_ruleBreaks = FindRunRuleBreaks(m_groups, m_chart, m_factors);
     return true;
+}
+
+std::vector<unsigned> CStatXbarR::RuleBreaks() const {
+    return FindRunRuleBreaks(m_groups, m_chart, m_factors);
 }
 
 bool CStatXbarR::EditScale() {
@@ -96,15 +99,16 @@ bool CStatXbarR::EditScale() {
 
 void CStatXbarR::ShowLists() {
     const MeasFileData& d = m_session.Condition();
-    m_unit->setText(ToQString(GetLayerUnitName(d, Layer())));
+    m_unit->setText(ToQString(GetStatUnitName(d, Layer())));
     m_groupCount->setText(QString::number(m_groups.size()));
     m_groupSize->setText(QString::number(m_n));
     FillList(*m_limits, ControlLimitList(d, Layer(), m_chart));
     FillList(*m_factorList, ControlFactorList(m_factors));
     m_rules->clear();
-    for (std::size_t i = 0; i < m_ruleBreaks.size(); ++i)
-        if (m_ruleBreaks[i] != 0)
-            m_rules->addItem(ToQString(RunRuleLine(i, m_ruleBreaks[i])));
+    const std::vector<unsigned> rules = RuleBreaks();
+    for (std::size_t i = 0; i < rules.size(); ++i)
+        if (rules[i] != 0)
+            m_rules->addItem(ToQString(RunRuleLine(i, rules[i])));
     m_rules->setVisible(m_rules->count() != 0);
 }
 
@@ -115,8 +119,9 @@ std::vector<std::string> CStatXbarR::ReportLines() const {
 }
 
 void CStatXbarR::Draw(QPainter& p, const QRect& area, int ratio, bool) const {
-    DrawControlChart(p, area, {&m_session.Condition(), Layer(), m_groups, m_chart, m_ruleBreaks},
-                     ratio, palette().color(QPalette::Base));
+    const std::vector<unsigned> rules = RuleBreaks();
+    DrawControlChart(p, area, {&m_session.Condition(), Layer(), m_groups, m_chart, rules}, ratio,
+                     palette().color(QPalette::Base));
 }
 
 }  // namespace klv

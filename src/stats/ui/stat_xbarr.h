@@ -32,11 +32,13 @@ protected:
     bool KeepsEditedScale() const override { return true; }
 
 private:
+    // From the chart as it stands, so that an edited centre line or limit moves them too.
+    std::vector<unsigned> RuleBreaks() const;
+
     std::vector<ChartGroup> m_groups;
     int m_n = 0;
     ControlChartFactors m_factors;
     ControlChart m_chart;
-    std::vector<unsigned> m_ruleBreaks;
     QLabel* m_unit;
     QLabel* m_groupCount;
     QLabel* m_groupSize;

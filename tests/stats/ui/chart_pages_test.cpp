@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "base/check_messages.h"
+#include "reference/coating_table.h"
 #include "stats/ui/chart_view.h"
 #include "stats/ui/stat_histogram.h"
 #include "stats/ui/stat_profile.h"
@@ -66,6 +67,7 @@ private slots:
     void histogramCountsIntoAutomaticAndManualClasses();
     void profileScaleFollowsTheLeadingDigits();
     void layerChosenOnOnePageIsShownOnTheOthers();
+    void tinAlloyChartsOfferEveryFigureOfTheSplit();
     void controlChartOfFixedGroupsMarksTheLimitsAndRules();
     void groupsOfDifferentDaysAskTheGroupDataNumber();
     void controlChartScaleIsCheckedAndOrdered();
@@ -81,7 +83,7 @@ void ChartPagesTest::histogramCountsIntoAutomaticAndManualClasses() {
     auto* autoScale = Find<QPushButton>(*page, "autoScale");
     QCOMPARE(page->Shown().scale.divisions, 21u);
     QVERIFY(autoScale->isChecked() && !autoScale->isEnabled());
-    QCOMPARE(Row(page->List(), 0), (QStringList{"um", "30", "15.5", "21", "-", "-"}));
+    QCOMPARE(Row(page->List(), 0), (QStringList{"um", "30", "15.5", "21", "-", "-", "-", "-"}));
 
     test::ModalDriver modal;
     modal.When("CHistogramSetting", [&w](QWidget& dialog) {
@@ -102,8 +104,8 @@ void ChartPagesTest::histogramCountsIntoAutomaticAndManualClasses() {
     const Histogram& h = page->Shown();
     QCOMPARE(h.scale.lower, 2.0);
     QCOMPARE(h.scale.upper, 5.0);
-    // 1 and 2 in the first class, 5 and everything above in the last.
-    QCOMPARE(h.counts, (std::vector<std::uint32_t>{2, 1, 0, 27}));
+    // Classes of 0.75 from 2: 1 and 2 in the first, 3 and 4 in their own, 5 and above in the last.
+    QCOMPARE(h.counts, (std::vector<std::uint32_t>{2, 1, 1, 26}));
     QCOMPARE(h.top, 32u);
     QVERIFY(!autoScale->isChecked() && autoScale->isEnabled());
     // OK without a change keeps the manual scale as it is.
@@ -158,6 +160,31 @@ void ChartPagesTest::layerChosenOnOnePageIsShownOnTheOthers() {
     QCOMPARE(profile->Scale().upper, 50.0 * 1.000001);
 }
 
+// Tin over alloy over copper (tin 0.25, copper 0.323 of the alloy), copper 3 and 5 µm.
+void ChartPagesTest::tinAlloyChartsOfferEveryFigureOfTheSplit() {
+    test::StoredLog log;
+    log.Add({test::Measured(2.0f), test::Measured(1.2f), test::Measured(3.0f)});
+    log.Add({test::Measured(1.0f), test::Measured(0.4f), test::Measured(5.0f)});
+    Window w(test::Condition(
+                 {test::Layer(kCoatTin, "Sn"), test::AlloyLayer(), test::Layer(kCoatCopper, "Cu")}),
+             log.items);
+    CStatistics window("Gross statistics", w.d, 0, w.links);
+    window.show();
+    QVERIFY(window.ActivatePage(kPageHistogram));
+    auto* histogram = window.findChild<CStatHistogram*>();
+    auto* coating = Find<QComboBox>(*histogram, "coating");
+    QStringList names;
+    for (int i = 0; i < coating->count(); ++i)
+        names << coating->itemText(i);
+    QCOMPARE(names, (QStringList{"Solid Sn", "Sn of alloy", "All Sn", "Solid Cu", "All Cu"}));
+    test::Choose(*histogram, "coating", 3);
+    QCOMPARE(histogram->Shown().scale.lower, 3.0);
+    QCOMPARE(histogram->Shown().scale.upper, 5.0);
+    QCOMPARE(Row(histogram->List(), 0)[2], QStringLiteral("4.0"));
+    // Thicknesses of the split, not the counts a layer next to the alloy runs in.
+    QCOMPARE(Row(histogram->List(), 0)[0], QStringLiteral("um"));
+}
+
 void ChartPagesTest::controlChartOfFixedGroupsMarksTheLimitsAndRules() {
     Window w(23);
     CStatistics window("Gross statistics", w.d, 0, w.links);
@@ -182,6 +209,15 @@ void ChartPagesTest::controlChartOfFixedGroupsMarksTheLimitsAndRules() {
     // Printed on a page, its axis labels and list rows stay inside the page.
     Click(window, "printButton");
     QCOMPARE(WordOutside(PdfWords(w.dir.File("report.pdf")), w.printer.areas), QString());
+    // A centre line set above every mean puts each from the second on two of three below it.
+    test::ModalDriver modal;
+    modal.When("CXbarRSetting", [](QWidget& dialog) {
+        Type(dialog, "x-centre", "30");
+        Click(dialog, "okButton");
+    });
+    Click(*page, "scaleSet");
+    QCOMPARE(page->RuleList().count(), 4);
+    QCOMPARE(page->RuleList().item(3)->text(), QStringLiteral("5: two-of-three"));
 }
 
 void ChartPagesTest::groupsOfDifferentDaysAskTheGroupDataNumber() {
