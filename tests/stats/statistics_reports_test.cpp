@@ -50,6 +50,16 @@ struct Report : ::testing::Test {
                 stored.push_back(Measured(static_cast<float>(10 * k + n), PackDate(2026, 2, n)));
         d.nItemCt = static_cast<std::uint32_t>(stored.size());
     }
+    // The first page's texts with their places.
+    std::vector<ReportText> FirstPage(std::uint16_t items, PrintRange range) {
+        d.wPrintItems = items;
+        const ReportChannel ch{d, 0, nullptr, sender};
+        CMeasDataReport report(ch, stored, range, CalcRangeStatistics(d, stored, range), {12, 30});
+        ReportPage page(kM);
+        int used = 0;
+        report.PrintPage(page, kArea, used);
+        return page.Texts();
+    }
     std::vector<std::vector<std::string>> Print(std::uint16_t items, PrintRange range,
                                                 int bottom = kArea.bottom) {
         d.wPrintItems = items;
@@ -169,6 +179,36 @@ TEST(ReportFlowTest, TextsPastTheRightEdgeGoOnLinesOfTheirOwn) {
     EXPECT_EQ(longer.Texts(), (std::vector<ReportText>{{100, 75, std::string(29, 'x') + "%0"},
                                                        {100, 100, std::string(30, 'y')},
                                                        {100, 125, "y"}}));
+}
+
+TEST_F(Report, DataLineValuesStand16CharactersApartFrom7AndTheUnit11AfterTheLast) {
+    Store(2, 2);
+    d.bPrintLineMode = 1;
+    const int c = kM.c;
+    std::vector<std::pair<int, std::string>> second;  // data 2: x from the left margin, text
+    int y = -1;
+    for (const ReportText& text : FirstPage(kPrintMeasData, {1, 2}))
+        if (text.text == "   2")
+            y = text.y;
+    for (const ReportText& text : FirstPage(kPrintMeasData, {1, 2}))
+        if (text.y == y)
+            second.emplace_back(text.x - kArea.left, text.text);
+    std::sort(second.begin(), second.end());
+    const std::vector<std::pair<int, std::string>> expected = {
+        {0, "   2"}, {7 * c, "   2.0"}, {23 * c, "  12.0"}, {34 * c, "um"}};
+    EXPECT_EQ(second, expected);
+}
+
+TEST_F(Report, VolumeTableHasEveryRowAndDatesBeyondTheStoredDataAreBlank) {
+    Store(3, 2);
+    const auto lines = Print(kPrintDate | kPrintStatVolume, {2, 5})[0];
+    EXPECT_TRUE(Contains(lines, "Measurement date | 2026/02/02--"));
+    for (const char* row : {"Total[um]", "Maximum[um]", "Minimum[um]", "Average[um]", "R [um]",
+                            "Standard deviation", "3a Lower limit", "3a Upper limit"}) {
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [row](const std::string& l) {
+            return l.rfind(std::string(row) + " |", 0) == 0;
+        })) << row;
+    }
 }
 
 TEST_F(Report, LimitVerdictOfASingleLayer) {
