@@ -75,8 +75,8 @@ void CMeasurementSession::SetObservation(PollTarget* target) {
 
 int CMeasurementSession::ConsecutiveNickelLayers() const {
     int n = 0;
-    while (m_layer + n < static_cast<int>(LayerCount()) &&
-           IsNickelOnNickel(m_condition, m_layer + n))
+    // No layer past the last is nickel on nickel.
+    while (IsNickelOnNickel(m_condition, m_layer + n))
         ++n;
     return n;
 }

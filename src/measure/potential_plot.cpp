@@ -49,7 +49,8 @@ std::string PlainMv(std::int64_t mv) {
 }
 
 double ThicknessValue(const TraceCondition& c, int column, std::int32_t timePerPixel) {
-    if (c.row == nullptr || c.row->countPeriodMs == 0 || c.row->scale == 0)
+    // Every resolution row has a count period and a scale.
+    if (c.row == nullptr)
         return 0.0;
     const std::int64_t counts =
         std::int64_t{column} * timePerPixel / std::int64_t{c.row->countPeriodMs};

@@ -24,7 +24,7 @@ int LayerTable(ReportPage& page, int x, int y, const MeasFileData& d) {
     std::size_t longest = 0;
     for (const char* label : {"Coating", "Test solution", "Sensitivity", "Range", "Auto stop"})
         longest = std::max(longest, std::string_view(label).size());
-    const int s = std::max(12 * m.c, m.c * static_cast<int>(longest + 4));
+    const int s = m.c * static_cast<int>(longest + 4);
     const std::array<int, 6> stops = {
         s, s + 9 * m.c, s + 18 * m.c, s + 27 * m.c, s + 36 * m.c, s + 45 * m.c};
     const int layers = GetCoatCount(d);

@@ -31,8 +31,7 @@ int ValueDecimals(const MeasFileData& d, int k) {
 
 std::string UnitPadded(const MeasFileData& d) {
     std::string unit(GetUnitName(d.bUnit));
-    if (unit.size() < 3)
-        unit.append(3 - unit.size(), ' ');
+    unit.resize(std::max<std::size_t>(unit.size(), 3), ' ');
     return unit;
 }
 
@@ -43,7 +42,7 @@ std::string FormatLayerValue(float valueInUnit, const MeasFileData& d, int k, bo
     if (noValue)
         return " -----";
     // Without a resolution row (a condition that could not be saved) all digits are shown.
-    const int decimals = wt ? -1 : ValueDecimals(d, k);
+    const int decimals = wt ? kPrintfDecimals : ValueDecimals(d, k);
     return FitNumberText(FormatFixed(valueInUnit, decimals), kValueWidth);
 }
 
@@ -66,7 +65,7 @@ std::string FormatFileTitle(int channelNumber, const MeasFileData& d) {
 std::string FormatAutoStop(const MeasFileData& d, int k) {
     if (k < 0 || k >= kMaxLayers || (d.coat[k].bLayerFlags & kLayerAutoStopOn) == 0)
         return "Null";
-    const int decimals = d.bGasket == kGasketWT ? -1 : GetLayerDecimals(d, k);
+    const int decimals = d.bGasket == kGasketWT ? kPrintfDecimals : GetLayerDecimals(d, k);
     return FitNumberText(FormatFixed(ToUnit(d.coat[k].fAutoStop, d.bUnit), decimals), kValueWidth);
 }
 
@@ -88,7 +87,7 @@ std::string FormatAutoStopReference(const MeasFileData& d) {
 }
 
 std::string FormatRangeBound(float micrometres, const MeasFileData& d, int k) {
-    const int decimals = d.bGasket == kGasketWT ? -1 : GetLayerDecimals(d, k);
+    const int decimals = d.bGasket == kGasketWT ? kPrintfDecimals : GetLayerDecimals(d, k);
     std::string text =
         FitNumberText(FormatFixed(CutToResolution(micrometres, d, k), decimals), kValueWidth);
     text.erase(0, text.find_first_not_of(' ') == std::string::npos ? text.size()

@@ -22,11 +22,10 @@ std::string InUnitText(double inUnit, const MeasFileData& d, int k) {
                                      d.bGasket == kGasketWT, false));
 }
 
-// A header of `threshold` or more characters takes its length plus `extra`.
-ChartListColumn Column(const char* header, int chars, std::size_t threshold, int extra) {
+// A column as wide as its header plus `extra`.
+ChartListColumn Column(const char* header, int extra) {
     const std::string text = header;
-    const int length = static_cast<int>(text.size());
-    return {text, text.size() >= threshold ? length + extra : chars};
+    return {text, static_cast<int>(text.size()) + extra};
 }
 
 // Widths that follow the header lengths, at least 8.
@@ -44,14 +43,10 @@ std::string ChartValueText(double stored, const MeasFileData& d, int k) {
 ChartList HistogramList(const MeasFileData& d, int k, std::uint32_t dataCount,
                         const LayerStatistics& s, const Histogram& h, const CapabilityFigures& c) {
     ChartList list;
-    list.columns = {Column("Unit", 7, 4, 4),
-                    Column("Data number", 8, 5, 4),
-                    Column("Average", 10, 7, 4),
-                    Column("Division number", 8, 5, 4),
-                    HeaderWide("Cp"),
-                    HeaderWide("Cpk"),
-                    HeaderWide("Pp"),
-                    HeaderWide("Ppk")};
+    list.columns = {Column("Unit", 4),    Column("Data number", 4),
+                    Column("Average", 4), Column("Division number", 4),
+                    HeaderWide("Cp"),     HeaderWide("Cpk"),
+                    HeaderWide("Pp"),     HeaderWide("Ppk")};
     const CapabilityTexts pc = FormatCapability(c);
     list.rows.push_back({GetStatUnitName(d, k), std::to_string(dataCount),
                          InUnitText(s.dAverage, d, k), std::to_string(h.scale.divisions), pc.cp,
@@ -61,10 +56,9 @@ ChartList HistogramList(const MeasFileData& d, int k, std::uint32_t dataCount,
 
 ChartList ProfileList(const MeasFileData& d, int k, const ProfileValues& v) {
     ChartList list;
-    list.columns = {Column("Unit", 5, 4, 2),        Column("Maximum", 8, 7, 2),
-                    Column("Minimum", 8, 7, 2),     Column("Average", 8, 7, 2),
-                    Column("Data number", 7, 6, 2), Column("Start point", 8, 7, 2),
-                    Column("End point", 8, 7, 2)};
+    list.columns = {Column("Unit", 2),     Column("Maximum", 2),     Column("Minimum", 2),
+                    Column("Average", 2),  Column("Data number", 2), Column("Start point", 2),
+                    Column("End point", 2)};
     const double average = v.count != 0 ? v.sum / static_cast<double>(v.count) : 0;
     list.rows.push_back({GetStatUnitName(d, k), ChartValueText(v.maximum, d, k),
                          ChartValueText(v.minimum, d, k), ChartValueText(average, d, k),

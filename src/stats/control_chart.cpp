@@ -10,6 +10,11 @@
 namespace klv {
 namespace {
 
+// -1, 0 or 1: the side of zero `v` lies on.
+int Sign(double v) {
+    return static_cast<int>(v > 0) - static_cast<int>(v < 0);
+}
+
 double Phi(double t) {
     return std::exp(-t * t / 2) / std::sqrt(2 * std::numbers::pi);
 }
@@ -185,13 +190,10 @@ std::vector<unsigned> FindRunRuleBreaks(std::span<const ChartGroup> groups, cons
     std::vector<unsigned> rules(groups.size(), 0);
     const double centre = c.x.centre;
     const double twoSigma = 2 * (f.A2 * c.r.centre / 3.0);
-    auto side = [&](std::size_t i) {
-        const double m = groups[i].Mean();
-        return m > centre ? 1 : m < centre ? -1 : 0;
-    };
+    auto side = [&](std::size_t i) { return Sign(groups[i].Mean() - centre); };
     auto beyond = [&](std::size_t i) {
         const double m = groups[i].Mean();
-        return m > centre + twoSigma ? 1 : m < centre - twoSigma ? -1 : 0;
+        return static_cast<int>(m > centre + twoSigma) - static_cast<int>(m < centre - twoSigma);
     };
     int sideRun = 0;
     int trendRun = 1;
@@ -203,7 +205,7 @@ std::vector<unsigned> FindRunRuleBreaks(std::span<const ChartGroup> groups, cons
             rules[i] |= kRuleNineOnOneSide;
         if (i > 0) {
             const float step = groups[i].Mean() - groups[i - 1].Mean();
-            const int t = step > 0 ? 1 : step < 0 ? -1 : 0;
+            const int t = Sign(step);
             trendRun = t != 0 && t == trend ? trendRun + 1 : (t != 0 ? 2 : 1);
             trend = t;
         }

@@ -33,13 +33,6 @@ std::uint32_t Layers(const MeasFileData& d) {
     return static_cast<std::uint32_t>(GetCoatCount(d));
 }
 
-// The packed date of data `number` (1-based), 0 when it is not stored.
-std::uint16_t DateOf(std::span<const MsrLogRecord> stored, const MeasFileData& d,
-                     std::uint32_t number) {
-    const std::size_t at = static_cast<std::size_t>(number - 1) * Layers(d);
-    return number >= 1 && at < stored.size() ? stored[at].wDate : 0;
-}
-
 std::span<const MsrLogRecord> DataItems(std::span<const MsrLogRecord> stored, const MeasFileData& d,
                                         std::uint32_t number) {
     const std::size_t layers = Layers(d);
@@ -47,6 +40,13 @@ std::span<const MsrLogRecord> DataItems(std::span<const MsrLogRecord> stored, co
     if (at >= stored.size())
         return {};
     return stored.subspan(at, std::min(layers, stored.size() - at));
+}
+
+// The packed date of data `number` (1-based), 0 when it is not stored.
+std::uint16_t DateOf(std::span<const MsrLogRecord> stored, const MeasFileData& d,
+                     std::uint32_t number) {
+    const std::span<const MsrLogRecord> items = DataItems(stored, d, number);
+    return items.empty() ? 0 : items[0].wDate;
 }
 
 int PrintTitle(ReportPage& page, const PrintRect& area, int y, const SenderRecord& sender,

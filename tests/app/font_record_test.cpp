@@ -83,10 +83,10 @@ TEST(FontRecord, LongOrGarbledTextsChangeNothing) {
     ParseFontRecord("150,0,0,0," + hex + std::string(100, ' '), kPage, f);  // 230 characters
     EXPECT_EQ(f.size, 120);
     EXPECT_EQ(GetFixedText(f.font.lfFaceName), "Times New Roman");
-    for (const char* text : {"", ",", "abc", "150", "150,0,0",
-                             "150;0;0;0;"
-                             "00",
-                             "99999999999999999999,0,0,0,", "-2147483649,x"}) {
+    for (const std::string& text :
+         {std::string(), std::string(","), std::string("abc"), std::string("150"),
+          std::string("150,0,0"), std::string("150;0;0;0;00"), "150 0 0 0 " + hex,
+          std::string("99999999999999999999,0,0,0,"), std::string("-2147483649,x")}) {
         PrinterFont g{120, DefaultLogFont()};
         ParseFontRecord(text, kPage, g);
         EXPECT_EQ(GetFixedText(g.font.lfFaceName), "Times New Roman") << text;

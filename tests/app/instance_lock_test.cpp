@@ -19,6 +19,21 @@ TEST(InstanceLock, SecondHolderIsRefusedUntilTheFirstLetsGo) {
     EXPECT_EQ(second.Acquire(dir.Path()), InstanceLockResult::Acquired);
 }
 
+TEST(InstanceLock, TakenOnDescriptorZeroWhenStartedWithoutStandardInput) {
+    test::TempDir dir;
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::close(0);  // a launcher may start the program so
+        CInstanceLock lock;
+        const bool taken = lock.Acquire(dir.Path()) == InstanceLockResult::Acquired;
+        ::_exit(taken && lock.Held() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
 TEST(InstanceLock, ADeadProcessLeavesNoLockBehind) {
     test::TempDir dir;
     int toParent[2], toChild[2];

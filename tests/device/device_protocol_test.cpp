@@ -81,6 +81,15 @@ TEST_F(ProtocolTest, SetOutputCurrentSendsDacRangeAndProbe) {
     EXPECT_EQ(s.wAd5541(), 27535);
 }
 
+TEST_F(ProtocolTest, EachRangeSwitchesItsOwnActiveLowLines) {
+    Start();
+    const std::uint8_t lines[kOutputRangeCount] = {0x07, 0x06, 0x05, 0x04, 0x03};
+    for (int n = 0; n < kOutputRangeCount; ++n) {
+        EXPECT_EQ(protocol.SetOutputCurrent(0.001f, 0.0f, false, false, true, n, false), 1);
+        EXPECT_EQ(Last(1), (Bytes{0x5A, 0x08, 0, 0, 0x07, lines[n]})) << n;
+    }
+}
+
 TEST_F(ProtocolTest, FailedCommandEndsTheSequence) {
     Start();
     instrument.Inject(Fault::CorruptEcho, 3);

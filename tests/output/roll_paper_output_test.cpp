@@ -111,6 +111,11 @@ TEST_F(RollPaperFixture, NoQueueIsToldAndNothingIsSent) {
     EXPECT_EQ(op.Messages()[0].icon, MsgIcon::Information);
     EXPECT_FALSE(printer.ProbeRollPaperPrinter(true, false));
     EXPECT_EQ(op.Texts().size(), 1u);
+    EXPECT_FALSE(printer.ProbeModel(1, true));
+    EXPECT_EQ(op.Texts().size(), 2u);
+    InstallQueue();
+    EXPECT_TRUE(printer.ProbeModel(1, true));
+    EXPECT_EQ(op.Texts().size(), 2u);
 }
 
 // Takes the document but refuses the row after `goodWrites`.
@@ -173,6 +178,10 @@ TEST_F(RollPaperFixture, LineBitmapIsAsWideAsItsCharactersRoundedToThirtyTwo) {
 TEST_F(RollPaperFixture, PagePrinterSelectedPrintsNothingAndSucceeds) {
     output.SetSelected(false);
     EXPECT_TRUE(output.PrintRollPaperLine("text"));
+    Use(Condition({Layer(kCoatNickel, "Ni")}));
+    EXPECT_TRUE(output.PrintMeasurementLines(Channel(), {}, 0));
+    output.SetSelected(true);
+    EXPECT_TRUE(output.PrintMeasurementLines({nullptr, kChannel}, {}, 0));
     EXPECT_TRUE(drawer.texts.empty());
     EXPECT_FALSE(output.IsFeedPending());
 }

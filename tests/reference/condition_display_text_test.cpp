@@ -50,7 +50,13 @@ TEST(ChannelListCells, FourLinesOfAConditionOrTheNumberAlone) {
     // 7 records of 3 layers: 3 measurements, the last one begun.
     EXPECT_EQ(ChannelListCells(0, &d, cal)[0],
               " 1: Plating A\n\n    Lot number :L-77\n    Data quantity :3");
-    EXPECT_EQ(ChannelListCells(0, &d, cal)[8], "Fe\num\nA\n2026/03/04  +1.23%");
+    const auto cells = ChannelListCells(0, &d, cal);
+    EXPECT_EQ(cells[1], "Coating\nTest solution\nSensitivity\nRange");
+    EXPECT_EQ(cells[4], "\nE-21\nAutomatic\n1/1");
+    EXPECT_EQ(cells[5], "") << "the 4th and 5th layer columns stay empty";
+    EXPECT_EQ(cells[6], "");
+    EXPECT_EQ(cells[7], "Base\nUnit\nGasket\nCalibration date");
+    EXPECT_EQ(cells[8], "Fe\num\nA\n2026/03/04  +1.23%");
     d.bGasket = 2;  // B, never calibrated
     EXPECT_EQ(ChannelListCells(0, &d, cal)[8], "Fe\num\nB\n");
     const auto empty = ChannelListCells(49, nullptr, cal);

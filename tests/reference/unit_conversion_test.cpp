@@ -37,6 +37,9 @@ TEST(UnitConversion, CountForThicknessRoundsHalfUp) {
     EXPECT_EQ(CountForThickness(25.4f, 3, 8), 10000);
     EXPECT_EQ(CountForThickness(1.0f, 2, 6), 1000);
     EXPECT_EQ(CountForThickness(1.0f, 2, 3), 0) << "nm with 4/10 has no resolution";
+    // Float counts step by 128 below 2^31: the last one below and 2^31 itself.
+    EXPECT_EQ(CountForThickness(2147483.5f, 1, 8), 2147483520);
+    EXPECT_EQ(CountForThickness(2147483.75f, 1, 8), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(CountForThickness(1e30f, 1, 8), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(CountForThickness(-1e30f, 1, 8), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(CountForThickness(std::nanf(""), 1, 8), 0);
@@ -111,6 +114,11 @@ TEST(WtCoefficient, ValidOnlyWhenNothingIsInputLater) {
     ApplyWtCoefficient(d);
     EXPECT_FLOAT_EQ(d.fWtCoef, 0.7f);
     EXPECT_NE(d.bWtFlags & kWtCoefValid, 0);
+
+    d.bWtMode = kWtModeNone;  // no coefficient, and the one entered is kept
+    ApplyWtCoefficient(d);
+    EXPECT_EQ(d.bWtFlags & kWtCoefValid, 0);
+    EXPECT_FLOAT_EQ(d.fWtCoef, 0.7f);
 }
 
 }  // namespace

@@ -421,6 +421,12 @@ TEST(RemoveMeasurements, AllSelectedDeletesTheLog) {
     EXPECT_EQ(f.d.nItemCt, 0u);
     EXPECT_EQ(f.d.wFirstDate, 0);
     EXPECT_FALSE(FileExists(f.LogPath()));
+
+    f.Append(2);
+    f.BlockConditionWrites();
+    EXPECT_FALSE(RemoveMeasurements(f.store, f.d, kChannel, numbers));
+    EXPECT_EQ(f.d.nItemCt, 4u);
+    EXPECT_TRUE(FileExists(f.LogPath()));
 }
 
 TEST(RemoveMeasurements, NumbersOutsideTheDataAreRefused) {

@@ -88,6 +88,7 @@ TEST(Profile, LeadingDigitBoundsAndTheAutomaticAxis) {
         {-3.4, BoundDirection::Up, -3},    {9.5, BoundDirection::Up, 10},
         {-9.5, BoundDirection::Down, -10}, {20.0, BoundDirection::Up, 20},
         {0.0, BoundDirection::Up, 0},      {0.004, BoundDirection::Up, 0.004},
+        {3.01, BoundDirection::Up, 4},     {5.01, BoundDirection::Down, 5},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(LeadingDigitBound(c.x, c.direction, d, 0), c.bound, 1e-5) << c.x;
