@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     QTextDocument doc;
     // Without ligatures, so the PDF's text searches and copies as it was written ("fi", not
     // U+FB01).
-    QFont font(QStringLiteral("DejaVu Sans"), 10);
+    QFont font(QStringLiteral("DejaVu Sans"), 11);
     font.setStyleStrategy(QFont::PreferNoShaping);
     doc.setDefaultFont(font);
     doc.setMarkdown(QString::fromUtf8(in.readAll()));
@@ -51,8 +51,9 @@ int main(int argc, char** argv) {
     QPdfWriter writer(QString::fromLocal8Bit(argv[2]));
     writer.setTitle(QStringLiteral("KLV-570 operator's guide"));
     writer.setCreator(QStringLiteral("KLV-570"));
+    // The document keeps a margin of its own (2 cm) and puts the page numbers into it.
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     doc.print(&writer);
     if (!QFile::exists(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "%s: not written\n", argv[2]);

@@ -14,8 +14,8 @@ namespace {
 // nothing at all, and say so nowhere the operator looks.
 bool DesktopHasPdfViewer() {
     QProcess query;
-    query.start(QStringLiteral("xdg-mime"),
-                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/pdf")});
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                             QStringLiteral("application/pdf")});
     if (!query.waitForFinished(3000)) {
         query.kill();
         query.waitForFinished(1000);
@@ -48,12 +48,15 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(metrics.horizontalAdvance(QLatin1Char('x')) * 100, metrics.lineSpacing() * 40);
 }
 
-QString CHelpWindow::Text() const { return m_browser->toPlainText(); }
+QString CHelpWindow::Text() const {
+    return m_browser->toPlainText();
+}
 
 bool OpenPdfInViewer(const QString& pdfPath) {
     if (!QFileInfo(pdfPath).isFile() || !DesktopHasPdfViewer())
         return false;
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {QFileInfo(pdfPath).absoluteFilePath()});
+    return QProcess::startDetached(QStringLiteral("xdg-open"),
+                                   {QFileInfo(pdfPath).absoluteFilePath()});
 }
 
 }  // namespace klv

@@ -1,8 +1,9 @@
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QFile>
 #include <QRegularExpression>
 #include <QtTest>
-#include <sys/stat.h>
 
 #include "app/command_ids.h"
 #include "app/ui/help_window.h"
@@ -19,8 +20,8 @@ QStringList Chapters() {
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    return lines.filter(QRegularExpression(QStringLiteral("^# "))).replaceInStrings(
-        QRegularExpression(QStringLiteral("^# ")), QString());
+    return lines.filter(QRegularExpression(QStringLiteral("^# ")))
+        .replaceInStrings(QRegularExpression(QStringLiteral("^# ")), QString());
 }
 
 // A desktop of stand-in xdg-mime and xdg-open on PATH: xdg-mime names `viewer` as the PDF
@@ -41,7 +42,9 @@ struct Desktop {
         test::WriteTestFile(dir.File(name), "#!/bin/sh\n" + body + "\n");
         ::chmod(dir.File(name).c_str(), 0755);
     }
-    QString Opened() const { return QString::fromStdString(test::ReadTestFile(dir.File("opened"))); }
+    QString Opened() const {
+        return QString::fromStdString(test::ReadTestFile(dir.File("opened")));
+    }
     bool HasOpened() const { return QFile::exists(QString::fromStdString(dir.File("opened"))); }
 };
 
@@ -70,8 +73,8 @@ void HelpTest::noViewerOrNoGuideFileStartsNothing_data() {
     const QString guide = QStringLiteral(KLV_GUIDE_PDF);
     QTest::newRow("no application for PDF") << guide << QString();
     QTest::newRow("no xdg-mime") << guide << QStringLiteral("-");
-    QTest::newRow("no guide file") << guide + QStringLiteral(".missing")
-                                   << QStringLiteral("klv-viewer.desktop");
+    QTest::newRow("no guide file")
+        << guide + QStringLiteral(".missing") << QStringLiteral("klv-viewer.desktop");
 }
 
 void HelpTest::noViewerOrNoGuideFileStartsNothing() {
