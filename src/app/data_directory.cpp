@@ -70,4 +70,14 @@ std::string ExecutableDirectory() {
     return dir;
 }
 
+std::string HelpFilePath(const std::string& exeDir) {
+    const std::string beside = exeDir + kHelpFileName;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(beside, error))
+        return beside;
+    return std::filesystem::path(exeDir + kInstalledHelpFolder + kHelpFileName)
+        .lexically_normal()
+        .string();
+}
+
 }  // namespace klv

@@ -32,4 +32,11 @@ bool MakeDirectoryTree(const std::string& path);
 // The folder the running executable lies in, ending with "/" (empty when unknown).
 std::string ExecutableDirectory();
 
+// Where the guide installs beside `bindir`/.., for a program started from an installed tree.
+inline constexpr const char* kInstalledHelpFolder = "../share/doc/klv570/";
+
+// The operator's guide: beside the program (a build tree) when it is there, else where the
+// package installs it.
+std::string HelpFilePath(const std::string& exeDir);
+
 }  // namespace klv

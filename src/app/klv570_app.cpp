@@ -52,7 +52,7 @@ bool CKLV570App::CheckSingleInstance() {
 }
 
 void CKLV570App::SetUpPaths() {
-    m_helpPath = ExecutableDirectory() + kHelpFileName;
+    m_helpPath = HelpFilePath(ExecutableDirectory());
     LogPrint(2, "Help pdf file=%s\n", m_helpPath.c_str());
     // Failures here surface later, when the files are made.
     MakeDirectoryTree(m_dataDir);

@@ -229,6 +229,15 @@ TEST(DataDirectory, TheProgramsOwnFolderEndsWithASlashAndHoldsTheProgram) {
     EXPECT_TRUE(std::filesystem::is_regular_file(dir + program_invocation_short_name)) << dir;
 }
 
+TEST(DataDirectory, TheGuideBesideTheProgramComesBeforeTheInstalledOne) {
+    test::TempDir dir;
+    MakeDirectoryTree(dir.File("usr/bin"));
+    const std::string bin = dir.File("usr/bin/");
+    EXPECT_EQ(HelpFilePath(bin), dir.File("usr/share/doc/klv570/KLV570help.pdf"));
+    test::WriteTestFile(bin + "KLV570help.pdf", "%PDF");
+    EXPECT_EQ(HelpFilePath(bin), bin + "KLV570help.pdf");
+}
+
 TEST_F(AppTest, EventSoundsPlayTheTableReadAtStartUpAndAfterEachReload) {
     MakeDirectoryTree(Data() + "Graphics/");
     test::WriteTestFile(Data() + "Graphics/end.wav", test::TestWaveBytes(80));

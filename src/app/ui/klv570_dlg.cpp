@@ -3,10 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QMenuBar>
-#include <QUrl>
 
 #include "app/command_ids.h"
 #include "app/klv570_app.h"
@@ -19,6 +17,7 @@
 #include "app/ui/check_commands.h"
 #include "app/ui/condition_table.h"
 #include "app/ui/customize_dialog.h"
+#include "app/ui/help_window.h"
 #include "app/ui/hidden_key_sequence.h"
 #include "app/ui/main_channel.h"
 #include "app/ui/main_face.h"
@@ -267,9 +266,7 @@ void CKLV570Dlg::BuildCommandHandlers() {
         dialog.exec();
     });
     on(cmd::kExit, [this] { close(); });
-    on(cmd::kHelp, [this] {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(m_app.HelpPath())));
-    });
+    on(cmd::kHelp, [this] { ShowHelp(); });
     on(cmd::kVersion, [this] { ShowVersion(); });
     on(cmd::kStandardCalibration, [this] {
         RunStandardCalibration(m_app, *m_channel, *m_instrument, m_keys, *m_editContext, this);
@@ -285,6 +282,16 @@ void CKLV570Dlg::BuildCommandHandlers() {
     });
     if (m_app.Transmission() != nullptr)
         on(cmd::kTransmissionMethod, [this] { EditTransmissionMethod(); });
+}
+
+void CKLV570Dlg::ShowHelp() {
+    if (OpenPdfInViewer(QString::fromStdString(m_app.HelpPath())))
+        return;
+    if (m_helpWindow.isNull())
+        m_helpWindow = new CHelpWindow(this);
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
 }
 
 void CKLV570Dlg::DeleteConditionFiles() {

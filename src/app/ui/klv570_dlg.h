@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -19,6 +20,7 @@ class CMainFace;
 class CPotentialGraphLink;
 class CProtocolRunInstrument;
 class CRollPaperLink;
+class CHelpWindow;
 struct ConditionEditContext;
 
 // The main window. Closing asks "May the program be closed?"; on Yes the window settings are
@@ -66,6 +68,7 @@ private:
     void ShowSurfaceTreatment();
     void ChooseFont();
     void ShowVersion();
+    void ShowHelp();
     void EditTransmissionMethod();
     void EditItem(int id);
     void EditOpenCondition();
@@ -78,6 +81,7 @@ private:
     std::unique_ptr<CPotentialGraphLink> m_graph;
     std::unique_ptr<ConditionEditContext> m_editContext;
     CMainFace* m_face = nullptr;
+    QPointer<CHelpWindow> m_helpWindow;
     QHash<int, QAction*> m_actions;
     QHash<int, std::function<void()>> m_handlers;
     ControlState m_state;
