@@ -141,6 +141,7 @@ void CMainChannel::EndCondition() {
     m_lastCancellable = false;
     ShowFileName();
     ClearResultList();
+    ResetLevelMeter();
     m_refresh();
 }
 
