@@ -29,11 +29,13 @@ void MarkMissingItem(QWidget* control) {
     tinted.setColor(QPalette::Base, kMarkColour);
     control->setPalette(tinted);
     if (auto* combo = qobject_cast<QComboBox*>(control))
-        QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
-                         [combo] { Unmark(combo); }, Qt::SingleShotConnection);
+        QObject::connect(
+            combo, &QComboBox::currentIndexChanged, combo, [combo] { Unmark(combo); },
+            Qt::SingleShotConnection);
     else if (auto* button = qobject_cast<QAbstractButton*>(control))
-        QObject::connect(button, &QAbstractButton::clicked, button, [button] { Unmark(button); },
-                         Qt::SingleShotConnection);
+        QObject::connect(
+            button, &QAbstractButton::clicked, button, [button] { Unmark(button); },
+            Qt::SingleShotConnection);
 }
 
 bool IsMarkedMissing(const QWidget* control) {
