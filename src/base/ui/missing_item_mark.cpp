@@ -11,7 +11,7 @@ namespace klv {
 namespace {
 
 constexpr char kMarkProperty[] = "missingItem";
-const QColor kMarkColour(255, 200, 200);
+const QColor kMarkColour(255, 120, 120);
 
 void Unmark(QWidget* control) {
     control->setProperty(kMarkProperty, false);
