@@ -187,7 +187,7 @@ void CMeasRun::EvaluateOperatorStop(const PollingData& poll, PollResult& result,
     if (acceptAtOnce)
         m_trace.AddSample(poll);
     else
-        choice = m_dialogs.AskMeasureStop();
+        choice = m_dialogs.AskMeasureStop(v, *m_condition, static_cast<int>(m_layer));
     switch (choice) {
         case kStopKeepData:
             Accept(v, result);

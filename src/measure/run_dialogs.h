@@ -24,8 +24,8 @@ inline constexpr int kIdMeasDataModifyDialog = 563;
 class RunDialogs {
 public:
     virtual ~RunDialogs() = default;
-    // One of kStopKeepData ... kStopDiscard.
-    virtual int AskMeasureStop() = 0;
+    // One of kStopKeepData ... kStopDiscard, asked about layer k's value in the condition's unit.
+    virtual int AskMeasureStop(float valueInUnit, const MeasFileData& d, int k) = 0;
     // kAutoStopStart or kAutoStopCancel; the dialog plays and stops the "AutoStop" sound.
     virtual int AskAutoStop() = 0;
     // The corrected, non-negative value of layer k in the condition's unit.

@@ -93,6 +93,7 @@ TEST(EvaluatePoll, OperatorStopChoices) {
         f.Start();
         const PollResult r = f.Feed(Ended(123, kEndOperatorStop));
         EXPECT_EQ(f.dialogs.asked, std::vector<int>{561});
+        EXPECT_FLOAT_EQ(f.dialogs.offeredValue, 12.3f);  // the question shows what it is about
         ExpectValue(r, 12.3f);
         EXPECT_EQ(f.sounds.played, std::vector<RunSound>{RunSound::MeasStop});
         ExpectLayerOver(f);

@@ -73,8 +73,9 @@ private:
 
 class ScriptedRunDialogs final : public RunDialogs {
 public:
-    int AskMeasureStop() override {
+    int AskMeasureStop(float valueInUnit, const MeasFileData&, int) override {
         asked.push_back(561);
+        offeredValue = valueInUnit;
         return stopChoice;
     }
     int AskAutoStop() override {

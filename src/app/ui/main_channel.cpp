@@ -49,6 +49,7 @@ CMainChannel::CMainChannel(CKLV570App& app, CMainFace& face, RunInstrument& inst
       m_output(app, *this, *face.SimpleStat(), window),
       m_pollTarget(&window),
       m_run(instrument, m_dialogs, app.Trace(), m_sounds, app.Op(), app.Calibration()) {
+    m_dialogs.SetValueView(face.ResultList());
     m_face.SimpleStat()->SetSource([this] {
         return CSimpleStat::Source{&m_app.Conditions(), Condition(), m_index};
     });
@@ -140,6 +141,7 @@ void CMainChannel::EndCondition() {
     m_lastCancellable = false;
     ShowFileName();
     ClearResultList();
+    ResetLevelMeter();
     m_refresh();
 }
 

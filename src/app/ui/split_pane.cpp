@@ -6,6 +6,14 @@
 
 namespace klv {
 
+namespace {
+
+int MinimumWidth(const QWidget& w) {
+    return std::max(w.minimumWidth(), w.minimumSizeHint().width());
+}
+
+}  // namespace
+
 CSplitPane::CSplitPane(QWidget* left, QWidget* right, QWidget* parent)
     : QWidget(parent), m_left(left), m_right(right), m_bar(new CSplitBar(this)) {
     m_left->setParent(this);
@@ -34,7 +42,13 @@ void CSplitPane::ResetSplitPosition() {
 int CSplitPane::SplitPosition() const {
     const int width = ClientWidth();
     const int wanted = m_split.value_or(width - kDefaultRightWidth);
-    return std::clamp(wanted, kEdgeDistance, std::max(kEdgeDistance, width - kEdgeDistance));
+    // A position kept from a wider window must not crush either side below its minimum.
+    const int low = std::max(kEdgeDistance, x() + MinimumWidth(*m_left) + CSplitBar::kHitMargin);
+    const int paneRight = parentWidget() != nullptr ? x() + this->width() : width;
+    const int high =
+        std::min(width - kEdgeDistance,
+                 paneRight - MinimumWidth(*m_right) - CSplitBar::kBarWidth - CSplitBar::kHitMargin);
+    return std::clamp(wanted, low, std::max(low, high));
 }
 
 int CSplitPane::ClientWidth() const {

@@ -72,6 +72,10 @@ Qt::Alignment ToQtAlignment(ColumnAlign align) {
 
 void RestoreWindowPlacement(QWidget& window, const ProfileFile& ini, const std::string& section,
                             bool withSize, bool fullPlacement, std::optional<WindowSize> minimum) {
+    // A window not yet shown has no size of its own: it takes its layout's, before the clamp
+    // measures it, or a default size would push it off where it was left.
+    if (!withSize && !window.isVisible() && !window.testAttribute(Qt::WA_Resized))
+        window.adjustSize();
     const std::vector<WindowRect> areas = ScreenAreas();
     WindowPlacement p =
         ReadWindowPlacement(ini, section, ToWindowRect(CentredOnParent(window)), areas,
@@ -81,9 +85,6 @@ void RestoreWindowPlacement(QWidget& window, const ProfileFile& ini, const std::
     if (withSize) {
         window.setGeometry(ToQRect(p.normal));
     } else {
-        // A window not yet shown has no size of its own: it takes its layout's.
-        if (!window.isVisible() && !window.testAttribute(Qt::WA_Resized))
-            window.adjustSize();
         window.setGeometry(QRect(QPoint(p.normal.x, p.normal.y), window.size()));
     }
     if (fullPlacement && p.showCmd == kShowMaximized)

@@ -12,8 +12,12 @@ constexpr CRadioChoiceDialog::Choice kChoices[] = {
 
 }  // namespace
 
-CCalDataError::CCalDataError(QWidget* parent)
+CCalDataError::CCalDataError(const QString& measured, const QString& standard,
+                             const QString& deviation, QWidget* parent)
     : CRadioChoiceDialog("CCalDataError", "Bad calibration",
-                         "Out of the range for correction guarantee", kChoices, parent) {}
+                         "Out of the range for correction guarantee", kChoices, parent) {
+    ShowValues(QStringLiteral("Measurement value: %1\nThickness Standard: %2\nDeviation: %3")
+                   .arg(measured, standard, deviation));
+}
 
 }  // namespace klv

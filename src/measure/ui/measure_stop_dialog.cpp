@@ -1,5 +1,9 @@
 #include "measure/ui/measure_stop_dialog.h"
 
+#include "base/ui/text_codec.h"
+#include "reference/layer_value_format.h"
+#include "reference/unit_gasket_tables.h"
+
 namespace klv {
 
 namespace {
@@ -13,8 +17,12 @@ constexpr CRadioChoiceDialog::Choice kChoices[] = {
 
 }  // namespace
 
-CMeasureStop::CMeasureStop(QWidget* parent)
+CMeasureStop::CMeasureStop(float valueInUnit, const MeasFileData& d, int k, QWidget* parent)
     : CRadioChoiceDialog("CMeasureStop", "Stop measurement", "Measurment has stopped.  What to do?",
-                         kChoices, parent) {}
+                         kChoices, parent) {
+    ShowValues(QStringLiteral("Measurement value: ") +
+               ToQString(FormatLayerValue(valueInUnit, d, k, false, false)).trimmed() +
+               QStringLiteral(" ") + ToQString(std::string(GetUnitName(d.bUnit))));
+}
 
 }  // namespace klv

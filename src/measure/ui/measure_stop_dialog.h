@@ -5,13 +5,14 @@
 
 namespace klv {
 
-// "Stop measurement" (dialog 561): what becomes of a layer the operator stopped. Returns the
-// id of the chosen radio button, 5020 to 5023; it can't be closed without a choice.
+// "Stop measurement" (dialog 561): what becomes of a layer the operator stopped, whose value
+// it shows. Returns the id of the chosen radio button, 5020 to 5023; it can't be closed
+// without a choice.
 class CMeasureStop final : public CRadioChoiceDialog {
     Q_OBJECT
 public:
     static constexpr int kDialogId = kIdMeasureStopDialog;
-    explicit CMeasureStop(QWidget* parent = nullptr);
+    CMeasureStop(float valueInUnit, const MeasFileData& d, int k, QWidget* parent = nullptr);
 };
 
 }  // namespace klv

@@ -1,13 +1,16 @@
 #include "measure/ui/qt_run_dialogs.h"
 
+#include "base/ui/place_clear_of.h"
 #include "measure/ui/meas_auto_stop_dialog.h"
 #include "measure/ui/meas_data_modify_dialog.h"
 #include "measure/ui/measure_stop_dialog.h"
 
 namespace klv {
 
-int CQtRunDialogs::AskMeasureStop() {
-    CMeasureStop dialog(m_owner);
+int CQtRunDialogs::AskMeasureStop(float valueInUnit, const MeasFileData& d, int k) {
+    CMeasureStop dialog(valueInUnit, d, k, m_owner);
+    if (m_valueView)
+        PlaceClearOf(dialog, *m_valueView);
     return dialog.exec();
 }
 

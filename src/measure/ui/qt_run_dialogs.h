@@ -14,7 +14,10 @@ public:
     CQtRunDialogs(QWidget* owner, RunSounds& sounds, Operator& op)
         : m_owner(owner), m_sounds(sounds), m_operator(op) {}
 
-    int AskMeasureStop() override;
+    // The view that shows the running value, which the stop question leaves uncovered.
+    void SetValueView(const QWidget* view) { m_valueView = view; }
+
+    int AskMeasureStop(float valueInUnit, const MeasFileData& d, int k) override;
     int AskAutoStop() override;
     float AskCorrectedValue(float valueInUnit, const MeasFileData& d, int k) override;
 
@@ -22,6 +25,7 @@ private:
     QWidget* m_owner;
     RunSounds& m_sounds;
     Operator& m_operator;
+    const QWidget* m_valueView = nullptr;
 };
 
 }  // namespace klv

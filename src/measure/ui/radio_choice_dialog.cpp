@@ -1,6 +1,5 @@
 #include "measure/ui/radio_choice_dialog.h"
 
-#include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -15,6 +14,10 @@ CRadioChoiceDialog::CRadioChoiceDialog(const char* objectName, const char* capti
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     auto* column = new QVBoxLayout(this);
     column->addWidget(new QLabel(QString::fromLatin1(question)));
+    m_values = new QLabel;
+    m_values->setObjectName(QStringLiteral("values"));
+    m_values->hide();
+    column->addWidget(m_values);
     for (const Choice& choice : choices) {
         auto* radio = new QRadioButton(QString::fromLatin1(choice.text));
         radio->setObjectName(QStringLiteral("choice%1").arg(choice.id));
@@ -31,6 +34,11 @@ CRadioChoiceDialog::CRadioChoiceDialog(const char* objectName, const char* capti
         if (m_choices.checkedId() != -1)
             done(m_choices.checkedId());
     });
+}
+
+void CRadioChoiceDialog::ShowValues(const QString& lines) {
+    m_values->setText(lines);
+    m_values->setVisible(!lines.isEmpty());
 }
 
 }  // namespace klv

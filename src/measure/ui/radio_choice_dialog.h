@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <span>
 
@@ -21,7 +22,12 @@ public:
 
     void reject() override {}
 
+protected:
+    // Lines under the question with the values the answer decides about.
+    void ShowValues(const QString& lines);
+
 private:
+    QLabel* m_values = nullptr;
     QButtonGroup m_choices;
     QPushButton* m_ok = nullptr;
 };

@@ -14,6 +14,7 @@
 #include "base/fixed_text.h"
 #include "base/number_format.h"
 #include "base/number_parse.h"
+#include "base/ui/place_clear_of.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/validation_message.h"
 #include "measure/ui/cal_data_error_dialog.h"
@@ -269,7 +270,18 @@ void CStandardCalibrate::OnPollingNotify() {
             break;
         case CalibrationStep::OutOfRange: {
             m_seams.sounds.PlayEventSound(RunSound::CalError);
-            CCalDataError badCalibration(this);
+            const QString unit =
+                QStringLiteral(" ") + ToQString(std::string(GetUnitName(m_condition.bUnit)));
+            const auto thickness = [&](float valueInUnit) {
+                return ToQString(FormatLayerValue(valueInUnit, m_condition, 0, false, false))
+                           .trimmed() +
+                       unit;
+            };
+            CCalDataError badCalibration(
+                thickness(m_calibration.Sum()),
+                thickness(ToUnit(m_record.fStandardThickness, m_condition.bUnit)),
+                ToQString(FormatPercent(m_calibration.Deviation(), false)), this);
+            PlaceClearOf(badCalibration, *m_values);
             const int choice = badCalibration.exec();
             if (choice == kCalReplaceGasket) {
                 m_values->clear();

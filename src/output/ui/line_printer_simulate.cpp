@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
+#include <algorithm>
 #include <climits>
 
 #include "base/ui/window_settings.h"
@@ -17,6 +19,7 @@ namespace {
 constexpr char kSection[] = "LinePrintSiml";
 constexpr int kInitialHeight = 400;
 constexpr int kMinimumHeight = 48;
+constexpr int kAirPixels = 6;
 
 }  // namespace
 
@@ -44,13 +47,32 @@ void CLinePrinterSimulate::Open() {
                         m_profile->GetProfileInt(kSection, ini::kWinLeft, INT_MIN) != INT_MIN;
     if (m_profile != nullptr)
         RestoreWindowPlacement(*this, *m_profile, kSection, true, false);
-    if (!stored && screen() != nullptr) {
-        // Beside the main window rather than over its results, as a receipt would come out.
-        const QRect area = screen()->availableGeometry();
-        move(area.right() - kStripWidth + 1, area.top());
-    }
+    if (!stored && screen() != nullptr)
+        PlaceBesideOwner();
     setFixedWidth(kStripWidth);
     show();
+}
+
+void CLinePrinterSimulate::PlaceBesideOwner() {
+    const QRect area = screen()->availableGeometry();
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    // Beside the main window rather than over its results, as a receipt would come out; over
+    // its right edge only when the screen has no room beside it.
+    int x = area.right() + 1 - kStripWidth;
+    int y = area.top();
+    if (owner != nullptr && owner->isVisible()) {
+        const QRect main = owner->frameGeometry();
+        // Not shown yet, the window has no frame: the style's border and some air stand in.
+        const int frame = std::max(frameGeometry().width() - width(),
+                                   2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth)) +
+                          kAirPixels;
+        y = std::clamp(main.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
+        if (main.right() + 1 + kStripWidth + 2 * frame <= area.right() + 1)
+            x = main.right() + 1 + frame;
+        else if (main.left() - kStripWidth - 2 * frame >= area.left())
+            x = main.left() - kStripWidth - frame;
+    }
+    move(x, y);
 }
 
 void CLinePrinterSimulate::Shutdown() {

@@ -35,6 +35,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void PlaceBesideOwner();
     ProfileFile* m_profile;
     QImage m_strip;
     bool m_closing = false;

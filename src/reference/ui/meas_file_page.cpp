@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "base/check_messages.h"
 #include "base/number_parse.h"
+#include "base/ui/missing_item_mark.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/validation_message.h"
 #include "reference/condition_rules.h"
@@ -33,6 +35,8 @@ bool CMeasFilePage::Report(const ConditionCheck& check) {
             openList = [box] { box->click(); };
     }
     ShowValidationMessage(Op(), control, check.message);
+    if (check.message == kMsgLackOfItem)
+        MarkMissingItem(control);
     if (openList)
         openList();
     return false;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "base/check_messages.h"
 #include "base/fixed_text.h"
 #include "base/ui/text_codec.h"
 #include "reference/condition_rules.h"
@@ -204,7 +205,14 @@ void CMeasFileStructurePage::AfterStructureChange() {
 }
 
 bool CMeasFileStructurePage::ConfirmStructure() {
-    if (!Report(CheckLayersAndBase(D())) || !Report(CheckRanges(D())))
+    ConditionCheck first = CheckLayersAndBase(D());
+    const ConditionCheck ranges = CheckRanges(D());
+    // The range rows stand above unit and gasket: a missing range is the first missing item.
+    const bool belowRanges =
+        first.field == ConditionField::Unit || first.field == ConditionField::Gasket;
+    if (!first.ok() && belowRanges && !ranges.ok() && ranges.message == kMsgLackOfItem)
+        first = ranges;
+    if (!Report(first) || !Report(ranges))
         return false;
     if (!m_s.wizard)
         return true;

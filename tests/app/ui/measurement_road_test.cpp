@@ -20,6 +20,7 @@
 #include "base/window_placement.h"
 #include "device/simulator_state.h"
 #include "device/ui/simulation_dialog.h"
+#include "measure/ui/level_meter.h"
 #include "reference/coating_table.h"
 #include "reference/condition_rules.h"
 #include "reference/msr_log_file.h"
@@ -207,8 +208,15 @@ void MeasurementRoadTest::measurementEndForgetsTheChannelAndNextStartAsks() {
         QVERIFY(road.Channel().IsOpen());
         QCOMPARE(road.p.app.Profile().GetProfileString("Measurement", "MeasFileNbr", ""),
                  std::string("1,2"));
+        // A plated layer leaves the meter full; it clears with the channel.
+        std::uint32_t count = 0;
+        road.MeasureLayer(count);
+        const CLevelMeter& meter = *road.w.Face().LevelMeter();
+        QCOMPARE(meter.Level(), kLevelMeterTop);
         road.w.OnCommand(cmd::kEndMeasurement);
         QVERIFY(!road.Channel().IsOpen());
+        QCOMPARE(meter.Level(), 0);
+        QVERIFY(!meter.IsRunning());
         QVERIFY(!road.p.app.Profile().HasProfileKey("Measurement", "MeasFileNbr"));
         QCOMPARE(road.w.Face().ChannelLine()->text(), QStringLiteral("Not selected."));
         QCOMPARE(road.Status(), QStringLiteral(" Please select measurement condition file."));

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 #include <QtTest>
 
@@ -19,6 +20,7 @@ private slots:
     void fullWidthDigitsAreDrawnWhateverTheFonts();
     void controlsPlayTheInstrument();
     void refusesCloseEnterAndEscapeAndKeepsItsPlace();
+    void comesBackWhereItWasLeftWithItsFrameOnTheScreen();
 };
 
 static QString Text(QWidget& w, const char* name) {
@@ -114,6 +116,30 @@ void SimulationTest::refusesCloseEnterAndEscapeAndKeepsItsPlace() {
     }
     QCOMPARE(profile.GetProfileInt("SimulationDlg", "WinLeft", 0), 60);
     QCOMPARE(profile.GetProfileInt("SimulationDlg", "WinTop", 0), 70);
+}
+
+void SimulationTest::comesBackWhereItWasLeftWithItsFrameOnTheScreen() {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    test::SettableClock clock;
+    CSimulatorState state(clock);
+    CSimulation probe(state, nullptr);
+    const QSize size = probe.sizeHint();
+    // Near the lower right corner with room for a frame, and half off the screen.
+    const QPoint nearCorner = area.bottomRight() - QPoint(size.width() + 40, size.height() + 60);
+    const QPoint offScreen = area.bottomRight() - QPoint(size.width() / 2, size.height() / 2);
+    for (const QPoint& stored : {nearCorner, offScreen}) {
+        test::TempDir dir;
+        ProfileFile profile(dir.File("KLV570.ini"));
+        profile.WriteProfileInt("SimulationDlg", "WinLeft", stored.x());
+        profile.WriteProfileInt("SimulationDlg", "WinTop", stored.y());
+        CSimulation window(state, &profile);
+        window.Open();
+        const QRect normal = window.normalGeometry();
+        QVERIFY(area.contains(normal));
+        if (stored == nearCorner)
+            QCOMPARE(normal.topLeft(), stored);
+        window.Shutdown();
+    }
 }
 
 }  // namespace klv

@@ -145,11 +145,20 @@ void CalibrationDialogsTest::beyondNineteenPercentIsABadCalibration() {
     rig.MeasureLayer(dialog, "10", 1190);  // exactly 19 %
     QCOMPARE(Values(dialog).size(), 1);
     klv::test::ModalDriver driver;
-    driver.When("CCalDataError", [](QWidget& w) {
+    QString shown;
+    QRect asked;
+    driver.When("CCalDataError", [&](QWidget& w) {
+        shown = Find<QLabel>(w, "values")->text();
+        asked = w.frameGeometry();
         Click(w, "choice5200");
         Click(w, "ok");
     });
     rig.MeasureLayer(dialog, "10", 1191);  // 19.1 %
+    // The operator sees what was measured against what, and the value list stays in view.
+    QCOMPARE(shown, QString("Measurement value: 11.91 um\nThickness Standard: 10.00 um\n"
+                            "Deviation: +19.1%"));
+    const QWidget* list = Find<QListWidget>(dialog, "ctl4102");
+    QVERIFY(!asked.intersects(QRect(list->mapToGlobal(QPoint(0, 0)), list->size())));
     QCOMPARE(rig.fx.sounds.played.back(), klv::RunSound::CalError);
     QVERIFY(Values(dialog).isEmpty());  // "After replacing the gasket" empties the list
     QVERIFY(!Find<QPushButton>(dialog, "ctl32812")->isEnabled());

@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include "measure/ui/meas_auto_stop_dialog.h"
@@ -47,9 +48,11 @@ private slots:
 };
 
 void RunDialogsTest::measureStopNeedsAChoiceAndReturnsItsId() {
-    klv::CMeasureStop dialog;
+    const klv::MeasFileData d = klv::test::Condition({klv::test::Layer(klv::kCoatNickel, "Ni")});
+    klv::CMeasureStop dialog(12.3f, d, 0);
     ShowActive(dialog);
     QCOMPARE(dialog.windowTitle(), QString("Stop measurement"));
+    QCOMPARE(Find<QLabel>(dialog, "values")->text(), QString("Measurement value: 12.3 um"));
     auto* ok = Find<QPushButton>(dialog, "ok");
     QVERIFY(!ok->isEnabled());
     QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -136,14 +139,25 @@ void RunDialogsTest::runDialogsAskThroughTheModalDialog() {
     RecordingSounds sounds;
     ScriptedOperator op;
     klv::CQtRunDialogs dialogs(nullptr, sounds, op);
+    // The running value is a band across the middle of the screen, where a dialog centres.
+    QWidget value;
+    const QRect screen = value.screen()->availableGeometry();
+    value.setGeometry(screen.x(), screen.center().y() - screen.height() / 12, screen.width(),
+                      screen.height() / 6);
+    ShowActive(value);
+    dialogs.SetValueView(&value);
+    const klv::MeasFileData d = klv::test::Condition({klv::test::Layer(klv::kCoatNickel, "Ni")});
     klv::test::ModalDriver modal;
-    modal.When(QStringLiteral("CMeasureStop"), [](QWidget& stop) {
+    QRect asked;
+    modal.When(QStringLiteral("CMeasureStop"), [&asked](QWidget& stop) {
+        asked = stop.frameGeometry();
         Find<QRadioButton>(stop, "choice5021")->click();
         Find<QPushButton>(stop, "ok")->click();
     });
-    QCOMPARE(dialogs.AskMeasureStop(), klv::kStopChangeData);
+    QCOMPARE(dialogs.AskMeasureStop(4.0f, d, 0), klv::kStopChangeData);
+    QVERIFY(asked.isValid());
+    QVERIFY(!asked.intersects(value.frameGeometry()));
 
-    const klv::MeasFileData d = klv::test::Condition({klv::test::Layer(klv::kCoatNickel, "Ni")});
     modal.When(QStringLiteral("CMeasDataModify"), [](QWidget& modify) {
         Find<QLineEdit>(modify, "value")->setText("3.25");
         Find<QPushButton>(modify, "ok")->click();

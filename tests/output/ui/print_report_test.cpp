@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QTimer>
 #include <QtTest>
+#include <cstdlib>
 
 #include "output/file_printer_queue.h"
 #include "output/recording_drawer.h"
@@ -35,6 +36,7 @@ private slots:
     void rollPaperReportsGoInBandsAfterTheFeed();
     void rollPaperFailuresAreToldAndNotPrinted();
     void printImageWindowShowsPageAfterPage();
+    void rollPaperImageOpensBesideItsOwner();
 };
 
 namespace {
@@ -259,6 +261,27 @@ void PrintReportTest::printImageWindowShowsPageAfterPage() {
     QVERIFY(ink.top() >= firstPage.height() / 11.693 - 1);
     QVERIFY(ink.right() <= firstPage.width() - left + 1);
     QVERIFY(ink.right() > firstPage.width() - left - 4);
+}
+
+void PrintReportTest::rollPaperImageOpensBesideItsOwner() {
+    // Without a stored place: beside the main window where the screen has room, over it
+    // only where it has none.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const int room = area.width() - CLinePrinterSimulate::kStripWidth;
+    QWidget owner;
+    owner.setGeometry(area.right() + 1 - room / 2, area.top() + 40, room / 2, 200);
+    owner.show();
+    {
+        CLinePrinterSimulate strip(nullptr, &owner);
+        strip.Open();
+        QVERIFY(!strip.frameGeometry().intersects(owner.frameGeometry()));
+        QVERIFY(area.contains(strip.geometry()));
+    }
+    owner.setGeometry(area.left() + room / 2, area.top(), area.width() - room, 200);
+    CLinePrinterSimulate strip(nullptr, &owner);
+    strip.Open();
+    // No room: at the screen's right edge, give or take a frame the platform adds.
+    QVERIFY(std::abs(strip.geometry().right() - area.right()) <= 4);
 }
 
 }  // namespace klv

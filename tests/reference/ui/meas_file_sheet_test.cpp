@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "base/fixed_text.h"
+#include "base/ui/missing_item_mark.h"
 #include "base/ui/subclass_tab_ctrl.h"
 #include "reference/condition_rules.h"
 #include "reference/ui/edit_condition.h"
@@ -104,6 +105,34 @@ private slots:
         QCOMPARE(d.bOldBlanking, kLegacyBlankingMoved);
         QVERIFY(sheet.Confirmed());
         QCOMPARE(std::memcmp(&d, &sheet.ConfirmedData(), sizeof d), 0);
+    }
+
+    void finishPointsAtTheFirstMissingItemWithAMark() {
+        SheetFixture f;
+        CMeasFileSheet sheet(f.ctx, NewMeasFileData(), 4, false, f.Seams());
+        sheet.show();
+        f.AnswerCoat(5, "Cu");
+        Find<QPushButton>(sheet, "coatBox0")->click();
+        f.AnswerCoat(1, "Fe");
+        Find<QPushButton>(sheet, "baseBox")->click();
+        auto* range = Find<QComboBox>(sheet, "rangeCombo0");
+        auto* gasket = Find<QComboBox>(sheet, "gasketCombo");
+        // The range row stands above the gasket: it is named first, then the gasket.
+        for (QComboBox* missing : {range, gasket}) {
+            f.op.Clear();
+            Find<QPushButton>(sheet, "finishButton")->click();
+            QCOMPARE(f.op.Texts(), std::vector<std::string>{"Lack of item."});
+            QVERIFY(!sheet.Confirmed());
+            QCOMPARE(sheet.focusWidget(), missing);
+            QVERIFY(IsMarkedMissing(missing));
+            missing->hidePopup();
+            Choose(missing, 0);
+            QVERIFY(!IsMarkedMissing(missing));
+        }
+        f.op.Clear();
+        Find<QPushButton>(sheet, "finishButton")->click();
+        QVERIFY(f.op.Texts().empty());
+        QVERIFY(sheet.Confirmed());
     }
 
     void wtGasketLeadsToTheWtPageAndFinishesThere() {
