@@ -92,8 +92,7 @@ const char* PointCaption(int index) {
     static constexpr std::array<const char*, kOutputPointCount> kCaptions = {
         "210.0mA", "21.00mA", "21.00mA", "2.100mA", "2100um",
         "210.0um", "210.0um", "21.00um", "21.00um", "2.100um"};
-    return index >= 0 && index < kOutputPointCount ? kCaptions[static_cast<std::size_t>(index)]
-                                                   : "";
+    return kCaptions.at(static_cast<std::size_t>(index));
 }
 
 std::optional<std::vector<std::string>> CalibrationPrintLines(

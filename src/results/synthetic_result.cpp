@@ -31,7 +31,6 @@ struct ItemPlan {
         0;  // weigh the thickness as this coating; 0: as formatLayer's total
     std::int8_t uIsAlloy = kItemOfLayer;
     bool used = false;
-    bool noValue = false;  // the value text shows the dashes
     bool missing = false;  // a record it is made of has no value
     bool bValid = false;
     bool verdict = false;  // judged against formatLayer's limits
@@ -108,8 +107,7 @@ void PlanPlainResult(const LayerShape& shape, std::span<const MsrLogRecord> reco
             continue;
         ItemPlan& item = p.item[k];
         item = Total(k, nullptr, GetLayerThickness(shape, records, k), kItemOfLayer);
-        item.noValue = HasNoValue(records[k]);
-        item.missing = item.noValue;
+        item.missing = HasNoValue(records[k]);
         // A share of an alloy layer without a value leaves the total unknown.
         for (int alloy : {k - 1, k + 1})
             if (alloy >= 0 && alloy < shape.layers &&
@@ -159,7 +157,7 @@ void FillItem(const MeasFileData& d, std::span<const MsrLogRecord> records, cons
     SetFixedText(item.szMeasTitle,
                  p.title != nullptr ? std::string(p.title) : GetCoatNamePadded(d, k));
     SetFixedText(item.szMeasValue,
-                 FormatLayerValue(valueInUnit, d, k, d.bGasket == kGasketWT, p.noValue));
+                 FormatLayerValue(valueInUnit, d, k, d.bGasket == kGasketWT, p.missing));
     item.lMeasValue = valueInUnit;
     SetFixedText(item.szUnit, GetUnitName(d.bUnit));
     SetFixedText(item.szWeightTitle, "Dissolved weight");
@@ -173,7 +171,8 @@ void FillItem(const MeasFileData& d, std::span<const MsrLogRecord> records, cons
     SetFixedText(item.szLimit, kNoVerdict);
     item.uIsAlloy = p.uIsAlloy;
     item.bValid = p.bValid ? 1 : 0;
-    if (p.verdict)
+    // An unknown figure is shown as dashes and judged by nothing.
+    if (p.verdict && !p.missing)
         SetLimitVerdict(d, k, p.micrometres, item);
 }
 

@@ -1,6 +1,7 @@
 #include "stats/statistics_session.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "base/number_format.h"
 #include "base/number_parse.h"
@@ -99,8 +100,7 @@ bool CStatisticsSession::CoversAllData(std::size_t selectedRows) const {
 
 std::vector<std::uint32_t> CStatisticsSession::AllRows() const {
     std::vector<std::uint32_t> rows(GetDataQuantity(m_condition));
-    for (std::uint32_t i = 0; i < rows.size(); ++i)
-        rows[i] = i;
+    std::iota(rows.begin(), rows.end(), 0u);
     return rows;
 }
 

@@ -40,6 +40,8 @@ TEST(WindowPlacement, AWindowComesBackOnTheScreenOfItsStoredPosition) {
     // An origin off every screen: the one the window overlaps most, else the primary.
     EXPECT_EQ(ChooseScreenArea({1200, 1050, 400, 100}, areas), areas[1]);
     EXPECT_EQ(ChooseScreenArea({5000, 5000, 400, 300}, areas), areas[0]);
+    // Most area wins, not the widest strip: 700 x 900 above against 700 x 50 below.
+    EXPECT_EQ(ChooseScreenArea({-300, -950, 1000, 1000}, areas), areas[2]);
 
     test::TempDir dir;
     ProfileFile ini(dir.File("KLV570.ini"));

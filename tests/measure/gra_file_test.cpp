@@ -10,10 +10,10 @@
 namespace klv {
 namespace {
 
-std::string Image(std::int32_t count, std::size_t sampleBytes) {
+std::string Image(std::int32_t count, std::size_t sampleBytes, std::int32_t interval = 100) {
     GraHeader h = MakeGraHeader();
     h.lCount = count;
-    h.lInterval = 100;
+    h.lInterval = interval;
     std::string bytes(sizeof h + sampleBytes, '\0');
     std::memcpy(bytes.data(), &h, sizeof h);
     return bytes;
@@ -48,6 +48,8 @@ TEST(GraFile, ValidityRules) {
         {"header cut", Image(0, 0).substr(0, 375), false},
         {"other magic", badMagic, false},
         {"zero interval", zeroInterval, false},
+        {"one millisecond interval", Image(2, 8, 1), true},
+        {"negative interval", Image(2, 8, -100), false},
         // The trace could not grow past it in 32 bits.
         {"count above the trace's limit", Image(kGraMaximumCount + 1, 0), false},
     };

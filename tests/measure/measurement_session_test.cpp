@@ -191,11 +191,21 @@ TEST(MeasurementSession, AnInvalidLaterLayerIsStoredWithoutValue) {
 TEST(MeasurementSession, AStoppedLayerStaysToBeMeasuredAgain) {
     SessionFixture f(TwoLayers());
     ASSERT_EQ(f.session->StartMeasurement(), 1);
-    f.Notify(Poll(3, kStatusRunning, 0, false));
+    // Stopped while the instrument blanks: the display must not go on blinking.
+    f.Notify(Poll(3, kStatusRunning | kStatusBlanking, 0, false));
     EXPECT_FALSE(f.view.measuring);
+    EXPECT_FALSE(f.view.blinking);
     EXPECT_EQ(f.view.meterResets, 1);
     EXPECT_EQ(f.session->Layer(), 0);
     EXPECT_EQ(f.session->StartMeasurement(), 1);
+}
+
+TEST(MeasurementSession, AResetStartsTheNextMeasurementAtTheFirstLayer) {
+    SessionFixture f(TwoLayers());
+    f.MeasureLayer(100);
+    ASSERT_EQ(f.session->Layer(), 1);
+    f.session->ResetLayer();
+    EXPECT_EQ(f.session->Layer(), 0);
 }
 
 TEST(MeasurementSession, ADataLogFailureLeavesTheLayer) {

@@ -240,9 +240,12 @@ TEST(EvaluatePoll, SaturationAsksTwiceBeforeItContinues) {
 TEST(EvaluatePoll, AnUnknownEndReasonIsAnInvalidLayerWithAMessage) {
     RunFixture f;
     f.Start();
-    ExpectInvalid(f.Feed(Ended(50, 9)));
+    ExpectInvalid(f.Feed(Ended(50, 255)));
     ASSERT_EQ(f.op.Messages().size(), 1u);
-    EXPECT_NE(f.op.Messages()[0].text.find("(9)"), std::string::npos);
+    // The widest reason and the whole text, nothing cut off.
+    const std::string& text = f.op.Messages()[0].text;
+    EXPECT_NE(text.find("reason (255)."), std::string::npos);
+    EXPECT_TRUE(text.ends_with("Please measure it again.")) << text;
     ExpectLayerOver(f);
 }
 

@@ -161,6 +161,35 @@ TEST(SyntheticResult, CountStopsAtTheFirstUnmeasuredLayerAndNoValueShowsDashes) 
     EXPECT_FALSE(IsItemUsed(r.item[2]));
 }
 
+TEST(SyntheticResult, AllTinHasNoValueWhenTheAlloyLayerHasNone) {
+    MeasFileData d = TinAlloyCopper();
+    const MsrLogRecord two[] = {Measured(2.0f), test::NoValue()};
+    SyntheticResult r;
+    EditSyntheticResult(d, two, r, false);
+    EXPECT_NE(Value(r.item[0]), " -----");
+    EXPECT_EQ(Value(r.item[1]), " -----");
+    EXPECT_EQ(Value(r.item[2]), " -----");
+
+    // Four layers list each layer with its alloy share: both neighbours of the alloy are unknown,
+    // and an unknown figure gets no verdict.
+    MeasFileData four = Condition({Layer(kCoatNickel, "Ni"), Layer(kCoatTin, "Sn"),
+                                   test::AlloyLayer(), Layer(kCoatCopper, "Cu")});
+    four.bStatFlags = kStatLimitCheckOn;
+    for (LayerLimits& l : four.limits) {
+        l.fLowerLimit = 50;
+        l.fUpperLimit = 100;
+    }
+    const MsrLogRecord records[] = {Measured(1.0f), Measured(2.0f), test::NoValue(),
+                                    Measured(3.0f)};
+    EditSyntheticResult(four, records, r, false);
+    EXPECT_NE(Value(r.item[0]), " -----");
+    EXPECT_EQ(r.item[0].nLimitMark, kLimitBelow);
+    for (const int k : {1, 3}) {
+        EXPECT_EQ(Value(r.item[k]), " -----") << k;
+        EXPECT_EQ(r.item[k].nLimitMark, 0) << k;
+    }
+}
+
 // Counting statistics takes the numbers without the texts: they must be the shown ones.
 TEST(SyntheticValues, AreTheNumbersOfTheFullResult) {
     MeasFileData tin = TinAlloyCopper();

@@ -170,6 +170,10 @@ TEST(CalcStatistics, TinAlloyColumnsAreTheFiguresOfTheSplit) {
                                   "Solid Sn", "Sn of alloy", "All Sn", "Solid Cu", "All Cu"}));
     EXPECT_STREQ(t.block.szCoat[4], "All Cu");
     EXPECT_STREQ(t.block.szAverage[4], "4.3");
+    // Every tin and copper figure is a thickness of its own layer's format, never the alloy's.
+    const char* averages[] = {"2.3", "0.2", "2.5", "4.0"};
+    for (int k = 0; k < 4; ++k)
+        EXPECT_STREQ(t.block.szAverage[k], averages[k]) << k;
     EXPECT_STREQ(t.block.szUpperLimit[0], "") << "solid tin is judged by nothing";
     EXPECT_STREQ(t.block.szUpperLimit[2], "9.000000");
     EXPECT_STREQ(t.block.szUpperLimit[4], "20.000000");
