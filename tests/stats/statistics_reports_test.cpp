@@ -179,6 +179,12 @@ TEST(ReportFlowTest, TextsPastTheRightEdgeGoOnLinesOfTheirOwn) {
     EXPECT_EQ(longer.Texts(), (std::vector<ReportText>{{100, 75, std::string(29, 'x') + "%0"},
                                                        {100, 100, std::string(30, 'y')},
                                                        {100, 125, "y"}}));
+    // Digits are characters of their own; only a "%" joins the one after it.
+    ReportPage digits(kM);
+    digits.Text(100, 50, std::string(45, '7'));
+    WrapLongTexts(digits, 100, 400);
+    EXPECT_EQ(digits.Texts(), (std::vector<ReportText>{{100, 75, std::string(30, '7')},
+                                                       {100, 100, std::string(15, '7')}}));
 }
 
 TEST_F(Report, DataLineValuesStand16CharactersApartFrom7AndTheUnit11AfterTheLast) {

@@ -108,6 +108,10 @@ TEST_F(Session, CorrectionWritesTheValueMarkedAsMeasured) {
     EXPECT_FLOAT_EQ(r.lMeasValue, 63.5f);
     EXPECT_EQ(Logged()[1], r.lMeasValue);
     EXPECT_FALSE(s.Correct(3, values));  // no such data
+    // A condition counting more than its log held when read: nothing past what was read.
+    d.nItemCt = 5;
+    EXPECT_FALSE(s.Correct(3, values));
+    EXPECT_EQ(Logged().size(), 3u);
 }
 
 TEST(Correction, RefusesTextAndNegativeValues) {
