@@ -79,7 +79,7 @@ int ConditionPrintBlock(ReportPage& page, int x, int y, int right, const MeasFil
         return y;
     std::vector<LabelValueEntry> entries;
     for (const ConditionExtraItem& e : extras)
-        entries.push_back({e.label, e.value, 0, 0});
+        entries.push_back({e.label, e.value});
     LabelValueLayout layout{x, y, 2 * m.c, m.h / 4, m.h / 4};
     const std::vector<CellPlacement> cells = PlaceLabelValueTable(layout, entries, m.c, m.h, right);
     for (std::size_t i = 0; i < cells.size(); ++i) {

@@ -43,6 +43,13 @@ TEST(ConditionPrintBlock, LayerRowsSideLineAndBoxedExtras) {
     ASSERT_TRUE(base && unit);
     EXPECT_EQ(base->y, 25 + 5 * 25 + 30);
     EXPECT_EQ(unit->x, 100 + 80);
+    // Each further column as wide as its caption and two blanks.
+    const std::pair<const char*, int> columns[] = {
+        {"Gasket", 140}, {"Calibration date", 220}, {"Calibration value", 400}};
+    for (const auto& [caption, x] : columns) {
+        ASSERT_NE(At(page, caption), nullptr) << caption;
+        EXPECT_EQ(At(page, caption)->x, 100 + x) << caption;
+    }
     ASSERT_NE(At(page, "Fe"), nullptr);
     EXPECT_EQ(At(page, "Fe")->y, base->y + 25);
     // Five characters for the values, and the length still to be typed.

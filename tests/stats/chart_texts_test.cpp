@@ -47,6 +47,9 @@ TEST(ChartLists, ColumnsWidenWithTheirHeadersAndRowsShowTheLayer) {
                                         "Data number:13", "Start point:13", "End point:11"}));
     EXPECT_EQ(profile.rows.at(0),
               (std::vector<std::string>{"um", "12.3", "8.8", "10.5", "4", "9.0", "12.0"}));
+    // No value to walk: no average is made up either.
+    EXPECT_EQ(ProfileList(d, 0, {}).rows.at(0),
+              (std::vector<std::string>{"um", "0.0", "0.0", "0.0", "0", "0.0", "0.0"}));
 
     ControlChart c;
     c.x = {0, 0, 0, 10.04f, 12.5f, 7.5f, 13, 7};
