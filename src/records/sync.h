@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "records/delivery.h"
+#include "reference/condition_store.h"
+
+namespace klv {
+
+struct SyncCounts {
+    std::int64_t recorded = 0;  // measurements the database lacked
+    std::int64_t retired = 0;   // rows whose measurement is no longer in the log
+    int channels = 0;           // channels read
+};
+
+// Records every complete measurement of every channel's log that the database lacks, one
+// transaction per channel; a second run finds nothing to do. `progress` hears the channel
+// number (1-50) before each channel.
+DbResult SyncChannels(ResultsDatabase& db, ConditionStore& store, const TesterIdentity& tester,
+                      const std::string& now, SyncCounts& counts,
+                      const std::function<void(int)>& progress = {});
+
+}  // namespace klv
