@@ -26,7 +26,8 @@ ResultsDatabaseUrl ParseResultsDatabaseUrl(const std::string& url, const std::st
         return {ResultsDatabaseUrl::SQLite, u.substr(7), {}};
     if (StartsWith(u, "postgresql://") || StartsWith(u, "postgres://"))
         return {ResultsDatabaseUrl::PostgreSQL, u, {}};
-    return {ResultsDatabaseUrl::Invalid, {},
+    return {ResultsDatabaseUrl::Invalid,
+            {},
             "The results database address \"" + u +
                 "\" is neither sqlite: nor postgresql://: the records wait in the outbox."};
 }

@@ -48,7 +48,7 @@ private:
 DbResult StoreMeasurement(ResultsDatabase& db, const TesterIdentity& tester, const std::string& id,
                           const MeasurementRecord& m, const std::string& now) {
     std::map<std::int64_t, LiveMeasurement> live;
-    if (DbResult r = ReadLiveMeasurements(db, tester.id, m.channel, live); !r.ok())
+    if (DbResult r = ReadLiveMeasurements(db, tester.id, m.channel, live, m.number); !r.ok())
         return r;
     const auto at = live.find(m.number);
     if (at != live.end()) {
@@ -94,48 +94,60 @@ DbResult ApplyEvent(ResultsDatabase& db, const std::string& tester, const EventR
     if (!r.ok() || id.empty())
         return r;
     switch (e.kind) {
-    case RecordEventKind::Cancellation:
-        return RetireMeasurement(db, id, "cancelled");
-    case RecordEventKind::Removal:
-        if (r = RetireMeasurement(db, id, "removed"); !r.ok())
-            return r;
-        // The later measurements of the log moved down by one.
-        return db.Execute(
-            "UPDATE measurements SET position = position - 1 WHERE tester_id = $1 AND"
-            " channel = $2 AND position > $3",
-            {tester, std::int64_t{e.channel}, e.number});
-    case RecordEventKind::Correction:
-    case RecordEventKind::AdditionalElectrolysis:
-        if (e.layer < 0 || !e.after)
-            return r;
-        return db.Execute(
-            "UPDATE measurement_layers SET value_um = $1, value_shown = '', no_value = 0"
-            " WHERE measurement_id = $2 AND layer = $3",
-            {*e.after, id, std::int64_t{e.layer}});
+        case RecordEventKind::Cancellation:
+            return RetireMeasurement(db, id, "cancelled");
+        case RecordEventKind::Removal:
+            if (r = RetireMeasurement(db, id, "removed"); !r.ok())
+                return r;
+            // The later measurements of the log moved down by one.
+            return db.Execute(
+                "UPDATE measurements SET position = position - 1 WHERE tester_id = $1 AND"
+                " channel = $2 AND position > $3",
+                {tester, std::int64_t{e.channel}, e.number});
+        case RecordEventKind::Correction:
+        case RecordEventKind::AdditionalElectrolysis:
+            if (e.layer < 0 || !e.after)
+                return r;
+            return db.Execute(
+                "UPDATE measurement_layers SET value_um = $1, value_shown = '', no_value = 0"
+                " WHERE measurement_id = $2 AND layer = $3",
+                {*e.after, id, std::int64_t{e.layer}});
     }
     return r;
 }
 
 }  // namespace
 
-const std::vector<std::string> kMeasurementColumns = {
-    "id",          "tester_id",     "channel",  "data_number",       "position",
-    "state",       "measured_date", "measured_time", "customer",     "goods",
-    "lot",         "tested_by",     "condition_id",  "calibration_value", "calibration_date",
-    "calibration_overdue", "source", "recorded_at"};
+const std::vector<std::string> kMeasurementColumns = {"id",
+                                                      "tester_id",
+                                                      "channel",
+                                                      "data_number",
+                                                      "position",
+                                                      "state",
+                                                      "measured_date",
+                                                      "measured_time",
+                                                      "customer",
+                                                      "goods",
+                                                      "lot",
+                                                      "tested_by",
+                                                      "condition_id",
+                                                      "calibration_value",
+                                                      "calibration_date",
+                                                      "calibration_overdue",
+                                                      "source",
+                                                      "recorded_at"};
 const std::vector<std::string> kLayerColumns = {
-    "measurement_id",   "layer",           "coating", "value_um", "value_shown",
+    "measurement_id",   "layer",           "coating",  "value_um", "value_shown",
     "dissolved_weight", "adhesion_amount", "no_value", "verdict"};
 
 void AppendMeasurementRows(const std::string& id, const std::string& tester,
                            const std::string& conditionId, const MeasurementRecord& m,
                            const char* source, const std::string& now,
                            std::vector<DbRow>& measurementRows, std::vector<DbRow>& layerRows) {
-    measurementRows.push_back({id, tester, std::int64_t{m.channel}, m.number, m.number,
-                               std::string("stored"), m.date, m.time, m.customer, m.goods, m.lot,
-                               m.testedBy, conditionId, Optional(m.calibrationValue),
-                               m.calibrationDate, std::int64_t{m.calibrationOverdue ? 1 : 0},
-                               std::string(source), now});
+    measurementRows.push_back(
+        {id, tester, std::int64_t{m.channel}, m.number, m.number, std::string("stored"), m.date,
+         m.time, m.customer, m.goods, m.lot, m.testedBy, conditionId, Optional(m.calibrationValue),
+         m.calibrationDate, std::int64_t{m.calibrationOverdue ? 1 : 0}, std::string(source), now});
     for (std::size_t k = 0; k < m.layers.size(); ++k) {
         const RecordedLayer& l = m.layers[k];
         layerRows.push_back({id, static_cast<std::int64_t>(k), l.coating,
@@ -178,14 +190,19 @@ DbResult StoreCondition(ResultsDatabase& db, const ConditionSnapshot& c, std::st
 }
 
 DbResult ReadLiveMeasurements(ResultsDatabase& db, const std::string& tester, int channel,
-                              std::map<std::int64_t, LiveMeasurement>& live) {
+                              std::map<std::int64_t, LiveMeasurement>& live, std::int64_t only) {
     live.clear();
     std::vector<DbRow> rows;
-    DbResult r = db.Query(
-        "SELECT m.position, m.id, m.measured_date, l.value_um FROM measurements m JOIN"
-        " measurement_layers l ON l.measurement_id = m.id WHERE m.tester_id = $1 AND"
-        " m.channel = $2 AND m.position IS NOT NULL ORDER BY m.position, l.layer",
-        {tester, std::int64_t{channel}}, rows);
+    const std::string sql =
+        std::string(
+            "SELECT m.position, m.id, m.measured_date, l.value_um FROM measurements m JOIN"
+            " measurement_layers l ON l.measurement_id = m.id WHERE m.tester_id = $1 AND"
+            " m.channel = $2 AND m.position IS NOT NULL") +
+        (only != 0 ? " AND m.position = $3" : "") + " ORDER BY m.position, l.layer";
+    DbRow params = {tester, std::int64_t{channel}};
+    if (only != 0)
+        params.push_back(only);
+    DbResult r = db.Query(sql, params, rows);
     if (!r.ok())
         return r;
     // Rebuilt the way ValueSignature builds it from a record.
@@ -210,9 +227,8 @@ DbResult RetireMeasurement(ResultsDatabase& db, const std::string& id, const cha
                       {id, std::string(state)});
 }
 
-DbResult DeliverRecord(ResultsDatabase& db, const TesterIdentity& tester,
-                       const std::string& outbox, const OutboxRecord& record,
-                       const std::string& now) {
+DbResult DeliverRecord(ResultsDatabase& db, const TesterIdentity& tester, const std::string& outbox,
+                       const OutboxRecord& record, const std::string& now) {
     Transaction t(db);
     if (!t.Started().ok())
         return t.Started();

@@ -18,9 +18,8 @@ struct TesterIdentity {
 // delivered before (found by tester, outbox and sequence) changes nothing. A measurement the
 // database already holds at the same place of the same log (a sync was first) is not recorded
 // twice.
-DbResult DeliverRecord(ResultsDatabase& db, const TesterIdentity& tester,
-                       const std::string& outbox, const OutboxRecord& record,
-                       const std::string& now);
+DbResult DeliverRecord(ResultsDatabase& db, const TesterIdentity& tester, const std::string& outbox,
+                       const OutboxRecord& record, const std::string& now);
 
 // Inside a transaction: makes sure the tester's row is there and takes its lock, so that two
 // writers for one tester (the program and the tool) take turns.
@@ -34,9 +33,10 @@ struct LiveMeasurement {
     std::string id;
     std::string signature;
 };
-// The tester's measurements of `channel` still in the log, by position.
+// The tester's measurements of `channel` still in the log, by position; only the one at
+// `only` when that is not 0.
 DbResult ReadLiveMeasurements(ResultsDatabase& db, const std::string& tester, int channel,
-                              std::map<std::int64_t, LiveMeasurement>& live);
+                              std::map<std::int64_t, LiveMeasurement>& live, std::int64_t only = 0);
 // Marks a measurement as gone from its log (it is kept, with its state).
 DbResult RetireMeasurement(ResultsDatabase& db, const std::string& id, const char* state);
 

@@ -102,8 +102,7 @@ std::string FormatIsoDateTime(const LocalTime& t) {
 
 MeasurementRecord BuildMeasurementRecord(const MeasFileData& d, int index, std::uint32_t number,
                                          std::span<const MsrLogRecord> records,
-                                         const CalibrationStore* calibration,
-                                         const LocalTime* at) {
+                                         const CalibrationStore* calibration, const LocalTime* at) {
     MeasurementRecord m;
     m.channel = index + 1;
     m.number = number;
@@ -138,8 +137,8 @@ MeasurementRecord BuildMeasurementRecord(const MeasFileData& d, int index, std::
         const SyntheticItem& item = result.item[k];
         if (!l.noValue && k < kSyntheticItemCount && IsItemUsed(item)) {
             l.shown = Trim(item.szMeasValue) + " " + RecordTextToUtf8(item.szUnit);
-            const LayerTotal t = GetLayerTotal(d, records.first(static_cast<std::size_t>(layers)),
-                                               k, false);
+            const LayerTotal t =
+                GetLayerTotal(d, records.first(static_cast<std::size_t>(layers)), k, false);
             l.weight = t.weight;
             l.adhesion = t.adhesion;
             if (limits)

@@ -6,10 +6,10 @@
 #include <string_view>
 
 #include "base/clock.h"
+#include "records/results_record.h"
 #include "reference/calibration_store.h"
 #include "reference/meas_file_data.h"
 #include "reference/msr_log_file.h"
-#include "records/results_record.h"
 
 namespace klv {
 
@@ -24,7 +24,6 @@ std::string FormatIsoDateTime(const LocalTime& t);
 // calibration in force, or null.
 MeasurementRecord BuildMeasurementRecord(const MeasFileData& d, int index, std::uint32_t number,
                                          std::span<const MsrLogRecord> records,
-                                         const CalibrationStore* calibration,
-                                         const LocalTime* at);
+                                         const CalibrationStore* calibration, const LocalTime* at);
 
 }  // namespace klv

@@ -72,12 +72,28 @@ const char kResultsSelect[] =
 }  // namespace
 
 DbResult QueryResults(ResultsDatabase& db, const ResultsFilter& filter, ResultsTable& table) {
-    table.columns = {"tester",    "host",       "channel",          "data_number",
-                     "date",      "time",       "lot",              "customer",
-                     "goods",     "tested_by",  "condition",        "calibration",
-                     "calibration_date", "calibration_overdue", "layer", "coating",
-                     "value_um",  "value_shown", "dissolved_weight_mg", "adhesion_g_m2",
-                     "no_value",  "verdict"};
+    table.columns = {"tester",
+                     "host",
+                     "channel",
+                     "data_number",
+                     "date",
+                     "time",
+                     "lot",
+                     "customer",
+                     "goods",
+                     "tested_by",
+                     "condition",
+                     "calibration",
+                     "calibration_date",
+                     "calibration_overdue",
+                     "layer",
+                     "coating",
+                     "value_um",
+                     "value_shown",
+                     "dissolved_weight_mg",
+                     "adhesion_g_m2",
+                     "no_value",
+                     "verdict"};
     std::string sql = kResultsSelect;
     DbRow params;
     auto where = [&](const char* condition, DbValue value) {
@@ -141,9 +157,8 @@ DbResult QueryCounts(ResultsDatabase& db,
         if (!r.ok())
             return r;
         const DbValue v = rows.empty() ? DbValue() : rows[0][0];
-        counts.emplace_back(name, std::holds_alternative<std::int64_t>(v)
-                                      ? std::get<std::int64_t>(v)
-                                      : 0);
+        counts.emplace_back(
+            name, std::holds_alternative<std::int64_t>(v) ? std::get<std::int64_t>(v) : 0);
     }
     return {};
 }

@@ -14,8 +14,8 @@ namespace klv {
 struct ResultsFilter {
     std::string lot;
     std::optional<int> channel;
-    std::string from;  // YYYY-MM-DD, inclusive
-    std::string to;    // YYYY-MM-DD, inclusive
+    std::string from;    // YYYY-MM-DD, inclusive
+    std::string to;      // YYYY-MM-DD, inclusive
     std::string tester;  // the tester's id or host name
 };
 
@@ -35,7 +35,8 @@ DbResult QueryResults(ResultsDatabase& db, const ResultsFilter& filter, ResultsT
 DbResult QueryHistory(ResultsDatabase& db, int channel, std::int64_t number, ResultsTable& table);
 
 // Counts of the status command: measurements, layers, events, conditions, testers.
-DbResult QueryCounts(ResultsDatabase& db, std::vector<std::pair<std::string, std::int64_t>>& counts);
+DbResult QueryCounts(ResultsDatabase& db,
+                     std::vector<std::pair<std::string, std::int64_t>>& counts);
 
 void WriteResultsTable(std::ostream& out, const ResultsTable& table, ResultsFormat format);
 

@@ -11,7 +11,7 @@ namespace klv {
 struct RecordedLayer {
     std::string coating;
     double micrometres = 0.0;
-    std::string shown;  // the value as the result shows it, with its unit
+    std::string shown;               // the value as the result shows it, with its unit
     std::optional<double> weight;    // dissolved weight, mg
     std::optional<double> adhesion;  // adhesion amount, g/m²
     bool noValue = false;

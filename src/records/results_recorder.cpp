@@ -7,8 +7,11 @@ namespace klv {
 
 CResultsRecorder::CResultsRecorder(std::string dataDir, std::unique_ptr<ResultsDatabase> db,
                                    std::string problem, TesterIdentity tester, Options options)
-    : m_dataDir(std::move(dataDir)), m_db(std::move(db)), m_tester(std::move(tester)),
-      m_options(options), m_outbox(m_dataDir) {
+    : m_dataDir(std::move(dataDir)),
+      m_db(std::move(db)),
+      m_tester(std::move(tester)),
+      m_options(options),
+      m_outbox(m_dataDir) {
     if (!problem.empty())
         SetProblem(problem);
 }
@@ -17,8 +20,9 @@ CResultsRecorder::~CResultsRecorder() {
     Stop();
 }
 
-bool CResultsRecorder::Start(ConditionStore* store) {
-    m_store = store;
+bool CResultsRecorder::Start(bool syncLogs) {
+    if (syncLogs)
+        m_store = std::make_unique<ConditionStore>(m_dataDir, m_quiet);
     std::string message;
     bool loaded = false;
     {
@@ -136,7 +140,7 @@ void CResultsRecorder::Run() {
         } else {
             // The outbox is empty: measurements a crash kept from it are in the logs only.
             SyncCounts counts;
-            r = SyncChannels(*m_db, *m_store, m_tester, now(), counts);
+            r = SyncChannels(*m_db, *m_store, m_tester, now(), counts, {}, true);
             if (r.ok())
                 m_synced = true;
         }
@@ -145,8 +149,8 @@ void CResultsRecorder::Run() {
                 m_db->Close();
                 m_connected = false;
             }
-            SetProblem("The results database " + m_db->Where() + " did not take a record: " +
-                       r.message);
+            SetProblem("The results database " + m_db->Where() +
+                       " did not take a record: " + r.message);
             backOff();
             continue;
         }

@@ -13,15 +13,14 @@
 #include "records/delivery.h"
 #include "records/outbox.h"
 #include "records/results_database.h"
+#include "reference/condition_store.h"
 
 namespace klv {
 
-class ConditionStore;
-
 // What the status line shows of the results database.
 struct RecorderStatus {
-    std::int64_t waiting = 0;  // records in the outbox
-    std::string problem;       // why they wait; empty when the database takes them
+    std::int64_t waiting = 0;         // records in the outbox
+    std::string problem;              // why they wait; empty when the database takes them
     std::uint64_t problemSerial = 0;  // grows with each new problem, to tell it once
 };
 
@@ -36,19 +35,20 @@ public:
         std::chrono::milliseconds longestRetry{30000};
     };
     // `db` is null when the Url could not be used; `problem` then says why.
-    CResultsRecorder(std::string dataDir, std::unique_ptr<ResultsDatabase> db,
-                     std::string problem, TesterIdentity tester, Options options);
-    CResultsRecorder(std::string dataDir, std::unique_ptr<ResultsDatabase> db,
-                     std::string problem, TesterIdentity tester)
-        : CResultsRecorder(std::move(dataDir), std::move(db), std::move(problem),
-                           std::move(tester), Options{}) {}
+    CResultsRecorder(std::string dataDir, std::unique_ptr<ResultsDatabase> db, std::string problem,
+                     TesterIdentity tester, Options options);
+    CResultsRecorder(std::string dataDir, std::unique_ptr<ResultsDatabase> db, std::string problem,
+                     TesterIdentity tester)
+        : CResultsRecorder(std::move(dataDir), std::move(db), std::move(problem), std::move(tester),
+                           Options{}) {}
     ~CResultsRecorder();
     CResultsRecorder(const CResultsRecorder&) = delete;
     CResultsRecorder& operator=(const CResultsRecorder&) = delete;
 
-    // Reads the outbox and starts the worker; `store` (kept) lets the worker look for
-    // measurements in the logs that nothing recorded once the outbox is empty.
-    bool Start(ConditionStore* store);
+    // Reads the outbox and starts the worker. With `syncLogs` the worker then looks for
+    // measurements in the logs that nothing recorded (a crash before the outbox took them),
+    // once the outbox is empty, through a channel store of its own.
+    bool Start(bool syncLogs);
     // False when the outbox could not be written: the measurement stays in its data log only,
     // and a sync records it later.
     bool Record(const MeasurementRecord& measurement);
@@ -70,7 +70,13 @@ private:
     std::unique_ptr<ResultsDatabase> m_db;
     TesterIdentity m_tester;
     Options m_options;
-    ConditionStore* m_store = nullptr;
+    // The worker reads the logs without a word to the operator.
+    class CQuietOperator final : public Operator {
+    public:
+        int ShowMessage(const std::string&, MsgIcon, MsgButtons) override { return IDOK; }
+    };
+    CQuietOperator m_quiet;
+    std::unique_ptr<ConditionStore> m_store;
 
     mutable std::mutex m_lock;
     std::condition_variable m_wake;

@@ -10,7 +10,8 @@ namespace {
 // Every statement of schema version 1; "{ID}" becomes the engine's identity column.
 const std::vector<std::string> kVersion1 = {
     "CREATE TABLE testers (id TEXT PRIMARY KEY, host TEXT NOT NULL, first_seen TEXT NOT NULL)",
-    "CREATE TABLE conditions (id TEXT PRIMARY KEY, signature TEXT NOT NULL UNIQUE, name TEXT NOT NULL,"
+    "CREATE TABLE conditions (id TEXT PRIMARY KEY, signature TEXT NOT NULL UNIQUE, name TEXT NOT "
+    "NULL,"
     " base TEXT NOT NULL, unit TEXT NOT NULL, gasket BIGINT NOT NULL)",
     "CREATE TABLE condition_layers (condition_id TEXT NOT NULL REFERENCES conditions(id),"
     " layer BIGINT NOT NULL, coating TEXT NOT NULL, solution BIGINT NOT NULL,"
@@ -19,7 +20,8 @@ const std::vector<std::string> kVersion1 = {
     // Measurements are keyed by the writer (tester, outbox and sequence, or a sync run and
     // place), so that many rows go in at once without asking the engine for ids.
     // `position` is where the measurement is in its log now, NULL once it left the log.
-    "CREATE TABLE measurements (id TEXT PRIMARY KEY, tester_id TEXT NOT NULL REFERENCES testers(id),"
+    "CREATE TABLE measurements (id TEXT PRIMARY KEY, tester_id TEXT NOT NULL REFERENCES "
+    "testers(id),"
     " channel BIGINT NOT NULL, data_number BIGINT NOT NULL, position BIGINT,"
     " state TEXT NOT NULL, measured_date TEXT NOT NULL, measured_time TEXT NOT NULL,"
     " customer TEXT NOT NULL, goods TEXT NOT NULL, lot TEXT NOT NULL, tested_by TEXT NOT NULL,"
@@ -103,7 +105,8 @@ DbResult ReadSchemaVersion(ResultsDatabase& db, std::int64_t& version) {
 }
 
 DbResult MigrateSchema(ResultsDatabase& db) {
-    if (DbResult r = db.Execute("CREATE TABLE IF NOT EXISTS schema_version (version BIGINT NOT NULL)");
+    if (DbResult r =
+            db.Execute("CREATE TABLE IF NOT EXISTS schema_version (version BIGINT NOT NULL)");
         !r.ok())
         return r;
     std::int64_t version = 0;

@@ -1,7 +1,8 @@
+#include "records/outbox.h"
+
 #include <gtest/gtest.h>
 
 #include "records/database_url.h"
-#include "records/outbox.h"
 #include "support/temp_dir.h"
 
 namespace klv {

@@ -53,7 +53,7 @@ std::string Str(const DbValue& v) {
 TEST_F(RecorderTest, RecordsLotOperatorCalibrationAndEveryLayer) {
     const MeasFileData d = WriteChannel(0, {});
     auto recorder = MakeRecorder();
-    ASSERT_TRUE(recorder->Start(nullptr));
+    ASSERT_TRUE(recorder->Start(false));
     ASSERT_TRUE(recorder->Record(Record(d, 1, 3.0f, 10.0f)));
     ASSERT_TRUE(recorder->Record(Record(d, 2, 6.0f, 10.0f)));
     ASSERT_TRUE(recorder->WaitUntilDelivered(5s)) << recorder->Status().problem;
@@ -93,7 +93,7 @@ TEST_F(RecorderTest, RecordsLotOperatorCalibrationAndEveryLayer) {
 TEST_F(RecorderTest, EventsLeaveATrailAndFollowTheLog) {
     const MeasFileData d = WriteChannel(0, {});
     auto recorder = MakeRecorder();
-    ASSERT_TRUE(recorder->Start(nullptr));
+    ASSERT_TRUE(recorder->Start(false));
     for (std::uint32_t n = 1; n <= 3; ++n)
         recorder->Record(Record(d, n, 1.0f * static_cast<float>(n), 10.0f));
     // The first measurement goes; the others move down by one.
@@ -106,8 +106,8 @@ TEST_F(RecorderTest, EventsLeaveATrailAndFollowTheLog) {
     auto db = OpenDb();
     const ResultsTable t = Query(*db);
     ASSERT_EQ(t.rows.size(), 2u);
-    EXPECT_EQ(std::get<std::int64_t>(t.rows[0][3]), 1);   // data number now
-    EXPECT_EQ(std::get<double>(t.rows[0][16]), 2.5);      // corrected value
+    EXPECT_EQ(std::get<std::int64_t>(t.rows[0][3]), 1);  // data number now
+    EXPECT_EQ(std::get<double>(t.rows[0][16]), 2.5);     // corrected value
     EXPECT_EQ(Count(*db, "SELECT COUNT(*) FROM measurements"), 3);
     EXPECT_EQ(Count(*db, "SELECT COUNT(*) FROM measurements WHERE state = 'removed'"), 1);
     EXPECT_EQ(Count(*db, "SELECT COUNT(*) FROM measurements WHERE state = 'cancelled'"), 1);
@@ -119,9 +119,9 @@ TEST_F(RecorderTest, EventsLeaveATrailAndFollowTheLog) {
         what.push_back(Str(row[1]));
     // Data number 2: the measurement recorded there (corrected after it moved down) and the
     // one cancelled there after it had moved down from 3.
-    EXPECT_EQ(what, (std::vector<std::string>{"measured as number 2", "measured as number 3",
-                                              "cancellation of number 2",
-                                              "correction of number 1"}));
+    EXPECT_EQ(what,
+              (std::vector<std::string>{"measured as number 2", "measured as number 3",
+                                        "cancellation of number 2", "correction of number 1"}));
 }
 
 TEST_F(RecorderTest, DeliveryAndSyncRecordEachMeasurementOnce) {
@@ -146,6 +146,15 @@ TEST_F(RecorderTest, DeliveryAndSyncRecordEachMeasurementOnce) {
     ASSERT_TRUE(DeliverRecord(*db, tester, "box", live, "now").ok());
     EXPECT_EQ(Count(*db, "SELECT COUNT(*) FROM measurements"), 3);
 
+    // The start-up's quick look passes over a complete channel and finds a changed last one.
+    SyncCounts quick;
+    ASSERT_TRUE(SyncChannels(*db, store, tester, "now", quick, {}, true).ok());
+    EXPECT_EQ(quick.recorded + quick.retired, 0);
+    WriteChannel(0, {3.0f, 10.0f, 4.0f, 10.0f, 5.5f, 11.0f});
+    ASSERT_TRUE(SyncChannels(*db, store, tester, "now", quick, {}, true).ok());
+    EXPECT_EQ(quick.recorded, 1);
+    EXPECT_EQ(quick.retired, 1);
+
     // The data were erased and measured anew: the old rows leave the log, the new ones come.
     WriteChannel(0, {7.0f, 10.0f});
     SyncCounts again;
@@ -153,13 +162,13 @@ TEST_F(RecorderTest, DeliveryAndSyncRecordEachMeasurementOnce) {
     EXPECT_EQ(again.recorded, 1);
     EXPECT_EQ(again.retired, 3);
     EXPECT_EQ(Query(*db).rows.size(), 2u);
-    EXPECT_EQ(Count(*db, "SELECT COUNT(*) FROM measurements WHERE state = 'not in log'"), 3);
+    EXPECT_EQ(Count(*db, "SELECT COUNT(*) FROM measurements WHERE state = 'not in log'"), 4);
 }
 
 TEST_F(RecorderTest, StartFindsMeasurementsNothingRecorded) {
     WriteChannel(4, {3.0f, 10.0f, 4.0f, 10.0f});
     auto recorder = MakeRecorder();
-    ASSERT_TRUE(recorder->Start(&store));
+    ASSERT_TRUE(recorder->Start(true));
     auto db = OpenDb();
     // The schema comes with the recorder's first connection.
     ResultsTable table;
@@ -198,7 +207,7 @@ TEST_F(RecorderTest, RecordsWaitInTheOutboxWhileTheDatabaseCannotTakeThem) {
         OpenedResultsDatabase opened = OpenResultsDatabase(c.url, data.Path());
         CResultsRecorder recorder(data.Path(), std::move(opened.db), opened.problem, tester,
                                   {10ms, 20ms});
-        ASSERT_TRUE(recorder.Start(nullptr));
+        ASSERT_TRUE(recorder.Start(false));
         ASSERT_TRUE(recorder.Record(Record(WriteChannel(0, {}), 1, 3.0f, 10.0f)));
         EXPECT_FALSE(recorder.WaitUntilDelivered(100ms));
         const RecorderStatus status = recorder.Status();
@@ -215,10 +224,10 @@ TEST_F(RecorderTest, ALockedDatabaseHoldsRecordsUntilItIsFree) {
     ASSERT_TRUE(MigrateSchema(other).ok());
     ASSERT_TRUE(other.Begin().ok());
 
-    OpenedResultsDatabase opened{std::make_unique<CSqliteDatabase>(dir.File(kResultsDatabaseFile), 20),
-                                 {}};
+    OpenedResultsDatabase opened{
+        std::make_unique<CSqliteDatabase>(dir.File(kResultsDatabaseFile), 20), {}};
     CResultsRecorder recorder(dir.Path(), std::move(opened.db), {}, tester, {10ms, 20ms});
-    ASSERT_TRUE(recorder.Start(nullptr));
+    ASSERT_TRUE(recorder.Start(false));
     ASSERT_TRUE(recorder.Record(Record(d, 1, 3.0f, 10.0f)));
     EXPECT_FALSE(recorder.WaitUntilDelivered(200ms));
     EXPECT_NE(recorder.Status().problem.find("locked"), std::string::npos)

@@ -41,16 +41,16 @@ int Bind(sqlite3_stmt* s, const DbRow& params) {
 
 DbValue Column(sqlite3_stmt* s, int i) {
     switch (sqlite3_column_type(s, i)) {
-    case SQLITE_INTEGER:
-        return std::int64_t{sqlite3_column_int64(s, i)};
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(s, i);
-    case SQLITE_NULL:
-        return std::monostate{};
-    default: {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, i));
-        return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(s, i)));
-    }
+        case SQLITE_INTEGER:
+            return std::int64_t{sqlite3_column_int64(s, i)};
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(s, i);
+        case SQLITE_NULL:
+            return std::monostate{};
+        default: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, i));
+            return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(s, i)));
+        }
     }
 }
 
@@ -66,28 +66,28 @@ CSqliteDatabase::~CSqliteDatabase() {
 DbResult CSqliteDatabase::Error(int code) const {
     const std::string message = m_db != nullptr ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
     switch (code & 0xFF) {
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-    case SQLITE_READONLY:
-    case SQLITE_FULL:
-    case SQLITE_IOERR:
-    case SQLITE_CANTOPEN:
-    case SQLITE_PERM:
-        return {DbResult::Unavailable, message};
-    case SQLITE_NOTADB:
-    case SQLITE_CORRUPT:
-        return {DbResult::Refused, message};
-    default:
-        return {DbResult::Failed, message};
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+        case SQLITE_READONLY:
+        case SQLITE_FULL:
+        case SQLITE_IOERR:
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM:
+            return {DbResult::Unavailable, message};
+        case SQLITE_NOTADB:
+        case SQLITE_CORRUPT:
+            return {DbResult::Refused, message};
+        default:
+            return {DbResult::Failed, message};
     }
 }
 
 DbResult CSqliteDatabase::Open() {
     if (m_db != nullptr)
         return {};
-    const int rc = sqlite3_open_v2(m_path.c_str(), &m_db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                                   nullptr);
+    const int rc =
+        sqlite3_open_v2(m_path.c_str(), &m_db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         DbResult r = Error(rc);
         Close();
@@ -96,8 +96,8 @@ DbResult CSqliteDatabase::Open() {
     sqlite3_busy_timeout(m_db, m_busyTimeoutMs);
     sqlite3_extended_result_codes(m_db, 0);
     // A file that is not a database shows itself on the first read.
-    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL",
-                               "PRAGMA foreign_keys=ON"}) {
+    for (const char* pragma :
+         {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL", "PRAGMA foreign_keys=ON"}) {
         if (DbResult r = Execute(pragma); !r.ok()) {
             Close();
             return r;
@@ -113,8 +113,7 @@ void CSqliteDatabase::Close() {
     }
 }
 
-DbResult CSqliteDatabase::Run(std::string_view sql, const DbRow& params,
-                              std::vector<DbRow>* rows) {
+DbResult CSqliteDatabase::Run(std::string_view sql, const DbRow& params, std::vector<DbRow>* rows) {
     if (m_db == nullptr)
         return {DbResult::Unavailable, "the database is not open"};
     sqlite3_stmt* raw = nullptr;

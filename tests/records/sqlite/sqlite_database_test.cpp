@@ -1,6 +1,7 @@
+#include "records/sqlite/sqlite_database.h"
+
 #include <gtest/gtest.h>
 
-#include "records/sqlite/sqlite_database.h"
 #include "support/temp_dir.h"
 
 namespace klv {
