@@ -41,8 +41,7 @@ void CResultsRecording::AddedElectrolysis(const MeasFileData& d, int index, std:
     m_recorder->Record(e);
 }
 
-void CResultsRecording::MeasurementCorrected(const MeasFileData& d, int index,
-                                             std::uint32_t number,
+void CResultsRecording::MeasurementCorrected(const MeasFileData& d, int index, std::uint32_t number,
                                              std::span<const MsrLogRecord> before,
                                              std::span<const MsrLogRecord> after) {
     if (m_recorder == nullptr)

@@ -38,8 +38,7 @@ public:
                              std::span<const std::uint32_t> numbers) override;
 
 private:
-    EventRecord Event(RecordEventKind kind, const MeasFileData& d, int index,
-                      std::uint32_t number);
+    EventRecord Event(RecordEventKind kind, const MeasFileData& d, int index, std::uint32_t number);
 
     const CalibrationStore& m_calibration;
     Clock& m_clock;

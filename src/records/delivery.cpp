@@ -199,10 +199,8 @@ DbResult ReadLiveMeasurements(ResultsDatabase& db, const std::string& tester, in
             " measurement_layers l ON l.measurement_id = m.id WHERE m.tester_id = $1 AND"
             " m.channel = $2 AND m.position IS NOT NULL") +
         (only != 0 ? " AND m.position = $3" : "") + " ORDER BY m.position, l.layer";
-    DbRow params = {tester, std::int64_t{channel}};
-    if (only != 0)
-        params.push_back(only);
-    DbResult r = db.Query(sql, params, rows);
+    DbResult r = only != 0 ? db.Query(sql, {tester, std::int64_t{channel}, only}, rows)
+                           : db.Query(sql, {tester, std::int64_t{channel}}, rows);
     if (!r.ok())
         return r;
     // Rebuilt the way ValueSignature builds it from a record.

@@ -10,9 +10,9 @@ int RunDb(ToolContext& context, std::span<const std::string> args) {
         int (*run)(ToolContext&, std::span<const std::string>);
     };
     static const std::array<Sub, 4> subs = {{{"status", RunDbStatus},
-                                            {"sync", RunDbSync},
-                                            {"query", RunDbQuery},
-                                            {"history", RunDbHistory}}};
+                                             {"sync", RunDbSync},
+                                             {"query", RunDbQuery},
+                                             {"history", RunDbHistory}}};
     if (args.empty())
         return kExitUsage;
     for (const Sub& s : subs) {

@@ -33,8 +33,7 @@ std::unique_ptr<ResultsDatabase> OpenToolDatabase(ToolContext& context) {
 
 TesterIdentity ToolTester(ToolContext& context) {
     std::string problem;
-    TesterIdentity tester{LoadOrCreateTesterId(context.store.DataDirectory(), problem),
-                          HostName()};
+    TesterIdentity tester{LoadOrCreateTesterId(context.store.DataDirectory(), problem), HostName()};
     if (!problem.empty())
         context.err << problem << '\n';
     return tester;

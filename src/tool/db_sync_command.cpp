@@ -25,8 +25,8 @@ int RunDbSync(ToolContext& context, std::span<const std::string> args) {
         context.err << r.message << '\n';
         return kExitFailed;
     }
-    context.out << "recorded\t" << counts.recorded << "\nno longer in the logs\t"
-                << counts.retired << "\nchannels read\t" << counts.channels << '\n';
+    context.out << "recorded\t" << counts.recorded << "\nno longer in the logs\t" << counts.retired
+                << "\nchannels read\t" << counts.channels << '\n';
     return kExitOk;
 }
 

@@ -55,9 +55,10 @@ void CheckResultsDatabase(const std::string& dataDir, CheckResult& result) {
         return Find(result, result.lost, "the sync failed: " + r.message);
 
     std::vector<DbRow> doubled;
-    db->Query("SELECT channel, position, COUNT(*) FROM measurements WHERE position IS NOT NULL"
-              " GROUP BY channel, position HAVING COUNT(*) > 1",
-              {}, doubled);
+    db->Query(
+        "SELECT channel, position, COUNT(*) FROM measurements WHERE position IS NOT NULL"
+        " GROUP BY channel, position HAVING COUNT(*) > 1",
+        {}, doubled);
     for (const DbRow& row : doubled)
         Find(result, result.lost,
              "channel " + std::to_string(std::get<std::int64_t>(row[0])) + " holds data number " +

@@ -58,8 +58,7 @@ TEST(DbCommandsTest, SyncRecordsOnceAndQueryAnswersInEachFormat) {
     ASSERT_EQ(csv.status, 0) << csv.err;
     EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 5) << csv.out;
     EXPECT_EQ(csv.out.rfind("tester,host,channel,data_number,", 0), 0u) << csv.out;
-    EXPECT_NE(csv.out.find(",3,2,2026-12-10,,L-42,,,Ann,Test,,,0,2,Cu,,,,,1,"),
-              std::string::npos)
+    EXPECT_NE(csv.out.find(",3,2,2026-12-10,,L-42,,,Ann,Test,,,0,2,Cu,,,,,1,"), std::string::npos)
         << csv.out;
     const auto json = c.Run("query --from 2026-12-10 --to 2026-12-10 --format json");
     EXPECT_NE(json.out.find("\"lot\": \"L-42\""), std::string::npos) << json.out;

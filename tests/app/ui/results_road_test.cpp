@@ -68,8 +68,8 @@ void ResultsRoadTest::lotIsShownAndMeasurementAndCancellationAreRecorded() {
         QVERIFY(recorder->WaitUntilDelivered(std::chrono::seconds(5)));
         const auto events = Rows(*db, "SELECT kind, data_number, by_whom FROM events");
         QCOMPARE(events.size(), std::size_t{1});
-        QCOMPARE(events[0], (DbRow{std::string("cancellation"), std::int64_t{1},
-                                   std::string("Ann")}));
+        QCOMPARE(events[0],
+                 (DbRow{std::string("cancellation"), std::int64_t{1}, std::string("Ann")}));
         QVERIFY(QueryResults(*db, {}, table).ok());
         QCOMPARE(table.rows.size(), std::size_t{0});
         road.w.UpdateOutboxLine();
