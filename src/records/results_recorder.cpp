@@ -140,7 +140,14 @@ void CResultsRecorder::Run() {
         } else {
             // The outbox is empty: measurements a crash kept from it are in the logs only.
             SyncCounts counts;
-            r = SyncChannels(*m_db, *m_store, m_tester, now(), counts, {}, true);
+            // A shutdown does not wait for the rest of the logs.
+            r = SyncChannels(
+                *m_db, *m_store, m_tester, now(), counts,
+                [this](int) {
+                    std::lock_guard lock(m_lock);
+                    return !m_stop;
+                },
+                true);
             if (r.ok())
                 m_synced = true;
         }

@@ -115,11 +115,11 @@ DbResult SyncChannel(ResultsDatabase& db, ConditionStore& store, const TesterIde
 
 DbResult SyncChannels(ResultsDatabase& db, ConditionStore& store, const TesterIdentity& tester,
                       const std::string& now, SyncCounts& counts,
-                      const std::function<void(int)>& progress, bool quick) {
+                      const std::function<bool(int)>& progress, bool quick) {
     const std::string run = MakeRandomId();
     for (int index = 0; index < kChannelCount; ++index) {
-        if (progress)
-            progress(index + 1);
+        if (progress && !progress(index + 1))
+            return {};
         if (DbResult r = SyncChannel(db, store, tester, run, now, index, quick, counts); !r.ok())
             return r;
     }

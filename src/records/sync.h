@@ -17,11 +17,11 @@ struct SyncCounts {
 
 // Records every complete measurement of every channel's log that the database lacks, one
 // transaction per channel; a second run finds nothing to do. `progress` hears the channel
-// number (1-50) before each channel. `quick` passes over a channel whose rows number its
-// measurements and whose last measurement is recorded as it is in the log (the start-up's
-// look for what a crash kept from the outbox).
+// number (1-50) before each channel and stops the sync there by answering false. `quick` passes
+// over a channel whose rows number its measurements and whose last measurement is recorded as it is
+// in the log (the start-up's look for what a crash kept from the outbox).
 DbResult SyncChannels(ResultsDatabase& db, ConditionStore& store, const TesterIdentity& tester,
                       const std::string& now, SyncCounts& counts,
-                      const std::function<void(int)>& progress = {}, bool quick = false);
+                      const std::function<bool(int)>& progress = {}, bool quick = false);
 
 }  // namespace klv

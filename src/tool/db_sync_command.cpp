@@ -18,6 +18,7 @@ int RunDbSync(ToolContext& context, std::span<const std::string> args) {
         SyncChannels(*db, context.store, ToolTester(context), ToolNow(), counts, [&](int channel) {
             if (terminal)
                 context.err << "\rchannel " << channel << " of " << kChannelCount << std::flush;
+            return true;
         });
     if (terminal)
         context.err << '\n';

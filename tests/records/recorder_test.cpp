@@ -157,6 +157,15 @@ TEST_F(RecorderTest, DeliveryAndSyncRecordEachMeasurementOnce) {
 
     // The data were erased and measured anew: the old rows leave the log, the new ones come.
     WriteChannel(0, {7.0f, 10.0f});
+    SyncCounts stopped;
+    std::vector<int> heard;
+    auto stopAtOne = [&heard](int channel) {
+        heard.push_back(channel);
+        return false;
+    };
+    ASSERT_TRUE(SyncChannels(*db, store, tester, "now", stopped, stopAtOne).ok());
+    EXPECT_EQ(heard, std::vector<int>{1});
+    EXPECT_EQ(stopped.recorded + stopped.retired, 0);
     SyncCounts again;
     ASSERT_TRUE(SyncChannels(*db, store, tester, "now", again).ok());
     EXPECT_EQ(again.recorded, 1);
