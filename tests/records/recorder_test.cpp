@@ -1,5 +1,6 @@
 #include <thread>
 
+#include "base/file_io.h"
 #include "records/database_url.h"
 #include "records/delivery.h"
 #include "records/record_builder.h"
@@ -233,6 +234,16 @@ TEST_F(RecorderTest, RecordsWaitInTheOutboxWhileTheDatabaseCannotTakeThem) {
         EXPECT_NE(status.problem.find(c.problem), std::string::npos) << status.problem;
         EXPECT_EQ(status.problemSerial, 1u) << "told once";
     }
+}
+
+TEST_F(RecorderTest, AnOutboxThatCannotBeReadTakesNoRecord) {
+    ASSERT_TRUE(MakeDirectory(dir.File(kOutboxFile)));
+    auto recorder = MakeRecorder();
+    EXPECT_FALSE(recorder->Start(false));
+    EXPECT_FALSE(recorder->Record(Record(WriteChannel(0, {}), 1, 3.0f, 10.0f)));
+    EXPECT_NE(recorder->Status().problem.find("cannot be"), std::string::npos)
+        << recorder->Status().problem;
+    EXPECT_EQ(recorder->Status().waiting, 0);
 }
 
 TEST_F(RecorderTest, ALockedDatabaseHoldsRecordsUntilItIsFree) {
