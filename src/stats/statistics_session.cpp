@@ -1,11 +1,8 @@
 #include "stats/statistics_session.h"
 
 #include <algorithm>
-<<<<<<< HEAD
-#include <numeric>
-=======
 #include <functional>
->>>>>>> h8
+#include <numeric>
 
 #include "base/number_format.h"
 #include "base/number_parse.h"
