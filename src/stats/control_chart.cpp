@@ -10,11 +10,6 @@
 namespace klv {
 namespace {
 
-// -1, 0 or 1: the side of zero `v` lies on.
-int Sign(double v) {
-    return static_cast<int>(v > 0) - static_cast<int>(v < 0);
-}
-
 double Phi(double t) {
     return std::exp(-t * t / 2) / std::sqrt(2 * std::numbers::pi);
 }
@@ -185,55 +180,40 @@ ControlChart ComputeControlChart(std::span<const ChartGroup> groups, const Contr
     return c;
 }
 
-std::vector<unsigned> FindRunRuleBreaks(std::span<const ChartGroup> groups, const ControlChart& c,
-                                        const ControlChartFactors& f) {
-    std::vector<unsigned> rules(groups.size(), 0);
-    const double centre = c.x.centre;
-    const double twoSigma = 2 * (f.A2 * c.r.centre / 3.0);
-    auto side = [&](std::size_t i) { return Sign(groups[i].Mean() - centre); };
-    auto beyond = [&](std::size_t i) {
-        const double m = groups[i].Mean();
-        return static_cast<int>(m > centre + twoSigma) - static_cast<int>(m < centre - twoSigma);
-    };
-    int sideRun = 0;
-    int trendRun = 1;
-    int trend = 0;
+ControlChartSeries ChartSeriesOf(std::span<const ChartGroup> groups, bool individuals) {
+    ControlChartSeries s;
+    s.individuals = individuals;
+    s.rFirst = individuals ? 1 : 0;
     for (std::size_t i = 0; i < groups.size(); ++i) {
-        const int s = side(i);
-        sideRun = s != 0 && i > 0 && side(i - 1) == s ? sideRun + 1 : (s != 0 ? 1 : 0);
-        if (sideRun >= 9)
-            rules[i] |= kRuleNineOnOneSide;
-        if (i > 0) {
-            const float step = groups[i].Mean() - groups[i - 1].Mean();
-            const int t = Sign(step);
-            trendRun = t != 0 && t == trend ? trendRun + 1 : (t != 0 ? 2 : 1);
-            trend = t;
-        }
-        if (trendRun >= 6)
-            rules[i] |= kRuleSixTrending;
-        // The point flagged is the second one beyond, so that the flag sits on a point that
-        // is itself out of the two-sigma band.
-        if (const int b = beyond(i); b != 0)
-            for (std::size_t j = i >= 2 ? i - 2 : 0; j < i; ++j)
-                if (beyond(j) == b)
-                    rules[i] |= kRuleTwoOfThree;
+        s.x.push_back(groups[i].Mean());
+        if (!individuals)
+            s.r.push_back(groups[i].Range());
+        else if (i > 0)
+            s.r.push_back(std::fabs(groups[i].Mean() - groups[i - 1].Mean()));
     }
-    return rules;
+    return s;
 }
 
-std::string RunRuleNames(unsigned rules) {
-    std::string names;
-    const std::pair<unsigned, const char*> table[] = {{kRuleNineOnOneSide, "nine-on-one-side"},
-                                                      {kRuleSixTrending, "six-trending"},
-                                                      {kRuleTwoOfThree, "two-of-three"}};
-    for (const auto& [bit, name] : table) {
-        if ((rules & bit) == 0)
-            continue;
-        if (!names.empty())
-            names += ' ';
-        names += name;
-    }
-    return names;
+ControlChart ComputeIndividualsChart(std::span<const ChartGroup> groups) {
+    ControlChart c;
+    if (groups.empty())
+        return c;
+    const ControlChartSeries s = ChartSeriesOf(groups, true);
+    c.x = BlockOf(s.x);
+    c.r = BlockOf(s.r);
+    c.x.centre = c.x.sum / static_cast<float>(s.x.size());
+    c.r.centre = s.r.empty() ? 0.0f : c.r.sum / static_cast<float>(s.r.size());
+    c.x.ucl = c.x.centre + kIndividualsFactor * c.r.centre;
+    c.x.lcl = c.x.centre - kIndividualsFactor * c.r.centre;
+    c.r.ucl = kMovingRangeFactor * c.r.centre;
+    c.r.lcl = 0;
+    c.x.top = std::max(c.x.largest, c.x.ucl);
+    c.x.bottom = std::min(c.x.smallest, c.x.lcl);
+    c.r.top = std::max(c.r.largest, c.r.ucl);
+    c.r.bottom = 0;
+    ApplyMinimumSpan(c.x, false);
+    ApplyMinimumSpan(c.r, true);
+    return c;
 }
 
 std::vector<std::size_t> GroupAxisLabels(std::size_t k) {
