@@ -45,6 +45,20 @@ void Add(ChartGroup& g, float v) {
     ++g.count;
 }
 
+// Limits about the centre lines, and axes that hold the limits and every point.
+void SetLimits(ControlChart& c, float xHalfWidth, float rUpper, float rLower) {
+    c.x.ucl = c.x.centre + xHalfWidth;
+    c.x.lcl = c.x.centre - xHalfWidth;
+    c.r.ucl = rUpper;
+    c.r.lcl = rLower;
+    c.x.top = std::max(c.x.largest, c.x.ucl);
+    c.x.bottom = std::min(c.x.smallest, c.x.lcl);
+    c.r.top = std::max(c.r.largest, c.r.ucl);
+    c.r.bottom = 0;
+    ApplyMinimumSpan(c.x, false);
+    ApplyMinimumSpan(c.r, true);
+}
+
 }  // namespace
 
 double SimpsonIntegral(const std::function<double(double)>& f, double a, double b, int m) {
@@ -167,16 +181,7 @@ ControlChart ComputeControlChart(std::span<const ChartGroup> groups, const Contr
     c.r = BlockOf(ranges);
     c.x.centre = c.x.sum / k;
     c.r.centre = c.r.sum / k;
-    c.x.ucl = c.x.centre + f.A2 * c.r.centre;
-    c.x.lcl = c.x.centre - f.A2 * c.r.centre;
-    c.r.ucl = f.D4 * c.r.centre;
-    c.r.lcl = std::max(f.D3 * c.r.centre, 0.0f);
-    c.x.top = std::max(c.x.largest, c.x.ucl);
-    c.x.bottom = std::min(c.x.smallest, c.x.lcl);
-    c.r.top = std::max(c.r.largest, c.r.ucl);
-    c.r.bottom = 0;
-    ApplyMinimumSpan(c.x, false);
-    ApplyMinimumSpan(c.r, true);
+    SetLimits(c, f.A2 * c.r.centre, f.D4 * c.r.centre, std::max(f.D3 * c.r.centre, 0.0f));
     return c;
 }
 
@@ -203,16 +208,7 @@ ControlChart ComputeIndividualsChart(std::span<const ChartGroup> groups) {
     c.r = BlockOf(s.r);
     c.x.centre = c.x.sum / static_cast<float>(s.x.size());
     c.r.centre = s.r.empty() ? 0.0f : c.r.sum / static_cast<float>(s.r.size());
-    c.x.ucl = c.x.centre + kIndividualsFactor * c.r.centre;
-    c.x.lcl = c.x.centre - kIndividualsFactor * c.r.centre;
-    c.r.ucl = kMovingRangeFactor * c.r.centre;
-    c.r.lcl = 0;
-    c.x.top = std::max(c.x.largest, c.x.ucl);
-    c.x.bottom = std::min(c.x.smallest, c.x.lcl);
-    c.r.top = std::max(c.r.largest, c.r.ucl);
-    c.r.bottom = 0;
-    ApplyMinimumSpan(c.x, false);
-    ApplyMinimumSpan(c.r, true);
+    SetLimits(c, kIndividualsFactor * c.r.centre, kMovingRangeFactor * c.r.centre, 0);
     return c;
 }
 

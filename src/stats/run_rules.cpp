@@ -11,10 +11,9 @@ constexpr char kSection[] = "Statistics";
 constexpr char kRulesKey[] = "RunRules";
 
 constexpr std::array<const char*, kRunRuleCount> kTexts = {
-    "1 point beyond 3 sigma",       "9 in a row on one side",
-    "6 in a row rising or falling", "14 in a row alternating",
-    "2 of 3 beyond 2 sigma",        "4 of 5 beyond 1 sigma",
-    "15 in a row within 1 sigma",   "8 in a row beyond 1 sigma"};
+    "1 point beyond 3 sigma",     "9 in a row on one side",   "6 in a row rising or falling",
+    "14 in a row alternating",    "2 of 3 beyond 2 sigma",    "4 of 5 beyond 1 sigma",
+    "15 in a row within 1 sigma", "8 in a row beyond 1 sigma"};
 
 int Sign(double v) {
     return static_cast<int>(v > 0) - static_cast<int>(v < 0);
@@ -24,15 +23,19 @@ int Sign(double v) {
 class Zones {
 public:
     explicit Zones(const ChartBlock& b)
-        : m_centre(b.centre), m_up((double(b.ucl) - b.centre) / 3),
-          m_down((double(b.centre) - b.lcl) / 3), m_ucl(b.ucl), m_lcl(b.lcl) {}
+        : m_centre(b.centre),
+          m_up((double(b.ucl) - b.centre) / 3),
+          m_down((double(b.centre) - b.lcl) / 3),
+          m_ucl(b.ucl),
+          m_lcl(b.lcl) {}
 
     bool Usable() const { return m_up > 0 && m_down > 0; }
     int Side(float v) const { return Sign(v - m_centre); }
     bool OutOfLimits(float v) const { return v > m_ucl || v < m_lcl; }
     // +1 above centre + n sigma, -1 below centre - n sigma, else 0.
     int Beyond(float v, int n) const {
-        return static_cast<int>(v > m_centre + n * m_up) - static_cast<int>(v < m_centre - n * m_down);
+        return static_cast<int>(v > m_centre + n * m_up) -
+               static_cast<int>(v < m_centre - n * m_down);
     }
 
 private:
@@ -140,8 +143,8 @@ std::string RunRulePoints(std::span<const unsigned> breaks, RunRule rule, std::s
 }
 
 unsigned LoadRunRules(const ProfileFile& ini) {
-    return static_cast<unsigned>(ini.GetProfileInt(kSection, kRulesKey,
-                                                   static_cast<int>(kDefaultRunRules))) &
+    return static_cast<unsigned>(
+               ini.GetProfileInt(kSection, kRulesKey, static_cast<int>(kDefaultRunRules))) &
            kAllRunRules;
 }
 

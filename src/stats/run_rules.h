@@ -13,14 +13,14 @@ namespace klv {
 // carries the bit. Sigma is a third of the distance from the centre line to each limit, so
 // that edited limits move the zones too.
 enum RunRule : unsigned {
-    kRuleBeyondLimits = 1u << 0,      // 1 point beyond 3 sigma
-    kRuleNineOnOneSide = 1u << 1,     // 9 in a row on one side of the centre line
-    kRuleSixTrending = 1u << 2,       // 6 in a row steadily rising or falling
+    kRuleBeyondLimits = 1u << 0,         // 1 point beyond 3 sigma
+    kRuleNineOnOneSide = 1u << 1,        // 9 in a row on one side of the centre line
+    kRuleSixTrending = 1u << 2,          // 6 in a row steadily rising or falling
     kRuleFourteenAlternating = 1u << 3,  // 14 in a row alternating up and down
-    kRuleTwoOfThree = 1u << 4,        // 2 of 3 beyond 2 sigma on the same side
-    kRuleFourOfFive = 1u << 5,        // 4 of 5 beyond 1 sigma on the same side
-    kRuleFifteenWithin = 1u << 6,     // 15 in a row within 1 sigma
-    kRuleEightBeyond = 1u << 7,       // 8 in a row beyond 1 sigma on either side
+    kRuleTwoOfThree = 1u << 4,           // 2 of 3 beyond 2 sigma on the same side
+    kRuleFourOfFive = 1u << 5,           // 4 of 5 beyond 1 sigma on the same side
+    kRuleFifteenWithin = 1u << 6,        // 15 in a row within 1 sigma
+    kRuleEightBeyond = 1u << 7,          // 8 in a row beyond 1 sigma on either side
 };
 inline constexpr int kRunRuleCount = 8;
 inline constexpr unsigned kAllRunRules = (1u << kRunRuleCount) - 1;

@@ -1,10 +1,11 @@
+#include "stats/run_rules.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <vector>
 
 #include "base/profile.h"
-#include "stats/run_rules.h"
 
 namespace klv {
 namespace {
@@ -69,7 +70,10 @@ TEST(RunRules, EachRuleTripsAtItsPointAndNotOnANearMiss) {
         {"fifteen within", kRuleFifteenWithin, kUnit, Alternating(16, 0.5f), {14, 15}},
         {"fourteen within, one out", kRuleFifteenWithin, kUnit, withinThenOut, {}},
         {"eight beyond on both sides", kRuleEightBeyond, kUnit, Alternating(8, 1.5f), {7}},
-        {"seven beyond, one inside", kRuleEightBeyond, kUnit, Repeat({}, 1.5f, 7, {0.9f, 1.5f}),
+        {"seven beyond, one inside",
+         kRuleEightBeyond,
+         kUnit,
+         Repeat({}, 1.5f, 7, {0.9f, 1.5f}),
          {}},
     };
     for (const RuleCase& c : cases) {
@@ -88,8 +92,8 @@ TEST(RunRules, EachRuleTripsAtItsPointAndNotOnANearMiss) {
 
 TEST(RunRules, ZoneRulesNeedLimitsApartFromTheCentre) {
     const ChartBlock flat = {0, 0, 0, 1, 1, 1, 1, 1};
-    EXPECT_EQ(FindRunRuleBreaks(Repeat({}, 2, 8), flat, kAllRunRules & ~kRuleBeyondLimits &
-                                                            ~kRuleNineOnOneSide),
+    EXPECT_EQ(FindRunRuleBreaks(Repeat({}, 2, 8), flat,
+                                kAllRunRules & ~kRuleBeyondLimits & ~kRuleNineOnOneSide),
               std::vector<unsigned>(8, 0u));
 }
 
