@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <span>
 
@@ -36,6 +37,8 @@ struct StatisticsLinks {
     // Prints the roll paper's pending five-data line while the data it numbers are still there;
     // called before every correction and removal.
     std::function<void()> flushPendingLine;
+    // Whether data n (1-based) was measured while its gasket's calibration was due.
+    std::function<bool(std::uint32_t)> takenWithDueCalibration;
 };
 
 }  // namespace klv
