@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <span>
 
@@ -39,6 +40,8 @@ struct StatisticsLinks {
     std::function<void()> flushPendingLine;
     // Hears corrections and removals; none when nothing records them.
     StoredDataChanges* changes = nullptr;
+    // Whether data n (1-based) was measured while its gasket's calibration was due.
+    std::function<bool(std::uint32_t)> takenWithDueCalibration;
 };
 
 }  // namespace klv
