@@ -1,13 +1,14 @@
+#include "support/ui/clipped_text.h"
+
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
-#include <functional>
 #include <QtTest>
+#include <functional>
 
 #include "app/command_ids.h"
 #include "app/ui/measurement_road.h"
 #include "stats/ui/simple_stat.h"
-#include "support/ui/clipped_text.h"
 
 namespace klv {
 
@@ -17,10 +18,10 @@ namespace {
 
 // Five layers, each with data, so that every column and panel row has something to show.
 MeasFileData FiveLayers() {
-    MeasFileData d = DemoCondition({Layer(kCoatChrome, "Cr"), Layer(kCoatNickel, "Ni"),
-                                    Layer(kCoatCopper, "Cu"), Layer(kCoatTin, "Sn"),
-                                    Layer(kCoatBrass, "Bs")},
-                                   "Five layers on steel");
+    MeasFileData d =
+        DemoCondition({Layer(kCoatChrome, "Cr"), Layer(kCoatNickel, "Ni"), Layer(kCoatCopper, "Cu"),
+                       Layer(kCoatTin, "Sn"), Layer(kCoatBrass, "Bs")},
+                      "Five layers on steel");
     d.nItemCt = 15;
     d.wFirstDate = d.wLastDate = PackDate(2026, 12, 8);
     return d;
@@ -155,13 +156,14 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
             check(road.SimWindow(), "simulator");
             for (const CommandWindow& row : kCommandWindows) {
                 qInfo() << row.what;
-                RunAndCheck(w, [&] { w.OnCommand(row.command); },
-                            [&](QWidget& d) { check(d, row.what); });
+                RunAndCheck(
+                    w, [&] { w.OnCommand(row.command); }, [&](QWidget& d) { check(d, row.what); });
             }
             // The channel list, once no channel is open.
             w.OnCommand(cmd::kEndMeasurement);
-            RunAndCheck(w, [&] { w.OnCommand(cmd::kSelectCondition); },
-                        [&](QWidget& d) { check(d, "channel list"); });
+            RunAndCheck(
+                w, [&] { w.OnCommand(cmd::kSelectCondition); },
+                [&](QWidget& d) { check(d, "channel list"); });
         },
         {"-siml=1"}));
     qInfo().noquote() << "opened:" << opened.join(", ");

@@ -173,8 +173,8 @@ void Finder::CheckGroupBox(const QGroupBox& box) {
         width += box.style()->pixelMetric(QStyle::PM_IndicatorWidth, &opt, &box) +
                  box.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &opt, &box);
     }
-    const QSize needs = box.style()->sizeFromContents(QStyle::CT_GroupBox, &opt,
-                                                      QSize(width, box.fontMetrics().height()), &box);
+    const QSize needs = box.style()->sizeFromContents(
+        QStyle::CT_GroupBox, &opt, QSize(width, box.fontMetrics().height()), &box);
     Fits(box, title, needs.width(), ShownWidth(box, box.rect()));
 }
 
@@ -185,8 +185,8 @@ void Finder::CheckTabs(const QTabBar& tabs) {
         if (text.isEmpty() || !tabs.isTabVisible(i))
             continue;
         const QRect rect = tabs.tabRect(i).intersected(tabs.rect());
-        const int needs = tabs.fontMetrics().size(Qt::TextShowMnemonic, tabs.tabText(i)).width() +
-                          space;
+        const int needs =
+            tabs.fontMetrics().size(Qt::TextShowMnemonic, tabs.tabText(i)).width() + space;
         Fits(tabs, text, needs, ShownWidth(tabs, rect));
     }
 }
@@ -237,8 +237,7 @@ void Finder::CheckRows(const QAbstractItemView& view, const QModelIndex& parent)
             continue;
         for (int column = 0; column < model->columnCount(parent); ++column) {
             if ((list && column != list->modelColumn()) ||
-                (table && table->isColumnHidden(column)) ||
-                (tree && tree->isColumnHidden(column)))
+                (table && table->isColumnHidden(column)) || (tree && tree->isColumnHidden(column)))
                 continue;
             CheckCell(view, model->index(row, column, parent));
         }
@@ -280,7 +279,10 @@ int Finder::ShownWidth(const QWidget& w, QRect rect) const {
 
 void Finder::Fits(const QWidget& w, const QString& text, int needs, int has) {
     if (needs > has)
-        m_found << QStringLiteral("%1: %2 (needs %3 px, has %4)").arg(Name(w), text).arg(needs).arg(has);
+        m_found << QStringLiteral("%1: %2 (needs %3 px, has %4)")
+                       .arg(Name(w), text)
+                       .arg(needs)
+                       .arg(has);
 }
 
 QString Finder::Name(const QWidget& w) const {
@@ -290,8 +292,8 @@ QString Finder::Name(const QWidget& w) const {
             path.prepend(up->objectName());
     if (path.isEmpty() || path.last() != w.objectName())
         path << QString::fromLatin1(w.metaObject()->className());
-    const QString window =
-        m_window.objectName().isEmpty() ? m_window.metaObject()->className() : m_window.objectName();
+    const QString window = m_window.objectName().isEmpty() ? m_window.metaObject()->className()
+                                                           : m_window.objectName();
     return window + " > " + path.join(QLatin1Char('/'));
 }
 

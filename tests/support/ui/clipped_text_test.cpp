@@ -1,3 +1,5 @@
+#include "support/ui/clipped_text.h"
+
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -7,7 +9,6 @@
 #include <QtTest>
 
 #include "base/ui/fitted_glyph_text.h"
-#include "support/ui/clipped_text.h"
 
 namespace klv::test {
 
