@@ -62,7 +62,9 @@ constexpr CommandWindow kCommandWindows[] = {
     {"observation", cmd::kObservationMeasurement},
     {"potential graph", cmd::kPotentialGraph},
     {"printer set", cmd::kPrinterSet},
-    {"transmission method", cmd::kTransmissionMethod},
+    {"result font", cmd::kResultFont},
+    {"channel delete list", cmd::kDeleteCondition},
+    {"bulk erase", cmd::kDeleteAll},
 };
 
 // Runs `command`, handing every window it opens to `check` and then closing it: a modal
@@ -152,8 +154,10 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
             w.StartDevice();
             Road road{p, w};
             QVERIFY(road.Channel().IsOpen());
-            check(w, "main window");
-            check(road.SimWindow(), "simulator");
+            // The main window, the simulator and the roll-paper print image.
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->isVisible())
+                    check(*top, "at start");
             for (const CommandWindow& row : kCommandWindows) {
                 qInfo() << row.what;
                 RunAndCheck(
@@ -165,7 +169,7 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
                 w, [&] { w.OnCommand(cmd::kSelectCondition); },
                 [&](QWidget& d) { check(d, "channel list"); });
         },
-        {"-siml=1"}));
+        {"-siml=1", "-printer=siml"}));
     qInfo().noquote() << "opened:" << opened.join(", ");
     if (!cut.isEmpty())
         QFAIL(qPrintable("texts cut:\n" + cut.join('\n')));
