@@ -5,10 +5,12 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "app/settings_keys.h"
 #include "app/ui/display_only_list.h"
 #include "base/glyph_text.h"
+#include "base/ui/draw_glyph_text.h"
 #include "base/ui/fitted_glyph_text.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/window_settings.h"
@@ -94,7 +96,21 @@ void CConditionTable::ShowCondition(const MeasFileData* d, int currentLayer,
     m_cells = ConditionTableCells(d, calibration, schedule);
     m_currentLayer = d != nullptr ? currentLayer : -1;
     m_measurementPossible = measurementPossible;
+    FitColumns();
     viewport()->update();
+}
+
+// A column narrower than its title or its longest line grows until they fit; a wider one
+// stays as the operator left it.
+void CConditionTable::FitColumns() {
+    const QFontMetrics fm(font());
+    for (int column = 0; column < kConditionColumnCount; ++column) {
+        int needs = header()->sectionSizeHint(column);
+        for (int line = 0; line < kConditionLineCount; ++line)
+            needs = std::max(needs, GlyphTextExtent(fm, CellText(line, column)) + 2 * kMargin + 1);
+        if (columnWidth(column) < needs)
+            setColumnWidth(column, needs);
+    }
 }
 
 QString CConditionTable::CellText(int line, int column) const {
@@ -127,6 +143,7 @@ void CConditionTable::changeEvent(QEvent* event) {
     QTreeWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         scheduleDelayedItemsLayout();
+        FitColumns();
         FitHeight();
     }
 }

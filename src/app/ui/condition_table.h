@@ -35,6 +35,7 @@ protected:
 
 private:
     void FitHeight();
+    void FitColumns();
 
     std::array<ConditionCell, kConditionColumnCount> m_cells{};
     int m_currentLayer = 0;

@@ -22,6 +22,8 @@ QLabel* Indicator(const char* text, int id, QLabel* l = new QLabel) {
     l->setObjectName(QString("ctl%1").arg(id));
     l->setFrameShape(QFrame::Panel);
     l->setAlignment(Qt::AlignCenter);
+    // Room between the text and the frame, so that a lit name does not touch its box.
+    l->setMargin(2);
     return l;
 }
 }  // namespace

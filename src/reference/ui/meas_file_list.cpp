@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
@@ -50,15 +51,45 @@ CMeasFileList::CMeasFileList(ConditionStore& store, const CalibrationStore& cal,
     layout->addLayout(buttons);
 
     std::vector<ListColumn> columns(kChannelListColumns.begin(), kChannelListColumns.end());
-    int total = 0;
-    for (ListColumn& c : columns) {
+    for (ListColumn& c : columns)
         c.defaultWidth = DialogUnitsToPixels(c.defaultWidth, font());
-        total += c.defaultWidth;
-    }
     RestoreListColumns(*m_list, m_ini, kSection, columns);
     CDialogPlacement::Keep(*this, m_ini, kSection);
-    resize(total + 40, 10 * kChannelListLines * m_list->fontMetrics().height());
     SetMode(MeasFileListMode::Select);
+    const int width = FitColumns() + 40;
+    const QScreen* shown = screen();
+    resize(shown ? std::min(width, shown->availableGeometry().width()) : width,
+           10 * kChannelListLines * m_list->fontMetrics().height());
+}
+
+// The margins a cell keeps beside its text.
+constexpr int kTextRoom = 12;
+
+// Every column takes the width of its title and longest line. When that is wider than the
+// screen, the file column gives up its spare room first, so that the last column stays in
+// view. Returns the width of all columns.
+int CMeasFileList::FitColumns() {
+    const QFontMetrics fm(m_list->font());
+    auto longest = [&](int c) {
+        int width = m_list->header()->sectionSizeHint(c);
+        for (int row = 0; row < m_list->topLevelItemCount(); ++row)
+            width = std::max(width, fm.size(0, m_list->topLevelItem(row)->text(c)).width() +
+                                        kTextRoom + (c == 0 ? m_list->indentation() : 0));
+        return width;
+    };
+    int total = 0;
+    for (int c = 0; c < kChannelListColumnCount; ++c) {
+        const int needs = longest(c);
+        if (m_list->columnWidth(c) < needs)
+            m_list->setColumnWidth(c, needs);
+        total += m_list->columnWidth(c);
+    }
+    const QScreen* shown = screen();
+    const int room = shown ? shown->availableGeometry().width() - 80 : total;
+    const int spare = m_list->columnWidth(0) - longest(0);
+    const int give = std::clamp(total - room, 0, std::max(spare, 0));
+    m_list->setColumnWidth(0, m_list->columnWidth(0) - give);
+    return total - give;
 }
 
 void CMeasFileList::SetMode(MeasFileListMode mode) {

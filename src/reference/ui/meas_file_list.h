@@ -50,6 +50,7 @@ public:
     void done(int result) override;
 
 private:
+    int FitColumns();
     void Fill();
     void Activate(int row);
     bool ConfirmDelete(int index, const MeasFileData& d);

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "base/glyph_text.h"
+#include "base/ui/draw_glyph_text.h"
 #include "base/ui/fitted_glyph_text.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/ui_resources.h"
@@ -92,7 +93,7 @@ CSimpleStat::CSimpleStat(QWidget* parent) : QWidget(parent) {
 
 void CSimpleStat::ApplySettings(const Settings& s) {
     m_data = CSimpleStatData(s.dataCt);
-    m_columns = SimpleStatColumns::FromSettings(s.col0, s.col1);
+    m_columns = Readable(SimpleStatColumns::FromSettings(s.col0, s.col1));
     m_dataNumber->setCurrentIndex(m_dataNumber->findData(m_data.ShownCount()));
     UpdateScrollRange();
     RefreshViews();
@@ -151,7 +152,17 @@ void CSimpleStat::Reset(bool clearHide) {
     Display();
 }
 
-void CSimpleStat::SetColumns(const SimpleStatColumns& c) {
+// The number column keeps the footer's labels whole, whatever width was stored or dragged.
+SimpleStatColumns CSimpleStat::Readable(SimpleStatColumns c) const {
+    const QFontMetrics fm = m_list->fontMetrics();
+    const int labels = std::max(GlyphTextExtent(fm, QStringLiteral("Average")),
+                                GlyphTextExtent(fm, QStringLiteral("Standard deviation")));
+    c.col0 = std::max(c.col0, labels + 4);
+    return c;
+}
+
+void CSimpleStat::SetColumns(const SimpleStatColumns& input) {
+    const SimpleStatColumns c = Readable(input);
     if (c.col0 == m_columns.col0 && c.col1 == m_columns.col1)
         return;
     m_columns = c;

@@ -60,7 +60,8 @@ public:
     void PaintRow(QPainter& p, const QRect& row, const QString& label, bool labelLeft,
                   const std::array<QString, kMaxLayers>& cells) const;
     // A divider grab from the header.
-    void SetColumns(const SimpleStatColumns& c);
+    void SetColumns(const SimpleStatColumns& input);
+    SimpleStatColumns Readable(SimpleStatColumns c) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -157,7 +157,7 @@ void StatisticsRoadTest::panelSettingsAreReadAndWritten() {
     {
         ProfileFile ini(p.dir.File("KLV570.ini"));
         QVERIFY(ini.WriteProfileInt("SimpleStat", "DataCt", 20));
-        QVERIFY(ini.WriteProfileInt("SimpleStat", "Col0Width", 60));
+        QVERIFY(ini.WriteProfileInt("SimpleStat", "Col0Width", 160));
     }
     QVERIFY(p.RunMainWindow([&](CKLV570Dlg& w) {
         ModalDriver modal;
@@ -166,14 +166,14 @@ void StatisticsRoadTest::panelSettingsAreReadAndWritten() {
         w.StartDevice();
         CSimpleStat& panel = *w.Face().SimpleStat();
         QCOMPARE(panel.Data().ShownCount(), 20);
-        QCOMPARE(panel.Columns().col0, 60);
+        QCOMPARE(panel.Columns().col0, 160);
         QCOMPARE(panel.Columns().col1, 269);
         QCOMPARE(Find<QComboBox>(panel, "statDataNumber")->currentText(), QStringLiteral(" 20"));
         test::Choose(panel, "statDataNumber", 5);
     }));
     ProfileFile ini(p.dir.File("KLV570.ini"));
     QCOMPARE(ini.GetProfileInt("SimpleStat", "DataCt", 0), 100);
-    QCOMPARE(ini.GetProfileInt("SimpleStat", "Col0Width", 0), 60);
+    QCOMPARE(ini.GetProfileInt("SimpleStat", "Col0Width", 0), 160);
     QCOMPARE(ini.GetProfileInt("SimpleStat", "Col1Width", 0), 269);
 }
 

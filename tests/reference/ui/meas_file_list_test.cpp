@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QHeaderView>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -264,8 +265,10 @@ private slots:
         test::ChannelListFixture f;
         {
             CMeasFileList list(f.store, f.cal, f.ini, true);
-            QCOMPARE(list.List().columnWidth(0), DialogUnitsToPixels(244, list.font()));
-            QCOMPARE(list.List().columnWidth(6), DialogUnitsToPixels(58, list.font()));
+            // On a screen narrower than all defaults the file column gives up its spare room.
+            QVERIFY(list.List().columnWidth(0) < DialogUnitsToPixels(244, list.font()));
+            QVERIFY(list.List().columnWidth(6) >= DialogUnitsToPixels(58, list.font()));
+            QVERIFY(list.width() <= list.screen()->availableGeometry().width());
             Show(list);
             list.List().setColumnWidth(3, 77);
             list.resize(700, 420);
