@@ -56,5 +56,7 @@ inline constexpr int kLevelMeterFrame = 1105;
 inline constexpr int kSimpleStatFrame = 1106;
 inline constexpr int kStatusLine = 1107;
 inline constexpr int kSplitter = 1108;
+inline constexpr int kLotLine = 1109;
+inline constexpr int kOutboxLine = 1110;
 
 }  // namespace klv::cmd

@@ -7,6 +7,7 @@
 #include "app/app_hooks.h"
 #include "app/font_record.h"
 #include "app/instance_lock.h"
+#include "app/results_recording.h"
 #include "app/sound_table.h"
 #include "app/system_flags.h"
 #include "app/version_block.h"
@@ -85,6 +86,8 @@ public:
     // made none (tests of other parts).
     CResultTransmission* Transmission() { return m_transmission; }
     void SetTransmission(CResultTransmission* transmission) { m_transmission = transmission; }
+    // What goes to the lab's results database; records nothing until main.cpp sets a recorder.
+    CResultsRecording& Recording() { return m_recording; }
 
 private:
     bool CheckSingleInstance();
@@ -122,6 +125,7 @@ private:
     ConditionStore m_conditions;
     CPotentialTrace m_trace;
     CResultTransmission* m_transmission = nullptr;
+    CResultsRecording m_recording{m_calibration, m_clock};
 };
 
 }  // namespace klv

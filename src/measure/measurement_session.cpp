@@ -208,6 +208,7 @@ void CMeasurementSession::StoreLayerResult(PollResult& result) {
 
 void CMeasurementSession::FinishMeasurement(const PollResult& result) {
     const std::span<const MsrLogRecord> records(m_buffer.data(), LayerCount());
+    m_seams.output.RecordMeasurement(m_condition, records, m_condition.nItemCt / LayerCount());
     if (!result.fInvalid)
         m_seams.view.ShowSyntheticResult(m_condition, records);
     m_seams.output.RefreshTemporaryStatistics();
@@ -228,9 +229,14 @@ bool CMeasurementSession::AddElectrolysisCounts(std::uint32_t counts) {
     if ((stored.bFlags & kRecordNoValue) != 0)
         return false;
     int displayMode = m_seams.run.DisplayMode();
+    const float before = stored.lMeasValue;
     const float value = AddedLayerValue(m_condition, k, stored.lMeasValue, counts, displayMode);
     if (!RestoreLastLayerRecord(m_seams.store, m_condition, m_index, m_buffer, k, value))
         return false;
+    // The measurement is not complete yet: it is the one after the stored ones.
+    m_seams.output.RecordAddedElectrolysis(m_condition, m_condition.nItemCt / LayerCount() + 1, k,
+                                           before,
+                                           m_buffer[static_cast<std::size_t>(k)].lMeasValue);
     PollResult result{};
     FormatPollTexts(m_condition, k, value, displayMode, false, result);
     m_seams.view.ShowLayerTexts(k, result);

@@ -45,6 +45,11 @@ public:
     // True when the operator chose to end work with this condition.
     virtual bool RunGrossStatistics(const MeasFileData& d) = 0;
     virtual void ResetTemporaryStatistics() = 0;
+    // Into the lab's results: a measurement just stored whole, and a stored layer of the
+    // running measurement that an additional electrolysis changed (µm).
+    virtual void RecordMeasurement(const MeasFileData&, std::span<const MsrLogRecord>,
+                                   std::uint32_t) {}
+    virtual void RecordAddedElectrolysis(const MeasFileData&, std::uint32_t, int, float, float) {}
 };
 
 // A measurement kept in its files only: no statistics, printout or transmission.

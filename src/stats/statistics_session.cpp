@@ -1,6 +1,7 @@
 #include "stats/statistics_session.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "base/number_format.h"
 #include "base/number_parse.h"
@@ -79,6 +80,9 @@ bool CStatisticsSession::Correct(std::uint32_t row, std::span<const float> value
         std::span(m_stored).subspan(at, layers), valuesInUnit, m_condition.bUnit);
     if (!RewriteMeasurement(m_store, m_condition, m_index, row + 1, records))
         return false;
+    if (m_changes != nullptr)
+        m_changes->MeasurementCorrected(m_condition, m_index, row + 1,
+                                        std::span(m_stored).subspan(at, layers), records);
     std::copy(records.begin(), records.end(), m_stored.begin() + static_cast<std::ptrdiff_t>(at));
     Recalculate();
     return true;
@@ -89,6 +93,11 @@ bool CStatisticsSession::Delete(std::span<const std::uint32_t> rows) {
     for (std::uint32_t row : rows)
         numbers.push_back(row + 1);
     const bool removed = RemoveMeasurements(m_store, m_condition, m_index, numbers);
+    if (removed && m_changes != nullptr) {
+        std::sort(numbers.begin(), numbers.end(), std::greater<>());
+        numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+        m_changes->MeasurementsRemoved(m_condition, m_index, numbers);
+    }
     Recalculate();
     return removed;
 }

@@ -32,6 +32,18 @@ inline constexpr char kMsgDataRunOut[] =
 inline constexpr char kMsgDeleteAllData[] =
     "Delete all the data. After deleting the data \n, ending statistics process.";
 
+// Hears what the statistics window changed in a channel's log, after the log took it.
+class StoredDataChanges {
+public:
+    virtual ~StoredDataChanges() = default;
+    virtual void MeasurementCorrected(const MeasFileData& d, int index, std::uint32_t number,
+                                      std::span<const MsrLogRecord> before,
+                                      std::span<const MsrLogRecord> after) = 0;
+    // `numbers` as they were before the removal, each once, highest first.
+    virtual void MeasurementsRemoved(const MeasFileData& d, int index,
+                                     std::span<const std::uint32_t> numbers) = 0;
+};
+
 // What the statistics window holds over one channel while it is open: the condition, the
 // stored data, the statistics data formed from them and their statistics.
 class CStatisticsSession {
@@ -39,6 +51,7 @@ public:
     CStatisticsSession(ConditionStore& store, MeasFileData& condition, int index,
                        StatisticsSelection selection);
 
+    void SetChanges(StoredDataChanges* changes) { m_changes = changes; }
     // Forms the statistics data again from the data log and marks every page for refresh.
     void Recalculate();
 
@@ -89,6 +102,7 @@ private:
     StatisticsResult m_result{};
     unsigned m_refresh = 0;
     int m_selectedLayer = 0;
+    StoredDataChanges* m_changes = nullptr;
 };
 
 // The stored records of a correction: the values in µm, recorded, with a value.

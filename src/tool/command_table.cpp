@@ -5,7 +5,7 @@
 namespace klv::tool {
 
 std::span<const ToolCommand> ToolCommands() {
-    static const std::array<ToolCommand, 13> commands = {{
+    static const std::array<ToolCommand, 14> commands = {{
         {"channels", "", RunChannels},
         {"condition", "N", RunCondition},
         {"export",
@@ -29,6 +29,10 @@ std::span<const ToolCommand> ToolCommands() {
         {"graph", "FILE", RunGraph},
         {"sounds", "FOLDER", RunSounds},
         {"udev-rule", "", RunUdevRule},
+        {"db",
+         "status | sync | query [--lot L] [--channel N] [--from DATE] [--to DATE] [--tester T] "
+         "[--format tsv|csv|json] | history N D",
+         RunDb},
     }};
     return commands;
 }

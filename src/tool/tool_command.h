@@ -51,6 +51,8 @@ int RunCapability(ToolContext& context, std::span<const std::string> args);
 int RunSounds(ToolContext& context, std::span<const std::string> args);
 // The udev rule for the instrument with the ids the program looks for (section "USB").
 int RunUdevRule(ToolContext& context, std::span<const std::string> args);
+// The lab's results database: status, sync, query and the history of one measurement.
+int RunDb(ToolContext& context, std::span<const std::string> args);
 
 // Channel number 1-50 as typed; -1 when it is not one.
 int ParseChannelNumber(const std::string& text);

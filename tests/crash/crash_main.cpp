@@ -16,6 +16,7 @@
 #include <string>
 
 #include "crash/crash_check.h"
+#include "crash/crash_results.h"
 #include "crash/crash_workload.h"
 
 namespace {
@@ -149,7 +150,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "round %d: the child stopped by itself (status %d)\n", round,
                          status);
         }
-        const CheckResult r = CheckDataDirectory(o.dir, state, inFlight);
+        CheckResult r = CheckDataDirectory(o.dir, state, inFlight);
+        CheckResultsDatabase(o.dir, r);
         ++checked;
         lost += r.lost;
         unreadable += r.unreadable;

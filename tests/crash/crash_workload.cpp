@@ -9,9 +9,11 @@
 #include <random>
 
 #include "app/data_directory.h"
+#include "app/results_recording.h"
 #include "crash/crash_report.h"
 #include "measure/measurement_session.h"
 #include "measure/run_fakes.h"
+#include "records/engines/open_results_database.h"
 #include "reference/calibration_store.h"
 #include "reference/unit_conversion.h"
 #include "results/measurement_log.h"
@@ -38,6 +40,29 @@ public:
     PollResult last{};
 };
 
+// A finished measurement goes to the results as in the program: into the outbox before the
+// measurement counts as done.
+class RecordingOutput final : public MeasurementOutput {
+public:
+    RecordingOutput(CResultsRecording& recording, int channel)
+        : m_recording(recording), m_channel(channel) {}
+    void RefreshTemporaryStatistics() override {}
+    void PrintLayer(const MeasFileData&, int) override {}
+    void PrintMeasurement(const MeasFileData&, std::span<const MsrLogRecord>) override {}
+    void TransmitMeasurement(const MeasFileData&, std::span<const MsrLogRecord>,
+                             std::uint32_t) override {}
+    bool RunGrossStatistics(const MeasFileData&) override { return false; }
+    void ResetTemporaryStatistics() override {}
+    void RecordMeasurement(const MeasFileData& d, std::span<const MsrLogRecord> records,
+                           std::uint32_t number) override {
+        m_recording.Measured(d, m_channel, number, records);
+    }
+
+private:
+    CResultsRecording& m_recording;
+    int m_channel;
+};
+
 std::uint32_t Bits(float v) {
     std::uint32_t b = 0;
     std::memcpy(&b, &v, sizeof b);
@@ -47,8 +72,13 @@ std::uint32_t Bits(float v) {
 class Workload {
 public:
     Workload(const std::string& dataDir, std::uint32_t seed, int fd)
-        : m_dir(dataDir), m_rng(seed), m_fd(fd), m_store(dataDir, m_op) {
+        : m_dir(dataDir),
+          m_rng(seed),
+          m_fd(fd),
+          m_store(dataDir, m_op),
+          m_recorder(dataDir, OpenResultsDatabase("", dataDir).db, {}, CrashTester(dataDir)) {
         m_clock.SetDate(2026, 12, 10);
+        m_recording.SetRecorder(&m_recorder);
     }
 
     int Run() {
@@ -92,6 +122,10 @@ private:
         if (!m_store.CreateConditionDirectories() || !m_store.CreateMsrLogFileDirectory())
             return false;
         m_store.ScanChannels();
+        // The worker delivers while the steps go on, so kills land in deliveries too.
+        m_recorder.now = [] { return std::string("2026-12-10 12:00:00"); };
+        if (!m_recorder.Start(true))
+            return Failed("the outbox cannot be read");
         for (int c = 0; c < kChannels; ++c) {
             if (!std::filesystem::exists(m_store.MakeConditionFileName(c))) {
                 Begin(Report::Condition, c);
@@ -126,7 +160,7 @@ private:
         test::RecordingSounds sounds;
         test::DummyTarget window;
         CapturingView view;
-        CNoMeasurementOutput output;
+        RecordingOutput output(m_recording, c);
         CMeasRun run(instrument, dialogs, trace, sounds, m_op, m_calibration);
         CMeasurementSession session(
             {run, instrument, trace, view, output, m_store, m_clock, window}, d, c);
@@ -163,8 +197,10 @@ private:
         if (d.nItemCt == 0)
             return true;
         Begin(Report::Cancel, c);
+        const std::uint32_t number = GetDataQuantity(d);
         if (CancelLastMeasurement(m_store, d, c, nullptr) != CancelResult::Cancelled)
             return false;
+        m_recording.Cancelled(d, c, number);
         Say({Report::Cancel, Report::Ready, c, d.nItemCt});
         return true;
     }
@@ -180,6 +216,7 @@ private:
         const std::uint32_t numbers[] = {number};
         if (!RemoveMeasurements(m_store, d, c, numbers))
             return false;
+        m_recording.MeasurementsRemoved(d, c, numbers);
         Say({Report::Remove, Report::Ready, c, number});
         return true;
     }
@@ -239,6 +276,8 @@ private:
     CalibrationStore m_calibration{};
     std::array<MeasFileData, kChannels> m_channel{};
     std::uint32_t m_senderGeneration = 0;
+    CResultsRecording m_recording{m_calibration, m_clock};
+    CResultsRecorder m_recorder;
 };
 
 }  // namespace
@@ -259,6 +298,11 @@ std::uint32_t GenerationOf(const MeasFileData& d) {
 
 std::uint16_t MeasuredDate() {
     return PackDate(2026, 12, 10);
+}
+
+TesterIdentity CrashTester(const std::string& dataDir) {
+    std::string problem;
+    return {LoadOrCreateTesterId(dataDir, problem), "crash"};
 }
 
 int RunWorkload(const std::string& dataDir, std::uint32_t seed, int reportFd) {

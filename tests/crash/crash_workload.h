@@ -5,6 +5,7 @@
 
 #include "base/operator.h"
 #include "base/profile.h"
+#include "records/delivery.h"
 #include "reference/meas_file_data.h"
 
 namespace klv::crash {
@@ -30,6 +31,8 @@ int RunWorkload(const std::string& dataDir, std::uint32_t seed, int reportFd);
 MeasFileData CrashCondition(int channel);
 std::uint32_t GenerationOf(const MeasFileData& d);
 std::uint16_t MeasuredDate();
+// The tester the child and the checks record as.
+TesterIdentity CrashTester(const std::string& dataDir);
 
 inline constexpr char kSettingsSection[] = "Crash";
 inline constexpr char kSettingsKey[] = "Generation";

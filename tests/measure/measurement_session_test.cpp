@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -79,6 +80,17 @@ public:
         return endAfterGross;
     }
     void ResetTemporaryStatistics() override { calls.push_back("reset stats"); }
+    void RecordMeasurement(const MeasFileData&, std::span<const MsrLogRecord> records,
+                           std::uint32_t n) override {
+        calls.push_back("record " + std::to_string(n) + " of " + std::to_string(records.size()));
+    }
+    void RecordAddedElectrolysis(const MeasFileData&, std::uint32_t n, int k, float before,
+                                 float after) override {
+        char text[64];
+        std::snprintf(text, sizeof text, "electrolysis %u layer %d %.2f to %.2f", n, k,
+                      static_cast<double>(before), static_cast<double>(after));
+        calls.push_back(text);
+    }
     std::vector<std::string> calls;
     bool endAfterGross = false;
 };
@@ -151,8 +163,9 @@ TEST(MeasurementSession, ATwoLayerMeasurementIsStoredShownPrintedAndSent) {
     EXPECT_EQ(f.view.clears, 1);  // only the first layer empties the list
     EXPECT_EQ(f.session->Layer(), 0);
     EXPECT_TRUE(f.view.lastMarked);
-    const std::vector<std::string> expected = {
-        "stats", "print layer 0", "stats", "print measurement", "transmit 1", "gross"};
+    const std::vector<std::string> expected = {"stats", "print layer 0",     "record 1 of 2",
+                                               "stats", "print measurement", "transmit 1",
+                                               "gross"};
     EXPECT_EQ(f.output.calls, expected);
     const auto records = f.FileRecords();
     ASSERT_EQ(records.size(), 2u);
@@ -266,7 +279,21 @@ TEST(MeasurementSession, AnAlloyConditionIsPrintedOnlyAsAWholeMeasurement) {
     EXPECT_TRUE(f.output.calls.empty()) << "no layer line and no statistics before the last layer";
     f.MeasureLayer(30);
     EXPECT_EQ(f.output.calls,
-              (std::vector<std::string>{"stats", "print measurement", "transmit 1", "gross"}));
+              (std::vector<std::string>{"record 1 of 3", "stats", "print measurement", "transmit 1",
+                                        "gross"}));
+}
+
+TEST(MeasurementSession, AnAdditionalElectrolysisIsToldWithTheValueBeforeAndAfter) {
+    SessionFixture f(TwoLayers());
+    f.MeasureLayer(123);
+    f.output.calls.clear();
+    ASSERT_TRUE(f.session->AddElectrolysisCounts(10));
+    const float after = f.FileRecords()[0].lMeasValue;
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "electrolysis 1 layer 0 12.30 to %.2f",
+                  static_cast<double>(after));
+    EXPECT_GT(after, 12.3f);
+    EXPECT_EQ(f.output.calls.front(), expected);
 }
 
 TEST(MeasurementSession, ACoefficientAskedAfterAnAlloyMeasurementKeepsDisplayModeThree) {

@@ -13,6 +13,26 @@ namespace {
 
 using test::Measured;
 
+// What the window told of its changes to the log.
+struct HeardChanges final : StoredDataChanges {
+    void MeasurementCorrected(const MeasFileData&, int index, std::uint32_t number,
+                              std::span<const MsrLogRecord> before,
+                              std::span<const MsrLogRecord> after) override {
+        corrected.push_back({index, number, before[0].lMeasValue, after[0].lMeasValue});
+    }
+    void MeasurementsRemoved(const MeasFileData&, int, std::span<const std::uint32_t> n) override {
+        removed.assign(n.begin(), n.end());
+    }
+    struct Correction {
+        int index;
+        std::uint32_t number;
+        float before;
+        float after;
+    };
+    std::vector<Correction> corrected;
+    std::vector<std::uint32_t> removed;
+};
+
 // A channel of `count` single-layer copper data; data n holds n µm, measured on day n.
 struct Session : ::testing::Test {
     test::TempDir dir;
@@ -77,9 +97,12 @@ TEST_F(Session, DeletingSeveralRemovesExactlyThoseInAnyOrder) {
     d.coat[1] = test::Layer(16, "Ni");
     ASSERT_TRUE(store.WriteConditionFile(0, d));
     CStatisticsSession s = Open();
-    const std::uint32_t rows[] = {6, 2};
+    HeardChanges heard;
+    s.SetChanges(&heard);
+    const std::uint32_t rows[] = {6, 2, 6};
     EXPECT_FALSE(s.CoversAllData(2));
     ASSERT_TRUE(s.Delete(rows));
+    EXPECT_EQ(heard.removed, (std::vector<std::uint32_t>{7, 3}));
     EXPECT_EQ(Logged(), (std::vector<float>{1, 1, 2, 2, 4, 4, 5, 5, 6, 6, 8, 8}));
     EXPECT_EQ(d.nItemCt, 12u);
 }
@@ -102,12 +125,18 @@ TEST_F(Session, CorrectionWritesTheValueMarkedAsMeasured) {
     d.bUnit = 3;  // mil: 25.4 µm
     ASSERT_TRUE(store.WriteConditionFile(0, d));
     CStatisticsSession s = Open();
+    HeardChanges heard;
+    s.SetChanges(&heard);
     const float values[] = {2.5f};
     ASSERT_TRUE(s.Correct(1, values));
     const MsrLogRecord& r = s.Stored()[1];
     EXPECT_FLOAT_EQ(r.lMeasValue, 63.5f);
     EXPECT_EQ(Logged()[1], r.lMeasValue);
     EXPECT_FALSE(s.Correct(3, values));  // no such data
+    ASSERT_EQ(heard.corrected.size(), 1u);
+    EXPECT_EQ(heard.corrected[0].number, 2u);
+    EXPECT_EQ(heard.corrected[0].before, 2.0f);
+    EXPECT_EQ(heard.corrected[0].after, 63.5f);
 }
 
 TEST(Correction, RefusesTextAndNegativeValues) {

@@ -78,7 +78,9 @@ PrivatePostgres::PrivatePostgres() : m_bin(ServerBinFolder()) {
         m_error = "fork failed";
         return;
     }
-    if (Run("initdb", ServerTool("initdb", "-D '" + m_dir + "/data' -A trust -U klv --no-sync -E UTF8 --locale=C")))
+    if (Run("initdb",
+            ServerTool("initdb",
+                       "-D '" + m_dir + "/data' -A trust -U klv --no-sync -E UTF8 --locale=C")))
         Start();
 }
 
@@ -124,16 +126,20 @@ std::string PrivatePostgres::Connection(const std::string& database) const {
     return "host=" + m_dir + " user=klv dbname=" + database;
 }
 
+std::string PrivatePostgres::Url(const std::string& database) const {
+    return "postgresql:///" + database + "?host=" + m_dir + "&user=klv";
+}
+
 bool PrivatePostgres::Psql(const std::string& database, const std::string& sql) {
     const std::string file = m_dir + "/statement.sql";
     std::ofstream(file) << sql;
-    return Run("psql", m_bin + "/psql -X -q -v ON_ERROR_STOP=1 -h '" + m_dir +
-                           "' -U klv -d " + database + " -f '" + file + "'");
+    return Run("psql", m_bin + "/psql -X -q -v ON_ERROR_STOP=1 -h '" + m_dir + "' -U klv -d " +
+                           database + " -f '" + file + "'");
 }
 
 std::string PrivatePostgres::NewDatabase() {
     const std::string name = "test" + std::to_string(++m_databases);
-    return Psql("postgres", "CREATE DATABASE " + name + ";") ? Connection(name) : std::string();
+    return Psql("postgres", "CREATE DATABASE " + name + ";") ? name : std::string();
 }
 
 PrivatePostgres& SharedPostgres() {

@@ -20,9 +20,10 @@ public:
     const std::string& Error() const { return m_error; }
     bool Stop();
     bool Start();
-    // A libpq connection string of a database on this server.
+    // A libpq connection string of a database on this server, and the same as a postgresql:// Url.
     std::string Connection(const std::string& database) const;
-    // A database no other test has used; its connection string, or "" (see Error()).
+    std::string Url(const std::string& database) const;
+    // A database no other test has used; its name, or "" (see Error()).
     std::string NewDatabase();
     // Runs SQL in psql on the given database; false (see Error()) when psql fails.
     bool Psql(const std::string& database, const std::string& sql);

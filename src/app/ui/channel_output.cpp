@@ -47,6 +47,16 @@ void CChannelOutput::TransmitMeasurement(const MeasFileData& d,
         transmission->SendMeasurement(d, records, recordNumber);
 }
 
+void CChannelOutput::RecordMeasurement(const MeasFileData& d, std::span<const MsrLogRecord> records,
+                                       std::uint32_t recordNumber) {
+    m_app.Recording().Measured(d, m_channel.Index(), recordNumber, records);
+}
+
+void CChannelOutput::RecordAddedElectrolysis(const MeasFileData& d, std::uint32_t recordNumber,
+                                             int layer, float before, float after) {
+    m_app.Recording().AddedElectrolysis(d, m_channel.Index(), recordNumber, layer, before, after);
+}
+
 void CChannelOutput::ResetTemporaryStatistics() {
     m_panel.Reset(true);
 }

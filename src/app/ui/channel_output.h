@@ -44,6 +44,10 @@ public:
                              std::uint32_t recordNumber) override;
     bool RunGrossStatistics(const MeasFileData& d) override;
     void ResetTemporaryStatistics() override;
+    void RecordMeasurement(const MeasFileData& d, std::span<const MsrLogRecord> records,
+                           std::uint32_t recordNumber) override;
+    void RecordAddedElectrolysis(const MeasFileData& d, std::uint32_t recordNumber, int layer,
+                                 float before, float after) override;
 
 private:
     // GrossStatisticsSteps

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "app/command_ids.h"
 #include "app/klv570_app.h"
@@ -105,6 +106,25 @@ CKLV570Dlg::CKLV570Dlg(CKLV570App& app, const DeviceSeams& device, QWidget* pare
         [this](MeasFileData& d) { return AskWtAfterInput(d, m_app.Op(), this); });
     m_channel->ShowFileName();
     UpdateControls();
+    auto* outboxTimer = new QTimer(this);
+    connect(outboxTimer, &QTimer::timeout, this, &CKLV570Dlg::UpdateOutboxLine);
+    outboxTimer->start(1000);
+}
+
+void CKLV570Dlg::UpdateOutboxLine() {
+    const CResultsRecorder* recorder = m_app.Recording().Recorder();
+    if (recorder == nullptr)
+        return;
+    const RecorderStatus status = recorder->Status();
+    QLabel* line = m_face->OutboxLine();
+    line->setText(QString::fromStdString(OutboxStatusText(status)));
+    line->setToolTip(QString::fromStdString(status.problem));
+    line->setStyleSheet(status.problem.empty() ? QString() : QStringLiteral("color: red"));
+    if (status.problemSerial > m_toldRecorderProblem && !status.problem.empty() &&
+        !m_channel->IsMeasuring()) {
+        m_toldRecorderProblem = status.problemSerial;
+        m_app.Op().ShowMessage(status.problem, MsgIcon::Exclamation, MsgButtons::Ok);
+    }
 }
 
 CKLV570Dlg::~CKLV570Dlg() {

@@ -49,6 +49,9 @@ public:
     void StartDevice();
     // Enabling of every command and button, and the status line, from the window's state.
     void UpdateControls();
+    // The results waiting in the outbox; a new problem of the results database is told once,
+    // when no measurement runs.
+    void UpdateOutboxLine();
     bool IsHiddenMenuShown() const { return m_hiddenMenuShown; }
     void ToggleHiddenMenu();
     // A menu command or button, done only while it is enabled.
@@ -89,6 +92,7 @@ private:
     bool m_hiddenMenuShown = false;
     bool m_initialised = false;
     bool m_shutDown = false;
+    std::uint64_t m_toldRecorderProblem = 0;
 };
 
 }  // namespace klv

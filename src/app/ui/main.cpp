@@ -18,6 +18,9 @@
 #include "output/cups/cups_printer_queue.h"
 #include "output/ui/dbus_pub_sub_server.h"
 #include "output/ui/qt_serial_line.h"
+#include "records/database_url.h"
+#include "records/engines/open_results_database.h"
+#include "records/record_builder.h"
 
 // The one composition root: every seam of the program is made here and handed in.
 int main(int argc, char** argv) {
@@ -47,6 +50,19 @@ int main(int argc, char** argv) {
     };
     app.Hooks().stopDdeServer = [&] { dde.StopDdeServer(); };
     app.Hooks().runMainWindow = [&] {
+        // The results database, read from the settings start-up has loaded.
+        const std::string url = app.Profile().GetProfileString(klv::kResultsDatabaseSection,
+                                                               klv::kResultsDatabaseUrlKey, "");
+        klv::OpenedResultsDatabase results = klv::OpenResultsDatabase(url, app.DataDirectory());
+        std::string idProblem;
+        const klv::TesterIdentity tester{klv::LoadOrCreateTesterId(app.DataDirectory(), idProblem),
+                                         klv::HostName()};
+        klv::CResultsRecorder recorder(app.DataDirectory(), std::move(results.db),
+                                       results.problem.empty() ? idProblem : results.problem,
+                                       tester);
+        recorder.now = [&clock] { return klv::FormatIsoDateTime(clock.Now()); };
+        recorder.Start(true);
+        app.Recording().SetRecorder(&recorder);
         klv::LibUsbPlatform usb(app.Profile());
         klv::QtUiPump pump;
         klv::QtUsbMsgBoxView usbBox(sounds);
@@ -58,6 +74,7 @@ int main(int argc, char** argv) {
         window.ShowAsStored();
         QTimer::singleShot(0, &window, &klv::CKLV570Dlg::StartDevice);
         QApplication::exec();
+        app.Recording().SetRecorder(nullptr);
         op.SetParent(nullptr);
     };
     app.InitInstance(args);

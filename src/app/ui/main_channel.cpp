@@ -149,8 +149,12 @@ void CMainChannel::ShowFileName() {
     QLabel* line = m_face.ChannelLine();
     if (!IsOpen()) {
         line->setText(QString::fromLatin1(kMsgNotSelected));
+        m_face.LotLine()->clear();
         return;
     }
+    m_face.LotLine()->setText(
+        QStringLiteral("Lot No.: ") + ToQString(GetFixedText(m_condition.szLotNo)) +
+        QStringLiteral("    Customer: ") + ToQString(GetFixedText(m_condition.szCustomer)));
     line->setText(QString::asprintf("%2d : ", m_index + 1) +
                   ToQString(GetFixedText(m_condition.szFileName)));
 }
@@ -205,9 +209,11 @@ void CMainChannel::CancelLastData() {
     CRollPaperLink* rollPaper = m_output.RollPaper();
     CancellationPrinter* printer =
         rollPaper != nullptr && rollPaper->Output().IsSelected() ? rollPaper : nullptr;
+    const std::uint32_t number = GetDataQuantity(m_condition);
     if (CancelLastMeasurement(m_app.Conditions(), m_condition, m_index, printer) !=
         CancelResult::Cancelled)
         return;
+    m_app.Recording().Cancelled(m_condition, m_index, number);
     m_session->ResetLayer();
     m_lastCancellable = false;
     DisplayLastMeasureResult(true);

@@ -75,9 +75,11 @@ CMainFace::CMainFace(QWidget* parent) : QWidget(parent) {
     m_channelLine = Named(new QLabel(QStringLiteral("Not selected."), leftColumn), kChannelLine);
     m_dataNumber = Named(new QLabel(QStringLiteral("99999"), leftColumn), kDataNumber);
     m_statusLine = Named(new CStatusLine(this), kStatusLine);
+    m_lotLine = Named(new QLabel(leftColumn), kLotLine);
+    m_outboxLine = Named(new QLabel(this), kOutboxLine);
     m_conditionTable = Named(new CConditionTable(leftColumn), kConditionTable);
     for (QWidget* w : {static_cast<QWidget*>(m_channelLine), static_cast<QWidget*>(m_dataNumber),
-                       static_cast<QWidget*>(m_conditionTable)})
+                       static_cast<QWidget*>(m_lotLine), static_cast<QWidget*>(m_conditionTable)})
         w->setFont(DialogFont());
     m_resultList = Named(new CMeasResultList(leftColumn), kResultList);
     SetResultFont(DefaultResultFont());
@@ -88,6 +90,7 @@ CMainFace::CMainFace(QWidget* parent) : QWidget(parent) {
     channelRow->addWidget(m_channelLine, 1);
     channelRow->addWidget(m_dataNumber);
     left->addLayout(channelRow);
+    left->addWidget(m_lotLine);
     left->addWidget(m_conditionTable);
     // The meter's 13 cells stand beside the result list.
     auto* resultRow = new QHBoxLayout;
@@ -115,7 +118,10 @@ CMainFace::CMainFace(QWidget* parent) : QWidget(parent) {
         ButtonRows({kSelectCondition, kSetCondition, kStandardCalibration, kTemporaryStatistics,
                     kDeleteData, kSurfaceTreatment, kPotentialGraph}));
     page->addWidget(m_pane, 1);
-    page->addWidget(m_statusLine);
+    auto* statusRow = new QHBoxLayout;
+    statusRow->addWidget(m_statusLine, 1);
+    statusRow->addWidget(m_outboxLine);
+    page->addLayout(statusRow);
     page->addWidget(
         ButtonRows({kStartMeasurement, kStopMeasurement, kCancelLastData, kObservationMeasurement,
                     kEndMeasurement, kReverseCurrent, kAdditionalElectrolysis}));

@@ -31,6 +31,10 @@ public:
     QLabel* ChannelLine() const { return m_channelLine; }
     QLabel* DataNumber() const { return m_dataNumber; }
     CStatusLine* StatusLine() const { return m_statusLine; }
+    // The open channel's lot number and customer.
+    QLabel* LotLine() const { return m_lotLine; }
+    // How many results wait for the results database, and why.
+    QLabel* OutboxLine() const { return m_outboxLine; }
     CConditionTable* ConditionTable() const { return m_conditionTable; }
     CMeasResultList* ResultList() const { return m_resultList; }
     CSimpleStat* SimpleStat() const { return m_simpleStat; }
@@ -59,6 +63,8 @@ private:
     QLabel* m_channelLine = nullptr;
     QLabel* m_dataNumber = nullptr;
     CStatusLine* m_statusLine = nullptr;
+    QLabel* m_lotLine = nullptr;
+    QLabel* m_outboxLine = nullptr;
     CConditionTable* m_conditionTable = nullptr;
     CMeasResultList* m_resultList = nullptr;
     CSimpleStat* m_simpleStat = nullptr;

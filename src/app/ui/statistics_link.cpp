@@ -36,6 +36,7 @@ void ShowStatisticsWindow(CKLV570App& app, CMainChannel& channel, ReportPrinter&
         links.publish = [transmission](const StatisticsTextBlock& block) {
             PublishStatistics(transmission->Dde(), &block);
         };
+    links.changes = &app.Recording();
     links.textOutput = [&app](const MeasFileData& d, std::span<const MsrLogRecord> records,
                               QWidget* owner) { RunTextOutput(app, d, records, owner); };
     RunStatisticsWindow(caption, channel.WorkingCondition(), channel.Index(), links, parent);

@@ -30,7 +30,8 @@ bool HoldsNul(const DbValue& value) {
     return s != nullptr && s->find('\0') != std::string::npos;
 }
 
-const DbResult kNulText{DbResult::Failed, "a text holds a NUL character, which the server cannot store"};
+const DbResult kNulText{DbResult::Failed,
+                        "a text holds a NUL character, which the server cannot store"};
 
 // Waits until libpq may go on connecting; false when the deadline passed first.
 bool WaitForSocket(PGconn* conn, PostgresPollingStatusType status,
@@ -39,8 +40,8 @@ bool WaitForSocket(PGconn* conn, PostgresPollingStatusType status,
         deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0)
         return false;
-    pollfd fd{PQsocket(conn), static_cast<short>(status == PGRES_POLLING_READING ? POLLIN : POLLOUT),
-              0};
+    pollfd fd{PQsocket(conn),
+              static_cast<short>(status == PGRES_POLLING_READING ? POLLIN : POLLOUT), 0};
     return ::poll(&fd, 1, static_cast<int>(left.count())) > 0;
 }
 
@@ -128,7 +129,8 @@ DbResult CPostgreSqlDatabase::Connect() {
     }
     PQsetErrorVerbosity(m_conn, PQERRORS_DEFAULT);
     // Notices ("already exists, skipping") are no news; libpq would print them to stderr.
-    PQsetNoticeProcessor(m_conn, [](void*, const char*) {}, nullptr);
+    PQsetNoticeProcessor(
+        m_conn, [](void*, const char*) {}, nullptr);
     // A record counts once it is on the server's disk, whatever the server's default.
     DbResult result = Execute("SET synchronous_commit TO on");
     if (!result.ok())
@@ -213,8 +215,9 @@ DbResult CPostgreSqlDatabase::Query(std::string_view sql, const DbRow& params,
                 row.emplace_back();
             else
                 row.push_back(PostgreSqlValue(
-                    PQftype(raw, c), std::string_view(PQgetvalue(raw, r, c),
-                                                      static_cast<std::size_t>(PQgetlength(raw, r, c)))));
+                    PQftype(raw, c),
+                    std::string_view(PQgetvalue(raw, r, c),
+                                     static_cast<std::size_t>(PQgetlength(raw, r, c)))));
         }
     }
     return result;

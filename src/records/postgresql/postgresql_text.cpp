@@ -54,11 +54,20 @@ void AppendCopyValue(const DbValue& value, std::string& line) {
     if (const auto* s = std::get_if<std::string>(&value)) {
         for (const char c : *s) {
             switch (c) {
-                case '\\': line += "\\\\"; break;
-                case '\t': line += "\\t"; break;
-                case '\n': line += "\\n"; break;
-                case '\r': line += "\\r"; break;
-                default: line += c;
+                case '\\':
+                    line += "\\\\";
+                    break;
+                case '\t':
+                    line += "\\t";
+                    break;
+                case '\n':
+                    line += "\\n";
+                    break;
+                case '\r':
+                    line += "\\r";
+                    break;
+                default:
+                    line += c;
             }
         }
     } else if (std::holds_alternative<std::monostate>(value)) {
@@ -74,7 +83,8 @@ DbValue PostgreSqlValue(unsigned typeOid, std::string_view text) {
     const char* first = text.data();
     const char* last = first + text.size();
     switch (typeOid) {
-        case kBoolOid: return std::int64_t{text == "t" ? 1 : 0};
+        case kBoolOid:
+            return std::int64_t{text == "t" ? 1 : 0};
         case kInt8Oid:
         case kInt2Oid:
         case kInt4Oid:
@@ -100,7 +110,8 @@ DbValue PostgreSqlValue(unsigned typeOid, std::string_view text) {
                 return d;
             break;
         }
-        default: break;
+        default:
+            break;
     }
     return std::string(text);
 }
@@ -133,8 +144,8 @@ bool IsPlainSqlName(std::string_view name) {
     if (name.empty() || (name[0] >= '0' && name[0] <= '9'))
         return false;
     for (const char c : name) {
-        const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                        (c >= '0' && c <= '9') || c == '_';
+        const bool ok =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
         if (!ok)
             return false;
     }

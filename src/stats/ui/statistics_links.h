@@ -17,6 +17,7 @@ class QWidget;
 namespace klv {
 
 class ReportPrinter;
+class StoredDataChanges;
 
 // What the statistics window needs of the program around it.
 struct StatisticsLinks {
@@ -36,6 +37,8 @@ struct StatisticsLinks {
     // Prints the roll paper's pending five-data line while the data it numbers are still there;
     // called before every correction and removal.
     std::function<void()> flushPendingLine;
+    // Hears corrections and removals; none when nothing records them.
+    StoredDataChanges* changes = nullptr;
 };
 
 }  // namespace klv

@@ -42,6 +42,7 @@ CStatistics::CStatistics(const std::string& caption, MeasFileData& condition, in
                                      links.ini.GetProfileInt(kSection, kGroupSizeKey, 1))) {
     setObjectName(QStringLiteral("CStatistics"));
     setWindowTitle(QString::fromStdString(caption));
+    m_session.SetChanges(links.changes);
     m_session.Recalculate();
     if (m_links.publish)
         m_links.publish(

@@ -3,22 +3,31 @@
 #include <gtest/gtest.h>
 
 #include "records/postgresql/postgresql_database.h"
+#include "records/sqlite/sqlite_database.h"
 #include "support/private_postgres.h"
+#include "support/temp_dir.h"
 
 namespace klv::test {
 
 std::vector<EngineCase> EveryEngine() {
     return {
+        {"SQLite",
+         []() -> std::unique_ptr<ResultsDatabase> {
+             static TempDir files;
+             static int made = 0;
+             return std::make_unique<CSqliteDatabase>(
+                 files.File(std::to_string(++made) + ".sqlite"));
+         }},
         {"PostgreSQL",
          []() -> std::unique_ptr<ResultsDatabase> {
              PrivatePostgres& server = SharedPostgres();
-             const std::string connection = server.Error().empty() ? server.NewDatabase() : "";
+             const std::string database = server.Error().empty() ? server.NewDatabase() : "";
              // Without its server the test proves nothing, so it fails.
-             if (connection.empty()) {
+             if (database.empty()) {
                  ADD_FAILURE() << server.Error();
                  return nullptr;
              }
-             return std::make_unique<CPostgreSqlDatabase>(connection);
+             return std::make_unique<CPostgreSqlDatabase>(server.Connection(database));
          }},
     };
 }

@@ -19,8 +19,9 @@ using test::SharedPostgres;
 struct PostgreSqlFixture : ::testing::Test {
     void SetUp() override {
         ASSERT_EQ(SharedPostgres().Error(), "");
-        connection = SharedPostgres().NewDatabase();
-        ASSERT_NE(connection, "") << SharedPostgres().Error();
+        const std::string database = SharedPostgres().NewDatabase();
+        ASSERT_NE(database, "") << SharedPostgres().Error();
+        connection = SharedPostgres().Connection(database);
     }
     std::string connection;
 };
@@ -113,6 +114,18 @@ TEST_F(PostgreSqlFixture, AFailedTransactionNeverCommitsAndNamesAreChecked) {
     EXPECT_EQ(db.Commit().kind, DbResult::Failed);
     EXPECT_EQ(QueryRows(db, "SELECT COUNT(*) FROM t"), (std::vector<DbRow>{{std::int64_t{0}}}));
 
+    // The server cannot store a NUL in a text: refused whole rather than cut short.
+    EXPECT_EQ(db.Execute("INSERT INTO t VALUES ($1)", {std::string("1\0"
+                                                                   "2",
+                                                                   3)})
+                  .kind,
+              DbResult::Failed);
+    EXPECT_EQ(db.InsertRows("t", {"k"},
+                            {{std::string("1\0"
+                                          "2",
+                                          3)}})
+                  .kind,
+              DbResult::Failed);
     for (const auto& [table, column] : {std::pair{"t; DROP TABLE t", "k"}, std::pair{"t", "k)"},
                                         std::pair{"", "k"}, std::pair{"1t", "k"}})
         EXPECT_EQ(db.InsertRows(table, {column}, {{std::int64_t{5}}}).kind, DbResult::Failed);

@@ -1,0 +1,231 @@
+// The results database on SQLite: recording one five-layer measurement against the data log's
+// own durable append, a sync of whole logs against the sqlite3 shell's .import of the same rows,
+// and the query of one lot among many measurements.
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "base/clock.h"
+#include "records/delivery.h"
+#include "records/outbox.h"
+#include "records/record_builder.h"
+#include "records/results_query.h"
+#include "records/schema.h"
+#include "records/sqlite/sqlite_database.h"
+#include "records/sync.h"
+#include "reference/condition_store.h"
+#include "results/measurement_log.h"
+#include "results_bench_support.h"
+
+namespace {
+
+using namespace klv;
+
+constexpr int kLayers = 5;
+const TesterIdentity kTester{"bench", "bench-host"};
+
+std::unique_ptr<CSqliteDatabase> FreshDatabase(const std::string& path) {
+    auto db = std::make_unique<CSqliteDatabase>(path);
+    if (!db->Open().ok() || !MigrateSchema(*db).ok())
+        return nullptr;
+    return db;
+}
+
+MeasFileData LotCondition(int lot) {
+    MeasFileData d = bench::BenchCondition(kLayers);
+    SetFixedText(d.szLotNo, ("LOT-" + std::to_string(lot)).c_str());
+    SetFixedText(d.szTester, "Ann");
+    return d;
+}
+
+std::vector<MsrLogRecord> FiveLayers(float base) {
+    std::vector<MsrLogRecord> r;
+    for (int k = 0; k < kLayers; ++k)
+        r.push_back({base + static_cast<float>(k), kRecordMeasured, 0, PackDate(2026, 12, 10)});
+    return r;
+}
+
+// The data log's own durable append of one five-layer measurement.
+void BM_DataLogAppend(::benchmark::State& state) {
+    bench::ScratchDirectory dir;
+    bench::SilentOperator op;
+    SystemClock clock;
+    ConditionStore store(dir.Path(), op);
+    store.CreateConditionDirectories();
+    MeasFileData d = LotCondition(1);
+    if (!store.WriteConditionFile(0, d)) {
+        state.SkipWithError("set-up failed");
+        return;
+    }
+    MeasurementBuffer buffer{};
+    for (auto _ : state) {
+        if (!CanAcceptMeasurement(d))
+            d.nItemCt = 0;
+        for (int k = 0; k < kLayers; ++k)
+            AddMsrLogRecord(store, clock, d, 0, buffer, k, 2.5f, false);
+    }
+    state.counters["failures"] = op.failures;
+}
+BENCHMARK(BM_DataLogAppend)->Unit(::benchmark::kMicrosecond);
+
+// What recording adds: the outbox line (flushed) and its delivery in one synchronous
+// transaction, as the recorder does it.
+void BM_RecordMeasurement(::benchmark::State& state) {
+    bench::ScratchDirectory dir;
+    auto db = FreshDatabase(dir.Path() + "results.sqlite");
+    COutbox outbox(dir.Path());
+    std::string message;
+    if (!db || !outbox.Load(message)) {
+        state.SkipWithError("set-up failed");
+        return;
+    }
+    const MeasFileData d = LotCondition(1);
+    const std::vector<MsrLogRecord> records = FiveLayers(2.0f);
+    const LocalTime at{2026, 12, 10, 9, 0, 0};
+    std::uint32_t number = 0;
+    for (auto _ : state) {
+        OutboxRecord r;
+        r.measurement = BuildMeasurementRecord(d, 0, ++number, records, nullptr, &at);
+        if (!outbox.Append(r) || !DeliverRecord(*db, kTester, outbox.Name(), r, "now").ok() ||
+            !outbox.MarkDelivered(message))
+            state.SkipWithError("recording failed");
+    }
+}
+BENCHMARK(BM_RecordMeasurement)->Unit(::benchmark::kMicrosecond);
+
+// Channels of `measurements` five-layer measurements each.
+void WriteLogs(ConditionStore& store, int channels, std::uint32_t measurements) {
+    store.CreateConditionDirectories();
+    store.CreateMsrLogFileDirectory();
+    for (int c = 0; c < channels; ++c) {
+        MeasFileData d = LotCondition(c);
+        std::vector<MsrLogRecord> log;
+        for (std::uint32_t n = 0; n < measurements; ++n) {
+            const auto layers = FiveLayers(static_cast<float>(n % 97) * 0.01f + 1.0f);
+            log.insert(log.end(), layers.begin(), layers.end());
+        }
+        d.nItemCt = static_cast<std::uint32_t>(log.size());
+        store.WriteConditionFile(c, d);
+        WriteMsrLogFile(store, c, log.data(), 0, d.nItemCt);
+    }
+}
+
+constexpr int kSyncChannels = 2;
+
+void BM_SyncLogs(::benchmark::State& state) {
+    bench::ScratchDirectory dir;
+    bench::SilentOperator op;
+    ConditionStore store(dir.Path(), op);
+    WriteLogs(store, kSyncChannels, static_cast<std::uint32_t>(state.range(0)));
+    int run = 0;
+    for (auto _ : state) {
+        auto db = FreshDatabase(dir.Path() + "sync" + std::to_string(++run) + ".sqlite");
+        SyncCounts counts;
+        if (!db || !SyncChannels(*db, store, kTester, "now", counts).ok())
+            state.SkipWithError("sync failed");
+        state.counters["measurements"] = static_cast<double>(counts.recorded);
+    }
+}
+BENCHMARK(BM_SyncLogs)->Arg(99999)->Iterations(1)->Unit(::benchmark::kMillisecond);
+
+int Shell(const std::string& command) {
+    return std::system(command.c_str());
+}
+
+// The same rows as CSV, imported by the sqlite3 shell into the same tables.
+void BM_ShellImport(::benchmark::State& state) {
+    bench::ScratchDirectory dir;
+    bench::SilentOperator op;
+    ConditionStore store(dir.Path(), op);
+    WriteLogs(store, kSyncChannels, static_cast<std::uint32_t>(state.range(0)));
+    {
+        auto db = FreshDatabase(dir.Path() + "source.sqlite");
+        SyncCounts counts;
+        if (!db || !SyncChannels(*db, store, kTester, "now", counts).ok()) {
+            state.SkipWithError("set-up failed");
+            return;
+        }
+    }
+    const std::string source = dir.Path() + "source.sqlite";
+    if (Shell("sqlite3 -csv '" + source + "' 'SELECT * FROM measurements' > '" + dir.Path() +
+              "m.csv' && sqlite3 -csv '" + source + "' 'SELECT * FROM measurement_layers' > '" +
+              dir.Path() + "l.csv'") != 0) {
+        state.SkipWithError("export failed");
+        return;
+    }
+    int run = 0;
+    for (auto _ : state) {
+        const std::string target = dir.Path() + "import" + std::to_string(++run) + ".sqlite";
+        state.PauseTiming();
+        FreshDatabase(target);
+        state.ResumeTiming();
+        if (Shell("sqlite3 '" + target + "' 'PRAGMA synchronous=FULL' '.import --csv " +
+                  dir.Path() + "m.csv measurements' '.import --csv " + dir.Path() +
+                  "l.csv measurement_layers'") != 0)
+            state.SkipWithError("import failed");
+    }
+}
+BENCHMARK(BM_ShellImport)->Arg(99999)->Iterations(1)->Unit(::benchmark::kMillisecond);
+
+// One lot of 50 measurements among `range(0)` measurements of many testers, channels and days.
+void BM_QueryLot(::benchmark::State& state) {
+    bench::ScratchDirectory dir;
+    auto db = FreshDatabase(dir.Path() + "results.sqlite");
+    const auto total = static_cast<std::uint32_t>(state.range(0));
+    const std::vector<MsrLogRecord> records = FiveLayers(2.0f);
+    std::string conditionId;
+    db->Begin();
+    LockTester(*db, kTester, "now");
+    StoreCondition(
+        *db, BuildMeasurementRecord(LotCondition(0), 0, 1, records, nullptr, nullptr).condition,
+        conditionId);
+    std::vector<DbRow> measurements;
+    std::vector<DbRow> layers;
+    for (std::uint32_t n = 0; n < total; ++n) {
+        const int lot = static_cast<int>(n / 50);
+        MeasurementRecord m = BuildMeasurementRecord(LotCondition(lot), static_cast<int>(n % 50),
+                                                     n + 1, records, nullptr, nullptr);
+        m.date = "2026-" + std::to_string(10 + n % 3) + "-1" + std::to_string(n % 10);
+        AppendMeasurementRows("m" + std::to_string(n), kTester.id, conditionId, m, "sync", "now",
+                              measurements, layers);
+        if (measurements.size() == 10000 || n + 1 == total) {
+            db->InsertRows("measurements", kMeasurementColumns, measurements);
+            db->InsertRows("measurement_layers", kLayerColumns, layers);
+            measurements.clear();
+            layers.clear();
+        }
+    }
+    db->Commit();
+    db->Execute("ANALYZE");
+    ResultsFilter filter;
+    int lot = 0;
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        filter.lot = "LOT-" + std::to_string((lot += 7919) % static_cast<int>(total / 50));
+        ResultsTable table;
+        if (!QueryResults(*db, filter, table).ok())
+            state.SkipWithError("query failed");
+        rows = table.rows.size();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_QueryLot)->Arg(500000)->Unit(::benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::benchmark::Initialize(&argc, argv);
+    klv::bench::TimeCollector reporter;
+    ::benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto& t = reporter.times;
+    auto ratio = [&](const char* a, const char* b, const char* target) {
+        const auto x = t.find(a);
+        const auto y = t.find(b);
+        if (x != t.end() && y != t.end() && y->second > 0)
+            std::printf("%s / %s: %.2f (target %s)\n", a, b, x->second / y->second, target);
+    };
+    ratio("BM_RecordMeasurement", "BM_DataLogAppend", "<= 1.0");
+    ratio("BM_SyncLogs/99999/iterations:1", "BM_ShellImport/99999/iterations:1", "<= 1.5");
+    ::benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,152 @@
+#include "records/record_builder.h"
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+
+#include "reference/unit_gasket_tables.h"
+#include "results/layer_weight.h"
+#include "results/synthetic_result.h"
+
+namespace klv {
+
+namespace {
+
+// Windows-1252 0x80-0x9F; 0 marks the bytes the code page leaves undefined.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+template <std::size_t N>
+std::string FieldText(const char (&field)[N]) {
+    return RecordTextToUtf8(std::string_view(field, strnlen(field, N)));
+}
+
+std::string Trim(const char* text) {
+    std::string s(text);
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+const char* Verdict(int mark) {
+    return mark == kLimitAbove ? "above" : mark == kLimitBelow ? "below" : "inside";
+}
+
+ConditionSnapshot Snapshot(const MeasFileData& d) {
+    ConditionSnapshot c;
+    c.name = FieldText(d.szFileName);
+    c.base = FieldText(d.baseName);
+    c.unit = RecordTextToUtf8(GetUnitName(d.bUnit));
+    c.gasket = d.bGasket;
+    const bool limits = (d.bStatFlags & kStatLimitCheckOn) != 0;
+    for (int k = 0; k < GetCoatCount(d); ++k) {
+        ConditionLayer l;
+        l.coating = FieldText(d.coat[k].Name);
+        l.solution = d.coat[k].bSolution;
+        l.range = d.coat[k].bRange;
+        if (limits) {
+            l.upper = d.limits[k].fUpperLimit;
+            l.lower = d.limits[k].fLowerLimit;
+        }
+        c.layers.push_back(l);
+    }
+    return c;
+}
+
+}  // namespace
+
+std::string RecordTextToUtf8(std::string_view text) {
+    std::string out;
+    for (unsigned char b : text) {
+        if (b == 0)
+            break;
+        char32_t c = b;
+        if (b >= 0x80 && b < 0xA0)
+            c = kHighControls[b - 0x80] != 0 ? kHighControls[b - 0x80] : 0xFFFD;
+        AppendUtf8(out, c);
+    }
+    return out;
+}
+
+std::string FormatIsoDate(std::uint16_t packedDate) {
+    if (packedDate == 0)
+        return {};
+    const Date date = UnpackDate(packedDate);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return text;
+}
+
+std::string FormatIsoDateTime(const LocalTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second);
+    return text;
+}
+
+MeasurementRecord BuildMeasurementRecord(const MeasFileData& d, int index, std::uint32_t number,
+                                         std::span<const MsrLogRecord> records,
+                                         const CalibrationStore* calibration, const LocalTime* at) {
+    MeasurementRecord m;
+    m.channel = index + 1;
+    m.number = number;
+    const int layers = std::min<int>(GetCoatCount(d), static_cast<int>(records.size()));
+    m.date = layers > 0 ? FormatIsoDate(records[0].wDate) : std::string();
+    if (at != nullptr) {
+        const std::string stamp = FormatIsoDateTime(*at);
+        m.date = stamp.substr(0, 10);
+        m.time = stamp.substr(11);
+    }
+    m.customer = FieldText(d.szCustomer);
+    m.goods = FieldText(d.szGoods);
+    m.lot = FieldText(d.szLotNo);
+    m.testedBy = FieldText(d.szTester);
+    m.condition = Snapshot(d);
+    if (calibration != nullptr && d.bGasket < kGasketRecordCount) {
+        const GasketCalibrationRecord& g = calibration->gasket[d.bGasket];
+        if ((g.bCalFlags & kGasketHasCalibration) != 0) {
+            m.calibrationValue = g.fCalValue;
+            m.calibrationDate = FormatIsoDate(g.wCalDate);
+        }
+    }
+    SyntheticResult result{};
+    EditSyntheticResult(d, records.first(static_cast<std::size_t>(layers)), result, true);
+    const bool limits = (d.bStatFlags & kStatLimitCheckOn) != 0;
+    for (int k = 0; k < layers; ++k) {
+        const MsrLogRecord& r = records[static_cast<std::size_t>(k)];
+        RecordedLayer l;
+        l.coating = FieldText(d.coat[k].Name);
+        l.noValue = (r.bFlags & kRecordNoValue) != 0 || (r.bFlags & kRecordMeasured) == 0;
+        l.micrometres = l.noValue ? 0.0 : r.lMeasValue;
+        const SyntheticItem& item = result.item[k];
+        if (!l.noValue && k < kSyntheticItemCount && IsItemUsed(item)) {
+            l.shown = Trim(item.szMeasValue) + " " + RecordTextToUtf8(item.szUnit);
+            const LayerTotal t =
+                GetLayerTotal(d, records.first(static_cast<std::size_t>(layers)), k, false);
+            l.weight = t.weight;
+            l.adhesion = t.adhesion;
+            if (limits)
+                l.verdict = Verdict(item.nLimitMark);
+        }
+        m.layers.push_back(l);
+    }
+    return m;
+}
+
+}  // namespace klv

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/fixed_text.h"
+#include "reference/condition_store.h"
+#include "support/result_conditions.h"
+#include "support/scripted_operator.h"
+#include "support/temp_dir.h"
+#include "tool_process.h"
+
+namespace klv {
+namespace {
+
+// Channel 3 holding two measurements of Ni over Cu in lot "L-42".
+struct DbChannel {
+    test::TempDir data;
+    test::TempDir scratch;
+    test::ScriptedOperator op;
+    ConditionStore store{data.Path(), op};
+
+    DbChannel() {
+        store.CreateConditionDirectories();
+        store.CreateMsrLogFileDirectory();
+        MeasFileData d =
+            test::Condition({test::Layer(kCoatNickel, "Ni"), test::Layer(kCoatCopper, "Cu")});
+        SetFixedText(d.szLotNo, "L-42");
+        SetFixedText(d.szTester, "Ann");
+        const std::uint16_t day = PackDate(2026, 12, 10);
+        const MsrLogRecord log[] = {test::Measured(2.0f, day), test::Measured(9.0f, day),
+                                    test::Measured(2.5f, day), test::NoValue(day)};
+        d.nItemCt = 4;
+        d.wFirstDate = d.wLastDate = day;
+        EXPECT_TRUE(store.WriteConditionFile(2, d));
+        EXPECT_TRUE(WriteMsrLogFile(store, 2, log, 0, 4));
+    }
+    test::ToolProcessResult Run(const std::string& args) {
+        return test::RunToolProcess(scratch, "--data-dir '" + data.Path() + "' db " + args);
+    }
+};
+
+TEST(DbCommandsTest, SyncRecordsOnceAndQueryAnswersInEachFormat) {
+    DbChannel c;
+    auto sync = c.Run("sync");
+    ASSERT_EQ(sync.status, 0) << sync.err;
+    EXPECT_NE(sync.out.find("recorded\t2\n"), std::string::npos) << sync.out;
+    EXPECT_EQ(sync.err, "") << "no progress line without a terminal";
+    sync = c.Run("sync");
+    EXPECT_NE(sync.out.find("recorded\t0\n"), std::string::npos) << sync.out;
+
+    const auto status = c.Run("status");
+    ASSERT_EQ(status.status, 0) << status.err;
+    EXPECT_NE(status.out.find("schema\t1\n"), std::string::npos);
+    EXPECT_NE(status.out.find("measurements in the logs\t2\n"), std::string::npos) << status.out;
+    EXPECT_NE(status.out.find("outbox\t0 waiting"), std::string::npos) << status.out;
+
+    const auto csv = c.Run("query --lot L-42 --channel 3 --format csv");
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 5) << csv.out;
+    EXPECT_EQ(csv.out.rfind("tester,host,channel,data_number,", 0), 0u) << csv.out;
+    EXPECT_NE(csv.out.find(",3,2,2026-12-10,,L-42,,,Ann,Test,,,0,2,Cu,,,,,1,"), std::string::npos)
+        << csv.out;
+    const auto json = c.Run("query --from 2026-12-10 --to 2026-12-10 --format json");
+    EXPECT_NE(json.out.find("\"lot\": \"L-42\""), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"value_um\": null"), std::string::npos) << json.out;
+    const auto none = c.Run("query --lot other --tester nobody");
+    EXPECT_EQ(none.out.rfind("tester\thost\tchannel\t", 0), 0u) << none.out;
+    EXPECT_EQ(std::count(none.out.begin(), none.out.end(), '\n'), 1) << none.out;
+
+    const auto history = c.Run("history 3 2");
+    ASSERT_EQ(history.status, 0) << history.err;
+    EXPECT_NE(history.out.find("measured as number 2"), std::string::npos) << history.out;
+}
+
+TEST(DbCommandsTest, RefusesWrongArgumentsAndAWrongAddress) {
+    DbChannel c;
+    for (const char* args : {"", "vacuum", "query --from 10.12.2026", "query --format xml",
+                             "query --channel 51", "history 3", "history 3 x", "status now"})
+        EXPECT_EQ(c.Run(args).status, 2) << args;
+    test::WriteTestFile(c.data.File("KLV570.ini"), "[ResultsDatabase]\nUrl=oracle://lab\n");
+    const auto r = c.Run("status");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("neither sqlite: nor postgresql://"), std::string::npos) << r.err;
+}
+
+}  // namespace
+}  // namespace klv
