@@ -35,9 +35,9 @@ protected:
     std::unique_ptr<CResultsRecorder> LabRecorder(const std::string& dataDir,
                                                   const TesterIdentity& who) {
         OpenedResultsDatabase opened = OpenResultsDatabase(url, dataDir);
-        auto recorder = std::make_unique<CResultsRecorder>(
-            dataDir, std::move(opened.db), opened.problem, who,
-            CResultsRecorder::Options{20ms, 50ms});
+        auto recorder =
+            std::make_unique<CResultsRecorder>(dataDir, std::move(opened.db), opened.problem, who,
+                                               CResultsRecorder::Options{20ms, 50ms});
         recorder->now = [] { return std::string(kNow); };
         return recorder;
     }
