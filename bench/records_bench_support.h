@@ -52,12 +52,12 @@ inline void WriteLogs(ConditionStore& store, int channels, std::uint32_t measure
 inline bool FillLots(ResultsDatabase& db, std::uint32_t total) {
     const std::vector<MsrLogRecord> records = FiveLayers(2.0f);
     std::string conditionId;
-    bool ok = db.Begin().ok() && LockTester(db, kTester, "now").ok() &&
-              StoreCondition(
-                  db,
-                  BuildMeasurementRecord(LotCondition(0), 0, 1, records, nullptr, nullptr).condition,
-                  conditionId)
-                  .ok();
+    bool ok =
+        db.Begin().ok() && LockTester(db, kTester, "now").ok() &&
+        StoreCondition(
+            db, BuildMeasurementRecord(LotCondition(0), 0, 1, records, nullptr, nullptr).condition,
+            conditionId)
+            .ok();
     std::vector<DbRow> measurements;
     std::vector<DbRow> layers;
     for (std::uint32_t n = 0; ok && n < total; ++n) {

@@ -53,8 +53,8 @@ BENCHMARK(BM_SyncLogsPostgreSQL)->Arg(99999)->Iterations(1)->Unit(::benchmark::k
 
 bool Psql(const std::string& database, const std::string& commands) {
     const std::string folder = test::SharedPostgres().Folder();
-    return std::system(("psql -X -q -v ON_ERROR_STOP=1 -h '" + folder + "' -U klv -d " +
-                        database + " " + commands)
+    return std::system(("psql -X -q -v ON_ERROR_STOP=1 -h '" + folder + "' -U klv -d " + database +
+                        " " + commands)
                            .c_str()) == 0;
 }
 
@@ -86,7 +86,8 @@ void BM_PsqlCopy(::benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         std::string target;
-        const bool ready = FreshDatabase(target) != nullptr && Psql(target, copies(referred, "FROM"));
+        const bool ready =
+            FreshDatabase(target) != nullptr && Psql(target, copies(referred, "FROM"));
         state.ResumeTiming();
         if (!ready || !Psql(target, copies(timed, "FROM")))
             state.SkipWithError("copy failed");
