@@ -8,6 +8,7 @@
 #include "records/delivery.h"
 #include "records/record_builder.h"
 #include "records/results_database.h"
+#include "records/results_query.h"
 #include "reference/condition_store.h"
 #include "results/measurement_log.h"
 #include "results_bench_support.h"
@@ -75,6 +76,25 @@ inline bool FillLots(ResultsDatabase& db, std::uint32_t total) {
         }
     }
     return ok && db.Commit().ok() && db.Execute("ANALYZE").ok();
+}
+
+// Fills the database with `total` measurements, then times the query of one lot after another.
+inline void QueryOneLot(::benchmark::State& state, ResultsDatabase& db, std::uint32_t total) {
+    if (!FillLots(db, total)) {
+        state.SkipWithError("set-up failed");
+        return;
+    }
+    ResultsFilter filter;
+    int lot = 0;
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        filter.lot = "LOT-" + std::to_string((lot += 7919) % static_cast<int>(total / 50));
+        ResultsTable table;
+        if (!QueryResults(db, filter, table).ok())
+            state.SkipWithError("query failed");
+        rows = table.rows.size();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
 }
 
 }  // namespace klv::bench

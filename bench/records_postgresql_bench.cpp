@@ -100,21 +100,10 @@ void BM_QueryLotPostgreSQL(::benchmark::State& state) {
     std::string name;
     auto db = FreshDatabase(name);
     const auto total = static_cast<std::uint32_t>(state.range(0));
-    if (!db || !bench::FillLots(*db, total)) {
+    if (db)
+        bench::QueryOneLot(state, *db, total);
+    else
         state.SkipWithError("set-up failed");
-        return;
-    }
-    ResultsFilter filter;
-    int lot = 0;
-    std::size_t rows = 0;
-    for (auto _ : state) {
-        filter.lot = "LOT-" + std::to_string((lot += 7919) % static_cast<int>(total / 50));
-        ResultsTable table;
-        if (!QueryResults(*db, filter, table).ok())
-            state.SkipWithError("query failed");
-        rows = table.rows.size();
-    }
-    state.counters["rows"] = static_cast<double>(rows);
 }
 BENCHMARK(BM_QueryLotPostgreSQL)->Arg(500000)->Unit(::benchmark::kMillisecond);
 
