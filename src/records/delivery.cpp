@@ -104,8 +104,10 @@ DbResult ApplyEvent(ResultsDatabase& db, const std::string& tester, const EventR
                 "UPDATE measurements SET position = position - 1 WHERE tester_id = $1 AND"
                 " channel = $2 AND position > $3",
                 {tester, std::int64_t{e.channel}, e.number});
-        case RecordEventKind::Correction:
         case RecordEventKind::AdditionalElectrolysis:
+            // Of a measurement still being taken: its own record brings the new value.
+            return r;
+        case RecordEventKind::Correction:
             if (e.layer < 0 || !e.after)
                 return r;
             return db.Execute(

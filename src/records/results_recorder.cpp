@@ -28,6 +28,7 @@ bool CResultsRecorder::Start(bool syncLogs) {
     {
         std::lock_guard lock(m_lock);
         loaded = m_outbox.Load(message);
+        m_loaded = loaded;
     }
     if (!loaded)
         SetProblem(message);
@@ -52,7 +53,8 @@ bool CResultsRecorder::Append(OutboxRecord record) {
     bool appended = false;
     {
         std::lock_guard lock(m_lock);
-        appended = m_outbox.Append(record);
+        // An outbox not read would number records anew and some would pass for delivered.
+        appended = m_loaded && m_outbox.Append(record);
     }
     if (!appended)
         SetProblem("The outbox " + m_outbox.Path() +

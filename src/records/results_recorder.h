@@ -85,6 +85,7 @@ private:
     std::string m_problem;
     std::uint64_t m_problemSerial = 0;
     bool m_stop = false;
+    bool m_loaded = false;
     bool m_connected = false;
     bool m_synced = false;
     std::thread m_worker;

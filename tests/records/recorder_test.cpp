@@ -1,5 +1,6 @@
 #include <thread>
 
+#include "base/file_io.h"
 #include "records/database_url.h"
 #include "records/delivery.h"
 #include "records/record_builder.h"
@@ -94,6 +95,8 @@ TEST_F(RecorderTest, EventsLeaveATrailAndFollowTheLog) {
     const MeasFileData d = WriteChannel(0, {});
     auto recorder = MakeRecorder();
     ASSERT_TRUE(recorder->Start(false));
+    // The third one's first layer took an additional electrolysis before it was complete.
+    recorder->Record(Event(RecordEventKind::AdditionalElectrolysis, 3, 0, 2.5, 3.0));
     for (std::uint32_t n = 1; n <= 3; ++n)
         recorder->Record(Record(d, n, 1.0f * static_cast<float>(n), 10.0f));
     // The first measurement goes; the others move down by one.
@@ -122,6 +125,13 @@ TEST_F(RecorderTest, EventsLeaveATrailAndFollowTheLog) {
     EXPECT_EQ(what,
               (std::vector<std::string>{"measured as number 2", "measured as number 3",
                                         "cancellation of number 2", "correction of number 1"}));
+    ASSERT_TRUE(QueryHistory(*db, 1, 3, history).ok());
+    // The measurement recorded as 3: its electrolysis and its cancellation after it moved.
+    ASSERT_EQ(history.rows.size(), 3u);
+    EXPECT_EQ(Str(history.rows[0][1]), "measured as number 3");
+    EXPECT_EQ(Str(history.rows[1][1]), "additional electrolysis of number 3");
+    EXPECT_EQ(history.rows[1][5], DbValue(3.0));
+    EXPECT_EQ(Str(history.rows[2][1]), "cancellation of number 2");
 }
 
 TEST_F(RecorderTest, DeliveryAndSyncRecordEachMeasurementOnce) {
@@ -224,6 +234,16 @@ TEST_F(RecorderTest, RecordsWaitInTheOutboxWhileTheDatabaseCannotTakeThem) {
         EXPECT_NE(status.problem.find(c.problem), std::string::npos) << status.problem;
         EXPECT_EQ(status.problemSerial, 1u) << "told once";
     }
+}
+
+TEST_F(RecorderTest, AnOutboxThatCannotBeReadTakesNoRecord) {
+    ASSERT_TRUE(MakeDirectory(dir.File(kOutboxFile)));
+    auto recorder = MakeRecorder();
+    EXPECT_FALSE(recorder->Start(false));
+    EXPECT_FALSE(recorder->Record(Record(WriteChannel(0, {}), 1, 3.0f, 10.0f)));
+    EXPECT_NE(recorder->Status().problem.find("cannot be"), std::string::npos)
+        << recorder->Status().problem;
+    EXPECT_EQ(recorder->Status().waiting, 0);
 }
 
 TEST_F(RecorderTest, ALockedDatabaseHoldsRecordsUntilItIsFree) {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <thread>
 
 #include "base/fixed_text.h"
 #include "reference/condition_store.h"
+#include "support/damaged_files.h"
 #include "support/private_postgres.h"
 #include "support/result_conditions.h"
 #include "support/scripted_operator.h"
@@ -16,12 +18,13 @@ namespace {
 
 // Channel 3 holding two measurements of Ni over Cu in lot "L-42".
 struct DbChannel {
+    explicit DbChannel(const std::string& root = "") : data(root) { Write(); }
     test::TempDir data;
     test::TempDir scratch;
     test::ScriptedOperator op;
     ConditionStore store{data.Path(), op};
 
-    DbChannel() {
+    void Write() {
         store.CreateConditionDirectories();
         store.CreateMsrLogFileDirectory();
         MeasFileData d =
@@ -79,6 +82,17 @@ TEST(DbCommandsTest, RefusesWrongArgumentsAndAWrongAddress) {
     for (const char* args : {"", "vacuum", "query --from 10.12.2026", "query --format xml",
                              "query --channel 51", "history 3", "history 3 x", "status now"})
         EXPECT_EQ(c.Run(args).status, 2) << args;
+    // A database file this user may only read.
+    test::OpenToolArea area;
+    DbChannel lab(area.Root());
+    ASSERT_EQ(lab.Run("status").status, 0);
+    ::chmod(lab.data.Path().c_str(), 0777);
+    const auto readOnly =
+        test::RunToolProcess(lab.scratch, "--data-dir '" + lab.data.Path() + "' db sync",
+                             test::UnprivilegedPrefix(), area.Tool());
+    EXPECT_EQ(readOnly.status, 1);
+    EXPECT_NE(readOnly.err.find("readonly database"), std::string::npos) << readOnly.err;
+
     test::WriteTestFile(c.data.File("KLV570.ini"), "[ResultsDatabase]\nUrl=oracle://lab\n");
     const auto r = c.Run("status");
     EXPECT_EQ(r.status, 1);
