@@ -13,36 +13,25 @@
 #include "records/schema.h"
 #include "records/sqlite/sqlite_database.h"
 #include "records/sync.h"
+#include "records_bench_support.h"
 #include "reference/condition_store.h"
 #include "results/measurement_log.h"
-#include "results_bench_support.h"
 
 namespace {
 
 using namespace klv;
 
-constexpr int kLayers = 5;
-const TesterIdentity kTester{"bench", "bench-host"};
+using bench::FiveLayers;
+using bench::kLayers;
+using bench::kTester;
+using bench::LotCondition;
+using bench::WriteLogs;
 
 std::unique_ptr<CSqliteDatabase> FreshDatabase(const std::string& path) {
     auto db = std::make_unique<CSqliteDatabase>(path);
     if (!db->Open().ok() || !MigrateSchema(*db).ok())
         return nullptr;
     return db;
-}
-
-MeasFileData LotCondition(int lot) {
-    MeasFileData d = bench::BenchCondition(kLayers);
-    SetFixedText(d.szLotNo, ("LOT-" + std::to_string(lot)).c_str());
-    SetFixedText(d.szTester, "Ann");
-    return d;
-}
-
-std::vector<MsrLogRecord> FiveLayers(float base) {
-    std::vector<MsrLogRecord> r;
-    for (int k = 0; k < kLayers; ++k)
-        r.push_back({base + static_cast<float>(k), kRecordMeasured, 0, PackDate(2026, 12, 10)});
-    return r;
 }
 
 // The data log's own durable append of one five-layer measurement.
@@ -92,23 +81,6 @@ void BM_RecordMeasurement(::benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecordMeasurement)->Unit(::benchmark::kMicrosecond);
-
-// Channels of `measurements` five-layer measurements each.
-void WriteLogs(ConditionStore& store, int channels, std::uint32_t measurements) {
-    store.CreateConditionDirectories();
-    store.CreateMsrLogFileDirectory();
-    for (int c = 0; c < channels; ++c) {
-        MeasFileData d = LotCondition(c);
-        std::vector<MsrLogRecord> log;
-        for (std::uint32_t n = 0; n < measurements; ++n) {
-            const auto layers = FiveLayers(static_cast<float>(n % 97) * 0.01f + 1.0f);
-            log.insert(log.end(), layers.begin(), layers.end());
-        }
-        d.nItemCt = static_cast<std::uint32_t>(log.size());
-        store.WriteConditionFile(c, d);
-        WriteMsrLogFile(store, c, log.data(), 0, d.nItemCt);
-    }
-}
 
 constexpr int kSyncChannels = 2;
 
@@ -172,42 +144,10 @@ void BM_QueryLot(::benchmark::State& state) {
     bench::ScratchDirectory dir;
     auto db = FreshDatabase(dir.Path() + "results.sqlite");
     const auto total = static_cast<std::uint32_t>(state.range(0));
-    const std::vector<MsrLogRecord> records = FiveLayers(2.0f);
-    std::string conditionId;
-    db->Begin();
-    LockTester(*db, kTester, "now");
-    StoreCondition(
-        *db, BuildMeasurementRecord(LotCondition(0), 0, 1, records, nullptr, nullptr).condition,
-        conditionId);
-    std::vector<DbRow> measurements;
-    std::vector<DbRow> layers;
-    for (std::uint32_t n = 0; n < total; ++n) {
-        const int lot = static_cast<int>(n / 50);
-        MeasurementRecord m = BuildMeasurementRecord(LotCondition(lot), static_cast<int>(n % 50),
-                                                     n + 1, records, nullptr, nullptr);
-        m.date = "2026-" + std::to_string(10 + n % 3) + "-1" + std::to_string(n % 10);
-        AppendMeasurementRows("m" + std::to_string(n), kTester.id, conditionId, m, "sync", "now",
-                              measurements, layers);
-        if (measurements.size() == 10000 || n + 1 == total) {
-            db->InsertRows("measurements", kMeasurementColumns, measurements);
-            db->InsertRows("measurement_layers", kLayerColumns, layers);
-            measurements.clear();
-            layers.clear();
-        }
-    }
-    db->Commit();
-    db->Execute("ANALYZE");
-    ResultsFilter filter;
-    int lot = 0;
-    std::size_t rows = 0;
-    for (auto _ : state) {
-        filter.lot = "LOT-" + std::to_string((lot += 7919) % static_cast<int>(total / 50));
-        ResultsTable table;
-        if (!QueryResults(*db, filter, table).ok())
-            state.SkipWithError("query failed");
-        rows = table.rows.size();
-    }
-    state.counters["rows"] = static_cast<double>(rows);
+    if (db)
+        bench::QueryOneLot(state, *db, total);
+    else
+        state.SkipWithError("set-up failed");
 }
 BENCHMARK(BM_QueryLot)->Arg(500000)->Unit(::benchmark::kMillisecond);
 

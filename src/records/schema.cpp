@@ -55,9 +55,21 @@ std::string WithIdentity(const std::string& sql, const char* identity) {
     return out;
 }
 
+// Inside a transaction: waits for any other program migrating the same lab server. Without it
+// two testers starting on an empty server both create the tables, and the second fails.
+DbResult TakeMigrationTurn(ResultsDatabase& db) {
+    if (db.Engine() != DbEngine::PostgreSQL)
+        return {};
+    return db.Execute("SELECT pg_advisory_xact_lock(570028)");
+}
+
 DbResult Apply(ResultsDatabase& db, std::int64_t from) {
     if (DbResult r = db.Begin(); !r.ok())
         return r;
+    if (DbResult r = TakeMigrationTurn(db); !r.ok()) {
+        db.Rollback();
+        return r;
+    }
     // Two programs migrating at once: the second finds the table made and stops.
     std::int64_t version = 0;
     if (DbResult r = ReadSchemaVersion(db, version); !r.ok()) {
@@ -105,10 +117,17 @@ DbResult ReadSchemaVersion(ResultsDatabase& db, std::int64_t& version) {
 }
 
 DbResult MigrateSchema(ResultsDatabase& db) {
-    if (DbResult r =
-            db.Execute("CREATE TABLE IF NOT EXISTS schema_version (version BIGINT NOT NULL)");
-        !r.ok())
+    if (DbResult r = db.Begin(); !r.ok())
         return r;
+    DbResult made = TakeMigrationTurn(db);
+    if (made.ok())
+        made = db.Execute("CREATE TABLE IF NOT EXISTS schema_version (version BIGINT NOT NULL)");
+    if (made.ok())
+        made = db.Commit();
+    if (!made.ok()) {
+        db.Rollback();
+        return made;
+    }
     std::int64_t version = 0;
     if (DbResult r = ReadSchemaVersion(db, version); !r.ok())
         return r;

@@ -1,6 +1,6 @@
 // Kills a working child with SIGKILL at random moments, again and again on one data directory,
 // and checks after each kill that everything it reported done is still there and readable.
-//   klv_crash [--kills N] [--seed S] [--dir D]
+//   klv_crash [--kills N] [--seed S] [--dir D] [--engine sqlite|postgresql]
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -18,6 +18,7 @@
 #include "crash/crash_check.h"
 #include "crash/crash_results.h"
 #include "crash/crash_workload.h"
+#include "support/private_postgres.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ struct Options {
     int kills = 50;
     std::uint32_t seed = 1;
     std::string dir;
+    std::string engine = "sqlite";
 };
 
 bool ParseOptions(int argc, char** argv, Options& o) {
@@ -38,10 +40,12 @@ bool ParseOptions(int argc, char** argv, Options& o) {
             o.seed = static_cast<std::uint32_t>(std::strtoul(argv[i + 1], nullptr, 10));
         else if (name == "--dir")
             o.dir = argv[i + 1];
+        else if (name == "--engine")
+            o.engine = argv[i + 1];
         else
             return false;
     }
-    return argc % 2 == 1 && o.kills > 0;
+    return argc % 2 == 1 && o.kills > 0 && (o.engine == "sqlite" || o.engine == "postgresql");
 }
 
 std::string MakeScratchDirectory() {
@@ -105,13 +109,26 @@ void ApplyLines(std::string& pending, ExpectedState& state, std::optional<Report
 int main(int argc, char** argv) {
     Options o;
     if (!ParseOptions(argc, argv, o)) {
-        std::fprintf(stderr, "usage: klv_crash [--kills N] [--seed S] [--dir D]\n");
+        std::fprintf(
+            stderr,
+            "usage: klv_crash [--kills N] [--seed S] [--dir D] [--engine sqlite|postgresql]\n");
         return 2;
     }
     if (o.dir.empty())
         o.dir = MakeScratchDirectory();
     if (o.dir.empty() || o.dir.back() != '/')
         o.dir += '/';
+    // A lab server of the run's own; the children find it through the environment.
+    std::optional<klv::test::PrivatePostgres> server;
+    if (o.engine == "postgresql") {
+        server.emplace();
+        const std::string database = server->Error().empty() ? server->NewDatabase() : "";
+        if (database.empty()) {
+            std::fprintf(stderr, "no PostgreSQL server: %s\n", server->Error().c_str());
+            return 2;
+        }
+        ::setenv("KLV_CRASH_RESULTS_URL", server->Url(database).c_str(), 1);
+    }
     std::mt19937 rng(o.seed);
     ExpectedState state;
     int killed = 0, checked = 0, lost = 0, unreadable = 0, stopped = 0;

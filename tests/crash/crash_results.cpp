@@ -20,7 +20,7 @@ void Find(CheckResult& result, int& counter, const std::string& what) {
 }  // namespace
 
 void CheckResultsDatabase(const std::string& dataDir, CheckResult& result) {
-    auto db = OpenResultsDatabase("", dataDir).db;
+    auto db = OpenResultsDatabase(CrashResultsUrl(), dataDir).db;
     DbResult r = db->Open();
     if (r.ok())
         r = MigrateSchema(*db);

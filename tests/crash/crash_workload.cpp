@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -76,7 +77,8 @@ public:
           m_rng(seed),
           m_fd(fd),
           m_store(dataDir, m_op),
-          m_recorder(dataDir, OpenResultsDatabase("", dataDir).db, {}, CrashTester(dataDir)) {
+          m_recorder(dataDir, OpenResultsDatabase(CrashResultsUrl(), dataDir).db, {},
+                     CrashTester(dataDir)) {
         m_clock.SetDate(2026, 12, 10);
         m_recording.SetRecorder(&m_recorder);
     }
@@ -303,6 +305,11 @@ std::uint16_t MeasuredDate() {
 TesterIdentity CrashTester(const std::string& dataDir) {
     std::string problem;
     return {LoadOrCreateTesterId(dataDir, problem), "crash"};
+}
+
+std::string CrashResultsUrl() {
+    const char* url = std::getenv("KLV_CRASH_RESULTS_URL");
+    return url != nullptr ? url : "";
 }
 
 int RunWorkload(const std::string& dataDir, std::uint32_t seed, int reportFd) {

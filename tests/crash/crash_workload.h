@@ -33,6 +33,9 @@ std::uint32_t GenerationOf(const MeasFileData& d);
 std::uint16_t MeasuredDate();
 // The tester the child and the checks record as.
 TesterIdentity CrashTester(const std::string& dataDir);
+// The results database the child and the checks use: KLV_CRASH_RESULTS_URL, else the data
+// directory's own SQLite file.
+std::string CrashResultsUrl();
 
 inline constexpr char kSettingsSection[] = "Crash";
 inline constexpr char kSettingsKey[] = "Generation";

@@ -2,10 +2,12 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <thread>
 
 #include "base/fixed_text.h"
 #include "reference/condition_store.h"
 #include "support/damaged_files.h"
+#include "support/private_postgres.h"
 #include "support/result_conditions.h"
 #include "support/scripted_operator.h"
 #include "support/temp_dir.h"
@@ -95,6 +97,41 @@ TEST(DbCommandsTest, RefusesWrongArgumentsAndAWrongAddress) {
     const auto r = c.Run("status");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("neither sqlite: nor postgresql://"), std::string::npos) << r.err;
+}
+
+TEST(DbCommandsTest, TwoTestersSyncIntoOneLabServerAtOnceAndItAnswersAsTheirOwnFiles) {
+    test::PrivatePostgres server;
+    ASSERT_EQ(server.Error(), "");
+    const std::string database = server.NewDatabase();
+    ASSERT_NE(database, "") << server.Error();
+    DbChannel first, second;
+    // What the first tester's own file says, before it joins the lab.
+    ASSERT_EQ(first.Run("sync").status, 0);
+    const auto own = first.Run("query --lot L-42 --format csv");
+    ASSERT_EQ(own.status, 0) << own.err;
+    for (DbChannel* c : {&first, &second})
+        test::WriteTestFile(c->data.File("KLV570.ini"),
+                            "[ResultsDatabase]\nUrl=" + server.Url(database) + "\n");
+
+    test::ToolProcessResult synced[2];
+    std::thread other([&] { synced[1] = second.Run("sync"); });
+    synced[0] = first.Run("sync");
+    other.join();
+    for (const auto& r : synced) {
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find("recorded\t2\n"), std::string::npos) << r.out;
+    }
+    const auto status = first.Run("status");
+    EXPECT_NE(status.out.find("database\tPostgreSQL database " + database + " on " +
+                              server.Folder() + "\n"),
+              std::string::npos)
+        << status.out;
+    std::string firstId = test::ReadTestFile(first.data.File("results-tester.id"));
+    firstId.erase(firstId.find_last_not_of(" \r\n") + 1);
+    const auto lab = first.Run("query --lot L-42 --format csv --tester " + firstId);
+    EXPECT_EQ(lab.out, own.out);
+    const auto both = first.Run("query --lot L-42 --format csv");
+    EXPECT_EQ(std::count(both.out.begin(), both.out.end(), '\n'), 9) << both.out;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "records/engines/open_results_database.h"
 
 #include "records/database_url.h"
+#include "records/postgresql/postgresql_database.h"
 #include "records/sqlite/sqlite_database.h"
 
 namespace klv {
@@ -11,9 +12,7 @@ OpenedResultsDatabase OpenResultsDatabase(const std::string& url, const std::str
         case ResultsDatabaseUrl::SQLite:
             return {std::make_unique<CSqliteDatabase>(parsed.target), {}};
         case ResultsDatabaseUrl::PostgreSQL:
-            return {nullptr,
-                    "This build cannot reach a PostgreSQL results database: the records wait in "
-                    "the outbox."};
+            return {std::make_unique<CPostgreSqlDatabase>(parsed.target), {}};
         case ResultsDatabaseUrl::Invalid:
             break;
     }
