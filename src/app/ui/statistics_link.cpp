@@ -33,12 +33,12 @@ void ShowStatisticsWindow(CKLV570App& app, CMainChannel& channel, ReportPrinter&
         {},
         {},
         [&channel] { channel.FlushRollPaperLine(); },
+        &app.Recording(),
         [&channel](std::uint32_t n) { return channel.TakenWithDueCalibration(n); }};
     if (CResultTransmission* transmission = app.Transmission())
         links.publish = [transmission](const StatisticsTextBlock& block) {
             PublishStatistics(transmission->Dde(), &block);
         };
-    links.changes = &app.Recording();
     links.textOutput = [&app](const MeasFileData& d, std::span<const MsrLogRecord> records,
                               QWidget* owner) { RunTextOutput(app, d, records, owner); };
     RunStatisticsWindow(caption, channel.WorkingCondition(), channel.Index(), links, parent);

@@ -77,7 +77,7 @@ struct Window {
     MeasFileData d = test::Condition({test::Layer(5, "Cu")});
     std::vector<StatisticsTextBlock> published;
     StatisticsLinks links{store, op,    ini, sounds, printer, nullptr, {},
-                          true,  false, {},  {},     {},      {}};
+                          true,  false, {},  {},     {},      nullptr, {}};
 
     // Data n holds n µm, measured on day n of 2026/01.
     explicit Window(std::uint32_t count, bool modifiable = true)
