@@ -1,5 +1,6 @@
 #include "support/ui/clipped_text.h"
 
+#include <QHeaderView>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -7,7 +8,11 @@
 #include <functional>
 
 #include "app/command_ids.h"
+#include "app/settings_keys.h"
+#include "app/ui/condition_table.h"
+#include "app/ui/main_face.h"
 #include "app/ui/measurement_road.h"
+#include "base/window_placement.h"
 #include "stats/ui/simple_stat.h"
 
 namespace klv {
@@ -67,31 +72,35 @@ constexpr CommandWindow kCommandWindows[] = {
     {"bulk erase", cmd::kDeleteAll},
 };
 
+QString NameOf(const QWidget& w) {
+    return w.objectName().isEmpty() ? QString::fromLatin1(w.metaObject()->className())
+                                    : w.objectName();
+}
+
 // Runs `command`, handing every window it opens to `check` and then closing it: a modal
 // dialog as it opens, a modeless window once the command is done.
 void RunAndCheck(QWidget& main, const std::function<void()>& command,
-                 const std::function<void(QWidget&)>& check) {
+                 const std::function<void(QWidget&)>& check, QStringList& stuck) {
     QSet<QWidget*> before;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible())
             before.insert(w);
     QWidget* modal = nullptr;
-    int waited = 0;
     QTimer poll;
     poll.setInterval(50);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget* now = QApplication::activeModalWidget();
         if (now == nullptr || now == &main)
             return;
-        if (now != modal) {
-            modal = now;
-            waited = 0;
-            check(*now);
-            QMetaObject::invokeMethod(now, "reject", Qt::QueuedConnection);
-        } else if (++waited == 40) {
-            qWarning() << "hidden, as reject did not close it:" << now;
+        // A dialog still up after its reject ignores Escape: the table must answer it instead.
+        if (now == modal) {
+            stuck << NameOf(*now);
             now->hide();
+            return;
         }
+        modal = now;
+        check(*now);
+        QMetaObject::invokeMethod(now, "reject", Qt::QueuedConnection);
     });
     poll.start();
     command();
@@ -101,11 +110,6 @@ void RunAndCheck(QWidget& main, const std::function<void()>& command,
             check(*w);
             w->close();
         }
-}
-
-QString NameOf(const QWidget& w) {
-    return w.objectName().isEmpty() ? QString::fromLatin1(w.metaObject()->className())
-                                    : w.objectName();
 }
 
 }  // namespace
@@ -125,6 +129,7 @@ void ClippedTextTest::screenIs1024By768() {
 void ClippedTextTest::everyWindowShowsItsTextsWhole() {
     QStringList cut;
     QStringList opened;
+    QStringList stuck;
     // Each page of a tabbed window is looked at in turn.
     auto check = [&](QWidget& window, const QString& what) {
         opened << what + " (" + NameOf(window) + ")";
@@ -149,28 +154,45 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
         const std::vector<MsrLogRecord> log(15, Measured(1.5f, PackDate(2026, 12, 8)));
         QVERIFY(WriteMsrLogFile(p.app.Conditions(), 0, log.data(), 0, 15));
     }
+    QVERIFY(ProfileFile(p.dir.File("KLV570.ini"))
+                .WriteProfileInt(ini::kMeasurement, ini::kWinShow, kShowNormal));
     QVERIFY(p.RunMainWindow(
         [&](CKLV570Dlg& w) {
             w.StartDevice();
             Road road{p, w};
             QVERIFY(road.Channel().IsOpen());
+            // The main window as a first start without a window manager opens it: not maximised,
+            // no stored size.
+            {
+                // The table draws its cells itself, so its last column is measured here.
+                CConditionTable& table = *w.Face().ConditionTable();
+                QVERIFY2(table.header()->length() <= table.viewport()->width(),
+                         qPrintable(QString("condition table %1 wide in %2")
+                                        .arg(table.header()->length())
+                                        .arg(table.viewport()->width())));
+            }
             // The main window, the simulator and the roll-paper print image.
             for (QWidget* top : QApplication::topLevelWidgets())
                 if (top->isVisible())
                     check(*top, "at start");
+            w.showMaximized();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            check(w, "maximised");
             for (const CommandWindow& row : kCommandWindows) {
                 qInfo() << row.what;
                 RunAndCheck(
-                    w, [&] { w.OnCommand(row.command); }, [&](QWidget& d) { check(d, row.what); });
+                    w, [&] { w.OnCommand(row.command); }, [&](QWidget& d) { check(d, row.what); },
+                    stuck);
             }
             // The channel list, once no channel is open.
             w.OnCommand(cmd::kEndMeasurement);
             RunAndCheck(
                 w, [&] { w.OnCommand(cmd::kSelectCondition); },
-                [&](QWidget& d) { check(d, "channel list"); });
+                [&](QWidget& d) { check(d, "channel list"); }, stuck);
         },
         {"-siml=1", "-printer=siml"}));
     qInfo().noquote() << "opened:" << opened.join(", ");
+    QVERIFY2(stuck.isEmpty(), qPrintable("reject did not close: " + stuck.join(", ")));
     if (!cut.isEmpty())
         QFAIL(qPrintable("texts cut:\n" + cut.join('\n')));
 }
