@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <memory>
 
 #include "app/command_ids.h"
 #include "app/settings_keys.h"
@@ -13,7 +14,20 @@
 #include "app/ui/main_face.h"
 #include "app/ui/measurement_road.h"
 #include "base/window_placement.h"
+#include "measure/event_run_sounds.h"
+#include "measure/ui/cal_data_error_dialog.h"
+#include "measure/ui/meas_auto_stop_dialog.h"
+#include "measure/ui/meas_data_modify_dialog.h"
+#include "measure/ui/measure_stop_dialog.h"
+#include "measure/ui/potential_color_dialog.h"
+#include "measure/ui/thickness_drop_dialog.h"
+#include "stats/ui/chart_scale_dialogs.h"
+#include "stats/ui/ct_per_pack.h"
+#include "stats/ui/data_over.h"
 #include "stats/ui/simple_stat.h"
+#include "stats/ui/stat_mode_setting.h"
+#include "stats/ui/stat_msrd_modify.h"
+#include "stats/ui/stat_print_item.h"
 
 namespace klv {
 
@@ -70,6 +84,66 @@ constexpr CommandWindow kCommandWindows[] = {
     {"result font", cmd::kResultFont},
     {"channel delete list", cmd::kDeleteCondition},
     {"bulk erase", cmd::kDeleteAll},
+    {"calibration interval", cmd::kCalibrationInterval},
+    {"additional electrolysis item", cmd::kEditAdditionalElectrolysis},
+    {"alloy factor item", cmd::kEditAlloyFactor},
+};
+
+// What the dialogs built by the test are given.
+struct Built {
+    MeasFileData d;
+    Operator& op;
+    CEventRunSounds sounds;
+    std::vector<MsrLogRecord> log;
+    HistogramScale histogram{};
+    ProfileScale profile{};
+    ControlChart chart{};
+    unsigned rules = 0;
+    StatisticsSelection selection{};
+};
+
+// Dialogs that only open in the middle of a measurement, a calibration or a statistics page's
+// scale button: no command reaches them without driving the whole run, so the test builds each
+// with the data its window would give it.
+struct BuiltDialog {
+    const char* what;
+    std::unique_ptr<QWidget> (*make)(Built&);
+};
+
+template <typename Dialog, typename... Args>
+std::unique_ptr<QWidget> Make(Args&&... args) {
+    return std::make_unique<Dialog>(std::forward<Args>(args)...);
+}
+
+const BuiltDialog kBuiltDialogs[] = {
+    {"histogram scale",
+     [](Built& b) { return Make<CHistogramSetting>(b.d, 0, b.histogram, b.op, nullptr); }},
+    {"profile scale",
+     [](Built& b) { return Make<CProfileSetting>(b.d, 0, b.profile, b.op, nullptr); }},
+    {"control chart scale",
+     [](Built& b) { return Make<CXbarRSetting>(b.d, 0, b.chart, b.rules, false, b.op, nullptr); }},
+    {"print items", [](Built& b) { return Make<CStatPrintItem>(b.d, false, b.op); }},
+    {"data modify",
+     [](Built& b) {
+         return Make<CStatMsrdModify>(b.d, std::span<const MsrLogRecord>(b.log), b.op);
+     }},
+    {"mode setting", [](Built& b) { return Make<CStatModeSetting>(b.selection, b.op); }},
+    {"count per pack", [](Built& b) { return Make<CCtPerPack>(b.op, nullptr); }},
+    {"data over", [](Built&) { return Make<CDataOver>(); }},
+    {"stop question", [](Built& b) { return Make<CMeasureStop>(1.5f, b.d, 0); }},
+    {"auto stop", [](Built& b) { return Make<CMeasAutoStop>(b.sounds); }},
+    {"thickness drop", [](Built& b) { return Make<CThicknessDrop>(b.d, 0, 5, b.op); }},
+    {"bad calibration",
+     [](Built&) {
+         return Make<CCalDataError>(QStringLiteral("12.34"), QStringLiteral("12.00"),
+                                    QStringLiteral("2.8%"));
+     }},
+    {"measured value modify", [](Built& b) { return Make<CMeasDataModify>(1.5f, b.d, 0, b.op); }},
+    {"potential colours",
+     [](Built&) {
+         return Make<CPotentialColor>(QColor(Qt::blue), QColor(Qt::red),
+                                      [](QWidget*, QColor&) { return false; });
+     }},
 };
 
 QString NameOf(const QWidget& w) {
@@ -183,6 +257,14 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
                 RunAndCheck(
                     w, [&] { w.OnCommand(row.command); }, [&](QWidget& d) { check(d, row.what); },
                     stuck);
+            }
+            Built built{FiveLayers(), p.app.Op(), CEventRunSounds(p.app.EventSounds()),
+                        std::vector<MsrLogRecord>(15, Measured(1.5f, PackDate(2026, 12, 8)))};
+            for (const BuiltDialog& row : kBuiltDialogs) {
+                const std::unique_ptr<QWidget> dialog = row.make(built);
+                dialog->show();
+                QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+                check(*dialog, row.what);
             }
             // The channel list, once no channel is open.
             w.OnCommand(cmd::kEndMeasurement);
