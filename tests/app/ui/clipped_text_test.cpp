@@ -1,6 +1,7 @@
 #include "support/ui/clipped_text.h"
 
 #include <QHeaderView>
+#include <QPointer>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -179,8 +180,12 @@ void RunAndCheck(QWidget& main, const std::function<void()>& command,
     poll.start();
     command();
     poll.stop();
+    // Guarded: waiting and closing run events that may delete other windows of the list.
+    QList<QPointer<QWidget>> after;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && !before.contains(w) && QTest::qWaitForWindowExposed(w)) {
+        after << w;
+    for (const QPointer<QWidget>& w : after)
+        if (w && w->isVisible() && !before.contains(w) && QTest::qWaitForWindowExposed(w) && w) {
             check(*w);
             w->close();
         }
@@ -257,6 +262,16 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
                 RunAndCheck(
                     w, [&] { w.OnCommand(row.command); }, [&](QWidget& d) { check(d, row.what); },
                     stuck);
+            }
+            {
+                // No PDF viewer on the path, so help opens the program's own window.
+                const QByteArray path = qgetenv("PATH");
+                TempDir noViewer;
+                qputenv("PATH", QByteArray::fromStdString(noViewer.Path()));
+                RunAndCheck(
+                    w, [&] { w.OnCommand(cmd::kHelp); }, [&](QWidget& d) { check(d, "help"); },
+                    stuck);
+                qputenv("PATH", path);
             }
             Built built{FiveLayers(), p.app.Op(), CEventRunSounds(p.app.EventSounds()),
                         std::vector<MsrLogRecord>(15, Measured(1.5f, PackDate(2026, 12, 8)))};
