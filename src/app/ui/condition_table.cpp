@@ -108,8 +108,10 @@ void CConditionTable::FitColumns() {
         int needs = header()->sectionSizeHint(column);
         for (int line = 0; line < kConditionLineCount; ++line)
             needs = std::max(needs, GlyphTextExtent(fm, CellText(line, column)) + 2 * kMargin + 1);
-        if (columnWidth(column) < needs)
+        if (columnWidth(column) < needs) {
             setColumnWidth(column, needs);
+            updateGeometry();
+        }
     }
 }
 
@@ -146,6 +148,10 @@ void CConditionTable::changeEvent(QEvent* event) {
         FitColumns();
         FitHeight();
     }
+}
+
+QSize CConditionTable::sizeHint() const {
+    return {header()->length() + 2 * frameWidth(), QTreeWidget::sizeHint().height()};
 }
 
 void CConditionTable::updateGeometries() {

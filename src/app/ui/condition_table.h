@@ -26,6 +26,9 @@ public:
     // The column of the current layer while it is highlighted, else -1.
     int HighlightedColumn() const;
 
+    // As wide as every column.
+    QSize sizeHint() const override;
+
     void RestoreColumns(const ProfileFile& ini);
     bool SaveColumns(ProfileFile& ini) const;
 

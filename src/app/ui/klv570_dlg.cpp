@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 
 #include "app/calibration_due_gate.h"
@@ -135,6 +136,15 @@ CKLV570Dlg::~CKLV570Dlg() {
 }
 
 void CKLV570Dlg::ShowAsStored() {
+    // A first start opens wide enough for the condition table, as far as the screen allows.
+    if (!m_app.Profile().HasProfileKey(ini::kMeasurement, ini::kWinWidth)) {
+        const int wanted =
+            std::min(screen()->availableGeometry().width(), m_face->WidthShowingConditionTable());
+        if (wanted > width()) {
+            resize(wanted, height());
+            RestoreWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, false);
+        }
+    }
     const int stored =
         m_app.Profile().GetProfileInt(ini::kMeasurement, ini::kWinShow, kShowMaximized);
     if (MainWindowShowCommand(stored) == kShowMaximized)

@@ -131,6 +131,11 @@ void CMainFace::SetSplitPosition(int x) {
     m_pane->SetSplitPosition(x);
 }
 
+int CMainFace::WidthShowingConditionTable() const {
+    const QMargins margins = layout()->contentsMargins();
+    return margins.left() + m_pane->sizeHint().width() + margins.right();
+}
+
 int CMainFace::SplitPosition() const {
     return m_pane->SplitPosition();
 }

@@ -43,6 +43,8 @@ public:
     // The splitter's x in the client area, kept 150 pixels from either edge.
     void SetSplitPosition(int x);
     int SplitPosition() const;
+    // The width that shows the condition table whole beside the right panel's default width.
+    int WidthShowingConditionTable() const;
 
     const ResultFont& GetResultFont() const { return m_resultFont; }
     // Draws the result list with the font; its rows stay.

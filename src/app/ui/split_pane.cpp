@@ -41,7 +41,9 @@ void CSplitPane::ResetSplitPosition() {
 
 int CSplitPane::SplitPosition() const {
     const int width = ClientWidth();
-    const int wanted = m_split.value_or(width - kDefaultRightWidth);
+    // By default the left column gets what it asks for, the right panel the rest.
+    const int wanted = m_split.value_or(std::max(
+        width - kDefaultRightWidth, x() + m_left->sizeHint().width() + CSplitBar::kHitMargin));
     // A position kept from a wider window must not crush either side below its minimum.
     const int low = std::max(kEdgeDistance, x() + MinimumWidth(*m_left) + CSplitBar::kHitMargin);
     const int paneRight = parentWidget() != nullptr ? x() + this->width() : width;
@@ -51,6 +53,12 @@ int CSplitPane::SplitPosition() const {
     return std::clamp(wanted, low, std::max(low, high));
 }
 
+QSize CSplitPane::sizeHint() const {
+    const int right = std::max(kDefaultRightWidth, MinimumWidth(*m_right));
+    return {m_left->sizeHint().width() + 2 * CSplitBar::kHitMargin + CSplitBar::kBarWidth + right,
+            std::max(m_left->sizeHint().height(), m_right->sizeHint().height())};
+}
+
 int CSplitPane::ClientWidth() const {
     return parentWidget() != nullptr ? parentWidget()->width() : width();
 }
@@ -58,6 +66,14 @@ int CSplitPane::ClientWidth() const {
 void CSplitPane::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     LayOut();
+}
+
+bool CSplitPane::event(QEvent* event) {
+    if (event->type() == QEvent::LayoutRequest) {
+        updateGeometry();
+        LayOut();
+    }
+    return QWidget::event(event);
 }
 
 void CSplitPane::LayOut() {

@@ -23,10 +23,14 @@ public:
     // Back to the default distance from the right edge.
     void ResetSplitPosition();
     int SplitPosition() const;
+    // The left column as wide as it asks and the right panel its default width.
+    QSize sizeHint() const override;
     CSplitBar* Bar() const { return m_bar; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The left column asking for another width moves a default bar.
+    bool event(QEvent* event) override;
 
 private:
     void DragTo(int x);

@@ -33,7 +33,9 @@ public:
     // Shows page `page` when it is enabled; a disabled page only beeps.
     bool ActivatePage(int page);
 
-    void reject() override {}
+    // Escape never gets here (keyPressEvent keeps it); a program-side reject ends the window
+    // as "Close" does.
+    void reject() override { done(QDialog::Accepted); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
