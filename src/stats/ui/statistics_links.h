@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <span>
+#include <string>
 
 #include "base/operator.h"
 #include "base/profile.h"
@@ -39,6 +40,10 @@ struct StatisticsLinks {
     std::function<void()> flushPendingLine;
     // Hears corrections and removals; none when nothing records them.
     StoredDataChanges* changes = nullptr;
+    // Writes the certificate of conformance of a lot (UTF-8) to a PDF file: true when written;
+    // `message` tells the operator either way. None: the "Certificate" button is disabled.
+    std::function<bool(const std::string& lot, const std::string& path, std::string& message)>
+        certificate = nullptr;
 };
 
 }  // namespace klv
