@@ -47,8 +47,9 @@ std::string Join(const std::vector<std::string>& items) {
 
 // UTF-8 characters in `text`.
 std::size_t Length(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(
-        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 // `text` in `width` columns: cut when longer, padded on the left when `right`.
@@ -130,8 +131,8 @@ void AddHeader(Body& b, const LotCertificate& c, const CertificateSender& sender
     b.Field("Goods:", Join(c.goods));
     b.Field("Lot:", c.lot);
     b.Field("Operator(s):", Join(c.operators));
-    b.Field("Measured:", c.firstDate == c.lastDate ? c.firstDate
-                                                   : c.firstDate + " to " + c.lastDate);
+    b.Field("Measured:",
+            c.firstDate == c.lastDate ? c.firstDate : c.firstDate + " to " + c.lastDate);
     b.Field("Tester(s):", Join(c.testers));
     b.Field("Readings:", std::to_string(c.readings.size()));
     b.Field("Issued:", madeOn);
@@ -139,8 +140,8 @@ void AddHeader(Body& b, const LotCertificate& c, const CertificateSender& sender
 
 void AddCondition(Body& b, const LotCertificate& c, double factor, const std::string& unit) {
     b.Heading("Condition");
-    int h = b.TableHeader(Cell("Name", 24) + " " + Cell("Base", 24) + " " + Cell("Unit", 6) +
-                          " " + "Gasket");
+    int h = b.TableHeader(Cell("Name", 24) + " " + Cell("Base", 24) + " " + Cell("Unit", 6) + " " +
+                          "Gasket");
     for (const CertificateCondition& k : c.conditions)
         b.Row(Cell(k.name, 24) + " " + Cell(k.base, 24) + " " + Cell(k.unit, 6) + " " + k.gasket,
               h);
@@ -160,12 +161,11 @@ void AddCondition(Body& b, const LotCertificate& c, double factor, const std::st
 
 void AddReadings(Body& b, const LotCertificate& c, double factor, const std::string& unit) {
     b.Heading("Readings");
-    const int h = b.TableHeader(Cell("No.", 4, true) + " " + Cell("Date", 10) + " " +
-                                Cell("Time", 8) + " " + Cell("Tester", 10) + " " +
-                                Cell("Ch", 3, true) + " " + Cell("Data", 5, true) + " " +
-                                Cell("L", 2, true) + " " + Cell("Coating", 8) + " " +
-                                Cell("Value", 14, true) + " " + Cell("Verdict", 10) + " " +
-                                "Calib.");
+    const int h =
+        b.TableHeader(Cell("No.", 4, true) + " " + Cell("Date", 10) + " " + Cell("Time", 8) + " " +
+                      Cell("Tester", 10) + " " + Cell("Ch", 3, true) + " " + Cell("Data", 5, true) +
+                      " " + Cell("L", 2, true) + " " + Cell("Coating", 8) + " " +
+                      Cell("Value", 14, true) + " " + Cell("Verdict", 10) + " " + "Calib.");
     for (std::size_t i = 0; i < c.readings.size(); ++i) {
         const CertificateReading& r = c.readings[i];
         // A reading's layers stay together on one page.
@@ -180,15 +180,14 @@ void AddReadings(Body& b, const LotCertificate& c, double factor, const std::str
             std::string value = "-";
             if (v.micrometres)
                 value = v.shown.empty() ? Fixed(*v.micrometres / factor, 3) + " " + unit : v.shown;
-            const std::string who =
-                first ? Cell(std::to_string(i + 1), 4, true) + " " + Cell(r.date, 10) + " " +
-                            Cell(r.time, 8) + " " + Cell(r.tester, 10) + " " +
-                            Cell(std::to_string(r.channel), 3, true) + " " +
-                            Cell(std::to_string(r.number), 5, true)
-                      : std::string(45, ' ');
+            const std::string who = first ? Cell(std::to_string(i + 1), 4, true) + " " +
+                                                Cell(r.date, 10) + " " + Cell(r.time, 8) + " " +
+                                                Cell(r.tester, 10) + " " +
+                                                Cell(std::to_string(r.channel), 3, true) + " " +
+                                                Cell(std::to_string(r.number), 5, true)
+                                          : std::string(45, ' ');
             b.Row(who + " " + Cell(std::to_string(k + 1), 2, true) + " " +
-                      Cell(c.layers[k].coating, 8) + " " +
-                      Cell(value, 14, true) + " " +
+                      Cell(c.layers[k].coating, 8) + " " + Cell(value, 14, true) + " " +
                       Cell(VerdictText(v), 10) + " " +
                       (first && r.calibrationOverdue ? "overdue" : ""),
                   h, first ? rows - 1 : 0);
@@ -209,12 +208,11 @@ void AddFigures(Body& b, const LotCertificate& c, double factor, const std::stri
         const bool any = f.n > 0;
         auto inUnit = [&](double v) { return any ? Fixed(v / factor, 3) : std::string("-"); };
         b.Row(Cell(std::to_string(k + 1), 2, true) + " " + Cell(c.layers[k].coating, 8) + " " +
-                  Cell(std::to_string(f.n), 5, true) + " " + Cell(inUnit(f.mean), 9, true) +
-                  " " +
-                  Cell(f.stdDev ? Fixed(*f.stdDev / factor, 3) : std::string("-"), 9, true) +
-                  " " + Cell(inUnit(f.minimum), 9, true) + " " + Cell(inUnit(f.maximum), 9, true) +
-                  " " + Cell(Fixed(f.cp, 2), 6, true) + " " + Cell(Fixed(f.cpk, 2), 6, true) +
-                  " " + Cell(Fixed(f.pp, 2), 6, true) + " " + Cell(Fixed(f.ppk, 2), 6, true),
+                  Cell(std::to_string(f.n), 5, true) + " " + Cell(inUnit(f.mean), 9, true) + " " +
+                  Cell(f.stdDev ? Fixed(*f.stdDev / factor, 3) : std::string("-"), 9, true) + " " +
+                  Cell(inUnit(f.minimum), 9, true) + " " + Cell(inUnit(f.maximum), 9, true) + " " +
+                  Cell(Fixed(f.cp, 2), 6, true) + " " + Cell(Fixed(f.cpk, 2), 6, true) + " " +
+                  Cell(Fixed(f.pp, 2), 6, true) + " " + Cell(Fixed(f.ppk, 2), 6, true),
               h);
     }
 }
@@ -225,8 +223,8 @@ void AddCalibration(Body& b, const LotCertificate& c) {
                                 Cell("Calibrated on", 14));
     for (const CertificateCalibration& k : c.calibrations)
         b.Row(Cell(k.gasket, 8) + " " +
-                  Cell(k.value ? Fixed(*k.value, 2) + " %" : std::string("none"), 12, true) +
-                  " " + Cell(k.date.empty() ? std::string("-") : k.date, 14),
+                  Cell(k.value ? Fixed(*k.value, 2) + " %" : std::string("none"), 12, true) + " " +
+                  Cell(k.date.empty() ? std::string("-") : k.date, 14),
               h);
     b.Text("Readings measured with an overdue calibration: " + std::to_string(c.overdueReadings));
 }
@@ -276,9 +274,8 @@ void DrawHistogram(PdfDocument& pdf, const Frame& f, double y, const LotCertific
         lo -= 0.5;
         hi += 0.5;
     }
-    const int classes =
-        std::clamp(static_cast<int>(std::ceil(std::sqrt(static_cast<double>(values.size())))), 5,
-                   20);
+    const int classes = std::clamp(
+        static_cast<int>(std::ceil(std::sqrt(static_cast<double>(values.size())))), 5, 20);
     const double width = (hi - lo) / classes;
     std::vector<int> counts(static_cast<std::size_t>(classes), 0);
     for (double v : values)
@@ -287,8 +284,8 @@ void DrawHistogram(PdfDocument& pdf, const Frame& f, double y, const LotCertific
     const int top = std::max(1, *std::max_element(counts.begin(), counts.end()));
 
     pdf.Text(f.X(0), y + kFontSize, kFontSize,
-             "Histogram of layer " + std::to_string(k + 1) + " (" + l.coating + "): " +
-                 std::to_string(classes) + " classes of " + Fixed(width, 3) + " " + unit,
+             "Histogram of layer " + std::to_string(k + 1) + " (" + l.coating +
+                 "): " + std::to_string(classes) + " classes of " + Fixed(width, 3) + " " + unit,
              true);
     const double boxTop = y + kLineHeight * 1.5;
     const double boxHeight = kLineHeight * (kHistogramBoxLines - 1);

@@ -39,7 +39,8 @@ CertificateOutcome WriteLotCertificate(ResultsDatabase& db, const std::string& d
     if (WriteFileAtomically(path, bytes.data(), bytes.size()) != FileWriteResult::Ok)
         return {false, "The certificate cannot be written to " + path + "."};
     return {true, "The certificate of lot " + lot + " is written to " + path + " (" +
-                      std::to_string(pdf.PageCount()) + (pdf.PageCount() == 1 ? " page)." : " pages).")};
+                      std::to_string(pdf.PageCount()) +
+                      (pdf.PageCount() == 1 ? " page)." : " pages).")};
 }
 
 }  // namespace klv

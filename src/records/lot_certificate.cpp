@@ -200,8 +200,9 @@ DbResult LoadLotCertificate(ResultsDatabase& db, const std::string& lot, std::op
         params.push_back(std::int64_t{*channel});
     }
     // The order taken; a measurement known only by its log's date keeps its place in the log.
-    sql += " ORDER BY m.measured_date, m.measured_time, m.tester_id, m.channel, m.position, m.id,"
-           " l.layer";
+    sql +=
+        " ORDER BY m.measured_date, m.measured_time, m.tester_id, m.channel, m.position, m.id,"
+        " l.layer";
     std::vector<DbRow> rows;
     if (DbResult r = db.Query(sql, params, rows); !r.ok())
         return r;

@@ -11,7 +11,7 @@ namespace klv {
 
 // One layer value of a reading; thicknesses in micrometres.
 struct CertificateValue {
-    bool present = false;  // the measurement has this layer
+    bool present = false;               // the measurement has this layer
     std::optional<double> micrometres;  // none without a value
     std::string shown;                  // as the result showed it, with its unit
     std::string verdict;                // "inside", "above", "below" or empty

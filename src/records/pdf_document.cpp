@@ -1,23 +1,18 @@
 #include "records/pdf_document.h"
 
-#include <array>
 #include <cstdio>
+
+#include "records/record_builder.h"
 
 namespace klv {
 
 namespace {
 
-// Windows-1252 0x80-0x9F in Unicode; 0 where the code page has no character.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 char WinAnsi(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] != 0 && kHighControls[i] == c)
+    for (std::size_t i = 0; i < kWindows1252High.size(); ++i) {
+        if (kWindows1252High[i] != 0 && kWindows1252High[i] == c)
             return static_cast<char>(0x80 + i);
     }
     return '?';

@@ -37,8 +37,8 @@ int RunCertificate(ToolContext& context, std::span<const std::string> args) {
     const auto db = OpenToolDatabase(context);
     if (!db)
         return kExitFailed;
-    const CertificateOutcome outcome = WriteLotCertificate(
-        *db, context.store.DataDirectory(), lot, channel, paper, ToolNow(), out);
+    const CertificateOutcome outcome = WriteLotCertificate(*db, context.store.DataDirectory(), lot,
+                                                           channel, paper, ToolNow(), out);
     (outcome.ok ? context.out : context.err) << outcome.message << '\n';
     return outcome.ok ? kExitOk : kExitFailed;
 }

@@ -4,11 +4,11 @@
 #include <sstream>
 
 #include "base/fixed_text.h"
+#include "recorded_lot.h"
 #include "records/certificate_output.h"
 #include "records/sqlite/sqlite_database.h"
 #include "records_fixture.h"
 #include "stats/sender_block.h"
-#include "recorded_lot.h"
 
 namespace klv::test {
 namespace {
@@ -75,7 +75,7 @@ protected:
     }
 
     CertificateOutcome Certify(const std::string& lot, PaperSize paper = kPaperA4,
-                             std::optional<int> channel = {}) {
+                               std::optional<int> channel = {}) {
         return WriteLotCertificate(*db, dir.Path(), lot, channel, paper, "2026-12-12 08:00:00",
                                    pdf);
     }
@@ -87,6 +87,10 @@ protected:
 TEST_F(CertificateTest, EveryNumberOfAHandWorkedLotOverTwoDaysAndTwoTesters) {
     RecordLot(*db, "L-9", kHandWorkedLot);
     RecordLot(*db, "other", {{"bench-1", "2026-12-10", "12:00:00", 9.0, "above", 1.0}});
+    // Texts beyond ASCII reach the page in its WinAnsi face.
+    ASSERT_TRUE(db->Execute("UPDATE measurements SET customer = 'M\u00fcller \u2013 Co'"
+                            " WHERE data_number = 1")
+                    .ok());
     const CertificateOutcome outcome = Certify("L-9");
     ASSERT_TRUE(outcome.ok) << outcome.message;
     EXPECT_EQ(outcome.message, "The certificate of lot L-9 is written to " + pdf + " (2 pages).");
@@ -96,13 +100,13 @@ TEST_F(CertificateTest, EveryNumberOfAHandWorkedLotOverTwoDaysAndTwoTesters) {
     const std::string t = pages[0] + pages[1];
     for (const char* text : {"Plating QC Lab", "1 Foundry Road", "2026-12-10 to 2026-12-11",
                              "The lot conforms to the specification.",
-                             "Layer 2 (Cu) has no specification limits: not judged.",
-                             "Page 1 of 2", "Tested by:", "Approved by:"})
+                             "Layer 2 (Cu) has no specification limits: not judged.", "Page 1 of 2",
+                             "Tested by:", "Approved by:"})
         EXPECT_NE(t.find(text), std::string::npos) << text << "\n" << t;
     EXPECT_EQ(t.find("9.00 um"), std::string::npos) << "another lot's reading";
 
     const std::vector<std::vector<std::string>> lines = {
-        {"Customer:", "Acme"},
+        {"Customer:", "M\u00fcller", "\u2013", "Co,", "Acme"},
         {"Goods:", "Pins"},
         {"Lot:", "L-9"},
         {"Operator(s):", "Ann,", "Bob"},
@@ -158,8 +162,8 @@ TEST_F(CertificateTest, AReadingBeyondALimitOrWithoutAValueFailsTheLot) {
     EXPECT_EQ(LinesStarting(t, "3", "2026-12-11")[0].back(), "overdue");
     EXPECT_EQ(LinesStarting(t, "4", "2026-12-11")[0].back(), "value");
     // Ni 2, 6.5, 4 and one without a value: moving ranges 4.5, 2.5.
-    EXPECT_EQ(Occurrences(t, {"1", "Ni", "3", "4.167", "2.255", "2.000", "6.500", "0.27", "0.20", "0.37",
-                        "0.27"}),
+    EXPECT_EQ(Occurrences(t, {"1", "Ni", "3", "4.167", "2.255", "2.000", "6.500", "0.27", "0.20",
+                              "0.37", "0.27"}),
               1)
         << t;
 }
@@ -174,8 +178,8 @@ TEST_F(CertificateTest, ALongLotGoesOnOverPagesInsideTheMarginsOnBothPapers) {
         const auto pages = PdfPages(pdf);
         ASSERT_GE(pages.size(), 3u);
         for (std::size_t p = 0; p < pages.size(); ++p) {
-            const std::string page = "Page " + std::to_string(p + 1) + " of " +
-                                     std::to_string(pages.size());
+            const std::string page =
+                "Page " + std::to_string(p + 1) + " of " + std::to_string(pages.size());
             EXPECT_NE(pages[p].find(page), std::string::npos) << page;
             EXPECT_NE(pages[p].find("CERTIFICATE OF CONFORMANCE"), std::string::npos);
         }

@@ -98,6 +98,7 @@ CStatistics::CStatistics(const std::string& caption, MeasFileData& condition, in
                                m_copy->fontMetrics().horizontalAdvance(m_copy->text()) + 24);
     m_copy->setMinimumWidth(width);
     m_print->setMinimumWidth(width);
+    m_certificate->setMinimumWidth(width);
     connect(m_copy, &QPushButton::clicked, this, &CStatistics::OnCopy);
     connect(m_print, &QPushButton::clicked, this, [this] {
         if (CStatPage* page = Page(CurrentPage()))
