@@ -22,6 +22,7 @@ inline constexpr int kPotentialGraph = 32821;
 inline constexpr int kTransmissionMethod = 32822;
 inline constexpr int kStandardCalibration = 32830;
 inline constexpr int kGuessCalibration = 32831;
+inline constexpr int kCalibrationInterval = 32832;
 inline constexpr int kStatisticsItemSet = 32840;
 inline constexpr int kTemporaryStatistics = 32841;
 inline constexpr int kResultFont = 32850;

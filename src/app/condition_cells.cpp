@@ -22,7 +22,8 @@ void CopyLines(const std::array<T, N>& lines, ConditionCell& cell) {
 }  // namespace
 
 std::array<ConditionCell, kConditionColumnCount> ConditionTableCells(
-    const MeasFileData* d, const CalibrationStore* calibration) {
+    const MeasFileData* d, const CalibrationStore* calibration,
+    const CalibrationSchedule* schedule) {
     // Every string starts empty; no braces: clang 14 crashes on this aggregate's
     // value-initialisation.
     std::array<ConditionCell, kConditionColumnCount> cells;
@@ -32,7 +33,7 @@ std::array<ConditionCell, kConditionColumnCount> ConditionTableCells(
         return cells;
     for (int k = 0; k < GetCoatCount(*d); ++k)
         CopyLines(MakeLayerTexts(*d, k), cells[kFirstLayerColumn + k]);
-    CopyLines(MakeSideTexts(*d, calibration), cells[kValueColumn]);
+    CopyLines(MakeSideTexts(*d, calibration, schedule), cells[kValueColumn]);
     return cells;
 }
 

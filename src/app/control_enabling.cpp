@@ -17,6 +17,7 @@ constexpr int kGasketWt = 4;
 constexpr std::array kIdleOnly = {kDeleteCondition,
                                   kExit,
                                   kGuessCalibration,
+                                  kCalibrationInterval,
                                   kTransmissionMethod,
                                   kResultFont,
                                   kPrinterSet,

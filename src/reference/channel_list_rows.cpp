@@ -5,7 +5,7 @@
 #include "base/file_messages.h"
 #include "base/fixed_text.h"
 #include "base/number_format.h"
-#include "reference/calibration_date.h"
+#include "reference/calibration_due.h"
 #include "reference/condition_rules.h"
 #include "reference/layer_setting_tables.h"
 #include "reference/unit_gasket_tables.h"
@@ -37,8 +37,9 @@ std::string Lines(const std::string& a, const std::string& b, const std::string&
     return a + "\n" + b + "\n" + c + "\n" + d;
 }
 
-std::string CalibrationText(const MeasFileData& d, const CalibrationStore& cal) {
-    std::string date = FormatCalibrationDate(d, cal);
+std::string CalibrationText(const MeasFileData& d, const CalibrationStore& cal,
+                            const CalibrationSchedule* schedule) {
+    std::string date = CalibrationDateText(d, cal, schedule);
     if (date.empty())
         return {};
     return date + "  " + FormatPercent(cal.gasket[d.bGasket].fCalValue, false);
@@ -46,8 +47,9 @@ std::string CalibrationText(const MeasFileData& d, const CalibrationStore& cal) 
 
 }  // namespace
 
-std::array<std::string, kChannelListColumnCount> ChannelListCells(int index, const MeasFileData* d,
-                                                                  const CalibrationStore& cal) {
+std::array<std::string, kChannelListColumnCount> ChannelListCells(
+    int index, const MeasFileData* d, const CalibrationStore& cal,
+    const CalibrationSchedule* schedule) {
     std::array<std::string, kChannelListColumnCount> cells;
     if (!d) {
         cells[0] = Printf("%2d:", index + 1);
@@ -65,7 +67,7 @@ std::array<std::string, kChannelListColumnCount> ChannelListCells(int index, con
     }
     cells[7] = Lines("Base", "Unit", "Gasket", "Calibration date");
     cells[8] = Lines(GetFixedText(d->baseName), std::string(GetUnitName(d->bUnit)),
-                     std::string(GetGasketName(d->bGasket)), CalibrationText(*d, cal));
+                     std::string(GetGasketName(d->bGasket)), CalibrationText(*d, cal, schedule));
     return cells;
 }
 

@@ -24,7 +24,8 @@ LayerTexts MakeLayerTexts(const MeasFileData& d, int k) {
             FormatAutoStop(d, k) + " " + GetLayerUnitName(d, k)};
 }
 
-SideTexts MakeSideTexts(const MeasFileData& d, const CalibrationStore* calibration) {
+SideTexts MakeSideTexts(const MeasFileData& d, const CalibrationStore* calibration,
+                        const CalibrationSchedule* schedule) {
     SideTexts t{GetFixedText(d.baseName),
                 std::string(GetUnitName(d.bUnit)),
                 std::string(GetGasketName(d.bGasket)),
@@ -32,7 +33,7 @@ SideTexts MakeSideTexts(const MeasFileData& d, const CalibrationStore* calibrati
                 {}};
     if (calibration == nullptr)
         return t;
-    t[3] = FormatCalibrationDate(d, *calibration);
+    t[3] = CalibrationDateText(d, *calibration, schedule);
     if (!t[3].empty())
         t[4] = FormatPercent(calibration->gasket[d.bGasket].fCalValue, false);
     return t;

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "reference/calibration_due.h"
 #include "reference/calibration_store.h"
 #include "reference/meas_file_data.h"
 
@@ -29,7 +30,8 @@ std::string GetLayerUnitName(const MeasFileData& d, int k);
 LayerTexts MakeLayerTexts(const MeasFileData& d, int k);
 
 // The condition's texts beside the layers. Without a calibration store, or when the gasket has
-// no calibration, the calibration lines stay empty.
-SideTexts MakeSideTexts(const MeasFileData& d, const CalibrationStore* calibration);
+// no calibration, the calibration lines stay empty; a due calibration date ends in " (due)".
+SideTexts MakeSideTexts(const MeasFileData& d, const CalibrationStore* calibration,
+                        const CalibrationSchedule* schedule = nullptr);
 
 }  // namespace klv

@@ -67,7 +67,7 @@ ChartList ProfileList(const MeasFileData& d, int k, const ProfileValues& v) {
     return list;
 }
 
-ChartList ControlLimitList(const MeasFileData& d, int k, const ControlChart& c) {
+ChartList ControlLimitList(const MeasFileData& d, int k, const ControlChart& c, bool individuals) {
     ChartList list;
     list.columns = {{"", 8},
                     HeaderWide("Average"),
@@ -80,15 +80,19 @@ ChartList ControlLimitList(const MeasFileData& d, int k, const ControlChart& c) 
             ChartValueText(b.lcl, d, k),
             ChartValueText(b.bottom, d, k) + "--" + ChartValueText(b.top, d, k)};
     };
-    list.rows = {row("%5", c.x), row("R", c.r)};
+    const ControlChartNames names = ControlChartNamesOf(individuals);
+    list.rows = {row(names.x, c.x), row(names.r, c.r)};
     return list;
 }
 
-ChartList ControlFactorList(const ControlChartFactors& f) {
+ChartList ControlFactorList(const ControlChartFactors& f, bool individuals) {
     ChartList list;
     list.columns = {{"", 8}, HeaderWide("Factor")};
-    for (const auto& [name, value] :
-         {std::pair{"A2", f.A2}, std::pair{"D3", f.D3}, std::pair{"D4", f.D4}})
+    const std::pair<const char*, float> factors[] = {
+        individuals ? std::pair{"E2", kIndividualsFactor} : std::pair{"A2", f.A2},
+        {"D3", individuals ? 0.0f : f.D3},
+        {"D4", individuals ? kMovingRangeFactor : f.D4}};
+    for (const auto& [name, value] : factors)
         list.rows.push_back(
             {name, FitNumberText(FormatFixed(static_cast<double>(value), kPrintfDecimals), 6)});
     return list;
@@ -101,8 +105,23 @@ CapabilityTexts FormatCapability(const CapabilityFigures& c) {
     return {text(c.cp), text(c.cpk), text(c.pp), text(c.ppk)};
 }
 
-std::string RunRuleLine(std::size_t group, unsigned rules) {
-    return std::to_string(group + 1) + ": " + RunRuleNames(rules);
+ControlChartNames ControlChartNamesOf(bool individuals) {
+    return individuals ? ControlChartNames{"X", "MR"} : ControlChartNames{"%5", "R"};
+}
+
+std::vector<std::string> RunRuleLines(const ControlChartSeries& s, const ChartRuleBreaks& b) {
+    // The list is plain text: no glyph escapes.
+    const char* x = s.individuals ? "X" : "X-bar";
+    const char* r = s.individuals ? "MR" : "R";
+    std::vector<std::string> lines;
+    for (std::size_t g = 0; g < s.x.size(); ++g) {
+        if (g < b.x.size() && b.x[g] != 0)
+            lines.push_back(std::to_string(g + 1) + " " + x + ": " + RunRuleList(b.x[g]));
+        if (g >= s.rFirst && g - s.rFirst < b.r.size() && b.r[g - s.rFirst] != 0)
+            lines.push_back(std::to_string(g + 1) + " " + r + ": " +
+                            RunRuleList(b.r[g - s.rFirst]));
+    }
+    return lines;
 }
 
 }  // namespace klv

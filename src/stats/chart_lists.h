@@ -9,6 +9,7 @@
 #include "stats/control_chart.h"
 #include "stats/histogram.h"
 #include "stats/profile_chart.h"
+#include "stats/run_rules.h"
 #include "stats/statistics_result.h"
 
 namespace klv {
@@ -33,10 +34,16 @@ struct ChartList {
 ChartList HistogramList(const MeasFileData& d, int k, std::uint32_t dataCount,
                         const LayerStatistics& s, const Histogram& h, const CapabilityFigures& c);
 ChartList ProfileList(const MeasFileData& d, int k, const ProfileValues& v);
-// "%5" and "R": centre, limits and the axis range of both charts.
-ChartList ControlLimitList(const MeasFileData& d, int k, const ControlChart& c);
-// "A2", "D3" and "D4" in 6 characters.
-ChartList ControlFactorList(const ControlChartFactors& f);
+// The names of both plots with glyph escapes: "%5" and "R", or "X" and "MR" for single data.
+struct ControlChartNames {
+    const char* x;
+    const char* r;
+};
+ControlChartNames ControlChartNamesOf(bool individuals);
+// "%5" and "R" (or "X" and "MR"): centre, limits and the axis range of both charts.
+ChartList ControlLimitList(const MeasFileData& d, int k, const ControlChart& c, bool individuals);
+// "A2", "D3" and "D4" in 6 characters; "E2", "D3" and "D4" of the moving range for single data.
+ChartList ControlFactorList(const ControlChartFactors& f, bool individuals);
 
 // "Cp", "Cpk", "Pp" and "Ppk" with three decimals, or "-" where a figure is missing.
 struct CapabilityTexts {
@@ -47,7 +54,8 @@ struct CapabilityTexts {
 };
 CapabilityTexts FormatCapability(const CapabilityFigures& c);
 
-// A run rule break of group `group` (0-based) as listed under the control chart.
-std::string RunRuleLine(std::size_t group, unsigned rules);
+// The run rule breaks as listed under the control chart: one line per point and plot,
+// "5 X-bar: Rule 2 (9 in a row on one side)", in group order.
+std::vector<std::string> RunRuleLines(const ControlChartSeries& s, const ChartRuleBreaks& b);
 
 }  // namespace klv

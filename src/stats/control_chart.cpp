@@ -10,11 +10,6 @@
 namespace klv {
 namespace {
 
-// -1, 0 or 1: the side of zero `v` lies on.
-int Sign(double v) {
-    return static_cast<int>(v > 0) - static_cast<int>(v < 0);
-}
-
 double Phi(double t) {
     return std::exp(-t * t / 2) / std::sqrt(2 * std::numbers::pi);
 }
@@ -48,6 +43,20 @@ void Add(ChartGroup& g, float v) {
     g.minimum = std::min(g.minimum, v);
     g.sum += v;
     ++g.count;
+}
+
+// Limits about the centre lines, and axes that hold the limits and every point.
+void SetLimits(ControlChart& c, float xHalfWidth, float rUpper, float rLower) {
+    c.x.ucl = c.x.centre + xHalfWidth;
+    c.x.lcl = c.x.centre - xHalfWidth;
+    c.r.ucl = rUpper;
+    c.r.lcl = rLower;
+    c.x.top = std::max(c.x.largest, c.x.ucl);
+    c.x.bottom = std::min(c.x.smallest, c.x.lcl);
+    c.r.top = std::max(c.r.largest, c.r.ucl);
+    c.r.bottom = 0;
+    ApplyMinimumSpan(c.x, false);
+    ApplyMinimumSpan(c.r, true);
 }
 
 }  // namespace
@@ -172,68 +181,35 @@ ControlChart ComputeControlChart(std::span<const ChartGroup> groups, const Contr
     c.r = BlockOf(ranges);
     c.x.centre = c.x.sum / k;
     c.r.centre = c.r.sum / k;
-    c.x.ucl = c.x.centre + f.A2 * c.r.centre;
-    c.x.lcl = c.x.centre - f.A2 * c.r.centre;
-    c.r.ucl = f.D4 * c.r.centre;
-    c.r.lcl = std::max(f.D3 * c.r.centre, 0.0f);
-    c.x.top = std::max(c.x.largest, c.x.ucl);
-    c.x.bottom = std::min(c.x.smallest, c.x.lcl);
-    c.r.top = std::max(c.r.largest, c.r.ucl);
-    c.r.bottom = 0;
-    ApplyMinimumSpan(c.x, false);
-    ApplyMinimumSpan(c.r, true);
+    SetLimits(c, f.A2 * c.r.centre, f.D4 * c.r.centre, std::max(f.D3 * c.r.centre, 0.0f));
     return c;
 }
 
-std::vector<unsigned> FindRunRuleBreaks(std::span<const ChartGroup> groups, const ControlChart& c,
-                                        const ControlChartFactors& f) {
-    std::vector<unsigned> rules(groups.size(), 0);
-    const double centre = c.x.centre;
-    const double twoSigma = 2 * (f.A2 * c.r.centre / 3.0);
-    auto side = [&](std::size_t i) { return Sign(groups[i].Mean() - centre); };
-    auto beyond = [&](std::size_t i) {
-        const double m = groups[i].Mean();
-        return static_cast<int>(m > centre + twoSigma) - static_cast<int>(m < centre - twoSigma);
-    };
-    int sideRun = 0;
-    int trendRun = 1;
-    int trend = 0;
+ControlChartSeries ChartSeriesOf(std::span<const ChartGroup> groups, bool individuals) {
+    ControlChartSeries s;
+    s.individuals = individuals;
+    s.rFirst = individuals ? 1 : 0;
     for (std::size_t i = 0; i < groups.size(); ++i) {
-        const int s = side(i);
-        sideRun = s != 0 && i > 0 && side(i - 1) == s ? sideRun + 1 : (s != 0 ? 1 : 0);
-        if (sideRun >= 9)
-            rules[i] |= kRuleNineOnOneSide;
-        if (i > 0) {
-            const float step = groups[i].Mean() - groups[i - 1].Mean();
-            const int t = Sign(step);
-            trendRun = t != 0 && t == trend ? trendRun + 1 : (t != 0 ? 2 : 1);
-            trend = t;
-        }
-        if (trendRun >= 6)
-            rules[i] |= kRuleSixTrending;
-        // The point flagged is the second one beyond, so that the flag sits on a point that
-        // is itself out of the two-sigma band.
-        if (const int b = beyond(i); b != 0)
-            for (std::size_t j = i >= 2 ? i - 2 : 0; j < i; ++j)
-                if (beyond(j) == b)
-                    rules[i] |= kRuleTwoOfThree;
+        s.x.push_back(groups[i].Mean());
+        if (!individuals)
+            s.r.push_back(groups[i].Range());
+        else if (i > 0)
+            s.r.push_back(std::fabs(groups[i].Mean() - groups[i - 1].Mean()));
     }
-    return rules;
+    return s;
 }
 
-std::string RunRuleNames(unsigned rules) {
-    std::string names;
-    const std::pair<unsigned, const char*> table[] = {{kRuleNineOnOneSide, "nine-on-one-side"},
-                                                      {kRuleSixTrending, "six-trending"},
-                                                      {kRuleTwoOfThree, "two-of-three"}};
-    for (const auto& [bit, name] : table) {
-        if ((rules & bit) == 0)
-            continue;
-        if (!names.empty())
-            names += ' ';
-        names += name;
-    }
-    return names;
+ControlChart ComputeIndividualsChart(std::span<const ChartGroup> groups) {
+    ControlChart c;
+    if (groups.empty())
+        return c;
+    const ControlChartSeries s = ChartSeriesOf(groups, true);
+    c.x = BlockOf(s.x);
+    c.r = BlockOf(s.r);
+    c.x.centre = c.x.sum / static_cast<float>(s.x.size());
+    c.r.centre = s.r.empty() ? 0.0f : c.r.sum / static_cast<float>(s.r.size());
+    SetLimits(c, kIndividualsFactor * c.r.centre, kMovingRangeFactor * c.r.centre, 0);
+    return c;
 }
 
 std::vector<std::size_t> GroupAxisLabels(std::size_t k) {

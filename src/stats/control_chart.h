@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <functional>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "reference/meas_file_data.h"
@@ -66,22 +65,24 @@ struct ControlChart {
 
 ControlChart ComputeControlChart(std::span<const ChartGroup> groups, const ControlChartFactors& f);
 
+// Single data: the individuals and moving-range chart. Centre lines: the mean of the values
+// and the average moving range; limits: mean ± 2.66·MR-bar, MR from 0 to 3.267·MR-bar.
+inline constexpr float kIndividualsFactor = 2.66f;
+inline constexpr float kMovingRangeFactor = 3.267f;
+ControlChart ComputeIndividualsChart(std::span<const ChartGroup> groups);
+
+// The points of both plots: group means and ranges, or the single values and their moving
+// ranges, which start at the second group.
+struct ControlChartSeries {
+    std::vector<float> x;
+    std::vector<float> r;
+    std::size_t rFirst = 0;  // the group (0-based) of r[0]
+    bool individuals = false;
+};
+ControlChartSeries ChartSeriesOf(std::span<const ChartGroup> groups, bool individuals);
+
 // A span below 0.0001 is widened about its centre; the R chart never goes below 0.
 void ApplyMinimumSpan(ChartBlock& b, bool rangeChart);
-
-// Points of the X-bar chart that end a run rule, besides the control limits: the last point of
-// the run or of the three.
-enum RunRule : unsigned {
-    kRuleNineOnOneSide = 1,  // 9 means in a row on one side of the centre line
-    kRuleSixTrending = 2,    // 6 means in a row steadily rising or falling
-    kRuleTwoOfThree = 4,     // 2 of 3 beyond two sigma on the same side (sigma = A2·R-bar / 3)
-};
-// One bit set of RunRule per group.
-std::vector<unsigned> FindRunRuleBreaks(std::span<const ChartGroup> groups, const ControlChart& c,
-                                        const ControlChartFactors& f);
-// The rules a group breaks, by name, joined by blanks: "nine-on-one-side", "six-trending",
-// "two-of-three".
-std::string RunRuleNames(unsigned rules);
 
 // Labelled groups of the group axis (1-based): 1, then every o groups, and k.
 std::vector<std::size_t> GroupAxisLabels(std::size_t k);

@@ -111,8 +111,9 @@ MsrLogRecord AverageItem(std::span<const MsrLogRecord> stored, std::uint32_t lay
 bool AllowsXbarR(const StatisticsSelection& s, const std::vector<Run>& runs) {
     if (runs.size() < 2)
         return false;
+    // Single data get the individuals and moving-range chart.
     if (s.mode == GroupMode::FixedGroupAverage)
-        return s.nGroupSize >= 2;
+        return s.nGroupSize >= 1;
     if (s.mode == GroupMode::DailyAverage)
         return runs.back().count >= 2;
     return false;

@@ -238,6 +238,12 @@ StatisticsResult CalcRangeStatistics(const MeasFileData& d, std::span<const MsrL
                           d);
 }
 
+namespace {
+
+constexpr char kDueCalibrationMark[] = "calibration overdue";
+
+}  // namespace
+
 CMeasDataReport::CMeasDataReport(const ReportChannel& ch, std::span<const MsrLogRecord> stored,
                                  PrintRange range, const StatisticsResult& rangeResult,
                                  TitleMetrics title)
@@ -273,13 +279,22 @@ int CMeasDataReport::PrintLine(ReportPage& page, int left, int y) {
     SyntheticResult r;
     if (m_lineMode == 5) {
         page.Text(left, y, Number4(m_next));
+        std::string due;
         // Values 8 characters apart, so the unit at 54 characters follows the fifth.
         for (int i = 0; i < kFiveDataValues && m_next <= m_range.last; ++i, ++m_next) {
             EditSyntheticResult(d, DataItems(m_stored, d, m_next), r, false);
             page.Text(left + 14 * m.c + 8 * m.c * i, y, r.item[0].szMeasValue);
+            if (TakenWithDueCalibration(m_next))
+                due += " " + std::to_string(m_next);
         }
         page.Text(left + 54 * m.c, y, unit);
-        return y + 5 * m.h / 4;
+        y += 5 * m.h / 4;
+        // Five data share the line: the mark names the data it is for.
+        if (!due.empty()) {
+            page.Text(left + 14 * m.c, y, std::string(kDueCalibrationMark) + ":" + due);
+            y += 5 * m.h / 4;
+        }
+        return y;
     }
     if (!m_headerDone) {
         const int layers = GetCoatCount(d);
@@ -309,8 +324,13 @@ int CMeasDataReport::PrintLine(ReportPage& page, int left, int y) {
         r.item[0].nLimitMark != kLimitInside)
         tail += "   " + GetFixedText(r.item[0].szLimit);
     page.Text(lastColumn + 11 * m.c, y, tail);
+    y += 5 * m.h / 4;
+    if (TakenWithDueCalibration(m_next)) {
+        page.Text(left + 7 * m.c, y, kDueCalibrationMark);
+        y += 5 * m.h / 4;
+    }
     ++m_next;
-    return y + 5 * m.h / 4;
+    return y;
 }
 
 bool CMeasDataReport::PrintPage(ReportPage& page, const PrintRect& area, int& used) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -89,10 +90,18 @@ public:
     bool PrintPage(ReportPage& page, const PrintRect& area, int& used);
     // The title font as the printer measures it, known once the job runs.
     void SetTitle(TitleMetrics title) { m_title = title; }
+    // Which data (1-based) were measured while their gasket's calibration was due: each gets
+    // a "calibration overdue" line under its own.
+    void SetDueCalibration(std::function<bool(std::uint32_t)> taken) {
+        m_dueCalibration = std::move(taken);
+    }
 
 private:
     int PrintTop(ReportPage& page, const PrintRect& area);
     int PrintLine(ReportPage& page, int left, int y);
+    bool TakenWithDueCalibration(std::uint32_t data) const {
+        return m_dueCalibration && m_dueCalibration(data);
+    }
 
     const ReportChannel& m_ch;
     std::span<const MsrLogRecord> m_stored;
@@ -105,6 +114,7 @@ private:
     ReportFlow m_flow;  // what of the report is still to print
     bool m_headerDone = false;
     std::uint32_t m_next;  // 1-based number of the next data line
+    std::function<bool(std::uint32_t)> m_dueCalibration;
 };
 
 // The general page's report on one page: the report head over all data, the page's statics

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -5,6 +6,7 @@
 
 #include "base/check_messages.h"
 #include "base/number_parse.h"
+#include "base/profile.h"
 #include "stats/calc_statistics.h"
 #include "stats/capability.h"
 #include "stats/chart_lists.h"
@@ -12,6 +14,7 @@
 #include "stats/control_chart.h"
 #include "stats/form_groups.h"
 #include "stats/histogram.h"
+#include "stats/run_rules.h"
 #include "stats/stat_columns.h"
 #include "tool/group_argument.h"
 #include "tool/tool_command.h"
@@ -76,6 +79,19 @@ std::optional<int> LoadChartSource(ToolContext& context, const std::string& chan
     return std::nullopt;
 }
 
+// Run rule numbers typed as digits ("1235"), or "none".
+std::optional<unsigned> ParseRuleNumbers(const std::string& text) {
+    if (text == "none")
+        return 0u;
+    unsigned rules = 0;
+    for (char ch : text) {
+        if (ch < '1' || ch > '0' + kRunRuleCount)
+            return std::nullopt;
+        rules |= RunRuleOf(ch - '0');
+    }
+    return text.empty() ? std::nullopt : std::optional<unsigned>(rules);
+}
+
 // A stored-unit value as the lists show it.
 std::string Shown(double stored, const ChartSource& s) {
     return ChartValueText(stored, s.d, s.k);
@@ -118,8 +134,16 @@ int RunXbarRFactors(ToolContext& context, std::span<const std::string> args) {
 
 int RunXbarR(ToolContext& context, std::span<const std::string> args) {
     std::map<std::string, std::string> options;
-    if (args.empty() || !ParseOptions(args.subspan(1), {"--layer", "--group", "--n"}, options))
+    if (args.empty() ||
+        !ParseOptions(args.subspan(1), {"--layer", "--group", "--n", "--rules"}, options))
         return kExitUsage;
+    unsigned enabled = LoadRunRules(ProfileFile(context.store.DataDirectory() + "KLV570.ini"));
+    if (auto r = options.find("--rules"); r != options.end()) {
+        const std::optional<unsigned> given = ParseRuleNumbers(r->second);
+        if (!given)
+            return kExitUsage;
+        enabled = *given;
+    }
     ChartSource s;
     s.selection = {GroupMode::FixedGroupAverage, 0, 0, 0, 1, 5};
     if (const auto code = LoadChartSource(context, args[0], options, s))
@@ -149,9 +173,12 @@ int RunXbarR(ToolContext& context, std::span<const std::string> args) {
         context.err << kGroupNotFixed << '\n';
         return kExitFailed;
     }
-    const ControlChartFactors f = ComputeControlChartFactors(n);
-    const ControlChart c = ComputeControlChart(g.groups, f);
-    context.out << "k\t" << g.groups.size() << "\nn\t" << n << '\n';
+    const bool individuals = n == 1;
+    const ControlChartFactors f = ComputeControlChartFactors(std::max(n, 2));
+    const ControlChart c =
+        individuals ? ComputeIndividualsChart(g.groups) : ComputeControlChart(g.groups, f);
+    context.out << "chart\t" << (individuals ? "I-MR" : "X-bar-R") << "\nk\t" << g.groups.size()
+                << "\nn\t" << n << '\n';
     const std::pair<const char*, float> rows[] = {
         {"xbarbar", c.x.centre}, {"ucl-x", c.x.ucl},       {"lcl-x", c.x.lcl},
         {"rbar", c.r.centre},    {"ucl-r", c.r.ucl},       {"lcl-r", c.r.lcl},
@@ -159,13 +186,26 @@ int RunXbarR(ToolContext& context, std::span<const std::string> args) {
         {"r-bottom", c.r.bottom}};
     for (const auto& [name, value] : rows)
         context.out << name << '\t' << Shown(value, s) << '\n';
-    const std::vector<unsigned> rules = FindRunRuleBreaks(g.groups, c, f);
+    const ControlChartSeries series = ChartSeriesOf(g.groups, individuals);
     for (std::size_t i = 0; i < g.groups.size(); ++i) {
-        context.out << i + 1 << '\t' << Shown(g.groups[i].Mean(), s) << '\t'
-                    << Shown(g.groups[i].Range(), s);
-        if (rules[i] != 0)
-            context.out << '\t' << RunRuleNames(rules[i]);
-        context.out << '\n';
+        context.out << i + 1 << '\t' << Shown(series.x[i], s) << '\t'
+                    << (i < series.rFirst ? std::string("-")
+                                          : Shown(series.r[i - series.rFirst], s))
+                    << '\n';
+    }
+    const ChartRuleBreaks breaks = FindChartRuleBreaks(series, c, enabled);
+    const char* plotNames[] = {individuals ? "X" : "X-bar", individuals ? "MR" : "R"};
+    for (int number = 1; number <= kRunRuleCount; ++number) {
+        const RunRule rule = RunRuleOf(number);
+        for (int plot = 0; plot < 2; ++plot) {
+            const unsigned applies = plot == 0 ? enabled : enabled & kRangeChartRules;
+            if ((applies & rule) == 0)
+                continue;
+            context.out << "rule\t" << number << '\t' << plotNames[plot] << '\t'
+                        << RunRulePoints(plot == 0 ? breaks.x : breaks.r, rule,
+                                         plot == 0 ? 1 : series.rFirst + 1)
+                        << '\n';
+        }
     }
     return kExitOk;
 }

@@ -19,7 +19,8 @@ std::span<const ToolCommand> ToolCommands() {
          "[--unit 1-9] [--alloy]",
          RunNew},
         {"xbarr-factors", "[n ...]", RunXbarRFactors},
-        {"xbarr", "N [--layer K] [--group fixed:S|daily] [--n NUMBER]", RunXbarR},
+        {"xbarr", "N [--layer K] [--group fixed:S|daily] [--n NUMBER] [--rules DIGITS|none]",
+         RunXbarR},
         {"histogram",
          "N [--layer K] [--group all|partial:B-E|interval:B,I|fixed:S|daily] "
          "[--lower A --upper B --divisions F]",

@@ -54,17 +54,30 @@ TEST(ChartLists, ColumnsWidenWithTheirHeadersAndRowsShowTheLayer) {
     ControlChart c;
     c.x = {0, 0, 0, 10.04f, 12.5f, 7.5f, 13, 7};
     c.r = {0, 0, 0, 2, 4.2f, 0, 4.2f, 0};
-    const ChartList limits = ControlLimitList(d, 0, c);
+    const ChartList limits = ControlLimitList(d, 0, c, false);
     EXPECT_EQ(limits.rows.at(0),
               (std::vector<std::string>{"%5", "10.0", "12.5", "7.5", "7.0--13.0"}));
     EXPECT_EQ(limits.rows.at(1), (std::vector<std::string>{"R", "2.0", "4.2", "0.0", "0.0--4.2"}));
-    const ChartList factors = ControlFactorList(ComputeControlChartFactors(2));
+    const ChartList factors = ControlFactorList(ComputeControlChartFactors(2), false);
     EXPECT_EQ(factors.rows.at(0), (std::vector<std::string>{"A2", "1.8799"}));
     EXPECT_EQ(factors.rows.at(1), (std::vector<std::string>{"D3", "0.0000"}));
+    EXPECT_EQ(ControlLimitList(d, 0, c, true).rows.at(1).at(0), "MR");
+    const ChartList moving = ControlFactorList(ComputeControlChartFactors(2), true);
+    EXPECT_EQ(moving.rows.at(0), (std::vector<std::string>{"E2", "2.6600"}));
+    EXPECT_EQ(moving.rows.at(2), (std::vector<std::string>{"D4", "3.2670"}));
 }
 
-TEST(ChartLists, RuleLines) {
-    EXPECT_EQ(RunRuleLine(4, kRuleTwoOfThree | kRuleSixTrending), "5: six-trending two-of-three");
+TEST(ChartLists, RuleLinesNamePointPlotAndRule) {
+    ControlChartSeries s;
+    s.x = {1, 2, 3};
+    s.r = {1, 1};
+    s.rFirst = 1;
+    s.individuals = true;
+    const ChartRuleBreaks b = {{0, kRuleTwoOfThree | kRuleSixTrending, 0}, {0, kRuleBeyondLimits}};
+    EXPECT_EQ(RunRuleLines(s, b),
+              (std::vector<std::string>{
+                  "2 X: Rule 3 (6 in a row rising or falling), rule 5 (2 of 3 beyond 2 sigma)",
+                  "3 MR: Rule 1 (1 point beyond 3 sigma)"}));
 }
 
 TEST(ChartScaleInput, BoundsDivisionsAndGroupNumbersAreChecked) {
@@ -141,8 +154,9 @@ TEST(ChartReport, HeadListsTheLayerAndEveryColumnAboveTheChart) {
 TEST(ChartReport, ControlChartLinesFollowTheStaticsWithBothLists) {
     const MeasFileData d = Copper();
     ControlChart c{};
-    const std::vector<std::string> lines = ControlChartLines(
-        d, 0, 12, 5, ControlLimitList(d, 0, c), ControlFactorList(ComputeControlChartFactors(5)));
+    const std::vector<std::string> lines =
+        ControlChartLines(d, 0, 12, 5, ControlLimitList(d, 0, c, false),
+                          ControlFactorList(ComputeControlChartFactors(5), false));
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[0], "Unit\tum");
     EXPECT_EQ(lines[1], "Number of groups\t12");

@@ -207,43 +207,30 @@ TEST(ControlChart, LimitsAxesAndTheMinimumSpan) {
     EXPECT_NEAR(z.x.top - z.x.bottom, 0.0002f, 1e-5);
 }
 
-TEST(ControlChart, RunRulesFlagThePointThatEndsTheRun) {
-    const ControlChartFactors f = ComputeControlChartFactors(2);
-    // Centre 10, ranges 1: sigma = A2 / 3, two sigma about 1.25.
-    std::vector<ChartGroup> groups;
-    for (float m : {9.0f, 9.5f, 10.0f, 11.0f, 9.0f, 9.0f})
-        groups.push_back(Group(m, 1));
-    auto breaks = [&](const std::vector<ChartGroup>& g) {
-        return FindRunRuleBreaks(g, ComputeControlChart(g, f), f);
-    };
-    std::vector<ChartGroup> above = groups;  // then nine means above the centre
-    for (int i = 0; i < 9; ++i)
-        above.push_back(Group(10.3f + (i % 2) * 0.1f, 1));
-    for (int i = 0; i < 4; ++i)
-        above.push_back(Group(8.5f, 1));
-    const auto nine = breaks(above);
-    EXPECT_EQ(nine[13] & kRuleNineOnOneSide, 0u);
-    EXPECT_NE(nine[14] & kRuleNineOnOneSide, 0u);
-
-    std::vector<ChartGroup> rising = {Group(10, 1), Group(10, 1)};
-    for (float m : {9.0f, 9.2f, 9.4f, 9.6f, 9.8f, 10.0f, 10.0f})
-        rising.push_back(Group(m, 1));
-    const auto trend = breaks(rising);
-    EXPECT_EQ(trend[6] & kRuleSixTrending, 0u);
-    EXPECT_NE(trend[7] & kRuleSixTrending, 0u);
-    EXPECT_EQ(trend[8] & kRuleSixTrending, 0u) << "a flat step ends the run";
-
-    std::vector<ChartGroup> outside = {Group(10, 1),    Group(10, 1),    Group(10, 1),
-                                       Group(10, 1),    Group(11.5f, 1), Group(10, 1),
-                                       Group(11.5f, 1), Group(8.5f, 1)};
-    const auto twoOfThree = breaks(outside);
-    EXPECT_EQ(twoOfThree[5] & kRuleTwoOfThree, 0u);
-    EXPECT_NE(twoOfThree[6] & kRuleTwoOfThree, 0u);
-    // The flag sits on the second point beyond, never on a point inside the band after it.
-    const auto paired = breaks({Group(11.5f, 1), Group(11.5f, 1), Group(10, 1), Group(10, 1),
-                                Group(8.5f, 1), Group(8.5f, 1), Group(10, 1)});
-    EXPECT_EQ(paired, (std::vector<unsigned>{0, kRuleTwoOfThree, 0, 0, 0, kRuleTwoOfThree, 0}));
-    EXPECT_EQ(RunRuleNames(kRuleNineOnOneSide | kRuleTwoOfThree), "nine-on-one-side two-of-three");
+TEST(ControlChart, IndividualsAndMovingRangeOfSingleData) {
+    // Worked by hand: values 10, 12, 11, 13, 14 have the mean 12 and the moving ranges 2, 1,
+    // 2 and 1, so MR-bar = 1.5; I limits 12 ± 2.66 × 1.5, MR upper 3.267 × 1.5.
+    std::vector<ChartGroup> singles;
+    for (float v : {10.0f, 12.0f, 11.0f, 13.0f, 14.0f})
+        singles.push_back(Group(v, 0));
+    const ControlChart c = ComputeIndividualsChart(singles);
+    EXPECT_FLOAT_EQ(c.x.centre, 12.0f);
+    EXPECT_FLOAT_EQ(c.r.centre, 1.5f);
+    EXPECT_FLOAT_EQ(c.x.ucl, 15.99f);
+    EXPECT_FLOAT_EQ(c.x.lcl, 8.01f);
+    EXPECT_FLOAT_EQ(c.r.ucl, 4.9005f);
+    EXPECT_EQ(c.r.lcl, 0.0f);
+    EXPECT_FLOAT_EQ(c.x.top, 15.99f);
+    EXPECT_FLOAT_EQ(c.x.bottom, 8.01f);
+    EXPECT_FLOAT_EQ(c.r.top, 4.9005f);
+    const ControlChartSeries s = ChartSeriesOf(singles, true);
+    EXPECT_EQ(s.r, (std::vector<float>{2, 1, 2, 1}));
+    EXPECT_EQ(s.rFirst, 1u);
+    const ControlChartSeries groups = ChartSeriesOf(singles, false);
+    EXPECT_EQ(groups.r.size(), 5u);
+    EXPECT_EQ(groups.rFirst, 0u);
+    EXPECT_EQ(ComputeIndividualsChart(std::vector<ChartGroup>{Group(5, 0)}).r.centre, 0.0f)
+        << "one value has no moving range";
 }
 
 TEST(ControlChart, GroupAxisLabels) {

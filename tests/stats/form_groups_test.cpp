@@ -93,8 +93,8 @@ TEST_F(Forming, FixedGroupsAverageEachLayerAndTheLastGroupMayBeShort) {
     EXPECT_EQ(f.items[5].lMeasValue, 109.5f);
     EXPECT_TRUE(f.bXbarR);
 
-    EXPECT_FALSE(Form(Numbered(10), {GroupMode::FixedGroupAverage, 0, 0, 0, 1, 1}).bXbarR)
-        << "groups of one";
+    EXPECT_TRUE(Form(Numbered(10), {GroupMode::FixedGroupAverage, 0, 0, 0, 1, 1}).bXbarR)
+        << "single data get the individuals chart";
     const FormedData one = Form(Numbered(3), {GroupMode::FixedGroupAverage, 0, 0, 0, 1, 5});
     EXPECT_EQ(FirstLayer(one), (std::vector<float>{2}));
     EXPECT_FALSE(one.bXbarR) << "a single group";

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "stats/calc_statistics.h"
 #include "stats_test_support.h"
 
@@ -42,6 +44,7 @@ struct Report : ::testing::Test {
     MeasFileData d = test::NickelCopper();
     SenderRecord sender;
     std::vector<MsrLogRecord> stored;
+    std::function<bool(std::uint32_t)> due;
 
     // Data n on day n, first layer n µm, second 10 + n.
     void Store(int count, int layers) {
@@ -66,6 +69,7 @@ struct Report : ::testing::Test {
         const ReportChannel ch{d, 0, nullptr, sender};
         const StatisticsResult r = CalcRangeStatistics(d, stored, range);
         CMeasDataReport report(ch, stored, range, r, {12, 30});
+        report.SetDueCalibration(due);
         std::vector<std::vector<std::string>> pages;
         PrintRect area = kArea;
         area.bottom = bottom;
@@ -107,6 +111,28 @@ TEST_F(Report, FiveDataLinesOfASingleLayer) {
     EXPECT_EQ(lines[1], "   1 |    1.0 |    2.0 |    3.0 |    4.0 |    5.0 | um");
     EXPECT_EQ(lines[2].substr(0, 4), "   6");
     EXPECT_EQ(lines[3], "  11 |   11.0 |   12.0 | um");
+}
+
+TEST_F(Report, DataMeasuredWithADueCalibrationAreMarkedOnALineOfTheirOwn) {
+    due = [](std::uint32_t n) { return n == 2 || n == 4 || n == 5; };
+    Store(5, 2);
+    d.bPrintLineMode = 1;
+    const auto lines = Print(kPrintMeasData, {1, 5}).at(0);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[3], "   2 |    2.0 |   12.0 | um") << "the columns stay";
+    EXPECT_EQ(lines[4], "calibration overdue");
+    EXPECT_EQ(lines[5].substr(0, 4), "   3");
+    EXPECT_EQ(lines[9], "calibration overdue");
+
+    d = test::Condition({test::Layer(5, "Cu")});
+    stored.clear();
+    Store(12, 1);
+    d.bPrintLineMode = 5;
+    const auto five = Print(kPrintMeasData, {1, 12}).at(0);
+    ASSERT_EQ(five.size(), 5u);
+    EXPECT_EQ(five[1], "   1 |    1.0 |    2.0 |    3.0 |    4.0 |    5.0 | um");
+    EXPECT_EQ(five[2], "calibration overdue: 2 4 5");
+    EXPECT_EQ(five[3].substr(0, 4), "   6");
 }
 
 TEST_F(Report, DataLinesGoOnOnTheNextPage) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -55,17 +56,46 @@ TEST(ToolXbarR, DailyGroupsGiveLimitsScaleAndGroupLines) {
     const test::ToolProcessResult r = c.Run("xbarr 3 --group daily");
     ASSERT_EQ(r.status, 0) << r.err;
     const std::vector<std::string> lines = Lines(r.out);
-    ASSERT_EQ(lines.size(), 15u) << r.out;
+    ASSERT_EQ(lines.size(), 23u) << r.out;
     // Means 2, 2 and 4; ranges 2, 0 and 2: R-bar 4/3, A2 of 4 is 0.729.
     const std::vector<std::string> head = {
-        "k\t3",       "n\t4",       "xbarbar\t2.7", "ucl-x\t3.6",    "lcl-x\t1.7", "rbar\t1.3",
-        "ucl-r\t3.0", "lcl-r\t0.0", "x-top\t5.0",   "x-bottom\t1.0", "r-top\t3.0", "r-bottom\t0.0"};
+        "chart\tX-bar-R", "k\t3",       "n\t4",         "xbarbar\t2.7", "ucl-x\t3.6",
+        "lcl-x\t1.7",     "rbar\t1.3",  "ucl-r\t3.0",   "lcl-r\t0.0",   "x-top\t5.0",
+        "x-bottom\t1.0",  "r-top\t3.0", "r-bottom\t0.0"};
     for (std::size_t i = 0; i < head.size(); ++i)
         EXPECT_EQ(lines[i], head[i]);
-    EXPECT_EQ(lines[12], "1\t2.0\t2.0");
-    // The two equal means lie more than two sigma below the centre: the second is flagged.
-    EXPECT_EQ(lines[13], "2\t2.0\t0.0\ttwo-of-three");
-    EXPECT_EQ(lines[14], "3\t4.0\t2.0");
+    EXPECT_EQ(lines[13], "1\t2.0\t2.0");
+    EXPECT_EQ(lines[15], "3\t4.0\t2.0");
+    // The former rules by default, each on the plots it applies to: mean 4 lies above UCL,
+    // and the two equal means lie more than two sigma below the centre: the second is flagged.
+    const std::vector<std::string> rules = {
+        "rule\t1\tX-bar\t3", "rule\t1\tR\t-", "rule\t2\tX-bar\t-", "rule\t2\tR\t-",
+        "rule\t3\tX-bar\t-", "rule\t3\tR\t-", "rule\t5\tX-bar\t2"};
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 16, lines.end()), rules);
+
+    // The choice of the scale dialog, from the settings file, and the one given.
+    std::ofstream(c.data.Path() + "/KLV570.ini") << "[Statistics]\nRunRules=16\n";
+    const std::vector<std::string> chosen = Lines(c.Run("xbarr 3 --group daily").out);
+    EXPECT_EQ(std::vector<std::string>(chosen.begin() + 16, chosen.end()),
+              std::vector<std::string>{"rule\t5\tX-bar\t2"});
+    const std::vector<std::string> given = Lines(c.Run("xbarr 3 --group daily --rules 8").out);
+    EXPECT_EQ(std::vector<std::string>(given.begin() + 16, given.end()),
+              std::vector<std::string>{"rule\t8\tX-bar\t-"});
+    EXPECT_EQ(c.Run("xbarr 3 --group daily --rules 9").status, 2);
+}
+
+TEST(ToolXbarR, SingleDataGiveTheIndividualsAndMovingRangeChart) {
+    ChartChannel c({{10, 12, 11, 13, 14}});
+    const test::ToolProcessResult r = c.Run("xbarr 3 --group fixed:1 --rules 1");
+    ASSERT_EQ(r.status, 0) << r.err;
+    // Mean 12, MR-bar 1.5: 12 ± 2.66 × 1.5 and 3.267 × 1.5.
+    EXPECT_EQ(
+        Lines(r.out),
+        (std::vector<std::string>{
+            "chart\tI-MR",   "k\t5",         "n\t1",          "xbarbar\t12.0", "ucl-x\t16.0",
+            "lcl-x\t8.0",    "rbar\t1.5",    "ucl-r\t4.9",    "lcl-r\t0.0",    "x-top\t16.0",
+            "x-bottom\t8.0", "r-top\t4.9",   "r-bottom\t0.0", "1\t10.0\t-",    "2\t12.0\t2.0",
+            "3\t11.0\t1.0",  "4\t13.0\t2.0", "5\t14.0\t1.0",  "rule\t1\tX\t-", "rule\t1\tMR\t-"}));
 }
 
 TEST(ToolXbarR, UnequalGroupsNeedTheGroupDataNumber) {
@@ -79,7 +109,7 @@ TEST(ToolXbarR, UnequalGroupsNeedTheGroupDataNumber) {
     EXPECT_EQ(refused.err, "Range of values are from  2  to  999.\n");
     EXPECT_EQ(c.Run("xbarr 3 --group all").status, 2);
     EXPECT_EQ(c.Run("xbarr 3 --layer 2").status, 1);
-    EXPECT_EQ(c.Run("xbarr 3 --group fixed:1").err,
+    EXPECT_EQ(c.Run("xbarr 3 --group fixed:20").err,
               "X-bar-R Expression condition for X-bar-R control chart.  1 group has more than 2 "
               "data, and there are more than 2 groups' data.\n");
 }

@@ -55,6 +55,7 @@ public:
         QRect line(option.rect.x() + kMargin, option.rect.y() + kMargin,
                    option.rect.width() - 2 * kMargin, lineHeight);
         for (int l = 0; l < kConditionLineCount; ++l) {
+            painter->setPen(m_table.IsDueLine(l, index.column()) ? QColor(Qt::red) : text);
             DrawFittedGlyphText(*painter, m_table.CellText(l, index.column()), line,
                                 kGlyphAlignVCenter);
             line.translate(0, lineHeight);
@@ -88,8 +89,9 @@ CConditionTable::CConditionTable(QWidget* parent) : QTreeWidget(parent) {
 }
 
 void CConditionTable::ShowCondition(const MeasFileData* d, int currentLayer,
-                                    bool measurementPossible, const CalibrationStore* calibration) {
-    m_cells = ConditionTableCells(d, calibration);
+                                    bool measurementPossible, const CalibrationStore* calibration,
+                                    const CalibrationSchedule* schedule) {
+    m_cells = ConditionTableCells(d, calibration, schedule);
     m_currentLayer = d != nullptr ? currentLayer : -1;
     m_measurementPossible = measurementPossible;
     viewport()->update();
@@ -99,6 +101,12 @@ QString CConditionTable::CellText(int line, int column) const {
     if (line < 0 || line >= kConditionLineCount || column < 0 || column >= kConditionColumnCount)
         return {};
     return ToQString(m_cells[column][line]);
+}
+
+bool CConditionTable::IsDueLine(int line, int column) const {
+    if (line < 0 || line >= kConditionLineCount || column < 0 || column >= kConditionColumnCount)
+        return false;
+    return m_cells[column][line].ends_with(kCalibrationDueMark);
 }
 
 int CConditionTable::HighlightedColumn() const {

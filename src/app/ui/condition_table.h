@@ -18,7 +18,10 @@ public:
 
     // A null condition shows the titles only.
     void ShowCondition(const MeasFileData* d, int currentLayer, bool measurementPossible,
-                       const CalibrationStore* calibration);
+                       const CalibrationStore* calibration,
+                       const CalibrationSchedule* schedule = nullptr);
+    // A due calibration date is drawn in red.
+    bool IsDueLine(int line, int column) const;
     QString CellText(int line, int column) const;
     // The column of the current layer while it is highlighted, else -1.
     int HighlightedColumn() const;

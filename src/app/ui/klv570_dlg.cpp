@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QTimer>
 
+#include "app/calibration_due_gate.h"
 #include "app/command_ids.h"
 #include "app/klv570_app.h"
 #include "app/messages.h"
@@ -15,6 +16,7 @@
 #include "app/system_flags.h"
 #include "app/ui/about_dlg.h"
 #include "app/ui/calibration_commands.h"
+#include "app/ui/calibration_interval_dialog.h"
 #include "app/ui/check_commands.h"
 #include "app/ui/condition_table.h"
 #include "app/ui/customize_dialog.h"
@@ -32,6 +34,7 @@
 #include "base/line_log.h"
 #include "base/profile.h"
 #include "base/ui/key_routing_table.h"
+#include "base/ui/text_codec.h"
 #include "base/ui/tool_button.h"
 #include "base/ui/window_settings.h"
 #include "device/ui/usb_status_dialog.h"
@@ -175,13 +178,21 @@ void CKLV570Dlg::UpdateControls() {
     // The button is pressed while the graph window is open.
     m_face->Buttons().value(cmd::kPotentialGraph)->SetToggled(m_graph && m_graph->IsOpen());
     const RunStatusLine line = GetRunStatusLine(m_state.condition, m_state.running, m_state.layer);
-    m_face->StatusLine()->SetStatusText(
-        QString::fromLatin1(line.text.data(), qsizetype(line.text.size())), line.red, Qt::red);
+    std::string status(line.text);
+    bool red = line.red;
+    const CalibrationSchedule schedule = LoadCalibrationSchedule(m_app.Profile(), m_app.Time());
+    if (m_state.condition != nullptr && !m_state.running) {
+        if (const auto due = OverdueSince(*m_state.condition, m_app.Calibration(), schedule)) {
+            status = CalibrationDueStatus(*m_state.condition, *due) + " " + status;
+            red = true;
+        }
+    }
+    m_face->StatusLine()->SetStatusText(ToQString(status), red, Qt::red);
     if (m_state.condition == nullptr)
         m_face->DataNumber()->clear();
     const bool possible = GetRunPhase(m_state.condition, false) == RunPhase::Ready;
     m_face->ConditionTable()->ShowCondition(m_state.condition, m_state.layer, possible,
-                                            &m_app.Calibration());
+                                            &m_app.Calibration(), &schedule);
 }
 
 void CKLV570Dlg::ToggleHiddenMenu() {
@@ -292,6 +303,10 @@ void CKLV570Dlg::BuildCommandHandlers() {
         RunStandardCalibration(m_app, *m_channel, *m_instrument, m_keys, *m_editContext, this);
     });
     on(cmd::kGuessCalibration, [this] { RunGuessCalibration(m_app, *m_channel, this); });
+    on(cmd::kCalibrationInterval, [this] {
+        CCalibrationInterval dialog(m_app.Profile(), m_app.Op(), this);
+        dialog.exec();
+    });
     on(cmd::kPotentialGraph, [this] { m_graph->Toggle(); });
     on(cmd::kObservationMeasurement, [this] {
         RunObservationMeasurement(m_app, *m_channel, *m_instrument, m_keys, &m_rollPaper->Reports(),
@@ -317,6 +332,7 @@ void CKLV570Dlg::ShowHelp() {
 void CKLV570Dlg::DeleteConditionFiles() {
     CMeasFileList list(m_app.Conditions(), m_app.Calibration(), m_app.Profile(),
                        m_app.ListStyle().oneClickActivate, this);
+    list.SetCalibrationSchedule(LoadCalibrationSchedule(m_app.Profile(), m_app.Time()));
     list.SetMode(MeasFileListMode::Delete);
     list.SetChannelInUse(m_channel->IsOpen() ? m_channel->Index() : -1);
     list.SetDeleteConfirmation([this, &list](int index, const MeasFileData& d) {

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 #include "app/open_channel_key.h"
@@ -70,6 +71,7 @@ bool CMainChannel::SelectMeasureFile(bool automatic) {
     if (!index) {
         CMeasFileList list(store, m_app.Calibration(), m_app.Profile(),
                            m_app.ListStyle().oneClickActivate, &m_window);
+        list.SetCalibrationSchedule(LoadCalibrationSchedule(m_app.Profile(), m_app.Time()));
         list.SetMode(MeasFileListMode::Select);
         if (list.exec() != QDialog::Accepted || list.SelectedChannel() < 0)
             return false;
@@ -102,6 +104,7 @@ void CMainChannel::OpenChannel(int index, const MeasFileData& d) {
     m_index = index;
     m_condition = d;
     m_lastCancellable = false;
+    m_dueGate.Reset();
     const CMeasurementSession::Seams seams{m_run,        m_instrument, m_app.Trace(),
                                            *this,        m_output,     m_app.Conditions(),
                                            m_app.Time(), m_pollTarget};
@@ -188,7 +191,16 @@ void CMainChannel::DisplayLastMeasureResult(bool reset) {
 }
 
 int CMainChannel::StartMeasurement() {
-    return m_session ? m_session->StartMeasurement() : 0;
+    if (!m_session)
+        return 0;
+    if (!m_session->IsMeasuring()) {
+        const auto layers = static_cast<std::uint32_t>(std::max(GetCoatCount(m_condition), 1));
+        const CalibrationSchedule schedule = LoadCalibrationSchedule(m_app.Profile(), m_app.Time());
+        if (!m_dueGate.MayStart(m_condition, m_app.Calibration(), schedule,
+                                m_condition.nItemCt / layers + 1, m_app.Op()))
+            return 0;
+    }
+    return m_session->StartMeasurement();
 }
 
 void CMainChannel::StopMeasurement() {
@@ -216,6 +228,8 @@ void CMainChannel::CancelLastData() {
     m_app.Recording().Cancelled(m_condition, m_index, number);
     m_session->ResetLayer();
     m_lastCancellable = false;
+    if (const int layers = GetCoatCount(m_condition); layers > 0)
+        m_dueGate.Forget(m_condition.nItemCt / static_cast<std::uint32_t>(layers) + 1);
     DisplayLastMeasureResult(true);
     ShowFileName();
     m_output.RefreshTemporaryStatistics();
@@ -233,6 +247,7 @@ void CMainChannel::DeleteData() {
         return;
     m_session->ResetLayer();
     m_lastCancellable = false;
+    m_dueGate.Forget(1);
     DisplayLastMeasureResult(true);
     m_output.RefreshTemporaryStatistics();
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/calibration_due_gate.h"
 #include "app/klv570_app.h"
 #include "app/ui/channel_output.h"
 #include "device/ui/qt_device_seams.h"
@@ -47,6 +48,11 @@ public:
     bool IsMeasuring() const { return m_session && m_session->IsMeasuring(); }
     int Layer() const { return m_session ? m_session->Layer() : 0; }
     bool IsLastDataCancellable() const { return m_lastCancellable; }
+    // Whether measurement `dataNumber` (1-based) of the open channel was taken while its
+    // gasket's calibration was due.
+    bool TakenWithDueCalibration(std::uint32_t dataNumber) const {
+        return m_dueGate.TakenOverdue(dataNumber);
+    }
     // The statistics of the open channel and where its measurements go.
     CChannelOutput& Output() { return m_output; }
     // The run the calibration and the observation measurement share with the window.
@@ -108,6 +114,7 @@ private:
     MeasFileData m_condition{};
     int m_index = -1;
     bool m_lastCancellable = false;
+    CCalibrationDueGate m_dueGate;
     std::unique_ptr<CMeasurementSession> m_session;
     // A session ended from inside one of its own calls goes when the next one starts.
     std::unique_ptr<CMeasurementSession> m_endedSession;

@@ -58,6 +58,7 @@ constexpr MenuEntry kEditing[] = {
 constexpr MenuEntry kCalibration[] = {
     {kStandardCalibration, "Standard calibration(&C)..."},
     {kGuessCalibration, "Guess calibration(&G)..."},
+    {kCalibrationInterval, "Calibration interval(&I)..."},
 };
 
 constexpr MenuEntry kStatistics[] = {

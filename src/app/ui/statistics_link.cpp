@@ -51,18 +51,20 @@ void ShowStatisticsWindow(CKLV570App& app, CMainChannel& channel, ReportPrinter&
     std::error_code error;
     const bool senderFile =
         std::filesystem::exists(app.DataDirectory() + "tester.dat", error) && !error;
-    StatisticsLinks links{app.Conditions(),
-                          app.Op(),
-                          app.Profile(),
-                          app.EventSounds().Player(),
-                          reports,
-                          &app.Calibration(),
-                          MakeSenderRecord(app.Sender(), senderFile),
-                          (app.Calibration().dwFlags & kStoreStatDataModifiable) != 0,
-                          app.ListStyle().oneClickActivate,
-                          {},
-                          {},
-                          [&channel] { channel.FlushRollPaperLine(); }};
+    StatisticsLinks links{
+        app.Conditions(),
+        app.Op(),
+        app.Profile(),
+        app.EventSounds().Player(),
+        reports,
+        &app.Calibration(),
+        MakeSenderRecord(app.Sender(), senderFile),
+        (app.Calibration().dwFlags & kStoreStatDataModifiable) != 0,
+        app.ListStyle().oneClickActivate,
+        {},
+        {},
+        [&channel] { channel.FlushRollPaperLine(); },
+        [&channel](std::uint32_t n) { return channel.TakenWithDueCalibration(n); }};
     if (CResultTransmission* transmission = app.Transmission())
         links.publish = [transmission](const StatisticsTextBlock& block) {
             PublishStatistics(transmission->Dde(), &block);

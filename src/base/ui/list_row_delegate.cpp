@@ -41,8 +41,10 @@ void CListRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     int margin = m_lines > 0 ? kRowMargin : 0;
     int lineHeight = (option.rect.height() - 2 * margin) / lineCount;
     QRect line(option.rect.x() + 2, option.rect.y() + margin, option.rect.width() - 2, lineHeight);
-    for (const QString& text : lines) {
-        DrawGlyphText(*painter, text, line, kGlyphAlignVCenter);
+    const int redLines = index.data(kRedLinesRole).toInt();
+    for (int l = 0; l < lines.size(); ++l) {
+        painter->setPen(l < 31 && (redLines >> l & 1) != 0 ? QColor(Qt::red) : colors.text);
+        DrawGlyphText(*painter, lines[l], line, kGlyphAlignVCenter);
         line.translate(0, lineHeight);
     }
     if (m_lines > 1) {

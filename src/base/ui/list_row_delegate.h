@@ -5,6 +5,9 @@
 
 namespace klv {
 
+// A cell's lines drawn in red: bit l for line l (an int in this item data role).
+inline constexpr int kRedLinesRole = Qt::UserRole + 0x100;
+
 // Paints the rows of the owner-drawn lists in the shared colours: each cell's text, one or
 // more lines split at "\n", 2 pixels from the left with its glyph escapes, each line
 // vertically centred in its share of the row.

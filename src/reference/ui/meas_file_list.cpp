@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "base/ui/dialog_placement.h"
@@ -69,6 +70,10 @@ void CMeasFileList::SetMode(MeasFileListMode mode) {
     Fill();
 }
 
+void CMeasFileList::SetCalibrationSchedule(const CalibrationSchedule& schedule) {
+    m_schedule = schedule;
+}
+
 void CMeasFileList::Fill() {
     m_list->clear();
     const ChannelTable& channels = m_store.Channels();
@@ -77,12 +82,20 @@ void CMeasFileList::Fill() {
             continue;
         MeasFileData d{};
         const bool readable = channels.Exists(i) && m_store.ReadConditionFile(i, d, false);
-        auto cells = readable               ? ChannelListCells(i, &d, m_cal)
+        const CalibrationSchedule* schedule = m_schedule ? &*m_schedule : nullptr;
+        auto cells = readable               ? ChannelListCells(i, &d, m_cal, schedule)
                      : channels.Occupied(i) ? UnreadableChannelListCells(i)
-                                            : ChannelListCells(i, nullptr, m_cal);
+                                            : ChannelListCells(i, nullptr, m_cal, schedule);
         auto* item = new QTreeWidgetItem;
-        for (int c = 0; c < kChannelListColumnCount; ++c)
+        for (int c = 0; c < kChannelListColumnCount; ++c) {
             item->setText(c, ToQString(cells[c]));
+            // A due calibration date is the last column's last line, before the value.
+            const std::size_t lastLine = cells[c].rfind('\n');
+            if (c == kChannelListColumnCount - 1 && lastLine != std::string::npos &&
+                cells[c].find(kCalibrationDueMark, lastLine) != std::string::npos)
+                item->setData(c, kRedLinesRole,
+                              1 << std::count(cells[c].begin(), cells[c].end(), '\n'));
+        }
         item->setData(0, kChannelRole, i);
         m_list->addTopLevelItem(item);
     }

@@ -7,6 +7,7 @@
 
 #include "base/profile.h"
 #include "base/ui/subclass_list_ctrl.h"
+#include "reference/calibration_due.h"
 #include "reference/calibration_store.h"
 #include "reference/condition_store.h"
 
@@ -36,6 +37,8 @@ public:
     void SetChannelInUse(int index) { m_inUse = index; }
     void SetDeleteConfirmation(DeleteConfirmation confirm) { m_confirmDelete = std::move(confirm); }
     void SetCopyItemChooser(CopyItemChooser chooser) { m_chooseCopyItems = std::move(chooser); }
+    // Due calibration dates are shown in red with " (due)" from the next SetMode on.
+    void SetCalibrationSchedule(const CalibrationSchedule& schedule);
 
     // The chosen channel index, -1 before a choice.
     int SelectedChannel() const { return m_selected; }
@@ -63,6 +66,7 @@ private:
     unsigned m_copyItems = 0;
     DeleteConfirmation m_confirmDelete;
     CopyItemChooser m_chooseCopyItems;
+    std::optional<CalibrationSchedule> m_schedule;
 };
 
 }  // namespace klv

@@ -1,5 +1,6 @@
 #include "stats/ui/chart_scale_dialogs.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include "base/ui/validation_message.h"
 #include "stats/chart_lists.h"
 #include "stats/chart_scale_input.h"
+#include "stats/run_rules.h"
 #include "stats/stat_columns.h"
 
 namespace klv {
@@ -128,9 +130,12 @@ void CProfileSetting::accept() {
     QDialog::accept();
 }
 
-CXbarRSetting::CXbarRSetting(const MeasFileData& d, int k, ControlChart& chart, Operator& op,
-                             QWidget* parent)
-    : CChartScaleDialog(d, k, op, "CXbarRSetting", "Scale set", parent), m_chart(chart) {
+CXbarRSetting::CXbarRSetting(const MeasFileData& d, int k, ControlChart& chart, unsigned& rules,
+                             bool individuals, Operator& op, QWidget* parent)
+    : CChartScaleDialog(d, k, op, "CXbarRSetting", "Scale set", parent),
+      m_chart(chart),
+      m_rules(rules) {
+    const ControlChartNames chartNames = ControlChartNamesOf(individuals);
     auto* grid = new QGridLayout;
     const char* headers[] = {"Averag", "UCL", "LCL", "Indication range"};
     for (int i = 0; i < 3; ++i)
@@ -141,8 +146,8 @@ CXbarRSetting::CXbarRSetting(const MeasFileData& d, int k, ControlChart& chart, 
         const ChartBlock& b = row == 0 ? chart.x : chart.r;
         const float values[] = {b.centre, b.ucl, b.lcl, b.bottom, b.top};
         grid->addWidget(
-            new CGlyphLabel(row == 0 ? QStringLiteral("%5") : QStringLiteral("R"), this), row + 1,
-            0, Qt::AlignCenter);
+            new CGlyphLabel(QString::fromLatin1(row == 0 ? chartNames.x : chartNames.r), this),
+            row + 1, 0, Qt::AlignCenter);
         for (int i = 0; i < 5; ++i) {
             const std::string name = std::string(row == 0 ? "x-" : "r-") + names[i];
             QLineEdit* edit = AddEdit(name.c_str(), values[i]);
@@ -151,7 +156,26 @@ CXbarRSetting::CXbarRSetting(const MeasFileData& d, int k, ControlChart& chart, 
         }
         grid->addWidget(new QLabel(QStringLiteral("--"), this), row + 1, 5);
     }
+    grid->addWidget(new QLabel(QStringLiteral("Run rules"), this), 3, 0, 1, 7);
+    for (int n = 1; n <= kRunRuleCount; ++n) {
+        const RunRule rule = RunRuleOf(n);
+        auto* box = new QCheckBox(
+            QStringLiteral("%1: %2").arg(n).arg(QString::fromLatin1(RunRuleText(rule))), this);
+        box->setObjectName(QStringLiteral("rule%1").arg(n));
+        box->setChecked((rules & rule) != 0);
+        m_ruleBoxes[static_cast<std::size_t>(n - 1)] = box;
+        grid->addWidget(box, 4 + (n - 1) / 2, (n - 1) % 2 == 0 ? 0 : 4, 1,
+                        (n - 1) % 2 == 0 ? 4 : 3);
+    }
     Finish(grid);
+}
+
+unsigned CXbarRSetting::CheckedRules() const {
+    unsigned rules = 0;
+    for (int n = 1; n <= kRunRuleCount; ++n)
+        if (m_ruleBoxes[static_cast<std::size_t>(n - 1)]->isChecked())
+            rules |= RunRuleOf(n);
+    return rules;
 }
 
 void CXbarRSetting::accept() {
@@ -159,12 +183,15 @@ void CXbarRSetting::accept() {
     for (std::size_t i = 0; i < m_edits.size(); ++i)
         if (!ReadBound(m_edits[i], i >= 5, v[i]))
             return;
-    m_changed = AnyEdited();
+    const bool edited = AnyEdited();
+    m_changed = edited || CheckedRules() != m_rules;
     if (!m_changed) {
         QDialog::reject();
         return;
     }
-    for (int row = 0; row < 2; ++row) {
+    m_rules = CheckedRules();
+    // Texts left as shown keep the computed values, not their rounded display.
+    for (int row = 0; row < 2 && edited; ++row) {
         ChartBlock& b = row == 0 ? m_chart.x : m_chart.r;
         const double* r = &v[static_cast<std::size_t>(row * 5)];
         double bottom = r[3];

@@ -10,6 +10,7 @@
 #include "stats/histogram.h"
 #include "stats/profile_chart.h"
 
+class QCheckBox;
 class QGridLayout;
 class QLineEdit;
 
@@ -69,15 +70,21 @@ private:
     QLineEdit* m_upper;
 };
 
-// "Scale set" of the control chart: centre, limits and axis range of both charts.
+// "Scale set" of the control chart: centre, limits and axis range of both charts, and the run
+// rules that are on.
 class CXbarRSetting : public CChartScaleDialog {
     Q_OBJECT
 public:
-    CXbarRSetting(const MeasFileData& d, int k, ControlChart& chart, Operator& op, QWidget* parent);
+    CXbarRSetting(const MeasFileData& d, int k, ControlChart& chart, unsigned& rules,
+                  bool individuals, Operator& op, QWidget* parent);
     void accept() override;
 
 private:
+    unsigned CheckedRules() const;
+
     ControlChart& m_chart;
+    unsigned& m_rules;
+    std::array<QCheckBox*, 8> m_ruleBoxes{};
     // Centre, UCL, LCL, axis bottom, axis top of the X chart, then of the R chart.
     std::array<QLineEdit*, 10> m_edits{};
 };

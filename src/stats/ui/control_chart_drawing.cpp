@@ -5,6 +5,7 @@
 #include "base/glyph_text.h"
 #include "base/ui/draw_glyph_text.h"
 #include "stats/chart_geometry.h"
+#include "stats/chart_lists.h"
 #include "stats/profile_chart.h"
 #include "stats/ui/chart_drawing.h"
 
@@ -65,24 +66,28 @@ void DrawMarker(const ChartCanvas& cv, QPoint pt, bool outOfControl, bool ruleBr
 // The joined points of one chart with their markers, clipped to it.
 void DrawPoints(const ChartCanvas& cv, const ChartRect& plot, const ChartBlock& axis,
                 const ControlChartData& data, bool rangeChart) {
-    const std::size_t k = data.groups.size();
-    const auto point = [&](std::size_t i) {
-        const ChartGroup& g = data.groups[i];
-        const ChartPoint pt =
-            ControlChartPoint(plot, axis, i, k, rangeChart ? g.Range() : g.Mean());
+    const std::size_t k = data.series->x.size();
+    const std::vector<float>& values = rangeChart ? data.series->r : data.series->x;
+    const std::vector<unsigned>& rules = rangeChart ? data.rules->r : data.rules->x;
+    const std::size_t first = rangeChart ? data.series->rFirst : 0;
+    const auto point = [&](std::size_t j) {
+        const ChartPoint pt = ControlChartPoint(plot, axis, j + first, k, values[j]);
         return QPoint(pt.x, pt.y);
     };
     cv.p.save();
     cv.p.setClipRect(ToQRect(plot).adjusted(0, 0, 1, 1));
     SetChartPen(cv, kChartGreen);
-    for (std::size_t i = 1; i < k; ++i)
-        cv.p.drawLine(point(i - 1), point(i));
-    for (std::size_t i = 0; i < k; ++i) {
-        const QPoint pt = point(i);
+    for (std::size_t j = 1; j < values.size(); ++j)
+        cv.p.drawLine(point(j - 1), point(j));
+    for (std::size_t j = 0; j < values.size(); ++j) {
+        const QPoint pt = point(j);
         if (pt.y() < plot.top || pt.y() > plot.bottom)
             continue;
-        const bool rule = !rangeChart && i < data.rules.size() && data.rules[i] != 0;
-        DrawMarker(cv, pt, IsOutOfControl(data.groups[i], data.chart), rule);
+        const bool rule = j < rules.size() && (rules[j] & ~kRuleBeyondLimits) != 0;
+        // A group's two points go red together when either leaves its limits.
+        const bool out = data.series->individuals ? values[j] > axis.ucl || values[j] < axis.lcl
+                                                  : IsOutOfControl(data.groups[j], data.chart);
+        DrawMarker(cv, pt, out, rule);
     }
     cv.p.restore();
 }
@@ -122,22 +127,23 @@ void DrawControlChart(QPainter& p, const QRect& area, const ControlChartData& da
     const ChartRect a = ToChartRect(area);
     const ControlChartRects plots = ControlChartLayout(a, cv.c, cv.h);
     if (plots.x.Width() <= 0 || plots.x.Height() <= 0 || plots.r.Height() <= 0 ||
-        data.groups.empty()) {
+        data.series->x.empty()) {
         p.restore();
         return;
     }
     const ControlChart& c = data.chart;
     const int labelX = a.left + cv.c;
+    const ControlChartNames names = ControlChartNamesOf(data.series->individuals);
     for (const auto& [plot, axis, range] :
          {std::tuple{plots.x, c.x, false}, std::tuple{plots.r, c.r, true}}) {
         DashedLevel(cv, plot, axis, axis.centre, kChartDarkBlue);
         DashedLevel(cv, plot, axis, axis.ucl, kChartRed);
         DashedLevel(cv, plot, axis, axis.lcl, kChartRed);
-        DrawAxis(cv, plot, axis, range ? 3 : 4, range ? QStringLiteral("R") : QStringLiteral("%5"),
+        DrawAxis(cv, plot, axis, range ? 3 : 4, QString::fromLatin1(range ? names.r : names.x),
                  data, labelX);
         DrawPoints(cv, plot, axis, data, range);
     }
-    DrawGroupAxis(cv, plots.r, data.groups.size(), a.bottom - 9 * cv.h / 8 + cv.h / 2);
+    DrawGroupAxis(cv, plots.r, data.series->x.size(), a.bottom - 9 * cv.h / 8 + cv.h / 2);
     p.restore();
 }
 

@@ -6,6 +6,7 @@
 
 #include "reference/meas_file_data.h"
 #include "stats/control_chart.h"
+#include "stats/run_rules.h"
 
 class QPainter;
 
@@ -13,13 +14,14 @@ namespace klv {
 
 inline const QColor kRunRuleMarker(192, 0, 192);
 
-// What the X-bar/R page shows of layer k.
+// What the X-bar/R page shows of layer k: X-bar/R, or I-MR for single data.
 struct ControlChartData {
     const MeasFileData* d = nullptr;
     int k = 0;
     std::span<const ChartGroup> groups;
+    const ControlChartSeries* series = nullptr;
     ControlChart chart;
-    std::span<const unsigned> rules;  // run rule breaks of each group
+    const ChartRuleBreaks* rules = nullptr;
 };
 
 // The chart's own font: Times New Roman, 9 points on the device.

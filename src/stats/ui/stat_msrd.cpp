@@ -265,6 +265,7 @@ void CStatMsrd::Print() {
     const StatisticsResult result = CalcRangeStatistics(d, m_session.Stored(), range);
     const ReportChannel ch{d, m_session.Index(), m_links.calibration, m_links.sender};
     CMeasDataReport report(ch, m_session.Stored(), range, result, {});
+    report.SetDueCalibration(m_links.takenWithDueCalibration);
     RunReport(m_links.reports, window(), m_links.sender.titleSize,
               [&](ReportPage& page, const PrintRect& area, TitleMetrics title, int& used) {
                   report.SetTitle(title);

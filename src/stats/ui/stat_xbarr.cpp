@@ -79,21 +79,29 @@ bool CStatXbarR::Compute(bool) {
         m_links.sounds.Beep();
         m_n = AskGroupDataNumber(m_links.op, this);
     }
+    m_enabledRules = LoadRunRules(m_links.ini);
     m_factors = ComputeControlChartFactors(std::max(m_n, 2));
-    m_chart = ComputeControlChart(m_groups, m_factors);
+    m_chart = Individuals() ? ComputeIndividualsChart(m_groups)
+                            : ComputeControlChart(m_groups, m_factors);
     return true;
 }
 
-std::vector<unsigned> CStatXbarR::RuleBreaks() const {
-    return FindRunRuleBreaks(m_groups, m_chart, m_factors);
+ChartRuleBreaks CStatXbarR::RuleBreaks() const {
+    return FindChartRuleBreaks(Series(), m_chart, m_enabledRules);
 }
 
 bool CStatXbarR::EditScale() {
     ControlChart chart = m_chart;
-    CXbarRSetting dialog(m_session.Condition(), Layer(), chart, m_links.op, this);
+    unsigned rules = m_enabledRules;
+    CXbarRSetting dialog(m_session.Condition(), Layer(), chart, rules, Individuals(), m_links.op,
+                         this);
     if (dialog.exec() != QDialog::Accepted || !dialog.Changed())
         return false;
     m_chart = chart;
+    if (rules != m_enabledRules) {
+        m_enabledRules = rules;
+        SaveRunRules(m_links.ini, rules);
+    }
     return true;
 }
 
@@ -102,26 +110,26 @@ void CStatXbarR::ShowLists() {
     m_unit->setText(ToQString(GetStatUnitName(d, Layer())));
     m_groupCount->setText(QString::number(m_groups.size()));
     m_groupSize->setText(QString::number(m_n));
-    FillList(*m_limits, ControlLimitList(d, Layer(), m_chart));
-    FillList(*m_factorList, ControlFactorList(m_factors));
+    FillList(*m_limits, ControlLimitList(d, Layer(), m_chart, Individuals()));
+    FillList(*m_factorList, ControlFactorList(m_factors, Individuals()));
     m_rules->clear();
-    const std::vector<unsigned> rules = RuleBreaks();
-    for (std::size_t i = 0; i < rules.size(); ++i)
-        if (rules[i] != 0)
-            m_rules->addItem(ToQString(RunRuleLine(i, rules[i])));
+    for (const std::string& line : RunRuleLines(Series(), RuleBreaks()))
+        m_rules->addItem(ToQString(line));
     m_rules->setVisible(m_rules->count() != 0);
 }
 
 std::vector<std::string> CStatXbarR::ReportLines() const {
     const MeasFileData& d = m_session.Condition();
     return ControlChartLines(d, Layer(), m_groups.size(), m_n,
-                             ControlLimitList(d, Layer(), m_chart), ControlFactorList(m_factors));
+                             ControlLimitList(d, Layer(), m_chart, Individuals()),
+                             ControlFactorList(m_factors, Individuals()));
 }
 
 void CStatXbarR::Draw(QPainter& p, const QRect& area, int ratio, bool) const {
-    const std::vector<unsigned> rules = RuleBreaks();
-    DrawControlChart(p, area, {&m_session.Condition(), Layer(), m_groups, m_chart, rules}, ratio,
-                     palette().color(QPalette::Base));
+    const ControlChartSeries series = Series();
+    const ChartRuleBreaks rules = RuleBreaks();
+    DrawControlChart(p, area, {&m_session.Condition(), Layer(), m_groups, &series, m_chart, &rules},
+                     ratio, palette().color(QPalette::Base));
 }
 
 }  // namespace klv

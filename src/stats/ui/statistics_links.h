@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
@@ -38,6 +39,8 @@ struct StatisticsLinks {
     // Prints the roll paper's pending five-data line while the data it numbers are still there;
     // called before every correction and removal.
     std::function<void()> flushPendingLine;
+    // Whether data n (1-based) was measured while its gasket's calibration was due.
+    std::function<bool(std::uint32_t)> takenWithDueCalibration;
     // Hears corrections and removals; none when nothing records them.
     StoredDataChanges* changes = nullptr;
     // Writes the certificate of conformance of a lot (UTF-8) to a PDF file: true when written;

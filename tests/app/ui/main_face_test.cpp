@@ -1,21 +1,27 @@
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QtTest>
 #include <functional>
 
+#include "app/calibration_due_gate.h"
 #include "app/command_ids.h"
 #include "app/klv570_app.h"
+#include "app/ui/calibration_interval_dialog.h"
 #include "app/ui/klv570_dlg.h"
 #include "app/ui/main_window_harness.h"
 #include "app/ui/potential_graph_link.h"
 #include "app/ui/status_line.h"
 #include "base/ui/tool_button.h"
+#include "reference/unit_gasket_tables.h"
 #include "support/recording_sound_player.h"
 #include "support/scripted_operator.h"
 #include "support/settable_clock.h"
 #include "support/temp_dir.h"
+#include "support/ui/modal_driver.h"
 #include "support/ui/widget_find.h"
 
 namespace klv {
@@ -70,7 +76,46 @@ private slots:
     void statusLineBlinksSixTicksThenStaysRed();
     void commandsWithoutAHandlerAreDisabled();
     void potentialGraphButtonShowsItsWindow();
+    void calibrationIntervalKeepsTheDaysOrSaysItCannot();
 };
+
+void MainFaceTest::calibrationIntervalKeepsTheDaysOrSaysItCannot() {
+    test::ProgramUnderTest program;
+    QVERIFY(program.RunMainWindow([&program](CKLV570Dlg& window) {
+        test::ModalDriver modal;
+        modal.When("CCalibrationInterval", [](QWidget& dialog) {
+            QCOMPARE(test::Find<QSpinBox>(dialog, QStringLiteral("intervalA"))->value(), 0);
+            test::Find<QSpinBox>(dialog, QStringLiteral("intervalA"))->setValue(30);
+            test::Find<QSpinBox>(dialog, QStringLiteral("intervalC"))->setValue(7);
+            test::Click(dialog, QStringLiteral("okButton"));
+        });
+        window.OnCommand(cmd::kCalibrationInterval);
+        QCOMPARE(ReadCalibrationInterval(program.app.Profile(), kGasketA), 30);
+        QCOMPARE(ReadCalibrationInterval(program.app.Profile(), kGasketA + 2), 7);
+    }));
+    program.app.ExitInstance();
+    test::TempDir dir;
+    ProfileFile ini(dir.File("KLV570.ini"));
+    QVERIFY(ini.WriteProfileInt("Calibration", "IntervalB", 90));
+    test::ScriptedOperator op;
+    {
+        CCalibrationInterval dialog(ini, op);
+        QCOMPARE(test::Find<QSpinBox>(dialog, QStringLiteral("intervalB"))->value(), 90);
+        test::Find<QSpinBox>(dialog, QStringLiteral("intervalA"))->setValue(30);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int{QDialog::Accepted});
+        QCOMPARE(ReadCalibrationInterval(ini, kGasketA), 30);
+        QCOMPARE(ReadCalibrationInterval(ini, kGasketA + 1), 90);
+    }
+    // A settings file that cannot be rewritten: the message, and the dialog stays.
+    ProfileFile blocked(dir.File("blocked.ini"));
+    QVERIFY(QDir().mkpath(QString::fromStdString(dir.File("blocked.ini"))));
+    CCalibrationInterval dialog(blocked, op);
+    dialog.show();
+    dialog.accept();
+    QCOMPARE(op.Texts().back(), std::string("The file can't be made."));
+    QVERIFY(dialog.isVisible());
+}
 
 void MainFaceTest::commandsWithoutAHandlerAreDisabled() {
     WithMainWindow([](CKLV570Dlg& window) {
@@ -138,8 +183,9 @@ void MainFaceTest::menuHasEveryItemInOrder() {
                               "32884 Automatic stop(&A)...", "32885 Blanking time(&B)...",
                               "32886 Unit(&U)...", "32887 Alloy factor(&G)...",
                               "32807 Additional electrolyze(&C)..."}));
-        QCOMPARE(popups[3], (QStringList{"32830 Standard calibration(&C)...",
-                                         "32831 Guess calibration(&G)..."}));
+        QCOMPARE(popups[3],
+                 (QStringList{"32830 Standard calibration(&C)...", "32831 Guess calibration(&G)...",
+                              "32832 Calibration interval(&I)..."}));
         QCOMPARE(popups[4], (QStringList{"32840 Statistics item set(&I)...", "-",
                                          "32841 Temporary statistics(&S)..."}));
         QCOMPARE(popups[5],
@@ -181,7 +227,7 @@ void MainFaceTest::withoutAChannelOnlySelectionAndToolsAreEnabled() {
             auto* action = window.findChild<QAction*>(QStringLiteral("cmd%1").arg(id));
             return action != nullptr && action->isEnabled();
         };
-        for (int id : {32800, 32801, 32802, 57665, 32850, 32770, 57664, 32821, 32831})
+        for (int id : {32800, 32801, 32802, 57665, 32850, 32770, 57664, 32821, 32831, 32832})
             QVERIFY2(enabled(id), qPrintable(QString::number(id)));
         for (int id : {32803, 32804, 32810, 32811, 32812, 32814, 32815, 32816, 32820, 32830, 32840,
                        32841, 32806, 32807, 32880, 32886, 32887})

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "app/command_ids.h"
+#include "app/ui/condition_table.h"
 #include "app/ui/main_channel.h"
 #include "app/ui/main_face.h"
 #include "app/ui/main_window_harness.h"
@@ -45,6 +46,7 @@ private slots:
     void probeOpenDuringBlankingStoresNothing();
     void interruptedMeasurementIsCompletedOnSelection();
     void fullChannelRefusesF2AndBlinksTheLimit();
+    void dueCalibrationShowsAsksOnceAndFlagsTheMeasurement();
     void measurementEndForgetsTheChannelAndNextStartAsks();
     void autoStopRestartCarriesTheCount();
     void storedShowCommandTwoShowsTheWindowNormally();
@@ -200,6 +202,47 @@ void MeasurementRoadTest::fullChannelRefusesF2AndBlinksTheLimit() {
         QTest::keyClick(road.w.windowHandle(), Qt::Key_F2);
         QTest::qWait(100);
         QVERIFY(!road.Channel().IsMeasuring());
+    });
+}
+
+void MeasurementRoadTest::dueCalibrationShowsAsksOnceAndFlagsTheMeasurement() {
+    RunRoad(0, CopperCondition(), [](Road& road) {
+        road.p.app.Calibration() = test::CalibratedGasketA(1.0f);  // 2026/03/04
+        QVERIFY(road.p.app.Profile().WriteProfileInt("Calibration", "IntervalA", 30));
+        road.p.clock.SetDate(2026, 4, 3);
+        road.w.UpdateControls();
+        const CConditionTable& table = *road.w.Face().ConditionTable();
+        QCOMPARE(table.CellText(3, 7), QStringLiteral("2026/03/04 (due)"));
+        QVERIFY(table.IsDueLine(3, 7) && !table.IsDueLine(2, 7));
+        QCOMPARE(road.Status(), QStringLiteral(" The calibration of gasket A is due since "
+                                               "2026/04/03. Set a test sample and start."));
+        const std::string question =
+            "The calibration of gasket A is due since 2026/04/03. Measure anyway?";
+        road.p.op.Answer(IDNO);
+        QTest::keyClick(road.w.windowHandle(), Qt::Key_F2);
+        QTRY_VERIFY(!road.p.op.Texts().empty() && road.p.op.Texts().back() == question);
+        QTest::qWait(100);
+        QVERIFY(!road.Channel().IsMeasuring());
+        QCOMPARE(road.Sim().Status().dwCount(), 0u);
+
+        road.p.op.Answer(IDYES);
+        std::uint32_t count = 0;
+        road.MeasureLayer(count);
+        QVERIFY(road.Channel().TakenWithDueCalibration(1));
+        const auto asked = [&road, &question] {
+            const std::vector<std::string> texts = road.p.op.Texts();
+            return static_cast<int>(std::count(texts.begin(), texts.end(), question));
+        };
+        QCOMPARE(asked(), 2);
+        road.MeasureLayer(count);
+        QCOMPARE(asked(), 2);
+        QVERIFY(road.Channel().TakenWithDueCalibration(2));
+        // Within the interval again: nothing is asked or flagged.
+        road.p.clock.SetDate(2026, 4, 2);
+        road.w.UpdateControls();
+        QCOMPARE(table.CellText(3, 7), QStringLiteral("2026/03/04"));
+        road.MeasureLayer(count);
+        QVERIFY(!road.Channel().TakenWithDueCalibration(3));
     });
 }
 

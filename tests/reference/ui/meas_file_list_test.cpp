@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "base/ui/list_row_delegate.h"
 #include "base/ui/ui_resources.h"
 #include "channel_list_fixture.h"
 #include "reference/condition_copy.h"
@@ -31,6 +33,36 @@ void Show(QWidget& w) {
 class MeasFileListTest : public QObject {
     Q_OBJECT
 private slots:
+    void dueCalibrationDateIsDrawnInRedWithItsMark() {
+        test::ChannelListFixture f;
+        CMeasFileList list(f.store, f.cal, f.ini, true);
+        CalibrationSchedule schedule;
+        schedule.intervalDays[1] = 30;
+        schedule.today = PackDate(2026, 4, 3);
+        list.SetCalibrationSchedule(schedule);
+        list.SetMode(MeasFileListMode::Select);
+        QCOMPARE(Cell(list, 0, 8), QStringLiteral("Fe\num\nA\n2026/03/04 (due)  +1.23%"));
+        QTreeWidgetItem* row = list.List().topLevelItem(0);
+        QCOMPARE(row->data(8, kRedLinesRole).toInt(), 1 << 3);
+        QCOMPARE(row->data(7, kRedLinesRole).toInt(), 0);
+        list.resize(900, 400);
+        Show(list);
+        list.List().horizontalScrollBar()->setValue(list.List().horizontalScrollBar()->maximum());
+        const QRect cell = list.List().visualRect(list.List().model()->index(0, 8));
+        const QImage image = list.List().viewport()->grab(cell).toImage();
+        // Text is smoothed: a red stroke is strong red with little green and blue.
+        const auto redIn = [&image](int fromY, int toY) {
+            for (int y = fromY; y < toY; ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor p = image.pixelColor(x, y);
+                    if (p.red() > 180 && p.green() < 100 && p.blue() < 100)
+                        return true;
+                }
+            return false;
+        };
+        QVERIFY(redIn(image.height() * 3 / 4, image.height()));
+        QVERIFY(!redIn(0, image.height() * 3 / 4));
+    }
     void selectModeListsEveryChannelWithItsFourLines() {
         test::ChannelListFixture f;
         CMeasFileList list(f.store, f.cal, f.ini, true);

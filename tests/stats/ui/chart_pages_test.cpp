@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -71,6 +72,8 @@ private slots:
     void controlChartOfFixedGroupsMarksTheLimitsAndRules();
     void groupsOfDifferentDaysAskTheGroupDataNumber();
     void controlChartScaleIsCheckedAndOrdered();
+    void runRulesAreSwitchedInTheScaleDialogAndKept();
+    void singleDataGetTheIndividualsChartDrawnAndPrinted();
     void chartIsCopiedAsAPictureAndPrintedWithItsList();
 };
 
@@ -204,20 +207,28 @@ void ChartPagesTest::controlChartOfFixedGroupsMarksTheLimitsAndRules() {
     QCOMPARE(Row(page->LimitList(), 1).mid(0, 2), (QStringList{"R", "3.6"}));
     QCOMPARE(x[4], QStringLiteral("1.0--23.0"));
     QVERIFY(page->Chart().x.ucl < 18);
-    QCOMPARE(page->RuleList().count(), 2);
-    QCOMPARE(page->RuleList().item(0)->text(), QStringLiteral("2: two-of-three"));
+    // Means 3 and 8 below LCL, 18 and 22 above UCL; 8 and 22 are each the second of three
+    // beyond two sigma on their side.
+    const QStringList rules = {
+        "1 X-bar: Rule 1 (1 point beyond 3 sigma)",
+        "2 X-bar: Rule 1 (1 point beyond 3 sigma), rule 5 (2 of 3 beyond 2 sigma)",
+        "4 X-bar: Rule 1 (1 point beyond 3 sigma)",
+        "5 X-bar: Rule 1 (1 point beyond 3 sigma), rule 5 (2 of 3 beyond 2 sigma)"};
+    QCOMPARE(page->RuleList().count(), rules.size());
+    for (int i = 0; i < rules.size(); ++i)
+        QCOMPARE(page->RuleList().item(i)->text(), rules[i]);
     // Printed on a page, its axis labels and list rows stay inside the page.
     Click(window, "printButton");
     QCOMPARE(WordOutside(PdfWords(w.dir.File("report.pdf")), w.printer.areas), QString());
-    // A centre line set above every mean puts each from the second on two of three below it.
+    // An upper limit set to 30 widens the zones above the centre line only.
     test::ModalDriver modal;
     modal.When("CXbarRSetting", [](QWidget& dialog) {
-        Type(dialog, "x-centre", "30");
+        Type(dialog, "x-ucl", "30");
         Click(dialog, "okButton");
     });
     Click(*page, "scaleSet");
-    QCOMPARE(page->RuleList().count(), 4);
-    QCOMPARE(page->RuleList().item(3)->text(), QStringLiteral("5: two-of-three"));
+    QCOMPARE(page->RuleList().count(), 2);
+    QCOMPARE(page->RuleList().item(1)->text(), rules[1]);
 }
 
 void ChartPagesTest::groupsOfDifferentDaysAskTheGroupDataNumber() {
@@ -278,6 +289,74 @@ void ChartPagesTest::controlChartScaleIsCheckedAndOrdered() {
     // A refresh computes the scale again.
     page->Refresh();
     QCOMPARE(page->Chart().x.top, before.x.top);
+}
+
+void ChartPagesTest::runRulesAreSwitchedInTheScaleDialogAndKept() {
+    Window w(20);
+    CStatistics window("Gross statistics", w.d, 0, w.links);
+    window.show();
+    ChooseGroupMode(window, "mode3", "4");
+    QVERIFY(window.ActivatePage(kPageXbarR));
+    auto* page = window.findChild<CStatXbarR*>();
+    QCOMPARE(page->EnabledRules(), kDefaultRunRules);
+    const int before = page->RuleList().count();
+    const ControlChart chart = page->Chart();
+    test::ModalDriver modal;
+    modal.When("CXbarRSetting", [](QWidget& dialog) {
+        for (const char* on : {"rule1", "rule2", "rule3", "rule5"})
+            QVERIFY(Find<QCheckBox>(dialog, on)->isChecked());
+        QVERIFY(!Find<QCheckBox>(dialog, "rule8")->isChecked());
+        Find<QCheckBox>(dialog, "rule1")->setChecked(false);
+        Find<QCheckBox>(dialog, "rule5")->setChecked(false);
+        Click(dialog, "okButton");
+    });
+    Click(*page, "scaleSet");
+    QCOMPARE(page->EnabledRules(), unsigned{kRuleNineOnOneSide | kRuleSixTrending});
+    QCOMPARE(LoadRunRules(w.ini), page->EnabledRules());
+    QVERIFY(page->RuleList().count() < before);
+    // Only the rules changed: the computed limits stay as they were, not as rounded for show.
+    QCOMPARE(page->Chart().x.ucl, chart.x.ucl);
+    // Another window starts with the choice.
+    CStatistics again("Gross statistics", w.d, 0, w.links);
+    ChooseGroupMode(again, "mode3", "4");
+    QVERIFY(again.ActivatePage(kPageXbarR));
+    QCOMPARE(again.findChild<CStatXbarR*>()->EnabledRules(), page->EnabledRules());
+}
+
+void ChartPagesTest::singleDataGetTheIndividualsChartDrawnAndPrinted() {
+    std::vector<MsrLogRecord> log;
+    for (float v : {10.0f, 12.0f, 11.0f, 13.0f, 14.0f, 21.0f})
+        log.push_back(test::Measured(v, PackDate(2026, 3, 1)));
+    Window w(log);
+    CStatistics window("Gross statistics", w.d, 0, w.links);
+    window.resize(700, 560);
+    window.show();
+    ChooseGroupMode(window, "mode3", "1");
+    QVERIFY(window.ActivatePage(kPageXbarR));
+    auto* page = window.findChild<CStatXbarR*>();
+    QVERIFY(page->Individuals());
+    // Mean 13.5; moving ranges 2, 1, 2, 1 and 7: MR-bar 2.6.
+    QCOMPARE(Row(page->LimitList(), 0).mid(0, 4), (QStringList{"X", "13.5", "20.4", "6.6"}));
+    QCOMPARE(Row(page->LimitList(), 1).mid(0, 4), (QStringList{"MR", "2.6", "8.5", "0.0"}));
+    QCOMPARE(Row(*Find<QTreeWidget>(*page, "factorList"), 0), (QStringList{"E2", "2.6600"}));
+    QCOMPARE(page->RuleList().count(), 1);
+    QCOMPARE(page->RuleList().item(0)->text(),
+             QStringLiteral("6 X: Rule 1 (1 point beyond 3 sigma)"));
+    // The chart is drawn: the red square of the sixth value and green points.
+    const QImage image = page->ChartView().grab().toImage();
+    bool red = false;
+    bool green = false;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            red = red || image.pixelColor(x, y) == QColor(255, 0, 0);
+            green = green || image.pixelColor(x, y) == QColor(0, 128, 0);
+        }
+    QVERIFY(red && green);
+    Click(window, "printButton");
+    const QString text = PdfText(w.dir.File("report.pdf"));
+    for (const char* expected : {"MR", "E2", "2.6600", "20.4"})
+        QVERIFY2(text.contains(QLatin1String(expected)), qPrintable(text));
+    QCOMPARE(WordOutside(PdfWords(w.dir.File("report.pdf")), w.printer.areas), QString());
 }
 
 void ChartPagesTest::chartIsCopiedAsAPictureAndPrintedWithItsList() {

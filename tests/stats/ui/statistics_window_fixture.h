@@ -76,7 +76,8 @@ struct Window {
     PdfReportPrinter printer{QString::fromStdString(dir.File("report.pdf"))};
     MeasFileData d = test::Condition({test::Layer(5, "Cu")});
     std::vector<StatisticsTextBlock> published;
-    StatisticsLinks links{store, op, ini, sounds, printer, nullptr, {}, true, false, {}, {}, {}};
+    StatisticsLinks links{store, op,    ini, sounds, printer, nullptr, {},
+                          true,  false, {},  {},     {},      {}};
 
     // Data n holds n µm, measured on day n of 2026/01.
     explicit Window(std::uint32_t count, bool modifiable = true)
