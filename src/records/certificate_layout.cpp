@@ -220,11 +220,12 @@ void AddFigures(Body& b, const LotCertificate& c, double factor, const std::stri
 void AddCalibration(Body& b, const LotCertificate& c) {
     b.Heading("Gasket calibration");
     const int h = b.TableHeader(Cell("Gasket", 8) + " " + Cell("Calibration", 12, true) + " " +
-                                Cell("Calibrated on", 14));
+                                Cell("Calibrated on", 14) + " " + "Due on");
     for (const CertificateCalibration& k : c.calibrations)
         b.Row(Cell(k.gasket, 8) + " " +
                   Cell(k.value ? Fixed(*k.value, 2) + " %" : std::string("none"), 12, true) + " " +
-                  Cell(k.date.empty() ? std::string("-") : k.date, 14),
+                  Cell(k.date.empty() ? std::string("-") : k.date, 14) + " " +
+                  (k.due.empty() ? std::string("-") : k.due),
               h);
     b.Text("Readings measured with an overdue calibration: " + std::to_string(c.overdueReadings));
 }

@@ -27,13 +27,14 @@ CertificateSender LoadSender(const std::string& dataDir) {
 
 CertificateOutcome WriteLotCertificate(ResultsDatabase& db, const std::string& dataDir,
                                        const std::string& lot, std::optional<int> channel,
-                                       PaperSize paper, const std::string& madeOn,
-                                       const std::string& path) {
+                                       std::span<const int> intervalDays, PaperSize paper,
+                                       const std::string& madeOn, const std::string& path) {
     LotCertificate certificate;
     if (DbResult r = LoadLotCertificate(db, lot, channel, certificate); !r.ok())
         return {false, "The results database " + db.Where() + " cannot be read: " + r.message};
     if (certificate.readings.empty())
         return {false, "No measurement of lot " + lot + " is recorded."};
+    SetCalibrationDueDates(certificate, intervalDays);
     const PdfDocument pdf = LayOutCertificate(certificate, LoadSender(dataDir), paper, madeOn);
     const std::string bytes = pdf.Bytes();
     if (WriteFileAtomically(path, bytes.data(), bytes.size()) != FileWriteResult::Ok)

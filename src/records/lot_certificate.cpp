@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
+#include "records/record_builder.h"
+#include "reference/calibration_due.h"
 #include "reference/unit_gasket_tables.h"
 #include "stats/spread.h"
 
@@ -181,6 +184,22 @@ void JudgeLot(LotCertificate& c) {
 
 }  // namespace
 
+void SetCalibrationDueDates(LotCertificate& certificate, std::span<const int> intervalDays) {
+    for (CertificateCalibration& k : certificate.calibrations) {
+        k.due.clear();
+        int y = 0, m = 0, d = 0;
+        if (k.gasketCode < 0 || static_cast<std::size_t>(k.gasketCode) >= intervalDays.size() ||
+            std::sscanf(k.date.c_str(), "%4d-%2d-%2d", &y, &m, &d) != 3)
+            continue;
+        GasketCalibrationRecord r{};
+        r.bCalFlags = kGasketHasCalibration;
+        r.wCalDate = PackDate(y, m, d);
+        if (const auto due =
+                CalibrationDueDate(r, intervalDays[static_cast<std::size_t>(k.gasketCode)]))
+            k.due = FormatIsoDate(*due);
+    }
+}
+
 double UnitFactor(const std::string& unit) {
     for (const UnitRow& row : UnitTable) {
         if (!unit.empty() && row.name == unit && row.micrometresPerUnit > 0)
@@ -232,8 +251,9 @@ DbResult LoadLotCertificate(ResultsDatabase& db, const std::string& lot, std::op
                     : std::to_string(gasket);
             AddOnce(c.conditions, CertificateCondition{Text(row, kConditionName), Text(row, kBase),
                                                        Text(row, kUnit), gasketName});
-            AddOnce(c.calibrations, CertificateCalibration{gasketName, Real(row, kCalibrationValue),
-                                                           Text(row, kCalibrationDate)});
+            AddOnce(c.calibrations, CertificateCalibration{static_cast<int>(gasket), gasketName,
+                                                           Real(row, kCalibrationValue),
+                                                           Text(row, kCalibrationDate), ""});
             if (c.firstDate.empty() || reading.date < c.firstDate)
                 c.firstDate = reading.date;
             c.lastDate = std::max(c.lastDate, reading.date);

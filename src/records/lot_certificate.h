@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -55,9 +56,11 @@ struct CertificateCondition {
 };
 
 struct CertificateCalibration {
+    int gasketCode = 0;
     std::string gasket;
     std::optional<double> value;  // percent
     std::string date;             // YYYY-MM-DD or empty
+    std::string due;              // YYYY-MM-DD; empty when it never falls due
     bool operator==(const CertificateCalibration&) const = default;
 };
 
@@ -82,6 +85,10 @@ struct LotCertificate {
 // from every tester, with its figures and verdict. An empty lot has no readings.
 DbResult LoadLotCertificate(ResultsDatabase& db, const std::string& lot, std::optional<int> channel,
                             LotCertificate& certificate);
+
+// The date each calibration falls due after the interval of its gasket (`intervalDays` by
+// gasket code, 0: never), as the interval is set now.
+void SetCalibrationDueDates(LotCertificate& certificate, std::span<const int> intervalDays);
 
 // How far one micrometre is in `unit` (the unit's name); 1 for an unknown name.
 double UnitFactor(const std::string& unit);

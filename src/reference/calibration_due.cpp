@@ -38,7 +38,8 @@ std::string GasketLetter(const MeasFileData& d) {
 
 }  // namespace
 
-std::optional<std::uint16_t> CalibrationDueDate(const GasketCalibrationRecord& r, int intervalDays) {
+std::optional<std::uint16_t> CalibrationDueDate(const GasketCalibrationRecord& r,
+                                                int intervalDays) {
     if (intervalDays <= 0 || (r.bCalFlags & kGasketHasCalibration) == 0 || r.wCalDate == 0)
         return std::nullopt;
     const Date from = UnpackDate(r.wCalDate);

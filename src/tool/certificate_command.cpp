@@ -1,5 +1,8 @@
+#include <array>
 #include <optional>
 
+#include "app/calibration_due_gate.h"
+#include "app/data_directory.h"
 #include "records/certificate_output.h"
 #include "tool/db_connection.h"
 
@@ -37,8 +40,13 @@ int RunCertificate(ToolContext& context, std::span<const std::string> args) {
     const auto db = OpenToolDatabase(context);
     if (!db)
         return kExitFailed;
-    const CertificateOutcome outcome = WriteLotCertificate(*db, context.store.DataDirectory(), lot,
-                                                           channel, paper, ToolNow(), out);
+    const std::string& dir = context.store.DataDirectory();
+    const ProfileFile ini(dir + kSettingsFileName);
+    std::array<int, kGasketRecordCount> intervals{};
+    for (std::size_t g = 0; g < intervals.size(); ++g)
+        intervals[g] = ReadCalibrationInterval(ini, static_cast<int>(g));
+    const CertificateOutcome outcome =
+        WriteLotCertificate(*db, dir, lot, channel, intervals, paper, ToolNow(), out);
     (outcome.ok ? context.out : context.err) << outcome.message << '\n';
     return outcome.ok ? kExitOk : kExitFailed;
 }

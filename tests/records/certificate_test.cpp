@@ -8,6 +8,7 @@
 #include "records/certificate_output.h"
 #include "records/sqlite/sqlite_database.h"
 #include "records_fixture.h"
+#include "reference/unit_gasket_tables.h"
 #include "stats/sender_block.h"
 
 namespace klv::test {
@@ -76,12 +77,13 @@ protected:
 
     CertificateOutcome Certify(const std::string& lot, PaperSize paper = kPaperA4,
                                std::optional<int> channel = {}) {
-        return WriteLotCertificate(*db, dir.Path(), lot, channel, paper, "2026-12-12 08:00:00",
-                                   pdf);
+        return WriteLotCertificate(*db, dir.Path(), lot, channel, intervals, paper,
+                                   "2026-12-12 08:00:00", pdf);
     }
 
     std::unique_ptr<ResultsDatabase> db;
     std::string pdf = dir.File("lot.pdf");
+    std::array<int, kGasketRecordCount> intervals{};  // days, by gasket code
 };
 
 TEST_F(CertificateTest, EveryNumberOfAHandWorkedLotOverTwoDaysAndTwoTesters) {
@@ -91,6 +93,7 @@ TEST_F(CertificateTest, EveryNumberOfAHandWorkedLotOverTwoDaysAndTwoTesters) {
     ASSERT_TRUE(db->Execute("UPDATE measurements SET customer = 'M\u00fcller \u2013 Co'"
                             " WHERE data_number = 1")
                     .ok());
+    intervals[kGasketA] = 30;
     const CertificateOutcome outcome = Certify("L-9");
     ASSERT_TRUE(outcome.ok) << outcome.message;
     EXPECT_EQ(outcome.message, "The certificate of lot L-9 is written to " + pdf + " (2 pages).");
@@ -126,7 +129,7 @@ TEST_F(CertificateTest, EveryNumberOfAHandWorkedLotOverTwoDaysAndTwoTesters) {
         {"3", "2026-12-11", "09:00:00", "bench-2", "4", "3", "1", "Ni", "4.00", "um", "OK"},
         {"4", "2026-12-11", "10:00:00", "bench-2", "4", "4", "1", "Ni", "3.00", "um", "OK"},
         {"2", "Cu", "13.00", "um", "-"},
-        {"A", "2.50", "%", "2026-11-01"},
+        {"A", "2.50", "%", "2026-11-01", "2026-12-01"},
         {"Readings", "measured", "with", "an", "overdue", "calibration:", "0"},
     };
     for (const auto& line : lines)
@@ -160,6 +163,7 @@ TEST_F(CertificateTest, AReadingBeyondALimitOrWithoutAValueFailsTheLot) {
         EXPECT_NE(t.find(text), std::string::npos) << text << "\n" << t;
     EXPECT_EQ(LinesStarting(t, "2", "2026-12-10")[0].back(), "USL");
     EXPECT_EQ(LinesStarting(t, "3", "2026-12-11")[0].back(), "overdue");
+    EXPECT_EQ(Occurrences(t, {"A", "2.50", "%", "2026-11-01", "-"}), 1) << "never due";
     EXPECT_EQ(LinesStarting(t, "4", "2026-12-11")[0].back(), "value");
     // Ni 2, 6.5, 4 and one without a value: moving ranges 4.5, 2.5.
     EXPECT_EQ(Occurrences(t, {"1", "Ni", "3", "4.167", "2.255", "2.000", "6.500", "0.27", "0.20",

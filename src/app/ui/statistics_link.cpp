@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <filesystem>
 
+#include "app/calibration_due_gate.h"
 #include "app/klv570_app.h"
 #include "app/publish_statistics.h"
 #include "app/ui/main_channel.h"
@@ -38,8 +39,10 @@ CertificateOutcome WriteCertificate(CKLV570App& app, const std::string& lot,
     const PaperSize paper = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
                                 ? kPaperLetter
                                 : kPaperA4;
-    return WriteLotCertificate(*opened.db, app.DataDirectory(), lot, std::nullopt, paper,
-                               FormatIsoDateTime(app.Time().Now()), path);
+    const CalibrationSchedule schedule = LoadCalibrationSchedule(app.Profile(), app.Time());
+    return WriteLotCertificate(*opened.db, app.DataDirectory(), lot, std::nullopt,
+                               schedule.intervalDays, paper, FormatIsoDateTime(app.Time().Now()),
+                               path);
 }
 
 }  // namespace

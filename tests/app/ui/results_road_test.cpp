@@ -20,6 +20,7 @@ private slots:
     void lotIsShownAndMeasurementAndCancellationAreRecorded();
     void aDatabaseOutOfReachKeepsTheResultsWaitingAndSaysWhyOnce();
     void statisticsWindowWritesTheLotsCertificate();
+    void aMeasurementTakenWithADueCalibrationIsFlagged();
 };
 
 namespace {
@@ -148,6 +149,30 @@ void ResultsRoadTest::statisticsWindowWritesTheLotsCertificate() {
         QVERIFY(text.contains(QRegularExpression(QStringLiteral("Readings: +2\n"))));
         QVERIFY(text.contains(QRegularExpression(QStringLiteral("Lot: +LOT-9\n"))));
         QVERIFY(!QFile::exists(QString::fromStdString(road.p.dir.File("none.pdf"))));
+        road.p.app.Recording().SetRecorder(nullptr);
+    });
+}
+
+void ResultsRoadTest::aMeasurementTakenWithADueCalibrationIsFlagged() {
+    test::RunRoad(0, LotCondition(), [](test::Road& road) {
+        road.p.app.Calibration() = test::CalibratedGasketA(1.0f);  // 2026/03/04
+        QVERIFY(road.p.app.Profile().WriteProfileInt("Calibration", "IntervalA", 30));
+        road.p.clock.SetDate(2026, 4, 3);
+        auto recorder = StartRecorder(road, "");
+        road.p.op.Answer(IDYES);  // measure anyway
+        std::uint32_t count = 0;
+        road.MeasureLayer(count);
+        road.p.clock.SetDate(2026, 4, 2);
+        road.MeasureLayer(count);
+        QVERIFY(recorder->WaitUntilDelivered(std::chrono::seconds(5)));
+        auto db = OpenResultsDatabase("", road.p.dir.Path()).db;
+        QVERIFY(db->Open().ok());
+        ResultsTable table;
+        QVERIFY(QueryResults(*db, {}, table).ok());
+        QCOMPARE(table.columns[13], std::string("calibration_overdue"));
+        QCOMPARE(table.rows.size(), std::size_t{2});
+        QCOMPARE(table.rows[0][13], DbValue(std::int64_t{1}));
+        QCOMPARE(table.rows[1][13], DbValue(std::int64_t{0}));
         road.p.app.Recording().SetRecorder(nullptr);
     });
 }
