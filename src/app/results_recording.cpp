@@ -7,11 +7,13 @@
 namespace klv {
 
 void CResultsRecording::Measured(const MeasFileData& d, int index, std::uint32_t number,
-                                 std::span<const MsrLogRecord> records) {
+                                 std::span<const MsrLogRecord> records, bool calibrationOverdue) {
     if (m_recorder == nullptr)
         return;
     const LocalTime now = m_clock.Now();
-    m_recorder->Record(BuildMeasurementRecord(d, index, number, records, &m_calibration, &now));
+    MeasurementRecord m = BuildMeasurementRecord(d, index, number, records, &m_calibration, &now);
+    m.calibrationOverdue = calibrationOverdue;
+    m_recorder->Record(std::move(m));
 }
 
 EventRecord CResultsRecording::Event(RecordEventKind kind, const MeasFileData& d, int index,

@@ -23,9 +23,10 @@ public:
     void SetRecorder(CResultsRecorder* recorder) { m_recorder = recorder; }
     CResultsRecorder* Recorder() const { return m_recorder; }
 
-    // `number` is the measurement's data number (1-based); `index` the channel's (0-49).
+    // `number` is the measurement's data number (1-based); `index` the channel's (0-49);
+    // `calibrationOverdue` whether it was taken while the gasket's calibration was due.
     void Measured(const MeasFileData& d, int index, std::uint32_t number,
-                  std::span<const MsrLogRecord> records);
+                  std::span<const MsrLogRecord> records, bool calibrationOverdue = false);
     void Cancelled(const MeasFileData& d, int index, std::uint32_t number);
     void AddedElectrolysis(const MeasFileData& d, int index, std::uint32_t number, int layer,
                            float before, float after);

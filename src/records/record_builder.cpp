@@ -12,12 +12,6 @@ namespace klv {
 
 namespace {
 
-// Windows-1252 0x80-0x9F; 0 marks the bytes the code page leaves undefined.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -71,6 +65,11 @@ ConditionSnapshot Snapshot(const MeasFileData& d) {
 
 }  // namespace
 
+const std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
 std::string RecordTextToUtf8(std::string_view text) {
     std::string out;
     for (unsigned char b : text) {
@@ -78,7 +77,7 @@ std::string RecordTextToUtf8(std::string_view text) {
             break;
         char32_t c = b;
         if (b >= 0x80 && b < 0xA0)
-            c = kHighControls[b - 0x80] != 0 ? kHighControls[b - 0x80] : 0xFFFD;
+            c = kWindows1252High[b - 0x80] != 0 ? kWindows1252High[b - 0x80] : 0xFFFD;
         AppendUtf8(out, c);
     }
     return out;

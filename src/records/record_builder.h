@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -12,6 +13,9 @@
 #include "reference/msr_log_file.h"
 
 namespace klv {
+
+// Unicode of the Windows-1252 bytes 0x80-0x9F; 0 marks the bytes the code page leaves undefined.
+extern const std::array<char16_t, 32> kWindows1252High;
 
 // Single-byte (Windows-1252) text of a record as UTF-8, up to its terminator.
 std::string RecordTextToUtf8(std::string_view text);

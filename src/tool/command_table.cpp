@@ -5,7 +5,7 @@
 namespace klv::tool {
 
 std::span<const ToolCommand> ToolCommands() {
-    static const std::array<ToolCommand, 14> commands = {{
+    static const std::array<ToolCommand, 15> commands = {{
         {"channels", "", RunChannels},
         {"condition", "N", RunCondition},
         {"export",
@@ -34,6 +34,7 @@ std::span<const ToolCommand> ToolCommands() {
          "status | sync | query [--lot L] [--channel N] [--from DATE] [--to DATE] [--tester T] "
          "[--format tsv|csv|json] | history N D",
          RunDb},
+        {"certificate", "--lot L [--channel N] --out FILE.pdf [--paper a4|letter]", RunCertificate},
     }};
     return commands;
 }

@@ -53,6 +53,8 @@ int RunSounds(ToolContext& context, std::span<const std::string> args);
 int RunUdevRule(ToolContext& context, std::span<const std::string> args);
 // The lab's results database: status, sync, query and the history of one measurement.
 int RunDb(ToolContext& context, std::span<const std::string> args);
+// The certificate of conformance of a lot as a PDF, from the results database.
+int RunCertificate(ToolContext& context, std::span<const std::string> args);
 
 // Channel number 1-50 as typed; -1 when it is not one.
 int ParseChannelNumber(const std::string& text);

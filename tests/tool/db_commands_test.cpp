@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <string>
 #include <thread>
 
@@ -132,6 +133,40 @@ TEST(DbCommandsTest, TwoTestersSyncIntoOneLabServerAtOnceAndItAnswersAsTheirOwnF
     EXPECT_EQ(lab.out, own.out);
     const auto both = first.Run("query --lot L-42 --format csv");
     EXPECT_EQ(std::count(both.out.begin(), both.out.end(), '\n'), 9) << both.out;
+}
+
+// The certificate of a lot synced from the logs: the PDF read back, usage and failures told.
+TEST(DbCommandsTest, CertificateOfALotAsPdf) {
+    DbChannel c;
+    ASSERT_EQ(c.Run("sync").status, 0);
+    auto run = [&c](const std::string& args) {
+        return test::RunToolProcess(c.scratch,
+                                    "--data-dir '" + c.data.Path() + "' certificate " + args);
+    };
+    const std::string pdf = c.scratch.File("L-42.pdf");
+    auto made = run("--lot L-42 --channel 3 --paper letter --out '" + pdf + "'");
+    ASSERT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(made.out, "The certificate of lot L-42 is written to " + pdf + " (2 pages).\n");
+    std::string words;
+    if (FILE* p = popen(("pdftotext -layout '" + pdf + "' -").c_str(), "r")) {
+        for (int ch; (ch = fgetc(p)) != EOF;)
+            words += static_cast<char>(ch);
+        pclose(p);
+    }
+    for (const char* expected : {"Lot L-42", "Ann", "2.0 um", "2.5 um", "no value", "Page 2 of 2"})
+        EXPECT_NE(words.find(expected), std::string::npos) << expected << "\n" << words;
+
+    for (const char* args : {"", "--lot L-42", "--out x.pdf", "--lot L-42 --out x.pdf --paper a3",
+                             "--lot L-42 --channel 51 --out x.pdf", "--lot"}) {
+        EXPECT_EQ(run(args).status, 2) << args;
+    }
+    const auto none = run("--lot nope --out '" + c.scratch.File("nope.pdf") + "'");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err, "No measurement of lot nope is recorded.\n");
+    const std::string gone = c.scratch.File("gone/x.pdf");
+    const auto unwritable = run("--lot L-42 --out '" + gone + "'");
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.err, "The certificate cannot be written to " + gone + ".\n");
 }
 
 }  // namespace

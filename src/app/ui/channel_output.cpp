@@ -49,7 +49,8 @@ void CChannelOutput::TransmitMeasurement(const MeasFileData& d,
 
 void CChannelOutput::RecordMeasurement(const MeasFileData& d, std::span<const MsrLogRecord> records,
                                        std::uint32_t recordNumber) {
-    m_app.Recording().Measured(d, m_channel.Index(), recordNumber, records);
+    m_app.Recording().Measured(d, m_channel.Index(), recordNumber, records,
+                               m_channel.TakenWithDueCalibration(recordNumber));
 }
 
 void CChannelOutput::RecordAddedElectrolysis(const MeasFileData& d, std::uint32_t recordNumber,

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
 
 #include "base/operator.h"
 #include "base/profile.h"
@@ -42,6 +43,10 @@ struct StatisticsLinks {
     StoredDataChanges* changes = nullptr;
     // Whether data n (1-based) was measured while its gasket's calibration was due.
     std::function<bool(std::uint32_t)> takenWithDueCalibration;
+    // Writes the certificate of conformance of a lot (UTF-8) to a PDF file: true when written;
+    // `message` tells the operator either way. None: the "Certificate" button is disabled.
+    std::function<bool(const std::string& lot, const std::string& path, std::string& message)>
+        certificate = nullptr;
 };
 
 }  // namespace klv

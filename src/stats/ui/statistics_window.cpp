@@ -1,14 +1,20 @@
 #include "stats/ui/statistics_window.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "base/fixed_text.h"
+#include "base/ui/file_dialogs.h"
 #include "base/ui/subclass_tab_ctrl.h"
+#include "base/ui/text_codec.h"
 #include "stats/statistics_texts.h"
 #include "stats/ui/stat_general.h"
 #include "stats/ui/stat_histogram.h"
@@ -79,9 +85,12 @@ CStatistics::CStatistics(const std::string& caption, MeasFileData& condition, in
     m_copy->setObjectName(QStringLiteral("copyButton"));
     m_print = new QPushButton(QStringLiteral("Print out"), this);
     m_print->setObjectName(QStringLiteral("printButton"));
+    m_certificate = new QPushButton(QStringLiteral("Certificate"), this);
+    m_certificate->setObjectName(QStringLiteral("certificateButton"));
+    m_certificate->setEnabled(static_cast<bool>(links.certificate));
     m_close = new QPushButton(QStringLiteral("Close"), this);
     m_close->setObjectName(QStringLiteral("closeButton"));
-    for (QPushButton* b : {m_copy, m_print, m_close}) {
+    for (QPushButton* b : {m_copy, m_print, m_certificate, m_close}) {
         b->setAutoDefault(false);
         b->setDefault(false);
     }
@@ -89,11 +98,13 @@ CStatistics::CStatistics(const std::string& caption, MeasFileData& condition, in
                                m_copy->fontMetrics().horizontalAdvance(m_copy->text()) + 24);
     m_copy->setMinimumWidth(width);
     m_print->setMinimumWidth(width);
+    m_certificate->setMinimumWidth(width);
     connect(m_copy, &QPushButton::clicked, this, &CStatistics::OnCopy);
     connect(m_print, &QPushButton::clicked, this, [this] {
         if (CStatPage* page = Page(CurrentPage()))
             page->Print();
     });
+    connect(m_certificate, &QPushButton::clicked, this, &CStatistics::OnCertificate);
     connect(m_close, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
 
     auto* buttons = new QHBoxLayout;
@@ -101,6 +112,7 @@ CStatistics::CStatistics(const std::string& caption, MeasFileData& condition, in
     buttons->addStretch(1);
     buttons->addWidget(m_close);
     buttons->addWidget(m_print);
+    buttons->addWidget(m_certificate);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(m_stack, 1);
@@ -188,6 +200,28 @@ void CStatistics::UpdateTabs() {
 void CStatistics::UpdateCopyButton() {
     CStatPage* p = Page(CurrentPage());
     m_copy->setEnabled(p != nullptr && p->CanCopy());
+}
+
+void CStatistics::OnCertificate() {
+    if (!m_links.certificate)
+        return;
+    QInputDialog ask(this);
+    ask.setObjectName(QStringLiteral("certificateLotDialog"));
+    ask.setWindowTitle(QStringLiteral("Certificate"));
+    ask.setLabelText(QStringLiteral("Lot number:"));
+    ask.setTextValue(ToQString(GetFixedText(m_session.Condition().szLotNo)));
+    if (ask.exec() != QDialog::Accepted)
+        return;
+    const QString lot = ask.textValue();
+    QString name = QStringLiteral("Certificate %1.pdf").arg(lot);
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
+    const std::string folder = m_links.store.DataDirectory();
+    std::string path = folder + QFile::encodeName(name).toStdString();
+    if (!FileSaveDialog(path, "*.pdf", "PDF files (*.pdf)|*.pdf||", folder, m_links.op, this))
+        return;
+    std::string message;
+    const bool written = m_links.certificate(lot.toStdString(), path, message);
+    m_links.op.ShowMessage(message, written ? MsgIcon::Information : MsgIcon::Stop, MsgButtons::Ok);
 }
 
 void CStatistics::OnCopy() {

@@ -19,7 +19,8 @@ class CStatPage;
 class CSubclassTabCtrl;
 
 // The statistics window over one channel: the general page, the measurement data page and
-// the places of the chart pages, with "Copy it on clipboard", "Close" and "Print out".
+// the places of the chart pages, with "Copy it on clipboard", "Close", "Print out" and
+// "Certificate".
 class CStatistics : public QDialog {
     Q_OBJECT
 public:
@@ -45,6 +46,8 @@ private:
     void Recalculate();
     void UpdateTabs();
     void OnCopy();
+    // Asks for the lot and the file, then writes the lot's certificate of conformance.
+    void OnCertificate();
     void UpdateCopyButton();
     CStatPage* Page(int page) const;
     // The page, made at its first use.
@@ -58,6 +61,7 @@ private:
     std::array<CStatPage*, kStatisticsPageCount> m_pages{};
     QPushButton* m_copy = nullptr;
     QPushButton* m_print = nullptr;
+    QPushButton* m_certificate = nullptr;
     QPushButton* m_close = nullptr;
 };
 
