@@ -135,12 +135,14 @@ MeasurementRecord BuildMeasurementRecord(const MeasFileData& d, int index, std::
         l.micrometres = l.noValue ? 0.0 : r.lMeasValue;
         const SyntheticItem& item = result.item[k];
         if (!l.noValue && k < kSyntheticItemCount && IsItemUsed(item)) {
-            l.shown = Trim(item.szMeasValue) + " " + RecordTextToUtf8(item.szUnit);
+            const std::string value = Trim(item.szMeasValue);
+            l.shown = value + " " + RecordTextToUtf8(item.szUnit);
             const LayerTotal t =
                 GetLayerTotal(d, records.first(static_cast<std::size_t>(layers)), k, false);
             l.weight = t.weight;
             l.adhesion = t.adhesion;
-            if (limits)
+            // A total whose alloy share has no value is judged by nothing.
+            if (limits && value != "-----")
                 l.verdict = Verdict(item.nLimitMark);
         }
         m.layers.push_back(l);

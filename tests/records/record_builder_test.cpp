@@ -1,0 +1,50 @@
+#include "records/record_builder.h"
+
+#include <gtest/gtest.h>
+
+#include "reference/unit_gasket_tables.h"
+#include "support/result_conditions.h"
+
+namespace klv {
+namespace {
+
+TEST(RecordBuilderTest, StoredTextsBecomeUtf8UpToTheirEnd) {
+    const std::pair<std::string_view, std::string> cases[] = {
+        {"Lot 7", "Lot 7"},
+        {"M\xFCller", "M\xC3\xBCller"},
+        {"\x80 5", "\xE2\x82\xAC 5"},
+        {"\x9F", "\xC5\xB8"},
+        // Bytes the code page leaves undefined are no character of their own.
+        {"\x81\x9D", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {std::string_view("a\0b", 3), "a"},
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(RecordTextToUtf8(in), out) << in;
+}
+
+TEST(RecordBuilderTest, VerdictsOnlyWithTheLimitCheckAndNeverOfAnUnknownTotal) {
+    MeasFileData d = test::Condition({test::Layer(kCoatNickel, "Ni"), test::Layer(kCoatTin, "Sn"),
+                                      test::AlloyLayer(), test::Layer(kCoatCopper, "Cu")});
+    for (LayerLimits& l : d.limits) {
+        l.fLowerLimit = 50;
+        l.fUpperLimit = 100;
+    }
+    const MsrLogRecord records[] = {test::Measured(1.0f), test::Measured(2.0f), test::NoValue(),
+                                    test::Measured(3.0f)};
+    const MeasurementRecord off = BuildMeasurementRecord(d, 0, 1, records, nullptr, nullptr);
+    ASSERT_EQ(off.layers.size(), 4u);
+    for (const RecordedLayer& l : off.layers)
+        EXPECT_EQ(l.verdict, "") << l.coating;
+
+    d.bStatFlags = kStatLimitCheckOn;
+    const MeasurementRecord on = BuildMeasurementRecord(d, 0, 1, records, nullptr, nullptr);
+    EXPECT_EQ(on.layers[0].verdict, "below");
+    EXPECT_TRUE(on.layers[2].noValue);
+    // Tin and copper each hold a share of the alloy, which has no value.
+    EXPECT_EQ(on.layers[1].verdict, "");
+    EXPECT_EQ(on.layers[3].verdict, "");
+    EXPECT_EQ(on.layers[1].micrometres, 2.0);
+}
+
+}  // namespace
+}  // namespace klv
