@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "records/results_query.h"
 #include "reference/unit_gasket_tables.h"
 #include "support/result_conditions.h"
 
@@ -44,6 +47,27 @@ TEST(RecordBuilderTest, VerdictsOnlyWithTheLimitCheckAndNeverOfAnUnknownTotal) {
     EXPECT_EQ(on.layers[1].verdict, "");
     EXPECT_EQ(on.layers[3].verdict, "");
     EXPECT_EQ(on.layers[1].micrometres, 2.0);
+}
+
+TEST(ResultsTableTest, RowsAreWrittenInEachFormatWithTheirSpecialCharacters) {
+    const ResultsTable table{{"lot", "value_um", "verdict"},
+                             {{std::string("A \"1\", B"), 2.5, DbValue{}},
+                              {std::string("tab\there"), std::int64_t{3}, std::string("above")}}};
+    const std::pair<ResultsFormat, std::string> cases[] = {
+        {ResultsFormat::Tsv, "lot\tvalue_um\tverdict\nA \"1\", B\t2.5\t\ntab here\t3\tabove\n"},
+        {ResultsFormat::Csv, "lot,value_um,verdict\n\"A \"\"1\"\", B\",2.5,\ntab\there,3,above\n"},
+        {ResultsFormat::Json,
+         "[\n  {\"lot\": \"A \\\"1\\\", B\", \"value_um\": 2.5, \"verdict\": null},\n"
+         "  {\"lot\": \"tab\\u0009here\", \"value_um\": 3, \"verdict\": \"above\"}\n]\n"},
+    };
+    for (const auto& [format, expected] : cases) {
+        std::ostringstream out;
+        WriteResultsTable(out, table, format);
+        EXPECT_EQ(out.str(), expected);
+    }
+    std::ostringstream empty;
+    WriteResultsTable(empty, {{"lot"}, {}}, ResultsFormat::Json);
+    EXPECT_EQ(empty.str(), "[]\n");
 }
 
 }  // namespace
