@@ -52,7 +52,8 @@ TEST(OutboxRecordTest, LinesKeepEveryFieldAndRefuseDamagedLines) {
 
     for (const std::string& bad :
          {std::string(), std::string("x\tM"), std::string("1\tQ"), line.substr(0, line.size() / 2),
-          line + "\textra", std::string("0") + line.substr(2)})
+          line + "\textra", std::string("0") + line.substr(2), "4x" + line.substr(2),
+          "\t" + line.substr(3)})
         EXPECT_FALSE(DecodeOutboxRecord(bad)) << bad;
 }
 

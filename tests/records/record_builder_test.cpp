@@ -38,10 +38,13 @@ TEST(RecordBuilderTest, VerdictsOnlyWithTheLimitCheckAndNeverOfAnUnknownTotal) {
     ASSERT_EQ(off.layers.size(), 4u);
     for (const RecordedLayer& l : off.layers)
         EXPECT_EQ(l.verdict, "") << l.coating;
+    EXPECT_FALSE(off.condition.layers[0].upper);
 
     d.bStatFlags = kStatLimitCheckOn;
     const MeasurementRecord on = BuildMeasurementRecord(d, 0, 1, records, nullptr, nullptr);
     EXPECT_EQ(on.layers[0].verdict, "below");
+    EXPECT_EQ(on.condition.layers[0].upper, 100.0);
+    EXPECT_EQ(on.condition.layers[0].lower, 50.0);
     EXPECT_TRUE(on.layers[2].noValue);
     // Tin and copper each hold a share of the alloy, which has no value.
     EXPECT_EQ(on.layers[1].verdict, "");

@@ -82,6 +82,8 @@ TEST_F(RecorderTest, RecordsLotOperatorCalibrationAndEveryLayer) {
     EXPECT_EQ(Str(col(t.rows[2], "verdict")), "above");
     EXPECT_EQ(Str(col(t.rows[1], "coating")), "Cu");
     EXPECT_EQ(Count(*db, "SELECT COUNT(*) FROM conditions"), 1);
+    EXPECT_EQ(Count(*db, "SELECT COUNT(*) FROM condition_layers WHERE layer = 0"), 1);
+    EXPECT_EQ(Count(*db, "SELECT COUNT(*) FROM condition_layers"), 2);
     EXPECT_EQ(Count(*db, "SELECT COUNT(*) FROM measurements WHERE calibration_overdue = 0"), 2);
 
     EXPECT_EQ(Query(*db, Filter("LOT-8")).rows.size(), 0u);
