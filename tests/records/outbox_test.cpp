@@ -55,6 +55,16 @@ TEST(OutboxRecordTest, LinesKeepEveryFieldAndRefuseDamagedLines) {
           line + "\textra", std::string("0") + line.substr(2), "4x" + line.substr(2),
           "\t" + line.substr(3)})
         EXPECT_FALSE(DecodeOutboxRecord(bad)) << bad;
+    // More layers than any condition holds, in the condition or in the measurement.
+    for (const bool inCondition : {true, false}) {
+        OutboxRecord many;
+        many.measurement = Sample();
+        if (inCondition)
+            many.measurement->condition.layers.resize(17);
+        else
+            many.measurement->layers.resize(17);
+        EXPECT_FALSE(DecodeOutboxRecord(EncodeOutboxRecord(many))) << inCondition;
+    }
 }
 
 TEST(OutboxTest, KeepsUndeliveredRecordsAcrossRestartsAndNeverReusesANumber) {
