@@ -232,9 +232,9 @@ void AddCalibration(Body& b, const LotCertificate& c) {
 
 void AddVerdict(Body& b, const LotCertificate& c) {
     b.Heading("Verdict");
-    b.Text(c.conforms ? "The lot conforms to the specification."
-                      : "The lot does not conform to the specification.",
-           true);
+    b.Text(
+        c.conforms ? "The lot conforms to its limits." : "The lot does not conform to its limits.",
+        true);
     for (const std::string& reason : c.reasons)
         b.Text("- " + reason, false, 2);
 }

@@ -161,19 +161,18 @@ void JudgeLot(LotCertificate& c) {
         }
         const CertificateLayer& l = c.layers[k];
         if (!l.upper || !l.lower) {
-            c.reasons.push_back(LayerName(c, k) + " has no specification limits: not judged.");
+            c.reasons.push_back(LayerName(c, k) + " has no limits: not judged.");
         } else {
             judged = true;
         }
         if (beyond > 0)
-            c.reasons.push_back(LayerName(c, k) + ": " + Readings(beyond) +
-                                " beyond the specification limits.");
+            c.reasons.push_back(LayerName(c, k) + ": " + Readings(beyond) + " beyond its limits.");
         if (missing > 0)
             c.reasons.push_back(LayerName(c, k) + ": " + Readings(missing) + " without a value.");
         failed = failed || beyond > 0 || missing > 0;
     }
     if (!judged) {
-        c.reasons.push_back("No layer has specification limits.");
+        c.reasons.push_back("No layer has limits.");
         failed = true;
     }
     if (c.overdueReadings > 0)

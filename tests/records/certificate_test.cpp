@@ -101,10 +101,10 @@ TEST_F(CertificateTest, EveryNumberOfAHandWorkedLotOverTwoDaysAndTwoTesters) {
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_NE(pages[1].find("Page 2 of 2"), std::string::npos);
     const std::string t = pages[0] + pages[1];
-    for (const char* text : {"Plating QC Lab", "1 Foundry Road", "2026-12-10 to 2026-12-11",
-                             "The lot conforms to the specification.",
-                             "Layer 2 (Cu) has no specification limits: not judged.", "Page 1 of 2",
-                             "Tested by:", "Approved by:"})
+    for (const char* text :
+         {"Plating QC Lab", "1 Foundry Road", "2026-12-10 to 2026-12-11",
+          "The lot conforms to its limits.", "Layer 2 (Cu) has no limits: not judged.",
+          "Page 1 of 2", "Tested by:", "Approved by:"})
         EXPECT_NE(t.find(text), std::string::npos) << text << "\n" << t;
     EXPECT_EQ(t.find("9.00 um"), std::string::npos) << "another lot's reading";
 
@@ -155,11 +155,11 @@ TEST_F(CertificateTest, AReadingBeyondALimitOrWithoutAValueFailsTheLot) {
     const auto pages = PdfPages(pdf);
     ASSERT_EQ(pages.size(), 2u);
     const std::string t = pages[0] + pages[1];
-    for (const char* text : {"The lot does not conform to the specification.",
-                             "Layer 1 (Ni): 1 reading beyond the specification limits.",
-                             "Layer 1 (Ni): 1 reading without a value.",
-                             "1 reading measured while the gasket calibration was overdue.",
-                             "Readings measured with an overdue calibration: 1"})
+    for (const char* text :
+         {"The lot does not conform to its limits.", "Layer 1 (Ni): 1 reading beyond its limits.",
+          "Layer 1 (Ni): 1 reading without a value.",
+          "1 reading measured while the gasket calibration was overdue.",
+          "Readings measured with an overdue calibration: 1"})
         EXPECT_NE(t.find(text), std::string::npos) << text << "\n" << t;
     EXPECT_EQ(LinesStarting(t, "2", "2026-12-10")[0].back(), "USL");
     EXPECT_EQ(LinesStarting(t, "3", "2026-12-11")[0].back(), "overdue");
