@@ -2,8 +2,9 @@
 
 #include <QHeaderView>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
-#include <QTabWidget>
+#include <QTabBar>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -147,6 +148,20 @@ const BuiltDialog kBuiltDialogs[] = {
      }},
 };
 
+// With KLV_SHOT_DIR set, each window looked at is also saved there as a picture for a person to
+// look at (scripts/screenshots).
+void SaveShot(QWidget& window, const QString& what) {
+    static int taken = 0;
+    const QString dir = qEnvironmentVariable("KLV_SHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    QString name = what;
+    name.replace(QRegularExpression("[^A-Za-z0-9]+"), "-");
+    const QString file = QString("%1/%2-%3.png").arg(dir).arg(++taken, 3, 10, QChar('0')).arg(name);
+    if (!window.grab().save(file))
+        qWarning() << "cannot save" << file;
+}
+
 QString NameOf(const QWidget& w) {
     return w.objectName().isEmpty() ? QString::fromLatin1(w.metaObject()->className())
                                     : w.objectName();
@@ -218,11 +233,16 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
                     cut << line;
         };
         add();
-        for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
+        SaveShot(window, what);
+        // A tab bar of our own sheets switches its pages as a QTabWidget's does.
+        for (QTabBar* tabs : window.findChildren<QTabBar*>()) {
             const int shown = tabs->currentIndex();
             for (int i = 0; i < tabs->count(); ++i) {
+                if (!tabs->isTabEnabled(i))
+                    continue;
                 tabs->setCurrentIndex(i);
                 add();
+                SaveShot(window, what + " " + tabs->tabText(i));
             }
             tabs->setCurrentIndex(shown);
         }
