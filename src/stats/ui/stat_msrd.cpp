@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -100,6 +101,12 @@ CStatMsrd::CStatMsrd(CStatisticsSession& session, StatisticsLinks& links,
         m_view->viewport()->installEventFilter(this);
     }
     Refresh();
+}
+
+int CStatMsrd::WidthForWholeList() const {
+    const QMargins margins = layout()->contentsMargins();
+    return m_view->horizontalHeader()->length() + 2 * m_view->frameWidth() +
+           m_view->verticalScrollBar()->sizeHint().width() + margins.left() + margins.right();
 }
 
 void CStatMsrd::Refresh() {

@@ -26,6 +26,8 @@ public:
 
     void Refresh() override;
     void Print() override;
+    // The page's width that shows every column of the list without scrolling.
+    int WidthForWholeList() const;
     bool Copy() override;
     bool CanCopy() const override { return !SelectedRows().empty(); }
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -94,11 +95,11 @@ CStatistics::CStatistics(const std::string& caption, MeasFileData& condition, in
         b->setAutoDefault(false);
         b->setDefault(false);
     }
-    const int width = std::max(m_print->sizeHint().width(),
-                               m_copy->fontMetrics().horizontalAdvance(m_copy->text()) + 24);
-    m_copy->setMinimumWidth(width);
-    m_print->setMinimumWidth(width);
-    m_certificate->setMinimumWidth(width);
+    const int buttonWidth = std::max(m_print->sizeHint().width(),
+                                     m_copy->fontMetrics().horizontalAdvance(m_copy->text()) + 24);
+    m_copy->setMinimumWidth(buttonWidth);
+    m_print->setMinimumWidth(buttonWidth);
+    m_certificate->setMinimumWidth(buttonWidth);
     connect(m_copy, &QPushButton::clicked, this, &CStatistics::OnCopy);
     connect(m_print, &QPushButton::clicked, this, [this] {
         if (CStatPage* page = Page(CurrentPage()))
@@ -120,6 +121,12 @@ CStatistics::CStatistics(const std::string& caption, MeasFileData& condition, in
     UpdateTabs();
     UpdateCopyButton();
     resize(640, 520);
+    // Wide enough that the measurement data show every layer and the date without scrolling,
+    // as far as the screen allows.
+    const QMargins margins = layout->contentsMargins();
+    const int wanted = measData->WidthForWholeList() + margins.left() + margins.right();
+    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
+    resize(std::clamp(wanted, width(), screen->availableGeometry().width() - 16), height());
 }
 
 CStatistics::~CStatistics() = default;

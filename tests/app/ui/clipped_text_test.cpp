@@ -2,9 +2,7 @@
 
 #include <QHeaderView>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QScreen>
-#include <QTabBar>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -148,20 +146,6 @@ const BuiltDialog kBuiltDialogs[] = {
      }},
 };
 
-// With KLV_SHOT_DIR set, each window looked at is also saved there as a picture for a person to
-// look at (scripts/screenshots).
-void SaveShot(QWidget& window, const QString& what) {
-    static int taken = 0;
-    const QString dir = qEnvironmentVariable("KLV_SHOT_DIR");
-    if (dir.isEmpty())
-        return;
-    QString name = what;
-    name.replace(QRegularExpression("[^A-Za-z0-9]+"), "-");
-    const QString file = QString("%1/%2-%3.png").arg(dir).arg(++taken, 3, 10, QChar('0')).arg(name);
-    if (!window.grab().save(file))
-        qWarning() << "cannot save" << file;
-}
-
 QString NameOf(const QWidget& w) {
     return w.objectName().isEmpty() ? QString::fromLatin1(w.metaObject()->className())
                                     : w.objectName();
@@ -224,28 +208,11 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
     QStringList cut;
     QStringList opened;
     QStringList stuck;
-    // Each page of a tabbed window is looked at in turn.
     auto check = [&](QWidget& window, const QString& what) {
         opened << what + " (" + NameOf(window) + ")";
-        auto add = [&] {
-            for (const QString& line : ClippedTexts(window))
-                if (!cut.contains(line))
-                    cut << line;
-        };
-        add();
-        SaveShot(window, what);
-        // A tab bar of our own sheets switches its pages as a QTabWidget's does.
-        for (QTabBar* tabs : window.findChildren<QTabBar*>()) {
-            const int shown = tabs->currentIndex();
-            for (int i = 0; i < tabs->count(); ++i) {
-                if (!tabs->isTabEnabled(i))
-                    continue;
-                tabs->setCurrentIndex(i);
-                add();
-                SaveShot(window, what + " " + tabs->tabText(i));
-            }
-            tabs->setCurrentIndex(shown);
-        }
+        for (const QString& line : ClippedTextsOfEveryPage(window, what))
+            if (!cut.contains(line))
+                cut << line;
     };
     ProgramUnderTest p;
     PrepareChannel(p, 0, FiveLayers(), true);

@@ -9,12 +9,14 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QStyleOptionHeader>
 #include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTableView>
+#include <QTest>
 #include <QTextDocumentFragment>
 #include <QTreeView>
 
@@ -301,6 +303,48 @@ QString Finder::Name(const QWidget& w) const {
 
 QStringList ClippedTexts(QWidget& window) {
     return Finder(window).Run();
+}
+
+namespace {
+
+void SaveShot(QWidget& window, const QString& what) {
+    static int taken = 0;
+    const QString dir = qEnvironmentVariable("KLV_SHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    QString name = what;
+    name.replace(QRegularExpression("[^A-Za-z0-9]+"), "-");
+    const QString file = QString("%1/%2-%3.png").arg(dir).arg(++taken, 3, 10, QChar('0')).arg(name);
+    if (!window.grab().save(file))
+        qWarning() << "cannot save" << file;
+}
+
+}  // namespace
+
+QStringList ClippedTextsOfEveryPage(QWidget& window, const QString& what) {
+    QStringList cut;
+    auto add = [&](const QString& page) {
+        for (const QString& line : ClippedTexts(window))
+            if (!cut.contains(line))
+                cut << line;
+        SaveShot(window, page);
+    };
+    add(what);
+    for (QTabBar* tabs : window.findChildren<QTabBar*>()) {
+        if (!tabs->isVisible())
+            continue;
+        const int shown = tabs->currentIndex();
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (!tabs->isTabEnabled(i))
+                continue;
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
+            if (tabs->currentIndex() != i)
+                cut << QString("%1: tab %2 does not open").arg(what, tabs->tabText(i));
+            add(what + " " + tabs->tabText(i));
+        }
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(shown).center());
+    }
+    return cut;
 }
 
 }  // namespace klv::test
