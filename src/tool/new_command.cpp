@@ -98,6 +98,41 @@ bool ParseOptions(std::span<const std::string> args, NewOptions& o, std::ostream
     return true;
 }
 
+// What a refused condition lacks, in the words of the options: the editor points at the control,
+// the tool can only name it.
+std::string FieldName(const ConditionCheck& check) {
+    std::string name;
+    switch (check.field) {
+        case ConditionField::LayerCoating:
+            name = "coating";
+            break;
+        case ConditionField::Base:
+            name = "base";
+            break;
+        case ConditionField::Unit:
+            name = "unit";
+            break;
+        case ConditionField::Gasket:
+            name = "gasket";
+            break;
+        case ConditionField::Range:
+            name = "range";
+            break;
+        case ConditionField::Solution:
+            name = "test solution";
+            break;
+        case ConditionField::Sensitivity:
+            name = "sensitivity";
+            break;
+        default:
+            name = "item";
+            break;
+    }
+    if (check.layer >= 0)
+        name += " of layer " + std::to_string(check.layer + 1);
+    return name;
+}
+
 bool BuildCondition(const NewOptions& o, MeasFileData& d, std::ostream& err) {
     d = NewMeasFileData();
     SetFixedText(d.szFileName, o.name);
@@ -135,7 +170,7 @@ bool BuildCondition(const NewOptions& o, MeasFileData& d, std::ostream& err) {
     }
     const ConditionCheck check = CheckConditionBeforeSave(d);
     if (!check.ok()) {
-        err << check.message << "\n";
+        err << check.message << " (" << FieldName(check) << ")\n";
         return false;
     }
     return true;

@@ -152,6 +152,11 @@ TEST(Tool, NewRefusesAnOccupiedChannelAndUnknownNames) {
     EXPECT_EQ(base.err, "unknown base Qq\n");
     RunResult gasket = RunTool(f.scratch, f.Dir() + " new 4 --layers Cu --gasket 5");
     EXPECT_EQ(gasket.status, 2);
+    // Zinc over tin has no default test solution: the operator must learn which item lacks.
+    RunResult lacking = RunTool(f.scratch, f.Dir() + " new 4 --layers Zn,Sn");
+    EXPECT_EQ(lacking.status, 1);
+    EXPECT_EQ(lacking.err, "Lack of item. (test solution of layer 1)\n");
+    f.store.ScanChannels();
     EXPECT_FALSE(f.store.Channels().Exists(3));
 }
 

@@ -23,8 +23,9 @@ std::vector<MsrLogRecord> SpreadData() {
     std::vector<MsrLogRecord> log;
     for (int n = 0; n < 20; ++n)
         for (int layer = 0; layer < 5; ++layer)
-            log.push_back(test::Measured(static_cast<float>(10 + layer) + 0.37f * static_cast<float>(n % 7),
-                                         PackDate(2026, 11, 1 + n)));
+            log.push_back(
+                test::Measured(static_cast<float>(10 + layer) + 0.37f * static_cast<float>(n % 7),
+                               PackDate(2026, 11, 1 + n)));
     return log;
 }
 
@@ -41,9 +42,9 @@ private slots:
 
 void StatisticsClippedTextTest::everyPageAndDialogShowsItsTextsWhole() {
     Window w(test::Condition({test::Layer(kCoatChrome, "Cr"), test::Layer(kCoatNickel, "Ni"),
-                                    test::Layer(kCoatCopper, "Cu"), test::Layer(kCoatTin, "Sn"),
-                                    test::Layer(kCoatBrass, "Bs")}),
-                   SpreadData());
+                              test::Layer(kCoatCopper, "Cu"), test::Layer(kCoatTin, "Sn"),
+                              test::Layer(kCoatBrass, "Bs")}),
+             SpreadData());
     CStatistics window("Temporary statistics", w.d, 0, w.links);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
