@@ -45,7 +45,8 @@ void RunObservationMeasurement(CKLV570App& app, CMainChannel& channel, RunInstru
                                       app.Profile(),
                                       keys,
                                       MakeGraphSeams(app, printer),
-                                      LoadGraphSettings(app.Profile())};
+                                      LoadGraphSettings(app.Profile()),
+                                      [&channel] { return channel.MayStartMeasurement(); }};
     CPotentialMeasure dialog(seams, parent);
     dialog.exec();
 }

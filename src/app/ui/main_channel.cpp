@@ -190,16 +190,18 @@ void CMainChannel::DisplayLastMeasureResult(bool reset) {
     m_refresh();
 }
 
+bool CMainChannel::MayStartMeasurement() {
+    if (!m_session || m_session->IsMeasuring())
+        return static_cast<bool>(m_session);
+    const auto layers = static_cast<std::uint32_t>(std::max(GetCoatCount(m_condition), 1));
+    const CalibrationSchedule schedule = LoadCalibrationSchedule(m_app.Profile(), m_app.Time());
+    return m_dueGate.MayStart(m_condition, m_app.Calibration(), schedule,
+                              m_condition.nItemCt / layers + 1, m_app.Op());
+}
+
 int CMainChannel::StartMeasurement() {
-    if (!m_session)
+    if (!MayStartMeasurement())
         return 0;
-    if (!m_session->IsMeasuring()) {
-        const auto layers = static_cast<std::uint32_t>(std::max(GetCoatCount(m_condition), 1));
-        const CalibrationSchedule schedule = LoadCalibrationSchedule(m_app.Profile(), m_app.Time());
-        if (!m_dueGate.MayStart(m_condition, m_app.Calibration(), schedule,
-                                m_condition.nItemCt / layers + 1, m_app.Op()))
-            return 0;
-    }
     return m_session->StartMeasurement();
 }
 

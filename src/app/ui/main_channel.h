@@ -71,6 +71,9 @@ public:
     void AdoptCondition(const MeasFileData& d);
 
     int StartMeasurement();
+    // Whether a new measurement may start on this channel: a due calibration is asked about once
+    // per opening. True in the middle of a measurement's layers.
+    bool MayStartMeasurement();
     void StopMeasurement();
     void OnPollingNotify();
     void CancelLastData();

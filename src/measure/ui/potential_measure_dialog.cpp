@@ -97,6 +97,8 @@ void CPotentialMeasure::StartMeasurement() {
         return;
     // Values not handed over are given up: the layers are measured again.
     CloseThicknessInput();
+    if (m_seams.mayStart && !m_seams.mayStart())
+        return;
     if (m_seams.session.StartMeasurement())
         SetMeasuringState();
     else

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <functional>
 
 #include "measure/measurement_session.h"
 #include "measure/ui/potential_graph.h"
@@ -25,6 +26,8 @@ struct PotentialMeasureSeams {
     CKeyRoutingTable& keys;
     PotentialGraphSeams graph;
     PotentialGraphSettings graphSettings;
+    // Asked before each measurement starts (a due calibration); none lets every start go.
+    std::function<bool()> mayStart = {};
 };
 
 // "Measurement by potential graph observation" (580): the channel's measurement with the

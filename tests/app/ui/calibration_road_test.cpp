@@ -73,6 +73,7 @@ private slots:
     void standardCalibrationCorrectsTheNextTracedMeasurement();
     void graphWindowKeepsItsSettingsAndTheCustomColours();
     void observationReadsNickelOverNickelOffTheGraph();
+    void observationAsksAboutADueCalibrationAndFlagsTheMeasurement();
     void grossStatisticsEndingAnObservationLeavesTheInputToClose();
 };
 
@@ -184,6 +185,31 @@ void CalibrationRoadTest::observationReadsNickelOverNickelOffTheGraph() {
         QCOMPARE(stored[1].lMeasValue, 3.0f);
         QVERIFY(!road.Channel().Session()->IsObservation());
         QVERIFY(road.p.app.Trace().Count() > 0);
+    });
+}
+
+// F2 in the observation asks about a due calibration as the main window's F2 does.
+void CalibrationRoadTest::observationAsksAboutADueCalibrationAndFlagsTheMeasurement() {
+    RunRoad(0, NickelCondition(), [](Road& road) {
+        road.p.app.Calibration() = test::CalibratedGasketA(1.0f);  // 2026/03/04
+        QVERIFY(road.p.app.Profile().WriteProfileInt("Calibration", "IntervalA", 30));
+        road.p.clock.SetDate(2026, 4, 3);
+        const std::string question =
+            "The calibration of gasket A is due since 2026/04/03. Measure anyway?";
+        ModalDriver modal;
+        modal.When("CPotentialMeasure", [&](QWidget& w) {
+            road.p.op.Answer(IDNO);
+            Press(w, "ctl32810");
+            QCOMPARE(road.p.op.Texts().back(), question);
+            QVERIFY(!road.Channel().IsMeasuring());
+            QVERIFY(Find<QAbstractButton>(w, "ctl32810")->isEnabled());
+            road.p.op.Answer(IDYES);
+            MeasureInDialog(road, w, 30);
+            QCOMPARE(road.Channel().Condition()->nItemCt, 1u);
+            Press(w, "ctl32812");
+        });
+        road.w.OnCommand(cmd::kObservationMeasurement);
+        QVERIFY(road.Channel().TakenWithDueCalibration(1));
     });
 }
 
