@@ -41,6 +41,19 @@ std::vector<std::string> ControlChartLines(const MeasFileData& d, int k, std::si
     return lines;
 }
 
+std::vector<std::string> RuleBreakReportLines(const std::vector<std::string>& breaks,
+                                              std::size_t shown) {
+    if (breaks.empty())
+        return {};
+    std::vector<std::string> lines = {"Run rule breaks\t" + std::to_string(breaks.size())};
+    const std::size_t listed = std::min(shown, breaks.size());
+    lines.insert(lines.end(), breaks.begin(), breaks.begin() + static_cast<std::ptrdiff_t>(listed));
+    if (listed < breaks.size())
+        lines.push_back("... " + std::to_string(breaks.size() - listed) +
+                        " more, marked on the chart");
+    return lines;
+}
+
 int PrintChartReportHead(ReportPage& page, const PrintRect& area, const std::string& title,
                          const MeasFileData& d, int index, int k,
                          const std::vector<std::string>& lines) {
@@ -54,8 +67,10 @@ int PrintChartReportHead(ReportPage& page, const PrintRect& area, const std::str
     std::vector<std::string> all = {"Coating\t" + GetStatColumn(d, k).title};
     all.insert(all.end(), lines.begin(), lines.end());
     int longest = 0;
+    // Lines without a tab (the rule breaks) run across the columns and set no stop.
     for (const std::string& line : all)
-        longest = std::max(longest, ShownTextLength(line.substr(0, line.find('\t'))));
+        if (line.find('\t') != std::string::npos)
+            longest = std::max(longest, ShownTextLength(line.substr(0, line.find('\t'))));
     // Rows of several values keep the list's columns apart.
     std::vector<int> stops;
     for (int j = 0; j < 5; ++j)

@@ -15,6 +15,10 @@ std::vector<std::string> ChartListLines(const ChartList& list);
 // The control chart's statics, then the rows of both lists.
 std::vector<std::string> ControlChartLines(const MeasFileData& d, int k, std::size_t groups, int n,
                                            const ChartList& limits, const ChartList& factors);
+// The run rule breaks of a printed control chart: a count line, then at most `shown` of
+// `breaks` and a line for the rest; nothing when no rule is broken.
+std::vector<std::string> RuleBreakReportLines(const std::vector<std::string>& breaks,
+                                              std::size_t shown);
 
 // "[ title ]", the file line, "Coating" with the layer's name and the lines (tab-separated);
 // returns the y where the chart goes.

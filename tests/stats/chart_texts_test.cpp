@@ -128,10 +128,12 @@ TEST(ChartReport, HeadListsTheLayerAndEveryColumnAboveTheChart) {
     const ReportMetrics m{10, 20};
     ReportPage page(m);
     const MeasFileData d = Copper();
-    const std::vector<std::string> lines = {"Unit\tum", "Data number of one group\t5"};
+    // A rule break line is longer than every label but runs across the columns.
+    const std::vector<std::string> lines = {"Unit\tum", "Data number of one group\t5",
+                                            "12 X-bar: Rule 1 (1 point beyond 3 sigma)"};
     const int top = PrintChartReportHead(page, {100, 50, 900, 1000}, "Histogram", d, 2, 0, lines);
     const std::vector<ReportText>& t = page.Texts();
-    ASSERT_EQ(t.size(), 8u);
+    ASSERT_EQ(t.size(), 9u);
     EXPECT_EQ(t[0].text, "[ Histogram ]");
     EXPECT_EQ(t[1].text, "3 : Test");
     EXPECT_EQ(t[1].y, 50 + 30);
@@ -141,7 +143,8 @@ TEST(ChartReport, HeadListsTheLayerAndEveryColumnAboveTheChart) {
     // The values stand at the longest label plus two characters.
     EXPECT_EQ(t[3].x, 100 + 10 * (24 + 2));
     EXPECT_EQ(t[7].y, 50 + 60 + 2 * 25);
-    EXPECT_EQ(top, 50 + 60 + 3 * 25);
+    EXPECT_EQ(t[8].x, 100);
+    EXPECT_EQ(top, 50 + 60 + 4 * 25);
 
     // The chart keeps the screen's proportions and stops at the page bottom.
     const PrintRect area{100, 50, 900, 1000};
@@ -164,6 +167,17 @@ TEST(ChartReport, ControlChartLinesFollowTheStaticsWithBothLists) {
     EXPECT_EQ(lines[3], "\tAverage\tUCL\tLCL\tRange indication");
     EXPECT_EQ(lines[4].substr(0, 3), "%5\t");
     EXPECT_EQ(lines[6], "A2\t0.5768");
+}
+
+TEST(ChartReport, RuleBreaksAreCountedAndListedUpToTheLimit) {
+    EXPECT_TRUE(RuleBreakReportLines({}, 6).empty());
+    const std::vector<std::string> two = {"1 R: a", "2 R: b"};
+    EXPECT_EQ(RuleBreakReportLines(two, 6),
+              (std::vector<std::string>{"Run rule breaks\t2", "1 R: a", "2 R: b"}));
+    EXPECT_EQ(RuleBreakReportLines(two, 2).size(), 3u);
+    EXPECT_EQ(RuleBreakReportLines(two, 1),
+              (std::vector<std::string>{"Run rule breaks\t2", "1 R: a",
+                                        "... 1 more, marked on the chart"}));
 }
 
 TEST(ChartReport, CapabilityRowsOnlyWithTheLimitCheck) {

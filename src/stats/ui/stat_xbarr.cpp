@@ -120,9 +120,15 @@ void CStatXbarR::ShowLists() {
 
 std::vector<std::string> CStatXbarR::ReportLines() const {
     const MeasFileData& d = m_session.Condition();
-    return ControlChartLines(d, Layer(), m_groups.size(), m_n,
-                             ControlLimitList(d, Layer(), m_chart, Individuals()),
-                             ControlFactorList(m_factors, Individuals()));
+    std::vector<std::string> lines = ControlChartLines(
+        d, Layer(), m_groups.size(), m_n, ControlLimitList(d, Layer(), m_chart, Individuals()),
+        ControlFactorList(m_factors, Individuals()));
+    // A few lines, so that the chart keeps most of the page.
+    constexpr std::size_t kPrintedBreaks = 6;
+    for (std::string& line :
+         RuleBreakReportLines(RunRuleLines(Series(), RuleBreaks()), kPrintedBreaks))
+        lines.push_back(std::move(line));
+    return lines;
 }
 
 void CStatXbarR::Draw(QPainter& p, const QRect& area, int ratio, bool) const {

@@ -220,6 +220,10 @@ void ChartPagesTest::controlChartOfFixedGroupsMarksTheLimitsAndRules() {
     // Printed on a page, its axis labels and list rows stay inside the page.
     Click(window, "printButton");
     QCOMPARE(WordOutside(PdfWords(w.dir.File("report.pdf")), w.printer.areas), QString());
+    // The printed report lists the breaks the page lists.
+    const QString printed = PdfText(w.dir.File("report.pdf")).simplified();
+    QVERIFY2(printed.contains("Run rule breaks 4") && printed.contains(rules[1]),
+             qPrintable(printed));
     // An upper limit set to 30 widens the zones above the centre line only.
     test::ModalDriver modal;
     modal.When("CXbarRSetting", [](QWidget& dialog) {
