@@ -3,6 +3,8 @@
 #include <libpq-fe.h>
 #include <poll.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
@@ -73,6 +75,16 @@ CPostgreSqlDatabase::CPostgreSqlDatabase(std::string connection) {
             m_connectTimeoutSeconds = std::max(2, std::atoi(o->val));
     }
     PQconninfoFree(parsed);
+    // A server that vanishes from the network is noticed by the kernel within half a minute,
+    // unless the string says otherwise.
+    for (const auto& [key, value] : {std::pair<const char*, const char*>{"keepalives", "1"},
+                                     {"keepalives_idle", "10"},
+                                     {"keepalives_interval", "5"},
+                                     {"keepalives_count", "3"},
+                                     {"tcp_user_timeout", "30000"}})
+        if (std::none_of(m_options.begin(), m_options.end(),
+                         [key = key](const auto& o) { return o.first == key; }))
+            m_options.emplace_back(key, value);
     // Texts go both ways as UTF-8, whatever the server or the string says.
     std::erase_if(m_options, [](const auto& o) { return o.first == "client_encoding"; });
     m_options.emplace_back("client_encoding", "UTF8");
@@ -159,9 +171,10 @@ DbResult CPostgreSqlDatabase::Run(std::string_view sql, const DbRow& params, PGr
     if (m_conn == nullptr || PQstatus(m_conn) != CONNECTION_OK)
         return {DbResult::Unavailable, "not connected to " + m_where};
     const std::string statement(sql);
+    int sent = 0;
     if (params.empty()) {
         // Without parameters a script of several statements may run at once.
-        result = PQexec(m_conn, statement.c_str());
+        sent = PQsendQuery(m_conn, statement.c_str());
     } else {
         std::vector<std::string> texts(params.size());
         std::vector<const char*> values(params.size());
@@ -177,16 +190,61 @@ DbResult CPostgreSqlDatabase::Run(std::string_view sql, const DbRow& params, PGr
             else if (std::holds_alternative<double>(params[i]))
                 types[i] = 701;  // double precision
         }
-        result = PQexecParams(m_conn, statement.c_str(), static_cast<int>(params.size()),
-                              types.data(), values.data(), nullptr, nullptr, 0);
+        sent = PQsendQueryParams(m_conn, statement.c_str(), static_cast<int>(params.size()),
+                                 types.data(), values.data(), nullptr, nullptr, 0);
     }
-    const ExecStatusType status = result != nullptr ? PQresultStatus(result) : PGRES_FATAL_ERROR;
-    if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK || status == PGRES_COPY_IN)
+    if (sent == 0)
+        return Failure(nullptr);
+    // As PQexec answers, but never waiting on a silent server: the first failure, else the last
+    // result; a COPY goes on with the caller.
+    const auto good = [](const PGresult* r) {
+        const ExecStatusType status = PQresultStatus(r);
+        return status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK || status == PGRES_COPY_IN;
+    };
+    ResultPtr kept;
+    while (true) {
+        if (!AwaitAnswer())
+            return Silent();
+        PGresult* next = PQgetResult(m_conn);
+        if (next == nullptr)
+            break;
+        const bool copy = PQresultStatus(next) == PGRES_COPY_IN;
+        if (kept == nullptr || good(kept.get()))
+            kept.reset(next);
+        else
+            PQclear(next);
+        if (copy)
+            break;
+    }
+    if (kept != nullptr && good(kept.get())) {
+        result = kept.release();
         return {};
-    DbResult failure = Failure(result);
-    PQclear(result);
-    result = nullptr;
-    return failure;
+    }
+    return Failure(kept.get());
+}
+
+bool CPostgreSqlDatabase::AwaitAnswer() {
+    while (PQisBusy(m_conn)) {
+        pollfd fd{PQsocket(m_conn), POLLIN, 0};
+        const int ready = ::poll(&fd, 1, static_cast<int>(m_answerTimeout.count()));
+        if (ready == 0)
+            return false;
+        if (ready < 0 && errno == EINTR)
+            continue;
+        // A broken connection is reported by the result that follows.
+        if (ready < 0 || PQconsumeInput(m_conn) == 0)
+            return true;
+    }
+    return true;
+}
+
+DbResult CPostgreSqlDatabase::Silent() {
+    Close();
+    return {DbResult::Unavailable,
+            m_where + ": no answer within " +
+                std::to_string(
+                    std::chrono::duration_cast<std::chrono::seconds>(m_answerTimeout).count()) +
+                " s"};
 }
 
 DbResult CPostgreSqlDatabase::Execute(std::string_view sql, const DbRow& params) {
@@ -300,7 +358,12 @@ DbResult CPostgreSqlDatabase::CopyRows(const std::vector<DbRow>& rows) {
     // The COPY's own outcome, then the end of the command.
     DbResult result;
     bool first = true;
-    while (PGresult* raw = PQgetResult(m_conn)) {
+    while (true) {
+        if (!AwaitAnswer())
+            return Silent();
+        PGresult* raw = PQgetResult(m_conn);
+        if (raw == nullptr)
+            break;
         ResultPtr owned(raw);
         if (first && PQresultStatus(raw) != PGRES_COMMAND_OK)
             result = Failure(raw);

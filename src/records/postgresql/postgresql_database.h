@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -33,17 +34,26 @@ public:
     DbResult InsertRows(std::string_view table, const std::vector<std::string>& columns,
                         const std::vector<DbRow>& rows) override;
 
+    // How long the server may stay silent while we wait for its answer; then the connection is
+    // given up as unavailable, so a server that vanished mid-statement hangs no one.
+    void SetAnswerTimeout(std::chrono::milliseconds timeout) { m_answerTimeout = timeout; }
+
 private:
     DbResult Connect();
     DbResult Run(std::string_view sql, const DbRow& params, pg_result*& result);
     DbResult Failure(pg_result* result) const;
     DbResult CopyRows(const std::vector<DbRow>& rows);
+    // Reads until libpq holds the next result; false when the server stayed silent too long.
+    bool AwaitAnswer();
+    // Gives the silent connection up.
+    DbResult Silent();
 
     // The parsed connection string; empty with m_refusal set when it cannot be parsed.
     std::vector<std::pair<std::string, std::string>> m_options;
     std::string m_refusal;
     std::string m_where;
     int m_connectTimeoutSeconds = 5;
+    std::chrono::milliseconds m_answerTimeout{std::chrono::minutes(2)};
     pg_conn* m_conn = nullptr;
 };
 

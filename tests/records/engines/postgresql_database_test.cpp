@@ -6,6 +6,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <thread>
+
 #include "engine_cases.h"
 #include "records/postgresql/postgresql_text.h"
 #include "support/private_postgres.h"
@@ -82,6 +85,73 @@ TEST(PostgreSqlConnect, AServerThatNeverAnswersTimesOutAsUnavailable) {
                            " connect_timeout=2 user=klv");
     EXPECT_EQ(db.Open().kind, DbResult::Unavailable);
     ::close(listener);
+}
+
+// A loopback socket that takes the login and then never answers, as a server that vanished
+// from the network or hangs would.
+class SilentServer {
+public:
+    SilentServer() {
+        m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        ::bind(m_listener, reinterpret_cast<sockaddr*>(&address), length);
+        ::listen(m_listener, 1);
+        ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length);
+        m_port = ntohs(address.sin_port);
+        m_thread = std::thread([this] { Serve(); });
+    }
+    ~SilentServer() {
+        ::shutdown(m_listener, SHUT_RDWR);
+        m_thread.join();
+        ::close(m_listener);
+    }
+    int Port() const { return m_port; }
+
+private:
+    void Serve() {
+        const int client = ::accept(m_listener, nullptr, nullptr);
+        if (client < 0)
+            return;
+        char packet[1024];
+        // The startup message; then authentication done and ready for a query.
+        if (::read(client, packet, sizeof packet) > 0) {
+            const char welcome[] = {'R', 0, 0, 0, 8, 0, 0, 0, 0, 'Z', 0, 0, 0, 5, 'I'};
+            (void)!::write(client, welcome, sizeof welcome);
+        }
+        while (::read(client, packet, sizeof packet) > 0) {
+        }
+        ::close(client);
+    }
+    int m_listener = -1;
+    int m_port = 0;
+    std::thread m_thread;
+};
+
+TEST(PostgreSqlConnect, AServerSilentAfterTheLoginIsGivenUpAsUnavailable) {
+    SilentServer server;
+    CPostgreSqlDatabase db("host=127.0.0.1 port=" + std::to_string(server.Port()) +
+                           " user=klv sslmode=disable gssencmode=disable");
+    db.SetAnswerTimeout(std::chrono::milliseconds(1000));
+    const DbResult opened = db.Open();
+    EXPECT_EQ(opened.kind, DbResult::Unavailable);
+    EXPECT_NE(opened.message.find("no answer within 1 s"), std::string::npos) << opened.message;
+}
+
+TEST_F(PostgreSqlFixture, AStatementOutlastingTheAnswerTimeIsGivenUpAndTheNextOpenWorks) {
+    CPostgreSqlDatabase db(connection);
+    ASSERT_TRUE(db.Open().ok());
+    ASSERT_TRUE(db.Execute("CREATE TABLE t (k BIGINT)").ok());
+    db.SetAnswerTimeout(std::chrono::milliseconds(300));
+    ASSERT_TRUE(db.Begin().ok());
+    EXPECT_EQ(db.Execute("INSERT INTO t SELECT 1 FROM pg_sleep(2)").kind, DbResult::Unavailable);
+    EXPECT_EQ(db.Execute("SELECT 1").kind, DbResult::Unavailable);
+    db.SetAnswerTimeout(std::chrono::seconds(30));
+    ASSERT_TRUE(db.Open().ok());
+    // The given-up transaction never commits.
+    EXPECT_EQ(QueryRows(db, "SELECT count(*) FROM t"), (std::vector<DbRow>{{std::int64_t{0}}}));
 }
 
 TEST_F(PostgreSqlFixture, AServerStoppedAndStartedAgainIsUnavailableMeanwhileAndKeepsItsData) {
