@@ -2,21 +2,11 @@
 
 #include <cstdio>
 
-#include "records/record_builder.h"
+#include "base/charset.h"
 
 namespace klv {
 
 namespace {
-
-char WinAnsi(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
-    for (std::size_t i = 0; i < kWindows1252High.size(); ++i) {
-        if (kWindows1252High[i] != 0 && kWindows1252High[i] == c)
-            return static_cast<char>(0x80 + i);
-    }
-    return '?';
-}
 
 std::string Number(double v) {
     char text[32];
@@ -37,26 +27,11 @@ std::string PdfString(const std::string& winAnsi) {
 }  // namespace
 
 std::string Utf8ToWinAnsi(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-        char32_t c = extra == 0 ? b : b & (0x3F >> extra);
-        if (b >= 0x80 && b < 0xC0) {
-            out += '?';  // a stray continuation byte
-            ++i;
-            continue;
-        }
-        ++i;
-        for (; extra > 0; --extra, ++i) {
-            if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-                c = U'?';
-                break;
-            }
-            c = (c << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
-        }
-        out += c < 0x20 ? ' ' : WinAnsi(c);
-    }
+    // The PDF's own encoding of its base fonts, whatever the program's charset.
+    std::string out = Charset("WINDOWS-1252").FromUtf8(text);
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20)
+            c = ' ';
     return out;
 }
 

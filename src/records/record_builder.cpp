@@ -1,9 +1,9 @@
 #include "records/record_builder.h"
 
-#include <array>
 #include <cstdio>
 #include <cstring>
 
+#include "base/charset.h"
 #include "reference/unit_gasket_tables.h"
 #include "results/layer_weight.h"
 #include "results/synthetic_result.h"
@@ -11,19 +11,6 @@
 namespace klv {
 
 namespace {
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 template <std::size_t N>
 std::string FieldText(const char (&field)[N]) {
@@ -65,22 +52,8 @@ ConditionSnapshot Snapshot(const MeasFileData& d) {
 
 }  // namespace
 
-const std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 std::string RecordTextToUtf8(std::string_view text) {
-    std::string out;
-    for (unsigned char b : text) {
-        if (b == 0)
-            break;
-        char32_t c = b;
-        if (b >= 0x80 && b < 0xA0)
-            c = kWindows1252High[b - 0x80] != 0 ? kWindows1252High[b - 0x80] : 0xFFFD;
-        AppendUtf8(out, c);
-    }
-    return out;
+    return ProgramCharset().ToUtf8(text.substr(0, text.find('\0')));
 }
 
 std::string FormatIsoDate(std::uint16_t packedDate) {

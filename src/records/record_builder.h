@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -14,10 +13,7 @@
 
 namespace klv {
 
-// Unicode of the Windows-1252 bytes 0x80-0x9F; 0 marks the bytes the code page leaves undefined.
-extern const std::array<char16_t, 32> kWindows1252High;
-
-// Single-byte (Windows-1252) text of a record as UTF-8, up to its terminator.
+// Single-byte text of a record (in the program's charset) as UTF-8, up to its terminator.
 std::string RecordTextToUtf8(std::string_view text);
 
 std::string FormatIsoDate(std::uint16_t packedDate);

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "base/charset.h"
 #include "records/results_query.h"
 #include "reference/unit_gasket_tables.h"
 #include "support/result_conditions.h"
@@ -18,11 +19,16 @@ TEST(RecordBuilderTest, StoredTextsBecomeUtf8UpToTheirEnd) {
         {"\x80 5", "\xE2\x82\xAC 5"},
         {"\x9F", "\xC5\xB8"},
         // Bytes the code page leaves undefined are no character of their own.
-        {"\x81\x9D", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\x81\x9D", "??"},
         {std::string_view("a\0b", 3), "a"},
     };
     for (const auto& [in, out] : cases)
         EXPECT_EQ(RecordTextToUtf8(in), out) << in;
+    // The program's charset, as its windows show the same bytes.
+    ASSERT_TRUE(SetProgramCharset("ISO-8859-15"));
+    EXPECT_EQ(RecordTextToUtf8("\xA4"), "\xE2\x82\xAC");
+    ASSERT_TRUE(SetProgramCharset(Charset::kDefaultName));
+    EXPECT_EQ(RecordTextToUtf8("\xA4"), "\xC2\xA4");
 }
 
 TEST(RecordBuilderTest, VerdictsOnlyWithTheLimitCheckAndNeverOfAnUnknownTotal) {

@@ -3,16 +3,18 @@
 #include <QString>
 #include <string>
 
+#include "base/charset.h"
+
 namespace klv {
 
-// The single-byte text of files, serial lines and records, converted at the ui boundary.
-// Bytes or characters the charset cannot carry become "?", so nothing stops a conversion.
+// The single-byte text of files, serial lines and records, converted at the ui boundary through
+// a Charset.
 class TextCodec {
 public:
-    static constexpr const char* kDefaultCharset = "WINDOWS-1252";
+    static constexpr const char* kDefaultCharset = klv::Charset::kDefaultName;
 
     explicit TextCodec(std::string charset = kDefaultCharset);
-    const std::string& Charset() const { return m_charset; }
+    const std::string& Charset() const { return m_charset.Name(); }
     // False when the system's converter does not know the charset.
     bool IsUsable() const;
 
@@ -20,12 +22,13 @@ public:
     std::string FromQString(const QString& text) const;
 
 private:
-    std::string m_charset;
+    klv::Charset m_charset;
 };
 
 // The program's one codec; every window converts through these.
 const TextCodec& UiTextCodec();
-// Changes the program's codec; an unknown charset is refused and the old one stays.
+// Changes the program's charset, for the records too; an unknown one is refused and the old one
+// stays.
 bool SetUiCharset(const std::string& charset);
 
 inline QString ToQString(const std::string& bytes) {
