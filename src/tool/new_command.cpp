@@ -98,11 +98,14 @@ bool ParseOptions(std::span<const std::string> args, NewOptions& o, std::ostream
     return true;
 }
 
-// What a refused condition lacks, in the words of the options: the editor points at the control,
-// the tool can only name it.
-std::string FieldName(const ConditionCheck& check) {
+// The refused item in the words of the options: the editor points at the control, the tool can
+// only name it.
+std::string RefusalText(const ConditionCheck& check) {
     std::string name;
     switch (check.field) {
+        case ConditionField::FileName:
+            name = "name";
+            break;
         case ConditionField::LayerCoating:
             name = "coating";
             break;
@@ -125,12 +128,11 @@ std::string FieldName(const ConditionCheck& check) {
             name = "sensitivity";
             break;
         default:
-            name = "item";
-            break;
+            return check.message;
     }
     if (check.layer >= 0)
         name += " of layer " + std::to_string(check.layer + 1);
-    return name;
+    return check.message + " (" + name + ")";
 }
 
 bool BuildCondition(const NewOptions& o, MeasFileData& d, std::ostream& err) {
@@ -170,7 +172,7 @@ bool BuildCondition(const NewOptions& o, MeasFileData& d, std::ostream& err) {
     }
     const ConditionCheck check = CheckConditionBeforeSave(d);
     if (!check.ok()) {
-        err << check.message << " (" << FieldName(check) << ")\n";
+        err << RefusalText(check) << "\n";
         return false;
     }
     return true;

@@ -124,7 +124,7 @@ TEST(ToolNames, ControlCharactersNeitherEnterNorSplitALine) {
 
     ToolRun made = RunTool(c.data, c.scratch, "new 3 --layers Cu --name 'Line\tbreak'");
     EXPECT_EQ(made.status, 1);
-    EXPECT_EQ(made.err, "Control characters can't be used.\n");
+    EXPECT_EQ(made.err, "Control characters can't be used. (name)\n");
     EXPECT_FALSE(FileExists(c.store.MakeConditionFileName(2)));
 }
 
