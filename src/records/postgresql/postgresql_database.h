@@ -53,7 +53,8 @@ private:
     std::string m_refusal;
     std::string m_where;
     int m_connectTimeoutSeconds = 5;
-    std::chrono::milliseconds m_answerTimeout{std::chrono::minutes(2)};
+    // Short: a statement given up is only tried again later, a wait holds up the closing program.
+    std::chrono::milliseconds m_answerTimeout{std::chrono::seconds(30)};
     pg_conn* m_conn = nullptr;
 };
 
