@@ -152,6 +152,13 @@ TEST(ChartReport, HeadListsTheLayerAndEveryColumnAboveTheChart) {
     EXPECT_EQ(chart.bottom, 200 + 600);
     EXPECT_EQ(ChartReportArea(area, 600, 400, 300).bottom, 1000);
     EXPECT_EQ(ChartReportArea(area, 200, 0, 300).right, area.left);
+    // Nothing to draw into: no screen size, no width, no room left; one pixel or line is room.
+    EXPECT_EQ(ChartReportArea(area, 200, 400, 0).right, area.left);
+    EXPECT_EQ(ChartReportArea({100, 50, 100, 1000}, 200, 400, 300).right, 100);
+    EXPECT_EQ(ChartReportArea(area, 1000, 400, 300).right, area.left);
+    EXPECT_EQ(ChartReportArea(area, 999, 400, 300).bottom, 1000);
+    EXPECT_EQ(ChartReportArea(area, 200, 1, 1).bottom, 1000);
+    EXPECT_EQ(ChartReportArea({100, 50, 101, 1000}, 200, 1, 1).bottom, 201);
 }
 
 TEST(ChartReport, ControlChartLinesFollowTheStaticsWithBothLists) {
