@@ -23,6 +23,13 @@
 #include "measure/ui/measure_stop_dialog.h"
 #include "measure/ui/potential_color_dialog.h"
 #include "measure/ui/thickness_drop_dialog.h"
+#include "reference/coat_base_list.h"
+#include "reference/substance_table.h"
+#include "reference/ui/meas_file_list.h"
+#include "reference/ui/solution_select.h"
+#include "reference/ui/special_solution.h"
+#include "reference/ui/wt_after_input.h"
+#include "reference/wt_coefficient.h"
 #include "stats/ui/chart_scale_dialogs.h"
 #include "stats/ui/ct_per_pack.h"
 #include "stats/ui/data_over.h"
@@ -68,7 +75,6 @@ constexpr CommandWindow kCommandWindows[] = {
     {"statistics window", cmd::kTemporaryStatistics},
     {"surface treatment", cmd::kSurfaceTreatment},
     {"reverse current", cmd::kReverseCurrent},
-    {"additional electrolysis", cmd::kAdditionalElectrolysis},
     {"pump check", cmd::kPumpCheck},
     {"constant current check", cmd::kConstantCurrentCheck},
     {"sensitivity test", cmd::kSensitivityTest},
@@ -85,9 +91,7 @@ constexpr CommandWindow kCommandWindows[] = {
     {"printer set", cmd::kPrinterSet},
     {"result font", cmd::kResultFont},
     {"channel delete list", cmd::kDeleteCondition},
-    {"bulk erase", cmd::kDeleteAll},
     {"calibration interval", cmd::kCalibrationInterval},
-    {"additional electrolysis item", cmd::kEditAdditionalElectrolysis},
     {"alloy factor item", cmd::kEditAlloyFactor},
 };
 
@@ -148,6 +152,42 @@ const BuiltDialog kBuiltDialogs[] = {
      }},
 };
 
+// Condition dialogs that only a running WT measurement or a choice deep below the sheet's pages
+// opens: built with the data their caller gives them.
+struct BuiltConditionDialog {
+    const char* what;
+    std::unique_ptr<QWidget> (*make)(CKLV570App&);
+};
+
+const BuiltConditionDialog kBuiltConditionDialogs[] = {
+    {"test solution list",
+     [](CKLV570App& app) {
+         return Make<CSolutionSelect>(kCoatTin, kSubstSteel, app.Profile(), false);
+     }},
+    {"special solution",
+     [](CKLV570App& app) {
+         // Tin over its alloy layer on copper, whose solution pair is chosen here.
+         static MeasFileData d = [] {
+             MeasFileData tin =
+                 DemoCondition({Layer(kCoatTin, "Sn"), Layer(kCoatCopper, "Cu")}, "Tin on copper");
+             InsertAlloyLayer(tin);
+             return tin;
+         }();
+         return Make<CSpecialSolution>(d, app.Op());
+     }},
+    {"WT weight",
+     [](CKLV570App& app) {
+         static MeasFileData d = [] {
+             MeasFileData wt = DemoCondition({Layer(kCoatTin, "Sn")}, "Tin on wire");
+             wt.bGasket = kGasketWT;
+             wt.bWtMode = kWtModeRoundRod;
+             wt.fWtLength = 12.5f;
+             return wt;
+         }();
+         return Make<CWTAfterInput>(d, app.Op());
+     }},
+};
+
 // With KLV_SHOT_DIR set, each window looked at is also saved there as a picture for a person to
 // look at (scripts/screenshots).
 void SaveShot(QWidget& window, const QString& what) {
@@ -204,6 +244,110 @@ void RunAndCheck(QWidget& main, const std::function<void()>& command,
             check(*w);
             w->close();
         }
+}
+
+using Check = std::function<void(QWidget&, const QString&)>;
+
+// Runs `command` and fails when it opens no window.
+void OpenAndCheck(QWidget& main, int command, const QString& what, const Check& check,
+                  QStringList& stuck) {
+    int seen = 0;
+    RunAndCheck(
+        main, [&] { static_cast<CKLV570Dlg&>(main).OnCommand(command); },
+        [&](QWidget& d) {
+            ++seen;
+            check(d, what);
+        },
+        stuck);
+    QVERIFY2(seen > 0, qPrintable(what + " opened no window"));
+}
+
+void Reject(QWidget& dialog) {
+    QMetaObject::invokeMethod(&dialog, "reject", Qt::QueuedConnection);
+}
+
+void ActivateChannel(QWidget& list, int index) {
+    auto& channels = static_cast<CMeasFileList&>(list);
+    emit channels.List().rowActivated(channels.RowOfChannel(index));
+}
+
+// The coating or base selection, and below it the free name, both looked at and cancelled.
+void CheckCoatBaseSelect(ModalDriver& modal, const char* box, CoatBaseKind kind, const Check& check,
+                         QWidget& sheet) {
+    const QString what = kind == CoatBaseKind::Coating ? "coating" : "base";
+    modal.When("coatBaseSelect", [&modal, &check, kind, what](QWidget& select) {
+        check(select, what + " select");
+        modal.When("coatBaseName", [&check, what](QWidget& name) {
+            check(name, what + " name");
+            Reject(name);
+        });
+        for (QPushButton* b : select.findChildren<QPushButton*>())
+            if (b->property("code").toInt() == FreeNameCode(kind))
+                b->click();
+        Reject(select);
+    });
+    Click(sheet, box);
+}
+
+// The new-channel wizard page by page, with the dialogs its pages open: nothing chosen, then
+// the five layers copied from the first channel onto the WT gasket, whose coefficients stay
+// missing at Finish.
+void WalkWizard(ModalDriver& modal, QWidget& sheet, const Check& check) {
+    auto shown = [&sheet](const char* button) {
+        return Find<QPushButton>(sheet, button)->isVisible();
+    };
+    auto page = [&] {
+        return "new condition wizard " + Find<QLabel>(sheet, "pageCaption")->text();
+    };
+    check(sheet, page());
+    Click(sheet, shown("finishButton") ? "finishButton" : "nextButton");
+    check(sheet, page() + " lack of item");
+    CheckCoatBaseSelect(modal, "coatBox0", CoatBaseKind::Coating, check, sheet);
+    CheckCoatBaseSelect(modal, "baseBox", CoatBaseKind::Base, check, sheet);
+    modal.When("measFileList", [&modal, &check](QWidget& list) {
+        check(list, "copy source list");
+        modal.When("measFileCopy", [&check](QWidget& copy) {
+            check(copy, "file copy");
+            Click(copy, "okButton");
+        });
+        ActivateChannel(list, 0);
+    });
+    Click(sheet, "fileCopyButton");
+    Choose(sheet, "gasketCombo", kGasketWT - 1);
+    while (shown("nextButton")) {
+        Click(sheet, "nextButton");
+        check(sheet, page());
+    }
+    Click(sheet, "finishButton");
+    check(sheet, page() + " lack of item");
+    Reject(sheet);
+}
+
+// Condition windows the command walk cannot reach in its state, opened through the program:
+// additional electrolysis once a layer is measured, bulk erase with no channel open, and the
+// wizard of an empty channel.
+void CheckConditionWindows(Road& road, const Check& check, QStringList& stuck) {
+    std::uint32_t count = 0;
+    road.MeasureLayer(count);
+    OpenAndCheck(road.w, cmd::kAdditionalElectrolysis, "additional electrolysis", check, stuck);
+    OpenAndCheck(road.w, cmd::kEditAdditionalElectrolysis, "additional electrolysis item", check,
+                 stuck);
+    road.w.OnCommand(cmd::kEndMeasurement);
+    QVERIFY(!road.Channel().IsOpen());
+    OpenAndCheck(road.w, cmd::kDeleteAll, "bulk erase", check, stuck);
+    ModalDriver modal;
+    modal.When("measFileList", [&modal, &check](QWidget& list) {
+        modal.When("measFileSheet",
+                   [&modal, &check](QWidget& sheet) { WalkWizard(modal, sheet, check); });
+        ActivateChannel(list, 1);
+    });
+    road.w.OnCommand(cmd::kSelectCondition);
+    for (const BuiltConditionDialog& row : kBuiltConditionDialogs) {
+        const std::unique_ptr<QWidget> dialog = row.make(road.p.app);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        check(*dialog, row.what);
+    }
 }
 
 }  // namespace
@@ -279,9 +423,7 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
             check(w, "maximised");
             for (const CommandWindow& row : kCommandWindows) {
                 qInfo() << row.what;
-                RunAndCheck(
-                    w, [&] { w.OnCommand(row.command); }, [&](QWidget& d) { check(d, row.what); },
-                    stuck);
+                OpenAndCheck(w, row.command, row.what, check, stuck);
             }
             {
                 // No PDF viewer on the path, so help opens the program's own window.
@@ -301,6 +443,7 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
                 QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
                 check(*dialog, row.what);
             }
+            CheckConditionWindows(road, check, stuck);
             // The channel list, once no channel is open.
             w.OnCommand(cmd::kEndMeasurement);
             RunAndCheck(
