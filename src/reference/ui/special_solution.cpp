@@ -51,6 +51,8 @@ CSpecialSolution::CSpecialSolution(MeasFileData& d, Operator& op, QWidget* paren
             list->setEnabled(false);
         } else {
             list->setEnabled(false);
+            // An empty box under no name would look like a choice left to make.
+            list->setHidden(code == 0);
         }
         grid->addWidget(name, 0, k);
         grid->addWidget(list, 1, k);
