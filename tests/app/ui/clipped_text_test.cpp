@@ -344,10 +344,25 @@ void WalkWizard(ModalDriver& modal, QWidget& sheet, const Check& check) {
     QVERIFY2(lastIsWt, "the wizard did not reach its WT page");
 }
 
+// The condition sheet in calibration mode, from the standard calibration's "Setting change".
+void CheckCalibrationSheet(Road& road, const Check& check) {
+    ModalDriver modal;
+    modal.When("CStandardCalibrate", [&modal, &check](QWidget& calibrate) {
+        modal.When("measFileSheet", [&check](QWidget& sheet) {
+            check(sheet, "calibration condition sheet");
+            Reject(sheet);
+        });
+        Click(calibrate, "ctl32778");
+        Reject(calibrate);
+    });
+    road.w.OnCommand(cmd::kStandardCalibration);
+}
+
 // Condition windows the command walk cannot reach in its state, opened through the program:
-// additional electrolysis once a layer is measured, bulk erase with no channel open, and the
-// wizard of an empty channel.
+// the calibration sheet, additional electrolysis once a layer is measured, bulk erase with no
+// channel open, and the wizard of an empty channel.
 void CheckConditionWindows(Road& road, const Check& check, QStringList& stuck) {
+    CheckCalibrationSheet(road, check);
     std::uint32_t count = 0;
     road.MeasureLayer(count);
     OpenAndCheck(road.w, cmd::kAdditionalElectrolysis, "additional electrolysis", check, stuck);
