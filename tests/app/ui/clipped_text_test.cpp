@@ -359,8 +359,8 @@ void CheckCalibrationSheet(Road& road, const Check& check) {
 }
 
 // Condition windows the command walk cannot reach in its state, opened through the program:
-// the calibration sheet, additional electrolysis once a layer is measured, bulk erase with no
-// channel open, and the wizard of an empty channel.
+// the calibration sheet, additional electrolysis once a layer is measured, bulk erase and the
+// display of a condition to delete with no channel open, and the wizard of an empty channel.
 void CheckConditionWindows(Road& road, const Check& check, QStringList& stuck) {
     CheckCalibrationSheet(road, check);
     std::uint32_t count = 0;
@@ -372,6 +372,15 @@ void CheckConditionWindows(Road& road, const Check& check, QStringList& stuck) {
     QVERIFY(!road.Channel().IsOpen());
     OpenAndCheck(road.w, cmd::kDeleteAll, "bulk erase", check, stuck);
     ModalDriver modal;
+    modal.When("measFileList", [&modal, &check](QWidget& list) {
+        modal.When("measDataDisplay", [&check](QWidget& display) {
+            check(display, "condition display to delete");
+            Reject(display);
+        });
+        ActivateChannel(list, 0);
+        Reject(list);
+    });
+    road.w.OnCommand(cmd::kDeleteCondition);
     modal.When("measFileList", [&modal, &check](QWidget& list) {
         modal.When("measFileSheet",
                    [&modal, &check](QWidget& sheet) { WalkWizard(modal, sheet, check); });
