@@ -32,6 +32,7 @@ CMeasFileAutoStop::CMeasFileAutoStop(MeasFileSheetState& s, QWidget* parent)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(ToQString("Blanking time"), this), 0, 1, 1, 2);
+    grid->addWidget(new QLabel(ToQString("Auto stop"), this), 0, 3, 1, 3);
     for (int k = 0; k < kMaxLayers; ++k) {
         m_blanking[k] = MakeLineEdit(this, LayerObjectName("blankingEdit", k), kBlankingChars);
         m_blanking[k]->setValidator(digits);

@@ -1,11 +1,11 @@
 #include "reference/ui/meas_file_general.h"
 
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "base/fixed_text.h"
 #include "base/ui/text_codec.h"
@@ -15,6 +15,9 @@ namespace klv {
 
 namespace {
 
+// The name, customer, goods, lot and tester above the layers.
+constexpr int kTextRows = 5;
+
 template <std::size_t N>
 void ShowText(QLineEdit* edit, const char (&field)[N]) {
     edit->setText(ToQString(GetFixedText(field)));
@@ -23,9 +26,10 @@ void ShowText(QLineEdit* edit, const char (&field)[N]) {
 }  // namespace
 
 CMeasFileGeneral::CMeasFileGeneral(MeasFileSheetState& s, QWidget* parent)
-    : CMeasFileStructurePage(s, parent, kMaxLayers, 4, true) {
+    : CMeasFileStructurePage(s, parent, kMaxLayers, 4, true, kTextRows) {
     setObjectName(QStringLiteral("measFileGeneral"));
     m_fileName = MakeLineEdit(this, "fileNameEdit", kFileNameChars);
+    m_fileName->setPlaceholderText(ToQString("File name"));
     m_customer = MakeLineEdit(this, "customerEdit", kCustomerChars);
     m_goods = MakeLineEdit(this, "goodsEdit", kGoodsChars);
     m_lot = MakeLineEdit(this, "lotEdit", kLotNoChars);
@@ -35,15 +39,19 @@ CMeasFileGeneral::CMeasFileGeneral(MeasFileSheetState& s, QWidget* parent)
     auto* channelLabel = new QLabel(ToQString(channel), this);
     channelLabel->setObjectName(QStringLiteral("channelLabel"));
 
-    auto* texts = new QFormLayout;
-    texts->addRow(channelLabel, m_fileName);
-    texts->addRow(ToQString("Customer name"), m_customer);
-    texts->addRow(ToQString("Name of goods"), m_goods);
-    texts->addRow(ToQString("Lot No."), m_lot);
-    texts->addRow(ToQString("Tested by"), m_tester);
+    const std::pair<QLabel*, QLineEdit*> texts[kTextRows] = {
+        {channelLabel, m_fileName},
+        {new QLabel(ToQString("Customer name"), this), m_customer},
+        {new QLabel(ToQString("Name of goods"), this), m_goods},
+        {new QLabel(ToQString("Lot No."), this), m_lot},
+        {new QLabel(ToQString("Tested by"), this), m_tester}};
+    QGridLayout* grid = StructureGrid();
+    for (int row = 0; row < kTextRows; ++row) {
+        grid->addWidget(texts[row].first, row, 0);
+        grid->addWidget(texts[row].second, row, 1, 1, -1);
+    }
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(texts);
-    layout->addLayout(StructureGrid());
+    layout->addLayout(grid);
     layout->addStretch();
     Refresh();
 }

@@ -42,7 +42,7 @@ void FollowRangesIntoAlloyLayers(MeasFileData& d) {
 }  // namespace
 
 CMeasFileStructurePage::CMeasFileStructurePage(MeasFileSheetState& s, QWidget* parent, int boxes,
-                                               int gaskets, bool allowDelete)
+                                               int gaskets, bool allowDelete, int firstRow)
     : CMeasFilePage(s, parent), m_boxes(boxes), m_allowDelete(allowDelete) {
     m_grid = new QGridLayout;
     for (int k = 0; k < m_boxes; ++k) {
@@ -55,15 +55,16 @@ CMeasFileStructurePage::CMeasFileStructurePage(MeasFileSheetState& s, QWidget* p
         m_rangeCombos[k] = MakeCombo(this, LayerObjectName("rangeCombo", k));
         for (int r = 1; r <= kCurrentRangeCount; ++r)
             m_rangeCombos[k]->addItem(ToQString(std::string(GetRangeName(r))));
-        m_grid->addWidget(title, k, 0);
-        m_grid->addWidget(m_coatBoxes[k], k, 1);
-        m_grid->addWidget(rangeLabel, k, 2);
-        m_grid->addWidget(m_rangeCombos[k], k, 3);
+        const int row = firstRow + k;
+        m_grid->addWidget(title, row, 0);
+        m_grid->addWidget(m_coatBoxes[k], row, 1);
+        m_grid->addWidget(rangeLabel, row, 2);
+        m_grid->addWidget(m_rangeCombos[k], row, 3);
         connect(m_coatBoxes[k], &QPushButton::clicked, this, [this, k] { ClickCoating(k); });
         connect(m_rangeCombos[k], &QComboBox::activated, this,
                 [this, k](int index) { ChooseRange(k, index); });
     }
-    int row = m_boxes;
+    int row = firstRow + m_boxes;
     m_alloyCheck = new QCheckBox(ToQString("Testing alloy layer"), this);
     m_alloyCheck->setObjectName(QStringLiteral("alloyCheck"));
     m_alloyCheck->setChecked(true);

@@ -15,9 +15,10 @@ class CMeasFileStructurePage : public CMeasFilePage {
     Q_OBJECT
 public:
     // `boxes` coating boxes (layers 1 to boxes), gaskets 1 to `gaskets` in the combo;
-    // `allowDelete` offers "Delete" in the coating selection.
+    // `allowDelete` offers "Delete" in the coating selection; the grid's first `firstRow` rows
+    // are the page's own, so that its labels line up with the layer titles.
     CMeasFileStructurePage(MeasFileSheetState& s, QWidget* parent, int boxes, int gaskets,
-                           bool allowDelete);
+                           bool allowDelete, int firstRow = 0);
 
     QWidget* ControlFor(ConditionField field, int layer) override;
     // The working copy holds another channel's measurement condition: confirming keeps it

@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "base/check_messages.h"
 #include "base/number_format.h"
+#include "base/ui/glyph_label.h"
 #include "base/ui/text_codec.h"
 #include "base/ui/validation_message.h"
 #include "reference/wt_coefficient.h"
@@ -38,7 +40,8 @@ CMeasFileWT::CMeasFileWT(MeasFileSheetState& s, QWidget* parent) : CMeasFilePage
     struct ModeLayout {
         const char* radio;
         const char* radioName;
-        std::vector<std::pair<const char*, QLineEdit*>> edits;
+        // Label, edit and the unit of its value.
+        std::vector<std::tuple<const char*, QLineEdit*, const char*>> edits;
         const char* later;
         const char* laterName;
         QLineEdit* laterEdit;
@@ -46,25 +49,25 @@ CMeasFileWT::CMeasFileWT(MeasFileSheetState& s, QWidget* parent) : CMeasFilePage
     const std::vector<ModeLayout> layouts = {
         {"Round rod",
          "roundRadio",
-         {{"Diameter", m_diameter}, {"Length", m_roundLength}},
+         {{"Diameter", m_diameter, "mm"}, {"Length", m_roundLength, "mm"}},
          "Input z length later",
          "roundLaterCheck",
          m_roundLength},
         {"Square rod",
          "squareRadio",
-         {{"Side a", m_sideA}, {"Side b", m_sideB}, {"Length", m_squareLength}},
+         {{"Side a", m_sideA, "mm"}, {"Side b", m_sideB, "mm"}, {"Length", m_squareLength, "mm"}},
          "Input the length later",
          "squareLaterCheck",
          m_squareLength},
         {"small parts",
          "smallRadio",
-         {{"Area", m_area}},
+         {{"Area", m_area, "mm%0"}},
          "Input the area later",
          "areaLaterCheck",
          m_area},
         {"WT Coefficient",
          "coefRadio",
-         {{"Coefficient", m_coef}},
+         {{"Coefficient", m_coef, ""}},
          "Input the coefficient later",
          "coefLaterCheck",
          m_coef},
@@ -75,9 +78,10 @@ CMeasFileWT::CMeasFileWT(MeasFileSheetState& s, QWidget* parent) : CMeasFilePage
         Mode mode{new QRadioButton(ToQString(layout.radio), this), {}, nullptr, layout.laterEdit};
         mode.radio->setObjectName(QString::fromLatin1(layout.radioName));
         grid->addWidget(mode.radio, row++, 0, 1, 3);
-        for (const auto& [label, edit] : layout.edits) {
+        for (const auto& [label, edit, unit] : layout.edits) {
             grid->addWidget(new QLabel(ToQString(label), this), row, 1);
-            grid->addWidget(edit, row++, 2);
+            grid->addWidget(edit, row, 2);
+            grid->addWidget(new CGlyphLabel(ToQString(unit), this), row++, 3);
             mode.edits.push_back(edit);
         }
         mode.later = new QCheckBox(ToQString(layout.later), this);
@@ -88,7 +92,7 @@ CMeasFileWT::CMeasFileWT(MeasFileSheetState& s, QWidget* parent) : CMeasFilePage
         m_modes.push_back(mode);
     }
     grid->setColumnMinimumWidth(0, 16);
-    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(4, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();

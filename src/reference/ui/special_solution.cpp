@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/check_messages.h"
 #include "base/ui/ok_cancel_buttons.h"
@@ -18,6 +19,8 @@ namespace {
 
 constexpr int kShownLayers = 4;
 constexpr int kNameColumnChars = 8;
+constexpr int kListPadding = 8;
+constexpr int kColumnGap = 12;
 
 std::string PairText(std::uint8_t solution, std::uint8_t alloySolution) {
     return std::string(GetTestSolutionName(solution)) + "  " +
@@ -31,13 +34,13 @@ CSpecialSolution::CSpecialSolution(MeasFileData& d, Operator& op, QWidget* paren
     setObjectName(QStringLiteral("specialSolution"));
     setWindowTitle(ToQString("Test solution for a special material"));
     auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(kColumnGap);
     const int columnWidth = fontMetrics().horizontalAdvance(QString(kNameColumnChars, 'X'));
     for (int k = 0; k < kShownLayers; ++k) {
         auto* name = new QLabel(ToQString(GetCoatName(d, k)), this);
         name->setObjectName(QStringLiteral("layerName%1").arg(k));
         auto* list = new QListWidget(this);
         list->setObjectName(QStringLiteral("solutionList%1").arg(k));
-        list->setMinimumWidth(columnWidth);
         list->setMaximumHeight(4 * list->fontMetrics().height());
         std::array<SpecialSolutionPair, 2> pairs{};
         const bool special = GetSpecialSolutionPairs(d, k, pairs);
@@ -51,7 +54,13 @@ CSpecialSolution::CSpecialSolution(MeasFileData& d, Operator& op, QWidget* paren
             list->setEnabled(false);
         } else {
             list->setEnabled(false);
+            // An empty box under no name would look like a choice left to make.
+            list->setHidden(code == 0);
         }
+        // As wide as its pairs and its layer's name, not as a list's default.
+        list->setFixedWidth(
+            std::max({columnWidth, name->sizeHint().width(),
+                      list->sizeHintForColumn(0) + 2 * list->frameWidth() + kListPadding}));
         grid->addWidget(name, 0, k);
         grid->addWidget(list, 1, k);
         m_lists[static_cast<std::size_t>(k)] = list;

@@ -21,6 +21,12 @@
 #include "measure/ui/measure_stop_dialog.h"
 #include "measure/ui/potential_color_dialog.h"
 #include "measure/ui/thickness_drop_dialog.h"
+#include "reference/coat_base_list.h"
+#include "reference/ui/meas_file_list.h"
+#include "reference/ui/solution_select.h"
+#include "reference/ui/special_solution.h"
+#include "reference/ui/wt_after_input.h"
+#include "reference/wt_coefficient.h"
 #include "stats/ui/chart_scale_dialogs.h"
 #include "stats/ui/ct_per_pack.h"
 #include "stats/ui/data_over.h"
@@ -66,7 +72,6 @@ constexpr CommandWindow kCommandWindows[] = {
     {"statistics window", cmd::kTemporaryStatistics},
     {"surface treatment", cmd::kSurfaceTreatment},
     {"reverse current", cmd::kReverseCurrent},
-    {"additional electrolysis", cmd::kAdditionalElectrolysis},
     {"pump check", cmd::kPumpCheck},
     {"constant current check", cmd::kConstantCurrentCheck},
     {"sensitivity test", cmd::kSensitivityTest},
@@ -83,9 +88,7 @@ constexpr CommandWindow kCommandWindows[] = {
     {"printer set", cmd::kPrinterSet},
     {"result font", cmd::kResultFont},
     {"channel delete list", cmd::kDeleteCondition},
-    {"bulk erase", cmd::kDeleteAll},
     {"calibration interval", cmd::kCalibrationInterval},
-    {"additional electrolysis item", cmd::kEditAdditionalElectrolysis},
     {"alloy factor item", cmd::kEditAlloyFactor},
 };
 
@@ -146,6 +149,38 @@ const BuiltDialog kBuiltDialogs[] = {
      }},
 };
 
+// Condition dialogs that only a running WT measurement or the alloy page of tin over an alloy
+// layer opens: built with the data their caller gives them.
+struct BuiltConditionDialog {
+    const char* what;
+    std::unique_ptr<QWidget> (*make)(CKLV570App&);
+};
+
+const BuiltConditionDialog kBuiltConditionDialogs[] = {
+    {"special solution",
+     [](CKLV570App& app) {
+         // Tin over its alloy layer on copper, whose solution pair is chosen here.
+         static MeasFileData d = [] {
+             MeasFileData tin =
+                 DemoCondition({Layer(kCoatTin, "Sn"), Layer(kCoatCopper, "Cu")}, "Tin on copper");
+             InsertAlloyLayer(tin);
+             return tin;
+         }();
+         return Make<CSpecialSolution>(d, app.Op());
+     }},
+    {"WT weight",
+     [](CKLV570App& app) {
+         static MeasFileData d = [] {
+             MeasFileData wt = DemoCondition({Layer(kCoatTin, "Sn")}, "Tin on wire");
+             wt.bGasket = kGasketWT;
+             wt.bWtMode = kWtModeRoundRod;
+             wt.fWtLength = 12.5f;
+             return wt;
+         }();
+         return Make<CWTAfterInput>(d, app.Op());
+     }},
+};
+
 QString NameOf(const QWidget& w) {
     return w.objectName().isEmpty() ? QString::fromLatin1(w.metaObject()->className())
                                     : w.objectName();
@@ -188,6 +223,160 @@ void RunAndCheck(QWidget& main, const std::function<void()>& command,
             check(*w);
             w->close();
         }
+}
+
+using Check = std::function<void(QWidget&, const QString&)>;
+
+// Runs `command` and fails when it opens no window.
+void OpenAndCheck(QWidget& main, int command, const QString& what, const Check& check,
+                  QStringList& stuck) {
+    int seen = 0;
+    RunAndCheck(
+        main, [&] { static_cast<CKLV570Dlg&>(main).OnCommand(command); },
+        [&](QWidget& d) {
+            ++seen;
+            check(d, what);
+        },
+        stuck);
+    QVERIFY2(seen > 0, qPrintable(what + " opened no window"));
+}
+
+void Reject(QWidget& dialog) {
+    QMetaObject::invokeMethod(&dialog, "reject", Qt::QueuedConnection);
+}
+
+void ActivateChannel(QWidget& list, int index) {
+    auto& channels = static_cast<CMeasFileList&>(list);
+    emit channels.List().rowActivated(channels.RowOfChannel(index));
+}
+
+QString FreeNameButton(QWidget& select, CoatBaseKind kind) {
+    for (QPushButton* b : select.findChildren<QPushButton*>())
+        if (b->property("code").toInt() == FreeNameCode(kind))
+            return b->objectName();
+    return {};
+}
+
+// The base selection and below it the free name, both looked at and cancelled.
+void CheckBaseSelect(ModalDriver& modal, QWidget& sheet, const Check& check) {
+    modal.When("coatBaseSelect", [&modal, &check](QWidget& select) {
+        check(select, "base select");
+        modal.When("coatBaseName", [&check](QWidget& name) {
+            check(name, "base name");
+            Reject(name);
+        });
+        Click(select, FreeNameButton(select, CoatBaseKind::Base));
+        Reject(select);
+    });
+    Click(sheet, "baseBox");
+}
+
+// A free-named first layer, which no solution combination knows.
+void ChooseFreeCoating(ModalDriver& modal, QWidget& sheet, const Check& check) {
+    modal.When("coatBaseSelect", [&modal, &check](QWidget& select) {
+        check(select, "coating select");
+        modal.When("coatBaseName", [&check](QWidget& name) {
+            check(name, "coating name");
+            Type(name, "nameEdit", QStringLiteral("Zq"));
+            Click(name, "okButton");
+        });
+        Click(select, FreeNameButton(select, CoatBaseKind::Coating));
+    });
+    Click(sheet, "coatBox0");
+}
+
+// The new-channel wizard page by page, with the dialogs its pages open: Finish with nothing
+// chosen, then the first channel's five layers copied in, the first renamed freely (so that
+// the pump and current pages follow) and the WT gasket; the first layer's test solution and
+// the WT mode are left missing until their pages ask for them.
+void WalkWizard(ModalDriver& modal, QWidget& sheet, const Check& check) {
+    auto page = [&] {
+        return "new condition wizard " + Find<QLabel>(sheet, "pageCaption")->text();
+    };
+    check(sheet, page());
+    Click(sheet, "finishButton");
+    check(sheet, page() + " lack of item");
+    CheckBaseSelect(modal, sheet, check);
+    modal.When("measFileList", [&modal, &check](QWidget& list) {
+        check(list, "copy source list");
+        modal.When("measFileCopy", [&check](QWidget& copy) {
+            check(copy, "file copy");
+            Click(copy, "okButton");
+        });
+        ActivateChannel(list, 0);
+    });
+    Click(sheet, "fileCopyButton");
+    ChooseFreeCoating(modal, sheet, check);
+    Choose(sheet, "gasketCombo", kGasketWT - 1);
+    for (int i = 0; i < 10 && Find<QPushButton>(sheet, "nextButton")->isVisible(); ++i) {
+        Click(sheet, "nextButton");
+        check(sheet, page());
+        if (sheet.findChild<QWidget*>("measFilePump")->isVisible()) {
+            // Next marks the missing solution and opens its list.
+            modal.When("solutionSelect", [&](QWidget& list) {
+                check(sheet, page() + " lack of item");
+                check(list, "test solution list");
+                emit static_cast<CSolutionSelect&>(list).List().rowActivated(0);
+            });
+            Click(sheet, "nextButton");
+        }
+    }
+    const bool lastIsWt = sheet.findChild<QWidget*>("measFileWT")->isVisible();
+    Click(sheet, "finishButton");
+    check(sheet, page() + " nothing chosen");
+    Reject(sheet);
+    QVERIFY2(lastIsWt, "the wizard did not reach its WT page");
+}
+
+// The condition sheet in calibration mode, from the standard calibration's "Setting change".
+void CheckCalibrationSheet(Road& road, const Check& check) {
+    ModalDriver modal;
+    modal.When("CStandardCalibrate", [&modal, &check](QWidget& calibrate) {
+        modal.When("measFileSheet", [&check](QWidget& sheet) {
+            check(sheet, "calibration condition sheet");
+            Reject(sheet);
+        });
+        Click(calibrate, "ctl32778");
+        Reject(calibrate);
+    });
+    road.w.OnCommand(cmd::kStandardCalibration);
+}
+
+// Condition windows the command walk cannot reach in its state, opened through the program:
+// the calibration sheet, additional electrolysis once a layer is measured, bulk erase and the
+// display of a condition to delete with no channel open, and the wizard of an empty channel.
+void CheckConditionWindows(Road& road, const Check& check, QStringList& stuck) {
+    CheckCalibrationSheet(road, check);
+    std::uint32_t count = 0;
+    road.MeasureLayer(count);
+    OpenAndCheck(road.w, cmd::kAdditionalElectrolysis, "additional electrolysis", check, stuck);
+    OpenAndCheck(road.w, cmd::kEditAdditionalElectrolysis, "additional electrolysis item", check,
+                 stuck);
+    road.w.OnCommand(cmd::kEndMeasurement);
+    QVERIFY(!road.Channel().IsOpen());
+    OpenAndCheck(road.w, cmd::kDeleteAll, "bulk erase", check, stuck);
+    ModalDriver modal;
+    modal.When("measFileList", [&modal, &check](QWidget& list) {
+        modal.When("measDataDisplay", [&check](QWidget& display) {
+            check(display, "condition display to delete");
+            Reject(display);
+        });
+        ActivateChannel(list, 0);
+        Reject(list);
+    });
+    road.w.OnCommand(cmd::kDeleteCondition);
+    modal.When("measFileList", [&modal, &check](QWidget& list) {
+        modal.When("measFileSheet",
+                   [&modal, &check](QWidget& sheet) { WalkWizard(modal, sheet, check); });
+        ActivateChannel(list, 1);
+    });
+    road.w.OnCommand(cmd::kSelectCondition);
+    for (const BuiltConditionDialog& row : kBuiltConditionDialogs) {
+        const std::unique_ptr<QWidget> dialog = row.make(road.p.app);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        check(*dialog, row.what);
+    }
 }
 
 }  // namespace
@@ -246,9 +435,7 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
             check(w, "maximised");
             for (const CommandWindow& row : kCommandWindows) {
                 qInfo() << row.what;
-                RunAndCheck(
-                    w, [&] { w.OnCommand(row.command); }, [&](QWidget& d) { check(d, row.what); },
-                    stuck);
+                OpenAndCheck(w, row.command, row.what, check, stuck);
             }
             {
                 // No PDF viewer on the path, so help opens the program's own window.
@@ -268,6 +455,7 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
                 QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
                 check(*dialog, row.what);
             }
+            CheckConditionWindows(road, check, stuck);
             // The channel list, once no channel is open.
             w.OnCommand(cmd::kEndMeasurement);
             RunAndCheck(

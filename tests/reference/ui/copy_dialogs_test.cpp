@@ -195,6 +195,8 @@ private slots:
         QVERIFY(!copper->isEnabled());
         QCOMPARE(Items(copper), QStringList{"E-23"});
         QCOMPARE(Find<QListWidget>(dialog, "solutionList3")->count(), 0);
+        QVERIFY(Find<QListWidget>(dialog, "solutionList3")->isHidden());
+        QVERIFY(!Find<QListWidget>(dialog, "solutionList1")->isHidden());
     }
 
     void specialSolutionNeedsAChoiceThenAppliesIt() {
