@@ -1,6 +1,8 @@
 #include "support/ui/clipped_text.h"
 
+#include <QDeadlineTimer>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
@@ -15,9 +17,15 @@
 #include "app/ui/condition_table.h"
 #include "app/ui/main_face.h"
 #include "app/ui/measurement_road.h"
+#include "base/ui/password_input.h"
 #include "base/window_placement.h"
+#include "device/ui/usb_msg_box_dialog.h"
+#include "device/usb_msg_box.h"
+#include "device/usb_status.h"
 #include "measure/event_run_sounds.h"
 #include "measure/ui/cal_data_error_dialog.h"
+#include "measure/ui/confirm_current_dialog.h"
+#include "measure/ui/current_calibrate_dialog.h"
 #include "measure/ui/meas_auto_stop_dialog.h"
 #include "measure/ui/meas_data_modify_dialog.h"
 #include "measure/ui/measure_stop_dialog.h"
@@ -176,6 +184,7 @@ void RunAndCheck(QWidget& main, const std::function<void()>& command,
         if (w->isVisible())
             before.insert(w);
     QWidget* modal = nullptr;
+    QDeadlineTimer rejected;
     QTimer poll;
     poll.setInterval(50);
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -183,13 +192,17 @@ void RunAndCheck(QWidget& main, const std::function<void()>& command,
         if (now == nullptr || now == &main)
             return;
         // A dialog still up after its reject ignores Escape: the table must answer it instead.
+        // Its reject may wait on the instrument for a while first.
         if (now == modal) {
+            if (!rejected.hasExpired())
+                return;
             stuck << NameOf(*now);
             now->hide();
             return;
         }
         modal = now;
         check(*now);
+        rejected.setRemainingTime(2000);
         QMetaObject::invokeMethod(now, "reject", Qt::QueuedConnection);
     });
     poll.start();
@@ -204,6 +217,101 @@ void RunAndCheck(QWidget& main, const std::function<void()>& command,
             check(*w);
             w->close();
         }
+}
+
+using Check = std::function<void(QWidget&, const QString&)>;
+
+// Closes a dialog from its own event loop, as its Escape would.
+void Reject(QWidget& d) {
+    QMetaObject::invokeMethod(&d, "reject", Qt::QueuedConnection);
+}
+
+// The check dialogs with the current on, as the operator reads them while they run.
+struct RunningCheck {
+    const char* what;
+    int command;
+    const char* dialog;
+    const char* power;
+};
+
+constexpr RunningCheck kRunningChecks[] = {
+    {"pump check running", cmd::kPumpCheck, "CPumpCheck", "on"},
+    {"constant current check running", cmd::kConstantCurrentCheck, "CCurrentCheck", "power"},
+    {"sensitivity test running", cmd::kSensitivityTest, "CSensitiveTest", "power"},
+    {"device check running", cmd::kDeviceCheck, "CMechanicalCheck", "power"},
+};
+
+// The instrument's own boxes and dialogs that no command of the table shows as they run.
+void CheckDeviceWindows(CKLV570App& app, CKLV570Dlg& w, const Check& check) {
+    for (int buttons = 0; buttons <= kBoxRepeatCancel; ++buttons) {
+        ModalDriver modal;
+        modal.When("CUsbMsgBox", [&](QWidget& d) {
+            check(d, QString("USB message %1").arg(buttons));
+            Reject(d);
+        });
+        CUsbMsgBox box(app.EventSounds().Player(), &w);
+        box.Run(
+            UsbStatusText(kUsbPacketLengthFailed), buttons | kBoxIconExclamation, [] {},
+            [](int) {});
+    }
+    {
+        ModalDriver modal;
+        modal.When("CConfirmCurrent", [&](QWidget& d) {
+            Press(d, "start");
+            QTest::qWait(200);
+            check(d, "confirm current");
+            Reject(d);
+        });
+        ConfirmOutputCurrent(w.Device().Protocol(), app.EventSounds(), 177.2f, false, &w);
+    }
+    {
+        ModalDriver modal;
+        modal.When("CPasswordInput", [](QWidget& d) {
+            d.findChild<QLineEdit*>()->setText(CCurrentCalibrate::kAccessCode);
+            qobject_cast<QDialog*>(&d)->accept();
+        });
+        modal.When("CCurrentCalibrate", [&](QWidget& d) {
+            check(d, "current calibration");
+            Reject(d);
+        });
+        w.OnCommand(cmd::kConstantCurrentCalibration);
+    }
+    for (const RunningCheck& row : kRunningChecks) {
+        ModalDriver modal;
+        modal.When(row.dialog, [&](QWidget& d) {
+            Press(d, row.power);
+            QTest::qWait(300);
+            check(d, row.what);
+            Reject(d);
+        });
+        w.OnCommand(row.command);
+    }
+}
+
+// The main window while a layer is plated, after the first layer with the additional
+// electrolysis it allows, and with the result of all five layers.
+void CheckMeasuring(Road& road, const Check& check) {
+    road.PressF2();
+    road.EndBlanking();
+    road.p.clock.SetAutoStep(50);
+    QTest::qWait(300);
+    check(road.w, "measuring");
+    road.p.clock.SetAutoStep(0);
+    std::uint32_t count = 0;
+    road.Trip(count);
+    check(road.w, "first layer measured");
+    {
+        ModalDriver modal;
+        modal.When("CAddElectrolyze", [&](QWidget& d) {
+            check(d, "additional electrolysis");
+            Reject(d);
+        });
+        road.w.OnCommand(cmd::kAdditionalElectrolysis);
+    }
+    for (int layer = 1; layer < 5; ++layer)
+        road.MeasureLayer(count);
+    QCOMPARE(road.Channel().Layer(), 0);
+    check(road.w, "measured");
 }
 
 }  // namespace
@@ -301,6 +409,8 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
                 QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
                 check(*dialog, row.what);
             }
+            CheckDeviceWindows(p.app, w, check);
+            CheckMeasuring(road, check);
             // The channel list, once no channel is open.
             w.OnCommand(cmd::kEndMeasurement);
             RunAndCheck(
