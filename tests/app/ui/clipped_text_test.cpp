@@ -17,6 +17,7 @@
 #include "app/ui/condition_table.h"
 #include "app/ui/main_face.h"
 #include "app/ui/measurement_road.h"
+#include "app/ui/potential_graph_link.h"
 #include "base/ui/password_input.h"
 #include "base/window_placement.h"
 #include "device/ui/usb_msg_box_dialog.h"
@@ -288,15 +289,17 @@ void CheckDeviceWindows(CKLV570App& app, CKLV570Dlg& w, const Check& check) {
     }
 }
 
-// The main window while a layer is plated, after the first layer with the additional
-// electrolysis it allows, and with the result of all five layers.
+// The main window and the potential graph while a layer is plated, after the first layer with
+// the additional electrolysis it allows, and with the result of all five layers; then the
+// standard calibration and the observation with values measured.
 void CheckMeasuring(Road& road, const Check& check) {
+    road.w.OnCommand(cmd::kPotentialGraph);
+    QWidget& graph = *road.w.Graph().Window();
     road.PressF2();
     road.EndBlanking();
-    road.p.clock.SetAutoStep(50);
-    QTest::qWait(300);
+    CountTo(road, 20);
     check(road.w, "measuring");
-    road.p.clock.SetAutoStep(0);
+    check(graph, "potential graph measuring");
     std::uint32_t count = 0;
     road.Trip(count);
     check(road.w, "first layer measured");
@@ -312,6 +315,25 @@ void CheckMeasuring(Road& road, const Check& check) {
         road.MeasureLayer(count);
     QCOMPARE(road.Channel().Layer(), 0);
     check(road.w, "measured");
+    check(graph, "potential graph measured");
+    road.w.OnCommand(cmd::kPotentialGraph);
+    ModalDriver modal;
+    modal.When("CStandardCalibrate", [&](QWidget& d) {
+        Find<QLineEdit>(d, "ctl4112")->setText("10");
+        MeasureStandard(road, d, 112);
+        check(d, "standard calibration measured");
+        Reject(d);
+    });
+    road.w.OnCommand(cmd::kStandardCalibration);
+    modal.When("CPotentialMeasure", [&](QWidget& d) {
+        MeasureInDialog(road, d, 60);
+        check(d, "observation first layer");
+        for (int layer = 1; layer < 5; ++layer)
+            MeasureInDialog(road, d, 40);
+        check(d, "observation measured");
+        Press(d, "ctl32812");
+    });
+    road.w.OnCommand(cmd::kObservationMeasurement);
 }
 
 }  // namespace
