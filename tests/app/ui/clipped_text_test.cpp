@@ -232,7 +232,7 @@ struct RunningCheck {
     const char* what;
     int command;
     const char* dialog;
-    const char* power;
+    const char* power;  // the control that puts the current out
 };
 
 constexpr RunningCheck kRunningChecks[] = {
@@ -240,6 +240,7 @@ constexpr RunningCheck kRunningChecks[] = {
     {"constant current check running", cmd::kConstantCurrentCheck, "CCurrentCheck", "power"},
     {"sensitivity test running", cmd::kSensitivityTest, "CSensitiveTest", "power"},
     {"device check running", cmd::kDeviceCheck, "CMechanicalCheck", "power"},
+    {"reverse current running", cmd::kReverseCurrent, "CReverseCurrent", "start"},
 };
 
 // The instrument's own boxes and dialogs that no command of the table shows as they run.
