@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace klv {
 
@@ -44,6 +45,9 @@ void CUsbMsgBox::Build(const std::string& text, const UsbMsgBoxLayout& layout) {
     label->setWordWrap(true);
     if (QScreen* screen = QApplication::primaryScreen())
         label->setMaximumWidth(screen->availableGeometry().width() / 2);
+    // A text that fits the box's width stays on one line; a longer one wraps at that width.
+    label->setMinimumWidth(
+        std::min(label->fontMetrics().size(0, label->text()).width(), label->maximumWidth()));
     top->addWidget(label, 1);
     auto* row = new QHBoxLayout;
     row->addStretch();

@@ -48,7 +48,9 @@ QWidget* CEndDetectCheck::MakeReadouts() {
     if (m_withMeter) {
         m_meter = new CLevelMeter(box);
         m_meter->setObjectName(QStringLiteral("levelMeter"));
-        grid->addWidget(m_meter, 0, 2, 3, 1);
+        grid->addWidget(m_meter, 0, 2, 4, 1);
+        // The meter is taller than the readouts: they keep their height, the room goes below.
+        grid->setRowStretch(3, 1);
     }
     return box;
 }

@@ -24,46 +24,6 @@ MeasFileData NickelCondition() {
     return DemoCondition({Layer(kCoatNickel, "Ni")}, "Ni demo");
 }
 
-// The simulator's clock runs until the instrument has counted `target`; its timers run at
-// once, so no count is skipped.
-void CountTo(Road& road, std::uint32_t target) {
-    while (road.Sim().Status().dwCount() < target) {
-        road.p.clock.Advance(100);
-        road.Sim().RunTimers();
-    }
-    QCoreApplication::processEvents();
-}
-
-// F2 in a dialog of the run, the blanking, `counts` counts, then "Trip".
-void MeasureInDialog(Road& road, QWidget& dialog, std::uint32_t counts) {
-    road.p.clock.SetAutoStep(50);
-    Press(dialog, "ctl32810");
-    QTRY_VERIFY(Find<QAbstractButton>(dialog, "ctl32811")->isEnabled());
-    road.p.clock.SetAutoStep(0);
-    road.p.clock.Advance(kBlankingSeconds * 1000 + 100);
-    QTRY_VERIFY(Find<QAbstractButton>(road.SimWindow(), "ctl1800")->isEnabled());
-    CountTo(road, counts);
-    // The counts run ahead of the polls; on a loaded machine no poll may have come yet.
-    QTRY_VERIFY(road.p.app.Trace().Count() > 0);
-    Press(road.SimWindow(), "ctl1800");
-    QTRY_VERIFY(!Find<QAbstractButton>(dialog, "ctl32811")->isEnabled());
-}
-
-// One standard in dialog 540: F2, the blanking, `counts` counts, then "Trip".
-void MeasureStandard(Road& road, QWidget& dialog, std::uint32_t counts) {
-    auto& calibrate = static_cast<CStandardCalibrate&>(dialog);
-    road.p.clock.SetAutoStep(50);
-    Press(dialog, "ctl32810");
-    QTRY_VERIFY(calibrate.IsMeasuring());
-    road.p.clock.SetAutoStep(0);
-    road.p.clock.Advance(kBlankingSeconds * 1000 + 100);
-    QTRY_VERIFY(Find<QAbstractButton>(road.SimWindow(), "ctl1800")->isEnabled());
-    CountTo(road, counts);
-    QCOMPARE(road.Sim().Status().dwCount(), counts);
-    Press(road.SimWindow(), "ctl1800");
-    QTRY_VERIFY(!calibrate.IsMeasuring());
-}
-
 }  // namespace
 
 class CalibrationRoadTest : public QObject {

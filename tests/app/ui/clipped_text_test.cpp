@@ -1,6 +1,8 @@
 #include "support/ui/clipped_text.h"
 
+#include <QDeadlineTimer>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -13,9 +15,16 @@
 #include "app/ui/condition_table.h"
 #include "app/ui/main_face.h"
 #include "app/ui/measurement_road.h"
+#include "app/ui/potential_graph_link.h"
+#include "base/ui/password_input.h"
 #include "base/window_placement.h"
+#include "device/ui/usb_msg_box_dialog.h"
+#include "device/usb_msg_box.h"
+#include "device/usb_status.h"
 #include "measure/event_run_sounds.h"
 #include "measure/ui/cal_data_error_dialog.h"
+#include "measure/ui/confirm_current_dialog.h"
+#include "measure/ui/current_calibrate_dialog.h"
 #include "measure/ui/meas_auto_stop_dialog.h"
 #include "measure/ui/meas_data_modify_dialog.h"
 #include "measure/ui/measure_stop_dialog.h"
@@ -195,6 +204,7 @@ void RunAndCheck(QWidget& main, const std::function<void()>& command,
         if (w->isVisible())
             before.insert(w);
     QWidget* modal = nullptr;
+    QDeadlineTimer rejected;
     QTimer poll;
     poll.setInterval(50);
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -202,13 +212,17 @@ void RunAndCheck(QWidget& main, const std::function<void()>& command,
         if (now == nullptr || now == &main)
             return;
         // A dialog still up after its reject ignores Escape: the table must answer it instead.
+        // Its reject may wait on the instrument for a while first.
         if (now == modal) {
+            if (!rejected.hasExpired())
+                return;
             stuck << NameOf(*now);
             now->hide();
             return;
         }
         modal = now;
         check(*now);
+        rejected.setRemainingTime(2000);
         QMetaObject::invokeMethod(now, "reject", Qt::QueuedConnection);
     });
     poll.start();
@@ -241,6 +255,7 @@ void OpenAndCheck(QWidget& main, int command, const QString& what, const Check& 
     QVERIFY2(seen > 0, qPrintable(what + " opened no window"));
 }
 
+// Closes a dialog from its own event loop, as its Escape would.
 void Reject(QWidget& dialog) {
     QMetaObject::invokeMethod(&dialog, "reject", Qt::QueuedConnection);
 }
@@ -379,6 +394,116 @@ void CheckConditionWindows(Road& road, const Check& check, QStringList& stuck) {
     }
 }
 
+// The check dialogs with the current on, as the operator reads them while they run.
+struct RunningCheck {
+    const char* what;
+    int command;
+    const char* dialog;
+    const char* power;  // the control that puts the current out
+};
+
+constexpr RunningCheck kRunningChecks[] = {
+    {"pump check running", cmd::kPumpCheck, "CPumpCheck", "on"},
+    {"constant current check running", cmd::kConstantCurrentCheck, "CCurrentCheck", "power"},
+    {"sensitivity test running", cmd::kSensitivityTest, "CSensitiveTest", "power"},
+    {"device check running", cmd::kDeviceCheck, "CMechanicalCheck", "power"},
+    {"reverse current running", cmd::kReverseCurrent, "CReverseCurrent", "start"},
+};
+
+// The instrument's own boxes and dialogs that no command of the table shows as they run.
+void CheckDeviceWindows(CKLV570App& app, CKLV570Dlg& w, const Check& check) {
+    for (int buttons = 0; buttons <= kBoxRepeatCancel; ++buttons) {
+        ModalDriver modal;
+        modal.When("CUsbMsgBox", [&](QWidget& d) {
+            check(d, QString("USB message %1").arg(buttons));
+            Reject(d);
+        });
+        CUsbMsgBox box(app.EventSounds().Player(), &w);
+        box.Run(
+            UsbStatusText(kUsbPacketLengthFailed), buttons | kBoxIconExclamation, [] {},
+            [](int) {});
+    }
+    {
+        ModalDriver modal;
+        modal.When("CConfirmCurrent", [&](QWidget& d) {
+            Press(d, "start");
+            QTest::qWait(200);
+            check(d, "confirm current");
+            Reject(d);
+        });
+        ConfirmOutputCurrent(w.Device().Protocol(), app.EventSounds(), 177.2f, false, &w);
+    }
+    {
+        ModalDriver modal;
+        modal.When("CPasswordInput", [](QWidget& d) {
+            d.findChild<QLineEdit*>()->setText(CCurrentCalibrate::kAccessCode);
+            qobject_cast<QDialog*>(&d)->accept();
+        });
+        modal.When("CCurrentCalibrate", [&](QWidget& d) {
+            check(d, "current calibration");
+            Reject(d);
+        });
+        w.OnCommand(cmd::kConstantCurrentCalibration);
+    }
+    for (const RunningCheck& row : kRunningChecks) {
+        ModalDriver modal;
+        modal.When(row.dialog, [&](QWidget& d) {
+            Press(d, row.power);
+            QTest::qWait(300);
+            check(d, row.what);
+            Reject(d);
+        });
+        w.OnCommand(row.command);
+    }
+}
+
+// The main window and the potential graph while a layer is plated, after the first layer with
+// the additional electrolysis it allows, and with the result of all five layers; then the
+// standard calibration and the observation with values measured.
+void CheckMeasuring(Road& road, const Check& check) {
+    road.w.OnCommand(cmd::kPotentialGraph);
+    QWidget& graph = *road.w.Graph().Window();
+    road.PressF2();
+    road.EndBlanking();
+    CountTo(road, 20);
+    check(road.w, "measuring");
+    check(graph, "potential graph measuring");
+    std::uint32_t count = 0;
+    road.Trip(count);
+    check(road.w, "first layer measured");
+    {
+        ModalDriver modal;
+        modal.When("CAddElectrolyze", [&](QWidget& d) {
+            check(d, "additional electrolysis");
+            Reject(d);
+        });
+        road.w.OnCommand(cmd::kAdditionalElectrolysis);
+    }
+    for (int layer = 1; layer < 5; ++layer)
+        road.MeasureLayer(count);
+    QCOMPARE(road.Channel().Layer(), 0);
+    check(road.w, "measured");
+    check(graph, "potential graph measured");
+    road.w.OnCommand(cmd::kPotentialGraph);
+    ModalDriver modal;
+    modal.When("CStandardCalibrate", [&](QWidget& d) {
+        Find<QLineEdit>(d, "ctl4112")->setText("10");
+        MeasureStandard(road, d, 112);
+        check(d, "standard calibration measured");
+        Reject(d);
+    });
+    road.w.OnCommand(cmd::kStandardCalibration);
+    modal.When("CPotentialMeasure", [&](QWidget& d) {
+        MeasureInDialog(road, d, 60);
+        check(d, "observation first layer");
+        for (int layer = 1; layer < 5; ++layer)
+            MeasureInDialog(road, d, 40);
+        check(d, "observation measured");
+        Press(d, "ctl32812");
+    });
+    road.w.OnCommand(cmd::kObservationMeasurement);
+}
+
 }  // namespace
 
 class ClippedTextTest : public QObject {
@@ -455,6 +580,9 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
                 QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
                 check(*dialog, row.what);
             }
+            CheckDeviceWindows(p.app, w, check);
+            CheckMeasuring(road, check);
+            // Ends the channel's measurement: last.
             CheckConditionWindows(road, check, stuck);
             // The channel list, once no channel is open.
             w.OnCommand(cmd::kEndMeasurement);

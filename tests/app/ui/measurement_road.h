@@ -16,6 +16,7 @@
 #include "base/sound_table.h"
 #include "device/simulator_state.h"
 #include "device/ui/simulation_dialog.h"
+#include "measure/ui/standard_calibrate_dialog.h"
 #include "reference/condition_rules.h"
 #include "reference/msr_log_file.h"
 #include "reference/resolution_table.h"
@@ -141,6 +142,46 @@ inline void RunRoad(int index, const MeasFileData& d, const std::function<void(R
             body(road);
         },
         {"-siml=1"}));
+}
+
+// The simulator's clock runs until the instrument has counted `target`; its timers run at
+// once, so no count is skipped.
+inline void CountTo(Road& road, std::uint32_t target) {
+    while (road.Sim().Status().dwCount() < target) {
+        road.p.clock.Advance(100);
+        road.Sim().RunTimers();
+    }
+    QCoreApplication::processEvents();
+}
+
+// F2 in a dialog of the run, the blanking, `counts` counts, then "Trip".
+inline void MeasureInDialog(Road& road, QWidget& dialog, std::uint32_t counts) {
+    road.p.clock.SetAutoStep(50);
+    Press(dialog, "ctl32810");
+    QTRY_VERIFY(Find<QAbstractButton>(dialog, "ctl32811")->isEnabled());
+    road.p.clock.SetAutoStep(0);
+    road.p.clock.Advance(kBlankingSeconds * 1000 + 100);
+    QTRY_VERIFY(Find<QAbstractButton>(road.SimWindow(), "ctl1800")->isEnabled());
+    CountTo(road, counts);
+    // The counts run ahead of the polls; on a loaded machine no poll may have come yet.
+    QTRY_VERIFY(road.p.app.Trace().Count() > 0);
+    Press(road.SimWindow(), "ctl1800");
+    QTRY_VERIFY(!Find<QAbstractButton>(dialog, "ctl32811")->isEnabled());
+}
+
+// One standard in dialog 540: F2, the blanking, `counts` counts, then "Trip".
+inline void MeasureStandard(Road& road, QWidget& dialog, std::uint32_t counts) {
+    auto& calibrate = static_cast<CStandardCalibrate&>(dialog);
+    road.p.clock.SetAutoStep(50);
+    Press(dialog, "ctl32810");
+    QTRY_VERIFY(calibrate.IsMeasuring());
+    road.p.clock.SetAutoStep(0);
+    road.p.clock.Advance(kBlankingSeconds * 1000 + 100);
+    QTRY_VERIFY(Find<QAbstractButton>(road.SimWindow(), "ctl1800")->isEnabled());
+    CountTo(road, counts);
+    QCOMPARE(road.Sim().Status().dwCount(), counts);
+    Press(road.SimWindow(), "ctl1800");
+    QTRY_VERIFY(!calibrate.IsMeasuring());
 }
 
 }  // namespace klv::test

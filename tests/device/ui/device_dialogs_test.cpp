@@ -59,6 +59,9 @@ void DeviceDialogsTest::boxButtonsWaitForTheDeviceThenReport() {
                 QVERIFY(repeat->isEnabled());
                 QCOMPARE(repeat->text(), QString("Repeat(&R)"));
                 QVERIFY(box.findChild<QLabel*>("icon"));
+                // A text narrower than half the screen is not wrapped.
+                const QLabel* text = test::Find<QLabel>(box, "text");
+                QCOMPARE(text->heightForWidth(text->width()), text->fontMetrics().height());
                 test::Find<QPushButton>(box, "button2")->click();
             });
         },
