@@ -13,15 +13,18 @@ namespace {
 
 // Glyphs drawn from characters of the screen font: superscript two and three, micro,
 // degree, plus-minus, and for the control charts X and R with an overline.
+// Superscripts stand against the unit before them ("mm²"), the others in their cell's middle.
 struct GlyphShape {
     QChar ch;
     bool overline;
     bool small;
+    bool superscript;
 };
 const GlyphShape kShapes[kGlyphCount] = {
-    {QChar(0x00B2), false, false}, {QChar(0x00B3), false, false}, {QChar(0x00B5), false, false},
-    {QChar(0x00B0), false, false}, {QChar(0x00B1), false, false}, {QChar('X'), true, true},
-    {QChar('R'), true, true},
+    {QChar(0x00B2), false, false, true},  {QChar(0x00B3), false, false, true},
+    {QChar(0x00B5), false, false, false}, {QChar(0x00B0), false, false, false},
+    {QChar(0x00B1), false, false, false}, {QChar('X'), true, true, false},
+    {QChar('R'), true, true, false},
 };
 
 QImage DrawCell(int glyph, int size) {
@@ -38,7 +41,8 @@ QImage DrawCell(int glyph, int size) {
     p.setFont(font);
     p.setPen(Qt::black);
     QRect box(0, g.overline ? size / 6 : 0, size, g.overline ? size - size / 6 : size);
-    p.drawText(box, Qt::AlignCenter, QString(g.ch));
+    p.drawText(box, g.superscript ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter,
+               QString(g.ch));
     if (g.overline) {
         QRect ink = p.fontMetrics().tightBoundingRect(QString(g.ch));
         int width = std::max(ink.width(), size / 2);

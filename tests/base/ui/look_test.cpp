@@ -109,6 +109,16 @@ private slots:
             QCOMPARE(qAlpha(cell.pixel(0, 23)), 0);
         }
         QCOMPARE(GlyphCellImage(9, 24, Qt::black).pixel(12, 12), qRgba(0, 0, 0, 0));
+        // Superscripts stand against the unit before them ("mm²"), with no gap.
+        for (int g : {kGlyphSuperscriptTwo, kGlyphSuperscriptTwo + 1}) {
+            const QImage cell = GlyphCellImage(g, 24, Qt::black);
+            int left = 24;
+            for (int y = 0; y < 24; ++y)
+                for (int x = 0; x < left; ++x)
+                    if (qAlpha(cell.pixel(x, y)) > 128)
+                        left = x;
+            QVERIFY2(left <= 3, qPrintable(QString("glyph %1 starts at %2").arg(g).arg(left)));
+        }
     }
 
     void percentWithoutAnEscapeCharacterIsDrawnUnchanged() {
