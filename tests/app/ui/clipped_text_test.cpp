@@ -12,9 +12,12 @@
 
 #include "app/command_ids.h"
 #include "app/settings_keys.h"
+#include "app/system_flags.h"
 #include "app/ui/condition_table.h"
 #include "app/ui/main_face.h"
 #include "app/ui/measurement_road.h"
+#include "app/ui/program_outputs.h"
+#include "app/ui/roll_paper_link.h"
 #include "base/window_placement.h"
 #include "measure/event_run_sounds.h"
 #include "measure/ui/cal_data_error_dialog.h"
@@ -23,6 +26,8 @@
 #include "measure/ui/measure_stop_dialog.h"
 #include "measure/ui/potential_color_dialog.h"
 #include "measure/ui/thickness_drop_dialog.h"
+#include "output/ui/line_printer_simulate.h"
+#include "output/ui/meas_data_output.h"
 #include "stats/ui/chart_scale_dialogs.h"
 #include "stats/ui/ct_per_pack.h"
 #include "stats/ui/data_over.h"
@@ -30,6 +35,8 @@
 #include "stats/ui/stat_mode_setting.h"
 #include "stats/ui/stat_msrd_modify.h"
 #include "stats/ui/stat_print_item.h"
+#include "support/ui/private_session_bus.h"
+#include "support/ui/pty_pair.h"
 
 namespace klv {
 
@@ -89,6 +96,7 @@ constexpr CommandWindow kCommandWindows[] = {
     {"calibration interval", cmd::kCalibrationInterval},
     {"additional electrolysis item", cmd::kEditAdditionalElectrolysis},
     {"alloy factor item", cmd::kEditAlloyFactor},
+    {"transmission method", cmd::kTransmissionMethod},
 };
 
 // What the dialogs built by the test are given.
@@ -145,6 +153,11 @@ const BuiltDialog kBuiltDialogs[] = {
      [](Built&) {
          return Make<CPotentialColor>(QColor(Qt::blue), QColor(Qt::red),
                                       [](QWidget*, QColor&) { return false; });
+     }},
+    {"text output",
+     [](Built& b) {
+         return Make<CMeasDataOutput>(b.d, std::span<const MsrLogRecord>(b.log),
+                                      TextOutputSettings{}, std::string(), b.op);
      }},
 };
 
@@ -206,6 +219,33 @@ void RunAndCheck(QWidget& main, const std::function<void()>& command,
         }
 }
 
+// The condition's print-out as the print images show it: on the page printer's, then with the
+// roll-paper printer chosen, in lines on the roll paper's.
+void CheckPrintImages(CKLV570Dlg& w, CKLV570App& app,
+                      const std::function<void(QWidget&, const QString&)>& check) {
+    const auto printCondition = [&](const char* image) {
+        ModalDriver modal;
+        modal.When(QStringLiteral("measDataDisplay"), [](QWidget& display) {
+            Find<QAbstractButton>(display, QStringLiteral("printButton"))->click();
+            QMetaObject::invokeMethod(&display, "reject", Qt::QueuedConnection);
+        });
+        if (image != nullptr)
+            modal.When(QString::fromLatin1(image), [&](QWidget& page) {
+                check(page, QStringLiteral("page-printer print image"));
+                QMetaObject::invokeMethod(&page, "reject", Qt::QueuedConnection);
+            });
+        w.OnCommand(cmd::kDisplayCondition);
+    };
+    printCondition("CPagePrinterSimulate");
+    const std::uint32_t flags = app.SystemFlags();
+    app.SetSystemFlags(flags | kFlagRollPaperPrinter);
+    w.RollPaper().ApplySettings();
+    printCondition(nullptr);
+    check(*w.RollPaper().SimulationWindow(), QStringLiteral("roll-paper print image"));
+    app.SetSystemFlags(flags);
+    w.RollPaper().ApplySettings();
+}
+
 }  // namespace
 
 class ClippedTextTest : public QObject {
@@ -249,6 +289,17 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
     };
     ProgramUnderTest p;
     PrepareChannel(p, 0, FiveLayers(), true);
+    // The serial line on and the bus up, so the transmission sheet has its command.
+    PrivateSessionBus bus;
+    QVERIFY2(bus.IsRunning(), qPrintable(bus.Error()));
+    PtyPair pty;
+    QVERIFY(!pty.Path().empty());
+    {
+        ProfileFile ini(p.dir.File("KLV570.ini"));
+        QVERIFY(ini.WriteProfileString("MeasDataSendParam", "PortName", pty.Path()));
+        QVERIFY(ini.WriteProfileString("MeasDataSendParam", "ToRS232C", "1,65,1,0,1"));
+    }
+    Outputs outputs(p, bus.Address());
     {
         const std::vector<MsrLogRecord> log(15, Measured(1.5f, PackDate(2026, 12, 8)));
         QVERIFY(WriteMsrLogFile(p.app.Conditions(), 0, log.data(), 0, 15));
@@ -301,6 +352,7 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
                 QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
                 check(*dialog, row.what);
             }
+            CheckPrintImages(w, p.app, check);
             // The channel list, once no channel is open.
             w.OnCommand(cmd::kEndMeasurement);
             RunAndCheck(
