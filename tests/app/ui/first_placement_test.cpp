@@ -64,10 +64,10 @@ void FirstPlacementTest::printImageAndSimulatorKeepOffTheMainWindow() {
             // forces, give or take the frames guessed before the windows had any.
             const int least = main.width() + strip.width() - area.width();
             QVERIFY(least > 0);
-            QVERIFY2(OverlapWidth(main, strip) <= least + 8,
-                     qPrintable(QString("overlap %1, least %2")
-                                    .arg(OverlapWidth(main, strip))
-                                    .arg(least)));
+            QVERIFY2(
+                OverlapWidth(main, strip) <= least + 8,
+                qPrintable(
+                    QString("overlap %1, least %2").arg(OverlapWidth(main, strip)).arg(least)));
         },
         {"-siml=1", "-printer=siml"}));
 }
