@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/calibration_due_gate.h"
 #include "app/command_ids.h"
@@ -38,6 +39,7 @@
 #include "base/ui/text_codec.h"
 #include "base/ui/tool_button.h"
 #include "base/ui/window_settings.h"
+#include "device/ui/simulation_dialog.h"
 #include "device/ui/usb_status_dialog.h"
 #include "measure/measurement_state.h"
 #include "measure/protocol_run_instrument.h"
@@ -145,12 +147,40 @@ void CKLV570Dlg::ShowAsStored() {
             RestoreWindowPlacement(*this, m_app.Profile(), ini::kMeasurement, true, false);
         }
     }
+    LeaveRoomForPrintImage();
     const int stored =
         m_app.Profile().GetProfileInt(ini::kMeasurement, ini::kWinShow, kShowMaximized);
     if (MainWindowShowCommand(stored) == kShowMaximized)
         showMaximized();
     else
         showNormal();
+}
+
+void CKLV570Dlg::LeaveRoomForPrintImage() {
+    if (HasStoredPlacement(m_app.Profile(), ini::kMeasurement))
+        return;
+    const int room = m_rollPaper->ImageRoomBeside(*this);
+    if (room == 0)
+        return;
+    // The window and the image side by side, centred together; on a screen too narrow for
+    // both the window keeps the left edge and the image covers the least of it.
+    const QRect area = screen()->availableGeometry();
+    const FrameMargins frame = WindowFrame(*this);
+    const int both = frame.left + width() + frame.right + room;
+    const int left = area.left() + std::max(0, (area.width() - both) / 2);
+    setGeometry(QRect(QPoint(left + frame.left, y()), size()));
+}
+
+void CKLV570Dlg::PlaceSimulatorAtFirstStart() {
+    CSimulation* simulator = m_device->SimulationWindow();
+    if (simulator == nullptr || CSimulation::IsPlaced(m_app.Profile()))
+        return;
+    // Under the print image, or beside the main window, rather than over its results.
+    constexpr int kAir = 6;
+    if (const QWidget* image = m_rollPaper->SimulationWindow())
+        PlaceBelow(*simulator, image->frameGeometry(), kAir);
+    else
+        PlaceBeside(*simulator, frameGeometry(), kAir);
 }
 
 void CKLV570Dlg::FillControlState() {
@@ -398,6 +428,7 @@ void CKLV570Dlg::StartDevice() {
     if (m_shutDown)
         return;
     m_rollPaper->StartUp(this);
+    PlaceSimulatorAtFirstStart();
     if (!m_device->Start(m_app.Op())) {
         Shutdown();
         close();

@@ -75,6 +75,10 @@ private:
     void EditTransmissionMethod();
     void EditItem(int id);
     void EditOpenCondition();
+    // A first start without stored placements keeps the print image and the simulator off
+    // the window's results where the screen has room.
+    void LeaveRoomForPrintImage();
+    void PlaceSimulatorAtFirstStart();
 
     CKLV570App& m_app;
     std::unique_ptr<CDeviceLink> m_device;

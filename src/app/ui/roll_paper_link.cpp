@@ -37,6 +37,13 @@ void CRollPaperLink::ApplySettings() {
     m_reporter.SetPrintSimulation((m_app.SystemFlags() & kFlagPrintSimulation) != 0);
 }
 
+int CRollPaperLink::ImageRoomBeside(const QWidget& owner) const {
+    if ((m_app.SystemFlags() & kFlagPrintSimulation) == 0 ||
+        CLinePrinterSimulate::IsPlaced(m_app.Profile()))
+        return 0;
+    return CLinePrinterSimulate::RoomBeside(owner);
+}
+
 void CRollPaperLink::StartUp(QWidget* parent) {
     if ((m_app.SystemFlags() & kFlagPrintSimulation) != 0) {
         m_window = std::make_unique<CLinePrinterSimulate>(&m_app.Profile(), parent);

@@ -31,6 +31,9 @@ public:
     // Null without print simulation.
     CLinePrinterSimulate* SimulationWindow() { return m_window.get(); }
 
+    // The width the print image will take beside `owner` when StartUp places it there, as on
+    // a first start under print simulation; else 0.
+    int ImageRoomBeside(const QWidget& owner) const;
     // Takes the printer kind, model, mode and font from the application's settings.
     void ApplySettings();
     // Opens the print image window under print simulation, else tells a missing roll-paper

@@ -41,9 +41,13 @@ void CSplitPane::ResetSplitPosition() {
 
 int CSplitPane::SplitPosition() const {
     const int width = ClientWidth();
-    // By default the left column gets what it asks for, the right panel the rest.
-    const int wanted = m_split.value_or(std::max(
-        width - kDefaultRightWidth, x() + m_left->sizeHint().width() + CSplitBar::kHitMargin));
+    // By default the left column gets what it asks for, the right panel the rest, and from
+    // what is left over as much as it needs to show all of its columns.
+    const int right =
+        std::max(kDefaultRightWidth,
+                 m_right->sizeHint().width() + CSplitBar::kBarWidth + CSplitBar::kHitMargin);
+    const int wanted = m_split.value_or(
+        std::max(width - right, x() + m_left->sizeHint().width() + CSplitBar::kHitMargin));
     // A position kept from a wider window must not crush either side below its minimum.
     const int low = std::max(kEdgeDistance, x() + MinimumWidth(*m_left) + CSplitBar::kHitMargin);
     const int paneRight = parentWidget() != nullptr ? x() + this->width() : width;

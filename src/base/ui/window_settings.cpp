@@ -5,9 +5,11 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTreeWidget>
+#include <algorithm>
 #include <vector>
 
 #include "base/ui/text_codec.h"
+#include "base/window_keys.h"
 
 namespace klv {
 namespace {
@@ -35,25 +37,35 @@ std::vector<WindowRect> ScreenAreas() {
     return areas;
 }
 
-// The frame around the client area: the window's own once it has one, else what the style
-// gives a title bar and a border, so no title bar is restored above the screen.
-FrameMargins FrameOf(const QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    if (frame != client)
-        return {client.left() - frame.left(), client.top() - frame.top(),
-                frame.right() - client.right(), frame.bottom() - client.bottom()};
-    const int border = window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    return {border, title + border, border, border};
-}
-
 QRect CentredOnParent(const QWidget& window) {
     QRect r = window.geometry();
     const QWidget* parent = window.parentWidget();
     QRect around = parent ? parent->window()->geometry() : ToQRect(ScreenAreas().front());
     r.moveCenter(around.center());
     return r;
+}
+
+// The available area of the screen the window is on, or of the primary screen.
+QRect AreaOf(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    return screen != nullptr ? screen->availableGeometry() : ToQRect(ScreenAreas().front());
+}
+
+// The window's frame size, guessed from the style until it has a frame.
+QSize FramedSize(const QWidget& window) {
+    const FrameMargins f = WindowFrame(window);
+    return window.size() + QSize(f.left + f.right, f.top + f.bottom);
+}
+
+// Moves the window's frame to `at`, kept inside `area` as far as it fits.
+void MoveFrameInto(QWidget& window, QPoint at, const QRect& area) {
+    const QSize framed = FramedSize(window);
+    at.setX(
+        std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - framed.width())));
+    at.setY(
+        std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - framed.height())));
+    const FrameMargins f = WindowFrame(window);
+    window.setGeometry(QRect(at + QPoint(f.left, f.top), window.size()));
 }
 
 Qt::Alignment ToQtAlignment(ColumnAlign align) {
@@ -70,6 +82,38 @@ Qt::Alignment ToQtAlignment(ColumnAlign align) {
 
 }  // namespace
 
+// Frames are guessed from the style until the window has one, so no title bar is restored
+// above the screen.
+FrameMargins WindowFrame(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    if (frame != client)
+        return {client.left() - frame.left(), client.top() - frame.top(),
+                frame.right() - client.right(), frame.bottom() - client.bottom()};
+    const int border = window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return {border, title + border, border, border};
+}
+
+bool HasStoredPlacement(const ProfileFile& ini, const std::string& section) {
+    return ini.HasProfileKey(section, ini::kWinLeft);
+}
+
+void PlaceBeside(QWidget& window, const QRect& neighbour, int air) {
+    const QRect area = AreaOf(window);
+    const int width = FramedSize(window).width();
+    int x = area.right() + 1 - width;
+    if (neighbour.right() + 1 + air + width <= area.right() + 1)
+        x = neighbour.right() + 1 + air;
+    else if (neighbour.left() - air - width >= area.left())
+        x = neighbour.left() - air - width;
+    MoveFrameInto(window, {x, neighbour.top()}, area);
+}
+
+void PlaceBelow(QWidget& window, const QRect& neighbour, int air) {
+    MoveFrameInto(window, {neighbour.left(), neighbour.bottom() + 1 + air}, AreaOf(window));
+}
+
 void RestoreWindowPlacement(QWidget& window, const ProfileFile& ini, const std::string& section,
                             bool withSize, bool fullPlacement, std::optional<WindowSize> minimum) {
     // A window not yet shown has no size of its own: it takes its layout's, before the clamp
@@ -79,7 +123,7 @@ void RestoreWindowPlacement(QWidget& window, const ProfileFile& ini, const std::
     const std::vector<WindowRect> areas = ScreenAreas();
     WindowPlacement p =
         ReadWindowPlacement(ini, section, ToWindowRect(CentredOnParent(window)), areas,
-                            FrameOf(window), withSize, fullPlacement, minimum);
+                            WindowFrame(window), withSize, fullPlacement, minimum);
     // The stored origin is the client area's, as SaveWindowPlacement takes it; move() would
     // place the frame there and the window would creep by the frame on every start.
     if (withSize) {

@@ -155,6 +155,10 @@ void CSimulation::Refresh() {
     m_probe->setChecked(s.IsProbeConnected());
 }
 
+bool CSimulation::IsPlaced(const ProfileFile& profile) {
+    return HasStoredPlacement(profile, kSection);
+}
+
 void CSimulation::Open() {
     if (m_profile)
         RestoreWindowPlacement(*this, *m_profile, kSection, false, false);

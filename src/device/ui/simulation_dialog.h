@@ -22,6 +22,8 @@ public:
     CSimulation(CSimulatorState& state, ProfileFile* profile, QWidget* parent = nullptr);
     ~CSimulation() override;
 
+    // False while the profile holds no placement of the window, as on a first start.
+    static bool IsPlaced(const ProfileFile& profile);
     // Restores the placement and opens minimised.
     void Open();
     // Stops the timers and stores the placement.

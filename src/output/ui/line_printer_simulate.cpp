@@ -4,12 +4,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QStyle>
-#include <algorithm>
-#include <climits>
 
 #include "base/ui/window_settings.h"
-#include "base/window_keys.h"
 #include "output/ui/roll_paper_drawer.h"
 
 namespace klv {
@@ -42,37 +38,41 @@ CLinePrinterSimulate::~CLinePrinterSimulate() {
     Shutdown();
 }
 
+bool CLinePrinterSimulate::IsPlaced(const ProfileFile& profile) {
+    return HasStoredPlacement(profile, kSection);
+}
+
+int CLinePrinterSimulate::RoomBeside(const QWidget& owner) {
+    // Not there yet: its frame will be the owner's kind.
+    const FrameMargins frame = WindowFrame(owner);
+    return kAirPixels + frame.left + kStripWidth + frame.right;
+}
+
 void CLinePrinterSimulate::Open() {
-    const bool stored = m_profile != nullptr &&
-                        m_profile->GetProfileInt(kSection, ini::kWinLeft, INT_MIN) != INT_MIN;
+    const bool stored = m_profile != nullptr && IsPlaced(*m_profile);
     if (m_profile != nullptr)
         RestoreWindowPlacement(*this, *m_profile, kSection, true, false);
-    if (!stored && screen() != nullptr)
-        PlaceBesideOwner();
     setFixedWidth(kStripWidth);
+    if (stored || screen() == nullptr) {
+        show();
+        return;
+    }
+    PlaceBesideOwner();
     show();
+    // Where the platform frames a window as it shows it, the guessed frame is put right.
+    PlaceBesideOwner();
 }
 
 void CLinePrinterSimulate::PlaceBesideOwner() {
-    const QRect area = screen()->availableGeometry();
-    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     // Beside the main window rather than over its results, as a receipt would come out; over
     // its right edge only when the screen has no room beside it.
-    int x = area.right() + 1 - kStripWidth;
-    int y = area.top();
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     if (owner != nullptr && owner->isVisible()) {
-        const QRect main = owner->frameGeometry();
-        // Not shown yet, the window has no frame: the style's border and some air stand in.
-        const int frame = std::max(frameGeometry().width() - width(),
-                                   2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth)) +
-                          kAirPixels;
-        y = std::clamp(main.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
-        if (main.right() + 1 + kStripWidth + 2 * frame <= area.right() + 1)
-            x = main.right() + 1 + frame;
-        else if (main.left() - kStripWidth - 2 * frame >= area.left())
-            x = main.left() - kStripWidth - frame;
+        PlaceBeside(*this, owner->frameGeometry(), kAirPixels);
+        return;
     }
-    move(x, y);
+    // Alone: at the screen's top right.
+    PlaceBeside(*this, screen()->availableGeometry(), kAirPixels);
 }
 
 void CLinePrinterSimulate::Shutdown() {

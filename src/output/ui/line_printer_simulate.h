@@ -20,6 +20,12 @@ public:
     explicit CLinePrinterSimulate(ProfileFile* profile, QWidget* parent = nullptr);
     ~CLinePrinterSimulate() override;
 
+    // False while the profile holds no placement of the image: Open() then places it beside
+    // its owner.
+    static bool IsPlaced(const ProfileFile& profile);
+    // The width the image takes beside `owner`: the strip, its frame and the air between.
+    static int RoomBeside(const QWidget& owner);
+
     // Restores the placement and shows the window.
     void Open();
     // Stores the placement and closes the window.

@@ -97,6 +97,16 @@ void CSimpleStat::ApplySettings(const Settings& s) {
     m_dataNumber->setCurrentIndex(m_dataNumber->findData(m_data.ShownCount()));
     UpdateScrollRange();
     RefreshViews();
+    updateGeometry();
+}
+
+QSize CSimpleStat::sizeHint() const {
+    QSize hint = QWidget::sizeHint();
+    // The scroll page is the list's width less 4; room is kept for its vertical scroll bar.
+    const int list = m_columns.col0 + m_columns.col1 + 4 + 2 * m_list->frameWidth() +
+                     style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
+    hint.setWidth(std::max(hint.width(), list));
+    return hint;
 }
 
 CSimpleStat::Settings CSimpleStat::CurrentSettings() const {
@@ -152,12 +162,17 @@ void CSimpleStat::Reset(bool clearHide) {
     Display();
 }
 
-// The number column keeps the footer's labels whole, whatever width was stored or dragged.
+// The number column keeps the footer's labels whole and the value area every layer's cell,
+// whatever width was stored or dragged.
 SimpleStatColumns CSimpleStat::Readable(SimpleStatColumns c) const {
     const QFontMetrics fm = m_list->fontMetrics();
     const int labels = std::max(GlyphTextExtent(fm, QStringLiteral("Average")),
                                 GlyphTextExtent(fm, QStringLiteral("Standard deviation")));
     c.col0 = std::max(c.col0, labels + 4);
+    const int cw = CharWidth();
+    const int lastCell = c.CellLeft(kMaxLayers - 1, cw) + SimpleStatColumns::CellWidth(cw);
+    // Its divider a little past the last cell, not over its last glyph.
+    c.col1 = std::max(c.col1, lastCell - c.col0 + 2);
     return c;
 }
 

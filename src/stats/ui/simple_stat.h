@@ -63,6 +63,9 @@ public:
     void SetColumns(const SimpleStatColumns& input);
     SimpleStatColumns Readable(SimpleStatColumns c) const;
 
+    // Wide enough for the number column and every layer's values without scrolling.
+    QSize sizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -12,10 +12,13 @@
 
 #include "app/command_ids.h"
 #include "app/settings_keys.h"
+#include "app/system_flags.h"
 #include "app/ui/condition_table.h"
 #include "app/ui/main_face.h"
 #include "app/ui/measurement_road.h"
 #include "app/ui/potential_graph_link.h"
+#include "app/ui/program_outputs.h"
+#include "app/ui/roll_paper_link.h"
 #include "base/ui/password_input.h"
 #include "base/window_placement.h"
 #include "device/ui/usb_msg_box_dialog.h"
@@ -30,6 +33,8 @@
 #include "measure/ui/measure_stop_dialog.h"
 #include "measure/ui/potential_color_dialog.h"
 #include "measure/ui/thickness_drop_dialog.h"
+#include "output/ui/line_printer_simulate.h"
+#include "output/ui/meas_data_output.h"
 #include "reference/coat_base_list.h"
 #include "reference/ui/meas_file_list.h"
 #include "reference/ui/solution_select.h"
@@ -43,6 +48,8 @@
 #include "stats/ui/stat_mode_setting.h"
 #include "stats/ui/stat_msrd_modify.h"
 #include "stats/ui/stat_print_item.h"
+#include "support/ui/private_session_bus.h"
+#include "support/ui/pty_pair.h"
 
 namespace klv {
 
@@ -99,6 +106,7 @@ constexpr CommandWindow kCommandWindows[] = {
     {"channel delete list", cmd::kDeleteCondition},
     {"calibration interval", cmd::kCalibrationInterval},
     {"alloy factor item", cmd::kEditAlloyFactor},
+    {"transmission method", cmd::kTransmissionMethod},
 };
 
 // What the dialogs built by the test are given.
@@ -155,6 +163,11 @@ const BuiltDialog kBuiltDialogs[] = {
      [](Built&) {
          return Make<CPotentialColor>(QColor(Qt::blue), QColor(Qt::red),
                                       [](QWidget*, QColor&) { return false; });
+     }},
+    {"text output",
+     [](Built& b) {
+         return Make<CMeasDataOutput>(b.d, std::span<const MsrLogRecord>(b.log),
+                                      TextOutputSettings{}, std::string(), b.op);
      }},
 };
 
@@ -504,6 +517,33 @@ void CheckMeasuring(Road& road, const Check& check) {
     road.w.OnCommand(cmd::kObservationMeasurement);
 }
 
+// The condition's print-out as the print images show it: on the page printer's, then with the
+// roll-paper printer chosen, in lines on the roll paper's.
+void CheckPrintImages(CKLV570Dlg& w, CKLV570App& app,
+                      const std::function<void(QWidget&, const QString&)>& check) {
+    const auto printCondition = [&](const char* image) {
+        ModalDriver modal;
+        modal.When(QStringLiteral("measDataDisplay"), [](QWidget& display) {
+            Find<QAbstractButton>(display, QStringLiteral("printButton"))->click();
+            QMetaObject::invokeMethod(&display, "reject", Qt::QueuedConnection);
+        });
+        if (image != nullptr)
+            modal.When(QString::fromLatin1(image), [&](QWidget& page) {
+                check(page, QStringLiteral("page-printer print image"));
+                QMetaObject::invokeMethod(&page, "reject", Qt::QueuedConnection);
+            });
+        w.OnCommand(cmd::kDisplayCondition);
+    };
+    printCondition("CPagePrinterSimulate");
+    const std::uint32_t flags = app.SystemFlags();
+    app.SetSystemFlags(flags | kFlagRollPaperPrinter);
+    w.RollPaper().ApplySettings();
+    printCondition(nullptr);
+    check(*w.RollPaper().SimulationWindow(), QStringLiteral("roll-paper print image"));
+    app.SetSystemFlags(flags);
+    w.RollPaper().ApplySettings();
+}
+
 }  // namespace
 
 class ClippedTextTest : public QObject {
@@ -530,6 +570,17 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
     };
     ProgramUnderTest p;
     PrepareChannel(p, 0, FiveLayers(), true);
+    // The serial line on and the bus up, so the transmission sheet has its command.
+    PrivateSessionBus bus;
+    QVERIFY2(bus.IsRunning(), qPrintable(bus.Error()));
+    PtyPair pty;
+    QVERIFY(!pty.Path().empty());
+    {
+        ProfileFile ini(p.dir.File("KLV570.ini"));
+        QVERIFY(ini.WriteProfileString("MeasDataSendParam", "PortName", pty.Path()));
+        QVERIFY(ini.WriteProfileString("MeasDataSendParam", "ToRS232C", "1,65,1,0,1"));
+    }
+    Outputs outputs(p, bus.Address());
     {
         const std::vector<MsrLogRecord> log(15, Measured(1.5f, PackDate(2026, 12, 8)));
         QVERIFY(WriteMsrLogFile(p.app.Conditions(), 0, log.data(), 0, 15));
@@ -557,6 +608,8 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
                     check(*top, "at start");
             w.showMaximized();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
+            // The platform hands the new size over through the event loop.
+            QTRY_COMPARE(w.frameGeometry().size(), w.screen()->availableGeometry().size());
             check(w, "maximised");
             for (const CommandWindow& row : kCommandWindows) {
                 qInfo() << row.what;
@@ -582,6 +635,7 @@ void ClippedTextTest::everyWindowShowsItsTextsWhole() {
             }
             CheckDeviceWindows(p.app, w, check);
             CheckMeasuring(road, check);
+            CheckPrintImages(w, p.app, check);
             // Ends the channel's measurement: last.
             CheckConditionWindows(road, check, stuck);
             // The channel list, once no channel is open.

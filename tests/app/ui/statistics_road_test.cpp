@@ -167,14 +167,20 @@ void StatisticsRoadTest::panelSettingsAreReadAndWritten() {
         CSimpleStat& panel = *w.Face().SimpleStat();
         QCOMPARE(panel.Data().ShownCount(), 20);
         QCOMPARE(panel.Columns().col0, 160);
-        QCOMPARE(panel.Columns().col1, 269);
+        // The value area is at least its default and holds the fifth layer's cell whole,
+        // clear of its divider.
+        const SimpleStatColumns columns = panel.Columns();
+        QVERIFY(columns.col1 >= 269);
+        QVERIFY(columns.CellLeft(kMaxLayers - 1, panel.CharWidth()) +
+                    SimpleStatColumns::CellWidth(panel.CharWidth()) <
+                columns.SecondDivider());
         QCOMPARE(Find<QComboBox>(panel, "statDataNumber")->currentText(), QStringLiteral(" 20"));
         test::Choose(panel, "statDataNumber", 5);
     }));
     ProfileFile ini(p.dir.File("KLV570.ini"));
     QCOMPARE(ini.GetProfileInt("SimpleStat", "DataCt", 0), 100);
     QCOMPARE(ini.GetProfileInt("SimpleStat", "Col0Width", 0), 160);
-    QCOMPARE(ini.GetProfileInt("SimpleStat", "Col1Width", 0), 269);
+    QVERIFY(ini.GetProfileInt("SimpleStat", "Col1Width", 0) >= 269);
 }
 
 void StatisticsRoadTest::temporaryStatisticsDeletesThroughTheWindow() {

@@ -6,38 +6,16 @@
 #include <QtTest>
 
 #include "app/command_ids.h"
-#include "app/send_param_profile.h"
 #include "app/ui/measurement_road.h"
+#include "app/ui/program_outputs.h"
 #include "output/result_transmission.h"
 #include "output/ui/dbus_pub_sub_server.h"
-#include "output/ui/qt_serial_line.h"
 #include "support/ui/private_session_bus.h"
 #include "support/ui/pty_pair.h"
 
 namespace klv {
 
 using namespace test;
-
-// The program's result outputs as main.cpp makes them, on the test's own bus and terminal.
-struct Outputs {
-    explicit Outputs(ProgramUnderTest& p, const QString& busAddress)
-        : bus(QDBusConnection::connectToBus(busAddress, QStringLiteral("program"))),
-          dde(bus, p.op),
-          store(p.app.Profile()),
-          transmission(store, serial, dde, p.op, p.clock) {
-        p.app.SetTransmission(&transmission);
-        p.app.Hooks().startDdeServer = [this] {
-            dde.StartDdeServer();
-            return true;
-        };
-        p.app.Hooks().stopDdeServer = [this] { dde.StopDdeServer(); };
-    }
-    CQtSerialLine serial;
-    CDBusPubSubServer bus;
-    CDdeServer dde;
-    CProfileSendParamStore store;
-    CResultTransmission transmission;
-};
 
 class TransmissionRoadTest : public QObject {
     Q_OBJECT
