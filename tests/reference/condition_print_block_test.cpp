@@ -33,7 +33,8 @@ TEST(ConditionPrintBlock, LayerRowsSideLineAndBoxedExtras) {
     const ReportText* cu = At(page, "Cu");
     ASSERT_TRUE(ni && cu);
     EXPECT_EQ(ni->x, 100 + 170);
-    EXPECT_EQ(cu->x, 100 + 260);
+    // "Automatic" fills nine characters: the columns keep one blank between them.
+    EXPECT_EQ(cu->x, 100 + 270);
     EXPECT_EQ(ni->y, 25);
     const ReportText* pump = At(page, "Pump[Hz]");
     ASSERT_NE(pump, nullptr);
@@ -65,6 +66,45 @@ TEST(ConditionPrintBlock, NoExtrasEndsBelowTheSideLine) {
     const int y = ConditionPrintBlock(page, 0, 0, 2000, d, nullptr);
     EXPECT_EQ(y, 25 + 5 * 25 + 30 + 25 + 30);
     EXPECT_EQ(At(page, "Diameter"), nullptr);
+}
+
+std::vector<const ReportText*> AllAt(const ReportPage& page, const std::string& text) {
+    std::vector<const ReportText*> found;
+    for (const ReportText& t : page.Texts())
+        if (t.text == text)
+            found.push_back(&t);
+    return found;
+}
+
+// Five layers on a wide page and on roll paper: every value stands under its own coating, and
+// nothing runs past the paper's edge or is left out.
+TEST(ConditionPrintBlock, EveryValueStandsUnderItsCoatingOnAnyPaper) {
+    MeasFileData d =
+        test::Condition({test::Layer(3, "Cr"), test::Layer(16, "Ni"), test::Layer(5, "Cu"),
+                         test::Layer(11, "Sn"), test::Layer(1, "Bs")});
+    SetFixedText(d.baseName, "SUS304");
+    const std::pair<int, std::size_t> papers[] = {{2000, 1}, {576, 2}};
+    for (const auto& [right, blocks] : papers) {
+        ReportPage page(kM);
+        ConditionPrintBlock(page, 0, 0, right, d, nullptr);
+        for (const ReportText& t : page.Texts())
+            EXPECT_LE(t.x + page.Width(t.text), right) << t.text << " on " << right;
+        EXPECT_EQ(AllAt(page, "Coating").size(), blocks) << right;
+        const std::vector<const ReportText*> sensitivity = AllAt(page, "Automatic");
+        ASSERT_EQ(sensitivity.size(), 5u) << right;
+        int k = 0;
+        for (const char* coating : {"Cr", "Ni", "Cu", "Sn", "Bs"}) {
+            const ReportText* name = At(page, coating);
+            ASSERT_NE(name, nullptr) << coating << " on " << right;
+            EXPECT_EQ(sensitivity[static_cast<std::size_t>(k++)]->x, name->x) << coating;
+        }
+        // A long base name keeps the unit in its own column.
+        const ReportText* base = At(page, "SUS304");
+        ASSERT_TRUE(base && At(page, "Unit") && At(page, "um"));
+        EXPECT_GT(At(page, "Unit")->x, base->x + page.Width("SUS304"));
+        EXPECT_EQ(At(page, "um")->x, At(page, "Unit")->x);
+        EXPECT_NE(At(page, "Calibration value"), nullptr) << right;
+    }
 }
 
 }  // namespace
