@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <vector>
 
 #include "base/profile.h"
+#include "support/temp_dir.h"
 
 namespace klv {
 namespace {
@@ -112,10 +112,8 @@ TEST(RunRules, TheRangeChartGetsTheRulesWithoutZones) {
 }
 
 TEST(RunRules, TheSettingsFileKeepsTheChoiceAndDefaultsToTheFormerRules) {
-    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "run_rules";
-    std::filesystem::create_directories(dir);
-    std::filesystem::remove(dir / "KLV570.ini");
-    ProfileFile ini((dir / "KLV570.ini").string());
+    const test::TempDir dir;
+    ProfileFile ini(dir.File("KLV570.ini"));
     EXPECT_EQ(LoadRunRules(ini),
               kRuleBeyondLimits | kRuleNineOnOneSide | kRuleSixTrending | kRuleTwoOfThree);
     ASSERT_TRUE(SaveRunRules(ini, kRuleFourOfFive | kRuleEightBeyond));

@@ -1,5 +1,6 @@
 #include "support/private_cupsd.h"
 
+#include <grp.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -12,8 +13,14 @@
 #include <thread>
 
 namespace klv::test {
-
 namespace {
+
+// The scheduler lets the system group administer it: the group of whoever runs the tests, so
+// that a normal user sets up queues as root does.
+std::string AdminGroup() {
+    const group* g = ::getgrgid(::getegid());
+    return g != nullptr ? g->gr_name : "root";
+}
 
 constexpr char kPassThroughPpd[] = R"ppd(*PPD-Adobe: "4.3"
 *FormatVersion: "4.3"
@@ -61,7 +68,7 @@ PrivateCupsd::PrivateCupsd() {
                   "/spool\nServerRoot " + m_dir + "\nServerBin /usr/lib/cups\n" +
                   "DataDir /usr/share/cups\nAccessLog " + m_dir + "/log/access_log\nErrorLog " +
                   m_dir + "/log/error_log\nPageLog " + m_dir + "/log/page_log\n" +
-                  "FileDevice Yes\nUser lp\nGroup lp\nSystemGroup root\n");
+                  "FileDevice Yes\nUser lp\nGroup lp\nSystemGroup " + AdminGroup() + "\n");
     WriteText(m_dir + "/cupsd.conf", "Listen " + m_dir +
                                          "/cups.sock\nBrowsing No\nWebInterface No\n"
                                          "DefaultAuthType None\nPrintcap " +
