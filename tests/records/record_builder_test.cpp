@@ -25,6 +25,10 @@ TEST(RecordBuilderTest, StoredTextsBecomeUtf8UpToTheirEnd) {
     for (const auto& [in, out] : cases)
         EXPECT_EQ(RecordTextToUtf8(in), out) << in;
     // The program's charset, as its windows show the same bytes.
+    // A charset the converter does not know is refused and changes nothing.
+    EXPECT_FALSE(Charset("NO-SUCH-CHARSET").IsUsable());
+    EXPECT_FALSE(SetProgramCharset("NO-SUCH-CHARSET"));
+    EXPECT_EQ(ProgramCharset().Name(), Charset::kDefaultName);
     ASSERT_TRUE(SetProgramCharset("ISO-8859-15"));
     EXPECT_EQ(RecordTextToUtf8("\xA4"), "\xE2\x82\xAC");
     ASSERT_TRUE(SetProgramCharset(Charset::kDefaultName));
@@ -52,6 +56,7 @@ TEST(RecordBuilderTest, VerdictsOnlyWithTheLimitCheckAndNeverOfAnUnknownTotal) {
     EXPECT_EQ(on.condition.layers[0].upper, 100.0);
     EXPECT_EQ(on.condition.layers[0].lower, 50.0);
     EXPECT_TRUE(on.layers[2].noValue);
+    EXPECT_FALSE(on.layers[0].noValue);
     // Tin and copper each hold a share of the alloy, which has no value.
     EXPECT_EQ(on.layers[1].verdict, "");
     EXPECT_EQ(on.layers[3].verdict, "");

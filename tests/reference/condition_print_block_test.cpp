@@ -35,6 +35,12 @@ TEST(ConditionPrintBlock, LayerRowsSideLineAndBoxedExtras) {
     EXPECT_EQ(ni->x, 100 + 170);
     // "Automatic" fills nine characters: the columns keep one blank between them.
     EXPECT_EQ(cu->x, 100 + 270);
+    // Shorter texts keep the columns nine characters apart.
+    d.coat[0].bSensitivity = d.coat[1].bSensitivity = 3;
+    ReportPage narrow(kM);
+    ConditionPrintBlock(narrow, 100, 0, 2000, d, nullptr);
+    ASSERT_NE(At(narrow, "Cu"), nullptr);
+    EXPECT_EQ(At(narrow, "Cu")->x, 100 + 260);
     EXPECT_EQ(ni->y, 25);
     const ReportText* pump = At(page, "Pump[Hz]");
     ASSERT_NE(pump, nullptr);
