@@ -157,15 +157,9 @@ int main(int argc, char** argv) {
     ::benchmark::Initialize(&argc, argv);
     klv::bench::TimeCollector reporter;
     ::benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto& t = reporter.times;
-    auto ratio = [&](const char* a, const char* b, const char* target) {
-        const auto x = t.find(a);
-        const auto y = t.find(b);
-        if (x != t.end() && y != t.end() && y->second > 0)
-            std::printf("%s / %s: %.2f (target %s)\n", a, b, x->second / y->second, target);
-    };
-    ratio("BM_RecordMeasurement", "BM_DataLogAppend", "<= 1.0");
-    ratio("BM_SyncLogs/99999/iterations:1", "BM_ShellImport/99999/iterations:1", "<= 1.5");
+    klv::bench::PrintRatio(reporter, "BM_RecordMeasurement", "BM_DataLogAppend", "<= 1.0");
+    klv::bench::PrintRatio(reporter, "BM_SyncLogs/99999/iterations:1",
+                           "BM_ShellImport/99999/iterations:1", "<= 1.5");
     ::benchmark::Shutdown();
     return 0;
 }

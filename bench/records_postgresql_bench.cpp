@@ -113,12 +113,8 @@ int main(int argc, char** argv) {
     ::benchmark::Initialize(&argc, argv);
     klv::bench::TimeCollector reporter;
     ::benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto& t = reporter.times;
-    const auto x = t.find("BM_SyncLogsPostgreSQL/99999/iterations:1");
-    const auto y = t.find("BM_PsqlCopy/99999/iterations:1");
-    if (x != t.end() && y != t.end() && y->second > 0)
-        std::printf("%s / %s: %.2f (target <= 1.5)\n", x->first.c_str(), y->first.c_str(),
-                    x->second / y->second);
+    klv::bench::PrintRatio(reporter, "BM_SyncLogsPostgreSQL/99999/iterations:1",
+                           "BM_PsqlCopy/99999/iterations:1", "<= 1.5");
     ::benchmark::Shutdown();
     return 0;
 }

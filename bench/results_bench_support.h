@@ -122,6 +122,16 @@ public:
     std::map<std::string, double> times;
 };
 
+// Prints "a / b: ratio (target ...)" once both runs took place.
+inline void PrintRatio(const TimeCollector& reporter, const std::string& a, const std::string& b,
+                       const char* target) {
+    const auto x = reporter.times.find(a);
+    const auto y = reporter.times.find(b);
+    if (x != reporter.times.end() && y != reporter.times.end() && y->second > 0)
+        std::printf("%s / %s: %.2f (target %s)\n", a.c_str(), b.c_str(), x->second / y->second,
+                    target);
+}
+
 struct RatioLine {
     const char* run;    // benchmark name
     const char* label;  // what the line calls it
